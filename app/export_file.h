@@ -1,0 +1,32 @@
+// The text export: one line "01, 02, 03, 04, 05, 06, 07\r\n" (28 bytes) per stored record,
+// built in one buffer and written with one write.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace lotto {
+
+inline constexpr std::size_t ExportLineBytes = 28;
+
+// "kvx7_" + count in eight digits + ".txt".
+std::string export_file_name(uint32_t count);
+
+// Writes the 28 * count bytes of the text into out.
+void build_export_text(const uint8_t* store, uint32_t count, char* out);
+
+struct ExportResult {
+    bool ok = false;
+    std::string path;     // directory + file name
+    std::string error;    // why it failed, when !ok
+    uint64_t bytes = 0;   // bytes written
+    double seconds = 0;   // building the text and writing it (monotonic clock)
+};
+
+// Writes the export file for the first `count` records into directory dir ("" = current),
+// truncating an existing file of that name. Fails cleanly, writing nothing that looks complete,
+// when the buffer cannot be had or the file cannot be created or fully written.
+ExportResult export_to_file(const std::string& dir, const uint8_t* store, uint32_t count);
+
+} // namespace lotto

@@ -1,0 +1,20 @@
+// The number formatting masks used by every text the program shows or writes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lotto {
+
+// Mask "0...0" of `digits` places: exactly that many digits, leading zeros; a longer number
+// keeps all its digits.
+std::string format_zero_padded(uint64_t value, int digits);
+
+// Masks "#...#": the digits without padding; 0 prints as "0".
+std::string format_plain(uint64_t value);
+
+// Masks "##.####" and "###.####": rounded to four decimals (ties to even), integer part without
+// padding (0 below 1), the point always kept, trailing decimal zeros dropped ("3.", "2.751").
+std::string format_decimal4(double value);
+
+} // namespace lotto

@@ -1,0 +1,17 @@
+// The count report: four lines on the run's time and the stored count.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace lotto {
+
+// "Active filters", "Job done in:<t> seconds", "Full system 15380937 combinations",
+// "Number of filtered combinations:<count>".
+std::array<std::string, 4> report_lines(double seconds, uint32_t count);
+
+// The four lines joined by a single CR each (no line feed), as the message box shows them.
+std::string report_text(double seconds, uint32_t count);
+
+} // namespace lotto
