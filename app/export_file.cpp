@@ -1,0 +1,95 @@
+#include "app/export_file.h"
+
+#include "app/clock.h"
+#include "app/format.h"
+#include "engine/run.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace lotto {
+
+namespace {
+
+// "00, 01, ..., 39, ": entry v is the four characters from position 4 * v.
+constexpr std::array<char, 160> NumberText = [] {
+    std::array<char, 160> t{};
+    for (int v = 0; v < 40; ++v) {
+        t[4 * v] = static_cast<char>('0' + v / 10);
+        t[4 * v + 1] = static_cast<char>('0' + v % 10);
+        t[4 * v + 2] = ',';
+        t[4 * v + 3] = ' ';
+    }
+    return t;
+}();
+
+std::string join_path(const std::string& dir, const std::string& name) {
+    if (dir.empty()) return name;
+    const char last = dir.back();
+    if (last == '/' || last == '\\') return dir + name;
+    return dir + "/" + name;
+}
+
+ExportResult failure(ExportResult r, const std::string& why) {
+    r.ok = false;
+    r.bytes = 0;
+    r.error = "cannot write " + r.path + ": " + why;
+    return r;
+}
+
+} // namespace
+
+std::string export_file_name(uint32_t count) {
+    return "kvx7_" + format_zero_padded(count, 8) + ".txt";
+}
+
+void build_export_text(const uint8_t* store, uint32_t count, char* out) {
+    const uint8_t* rec = store;
+    for (uint32_t i = 0; i < count; ++i, rec += RecordBytes, out += ExportLineBytes) {
+        for (std::size_t j = 0; j < RecordBytes; ++j)
+            std::memcpy(out + 4 * j, &NumberText[4 * rec[j]], 4);
+        out[26] = '\r';
+        out[27] = '\n';
+    }
+}
+
+ExportResult export_to_file(const std::string& dir, const uint8_t* store, uint32_t count) {
+    ExportResult r;
+    r.path = join_path(dir, export_file_name(count));
+    const std::size_t size = std::size_t{count} * ExportLineBytes;
+
+    std::unique_ptr<char[]> text(new (std::nothrow) char[size == 0 ? 1 : size]);
+    if (!text) return failure(r, "out of memory for " + format_plain(size) + " bytes of text");
+
+    errno = 0;
+    std::FILE* f = std::fopen(r.path.c_str(), "wb");
+    if (!f) return failure(r, errno != 0 ? std::strerror(errno) : "the file cannot be created");
+
+    const Stopwatch watch;
+    build_export_text(store, count, text.get());
+    errno = 0;
+    const std::size_t written = size == 0 ? 0 : std::fwrite(text.get(), 1, size, f);
+    const int write_errno = errno;
+    r.seconds = watch.seconds();
+
+    errno = 0;
+    const bool closed = std::fclose(f) == 0;
+    const int close_errno = errno;
+    if (written != size || !closed) {
+        std::remove(r.path.c_str());
+        const int e = written != size ? write_errno : close_errno;
+        std::string why = e != 0 ? std::strerror(e) : "the write was incomplete";
+        if (written != size)
+            why += " (" + format_plain(written) + " of " + format_plain(size) + " bytes written)";
+        return failure(r, why);
+    }
+    r.ok = true;
+    r.bytes = size;
+    return r;
+}
+
+} // namespace lotto
