@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds everything from scratch into build/ and runs every test:
+#   build/       native Release build (-Werror): engine, shell core, CLI, tests, benchmark
+#   build/win/   the Windows programs, cross-compiled with MinGW-w64; GUI tests under Wine/Xvfb
+#   build/asan/  the test suites again under AddressSanitizer and UndefinedBehaviorSanitizer
+# Installs missing Debian packages when run as root. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev
+          g++-mingw-w64-x86-64 wine wine64 xvfb)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "test.sh: missing packages: ${missing[*]} (run as root to install them)" >&2
+        exit 1
+    fi
+    echo "== installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+rm -rf build
+echo "== native build"
+cmake -S . -B build -G Ninja -DLOTTO_WERROR=ON -DLOTTO_WIN_BUILD_DIR="$root/build/win" >/dev/null
+cmake --build build -j"$jobs"
+
+echo "== windows build"
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+      -DLOTTO_WERROR=ON >/dev/null
+cmake --build build/win -j"$jobs"
+
+echo "== tests"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== sanitizer build and tests"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTTO_SANITIZE=ON \
+      -DLOTTO_BUILD_BENCH=OFF -DLOTTO_WERROR=ON >/dev/null
+cmake --build build/asan -j"$jobs"
+ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+echo "== all tests passed"
