@@ -1,0 +1,43 @@
+#include "cli/texts.h"
+
+#include "app/catalogue.h"
+#include "engine/settings.h"
+
+namespace lotto::cli {
+
+std::string usage_text() {
+    return "Usage: lotto739-cli [OPTION]...\n"
+           "Counts and stores the combinations of 7 out of 39 that pass the chosen filters.\n"
+           "With no option every filter is off and the full system is stored.\n"
+           "\n"
+           "  -f, --filter K[=P][,...]  switch filter K (1..64) on, with parameter P if given\n"
+           "  -p, --param K=P[,...]     set filter K's parameter without switching it on\n"
+           "  -r, --range NAME=S-E      set range NAME (A1 A2 B1 B2 C1 C2 D1 D2 E1 E2) to S..E\n"
+           "      --array7 LIST         numbers 0..39 for positions 1.. of the 7-element array\n"
+           "      --array15 LIST        numbers 0..39 for positions 1.. of the 15-element array\n"
+           "                            (0 = empty position)\n"
+           "      --page P              print page P (1000 combinations each) after the report\n"
+           "      --export[=DIR]        write the text file into DIR (default: current directory)\n"
+           "      --stats               print how often each number occurs\n"
+           "  -q, --quiet               print only the number of stored combinations\n"
+           "      --list                print the filters with their parameter ranges, no run\n"
+           "  -h, --help                print this help\n"
+           "      --version             print the version\n"
+           "\n"
+           "Settings apply in command-line order. Exit status: 0 done, 1 the store or the export\n"
+           "failed, 2 bad arguments.\n";
+}
+
+std::string version_text() { return std::string("lotto739-cli ") + LOTTO_VERSION + "\n"; }
+
+std::vector<std::string> catalogue_lines() {
+    std::vector<std::string> lines;
+    for (int k = 1; k <= FilterCount; ++k) {
+        std::string line = std::to_string(k) + "\t" + std::string(filter_label(k)) + "\t";
+        line += has_parameter(k) ? "0.." + std::to_string(HighestOffered[k]) : "no parameter";
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+} // namespace lotto::cli

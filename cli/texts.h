@@ -1,0 +1,15 @@
+// The fixed texts of lotto739-cli: usage, version and the catalogue listing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lotto::cli {
+
+std::string usage_text();
+std::string version_text();
+
+// One line per filter: number, label (verbatim) and "0..H" or "no parameter", tab-separated.
+std::vector<std::string> catalogue_lines();
+
+} // namespace lotto::cli
