@@ -22,6 +22,18 @@ inline constexpr std::array<Mask, 65> NumberBitComplement = [] {
     return t;
 }();
 
+// Number of set bits of m. The one home of the bit count: the build decides how it is done.
+#if defined(__GNUC__) && defined(__POPCNT__)
+inline int popcount(Mask m) { return __builtin_popcountll(m); }
+#else
+inline int popcount(Mask m) {
+    m = m - ((m >> 1) & 0x5555555555555555u);
+    m = (m & 0x3333333333333333u) + ((m >> 2) & 0x3333333333333333u);
+    m = (m + (m >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((m * 0x0101010101010101u) >> 56);
+}
+#endif
+
 // The numbers first..last, both included (empty when first > last).
 constexpr Mask span_mask(int first, int last) {
     Mask m = 0;

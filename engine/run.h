@@ -12,9 +12,9 @@
 namespace lotto {
 
 inline constexpr uint32_t HighestNumber = 39;
-inline constexpr uint32_t FullSystem = 15'380'937;      // C(39, 7)
+inline constexpr uint32_t FullSystem = 15'380'937; // C(39, 7)
 inline constexpr std::size_t RecordBytes = 7;
-inline constexpr std::size_t StoreBytes = 108'000'001;  // room for the full system and more
+inline constexpr std::size_t StoreBytes = 108'000'001; // room for the full system and more
 inline constexpr std::size_t FullSystemBytes = std::size_t{FullSystem} * RecordBytes;
 
 // The result store: StoreBytes zero-filled bytes, obtained once and reused by every run.
@@ -24,11 +24,17 @@ using ResultStore = std::unique_ptr<uint8_t[]>;
 ResultStore allocate_store() noexcept;
 
 // Record i (counting from 0) of the store: seven ascending numbers, one per byte.
-inline const uint8_t* record(const uint8_t* store, uint32_t i) { return store + std::size_t{i} * RecordBytes; }
+inline const uint8_t* record(const uint8_t* store, uint32_t i) {
+    return store + std::size_t{i} * RecordBytes;
+}
 
 // Runs every combination of 7 out of 1..highest (7 <= highest <= 39) through the chain built from
 // s.active, writes the survivors from byte 0 of store and returns how many it stored.
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store);
+
+// Whether one combination (seven ascending numbers in 1..39) passes the chain built from s.active,
+// walked as the run walks it.
+bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]);
 
 // One entry of the filter chain: the filters it tests (first == last for a single routine,
 // last == first + 1 for the combined routine of a minimum/maximum pair).

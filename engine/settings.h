@@ -11,7 +11,8 @@
 namespace lotto {
 
 inline constexpr int FilterCount = 64;
-inline constexpr int RangeCount = 10;    // A1 A2 B1 B2 C1 C2 D1 D2 E1 E2; range r belongs to filter 35 + r
+inline constexpr int RangeCount =
+    10; // A1 A2 B1 B2 C1 C2 D1 D2 E1 E2; range r belongs to filter 35 + r
 inline constexpr int Array7Size = 7;
 inline constexpr int Array15Size = 15;
 
@@ -64,14 +65,23 @@ inline constexpr std::array<int32_t, 65> HighestOffered = [] {
 
 // Default bounds of the ten ranges, in the order A1 A2 B1 B2 C1 C2 D1 D2 E1 E2.
 inline constexpr std::array<Range, RangeCount> DefaultRanges = {{
-    {1, 9}, {1, 9}, {10, 19}, {10, 19}, {20, 29}, {20, 29}, {30, 35}, {30, 35}, {36, 39}, {36, 39},
+    {1, 9},
+    {1, 9},
+    {10, 19},
+    {10, 19},
+    {20, 29},
+    {20, 29},
+    {30, 35},
+    {30, 35},
+    {36, 39},
+    {36, 39},
 }};
 
 // Filter k has a parameter when its pick list offers more than the single value 0.
 constexpr bool has_parameter(int k) { return k >= 1 && k <= FilterCount && HighestOffered[k] > 0; }
 
 struct Settings {
-    Mask active = 0;                         // bit k-1 set: filter k is on
+    Mask active = 0;                            // bit k-1 set: filter k is on
     std::array<uint32_t, FilterCount> params{}; // slot k-1: parameter of filter k
     std::array<int32_t, 65> lowest_offered{};   // index 1..64
     std::array<int32_t, 65> highest_offered{};  // index 1..64

@@ -1,0 +1,53 @@
+// The run context: what the enumeration run keeps for the current combination and hands to every
+// filter routine. Internal to the engine.
+#pragma once
+
+#include "engine/mask.h"
+#include "engine/settings.h"
+
+#include <cstdint>
+
+namespace lotto {
+
+struct RunContext {
+    uint32_t c[7] = {};               // c1..c7 at c[0]..c[6], strictly ascending, each in 1..N
+    uint32_t highest = 0;             // N
+    const uint32_t* params = nullptr; // params[k - 1] is the parameter of filter k; read-only
+    const Settings* settings = nullptr;
+    Mask mask[2] = {}; // [0] number mask, 0 = not computed yet; [1] last AND with a filter set
+    uint32_t groups[8] = {}; // R1..R7 of the group analysis; [7] set = analysis done
+    Mask differences = 0;    // scratch of filters 34 and 35, overwritten before use
+};
+
+// A filter routine: 0 passes the current combination, any other value rejects it. A routine
+// changes nothing but the work areas of the context.
+using Routine = uint32_t (*)(RunContext&);
+
+// The parameter of filter k.
+inline uint32_t param(const RunContext& x, int k) { return x.params[k - 1]; }
+
+// The combination's number mask, computed on first use and kept in mask work area word 0.
+inline Mask number_mask(RunContext& x) {
+    if (x.mask[0] == 0) {
+        Mask m = 0;
+        for (uint32_t n : x.c) m |= NumberBit[n];
+        x.mask[0] = m;
+    }
+    return x.mask[0];
+}
+
+// How many numbers of the combination lie in set; the AND stays in mask work area word 1.
+inline uint32_t in_set_count(RunContext& x, Mask set) {
+    x.mask[1] = number_mask(x) & set;
+    return static_cast<uint32_t>(popcount(x.mask[1]));
+}
+
+// Verdicts of the count filters: a rejected count answers count + 1, never 0.
+inline uint32_t fewer_than(uint32_t count, uint32_t minimum) {
+    return count < minimum ? count + 1 : 0;
+}
+inline uint32_t more_than(uint32_t count, uint32_t maximum) {
+    return count > maximum ? count + 1 : 0;
+}
+
+} // namespace lotto

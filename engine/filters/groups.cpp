@@ -1,0 +1,105 @@
+// Filters 19 to 31: runs of consecutive numbers. The counting filters share one group analysis
+// per combination, kept in the group work area.
+#include "engine/chain.h"
+
+#include <array>
+#include <cstring>
+
+namespace lotto {
+
+namespace {
+
+using GroupWords = std::array<uint32_t, 8>;
+
+// The group work area for each adjacency pattern (bit i set: c[i + 1] == c[i] + 1): the run
+// counters R1..R7 walked pair by pair, and the done flag in word 7.
+constexpr std::array<GroupWords, 64> AnalysisByPattern = [] {
+    std::array<GroupWords, 64> table{};
+    for (unsigned pattern = 0; pattern < 64; ++pattern) {
+        GroupWords& w = table[pattern];
+        w[0] = 1;
+        unsigned length = 1;
+        for (unsigned i = 0; i < 6; ++i) {
+            if (pattern >> i & 1) {
+                --w[length - 1];
+                ++w[length];
+                ++length;
+            } else {
+                ++w[0];
+                length = 1;
+            }
+        }
+        w[7] = 1;
+    }
+    return table;
+}();
+
+// Fills the group work area unless it already describes the current combination.
+void analyse_groups(RunContext& x) {
+    if (x.groups[7] != 0) return;
+    const uint32_t* c = x.c;
+    const unsigned pattern = unsigned{c[1] - c[0] == 1} | unsigned{c[2] - c[1] == 1} << 1 |
+                             unsigned{c[3] - c[2] == 1} << 2 | unsigned{c[4] - c[3] == 1} << 3 |
+                             unsigned{c[5] - c[4] == 1} << 4 | unsigned{c[6] - c[5] == 1} << 5;
+    std::memcpy(x.groups, AnalysisByPattern[pattern].data(), sizeof x.groups);
+}
+
+uint32_t pairs_of_two(const RunContext& x) { return x.groups[1]; }
+uint32_t runs_of_three(const RunContext& x) { return x.groups[2]; }
+uint32_t runs_of_four_or_more(const RunContext& x) {
+    return x.groups[3] + x.groups[4] + x.groups[5] + x.groups[6];
+}
+uint32_t all_groups(const RunContext& x) {
+    return x.groups[1] + x.groups[2] + runs_of_four_or_more(x);
+}
+
+uint32_t some_group(RunContext& x) {
+    for (int i = 0; i < 6; ++i)
+        if (x.c[i] + 1 == x.c[i + 1]) return 0;
+    return x.c[0];
+}
+
+uint32_t no_group(RunContext& x) {
+    for (int i = 0; i < 6; ++i)
+        if (x.c[i] + 1 == x.c[i + 1]) return x.c[i + 1];
+    return 0;
+}
+
+using Count = uint32_t (*)(const RunContext&);
+
+template <int K, Count count> uint32_t at_least(RunContext& x) {
+    analyse_groups(x);
+    return fewer_than(count(x), param(x, K));
+}
+
+template <int K, Count count> uint32_t at_most(RunContext& x) {
+    analyse_groups(x);
+    return more_than(count(x), param(x, K));
+}
+
+template <Count count> uint32_t none(RunContext& x) {
+    analyse_groups(x);
+    return more_than(count(x), 0);
+}
+
+constexpr RoutineLink Links[] = {
+    {19, 19, some_group},
+    {20, 20, no_group},
+    {21, 21, at_least<21, all_groups>},
+    {22, 22, at_most<22, all_groups>},
+    {23, 23, at_least<23, pairs_of_two>},
+    {24, 24, at_most<24, pairs_of_two>},
+    {25, 25, at_least<25, runs_of_three>},
+    {26, 26, at_most<26, runs_of_three>},
+    {27, 27, at_least<27, runs_of_four_or_more>},
+    {28, 28, at_most<28, runs_of_four_or_more>},
+    {29, 29, none<pairs_of_two>},
+    {30, 30, none<runs_of_three>},
+    {31, 31, none<runs_of_four_or_more>},
+};
+
+} // namespace
+
+std::span<const RoutineLink> group_links() { return Links; }
+
+} // namespace lotto

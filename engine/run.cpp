@@ -1,0 +1,130 @@
+#include "engine/run.h"
+
+#include "engine/chain.h"
+#include "engine/context.h"
+
+#include <cassert>
+#include <cstring>
+#include <new>
+
+namespace lotto {
+
+namespace {
+
+// Appends one record (c1..c7 in the low seven bytes of packed) and returns the next position.
+inline uint8_t* put_record(uint8_t* out, uint64_t packed) {
+    std::memcpy(out, &packed, RecordBytes); // little-endian order of the bytes, c1 first
+    return out + RecordBytes;
+}
+
+inline uint64_t packed_byte(uint32_t n, int position) { return uint64_t{n} << (8 * position); }
+
+// Walks the chain from its last entry to its first; true when no entry rejects.
+inline bool passes(const Routine* routines, uint32_t length, RunContext& x) {
+    for (uint32_t i = length; i != 0; --i)
+        if (routines[i - 1](x) != 0) return false;
+    return true;
+}
+
+// Every combination is stored: the records are written straight through.
+uint8_t* store_all(uint32_t n, uint8_t* out) {
+    for (uint32_t a = 1; a <= n - 6; ++a)
+        for (uint32_t b = a + 1; b <= n - 5; ++b)
+            for (uint32_t c = b + 1; c <= n - 4; ++c)
+                for (uint32_t d = c + 1; d <= n - 3; ++d)
+                    for (uint32_t e = d + 1; e <= n - 2; ++e) {
+                        const uint64_t r5 = packed_byte(a, 0) | packed_byte(b, 1) |
+                                            packed_byte(c, 2) | packed_byte(d, 3) |
+                                            packed_byte(e, 4);
+                        for (uint32_t f = e + 1; f <= n - 1; ++f) {
+                            const uint64_t r6 = r5 | packed_byte(f, 5);
+                            for (uint32_t g = f + 1; g <= n; ++g)
+                                out = put_record(out, r6 | packed_byte(g, 6));
+                        }
+                    }
+    return out;
+}
+
+// The odometer over all combinations of 7 out of 1..n, each tested against the chain. With
+// EagerMask the number mask is formed from the running prefix before the chain is called, so
+// the mask filters find it computed; otherwise it is left to the first routine that needs it.
+template <bool EagerMask> uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
+    const uint32_t n = x.highest;
+    const Routine* routines = chain.routines.data();
+    const uint32_t length = chain.length;
+    for (uint32_t a = 1; a <= n - 6; ++a) {
+        x.c[0] = a;
+        for (uint32_t b = a + 1; b <= n - 5; ++b) {
+            x.c[1] = b;
+            for (uint32_t c = b + 1; c <= n - 4; ++c) {
+                x.c[2] = c;
+                for (uint32_t d = c + 1; d <= n - 3; ++d) {
+                    x.c[3] = d;
+                    const Mask m4 = NumberBit[a] | NumberBit[b] | NumberBit[c] | NumberBit[d];
+                    const uint64_t r4 = packed_byte(a, 0) | packed_byte(b, 1) | packed_byte(c, 2) |
+                                        packed_byte(d, 3);
+                    for (uint32_t e = d + 1; e <= n - 2; ++e) {
+                        x.c[4] = e;
+                        const Mask m5 = m4 | NumberBit[e];
+                        const uint64_t r5 = r4 | packed_byte(e, 4);
+                        for (uint32_t f = e + 1; f <= n - 1; ++f) {
+                            x.c[5] = f;
+                            const Mask m6 = m5 | NumberBit[f];
+                            const uint64_t r6 = r5 | packed_byte(f, 5);
+                            for (uint32_t g = f + 1; g <= n; ++g) {
+                                x.c[6] = g;
+                                x.mask[0] = EagerMask ? m6 | NumberBit[g] : 0;
+                                x.mask[1] = 0;
+                                x.groups[7] = 0;
+                                if (passes(routines, length, x))
+                                    out = put_record(out, r6 | packed_byte(g, 6));
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return out;
+}
+
+RunContext context_for(const Settings& s, uint32_t highest) {
+    RunContext x;
+    x.highest = highest;
+    x.params = s.params.data();
+    x.settings = &s;
+    return x;
+}
+
+} // namespace
+
+ResultStore allocate_store() noexcept {
+    return ResultStore(new (std::nothrow) uint8_t[StoreBytes]());
+}
+
+uint32_t run(const Settings& s, uint32_t highest, uint8_t* store) {
+    assert(highest >= 7 && highest <= HighestNumber && store);
+    const Chain chain = build_chain(s.active);
+    RunContext x = context_for(s, highest);
+    uint8_t* end = store;
+    if (chain.length == 0)
+        end = store_all(highest, store);
+    else if (chain.uses_mask)
+        end = store_passing<true>(chain, x, store);
+    else
+        end = store_passing<false>(chain, x, store);
+    return static_cast<uint32_t>(static_cast<std::size_t>(end - store) / RecordBytes);
+}
+
+bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]) {
+    const Chain chain = build_chain(s.active);
+    RunContext x = context_for(s, HighestNumber);
+    for (int i = 0; i < 7; ++i) {
+        x.c[i] = numbers[i];
+        assert(numbers[i] >= 1 && numbers[i] <= HighestNumber &&
+               (i == 0 || numbers[i - 1] < numbers[i]));
+    }
+    return passes(chain.routines.data(), chain.length, x);
+}
+
+} // namespace lotto

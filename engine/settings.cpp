@@ -1,0 +1,91 @@
+#include "engine/settings.h"
+
+namespace lotto {
+
+namespace {
+
+bool is_filter(int k) { return k >= 1 && k <= FilterCount; }
+
+// The OR of the number bits of every position; an empty position (0) adds nothing.
+template <std::size_t Size> Mask array_mask(const std::array<int32_t, Size>& numbers) {
+    Mask m = 0;
+    for (int32_t n : numbers) m |= NumberBit[static_cast<std::size_t>(n)];
+    return m;
+}
+
+// The checks shared by both chosen arrays, in their order: position, then number.
+ArrayCode check_entry(int position, int last_position, int32_t number) {
+    if (position < 1) return ArrayCode::PositionBelowOne;
+    if (position > last_position) return ArrayCode::PositionAboveLast;
+    if (number < 0) return ArrayCode::NumberBelowZero;
+    if (number > 64) return ArrayCode::NumberAbove64;
+    return ArrayCode::Accepted;
+}
+
+// Every third number from first up to 64.
+constexpr Mask step3_mask(int first) {
+    Mask m = 0;
+    for (int n = first; n <= 64; n += 3) m |= NumberBit[n];
+    return m;
+}
+
+} // namespace
+
+void init_defaults(Settings& s) {
+    s = Settings{};
+    s.active = 0;
+    s.step3_masks = {step3_mask(1), step3_mask(2), step3_mask(3)};
+    for (int k = 1; k <= FilterCount; ++k) {
+        s.lowest_offered[k] = 0;
+        s.highest_offered[k] = HighestOffered[k];
+        s.params[k - 1] = static_cast<uint32_t>(s.lowest_offered[k]);
+    }
+    s.entered = DefaultRanges;
+    for (int r = 1; r <= RangeCount; ++r)
+        set_range(s, r, DefaultRanges[r - 1].start, DefaultRanges[r - 1].end);
+    for (int i = 1; i <= Array7Size; ++i) set_array7_entry(s, i, 0);
+    for (int i = 1; i <= Array15Size; ++i) set_array15_entry(s, i, 0);
+}
+
+void turn_filter_on(Settings& s, int k) {
+    if (is_filter(k)) s.active |= NumberBit[k];
+}
+
+void turn_filter_off(Settings& s, int k) {
+    if (is_filter(k)) s.active &= NumberBitComplement[k];
+}
+
+bool filter_is_on(const Settings& s, int k) { return is_filter(k) && (s.active & NumberBit[k]); }
+
+void set_parameter(Settings& s, int k, uint32_t value) {
+    if (is_filter(k)) s.params[k - 1] = value;
+}
+
+RangeCode set_range(Settings& s, int r, int32_t start, int32_t end) {
+    if (r < 1 || r > RangeCount) return RangeCode::Accepted;
+    if (start > end) return RangeCode::StartAboveEnd;
+    if (start < 1) return RangeCode::StartBelowOne;
+    if (start > 64) return RangeCode::StartAbove64;
+    if (end > 64) return RangeCode::EndAbove64;
+    s.effective[r - 1] = {start, end};
+    s.range_masks[r - 1] = span_mask(start, end);
+    return RangeCode::Accepted;
+}
+
+ArrayCode set_array7_entry(Settings& s, int position, int32_t number) {
+    const ArrayCode code = check_entry(position, Array7Size, number);
+    if (code != ArrayCode::Accepted) return code;
+    s.array7[position - 1] = number;
+    s.array7_mask = array_mask(s.array7);
+    return code;
+}
+
+ArrayCode set_array15_entry(Settings& s, int position, int32_t number) {
+    const ArrayCode code = check_entry(position, Array15Size, number);
+    if (code != ArrayCode::Accepted) return code;
+    s.array15[position - 1] = number;
+    s.array15_mask = array_mask(s.array15);
+    return code;
+}
+
+} // namespace lotto
