@@ -13,11 +13,11 @@ namespace lotto::win {
 
 struct AppState {
     Settings settings;
-    ResultStore store;             // StoreBytes zero-filled bytes, obtained once
-    uint32_t stored_count = 0;     // set by every count run
-    uint32_t viewer_count = 0;     // the viewer's copy, set right after the run
-    StatisticsTable statistics{};  // the latest statistics count
-    HWND main_window = nullptr;    // the Info dialog while it is open, then the main window
+    ResultStore store;            // StoreBytes zero-filled bytes, obtained once
+    uint32_t stored_count = 0;    // set by every count run
+    uint32_t viewer_count = 0;    // the viewer's copy, set right after the run
+    StatisticsTable statistics{}; // the latest statistics count
+    HWND main_window = nullptr;   // the Info dialog while it is open, then the main window
 };
 
 AppState& app_state();

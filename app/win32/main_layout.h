@@ -1,0 +1,86 @@
+// Where the main window's controls sit, in dialog units, and their IDs.
+#pragma once
+
+#include "app/win32/dialog_template.h"
+
+namespace lotto::win::main_layout {
+
+enum : int {
+    FirstCheckBox = 1001, // filter k: 1000 + k
+    LastCheckBox = 1064,
+    CountAndStore = 1202,
+    Quit = 1203,
+    TurnOffAll = 1204,
+    Banner = 1179,
+};
+
+// Check boxes of filters first..last sit at x, one row of 15 units each, from y.
+struct CheckColumn {
+    int first;
+    int last;
+    short x;
+    short y;
+};
+inline constexpr CheckColumn CheckColumns[] = {
+    // filters   x    y
+    {1, 25, 20, 10}, {26, 50, 245, 10}, {51, 62, 495, 10}, {63, 63, 495, 220}, {64, 64, 495, 285},
+};
+inline constexpr short RowHeight = 15;
+
+// Width of the check boxes of filters first..last.
+struct CheckWidth {
+    int first;
+    int last;
+    short w;
+};
+inline constexpr CheckWidth CheckWidths[] = {
+    {1, 1, 145},   {2, 4, 150},   {5, 6, 155},   {7, 13, 135},  {14, 14, 145}, {15, 30, 135},
+    {31, 31, 140}, {32, 33, 135}, {34, 34, 155}, {35, 35, 175}, {36, 36, 100}, {37, 37, 100},
+    {38, 38, 95},  {39, 39, 100}, {40, 40, 95},  {41, 41, 100}, {42, 42, 95},  {43, 43, 100},
+    {44, 44, 95},  {45, 45, 100}, {46, 57, 125}, {58, 61, 140}, {62, 64, 130},
+};
+
+// x of the parameter buttons of filters first..last (on the row of the filter's check box).
+struct ParameterColumn {
+    int first;
+    int last;
+    short x;
+};
+inline constexpr ParameterColumn ParameterColumns[] = {
+    {1, 25, 175},
+    {26, 50, 440},
+    {51, 64, 630},
+};
+inline constexpr short ParameterW = 35, ParameterH = 15;
+
+// Range r's start and end buttons, on the row of filter 35 + r.
+inline constexpr short RangeStartX = 345, RangeEndX = 395, RangeY = 160;
+inline constexpr short RangeW = 35, RangeH = 15;
+
+// The array buttons, in rows of five from (x, y).
+struct ArrayBlock {
+    int first_id;
+    int size;
+    short x;
+    short y;
+};
+inline constexpr ArrayBlock Array7Block = {1621, 7, 505, 190};
+inline constexpr ArrayBlock Array15Block = {1631, 15, 505, 235};
+inline constexpr short ArrayW = 25, ArrayH = 15, ArrayPerRow = 5;
+
+struct CommandButton {
+    int id;
+    DialogRect rect;
+    const wchar_t* caption;
+};
+// In creation order.
+inline constexpr CommandButton QuitButton = {Quit, {495, 355, 135, 20}, L"Quit"};
+inline constexpr CommandButton CountButton = {
+    CountAndStore, {495, 335, 135, 20}, L"Count and store"};
+inline constexpr CommandButton TurnOffButton = {
+    TurnOffAll, {495, 315, 135, 20}, L"Turn off all filters"};
+inline constexpr DialogRect BannerRect = {35, 385, 610, 20};
+
+inline constexpr DialogRect WindowRect = {7, 13, 670, 408};
+
+} // namespace lotto::win::main_layout
