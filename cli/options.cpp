@@ -52,16 +52,23 @@ constexpr std::array<OptionInfo, 12> OptionTable = {{
     {"", "--version", Opt::Version, Takes::Nothing, ""},
 }};
 
+// Joins the pieces into one string.
+template <class... Parts> std::string cat(const Parts&... parts) {
+    std::string s;
+    (s.append(std::string_view(parts)), ...);
+    return s;
+}
+
 constexpr uint32_t LargestNumber = 2'147'483'647; // every value ends up in a signed 32-bit slot
 
 // Reads a whole number of digits only into out; returns what is wrong with text, or "".
 std::string read_number(std::string_view text, uint32_t& out) {
     if (text.empty()) return "a number is missing";
     for (char c : text)
-        if (c < '0' || c > '9') return "'" + std::string(text) + "' is not a number (digits only)";
+        if (c < '0' || c > '9') return cat("'", text, "' is not a number (digits only)");
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
     if (ec != std::errc{} || end != text.data() + text.size() || out > LargestNumber)
-        return "'" + std::string(text) + "' is too large";
+        return cat("'", text, "' is too large");
     return "";
 }
 
@@ -101,7 +108,7 @@ class Parser {
     void fail(const std::string& message) {
         if (result_.ok()) result_.error = message;
     }
-    void fail_value(std::string_view problem) { fail(shown_ + ": " + std::string(problem)); }
+    void fail_value(std::string_view problem) { fail(cat(shown_, ": ", problem)); }
 
     void step() {
         const std::string& arg = args_[i_++];
@@ -117,7 +124,7 @@ class Parser {
                 info = &candidate;
                 value = a.substr(candidate.long_name.size() + 1);
                 has_value = true;
-            } else if (a == std::string(candidate.long_name) + "=") {
+            } else if (a == cat(candidate.long_name, "=")) {
                 info = &candidate;
                 has_value = true;
             } else if (!candidate.short_name.empty() && candidate.takes == Takes::Value &&
@@ -130,23 +137,23 @@ class Parser {
         }
         if (!info) {
             if (arg.starts_with("-"))
-                fail("unknown option '" + arg + "' (see --help)");
+                fail(cat("unknown option '", arg, "' (see --help)"));
             else
-                fail("unexpected argument '" + arg + "' (options start with -, see --help)");
+                fail(cat("unexpected argument '", arg, "' (options start with -, see --help)"));
             return;
         }
         shown_ = arg;
         if (info->takes == Takes::Nothing && has_value) {
-            fail("option " + std::string(info->long_name) + " takes no value");
+            fail(cat("option ", info->long_name, " takes no value"));
             return;
         }
         if (info->takes == Takes::Value && !has_value) {
             if (i_ == args_.size()) {
-                fail("option " + arg + " needs a value: " + std::string(info->value_help));
+                fail(cat("option ", arg, " needs a value: ", info->value_help));
                 return;
             }
             value = args_[i_++];
-            shown_ = arg + " " + std::string(value);
+            shown_ = cat(arg, " ", value);
         }
         apply(info->opt, value);
     }
@@ -192,18 +199,19 @@ class Parser {
         if (std::string why = read_number(item.substr(0, eq), k); !why.empty())
             return fail_value(why);
         if (k < 1 || k > static_cast<uint32_t>(FilterCount))
-            return fail_value("filter " + std::to_string(k) + " is not one of 1..64");
+            return fail_value(cat("filter ", std::to_string(k), " is not one of 1..64"));
         const int filter = static_cast<int>(k);
         if (eq != std::string_view::npos) {
             if (!has_parameter(filter))
-                return fail_value("filter " + std::to_string(k) + " has no parameter");
+                return fail_value(cat("filter ", std::to_string(k), " has no parameter"));
             uint32_t p = 0;
             if (std::string why = read_number(item.substr(eq + 1), p); !why.empty())
                 return fail_value(why);
             const auto highest = static_cast<uint32_t>(HighestOffered[filter]);
             if (p > highest)
-                return fail_value("parameter " + std::to_string(p) + " of filter " +
-                                  std::to_string(k) + " is outside 0.." + std::to_string(highest));
+                return fail_value(cat("parameter ", std::to_string(p), " of filter ",
+                                      std::to_string(k), " is outside 0..",
+                                      std::to_string(highest)));
             set_parameter(s(), filter, p);
         }
         if (!parameter_only) turn_filter_on(s(), filter);
@@ -218,8 +226,8 @@ class Parser {
         for (int candidate = 1; candidate <= RangeCount; ++candidate)
             if (range_name(candidate) == name) r = candidate;
         if (r == 0)
-            return fail_value("unknown range '" + std::string(item.substr(0, eq)) +
-                              "' (one of A1 A2 B1 B2 C1 C2 D1 D2 E1 E2)");
+            return fail_value(cat("unknown range '", item.substr(0, eq),
+                                  "' (one of A1 A2 B1 B2 C1 C2 D1 D2 E1 E2)"));
         const std::string_view bounds = item.substr(eq + 1);
         const std::size_t dash = bounds.find('-');
         if (dash == std::string_view::npos) return fail_value("expected NAME=S-E, e.g. A1=1-9");
@@ -234,28 +242,28 @@ class Parser {
         switch (set_range(s(), r, st, en)) {
         case RangeCode::Accepted: break;
         case RangeCode::StartAboveEnd:
-            return fail_value("start " + std::to_string(start) + " is above end " +
-                              std::to_string(end) + allowed);
+            return fail_value(cat("start ", std::to_string(start), " is above end ",
+                                  std::to_string(end), allowed));
         case RangeCode::StartBelowOne:
-            return fail_value("start " + std::to_string(start) + " is below 1" + allowed);
+            return fail_value(cat("start ", std::to_string(start), " is below 1", allowed));
         case RangeCode::StartAbove64:
-            return fail_value("start " + std::to_string(start) + " is above 64" + allowed);
+            return fail_value(cat("start ", std::to_string(start), " is above 64", allowed));
         case RangeCode::EndAbove64:
-            return fail_value("end " + std::to_string(end) + " is above 64" + allowed);
+            return fail_value(cat("end ", std::to_string(end), " is above 64", allowed));
         }
     }
 
     void array(std::string_view value, int size, ArrayCode (*set)(Settings&, int, int32_t)) {
         const std::vector<std::string_view> items = split_list(value);
         if (items.size() > static_cast<std::size_t>(size))
-            return fail_value(std::to_string(items.size()) + " positions given, at most " +
-                              std::to_string(size));
+            return fail_value(cat(std::to_string(items.size()), " positions given, at most ",
+                                  std::to_string(size)));
         for (std::size_t i = 0; i < items.size(); ++i) {
             uint32_t n = 0;
             if (std::string why = read_number(items[i], n); !why.empty()) return fail_value(why);
             if (n > HighestNumber)
-                return fail_value("number " + std::to_string(n) + " at position " +
-                                  std::to_string(i + 1) + " is outside 0..39 (0 = empty)");
+                return fail_value(cat("number ", std::to_string(n), " at position ",
+                                      std::to_string(i + 1), " is outside 0..39 (0 = empty)"));
             [[maybe_unused]] const ArrayCode code =
                 set(s(), static_cast<int>(i + 1), static_cast<int32_t>(n));
             assert(code == ArrayCode::Accepted);
