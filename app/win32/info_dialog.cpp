@@ -26,8 +26,7 @@ const InfoText InfoTexts[] = {
     {1700, {20, 10, 245, 20}, L"Thank You for using our software"},
     {1701,
      {20, 50, 295, 10},
-     L"This is the DEMO version of the TESSEL FILTERING DLL for pick 7 lottery games "
-     L"with up to 39 numbers."},
+     L"This is the DEMO of the TESSEL FILTERING DLL for pick 7 games with up to 39 numbers."},
     {1703,
      {20, 60, 355, 10},
      L"In this application all filtering functions are staticly linked for demonstration only, "
