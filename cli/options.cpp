@@ -229,7 +229,7 @@ class Parser {
             return fail_value(cat("unknown range '", item.substr(0, eq),
                                   "' (one of A1 A2 B1 B2 C1 C2 D1 D2 E1 E2)"));
         const std::string_view bounds = item.substr(eq + 1);
-        const std::size_t dash = bounds.find('-');
+        const std::size_t dash = bounds.find('-', 1); // a leading '-' is a sign, not the dash
         if (dash == std::string_view::npos) return fail_value("expected NAME=S-E, e.g. A1=1-9");
         uint32_t start = 0, end = 0;
         if (std::string why = read_number(bounds.substr(0, dash), start); !why.empty())
@@ -273,7 +273,7 @@ class Parser {
     void page(std::string_view value) {
         uint32_t p = 0;
         if (std::string why = read_number(value, p); !why.empty()) return fail_value(why);
-        if (p < 1) return fail_value("pages count from 1");
+        if (p < 1) return fail_value("the page must be 1 or more");
         o().page = p;
     }
 
