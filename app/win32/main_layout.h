@@ -21,10 +21,16 @@ struct CheckColumn {
     short x;
     short y;
 };
+// clang-format off
 inline constexpr CheckColumn CheckColumns[] = {
-    // filters   x    y
-    {1, 25, 20, 10}, {26, 50, 245, 10}, {51, 62, 495, 10}, {63, 63, 495, 220}, {64, 64, 495, 285},
+//   filters     x    y
+    { 1, 25,    20,  10},
+    {26, 50,   245,  10},
+    {51, 62,   495,  10},
+    {63, 63,   495, 220},
+    {64, 64,   495, 285},
 };
+// clang-format on
 inline constexpr short RowHeight = 15;
 
 // Width of the check boxes of filters first..last.
@@ -33,12 +39,33 @@ struct CheckWidth {
     int last;
     short w;
 };
+// clang-format off
 inline constexpr CheckWidth CheckWidths[] = {
-    {1, 1, 145},   {2, 4, 150},   {5, 6, 155},   {7, 13, 135},  {14, 14, 145}, {15, 30, 135},
-    {31, 31, 140}, {32, 33, 135}, {34, 34, 155}, {35, 35, 175}, {36, 36, 100}, {37, 37, 100},
-    {38, 38, 95},  {39, 39, 100}, {40, 40, 95},  {41, 41, 100}, {42, 42, 95},  {43, 43, 100},
-    {44, 44, 95},  {45, 45, 100}, {46, 57, 125}, {58, 61, 140}, {62, 64, 130},
+//   filters    w
+    { 1,  1,  145},
+    { 2,  4,  150},
+    { 5,  6,  155},
+    { 7, 13,  135},
+    {14, 14,  145},
+    {15, 30,  135},
+    {31, 31,  140},
+    {32, 33,  135},
+    {34, 34,  155},
+    {35, 35,  175},
+    {36, 37,  100},
+    {38, 38,   95},
+    {39, 39,  100},
+    {40, 40,   95},
+    {41, 41,  100},
+    {42, 42,   95},
+    {43, 43,  100},
+    {44, 44,   95},
+    {45, 45,  100},
+    {46, 57,  125},
+    {58, 61,  140},
+    {62, 64,  130},
 };
+// clang-format on
 
 // x of the parameter buttons of filters first..last (on the row of the filter's check box).
 struct ParameterColumn {
@@ -46,11 +73,14 @@ struct ParameterColumn {
     int last;
     short x;
 };
+// clang-format off
 inline constexpr ParameterColumn ParameterColumns[] = {
-    {1, 25, 175},
-    {26, 50, 440},
-    {51, 64, 630},
+//   filters     x
+    { 1, 25,   175},
+    {26, 50,   440},
+    {51, 64,   630},
 };
+// clang-format on
 inline constexpr short ParameterW = 35, ParameterH = 15;
 
 // Range r's start and end buttons, on the row of filter 35 + r.
