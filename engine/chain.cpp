@@ -43,9 +43,10 @@ Catalogue gather() {
     return c;
 }
 
-void append(Chain& chain, const RoutineLink* link) {
+void append(Chain& chain, const RoutineLink* link, bool popcnt) {
     assert(link && "a filter without a routine");
-    chain.routines[chain.length] = link->routine;
+    chain.routines[chain.length] =
+        popcnt && link->popcnt_routine ? link->popcnt_routine : link->routine;
     chain.entries[chain.length] = {link->first, link->last};
     chain.uses_mask = chain.uses_mask || link->uses_mask;
     ++chain.length;
@@ -53,21 +54,21 @@ void append(Chain& chain, const RoutineLink* link) {
 
 } // namespace
 
-Chain build_chain(Mask active) {
+Chain build_chain(Mask active, bool popcnt) {
     const Catalogue catalogue = gather();
     Chain chain;
     for (int first = 1; first < LastPairedFilter; first += 2) {
         const bool first_on = active & NumberBit[first];
         const bool second_on = active & NumberBit[first + 1];
         if (first_on && second_on) {
-            append(chain, catalogue.combined[first]);
+            append(chain, catalogue.combined[first], popcnt);
             continue;
         }
-        if (first_on) append(chain, catalogue.single[first]);
-        if (second_on) append(chain, catalogue.single[first + 1]);
+        if (first_on) append(chain, catalogue.single[first], popcnt);
+        if (second_on) append(chain, catalogue.single[first + 1], popcnt);
     }
     for (int k = LastPairedFilter + 1; k <= FilterCount; ++k)
-        if (active & NumberBit[k]) append(chain, catalogue.single[k]);
+        if (active & NumberBit[k]) append(chain, catalogue.single[k], popcnt);
     return chain;
 }
 

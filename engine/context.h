@@ -9,7 +9,7 @@
 
 namespace lotto {
 
-struct RunContext {
+struct alignas(64) RunContext {
     uint32_t c[7] = {};               // c1..c7 at c[0]..c[6], strictly ascending, each in 1..N
     uint32_t highest = 0;             // N
     const uint32_t* params = nullptr; // params[k - 1] is the parameter of filter k; read-only
@@ -37,9 +37,18 @@ inline Mask number_mask(RunContext& x) {
 }
 
 // How many numbers of the combination lie in set; the AND stays in mask work area word 1.
-inline uint32_t in_set_count(RunContext& x, Mask set) {
+template <bool Popcnt> LOTTO_ALWAYS_INLINE uint32_t in_set_count(RunContext& x, Mask set) {
     x.mask[1] = number_mask(x) & set;
-    return static_cast<uint32_t>(popcount(x.mask[1]));
+    return static_cast<uint32_t>(count_bits<Popcnt>(x.mask[1]));
+}
+
+// A routine that counts bits, built twice from Test::verdict<Popcnt>: once portable and once for
+// processors with POPCNT. The chain takes the second when the processor has the instruction.
+template <class Test> uint32_t portable_count(RunContext& x) {
+    return Test::template verdict<false>(x);
+}
+template <class Test> LOTTO_POPCNT_TARGET uint32_t popcnt_count(RunContext& x) {
+    return Test::template verdict<true>(x);
 }
 
 // Verdicts of the count filters: a rejected count answers count + 1, never 0.

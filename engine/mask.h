@@ -22,17 +22,36 @@ inline constexpr std::array<Mask, 65> NumberBitComplement = [] {
     return t;
 }();
 
-// Number of set bits of m. The one home of the bit count: the build decides how it is done.
-#if defined(__GNUC__) && defined(__POPCNT__)
-inline int popcount(Mask m) { return __builtin_popcountll(m); }
-#else
-inline int popcount(Mask m) {
+// Number of set bits of m, portable: three folding steps and a multiply.
+constexpr int popcount(Mask m) {
     m = m - ((m >> 1) & 0x5555555555555555u);
     m = (m & 0x3333333333333333u) + ((m >> 2) & 0x3333333333333333u);
     m = (m + (m >> 4)) & 0x0f0f0f0f0f0f0f0fu;
     return static_cast<int>((m * 0x0101010101010101u) >> 56);
 }
+
+// The processor's own bit count. popcount_instruction gives the same count as popcount; inside a
+// function marked LOTTO_POPCNT_TARGET it is the single POPCNT instruction, so such functions may
+// run only when has_popcnt() holds. Elsewhere it stays correct, just not fast.
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define LOTTO_POPCNT_TARGET __attribute__((target("popcnt")))
+#define LOTTO_ALWAYS_INLINE [[gnu::always_inline]] inline
+LOTTO_ALWAYS_INLINE int popcount_instruction(Mask m) { return __builtin_popcountll(m); }
+inline bool has_popcnt() { return __builtin_cpu_supports("popcnt"); }
+#else
+#define LOTTO_POPCNT_TARGET
+#define LOTTO_ALWAYS_INLINE inline
+inline int popcount_instruction(Mask m) { return popcount(m); }
+inline bool has_popcnt() { return false; }
 #endif
+
+// The bit count a routine built for Popcnt (or not) uses.
+template <bool Popcnt> LOTTO_ALWAYS_INLINE int count_bits(Mask m) {
+    if constexpr (Popcnt)
+        return popcount_instruction(m);
+    else
+        return popcount(m);
+}
 
 // The numbers first..last, both included (empty when first > last).
 constexpr Mask span_mask(int first, int last) {

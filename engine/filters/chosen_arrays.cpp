@@ -6,22 +6,28 @@ namespace lotto {
 
 namespace {
 
-uint32_t most_from_array7(RunContext& x) {
-    return more_than(in_set_count(x, x.settings->array7_mask), param(x, 62));
-}
+struct MostFromArray7 {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
+        return more_than(in_set_count<Popcnt>(x, x.settings->array7_mask), param(x, 62));
+    }
+};
 
-uint32_t least_from_array15(RunContext& x) {
-    return fewer_than(in_set_count(x, x.settings->array15_mask), param(x, 63));
-}
+struct LeastFromArray15 {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
+        return fewer_than(in_set_count<Popcnt>(x, x.settings->array15_mask), param(x, 63));
+    }
+};
 
-uint32_t most_from_array15(RunContext& x) {
-    return more_than(in_set_count(x, x.settings->array15_mask), param(x, 64));
-}
+struct MostFromArray15 {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
+        return more_than(in_set_count<Popcnt>(x, x.settings->array15_mask), param(x, 64));
+    }
+};
 
 constexpr RoutineLink Links[] = {
-    {62, 62, most_from_array7, true},
-    {63, 63, least_from_array15, true},
-    {64, 64, most_from_array15, true},
+    counting_link<MostFromArray7>(62, true),
+    counting_link<LeastFromArray15>(63, true),
+    counting_link<MostFromArray15>(64, true),
 };
 
 } // namespace

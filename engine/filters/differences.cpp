@@ -6,22 +6,29 @@ namespace lotto {
 
 namespace {
 
+// The six gaps d1..d6 between neighbours.
+struct Gaps {
+    uint32_t d[6];
+};
+
+Gaps gaps(const RunContext& x) {
+    return {{x.c[1] - x.c[0], x.c[2] - x.c[1], x.c[3] - x.c[2], x.c[4] - x.c[3], x.c[5] - x.c[4],
+             x.c[6] - x.c[5]}};
+}
+
+uint32_t lesser(uint32_t a, uint32_t b) { return b < a ? b : a; }
+uint32_t greater(uint32_t a, uint32_t b) { return b > a ? b : a; }
+
+// Pairwise, so that the six gaps are compared in three short steps.
 uint32_t smallest_difference(const RunContext& x) {
-    uint32_t least = x.c[1] - x.c[0];
-    for (int i = 2; i < 7; ++i) {
-        const uint32_t d = x.c[i] - x.c[i - 1];
-        if (d < least) least = d;
-    }
-    return least;
+    const Gaps g = gaps(x);
+    return lesser(lesser(lesser(g.d[0], g.d[1]), lesser(g.d[2], g.d[3])), lesser(g.d[4], g.d[5]));
 }
 
 uint32_t largest_difference(const RunContext& x) {
-    uint32_t most = x.c[1] - x.c[0];
-    for (int i = 2; i < 7; ++i) {
-        const uint32_t d = x.c[i] - x.c[i - 1];
-        if (d > most) most = d;
-    }
-    return most;
+    const Gaps g = gaps(x);
+    return greater(greater(greater(g.d[0], g.d[1]), greater(g.d[2], g.d[3])),
+                   greater(g.d[4], g.d[5]));
 }
 
 // Last digit + 1 (1..10) of a number 1..39, without division.
@@ -33,28 +40,33 @@ uint32_t minimum_difference(RunContext& x) { return smallest_difference(x) < par
 uint32_t maximum_difference(RunContext& x) { return largest_difference(x) > param(x, 33) ? 1 : 0; }
 
 // Repeated differences: 6 minus the number of distinct gap values.
-uint32_t maximum_same_differences(RunContext& x) {
-    Mask seen = 0;
-    for (int i = 1; i < 7; ++i) seen |= NumberBit[x.c[i] - x.c[i - 1]];
-    x.differences = seen;
-    const uint32_t repeated = 6 - static_cast<uint32_t>(popcount(seen));
-    return more_than(repeated, param(x, 34));
-}
+struct MaximumSameDifferences {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
+        const Gaps g = gaps(x);
+        Mask seen = 0;
+        for (uint32_t d : g.d) seen |= NumberBit[d];
+        x.differences = seen;
+        const uint32_t repeated = 6 - static_cast<uint32_t>(count_bits<Popcnt>(seen));
+        return more_than(repeated, param(x, 34));
+    }
+};
 
 // Repeated last digits: 7 minus the number of distinct last digits.
-uint32_t maximum_same_last_digits(RunContext& x) {
-    Mask seen = 0;
-    for (uint32_t n : x.c) seen |= NumberBit[last_digit_index(n)];
-    x.differences = seen;
-    const uint32_t repeated = 7 - static_cast<uint32_t>(popcount(seen));
-    return more_than(repeated, param(x, 35));
-}
+struct MaximumSameLastDigits {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
+        Mask seen = 0;
+        for (uint32_t n : x.c) seen |= NumberBit[last_digit_index(n)];
+        x.differences = seen;
+        const uint32_t repeated = 7 - static_cast<uint32_t>(count_bits<Popcnt>(seen));
+        return more_than(repeated, param(x, 35));
+    }
+};
 
 constexpr RoutineLink Links[] = {
     {32, 32, minimum_difference},
     {33, 33, maximum_difference},
-    {34, 34, maximum_same_differences},
-    {35, 35, maximum_same_last_digits},
+    counting_link<MaximumSameDifferences>(34, false),
+    counting_link<MaximumSameLastDigits>(35, false),
 };
 
 } // namespace

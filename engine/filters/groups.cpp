@@ -34,24 +34,23 @@ constexpr std::array<GroupWords, 64> AnalysisByPattern = [] {
     return table;
 }();
 
-// Fills the group work area unless it already describes the current combination.
-void analyse_groups(RunContext& x) {
-    if (x.groups[7] != 0) return;
+// Fills the group work area unless it already describes the current combination. Returns the
+// counters, read from where they were found so that a fresh analysis is not read back.
+const uint32_t* analyse_groups(RunContext& x) {
+    if (x.groups[7] != 0) return x.groups;
     const uint32_t* c = x.c;
     const unsigned pattern = unsigned{c[1] - c[0] == 1} | unsigned{c[2] - c[1] == 1} << 1 |
                              unsigned{c[3] - c[2] == 1} << 2 | unsigned{c[4] - c[3] == 1} << 3 |
                              unsigned{c[5] - c[4] == 1} << 4 | unsigned{c[6] - c[5] == 1} << 5;
-    std::memcpy(x.groups, AnalysisByPattern[pattern].data(), sizeof x.groups);
+    const uint32_t* counters = AnalysisByPattern[pattern].data();
+    std::memcpy(x.groups, counters, sizeof x.groups);
+    return counters;
 }
 
-uint32_t pairs_of_two(const RunContext& x) { return x.groups[1]; }
-uint32_t runs_of_three(const RunContext& x) { return x.groups[2]; }
-uint32_t runs_of_four_or_more(const RunContext& x) {
-    return x.groups[3] + x.groups[4] + x.groups[5] + x.groups[6];
-}
-uint32_t all_groups(const RunContext& x) {
-    return x.groups[1] + x.groups[2] + runs_of_four_or_more(x);
-}
+uint32_t pairs_of_two(const uint32_t* w) { return w[1]; }
+uint32_t runs_of_three(const uint32_t* w) { return w[2]; }
+uint32_t runs_of_four_or_more(const uint32_t* w) { return w[3] + w[4] + w[5] + w[6]; }
+uint32_t all_groups(const uint32_t* w) { return w[1] + w[2] + runs_of_four_or_more(w); }
 
 uint32_t some_group(RunContext& x) {
     for (int i = 0; i < 6; ++i)
@@ -65,21 +64,18 @@ uint32_t no_group(RunContext& x) {
     return 0;
 }
 
-using Count = uint32_t (*)(const RunContext&);
+using Count = uint32_t (*)(const uint32_t* counters);
 
 template <int K, Count count> uint32_t at_least(RunContext& x) {
-    analyse_groups(x);
-    return fewer_than(count(x), param(x, K));
+    return fewer_than(count(analyse_groups(x)), param(x, K));
 }
 
 template <int K, Count count> uint32_t at_most(RunContext& x) {
-    analyse_groups(x);
-    return more_than(count(x), param(x, K));
+    return more_than(count(analyse_groups(x)), param(x, K));
 }
 
 template <Count count> uint32_t none(RunContext& x) {
-    analyse_groups(x);
-    return more_than(count(x), 0);
+    return more_than(count(analyse_groups(x)), 0);
 }
 
 constexpr RoutineLink Links[] = {

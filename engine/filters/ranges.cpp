@@ -6,19 +6,21 @@ namespace lotto {
 
 namespace {
 
-template <int K> uint32_t in_range(RunContext& x) {
-    const uint32_t count = in_set_count(x, x.settings->range_masks[K - 36]);
-    if constexpr (K % 2 == 0)
-        return fewer_than(count, param(x, K));
-    else
-        return more_than(count, param(x, K));
-}
+template <int K> struct InRange {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
+        const uint32_t count = in_set_count<Popcnt>(x, x.settings->range_masks[K - 36]);
+        if constexpr (K % 2 == 0)
+            return fewer_than(count, param(x, K));
+        else
+            return more_than(count, param(x, K));
+    }
+};
+
+template <int K> constexpr RoutineLink link() { return counting_link<InRange<K>>(K, true); }
 
 constexpr RoutineLink Links[] = {
-    {36, 36, in_range<36>, true}, {37, 37, in_range<37>, true}, {38, 38, in_range<38>, true},
-    {39, 39, in_range<39>, true}, {40, 40, in_range<40>, true}, {41, 41, in_range<41>, true},
-    {42, 42, in_range<42>, true}, {43, 43, in_range<43>, true}, {44, 44, in_range<44>, true},
-    {45, 45, in_range<45>, true},
+    link<36>(), link<37>(), link<38>(), link<39>(), link<40>(),
+    link<41>(), link<42>(), link<43>(), link<44>(), link<45>(),
 };
 
 } // namespace

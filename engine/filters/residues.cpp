@@ -6,17 +6,20 @@ namespace lotto {
 
 namespace {
 
-template <int K> uint32_t in_array(RunContext& x) {
-    const uint32_t count = in_set_count(x, x.settings->step3_masks[(K - 46) / 2]);
-    if constexpr (K % 2 == 0)
-        return fewer_than(count, param(x, K));
-    else
-        return more_than(count, param(x, K));
-}
+template <int K> struct InArray {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
+        const uint32_t count = in_set_count<Popcnt>(x, x.settings->step3_masks[(K - 46) / 2]);
+        if constexpr (K % 2 == 0)
+            return fewer_than(count, param(x, K));
+        else
+            return more_than(count, param(x, K));
+    }
+};
+
+template <int K> constexpr RoutineLink link() { return counting_link<InArray<K>>(K, true); }
 
 constexpr RoutineLink Links[] = {
-    {46, 46, in_array<46>, true}, {47, 47, in_array<47>, true}, {48, 48, in_array<48>, true},
-    {49, 49, in_array<49>, true}, {50, 50, in_array<50>, true}, {51, 51, in_array<51>, true},
+    link<46>(), link<47>(), link<48>(), link<49>(), link<50>(), link<51>(),
 };
 
 } // namespace
