@@ -2,6 +2,8 @@
 // DialogBoxIndirectParamW. Dialog units come from the dialog font, "MS Sans Serif" 8 points bold.
 #pragma once
 
+#include "app/win32/dialog_rect.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -20,14 +22,6 @@ enum class ControlClass : WORD {
 
 // Every window of the program: title bar and modal frame, no system menu and so no close box.
 inline constexpr DWORD DialogStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-
-// Position and size in dialog units.
-struct DialogRect {
-    short x = 0;
-    short y = 0;
-    short w = 0;
-    short h = 0;
-};
 
 class DialogTemplate {
   public:

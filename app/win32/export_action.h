@@ -3,15 +3,10 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace lotto::win {
 
 // Writes the file into the current directory; "Notify" names it and the time taken, an error
 // box names it and the reason when it could not be written. owner is the viewer.
 void export_combinations(HWND owner);
-
-// "We store combinations  in file <name> in <seconds> seconds", the seconds with three decimals.
-std::string export_notice(const std::string& file_name, double seconds);
 
 } // namespace lotto::win

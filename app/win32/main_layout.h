@@ -1,7 +1,12 @@
-// Where the main window's controls sit, in dialog units, and their IDs.
+// Where the main window's controls sit, in dialog units, their IDs and their captions at
+// creation. Portable: the window builds its template from main_window_controls().
 #pragma once
 
-#include "app/win32/dialog_template.h"
+#include "app/win32/dialog_rect.h"
+#include "engine/settings.h"
+
+#include <string>
+#include <vector>
 
 namespace lotto::win::main_layout {
 
@@ -101,16 +106,35 @@ inline constexpr short ArrayW = 25, ArrayH = 15, ArrayPerRow = 5;
 struct CommandButton {
     int id;
     DialogRect rect;
-    const wchar_t* caption;
+    const char* caption;
 };
-// In creation order.
-inline constexpr CommandButton QuitButton = {Quit, {495, 355, 135, 20}, L"Quit"};
+inline constexpr CommandButton QuitButton = {Quit, {495, 355, 135, 20}, "Quit"};
 inline constexpr CommandButton CountButton = {
-    CountAndStore, {495, 335, 135, 20}, L"Count and store"};
+    CountAndStore, {495, 335, 135, 20}, "Count and store"};
 inline constexpr CommandButton TurnOffButton = {
-    TurnOffAll, {495, 315, 135, 20}, L"Turn off all filters"};
+    TurnOffAll, {495, 315, 135, 20}, "Turn off all filters"};
 inline constexpr DialogRect BannerRect = {35, 385, 610, 20};
 
 inline constexpr DialogRect WindowRect = {7, 13, 670, 408};
+
+inline constexpr char Caption[] = "Filtering lotto 7/39 combinations - Quorrel - "
+                                  "Tessel Filter 64 WIN32 DLL Functions Info";
+inline constexpr char BannerText[] = "Tessel lottery 7/39 filtering DEMO application"
+                                     "- Quorrel ver. 1.1 July "
+                                     "2012.";
+
+enum class ControlKind { CheckBox, Button, Banner };
+
+struct Placement {
+    ControlKind kind;
+    int id;
+    DialogRect rect;
+    std::string caption;
+};
+
+// Every control of the window in creation order: check boxes 1 to 64, parameter buttons, range
+// buttons, 7-element and 15-element buttons, "Quit", "Count and store", the banner and
+// "Turn off all filters"; captions from the settings as they are now.
+std::vector<Placement> main_window_controls(const Settings& s);
 
 } // namespace lotto::win::main_layout
