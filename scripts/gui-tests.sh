@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Runs every scenario of lotto739-gui-tests under Wine on a private Xvfb display, one process
 # per scenario, each in a fresh working directory.
-# usage: scripts/gui-tests.sh BUILD_WIN_DIR   (the Windows build tree, e.g. build/win)
+# usage: scripts/gui-tests.sh BUILD_WIN_DIR [SCENARIO...]
+#   BUILD_WIN_DIR: the Windows build tree (e.g. build/win); no SCENARIO: all of them
 # Prints PASS/FAIL per scenario and "gui: N passed, M failed"; exits non-zero on any failure.
 set -u
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 BUILD_WIN_DIR" >&2
+if [ $# -lt 1 ]; then
+    echo "usage: $0 BUILD_WIN_DIR [SCENARIO...]" >&2
     exit 2
 fi
 build=$(cd "$1" 2>/dev/null && pwd) || { echo "gui-tests: no directory $1" >&2; exit 2; }
+shift
 exe=$build/tests/gui/lotto739-gui-tests.exe
 if [ ! -f "$exe" ]; then
     echo "gui-tests: $exe not found; build the Windows tree first" >&2
@@ -69,6 +71,7 @@ fi
 # The driver names its scenarios when called without one; the screenshot stop is not a test.
 scenarios=$(cd "$work" && wine "$exe" </dev/null 2>/dev/null | tr -d '\r' |
     sed -n 's/^scenarios://p' | tr ' ' '\n' | grep -v -e '^$' -e '^screenshots$')
+[ $# -gt 0 ] && scenarios="$*"
 if [ -z "$scenarios" ]; then
     echo "gui-tests: $exe lists no scenarios" >&2
     exit 2

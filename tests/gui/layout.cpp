@@ -30,7 +30,8 @@ bool same(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// A list box without LBS_NOINTEGRALHEIGHT cuts its height down to a whole number of lines.
+// A list box without LBS_NOINTEGRALHEIGHT cuts its height down to a whole number of lines, once
+// for the font it is created with and again when the dialog gives it its own font.
 bool shrunk_to_whole_lines(HWND control, const RECT& got, const RECT& want) {
     wchar_t cls[32] = {};
     GetClassNameW(control, cls, 32);
@@ -40,7 +41,7 @@ bool shrunk_to_whole_lines(HWND control, const RECT& got, const RECT& want) {
     DWORD_PTR line = 0;
     SendMessageTimeoutW(control, LB_GETITEMHEIGHT, 0, 0, SMTO_NORMAL, 5000, &line);
     const long short_by = want.bottom - got.bottom;
-    return short_by >= 0 && short_by < static_cast<long>(line);
+    return short_by >= 0 && short_by < 2 * static_cast<long>(line);
 }
 
 } // namespace
