@@ -12,21 +12,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct NameCase {
-    uint32_t count;
-    const char* name;
-};
-
-class ExportName : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(ExportName, CarriesTheCountInEightDigits) {
-    EXPECT_EQ(export_file_name(GetParam().count), GetParam().name);
+TEST(ExportText, FileNameCarriesTheCountInEightDigits) {
+    EXPECT_EQ(export_file_name(0), "kvx7_00000000.txt");
+    EXPECT_EQ(export_file_name(12), "kvx7_00000012.txt");
+    EXPECT_EQ(export_file_name(15380937), "kvx7_15380937.txt");
 }
-
-INSTANTIATE_TEST_SUITE_P(Counts, ExportName,
-                         ::testing::Values(NameCase{0, "kvx7_00000000.txt"},
-                                           NameCase{12, "kvx7_00000012.txt"},
-                                           NameCase{15380937, "kvx7_15380937.txt"}));
 
 const std::string TwoLines = "01, 02, 03, 04, 05, 06, 07\r\n"
                              "09, 10, 19, 20, 29, 30, 39\r\n";
@@ -38,13 +28,6 @@ TEST(ExportText, TwentyEightBytesPerRecordEndingInCrLf) {
     EXPECT_EQ(out, TwoLines);
 }
 
-TEST(ExportText, WritesNothingForNoRecords) {
-    const auto store = test::store_of({{1, 2, 3, 4, 5, 6, 7}});
-    char out[4] = {'x', 'x', 'x', 'x'};
-    build_export_text(store.data(), 0, out);
-    EXPECT_EQ(std::string(out, 4), "xxxx");
-}
-
 TEST(ExportFile, WritesTheTextIntoTheDirectory) {
     test::TempDir dir;
     const auto store = test::store_of({{1, 2, 3, 4, 5, 6, 7}, {9, 10, 19, 20, 29, 30, 39}});
@@ -54,13 +37,7 @@ TEST(ExportFile, WritesTheTextIntoTheDirectory) {
     EXPECT_EQ(r.bytes, 56u);
     EXPECT_GE(r.seconds, 0.0);
     EXPECT_EQ(test::read_file(r.path), TwoLines);
-}
-
-TEST(ExportFile, DirectoryWithTrailingSeparator) {
-    test::TempDir dir;
-    const auto store = test::store_of({{1, 2, 3, 4, 5, 6, 7}});
-    const ExportResult r = export_to_file(dir.str() + "/", store.data(), 1);
-    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(export_to_file(dir.str() + "/", store.data(), 1).ok); // a trailing separator
     EXPECT_TRUE(fs::exists(dir.path() / "kvx7_00000001.txt"));
 }
 
@@ -127,7 +104,6 @@ TEST(ExportFile, FullSystem) {
     EXPECT_EQ(r.bytes, 430666236u);
     EXPECT_EQ(fs::file_size(r.path), 430666236u);
     EXPECT_EQ(test::read_part(r.path, 0, 28), "01, 02, 03, 04, 05, 06, 07\r\n");
-    EXPECT_EQ(test::read_part(r.path, 28, 28), "01, 02, 03, 04, 05, 06, 08\r\n");
     EXPECT_EQ(test::read_part(r.path, 430666236 - 28, 40), "33, 34, 35, 36, 37, 38, 39\r\n");
 }
 

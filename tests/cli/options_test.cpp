@@ -27,36 +27,31 @@ TEST(ParseGood, NoArgumentsGiveTheDefaults) {
     EXPECT_EQ(r.options.page, 0u);
 }
 
-struct FilterCase {
-    Args args;
-    Mask active;
-    std::vector<std::pair<int, uint32_t>> params; // filter, expected parameter
-};
-
-class ParseFilters : public ::testing::TestWithParam<FilterCase> {};
-
-TEST_P(ParseFilters, SwitchesOnAndSetsParameters) {
-    const ParseResult r = parse(GetParam().args);
-    ASSERT_TRUE(r.ok()) << r.error;
-    EXPECT_EQ(r.options.settings.active, GetParam().active);
-    for (auto [k, p] : GetParam().params) EXPECT_EQ(r.options.settings.params[k - 1], p) << k;
+TEST(ParseGood, FiltersSwitchOnAndSetParametersInOrder) {
+    const struct {
+        Args args;
+        Mask active;
+        std::vector<std::pair<int, uint32_t>> params; // filter, expected parameter
+    } cases[] = {
+        {{"-f", "7"}, NumberBit[7], {{7, 0}}},
+        {{"-f", "1,2,7"}, NumberBit[1] | NumberBit[2] | NumberBit[7], {}},
+        {{"-f", "1=100,2=180"}, NumberBit[1] | NumberBit[2], {{1, 100}, {2, 180}}},
+        {{"--filter", "64=7"}, NumberBit[64], {{64, 7}}},
+        {{"--filter=3=0"}, NumberBit[3], {{3, 0}}},
+        {{"-f52"}, NumberBit[52], {}},
+        {{"-f", "20", "-f", "20"}, NumberBit[20], {}},
+        {{"-p", "1=252"}, 0, {{1, 252}}}, // parameter only
+        {{"--param", "9=33,10=33"}, 0, {{9, 33}, {10, 33}}},
+        {{"-p", "1=248", "-f", "1"}, NumberBit[1], {{1, 248}}},     // -f K keeps the parameter
+        {{"-f", "1=100", "-p", "1=248"}, NumberBit[1], {{1, 248}}}, // the later value wins
+    };
+    for (const auto& c : cases) {
+        const ParseResult r = parse(c.args);
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_EQ(r.options.settings.active, c.active) << c.args[0];
+        for (auto [k, p] : c.params) EXPECT_EQ(r.options.settings.params[k - 1], p) << k;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ParseFilters,
-    ::testing::Values(
-        FilterCase{{"-f", "7"}, NumberBit[7], {{7, 0}}},
-        FilterCase{{"-f", "1,2,7"}, NumberBit[1] | NumberBit[2] | NumberBit[7], {}},
-        FilterCase{{"-f", "1=100,2=180"}, NumberBit[1] | NumberBit[2], {{1, 100}, {2, 180}}},
-        FilterCase{{"--filter", "64=7"}, NumberBit[64], {{64, 7}}},
-        FilterCase{{"--filter=3=0"}, NumberBit[3], {{3, 0}}},
-        FilterCase{{"-f52"}, NumberBit[52], {}},
-        FilterCase{{"-f", "20", "-f", "20"}, NumberBit[20], {}},
-        FilterCase{{"-p", "1=252"}, 0, {{1, 252}}}, // parameter only
-        FilterCase{{"--param", "9=33,10=33"}, 0, {{9, 33}, {10, 33}}},
-        FilterCase{{"-p", "1=248", "-f", "1"}, NumberBit[1], {{1, 248}}},     // -f keeps it
-        FilterCase{{"-f", "1=100", "-p", "1=248"}, NumberBit[1], {{1, 248}}}, // later wins
-        FilterCase{{"-f", "8=0"}, NumberBit[8], {{8, 0}}}));
 
 TEST(ParseGood, RangesGoThroughTheSetterInEitherCase) {
     const ParseResult r = parse({"-r", "A1=5-5", "--range", "e2=40-64", "-r", "c1=1-39"});
@@ -105,82 +100,67 @@ TEST(ParseGood, HelpAndVersionStopTheParse) {
     EXPECT_TRUE(parse({"--list"}).options.list);
 }
 
-struct BadCase {
-    Args args;
-    std::string fragment; // part of the error message
-};
-
-class ParseBad : public ::testing::TestWithParam<BadCase> {};
-
-TEST_P(ParseBad, FailsWithOneLineNamingTheProblem) {
-    const ParseResult r = parse(GetParam().args);
-    ASSERT_FALSE(r.ok());
-    EXPECT_NE(r.error.find(GetParam().fragment), std::string::npos) << r.error;
-    EXPECT_EQ(r.error.find('\n'), std::string::npos) << r.error;
+// Each bad argument: the parse fails with one line naming the argument and what is allowed.
+TEST(ParseBad, FailsWithOneLineNamingTheProblem) {
+    const struct {
+        Args args;
+        std::string fragment;
+    } cases[] = {
+        {{"--bogus"}, "unknown option '--bogus'"},
+        {{"-x"}, "unknown option '-x'"},
+        {{"stray"}, "unexpected argument 'stray'"},
+        {{"--export", "dir"}, "unexpected argument 'dir'"},
+        {{"-f"}, "-f needs a value"},
+        {{"--range"}, "--range needs a value"},
+        {{"--array7"}, "--array7 needs a value"},
+        {{"-q", "--page"}, "--page needs a value"},
+        {{"--stats=1"}, "--stats takes no value"},
+        {{"--bogus", "-h"}, "unknown option"},
+        {{"-f", "0"}, "-f 0: filter 0 is not one of 1..64"},
+        {{"-f", "65"}, "filter 65 is not one of 1..64"},
+        {{"-f", "1,65"}, "-f 1,65: filter 65"},
+        {{"-f", "1=100", "-f", "70"}, "-f 70"},
+        {{"-f", "20=1"}, "filter 20 has no parameter"},
+        {{"-p", "52=0"}, "filter 52 has no parameter"},
+        {{"-f", "1=253"}, "parameter 253 of filter 1 is outside 0..252"},
+        {{"-p", "7=40"}, "outside 0..39"},
+        {{"-p", "28=2"}, "outside 0..1"},
+        {{"-p", "7"}, "-p 7: expected K=P"},
+        {{"-f", "1,,2"}, "a number is missing"},
+        {{"-f", "1="}, "a number is missing"},
+        {{"-r", "A1=9-1"}, "-r A1=9-1: start 9 is above end 1"},
+        {{"-r", "A1=0-9"}, "start 0 is below 1"},
+        {{"-r", "B2=65-65"}, "start 65 is above 64"},
+        {{"-r", "d1=1-65"}, "end 65 is above 64"},
+        {{"-r", "F1=1-9"}, "unknown range 'F1' (one of A1 A2"},
+        {{"-r", "A1"}, "expected NAME=S-E"},
+        {{"-r", "A1=19"}, "expected NAME=S-E"},
+        {{"-r", "A1=-1-9"}, "'-1' is not a number"},
+        {{"-r", "A1=1-9x"}, "'9x' is not a number"},
+        {{"--array7", "40"}, "number 40 at position 1 is outside 0..39"},
+        {{"--array15", "1,2,64"}, "at position 3 is outside 0..39"},
+        {{"--array7", "1,2,3,4,5,6,7,8"}, "8 positions given, at most 7"},
+        {{"--array15", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"}, "at most 15"},
+        {{"--array7", "1,-2"}, "'-2' is not a number"},
+        {{"--page", "0"}, "--page 0: the page must be 1 or more"},
+        {{"--page", "x"}, "'x' is not a number"},
+        {{"--page=-3"}, "--page=-3: '-3' is not a number"},
+        {{"-f", "1x"}, "'1x' is not a number"},
+        {{"-f", "-1"}, "'-1' is not a number"},
+        {{"-f", "+1"}, "'+1' is not a number"},
+        {{"-f", " 1"}, "' 1' is not a number"},
+        {{"-f", "1.5"}, "'1.5' is not a number"},
+        {{"-f", "99999999999"}, "'99999999999' is too large"},
+        {{"-f", "1=4294967296"}, "too large"},
+        {{"--page", "2147483648"}, "too large"},
+    };
+    for (const auto& c : cases) {
+        const ParseResult r = parse(c.args);
+        ASSERT_FALSE(r.ok()) << c.fragment;
+        EXPECT_NE(r.error.find(c.fragment), std::string::npos) << r.error;
+        EXPECT_EQ(r.error.find('\n'), std::string::npos) << r.error;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Options, ParseBad,
-                         ::testing::Values(BadCase{{"--bogus"}, "unknown option '--bogus'"},
-                                           BadCase{{"-x"}, "unknown option '-x'"},
-                                           BadCase{{"stray"}, "unexpected argument 'stray'"},
-                                           BadCase{{"--export", "dir"},
-                                                   "unexpected argument 'dir'"},
-                                           BadCase{{"-f"}, "-f needs a value"},
-                                           BadCase{{"--range"}, "--range needs a value"},
-                                           BadCase{{"--array7"}, "--array7 needs a value"},
-                                           BadCase{{"-q", "--page"}, "--page needs a value"},
-                                           BadCase{{"--stats=1"}, "--stats takes no value"},
-                                           BadCase{{"--bogus", "-h"}, "unknown option"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Filters, ParseBad,
-    ::testing::Values(BadCase{{"-f", "0"}, "-f 0: filter 0 is not one of 1..64"},
-                      BadCase{{"-f", "65"}, "filter 65 is not one of 1..64"},
-                      BadCase{{"-f", "1,65"}, "-f 1,65: filter 65"},
-                      BadCase{{"-f", "1=100", "-f", "70"}, "-f 70"},
-                      BadCase{{"-f", "20=1"}, "filter 20 has no parameter"},
-                      BadCase{{"-p", "52=0"}, "filter 52 has no parameter"},
-                      BadCase{{"-f", "1=253"}, "parameter 253 of filter 1 is outside 0..252"},
-                      BadCase{{"-p", "7=40"}, "outside 0..39"},
-                      BadCase{{"-p", "28=2"}, "outside 0..1"},
-                      BadCase{{"-p", "7"}, "-p 7: expected K=P"},
-                      BadCase{{"-f", "1,,2"}, "a number is missing"},
-                      BadCase{{"-f", "1="}, "a number is missing"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, ParseBad,
-    ::testing::Values(BadCase{{"-r", "A1=9-1"}, "-r A1=9-1: start 9 is above end 1"},
-                      BadCase{{"-r", "A1=0-9"}, "start 0 is below 1"},
-                      BadCase{{"-r", "B2=65-65"}, "start 65 is above 64"},
-                      BadCase{{"-r", "d1=1-65"}, "end 65 is above 64"},
-                      BadCase{{"-r", "F1=1-9"}, "unknown range 'F1' (one of A1 A2"},
-                      BadCase{{"-r", "A1"}, "expected NAME=S-E"},
-                      BadCase{{"-r", "A1=19"}, "expected NAME=S-E"},
-                      BadCase{{"-r", "A1=-1-9"}, "'-1' is not a number"},
-                      BadCase{{"-r", "A1=1-9x"}, "'9x' is not a number"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Arrays, ParseBad,
-    ::testing::Values(BadCase{{"--array7", "40"}, "number 40 at position 1 is outside 0..39"},
-                      BadCase{{"--array15", "1,2,64"}, "at position 3 is outside 0..39"},
-                      BadCase{{"--array7", "1,2,3,4,5,6,7,8"}, "8 positions given, at most 7"},
-                      BadCase{{"--array15", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"},
-                              "at most 15"},
-                      BadCase{{"--array7", "1,-2"}, "'-2' is not a number"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, ParseBad,
-    ::testing::Values(BadCase{{"--page", "0"}, "--page 0: the page must be 1 or more"},
-                      BadCase{{"--page", "x"}, "'x' is not a number"},
-                      BadCase{{"--page=-3"}, "--page=-3: '-3' is not a number"},
-                      BadCase{{"-f", "1x"}, "'1x' is not a number"},
-                      BadCase{{"-f", "-1"}, "'-1' is not a number"},
-                      BadCase{{"-f", "+1"}, "'+1' is not a number"},
-                      BadCase{{"-f", " 1"}, "' 1' is not a number"},
-                      BadCase{{"-f", "1.5"}, "'1.5' is not a number"},
-                      BadCase{{"-f", "99999999999"}, "'99999999999' is too large"},
-                      BadCase{{"-f", "1=4294967296"}, "too large"},
-                      BadCase{{"--page", "2147483648"}, "too large"}));
 
 TEST(CatalogueListing, OneLinePerFilterWithItsParameterRange) {
     const auto lines = catalogue_lines();
