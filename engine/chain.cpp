@@ -72,6 +72,12 @@ Chain build_chain(Mask active, bool popcnt) {
     return chain;
 }
 
+std::vector<RoutineLink> all_routine_links() {
+    std::vector<RoutineLink> links;
+    for (Family family : Families) links.insert(links.end(), family().begin(), family().end());
+    return links;
+}
+
 std::vector<ChainEntry> describe_chain(Mask active) {
     const Chain chain = build_chain(active);
     return {chain.entries.begin(), chain.entries.begin() + chain.length};

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace lotto {
 
@@ -36,5 +37,8 @@ struct Chain {
 // The chain for this active-filter mask: the pairs 1/2 .. 17/18 (combined when both are on),
 // then 19..64 ascending. With popcnt the counting routines are taken in their POPCNT build.
 Chain build_chain(Mask active, bool popcnt = has_popcnt());
+
+// Every routine of every family, in family order.
+std::vector<RoutineLink> all_routine_links();
 
 } // namespace lotto

@@ -35,6 +35,7 @@ enum class ArrayCode : int32_t {
 struct Range {
     int32_t start = 0;
     int32_t end = 0;
+    bool operator==(const Range&) const = default;
 };
 
 // Highest value offered in filter k's pick list (index 1..64; 0 for filters without a parameter).
