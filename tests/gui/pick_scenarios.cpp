@@ -181,10 +181,21 @@ void array_picks(HWND main) {
     note("7- and 15-element array picks");
 }
 
+// A click gives the button the focus; the pick dialog takes it and, once closed, the main
+// window gives it back to that button.
+void focus_comes_back(HWND main) {
+    HWND button = item(main, 1102);
+    pick(main, 1102, NoSelection, Confirm::CancelButton);
+    wait_until([button] { return focus_window() == button; },
+               "the pressed button 1102 has the focus again after the pick");
+    note("the main window gives the focus back after a pick");
+}
+
 } // namespace
 
 void pick_scenario() {
     HWND main = pass_info();
+    focus_comes_back(main);
     parameter_picks(main);
     key_picks(main);
     range_picks(main);
