@@ -31,33 +31,33 @@ uint32_t largest_difference(const RunContext& x) {
                    greater(g.d[4], g.d[5]));
 }
 
-// Last digit + 1 (1..10) of a number 1..39, without division.
-uint32_t last_digit_index(uint32_t n) {
-    return n + 1 - 10 * (uint32_t{n >= 10} + uint32_t{n >= 20} + uint32_t{n >= 30});
-}
-
 uint32_t minimum_difference(RunContext& x) { return smallest_difference(x) < param(x, 32) ? 1 : 0; }
 uint32_t maximum_difference(RunContext& x) { return largest_difference(x) > param(x, 33) ? 1 : 0; }
 
-// Repeated differences: 6 minus the number of distinct gap values.
+// Repeated differences: 6 minus the number of distinct gap values. The work area holds the set
+// of gaps, bit v - 1 for gap v.
 struct MaximumSameDifferences {
     template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
         const Gaps g = gaps(x);
-        Mask seen = 0;
-        for (uint32_t d : g.d) seen |= NumberBit[d];
+        const Mask seen = (NumberBit[g.d[0]] | NumberBit[g.d[1]]) |
+                          (NumberBit[g.d[2]] | NumberBit[g.d[3]]) |
+                          (NumberBit[g.d[4]] | NumberBit[g.d[5]]);
         x.differences = seen;
         const uint32_t repeated = 6 - static_cast<uint32_t>(count_bits<Popcnt>(seen));
         return more_than(repeated, param(x, 34));
     }
 };
 
-// Repeated last digits: 7 minus the number of distinct last digits.
+// Repeated last digits: 7 minus the number of distinct last digits. The numbers 10q + 1 .. 10q + 10
+// sit on bits 10q .. 10q + 9 of the number mask, so folding the four decades onto bits 0..9 gives
+// last digits 1..9 on bits 0..8 and last digit 0 on bit 9, with no division. The work area holds
+// the set with last digit t on bit t.
 struct MaximumSameLastDigits {
     template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
-        Mask seen = 0;
-        for (uint32_t n : x.c) seen |= NumberBit[last_digit_index(n)];
-        x.differences = seen;
-        const uint32_t repeated = 7 - static_cast<uint32_t>(count_bits<Popcnt>(seen));
+        const Mask m = number_mask(x);
+        const Mask folded = (m | m >> 10 | m >> 20 | m >> 30) & 0x3ff;
+        x.differences = (folded << 1 | folded >> 9) & 0x3ff;
+        const uint32_t repeated = 7 - static_cast<uint32_t>(count_bits<Popcnt>(folded));
         return more_than(repeated, param(x, 35));
     }
 };
@@ -66,7 +66,7 @@ constexpr RoutineLink Links[] = {
     {32, 32, minimum_difference},
     {33, 33, maximum_difference},
     counting_link<MaximumSameDifferences>(34, false),
-    counting_link<MaximumSameLastDigits>(35, false),
+    counting_link<MaximumSameLastDigits>(35, true),
 };
 
 } // namespace
