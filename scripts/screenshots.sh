@@ -61,6 +61,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i </dev/null >"$work/wineboot.log" 2>&1
     wineserver -w
 fi
+# Windows that no window manager manages: without one, Wine waits two seconds at every hidden
+# managed window for a withdrawal that never comes.
+if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    wineserver -w
+fi
 
 # The driver prints "SHOT name left top right bottom" at each window and waits for name.shot.
 log=$work/log

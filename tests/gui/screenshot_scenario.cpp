@@ -1,6 +1,6 @@
 // Stops at each window long enough for scripts/screenshots.sh to photograph it: prints
-// "SHOT <name> <left> <top> <right> <bottom>" (the client area on the screen) and waits for
-// the file <name>.shot.
+// "SHOT <name> <left> <top> <right> <bottom>" (the window, title bar included, on the screen)
+// and waits for the file <name>.shot.
 #include "tests/gui/driver.h"
 #include "tests/gui/scenarios.h"
 #include "tests/gui/steps.h"
@@ -14,10 +14,8 @@ namespace {
 void shot(const char* name, HWND window) {
     sync();
     Sleep(300); // let the window finish painting
-    // Without a window manager nobody draws the title bar, so the client area is the picture.
     RECT r{};
-    GetClientRect(window, &r);
-    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    GetWindowRect(window, &r);
     std::printf("SHOT %s %ld %ld %ld %ld\n", name, r.left, r.top, r.right, r.bottom);
     std::fflush(stdout);
     const std::string done = std::string(name) + ".shot";
