@@ -186,6 +186,15 @@ void list_select(HWND list, int index) {
     if (r != index) fail("select list line " + std::to_string(index), "selected", "LB_ERR");
 }
 
+int top_line(HWND list) {
+    return static_cast<int>(send(list, LB_GETTOPINDEX, 0, 0, "read the list's top line"));
+}
+
+void set_top_line(HWND list, int index) {
+    send(list, LB_SETTOPINDEX, index, 0, "scroll the list");
+    expect_int(top_line(list), index, "the list scrolled");
+}
+
 void click(HWND dialog, int id) {
     if (!PostMessageW(item(dialog, id), BM_CLICK, 0, 0))
         fail("post a click to control " + std::to_string(id), "posted", "PostMessage failed");

@@ -51,6 +51,8 @@ std::string list_line(HWND list, int index);
 std::vector<std::string> list_lines(HWND list);
 int list_selection(HWND list);
 void list_select(HWND list, int index);
+int top_line(HWND list);
+void set_top_line(HWND list, int index);
 
 void click(HWND dialog, int id); // posted, so that a click opening a modal dialog does not block
 void post_key(HWND control, UINT key);

@@ -43,6 +43,7 @@ std::string read_file(const char* name) {
 void export_with_notify(HWND viewer) {
     click(viewer, 1735);
     HWND box = wait_window(NotifyCaption);
+    expect_plain_ok_box(box);
     const std::string body = item_text(box, MessageTextId);
     const std::string head = std::string("We store combinations  in file ") + FileName + " in ";
     const std::string tail = " seconds";

@@ -105,13 +105,14 @@ void check_main_controls(HWND main) {
         const std::string name = "main window control " + std::to_string(c.box.id);
         expect_box(main, c.box);
         expect_text(item_text(main, c.box.id), c.caption, name + " caption");
-        const LONG type = GetWindowLongW(item(main, c.box.id), GWL_STYLE) & BS_TYPEMASK;
+        const LONG style = GetWindowLongW(item(main, c.box.id), GWL_STYLE);
+        const LONG type = style & BS_TYPEMASK;
         if (c.kind == Kind::CheckBox) {
             expect_int(type, BS_AUTOCHECKBOX, name + " is an automatic check box");
             check(!is_checked(main, c.box.id), name + " starts clear");
             expect_font(item(main, c.box.id), {"MS Sans Serif", 6, false, false, -1}, name);
         } else if (c.kind == Kind::Banner) {
-            expect_int(type & SS_TYPEMASK, SS_LEFT, name + " is a left-aligned static text");
+            expect_int(style & SS_TYPEMASK, SS_LEFT, name + " is a left-aligned static text");
             expect_font(item(main, c.box.id), {"MS Sans Serif", 14, true, false, -1}, name);
         } else {
             expect_int(type, BS_PUSHBUTTON, name + " is a plain push button");

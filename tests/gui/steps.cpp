@@ -52,6 +52,7 @@ HWND count_and_store(HWND main, uint32_t expected_count) {
     HWND report = wait_window(ReportCaption, LongWaitMs);
     check(owner_of(report) == nullptr, "the count report has no owner");
     check(IsWindowEnabled(main) != 0, "the count report leaves the main window enabled");
+    expect_plain_ok_box(report);
     const std::string body = item_text(report, MessageTextId);
     const std::string head = "Active filters\rJob done in:";
     const std::string tail = " seconds\rFull system 15380937 combinations\r"
@@ -85,6 +86,23 @@ void end_view(HWND main, HWND viewer) {
 void quit(HWND main) {
     click(main, 1203);
     wait_gone(main, "the main window closes on \"Quit\"");
+}
+
+void expect_plain_ok_box(HWND box) {
+    const std::string name = quoted(caption_of(box));
+    check(IsWindowVisible(item(box, IDOK)) != 0, name + " has an OK button");
+    for (int id : {IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
+        if (HWND other = GetDlgItem(box, id))
+            check(!IsWindowVisible(other), name + " shows no button " + std::to_string(id));
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t cls[16] = {};
+        GetClassNameW(c, cls, 16);
+        DWORD_PTR icon = 0;
+        if (lstrcmpiW(cls, L"Static") == 0 && IsWindowVisible(c) &&
+            (GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            SendMessageTimeoutW(c, STM_GETICON, 0, 0, SMTO_NORMAL, 5000, &icon) && icon)
+            fail(name + " icon", "none", "an icon is shown");
+    }
 }
 
 void press_ok(HWND box) {

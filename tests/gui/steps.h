@@ -47,6 +47,9 @@ void end_view(HWND main, HWND viewer);
 // "Quit": the main window goes; the start-up path then returns.
 void quit(HWND main);
 
+// A message box with an OK button only and no icon.
+void expect_plain_ok_box(HWND box);
+
 // Dismisses a message box with its OK button.
 void press_ok(HWND box);
 

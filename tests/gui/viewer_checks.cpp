@@ -83,11 +83,22 @@ void expect_page(HWND viewer, uint32_t page, uint32_t count, const RecordAt& rec
 }
 
 void navigate(HWND viewer, int button, uint32_t page, uint32_t count, const RecordAt& record) {
+    // A button that cannot move leaves even the list alone: a redrawn list would lose its
+    // scroll position.
+    const bool stays = item_text(viewer, 1741) == std::to_string(page);
+    HWND list = item(viewer, 1907);
+    const bool scrollable = list_count(list) > 100;
+    constexpr int ScrolledTo = 50;
+    if (stays && scrollable) set_top_line(list, ScrolledTo);
     click(viewer, button);
     sync();
     wait_until([viewer] { return IsWindowEnabled(viewer) != 0; },
                "the viewer is enabled again after button " + std::to_string(button));
     expect_page(viewer, page, count, record);
+    if (stays && scrollable)
+        expect_int(top_line(list), ScrolledTo,
+                   "top line of the list after button " + std::to_string(button) +
+                       ", which could not move");
 }
 
 } // namespace gui
