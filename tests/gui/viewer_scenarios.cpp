@@ -25,13 +25,21 @@ void full_system_pages(HWND main) {
         int button;
         uint32_t page; // shown afterwards
     };
+    // clang-format off
     static constexpr Step steps[] = {
-        {PageDown, 1},  // nothing below page 1
-        {FirstPage, 1}, // already there
-        {PageUp, 2},       {PageUp, 3},       {PageDown, 2},
-        {FirstPage, 1},    {LastPage, 15381}, {PageUp, 15381}, // nothing above the last page
-        {LastPage, 15381}, {PageDown, 15380}, {LastPage, 15381},
+        {PageDown,  1},     // nothing below page 1
+        {FirstPage, 1},     // already there
+        {PageUp,    2},
+        {PageUp,    3},
+        {PageDown,  2},
+        {FirstPage, 1},
+        {LastPage,  15381},
+        {PageUp,    15381}, // nothing above the last page
+        {LastPage,  15381}, // already there
+        {PageDown,  15380},
+        {LastPage,  15381},
     };
+    // clang-format on
     for (const Step& s : steps) navigate(viewer, s.button, s.page, Full, full_record);
     HWND list = item(viewer, 1907);
     expect_int(list_count(list), 937, "lines on the last page of the full system");
