@@ -36,7 +36,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+trap 'exit 130' INT TERM HUP PIPE
 
 # The first display from :95 up that nobody holds; another server may win the race for it, so
 # a display counts only once our Xvfb has opened its socket.

@@ -36,7 +36,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+trap 'exit 130' INT TERM HUP PIPE
 
 for n in $(seq 95 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
