@@ -98,6 +98,29 @@ TEST(Enumeration, RecordsEndExactlyAtTheStoredCount) {
               std::ptrdiff_t(StoreBytes - std::size_t{count} * RecordBytes));
 }
 
+TEST(Enumeration, HighestNumbersOutside7To39StoreNothing) {
+    uint8_t* store = shared_store();
+    std::memset(store, 0xa5, 1024);
+    for (uint32_t n : {0u, 6u, 40u, 64u, 0xffffffffu}) {
+        EXPECT_EQ(run(settings_with({}), n, store), 0u) << n;
+        EXPECT_EQ(std::count(store, store + 1024, uint8_t{0xa5}), 1024) << n;
+    }
+}
+
+TEST(SingleCombination, AnythingButSevenAscendingNumbersIn1To39Fails) {
+    const Settings none = settings_with({});
+    const uint8_t fine[7] = {1, 2, 3, 4, 5, 6, 39};
+    const uint8_t zero[7] = {0, 2, 3, 4, 5, 6, 7};
+    const uint8_t above[7] = {1, 2, 3, 4, 5, 6, 40};
+    const uint8_t repeated[7] = {1, 2, 3, 3, 5, 6, 7};
+    const uint8_t descending[7] = {7, 6, 5, 4, 3, 2, 1};
+    EXPECT_TRUE(combination_passes(none, fine));
+    EXPECT_FALSE(combination_passes(none, zero));
+    EXPECT_FALSE(combination_passes(none, above));
+    EXPECT_FALSE(combination_passes(none, repeated));
+    EXPECT_FALSE(combination_passes(none, descending));
+}
+
 TEST(Store, ZeroFilledAndLargeEnough) {
     const ResultStore store = allocate_store();
     ASSERT_TRUE(store);

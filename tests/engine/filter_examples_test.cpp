@@ -72,11 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Amounts, Examples, ::testing::Values(
     Example{"LargestSumMin252",    {33, 34, 35, 36, 37, 38, 39}, {{1, 252}}, true},
     Example{"LargestSumMax251",    {33, 34, 35, 36, 37, 38, 39}, {{2, 251}}, false},
     Example{"SumRangeInside",      {1, 2, 3, 4, 5, 6, 7},        {{1, 28}, {2, 28}}, true},
-    Example{"SumRangeAbove",       {1, 2, 3, 4, 5, 6, 8},        {{1, 28}, {2, 28}}, false},
     Example{"EvenRange",           {1, 2, 3, 4, 5, 6, 7},        {{3, 3}, {4, 3}}, true},
-    Example{"EvenRangeBelow",      {1, 2, 3, 4, 5, 6, 7},        {{3, 4}, {4, 7}}, false},
     Example{"OddRange",            {1, 2, 3, 4, 5, 6, 7},        {{5, 4}, {6, 4}}, true},
-    Example{"OddRangeAbove",       {1, 2, 3, 4, 5, 6, 7},        {{5, 0}, {6, 3}}, false},
     Example{"LuckyPresent",        {1, 2, 3, 4, 5, 6, 7},        {{7, 5}}, true},
     Example{"LuckyAbsent",         {1, 2, 3, 4, 6, 7, 8},        {{7, 5}}, false},
     Example{"UnluckyPresent",      {3, 9, 15, 21, 27, 33, 39},   {{8, 39}}, false},
@@ -85,10 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Amounts, Examples, ::testing::Values(
     Example{"UnluckyAfterLucky",   {1, 2, 3, 4, 5, 6, 7},        {{7, 2}, {8, 6}}, false},
     Example{"UnluckyBeforeLucky",  {1, 2, 3, 4, 5, 6, 7},        {{7, 6}, {8, 2}}, false},
     Example{"LuckyNoUnlucky",      {1, 2, 3, 4, 5, 6, 7},        {{7, 2}, {8, 9}}, true},
-    Example{"NoLuckyNoUnlucky",    {1, 2, 3, 4, 5, 6, 7},        {{7, 9}, {8, 10}}, false},
-    Example{"LuckyLastUnluckyFirst", {1, 2, 3, 4, 5, 6, 7},      {{7, 7}, {8, 1}}, false},
-    Example{"LuckyZero",           {1, 2, 3, 4, 5, 6, 7},        {{7, 0}}, false},
-    Example{"UnluckyZero",         {1, 2, 3, 4, 5, 6, 7},        {{8, 0}}, true}
+    Example{"NoLuckyNoUnlucky",    {1, 2, 3, 4, 5, 6, 7},        {{7, 9}, {8, 10}}, false}
 ), example_name);
 
 INSTANTIATE_TEST_SUITE_P(Positions, Examples, ::testing::Values(
@@ -102,63 +96,24 @@ INSTANTIATE_TEST_SUITE_P(Positions, Examples, ::testing::Values(
     Example{"SixthAtMaximum",      {1, 2, 3, 4, 5, 6, 7},        {{16, 6}}, true},
     Example{"SixthBelowMinimum",   {1, 2, 3, 4, 5, 6, 7},        {{15, 7}}, false},
     Example{"SecondBothBounds",    {1, 2, 3, 4, 5, 6, 7},        {{11, 2}, {12, 2}}, true},
-    Example{"SecondMaxBelow",      {3, 9, 15, 21, 27, 33, 39},   {{12, 8}}, false},
-    Example{"FirstMinAboveMax",    {3, 9, 15, 21, 27, 33, 39},   {{9, 4}, {10, 3}}, false},
-    Example{"SeventhBothBounds",   {3, 9, 15, 21, 27, 33, 39},   {{17, 39}, {18, 39}}, true}
+    Example{"FirstMinAboveMax",    {3, 9, 15, 21, 27, 33, 39},   {{9, 4}, {10, 3}}, false}
 ), example_name);
 
 INSTANTIATE_TEST_SUITE_P(Groups, Examples, ::testing::Values(
-    Example{"OneRunHasAGroup",     {1, 2, 3, 4, 5, 6, 7},        {{19, 0}}, true},
-    Example{"OneRunNoPairs",       {1, 2, 3, 4, 5, 6, 7},        {{29, 0}}, true},
-    Example{"OneRunNoTriples",     {1, 2, 3, 4, 5, 6, 7},        {{30, 0}}, true},
-    Example{"OneRunNoGroupFails",  {1, 2, 3, 4, 5, 6, 7},        {{20, 0}}, false},
-    Example{"OneRunNoFourFails",   {1, 2, 3, 4, 5, 6, 7},        {{31, 0}}, false},
-    Example{"SinglesHaveNoGroup",  {3, 9, 15, 21, 27, 33, 39},   {{19, 0}}, false},
-    Example{"SinglesNoGroups",     {3, 9, 15, 21, 27, 33, 39},   {{20, 0}}, true},
-    Example{"TripleIsNotAPair",    {1, 2, 3, 10, 11, 20, 30},    {{23, 1}}, true},
-    Example{"OnePairMaxZero",      {1, 2, 3, 10, 11, 20, 30},    {{24, 0}}, false},
-    Example{"TwoTriplesMaxOne",    {1, 2, 3, 5, 6, 7, 9},        {{26, 1}}, false},
-    Example{"TwoTriplesMaxTwo",    {1, 2, 3, 5, 6, 7, 9},        {{26, 2}}, true},
-    Example{"SinglesMaxTriples0",  {3, 9, 15, 21, 27, 33, 39},   {{26, 0}}, true},
-    Example{"SinglesMaxTriples2",  {3, 9, 15, 21, 27, 33, 39},   {{26, 2}}, true},
     Example{"SharedAnalysisPass",  {1, 2, 11, 12, 21, 22, 31},   {{21, 3}, {24, 3}, {31, 0}}, true},
     Example{"SharedAnalysisFail",  {4, 5, 6, 7, 20, 21, 39},     {{21, 2}, {24, 1}, {31, 0}}, false}
 ), example_name);
 
-INSTANTIATE_TEST_SUITE_P(Differences, Examples, ::testing::Values(
-    Example{"EvenGapsMin6",        {3, 9, 15, 21, 27, 33, 39},   {{32, 6}}, true},
-    Example{"EvenGapsMin7",        {3, 9, 15, 21, 27, 33, 39},   {{32, 7}}, false},
-    Example{"EvenGapsMax6",        {3, 9, 15, 21, 27, 33, 39},   {{33, 6}}, true},
-    Example{"EvenGapsMax5",        {3, 9, 15, 21, 27, 33, 39},   {{33, 5}}, false},
-    Example{"RepeatedOnesCount2",  {1, 2, 3, 10, 11, 20, 30},    {{34, 2}}, true},
-    Example{"RepeatedOnesBelow",   {1, 2, 3, 10, 11, 20, 30},    {{34, 1}}, false},
-    Example{"LastDigitsAt4",       {1, 2, 11, 12, 21, 22, 31},   {{35, 4}}, false},
-    Example{"LastDigitsAt0",       {1, 2, 11, 12, 21, 22, 31},   {{35, 0}}, false},
-    Example{"RunLastDigits0",      {1, 2, 3, 4, 5, 6, 7},        {{35, 0}}, true},
-    Example{"RunSameGaps4",        {1, 2, 3, 4, 5, 6, 7},        {{34, 4}}, false},
-    Example{"RunSameGaps5",        {1, 2, 3, 4, 5, 6, 7},        {{34, 5}}, true}
-), example_name);
-
 INSTANTIATE_TEST_SUITE_P(Ranges, Examples, ::testing::Values(
-    Example{"A1Min3",              {3, 8, 15, 22, 30, 33, 38},   {{36, 3}}, false},
-    Example{"A1Min2",              {3, 8, 15, 22, 30, 33, 38},   {{36, 2}}, true},
-    Example{"A2Max1",              {3, 8, 15, 22, 30, 33, 38},   {{37, 1}}, false},
-    Example{"A2Max2",              {3, 8, 15, 22, 30, 33, 38},   {{37, 2}}, true},
     Example{"C2MovedCounts3",      {3, 8, 15, 22, 30, 33, 38},   {{41, 2}}, false, c2_from_5_to_25},
     Example{"C2MovedMax3",         {3, 8, 15, 22, 30, 33, 38},   {{41, 3}}, true, c2_from_5_to_25},
-    Example{"C1StaysCounts1",      {3, 8, 15, 22, 30, 33, 38},   {{40, 2}}, false, c2_from_5_to_25},
-    Example{"C1StaysMin1",         {3, 8, 15, 22, 30, 33, 38},   {{40, 1}}, true, c2_from_5_to_25}
+    Example{"C1StaysMin1",         {3, 8, 15, 22, 30, 33, 38},   {{40, 1}}, true, c2_from_5_to_25},
+    Example{"C1StaysMin2",         {3, 8, 15, 22, 30, 33, 38},   {{40, 2}}, false, c2_from_5_to_25}
 ), example_name);
 
 INSTANTIATE_TEST_SUITE_P(Residues, Examples, ::testing::Values(
-    Example{"ThreesMax3",          {3, 8, 15, 22, 30, 33, 38},   {{51, 3}}, false},
-    Example{"ThreesMin4",          {3, 8, 15, 22, 30, 33, 38},   {{50, 4}}, true},
-    Example{"OnesMax0",            {3, 8, 15, 22, 30, 33, 38},   {{47, 0}}, false},
-    Example{"TwosMin3",            {3, 8, 15, 22, 30, 33, 38},   {{48, 3}}, false},
     Example{"TwoThreesMax1",       {3, 6, 10, 11, 13, 14, 16},   {{51, 1}}, false},
     Example{"OneThreeMax1",        {1, 3, 4, 7, 10, 13, 16},     {{51, 1}}, true},
-    Example{"OnesMin3Passes",      {1, 2, 3, 34, 35, 36, 37},    {{46, 3}}, true},
-    Example{"OnesMin3Fails",       {3, 8, 15, 22, 30, 33, 38},   {{46, 3}}, false},
     Example{"NoThreesMax0",        {1, 2, 4, 5, 7, 8, 10},       {{51, 0}}, true}
 ), example_name);
 
@@ -169,18 +124,12 @@ INSTANTIATE_TEST_SUITE_P(EdgeParity, Examples, ::testing::Values(
     Example{"Pass61",  {4, 9, 12, 20, 27, 31, 36}, {{61, 0}}, true},
     Example{"Fail53",  {4, 9, 12, 20, 27, 31, 36}, {{53, 0}}, false},
     Example{"Fail55",  {4, 9, 12, 20, 27, 31, 36}, {{55, 0}}, false},
-    Example{"Fail56",  {4, 9, 12, 20, 27, 31, 36}, {{56, 0}}, false},
     Example{"Fail57",  {4, 9, 12, 20, 27, 31, 36}, {{57, 0}}, false},
-    Example{"Fail59",  {4, 9, 12, 20, 27, 31, 36}, {{59, 0}}, false},
     Example{"Fail60",  {4, 9, 12, 20, 27, 31, 36}, {{60, 0}}, false},
     Example{"MixedOddFirst58", {1, 2, 3, 4, 5, 6, 7}, {{58, 0}}, true},
-    Example{"MixedLast61",     {33, 34, 35, 36, 37, 38, 39}, {{61, 0}}, true},
     Example{"OddEnds53And55",  {33, 34, 35, 36, 37, 38, 39}, {{53, 0}, {55, 0}}, true},
     Example{"BothEven56",      {2, 4, 5, 7, 9, 11, 13}, {{56, 0}}, true},
-    Example{"BothOdd57",       {1, 3, 4, 6, 8, 10, 12}, {{57, 0}}, true},
-    Example{"BothEven59",      {1, 3, 5, 7, 9, 10, 12}, {{59, 0}}, true},
-    Example{"BothOdd60",       {1, 3, 5, 7, 9, 11, 13}, {{60, 0}}, true},
-    Example{"BothOddNot61",    {1, 3, 5, 7, 9, 11, 13}, {{61, 0}}, false}
+    Example{"BothOdd57",       {1, 3, 4, 6, 8, 10, 12}, {{57, 0}}, true}
 ), example_name);
 
 INSTANTIATE_TEST_SUITE_P(ChosenArrays, Examples, ::testing::Values(
@@ -188,12 +137,10 @@ INSTANTIATE_TEST_SUITE_P(ChosenArrays, Examples, ::testing::Values(
     Example{"Array7Max4",          {3, 5, 12, 20, 26, 33, 38},   {{62, 4}}, true, arrays_of_the_example},
     Example{"Array15Min4",         {3, 5, 12, 20, 26, 33, 38},   {{63, 4}}, false, arrays_of_the_example},
     Example{"Array15Max3",         {3, 5, 12, 20, 26, 33, 38},   {{64, 3}}, true, arrays_of_the_example},
-    Example{"Array15Exactly3",     {3, 5, 12, 20, 26, 33, 38},   {{63, 3}, {64, 3}}, true, arrays_of_the_example},
     Example{"DuplicateCountsOnce", {1, 2, 3, 4, 5, 6, 7},        {{62, 1}}, true, five_twice_in_array7},
     Example{"DuplicateIsPresent",  {1, 2, 3, 4, 5, 6, 7},        {{62, 0}}, false, five_twice_in_array7},
     Example{"ClearedKeepsOther",   {1, 2, 3, 4, 5, 6, 7},        {{63, 1}}, true, five_set_and_cleared},
-    Example{"ClearedIsGone",       {1, 2, 3, 4, 5, 6, 7},        {{63, 1}}, false, five_cleared},
-    Example{"EmptyMax0",           {1, 2, 3, 4, 5, 6, 7},        {{62, 0}, {64, 0}}, true}
+    Example{"ClearedIsGone",       {1, 2, 3, 4, 5, 6, 7},        {{63, 1}}, false, five_cleared}
 ), example_name);
 // clang-format on
 

@@ -17,7 +17,6 @@ void fifteen_array_1_to_15(Settings& s) {
     for (int i = 1; i <= Array15Size; ++i) set_array15_entry(s, i, i);
 }
 void range_a1_above_39(Settings& s) { set_range(s, 1, 40, 64); }
-void range_a1_whole(Settings& s) { set_range(s, 1, 1, 39); }
 void range_a2_single_number(Settings& s) { set_range(s, 2, 5, 5); }
 
 struct CountCase {
@@ -45,16 +44,12 @@ std::string case_name(const ::testing::TestParamInfo<CountCase>& info) { return 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Amounts, FullSystemCount, ::testing::Values(
     CountCase{"Lucky1",              {{7, 1}},            2'760'681},
-    CountCase{"Lucky20",             {{7, 20}},           2'760'681},
     CountCase{"Lucky39",             {{7, 39}},           2'760'681},
     CountCase{"Unlucky1",            {{8, 1}},           12'620'256},
-    CountCase{"Unlucky39",           {{8, 39}},          12'620'256},
     CountCase{"LuckyUnlucky5_30",    {{7, 5}, {8, 30}},   2'324'784},
-    CountCase{"LuckyUnlucky39_1",    {{7, 39}, {8, 1}},   2'324'784},
     CountCase{"LuckyUnluckySame",    {{7, 12}, {8, 12}},          0},
     CountCase{"MinSum140",           {{1, 140}},          7'800'213},
     CountCase{"MinSum252",           {{1, 252}},                  1},
-    CountCase{"MinSum28",            {{1, 28}},          15'380'937},
     CountCase{"MaxSum100",           {{2, 100}},          1'163'524},
     CountCase{"SumRange100_180",     {{1, 100}, {2, 180}}, 13'214'149},
     CountCase{"MinEven4",            {{3, 4}},            7'220'988},
@@ -62,10 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Amounts, FullSystemCount, ::testing::Values(
     CountCase{"EvenRange3_4",        {{3, 3}, {4, 4}},    9'113'445},
     CountCase{"MinOdd5",             {{5, 5}},            3'465'144},
     CountCase{"MaxOdd0",             {{6, 0}},               50'388},
-    CountCase{"OddRange0_7",         {{5, 0}, {6, 7}},   15'380'937},
     CountCase{"LuckyZero",           {{7, 0}},                    0},
-    CountCase{"MaxSumZero",          {{2, 0}},                    0},
-    CountCase{"UnluckyZero",         {{8, 0}},           15'380'937}
+    CountCase{"MaxSumZero",          {{2, 0}},                    0}
 ), case_name);
 
 INSTANTIATE_TEST_SUITE_P(Positions, FullSystemCount, ::testing::Values(
@@ -82,9 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, FullSystemCount, ::testing::Values(
     CountCase{"MaxSeventh30",        {{18, 30}},          2'035'800},
     CountCase{"Seventh35_38",        {{17, 35}, {18, 38}}, 7'240'640},
     CountCase{"MaxFirst0",           {{10, 0}},                   0},
-    CountCase{"MinFirst0",           {{9, 0}},           15'380'937},
-    CountCase{"MinFirst33",          {{9, 33}},                   1},
-    CountCase{"FirstMinAboveMax",    {{9, 6}, {10, 5}},           0}
+    CountCase{"MinFirst0",           {{9, 0}},           15'380'937}
 ), case_name);
 
 INSTANTIATE_TEST_SUITE_P(Groups, FullSystemCount, ::testing::Values(
@@ -93,10 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Groups, FullSystemCount, ::testing::Values(
     CountCase{"MinGroups2",          {{21, 2}},           3'095'664},
     CountCase{"MinGroups3",          {{21, 3}},             180'048},
     CountCase{"MaxGroups1",          {{22, 1}},          12'285'273},
-    CountCase{"MaxGroups0",          {{22, 0}},           4'272'048},
     CountCase{"MinPairs1",           {{23, 1}},           9'723'648},
     CountCase{"MaxPairs1",           {{24, 1}},          12'827'529},
-    CountCase{"MaxPairs0",           {{24, 0}},           5'657'289},
     CountCase{"MinTriples1",         {{25, 1}},           1'711'512},
     CountCase{"MaxTriples0",         {{26, 0}},          13'669'425},
     CountCase{"MaxTriples1",         {{26, 1}},          15'364'569},
@@ -111,17 +100,13 @@ INSTANTIATE_TEST_SUITE_P(Differences, FullSystemCount, ::testing::Values(
     CountCase{"MinDifference2",      {{32, 2}},           4'272'048},
     CountCase{"MinDifference3",      {{32, 3}},             888'030},
     CountCase{"MinDifference6",      {{32, 6}},                  36},
-    CountCase{"MinDifference7",      {{32, 7}},                   0},
-    CountCase{"MaxDifference1",      {{33, 1}},                  33},
     CountCase{"MaxDifference5",      {{33, 5}},             328'125},
     CountCase{"MaxDifference10",     {{33, 10}},          6'771'357},
     CountCase{"MaxDifference30",     {{33, 30}},         15'380'721},
-    CountCase{"MaxDifference0",      {{33, 0}},                   0},
     CountCase{"SameDifferences0",    {{34, 0}},           2'454'480},
     CountCase{"SameDifferences1",    {{34, 1}},           9'786'240},
     CountCase{"SameDifferences2",    {{34, 2}},          14'552'580},
     CountCase{"SameDifferences4",    {{34, 4}},          15'380'829},
-    CountCase{"SameDifferences5",    {{34, 5}},          15'380'937},
     CountCase{"SameLastDigits0",     {{35, 0}},           1'622'016},
     CountCase{"SameLastDigits1",     {{35, 1}},           8'008'704},
     CountCase{"SameLastDigits2",     {{35, 2}},          13'863'168},
@@ -132,12 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Ranges, FullSystemCount, ::testing::Values(
     CountCase{"A1AndA2Exactly2",     {{36, 2}, {37, 2}},  5'130'216},
     CountCase{"MinA1_1",             {{36, 1}},          13'345'137},
     CountCase{"MaxA2_0",             {{37, 0}},           2'035'800},
-    CountCase{"MinA1_0",             {{36, 0}},          15'380'937},
-    CountCase{"MaxA2_7",             {{37, 7}},          15'380'937},
-    CountCase{"MinE1_0",             {{44, 0}},          15'380'937},
-    CountCase{"MaxE2_0",             {{45, 0}},           6'724'520},
     CountCase{"MinAbove39",          {{36, 1}},                   0, range_a1_above_39},
-    CountCase{"MinWhole7",           {{36, 7}},          15'380'937, range_a1_whole},
     CountCase{"MaxSingleNumber0",    {{37, 0}},          12'620'256, range_a2_single_number}
 ), case_name);
 
@@ -147,9 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Residues, FullSystemCount, ::testing::Values(
     CountCase{"Max3_6_9_2",          {{51, 2}},           8'781'630},
     CountCase{"Min1_4_7_3",          {{46, 3}},           6'599'307},
     CountCase{"Min2_5_8_3",          {{48, 3}},           6'599'307},
-    CountCase{"Min3_6_9_3",          {{50, 3}},           6'599'307},
-    CountCase{"Max3_6_9_7",          {{51, 7}},          15'380'937},
-    CountCase{"Min1_4_7_0",          {{46, 0}},          15'380'937}
+    CountCase{"Min3_6_9_3",          {{50, 3}},           6'599'307}
 ), case_name);
 
 INSTANTIATE_TEST_SUITE_P(EdgeParity, FullSystemCount, ::testing::Values(
@@ -164,15 +142,11 @@ INSTANTIATE_TEST_SUITE_P(EdgeParity, FullSystemCount, ::testing::Values(
     CountCase{"FirstTwoMixed",       {{58, 0}},           8'439'021},
     CountCase{"LastTwoMixed",        {{61, 0}},           8'439'021},
     CountCase{"FirstEvenAndOdd",     {{52, 0}, {53, 0}},          0},
-    CountCase{"LastEvenAndOdd",      {{54, 0}, {55, 0}},          0},
-    CountCase{"FirstTwoEvenAndOdd",  {{56, 0}, {57, 0}},          0},
-    CountCase{"FirstTwoOddAndMixed", {{57, 0}, {58, 0}},          0},
-    CountCase{"LastTwoEvenAndMixed", {{59, 0}, {61, 0}},          0}
+    CountCase{"FirstTwoEvenAndOdd",  {{56, 0}, {57, 0}},          0}
 ), case_name);
 
 INSTANTIATE_TEST_SUITE_P(ChosenArrays, FullSystemCount, ::testing::Values(
     CountCase{"EmptyMax7",           {{62, 0}},          15'380'937},
-    CountCase{"EmptyMax15",          {{64, 0}},          15'380'937},
     CountCase{"EmptyMin15_0",        {{63, 0}},          15'380'937},
     CountCase{"EmptyMin15_1",        {{63, 1}},                   0},
     CountCase{"Exactly3From15",      {{63, 3}, {64, 3}},  4'834'830, fifteen_array_1_to_15},
