@@ -34,10 +34,24 @@ HWND first_child_with_id(HWND dialog, int id) {
     return nullptr;
 }
 
+// The viewer owns the dialog, but it keeps its place over the main window: the dialog manager
+// placed it relative to the viewer, so it moves by the distance between the two.
+void place_over_main_window(HWND dialog) {
+    POINT owner{0, 0};
+    POINT main{0, 0};
+    ClientToScreen(GetWindow(dialog, GW_OWNER), &owner);
+    ClientToScreen(app_state().main_window, &main);
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    SetWindowPos(dialog, nullptr, frame.left + main.x - owner.x, frame.top + main.y - owner.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK statistics_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     if (keep_focus(statistics_focus, dialog, message, wparam)) return TRUE;
     switch (message) {
     case WM_INITDIALOG: {
+        place_over_main_window(dialog);
         const auto* fonts = reinterpret_cast<const StatisticsFonts*>(lparam);
         set_font(dialog, IdTitle, fonts->title);
         set_font(dialog, IdList, fonts->title);

@@ -41,7 +41,7 @@ void check_statistics(HWND main, HWND viewer, uint32_t count,
     check(!IsWindowEnabled(viewer), "the viewer is disabled while the statistics are open");
     check(!IsWindowEnabled(main), "the main window is disabled while the statistics are open");
     check((GetWindowLongW(stat, GWL_STYLE) & WS_SYSMENU) == 0, "the statistics have no close box");
-    expect_dialog_box(stat, viewer, 215, 87, 246, 267);
+    expect_dialog_box(stat, main, 215, 87, 246, 267);
     expect_boxes(stat, statistics_boxes);
     expect_text(item_text(stat, 1901), "Stat of numbers in combinations", "statistics title");
     expect_text(item_text(stat, 1909), "Cancel", "statistics button");
