@@ -51,21 +51,12 @@ TEST(ChainComposition, EveryFilterAloneAndAllFiltersTogether) {
 
 // Every combination of 7 out of 1..n, in order, as the run hands it to the routines.
 std::vector<RunContext> combinations(uint32_t n, const Settings& s) {
-    std::vector<RunContext> all;
-    RunContext x;
-    x.highest = n;
-    x.params = s.params.data();
-    x.settings = &s;
-    uint32_t* c = x.c;
-    for (int i = 0; i < 7; ++i) c[i] = static_cast<uint32_t>(i + 1);
-    for (;;) {
-        all.push_back(x);
-        int p = 6;
-        while (p >= 0 && c[p] == n - 6 + static_cast<uint32_t>(p)) --p;
-        if (p < 0) return all;
-        ++c[p];
-        for (int q = p + 1; q < 7; ++q) c[q] = c[q - 1] + 1;
+    std::vector<RunContext> all(run(settings_with(), n, shared_store()));
+    for (uint32_t i = 0; i < all.size(); ++i) {
+        all[i].highest = n, all[i].params = s.params.data(), all[i].settings = &s;
+        std::copy(record(shared_store(), i), record(shared_store(), i) + 7, all[i].c);
     }
+    return all;
 }
 
 bool passes(Routine r, RunContext x) { return r(x) == 0; } // x by value: fresh work areas
@@ -73,9 +64,7 @@ bool passes(Routine r, RunContext x) { return r(x) == 0; } // x by value: fresh 
 // The POPCNT build of each counting routine rejects exactly what the portable build rejects.
 TEST(RoutineBuilds, PopcntAndPortableAgree) {
     if (!has_popcnt()) GTEST_SKIP() << "the processor has no POPCNT";
-    Settings s = settings_with();
-    for (int i = 1; i <= Array7Size; ++i) set_array7_entry(s, i, 4 * i);
-    for (int i = 1; i <= Array15Size; ++i) set_array15_entry(s, i, 2 * i + 1);
+    Settings s = settings_with({}, example_arrays);
     const std::vector<RunContext> all = combinations(20, s);
     int checked = 0;
     for (const RoutineLink& link : all_routine_links()) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace lotto {
 namespace {
@@ -115,42 +116,31 @@ void expect_count(const uint8_t (&n)[7], int minimum, int maximum, uint32_t coun
         << "filter " << maximum << " on " << int(n[0]) << " " << int(n[1]) << " " << int(n[2]);
 }
 
-TEST(GroupCounts, WorkedExamples) {
+// Groups (G, 2-number, 3-number, 4+), smallest and largest difference, same differences and
+// same last digits of the worked examples.
+TEST(GroupAndDifferenceCounts, WorkedExamples) {
+    const std::pair<int, int> filters[8] = {{21, 22}, {23, 24}, {25, 26}, {27, 28},
+                                            {32, 0},  {0, 33},  {0, 34},  {0, 35}};
     const struct {
         uint8_t n[7];
-        uint32_t r2, r3, g, g4;
+        uint32_t counts[8];
     } rows[] = {
-        {{1, 2, 3, 4, 5, 6, 7}, 0, 0, 1, 1},     {{3, 9, 15, 21, 27, 33, 39}, 0, 0, 0, 0},
-        {{1, 2, 3, 10, 11, 20, 30}, 1, 1, 2, 0}, {{1, 2, 11, 12, 21, 22, 31}, 3, 0, 3, 0},
-        {{4, 5, 6, 7, 20, 21, 39}, 1, 0, 2, 1},  {{1, 2, 3, 5, 6, 7, 9}, 0, 2, 2, 0},
+        {{1, 2, 3, 4, 5, 6, 7}, {1, 0, 0, 1, 1, 1, 5, 0}},
+        {{3, 9, 15, 21, 27, 33, 39}, {0, 0, 0, 0, 6, 6, 5, 2}},
+        {{1, 2, 3, 10, 11, 20, 30}, {2, 1, 1, 0, 1, 10, 2, 3}},
+        {{1, 2, 11, 12, 21, 22, 31}, {3, 3, 0, 0, 1, 9, 4, 5}},
+        {{4, 5, 6, 7, 20, 21, 39}, {2, 1, 0, 1, 1, 18, 3, 0}},
+        {{1, 2, 3, 5, 6, 7, 9}, {2, 0, 2, 0, 1, 2, 4, 0}},
     };
     for (const auto& r : rows) {
-        expect_count(r.n, 21, 22, r.g);
-        expect_count(r.n, 23, 24, r.r2);
-        expect_count(r.n, 25, 26, r.r3);
-        expect_count(r.n, 27, 28, r.g4);
+        for (int q = 0; q < 8; ++q)
+            expect_count(r.n, filters[q].first, filters[q].second, r.counts[q]);
+        const auto [g, r2, r3, g4] = std::tuple(r.counts[0], r.counts[1], r.counts[2], r.counts[3]);
         const std::pair<int, bool> yes_no[] = {
-            {29, r.r2 == 0}, {30, r.r3 == 0}, {31, r.g4 == 0}, {19, r.g > 0}, {20, r.g == 0}};
+            {29, r2 == 0}, {30, r3 == 0}, {31, g4 == 0}, {19, g > 0}, {20, g == 0}};
         for (const auto& [k, passes] : yes_no)
             EXPECT_EQ(combination_passes(settings_with({{k, 0}}), r.n), passes)
                 << k << " " << int(r.n[2]);
-    }
-}
-
-TEST(DifferenceCounts, WorkedExamples) {
-    const struct {
-        uint8_t n[7];
-        uint32_t dmin, dmax, sd, sl;
-    } rows[] = {
-        {{1, 2, 3, 4, 5, 6, 7}, 1, 1, 5, 0},      {{3, 9, 15, 21, 27, 33, 39}, 6, 6, 5, 2},
-        {{1, 2, 3, 10, 11, 20, 30}, 1, 10, 2, 3}, {{1, 2, 11, 12, 21, 22, 31}, 1, 9, 4, 5},
-        {{4, 5, 6, 7, 20, 21, 39}, 1, 18, 3, 0},
-    };
-    for (const auto& r : rows) {
-        expect_count(r.n, 32, 0, r.dmin);
-        expect_count(r.n, 0, 33, r.dmax);
-        expect_count(r.n, 0, 34, r.sd);
-        expect_count(r.n, 0, 35, r.sl);
     }
 }
 

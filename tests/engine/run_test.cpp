@@ -56,10 +56,9 @@ TEST(Enumeration, SmallerHighestNumbers) {
     for (const auto& [n, combinations] : cases) {
         ASSERT_EQ(run(settings_with(), n, shared_store()), combinations) << n;
         EXPECT_EQ(at(0), (Numbers{1, 2, 3, 4, 5, 6, 7})) << n;
-        const uint8_t t = static_cast<uint8_t>(n);
-        EXPECT_EQ(at(combinations - 1),
-                  (Numbers{uint8_t(t - 6), uint8_t(t - 5), uint8_t(t - 4), uint8_t(t - 3),
-                           uint8_t(t - 2), uint8_t(t - 1), t}));
+        Numbers last;
+        for (int j = 0; j < 7; ++j) last[j] = static_cast<uint8_t>(n - 6 + j);
+        EXPECT_EQ(at(combinations - 1), last) << n;
     }
 }
 
@@ -87,16 +86,16 @@ TEST(Enumeration, HighestNumbersOutside7To39StoreNothing) {
 }
 
 TEST(SingleCombination, AnythingButSevenAscendingNumbersIn1To39Fails) {
-    const std::pair<Numbers, bool> cases[] = {
-        {{1, 2, 3, 4, 5, 6, 39}, true},  {{0, 2, 3, 4, 5, 6, 7}, false},
-        {{1, 2, 3, 4, 5, 6, 40}, false}, {{1, 2, 3, 3, 5, 6, 7}, false},
-        {{7, 6, 5, 4, 3, 2, 1}, false},
-    };
-    for (const auto& [numbers, valid] : cases) {
+    const struct {
         uint8_t n[7];
-        std::copy(numbers.begin(), numbers.end(), n);
+        bool valid;
+    } cases[] = {{{1, 2, 3, 4, 5, 6, 39}, true},
+                 {{0, 2, 3, 4, 5, 6, 7}, false},
+                 {{1, 2, 3, 4, 5, 6, 40}, false},
+                 {{1, 2, 3, 3, 5, 6, 7}, false},
+                 {{7, 6, 5, 4, 3, 2, 1}, false}};
+    for (const auto& [n, valid] : cases)
         EXPECT_EQ(combination_passes(settings_with(), n), valid) << int(n[0]) << " " << int(n[6]);
-    }
 }
 
 TEST(Store, ZeroFilledAndLargeEnough) {
@@ -199,8 +198,6 @@ INSTANTIATE_TEST_SUITE_P(Filters, FullSystemCount, ::testing::Values(
     CountCase{"LastTwoOdd",          {{60, 0}},           3'813'984},
     CountCase{"FirstTwoMixed",       {{58, 0}},           8'439'021},
     CountCase{"LastTwoMixed",        {{61, 0}},           8'439'021},
-    CountCase{"FirstEvenAndOdd",     {{52, 0}, {53, 0}},          0},
-    CountCase{"FirstTwoEvenAndOdd",  {{56, 0}, {57, 0}},          0},
     CountCase{"EmptyMax7",           {{62, 0}},          15'380'937},
     CountCase{"EmptyMin15_0",        {{63, 0}},          15'380'937},
     CountCase{"EmptyMin15_1",        {{63, 1}},                   0},
