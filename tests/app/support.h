@@ -1,0 +1,54 @@
+// Shared by the shell and command-line tests: count runs and a scratch directory.
+#pragma once
+
+#include "engine/run.h"
+#include "engine/settings.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace lotto::test {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    ResultStore store;
+    uint32_t count = 0;
+};
+
+// One count run with filter k on (0: none).
+inline RunResult run_with(int k = 0) {
+    Settings s;
+    init_defaults(s);
+    if (k != 0) turn_filter_on(s, k);
+    RunResult r{allocate_store(), 0};
+    if (r.store) r.count = run(s, HighestNumber, r.store.get());
+    return r;
+}
+
+// A fresh directory under the system's temporary directory, removed with everything in it.
+struct TempDir {
+    std::random_device rd;
+    fs::path path = fs::temp_directory_path() /
+                    ("lotto739-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    TempDir() { fs::create_directory(path); }
+    ~TempDir() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
+// Up to `length` bytes of the file from offset `from`.
+inline std::string read_file(const fs::path& p, uint64_t from = 0, uint64_t length = UINT64_MAX) {
+    std::ifstream in(p, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(from));
+    std::string s(static_cast<std::size_t>(std::min(length, fs::file_size(p) - from)), '\0');
+    in.read(s.data(), static_cast<std::streamsize>(s.size()));
+    return s;
+}
+
+} // namespace lotto::test
