@@ -18,8 +18,7 @@ TEST(ExportNotice, NamesTheFileAndTheSecondsWithThreeDecimals) {
         {0.9996, "1.000"},
         {0.0, "0.000"},
         {-0.5, "0.000"}, // a monotonic clock gives none, but never print a negative time
-        {std::numeric_limits<double>::quiet_NaN(), "0.000"},
-    };
+        {std::numeric_limits<double>::quiet_NaN(), "0.000"}};
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(export_notice("kvx7_00000012.txt", seconds),
                   std::string("We store combinations  in file kvx7_00000012.txt in ") + text +
