@@ -21,7 +21,7 @@ for tool in Xvfb wine wineboot wineserver timeout; do
     command -v "$tool" >/dev/null || { echo "gui-tests: $tool is not installed" >&2; exit 2; }
 done
 
-scenario_limit=170 # seconds; the driver's own watchdog stops it after 150
+scenario_limit=170 # seconds per scenario
 work=$(mktemp -d "${TMPDIR:-/tmp}/lotto739-gui.XXXXXX")
 xvfb_pid=
 export HOME=${HOME:-$work}
