@@ -17,6 +17,7 @@ struct Example {
     bool passes;
     Prepare prepare = {};
 };
+void PrintTo(const Example& e, std::ostream* os) { *os << e.name; }
 
 class Examples : public ::testing::TestWithParam<Example> {};
 

@@ -111,6 +111,7 @@ struct CountCase {
     uint32_t stored;
     Prepare prepare = {};
 };
+void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
 
 class FullSystemCount : public ::testing::TestWithParam<CountCase> {};
 
