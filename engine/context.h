@@ -2,6 +2,7 @@
 // filter routine. Internal to the engine.
 #pragma once
 
+#include "engine/lanes.h"
 #include "engine/mask.h"
 #include "engine/settings.h"
 
@@ -17,6 +18,8 @@ struct alignas(64) RunContext {
     Mask mask[2] = {}; // [0] number mask, 0 = not computed yet; [1] last AND with a filter set
     uint32_t groups[8] = {}; // R1..R7 of the group analysis; [7] set = analysis done
     Mask differences = 0;    // scratch of filters 34 and 35, overwritten before use
+    Lanes lanes =
+        0; // c1..c7 once more, one per byte (c1 low), 0 = not formed yet; see number_lanes
 };
 
 // A filter routine: 0 passes the current combination, any other value rejects it. A routine
@@ -36,6 +39,17 @@ inline Mask number_mask(RunContext& x) {
     return x.mask[0];
 }
 
+// The combination as byte lanes. The run forms them as it steps and hands them over with the
+// numbers; a context filled with the numbers alone gets them formed here on first use.
+inline Lanes number_lanes(RunContext& x) {
+    if (x.lanes == 0) {
+        Lanes l = 0;
+        for (int i = 0; i < 7; ++i) l |= Lanes{x.c[i]} << (8 * i);
+        x.lanes = l;
+    }
+    return x.lanes;
+}
+
 // How many numbers of the combination lie in set; the AND stays in mask work area word 1.
 template <bool Popcnt> LOTTO_ALWAYS_INLINE uint32_t in_set_count(RunContext& x, Mask set) {
     x.mask[1] = number_mask(x) & set;
@@ -53,10 +67,12 @@ template <class Test> LOTTO_POPCNT_TARGET uint32_t popcnt_count(RunContext& x) {
 
 // Verdicts of the count filters: a rejected count answers count + 1, never 0.
 inline uint32_t fewer_than(uint32_t count, uint32_t minimum) {
-    return count < minimum ? count + 1 : 0;
+    if (LOTTO_UNLIKELY(count < minimum)) return count + 1;
+    return 0;
 }
 inline uint32_t more_than(uint32_t count, uint32_t maximum) {
-    return count > maximum ? count + 1 : 0;
+    if (LOTTO_UNLIKELY(count > maximum)) return count + 1;
+    return 0;
 }
 
 } // namespace lotto

@@ -36,11 +36,13 @@ constexpr int popcount(Mask m) {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #define LOTTO_POPCNT_TARGET __attribute__((target("popcnt")))
 #define LOTTO_ALWAYS_INLINE [[gnu::always_inline]] inline
+#define LOTTO_UNLIKELY(c) __builtin_expect(!!(c), 0)
 LOTTO_ALWAYS_INLINE int popcount_instruction(Mask m) { return __builtin_popcountll(m); }
 inline bool has_popcnt() { return __builtin_cpu_supports("popcnt"); }
 #else
 #define LOTTO_POPCNT_TARGET
 #define LOTTO_ALWAYS_INLINE inline
+#define LOTTO_UNLIKELY(c) (c)
 inline int popcount_instruction(Mask m) { return popcount(m); }
 inline bool has_popcnt() { return false; }
 #endif

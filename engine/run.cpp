@@ -94,11 +94,12 @@ template <bool EagerMask> uint8_t* store_passing(const Chain& chain, RunContext&
                             const uint64_t r6 = r5 | packed_byte(f, 5);
                             for (uint32_t g = f + 1; g <= n; ++g) {
                                 x.c[6] = g;
+                                const uint64_t r7 = r6 | packed_byte(g, 6);
+                                x.lanes = r7;
                                 x.mask[0] = EagerMask ? m6 | NumberBit[g] : 0;
                                 x.mask[1] = 0;
                                 x.groups[7] = 0;
-                                if (passes(routines, length, x))
-                                    out = put_record(out, r6 | packed_byte(g, 6));
+                                if (passes(routines, length, x)) out = put_record(out, r7);
                             }
                         }
                     }
@@ -145,6 +146,7 @@ bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]) {
         const bool ascending = i == 0 || numbers[i - 1] < numbers[i];
         if (numbers[i] < 1 || numbers[i] > HighestNumber || !ascending) return false;
         x.c[i] = numbers[i];
+        x.lanes |= packed_byte(numbers[i], i);
     }
     const Chain chain = build_chain(s.active);
     return passes(chain.routines.data(), chain.length, x);

@@ -6,16 +6,11 @@ namespace lotto {
 
 namespace {
 
-uint32_t sum(const RunContext& x) {
-    return x.c[0] + x.c[1] + x.c[2] + x.c[3] + x.c[4] + x.c[5] + x.c[6];
-}
+uint32_t sum(RunContext& x) { return lane_sum(number_lanes(x)); }
 
-uint32_t odd_count(const RunContext& x) {
-    return (x.c[0] & 1) + (x.c[1] & 1) + (x.c[2] & 1) + (x.c[3] & 1) + (x.c[4] & 1) + (x.c[5] & 1) +
-           (x.c[6] & 1);
-}
+uint32_t odd_count(RunContext& x) { return odd_lanes(number_lanes(x)); }
 
-uint32_t even_count(const RunContext& x) { return 7 - odd_count(x); }
+uint32_t even_count(RunContext& x) { return 7 - odd_count(x); }
 
 // A rejected sum answers the sum itself, which is never 0.
 uint32_t minimum_sum(RunContext& x) {

@@ -16,23 +16,21 @@ Gaps gaps(const RunContext& x) {
              x.c[6] - x.c[5]}};
 }
 
-uint32_t lesser(uint32_t a, uint32_t b) { return b < a ? b : a; }
-uint32_t greater(uint32_t a, uint32_t b) { return b > a ? b : a; }
-
-// Pairwise, so that the six gaps are compared in three short steps.
-uint32_t smallest_difference(const RunContext& x) {
-    const Gaps g = gaps(x);
-    return lesser(lesser(lesser(g.d[0], g.d[1]), lesser(g.d[2], g.d[3])), lesser(g.d[4], g.d[5]));
+// Lanes 0..5 with the high bit set where the gap is above bound. Every gap is at most 38, so a
+// bound above 127 lets every gap through, as 127 does.
+Lanes gaps_above_bound(RunContext& x, uint32_t bound) {
+    return gaps_above(gap_lanes(number_lanes(x)), bound < 127 ? bound : 127);
 }
 
-uint32_t largest_difference(const RunContext& x) {
-    const Gaps g = gaps(x);
-    return greater(greater(greater(g.d[0], g.d[1]), greater(g.d[2], g.d[3])),
-                   greater(g.d[4], g.d[5]));
+// Some gap below p32 (none is when p32 = 0): not every gap is above p32 - 1.
+uint32_t minimum_difference(RunContext& x) {
+    const uint32_t p = param(x, 32);
+    return p != 0 && gaps_above_bound(x, p - 1) != SixHighBits ? 1 : 0;
 }
 
-uint32_t minimum_difference(RunContext& x) { return smallest_difference(x) < param(x, 32) ? 1 : 0; }
-uint32_t maximum_difference(RunContext& x) { return largest_difference(x) > param(x, 33) ? 1 : 0; }
+uint32_t maximum_difference(RunContext& x) {
+    return gaps_above_bound(x, param(x, 33)) != 0 ? 1 : 0;
+}
 
 // Repeated differences: 6 minus the number of distinct gap values. The work area holds the set
 // of gaps, bit v - 1 for gap v.

@@ -34,33 +34,16 @@ constexpr std::array<GroupWords, 64> AnalysisByPattern = [] {
     return table;
 }();
 
-// Two neighbouring numbers c[i], c[i + 1] read as one 64-bit word, c[i] in the low half.
-uint64_t pair_at(const uint32_t* c, int i) {
-    uint64_t w;
-    std::memcpy(&w, c + i, sizeof w);
-    return w;
-}
-
-// The adjacency pattern: bit i set when c[i + 1] == c[i] + 1. The gaps are taken two at a time
-// in the halves of a 64-bit word (no borrow crosses, the numbers ascend); a gap plus
-// 0x7ffffffe keeps bit 31 clear exactly when the gap is 1. The last two gaps are formed one by one
-// because the run has just stored c[5] and c[6] separately.
-unsigned adjacency(const uint32_t* c) {
-    constexpr uint64_t Bias = 0x7ffffffe7ffffffe;
-    constexpr uint64_t High = 0x8000000080000000;
-    const uint64_t gaps12 = pair_at(c, 1) - pair_at(c, 0);
-    const uint64_t gaps34 = pair_at(c, 3) - pair_at(c, 2);
-    const uint64_t gaps56 = uint64_t{c[5] - c[4]} | uint64_t{c[6] - c[5]} << 32;
-    const uint64_t apart = ((gaps12 + Bias) & High) >> 31 | ((gaps34 + Bias) & High) >> 29 |
-                           ((gaps56 + Bias) & High) >> 27; // bits 0, 2, 4 and 32, 34, 36
-    return static_cast<unsigned>(~(apart | apart >> 31) & 0x3f);
+// The adjacency pattern: bit i set when c[i + 1] == c[i] + 1, that is when gap i is not above 1.
+unsigned adjacency(Lanes numbers) {
+    return ~gather_high_bits(gaps_above(gap_lanes(numbers), 1)) & 0x3f;
 }
 
 // Fills the group work area unless it already describes the current combination. Returns the
 // counters, read from where they were found so that a fresh analysis is not read back.
 const uint32_t* analyse_groups(RunContext& x) {
     if (x.groups[7] != 0) return x.groups;
-    const uint32_t* counters = AnalysisByPattern[adjacency(x.c)].data();
+    const uint32_t* counters = AnalysisByPattern[adjacency(number_lanes(x))].data();
     std::memcpy(x.groups, counters, 7 * sizeof x.groups[0]);
     x.groups[7] = 1;
     return counters;

@@ -1,0 +1,40 @@
+// The combination as seven byte lanes of one 64-bit word (c1 in the low byte, byte 7 zero): sums,
+// parities and gaps of all seven numbers in a few word operations. Every lane holds at most 39,
+// so no lane of the operations below overflows into its neighbour.
+#pragma once
+
+#include <cstdint>
+
+namespace lotto {
+
+using Lanes = uint64_t;
+
+inline constexpr Lanes LowBits = 0x0101010101010101u;
+inline constexpr Lanes SixLanes = 0x0000ffffffffffffu;
+inline constexpr Lanes SixHighBits = 0x0000808080808080u;
+
+// The sum of all lanes; exact while every partial sum stays below 256 (seven numbers up to 39
+// sum to at most 252).
+constexpr uint32_t lane_sum(Lanes l) { return static_cast<uint32_t>((l * LowBits) >> 56); }
+
+// How many of the seven numbers are odd.
+constexpr uint32_t odd_lanes(Lanes l) { return lane_sum(l & LowBits); }
+
+// The six gaps c2-c1 .. c7-c6 in lanes 0..5, upper lanes 0. The numbers ascend, so no lane of
+// the subtraction borrows from the next one below lane 6.
+constexpr Lanes gap_lanes(Lanes l) { return ((l >> 8) - l) & SixLanes; }
+
+// The high bits of lanes 0..5 (nothing else set) moved to bits 0..5. Shifted down to bit 8i, lane
+// i's bit meets the multiplier's bit 56 - 7i and lands on 56 + i; every other product term falls
+// below bit 56 or beyond bit 63, all on distinct bits, so nothing carries into the result.
+constexpr unsigned gather_high_bits(Lanes high) {
+    constexpr Lanes Gather = 0x0102040810200000u;
+    return static_cast<unsigned>(((high >> 7) * Gather) >> 56);
+}
+
+// Lanes 0..5 whose gap is at most bound (bound up to 127): high bit set where gap > bound.
+constexpr Lanes gaps_above(Lanes gaps, uint32_t bound) {
+    return (gaps + (127 - bound) * (LowBits & SixLanes)) & SixHighBits;
+}
+
+} // namespace lotto
