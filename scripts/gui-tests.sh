@@ -23,56 +23,17 @@ done
 
 scenario_limit=170 # seconds per scenario
 work=$(mktemp -d "${TMPDIR:-/tmp}/lotto739-gui.XXXXXX")
-xvfb_pid=
-export HOME=${HOME:-$work}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-
+. "$(dirname "$0")/wine-env.sh"
 cleanup() {
-    wineserver -k >/dev/null 2>&1
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    stop_wine_display
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP PIPE
 
-# The first display from :95 up that nobody holds; another server may win the race for it, so
-# a display counts only once our Xvfb has opened its socket.
-for n in $(seq 95 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -S "/tmp/.X11-unix/X$n" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        export DISPLAY=":$n"
-        break
-    fi
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
-done
-if [ -z "$xvfb_pid" ]; then
-    echo "gui-tests: no free X display from :95 up" >&2
-    exit 2
-fi
+start_display || { echo "gui-tests: no free X display from :95 up" >&2; exit 2; }
+prepare_prefix | sed 's/^/gui-tests: /'
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "gui-tests: creating the Wine prefix $WINEPREFIX"
-    wineboot -i </dev/null >"$work/wineboot.log" 2>&1
-    wineserver -w
-fi
-# Windows that no window manager manages: without one, Wine waits two seconds at every hidden
-# managed window for a withdrawal that never comes.
-if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-    wineserver -w
-fi
 
 # The driver names its scenarios when called without one; the screenshot stop is not a test.
 scenarios=$(cd "$work" && wine "$exe" </dev/null 2>/dev/null | tr -d '\r' |

@@ -21,52 +21,19 @@ out=$root/build/screenshots
 mkdir -p "$out"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lotto739-shots.XXXXXX")
-xvfb_pid=
 wine_pid=
-export HOME=${HOME:-$work}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-
+. "$(dirname "$0")/wine-env.sh"
 cleanup() {
     [ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null
-    wineserver -k >/dev/null 2>&1
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    stop_wine_display
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP PIPE
 
-for n in $(seq 95 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -S "/tmp/.X11-unix/X$n" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        export DISPLAY=":$n"
-        break
-    fi
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || { echo "screenshots: no free X display from :95 up" >&2; exit 2; }
+start_display || { echo "screenshots: no free X display from :95 up" >&2; exit 2; }
+prepare_prefix >/dev/null
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i </dev/null >"$work/wineboot.log" 2>&1
-    wineserver -w
-fi
-# Windows that no window manager manages: without one, Wine waits two seconds at every hidden
-# managed window for a withdrawal that never comes.
-if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-    wineserver -w
-fi
 
 # The driver prints "SHOT name left top right bottom" at each window and waits for name.shot.
 log=$work/log
