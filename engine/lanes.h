@@ -32,7 +32,7 @@ constexpr unsigned gather_high_bits(Lanes high) {
     return static_cast<unsigned>(((high >> 7) * Gather) >> 56);
 }
 
-// Lanes 0..5 whose gap is at most bound (bound up to 127): high bit set where gap > bound.
+// The gaps above bound (bound at most 127): the high bit of lane i set when gap i > bound.
 constexpr Lanes gaps_above(Lanes gaps, uint32_t bound) {
     return (gaps + (127 - bound) * (LowBits & SixLanes)) & SixHighBits;
 }
