@@ -59,7 +59,11 @@ std::vector<RunContext> combinations(uint32_t n, const Settings& s) {
     return all;
 }
 
-bool passes(Routine r, RunContext x) { return r(x) == 0; } // x by value: fresh work areas
+// Each call starts from a copy, so that no work area carries over from another routine.
+bool passes(Routine r, const RunContext& start) {
+    RunContext x = start;
+    return r(x) == 0;
+}
 
 // The POPCNT build of each counting routine rejects exactly what the portable build rejects.
 TEST(RoutineBuilds, PopcntAndPortableAgree) {
