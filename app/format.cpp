@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 namespace lotto {
@@ -33,6 +34,12 @@ std::string format_decimal4(double value) {
     s.resize(last);
     if (s == "-0.") s = "0."; // a tiny negative value rounds to zero, printed without a sign
     return s;
+}
+
+std::string format_milliseconds(double seconds) {
+    const double ms = std::isfinite(seconds) && seconds > 0 ? std::round(seconds * 1000) : 0;
+    const uint64_t whole = static_cast<uint64_t>(ms);
+    return format_plain(whole / 1000) + "." + format_zero_padded(whole % 1000, 3);
 }
 
 } // namespace lotto

@@ -17,4 +17,8 @@ std::string format_plain(uint64_t value);
 // padding (0 below 1), the point always kept, trailing decimal zeros dropped ("3.", "2.751").
 std::string format_decimal4(double value);
 
+// An elapsed time to the millisecond, three decimals always shown ("0.042", "12.500"); a negative
+// or non-finite value prints as "0.000".
+std::string format_milliseconds(double seconds);
+
 } // namespace lotto

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
             return error(r.error, 1);
         }
         print_line("Exported " + r.path + ": " + format_plain(r.bytes) + " bytes in " +
-                   format_decimal4(r.seconds) + " seconds");
+                   format_milliseconds(r.seconds) + " seconds");
     }
     if (o.stats) {
         StatisticsTable table{};

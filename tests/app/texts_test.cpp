@@ -77,6 +77,18 @@ TEST(NumberMasks, DecimalRoundsToFourPlacesAndKeepsThePoint) {
     EXPECT_EQ(format_decimal4(std::numeric_limits<double>::max()).size(), 309u + 1u);
 }
 
+TEST(NumberMasks, MillisecondsKeepThreeDecimalsAndNeverGoNegative) {
+    const std::pair<double, const char*> cases[] = {
+        {0.0424, "0.042"},
+        {0.0425, "0.043"},
+        {12.5, "12.500"},
+        {0.00004, "0.000"},
+        {-3.2, "0.000"},
+        {1.9996, "2.000"},
+        {std::numeric_limits<double>::quiet_NaN(), "0.000"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(format_milliseconds(value), text) << value;
+}
+
 TEST(Report, FourLinesJoinedByCarriageReturnsOnly) {
     const struct {
         double seconds;
