@@ -1,0 +1,526 @@
+// The engine's suite: the filter settings and their setters' result codes, the chain a run builds
+// and its routines, the enumeration run with the stored counts of each filter over the full
+// system, and the worked examples of each filter family on single combinations.
+#include "engine/chain.h"
+#include "engine/lotto739.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <functional>
+#include <numeric>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace lotto {
+namespace {
+
+// The suite's store of StoreBytes bytes, allocated on first use.
+uint8_t* shared_store() {
+    static const ResultStore store = allocate_store();
+    return store.get();
+}
+
+using FilterValue = std::pair<int, uint32_t>; // a filter and its parameter
+using Prepare = std::function<void(Settings&)>;
+
+// Start-up settings, then prepare, then the given filters on with their parameters.
+Settings settings_with(const std::vector<FilterValue>& on = {}, const Prepare& prepare = {}) {
+    Settings s;
+    init_defaults(s);
+    if (prepare) prepare(s);
+    for (const auto& [k, value] : on) turn_filter_on(s, k), set_parameter(s, k, value);
+    return s;
+}
+
+// Ranges A1 and A2 both start..end.
+Prepare ranges_a(int32_t start, int32_t end) {
+    return [=](Settings& s) { set_range(s, 1, start, end), set_range(s, 2, start, end); };
+}
+
+// The chosen arrays of the worked example: 5, 12, 19, 26, 33 and 1..15.
+void example_arrays(Settings& s) {
+    for (int i = 1; i <= 5; ++i) set_array7_entry(s, i, 7 * i - 2);
+    for (int i = 1; i <= Array15Size; ++i) set_array15_entry(s, i, i);
+}
+
+// Start-up values, also after the settings have been changed and initialised again.
+TEST(StartUp, EverythingOffZeroAndDefaultRanges) {
+    Settings s = settings_with({{12, 9}}, [](Settings& t) {
+        set_range(t, 3, 2, 4), set_array7_entry(t, 1, 5), set_array15_entry(t, 15, 39);
+    });
+    init_defaults(s);
+    EXPECT_EQ(std::tie(s.params, s.lowest_offered, s.highest_offered),
+              std::tuple(decltype(s.params){}, decltype(s.lowest_offered){}, HighestOffered));
+    EXPECT_EQ(std::tie(s.active, s.array7, s.array7_mask, s.array15, s.array15_mask),
+              std::tuple(0u, decltype(s.array7){}, 0u, decltype(s.array15){}, 0u));
+    EXPECT_EQ(std::tie(s.entered, s.effective), std::tie(DefaultRanges, DefaultRanges));
+    EXPECT_EQ(s.range_masks,
+              (decltype(s.range_masks){0x1ff, 0x1ff, 0x7fe00, 0x7fe00, 0x1ff80000, 0x1ff80000,
+                                       0x7e0000000, 0x7e0000000, 0x7800000000, 0x7800000000}));
+    EXPECT_EQ(s.step3_masks, (decltype(s.step3_masks){0x9249249249249249, 0x2492492492492492,
+                                                      0x4924924924924924}));
+}
+
+TEST(Switches, OnOffAndParametersOnlyFor1To64) {
+    Settings s = settings_with();
+    turn_filter_on(s, 64), turn_filter_on(s, 64), turn_filter_off(s, 1);
+    EXPECT_EQ(std::pair(s.active, filter_is_on(s, 64)), std::pair(Mask{1} << 63, true));
+    turn_filter_on(s, 1), turn_filter_off(s, 64);
+    EXPECT_EQ(std::pair(s.active, filter_is_on(s, 64)), std::pair(Mask{1}, false));
+    for (int k : {-1, 0, 65, 1000}) {
+        turn_filter_on(s, k), set_parameter(s, k, 7);
+        EXPECT_FALSE(filter_is_on(s, k));
+    }
+    EXPECT_EQ(s.active, Mask{1});
+    set_parameter(s, 1, 252), set_parameter(s, 64, 0xffffffffu); // unchecked
+    decltype(s.params) expected{};
+    expected[0] = 252, expected[63] = 0xffffffffu;
+    EXPECT_EQ(s.params, expected);
+}
+
+TEST(RangeSetter, ChecksInOrderAndRefusedValuesChangeNothing) {
+    using enum RangeCode;
+    // clang-format off
+    const std::tuple<int32_t, int32_t, RangeCode, Mask> cases[] = {
+        {5, 5, Accepted, Mask{1} << 4},   {1, 39, Accepted, span_mask(1, 39)},
+        {40, 64, Accepted, span_mask(40, 64)}, {64, 64, Accepted, Mask{1} << 63},
+        {1, 64, Accepted, ~Mask{0}},      {9, 1, StartAboveEnd, 0x1ff},
+        {0, 9, StartBelowOne, 0x1ff},     {-5, -1, StartBelowOne, 0x1ff},
+        {65, 65, StartAbove64, 0x1ff},    {1, 65, EndAbove64, 0x1ff},
+        {70, 2, StartAboveEnd, 0x1ff},    {0, 65, StartBelowOne, 0x1ff}};
+    // clang-format on
+    for (const auto& [start, end, code, mask] : cases) {
+        Settings s = settings_with();
+        EXPECT_EQ(set_range(s, 1, start, end), code) << start << ".." << end;
+        std::array<Range, RangeCount> effective = DefaultRanges;
+        if (code == Accepted) effective[0] = {start, end};
+        EXPECT_EQ(std::tie(s.range_masks[0], s.effective, s.entered),
+                  std::tie(mask, effective, DefaultRanges))
+            << start << ".." << end;
+    }
+}
+
+TEST(RangeSetter, EachIndexOwnsItsRangeAndOthersChangeNothing) {
+    Settings s = settings_with();
+    EXPECT_EQ(set_range(s, 0, 2, 3), RangeCode::Accepted);
+    EXPECT_EQ(set_range(s, 11, 2, 3), RangeCode::Accepted);
+    EXPECT_EQ(std::tuple(s.effective, s.range_masks),
+              std::tuple(DefaultRanges, settings_with().range_masks));
+    set_range(s, 6, 5, 25); // C2
+    EXPECT_EQ(std::tie(s.range_masks[4], s.range_masks[5]),
+              std::tuple(span_mask(20, 29), span_mask(5, 25)));
+}
+
+TEST(ArraySetters, CodesInOrderPositionThenNumberAndRefusedChangeNothing) {
+    using Setter = ArrayCode (*)(Settings&, int, int32_t);
+    auto arrays = [](const Settings& t) {
+        return std::tie(t.array7, t.array7_mask, t.array15, t.array15_mask);
+    };
+    for (auto [set, size] : {std::pair<Setter, int>{set_array7_entry, Array7Size},
+                             std::pair<Setter, int>{set_array15_entry, Array15Size}}) {
+        using enum ArrayCode;
+        // clang-format off
+        const std::tuple<int, int32_t, ArrayCode> cases[] = {
+            {1, 0, Accepted},                 {size, 64, Accepted},
+            {0, 5, PositionBelowOne},         {0, -1, PositionBelowOne},
+            {size + 1, 5, PositionAboveLast}, {size + 1, 99, PositionAboveLast},
+            {1, -1, NumberBelowZero},         {1, 65, NumberAbove64}};
+        // clang-format on
+        for (const auto& [position, number, code] : cases) {
+            Settings s = settings_with();
+            set(s, 2, 7);
+            const Settings before = s;
+            EXPECT_EQ(set(s, position, number), code) << size << ": " << position << " " << number;
+            EXPECT_TRUE(code == Accepted || arrays(s) == arrays(before))
+                << position << " " << number;
+        }
+    }
+}
+
+TEST(ArraySetters, MaskRebuiltFromAllPositions) {
+    Settings s = settings_with();
+    set_array7_entry(s, 1, 5), set_array7_entry(s, 2, 5), set_array7_entry(s, 7, 64);
+    set_array7_entry(s, 1, 0); // 5 is still at position 2
+    EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[64]);
+    set_array7_entry(s, 2, 0);
+    EXPECT_EQ(s.array7_mask, NumberBit[64]);
+}
+
+Mask filters(std::initializer_list<int> ks) {
+    return std::accumulate(ks.begin(), ks.end(), Mask{0},
+                           [](Mask m, int k) { return m | NumberBit[k]; });
+}
+
+std::vector<ChainEntry> entries(const Chain& chain) {
+    EXPECT_EQ(std::count(chain.routines.begin(), chain.routines.begin() + chain.length, nullptr),
+              0);
+    return {chain.entries.begin(), chain.entries.begin() + chain.length};
+}
+
+TEST(ChainComposition, EntriesInBuildingOrder) {
+    // clang-format off
+    const std::pair<Mask, std::vector<ChainEntry>> cases[] = {
+        {0, {}}, {filters({2}), {{2, 2}}}, {filters({2, 4}), {{2, 2}, {4, 4}}},
+        {filters({1, 2, 3, 21, 51}), {{1, 2}, {3, 3}, {21, 21}, {51, 51}}},
+        {filters({17, 18, 19}), {{17, 18}, {19, 19}}},
+        {filters({9, 11, 13}), {{9, 9}, {11, 11}, {13, 13}}},
+        {filters({19, 20, 63, 64}), {{19, 19}, {20, 20}, {63, 63}, {64, 64}}},
+        {filters({64, 18, 7, 8}), {{7, 8}, {18, 18}, {64, 64}}}};
+    // clang-format on
+    for (const auto& [active, expected] : cases) {
+        EXPECT_EQ(describe_chain(active), expected) << std::hex << active;
+        for (bool popcnt : {false, true}) EXPECT_EQ(entries(build_chain(active, popcnt)), expected);
+    }
+}
+
+TEST(ChainComposition, EveryFilterAloneAndAllFiltersTogether) {
+    for (int k = 1; k <= FilterCount; ++k)
+        EXPECT_EQ(entries(build_chain(NumberBit[k])), (std::vector<ChainEntry>{{k, k}})) << k;
+    std::vector<ChainEntry> all; // the nine pairs combined, then 19..64: 55 entries
+    for (int k = 1; k < 18; k += 2) all.push_back({k, k + 1});
+    for (int k = 19; k <= 64; ++k) all.push_back({k, k});
+    EXPECT_EQ(entries(build_chain(~Mask{0})), all);
+    EXPECT_EQ(describe_chain(~Mask{0}).size(), 55u);
+}
+
+// Every combination of 7 out of 1..n, in order, as the run hands it to the routines.
+std::vector<RunContext> combinations(uint32_t n, const Settings& s) {
+    std::vector<RunContext> all(run(settings_with(), n, shared_store()));
+    for (uint32_t i = 0; i < all.size(); ++i) {
+        all[i].highest = n, all[i].params = s.params.data(), all[i].settings = &s;
+        std::copy(record(shared_store(), i), record(shared_store(), i) + 7, all[i].c);
+    }
+    return all;
+}
+
+// Each call starts from a copy, so that no work area carries over from another routine.
+bool passes(Routine r, const RunContext& start) {
+    RunContext x = start;
+    return r(x) == 0;
+}
+
+// The POPCNT build of each counting routine rejects exactly what the portable build rejects.
+TEST(RoutineBuilds, PopcntAndPortableAgree) {
+    if (!has_popcnt()) GTEST_SKIP() << "the processor has no POPCNT";
+    Settings s = settings_with({}, example_arrays);
+    const std::vector<RunContext> all = combinations(20, s);
+    int checked = 0;
+    for (const RoutineLink& link : all_routine_links()) {
+        if (!link.popcnt_routine) continue;
+        ++checked;
+        for (uint32_t p = 0; p <= 7; ++p) {
+            s.params[link.first - 1] = p;
+            uint32_t differ = 0;
+            for (const RunContext& x : all)
+                differ += passes(link.routine, x) != passes(link.popcnt_routine, x);
+            EXPECT_EQ(differ, 0u) << "filter " << link.first << " parameter " << p;
+        }
+    }
+    EXPECT_EQ(checked, 21); // 34, 35, 36..51, 62..64
+}
+
+// Over every combination of 7 out of 1..18, the combined routine of a pair keeps exactly the
+// combinations that both single routines keep.
+TEST(CombinedRoutine, EqualsBothSingleRoutines) {
+    // clang-format off
+    const int cases[][3] = {{1, 60, 80}, {1, 90, 70}, {3, 2, 4}, {5, 3, 5}, {7, 5, 9}, {7, 9, 5},
+        {7, 9, 9}, {9, 2, 4}, {11, 4, 8}, {13, 9, 12}, {15, 12, 15}, {17, 15, 17}};
+    // clang-format on
+    for (const auto& [first, low, high] : cases) {
+        const Settings s = settings_with({{first, uint32_t(low)}, {first + 1, uint32_t(high)}});
+        const Routine both = build_chain(s.active).routines[0];
+        const Routine min = build_chain(NumberBit[first]).routines[0];
+        const Routine max = build_chain(NumberBit[first + 1]).routines[0];
+        uint32_t differ = 0, rejected = 0;
+        for (const RunContext& x : combinations(18, s)) {
+            const bool kept = passes(min, x) && passes(max, x);
+            differ += passes(both, x) != kept;
+            rejected += !kept;
+        }
+        EXPECT_EQ(differ, 0u) << "filters " << first << " and " << first + 1;
+        EXPECT_GT(rejected, 0u) << "the parameters do reject something";
+    }
+}
+
+using Numbers = std::array<uint8_t, 7>;
+
+Numbers at(uint32_t i) {
+    Numbers n;
+    std::memcpy(n.data(), record(shared_store(), i), RecordBytes);
+    return n;
+}
+
+std::ptrdiff_t bytes_equal_to(uint8_t value, std::size_t from, std::size_t to) {
+    return std::count(shared_store() + from, shared_store() + to, value);
+}
+
+TEST(Enumeration, FullSystemInOrderThenASmallerRunFromByteZero) {
+    uint8_t* store = shared_store();
+    ASSERT_EQ(run(settings_with(), HighestNumber, store), FullSystem);
+    EXPECT_EQ(at(0), (Numbers{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(at(1), (Numbers{1, 2, 3, 4, 5, 6, 8}));
+    EXPECT_EQ(at(33), (Numbers{1, 2, 3, 4, 5, 7, 8}));
+    EXPECT_EQ(at(FullSystem - 1), (Numbers{33, 34, 35, 36, 37, 38, 39}));
+    uint32_t bad = 0; // a record not ascending in 1..39, or not strictly after the one before
+    for (uint32_t i = 0; i < FullSystem; ++i) {
+        const uint8_t* r = record(store, i);
+        bad += r[0] < 1 || r[6] > 39 || !std::is_sorted(r, r + 7, std::less_equal<>{}) ||
+               (i > 0 && !std::lexicographical_compare(r - RecordBytes, r, r, r + RecordBytes));
+    }
+    EXPECT_EQ(bad, 0u);
+
+    const std::size_t smaller_end = std::size_t{2'760'681} * RecordBytes;
+    const std::vector<uint8_t> stale(store + smaller_end, store + FullSystemBytes);
+    const uint32_t count = run(settings_with({{7, 39}}), HighestNumber, store);
+    ASSERT_EQ(count, 2'760'681u);
+    uint32_t without_39 = 0;
+    for (uint32_t i = 0; i < count; ++i) without_39 += record(store, i)[6] != 39;
+    EXPECT_EQ(without_39, 0u);
+    EXPECT_EQ(at(0), (Numbers{1, 2, 3, 4, 5, 6, 39}));
+    EXPECT_EQ(at(count - 1), (Numbers{33, 34, 35, 36, 37, 38, 39}));
+    EXPECT_TRUE(std::equal(stale.begin(), stale.end(), store + smaller_end));
+}
+
+TEST(Enumeration, SmallerHighestNumbersAndNothingOutside7To39) {
+    const std::pair<uint32_t, uint32_t> cases[] = {{7, 1}, {8, 8}, {13, 1716}, {20, 77'520}};
+    for (const auto& [n, combinations] : cases) {
+        ASSERT_EQ(run(settings_with(), n, shared_store()), combinations) << n;
+        EXPECT_EQ(at(0), (Numbers{1, 2, 3, 4, 5, 6, 7})) << n;
+        Numbers last;
+        for (int j = 0; j < 7; ++j) last[j] = static_cast<uint8_t>(n - 6 + j);
+        EXPECT_EQ(at(combinations - 1), last) << n;
+    }
+    std::memset(shared_store(), 0xa5, 1024);
+    for (uint32_t n : {0u, 6u, 40u, 64u, 0xffffffffu}) {
+        EXPECT_EQ(run(settings_with(), n, shared_store()), 0u) << n;
+        EXPECT_EQ(bytes_equal_to(0xa5, 0, 1024), 1024) << n;
+    }
+}
+
+TEST(Enumeration, NothingWrittenPastTheRecordsNorByARunRejectingEverything) {
+    uint8_t* store = shared_store();
+    std::memset(store, 0xa5, StoreBytes);
+    ASSERT_EQ(run(settings_with({{32, 6}}), HighestNumber, store), 36u);
+    EXPECT_EQ(at(0), (Numbers{1, 7, 13, 19, 25, 31, 37}));
+    EXPECT_EQ(at(35), (Numbers{3, 9, 15, 21, 27, 33, 39}));
+    const std::size_t end = 36 * RecordBytes;
+    EXPECT_EQ(bytes_equal_to(0xa5, end, StoreBytes), std::ptrdiff_t(StoreBytes - end));
+
+    const std::vector<uint8_t> records(store, store + end);
+    EXPECT_EQ(run(settings_with({{7, 0}}), HighestNumber, store), 0u);
+    EXPECT_TRUE(std::equal(records.begin(), records.end(), store));
+    EXPECT_EQ(bytes_equal_to(0xa5, end, StoreBytes), std::ptrdiff_t(StoreBytes - end));
+}
+
+TEST(SingleCombination, AnythingButSevenAscendingNumbersIn1To39Fails) {
+    // clang-format off
+    const struct { uint8_t n[7]; bool valid; } cases[] = {
+        {{1, 2, 3, 4, 5, 6, 39}, true}, {{0, 2, 3, 4, 5, 6, 7}, false},
+        {{1, 2, 3, 3, 5, 6, 7}, false}, {{7, 6, 5, 4, 3, 2, 1}, false},
+        {{1, 2, 3, 4, 5, 6, 40}, false}};
+    // clang-format on
+    for (const auto& [n, valid] : cases)
+        EXPECT_EQ(combination_passes(settings_with(), n), valid) << int(n[0]) << " " << int(n[6]);
+}
+
+TEST(Store, ZeroFilledAndLargeEnough) {
+    const ResultStore store = allocate_store();
+    ASSERT_TRUE(store && StoreBytes >= FullSystemBytes);
+    EXPECT_EQ(std::count(store.get(), store.get() + StoreBytes, 0), std::ptrdiff_t(StoreBytes));
+}
+
+struct CountCase {
+    std::string name;
+    std::vector<FilterValue> on;
+    uint32_t stored;
+    Prepare prepare = {};
+};
+void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
+
+class FullSystemCount : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(FullSystemCount, StoresTheExpectedCount) {
+    const CountCase& c = GetParam();
+    EXPECT_EQ(run(settings_with(c.on, c.prepare), HighestNumber, shared_store()), c.stored);
+}
+
+// clang-format off
+const CountCase counts[] = {
+    {"Lucky1", {{7, 1}}, 2'760'681}, {"Unlucky1", {{8, 1}}, 12'620'256},
+    {"LuckyUnlucky5_30", {{7, 5}, {8, 30}}, 2'324'784}, {"LuckyUnluckySame", {{7, 12}, {8, 12}}, 0},
+    {"MinSum140", {{1, 140}}, 7'800'213}, {"MinSum252", {{1, 252}}, 1},
+    {"MaxSum100", {{2, 100}}, 1'163'524}, {"SumRange100_180", {{1, 100}, {2, 180}}, 13'214'149},
+    {"MinEven4", {{3, 4}}, 7'220'988}, {"MaxEven0", {{4, 0}}, 77'520},
+    {"EvenRange3_4", {{3, 3}, {4, 4}}, 9'113'445}, {"MinOdd5", {{5, 5}}, 3'465'144},
+    {"MaxOdd0", {{6, 0}}, 50'388}, {"MaxSumZero", {{2, 0}}, 0}, {"MinFirst2", {{9, 2}}, 12'620'256},
+    {"MaxFirst1", {{10, 1}}, 2'760'681}, {"First5_10", {{9, 5}, {10, 10}}, 5'163'740},
+    {"MinSecond10", {{11, 10}}, 7'379'775}, {"MaxSecond5", {{12, 5}}, 3'276'801},
+    {"MinFifth30", {{13, 30}}, 3'725'982}, {"MaxFifth20", {{14, 20}}, 3'465'144},
+    {"MinSixth35", {{15, 35}}, 3'276'801}, {"MaxSixth30", {{16, 30}}, 7'379'775},
+    {"MinSeventh39", {{17, 39}}, 2'760'681}, {"MaxSeventh30", {{18, 30}}, 2'035'800},
+    {"Seventh35_38", {{17, 35}, {18, 38}}, 7'240'640}, {"MaxFirst0", {{10, 0}}, 0},
+    {"MinFirst0", {{9, 0}}, 15'380'937}, {"SomeGroup", {{19, 0}}, 11'108'889},
+    {"NoGroup", {{20, 0}}, 4'272'048}, {"MinGroups2", {{21, 2}}, 3'095'664},
+    {"MinGroups3", {{21, 3}}, 180'048}, {"MaxGroups1", {{22, 1}}, 12'285'273},
+    {"MinPairs1", {{23, 1}}, 9'723'648}, {"MaxPairs1", {{24, 1}}, 12'827'529},
+    {"MinTriples1", {{25, 1}}, 1'711'512}, {"MaxTriples0", {{26, 0}}, 13'669'425},
+    {"MaxTriples1", {{26, 1}}, 15'364'569}, {"MinFourPlus1", {{27, 1}}, 215'985},
+    {"MaxFourPlus0", {{28, 0}}, 15'164'952}, {"NoPairs", {{29, 0}}, 5'657'289},
+    {"NoTriples", {{30, 0}}, 13'669'425}, {"NoFourPlus", {{31, 0}}, 15'164'952},
+    {"MinDifference2", {{32, 2}}, 4'272'048}, {"MinDifference3", {{32, 3}}, 888'030},
+    {"MaxDifference5", {{33, 5}}, 328'125}, {"MaxDifference10", {{33, 10}}, 6'771'357},
+    {"MaxDifference30", {{33, 30}}, 15'380'721}, {"SameDifferences0", {{34, 0}}, 2'454'480},
+    {"SameDifferences1", {{34, 1}}, 9'786'240}, {"SameDifferences2", {{34, 2}}, 14'552'580},
+    {"SameDifferences4", {{34, 4}}, 15'380'829}, {"SameLastDigits0", {{35, 0}}, 1'622'016},
+    {"SameLastDigits1", {{35, 1}}, 8'008'704}, {"SameLastDigits2", {{35, 2}}, 13'863'168},
+    {"SameLastDigits4", {{35, 4}}, 15'380'640}, {"A1AndA2Exactly2", {{36, 2}, {37, 2}}, 5'130'216},
+    {"MinA1_1", {{36, 1}}, 13'345'137}, {"MaxA2_0", {{37, 0}}, 2'035'800},
+    {"MinAbove39", {{36, 1}}, 0, ranges_a(40, 64)},
+    {"MaxSingleNumber0", {{37, 0}}, 12'620'256, ranges_a(5, 5)},
+    {"Max1_4_7_2", {{47, 2}}, 8'781'630}, {"Max2_5_8_2", {{49, 2}}, 8'781'630},
+    {"Max3_6_9_2", {{51, 2}}, 8'781'630}, {"Min1_4_7_3", {{46, 3}}, 6'599'307},
+    {"Min2_5_8_3", {{48, 3}}, 6'599'307}, {"Min3_6_9_3", {{50, 3}}, 6'599'307},
+    {"FirstEven", {{52, 0}}, 6'941'916}, {"LastEven", {{54, 0}}, 6'941'916},
+    {"FirstOdd", {{53, 0}}, 8'439'021}, {"LastOdd", {{55, 0}}, 8'439'021},
+    {"FirstTwoEven", {{56, 0}}, 3'127'932}, {"LastTwoEven", {{59, 0}}, 3'127'932},
+    {"FirstTwoOdd", {{57, 0}}, 3'813'984}, {"LastTwoOdd", {{60, 0}}, 3'813'984},
+    {"FirstTwoMixed", {{58, 0}}, 8'439'021}, {"LastTwoMixed", {{61, 0}}, 8'439'021},
+    {"EmptyMax7", {{62, 0}}, 15'380'937}, {"EmptyMin15_0", {{63, 0}}, 15'380'937},
+    {"EmptyMin15_1", {{63, 1}}, 0},
+    {"Exactly3From15", {{63, 3}, {64, 3}}, 4'834'830, example_arrays},
+    {"AtLeast3From15", {{63, 3}}, 8'552'973, example_arrays},
+    {"AtMost3From15", {{64, 3}}, 11'662'794, example_arrays}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Filters, FullSystemCount, ::testing::ValuesIn(counts),
+                         [](const auto& info) { return info.param.name; });
+
+struct Example {
+    std::string name;
+    Numbers numbers;
+    std::vector<FilterValue> on;
+    bool passes;
+    Prepare prepare = {};
+};
+void PrintTo(const Example& e, std::ostream* os) { *os << e.name; }
+
+class Examples : public ::testing::TestWithParam<Example> {};
+
+TEST_P(Examples, PassOrFail) {
+    const Example& e = GetParam();
+    uint8_t n[7];
+    std::copy(e.numbers.begin(), e.numbers.end(), n);
+    EXPECT_EQ(combination_passes(settings_with(e.on, e.prepare), n), e.passes);
+}
+
+// clang-format off
+const Prepare c2_from_5_to_25 = [](Settings& s) { set_range(s, 6, 5, 25); };
+const Prepare five_twice_in_array7 = [](Settings& s) {
+    set_array7_entry(s, 1, 5), set_array7_entry(s, 4, 5); };
+const Prepare five_set_and_cleared = [](Settings& s) {
+    set_array15_entry(s, 1, 5), set_array15_entry(s, 2, 5), set_array15_entry(s, 1, 0); };
+const Prepare five_cleared = [](Settings& s) {
+    set_array15_entry(s, 1, 5), set_array15_entry(s, 1, 0); };
+// clang-format on
+// The combinations of the worked examples.
+constexpr Numbers low{1, 2, 3, 4, 5, 6, 7}, odd{3, 9, 15, 21, 27, 33, 39},
+    ends{4, 9, 12, 20, 27, 31, 36};
+
+// clang-format off
+const Example examples[] = {
+    {"LuckyPresent", low, {{7, 5}}, true}, {"UnluckyAbsent", low, {{8, 39}}, true},
+    {"LuckyAbsent", {1, 2, 3, 4, 6, 7, 8}, {{7, 5}}, false},
+    {"LuckyUnluckySame", low, {{7, 5}, {8, 5}}, false}, {"UnluckyPresent", odd, {{8, 39}}, false},
+    {"MinAboveMax", odd, {{9, 4}, {10, 3}}, false}, {"MixedOddFirst58", low, {{58, 0}}, true},
+    {"SharedAnalysisPass", {1, 2, 11, 12, 21, 22, 31}, {{21, 3}, {24, 3}, {31, 0}}, true},
+    {"SharedAnalysisFail", {4, 5, 6, 7, 20, 21, 39}, {{21, 2}, {24, 1}, {31, 0}}, false},
+    {"TwoThreesMax1", {3, 6, 10, 11, 13, 14, 16}, {{51, 1}}, false},
+    {"OneThreeMax1", {1, 3, 4, 7, 10, 13, 16}, {{51, 1}}, true},
+    {"NoThreesMax0", {1, 2, 4, 5, 7, 8, 10}, {{51, 0}}, true},
+    {"Pass52", ends, {{52, 0}}, true}, {"Pass54", ends, {{54, 0}}, true},
+    {"Pass58", ends, {{58, 0}}, true}, {"Pass61", ends, {{61, 0}}, true},
+    {"Fail53", ends, {{53, 0}}, false}, {"Fail55", ends, {{55, 0}}, false},
+    {"Fail57", ends, {{57, 0}}, false}, {"Fail60", ends, {{60, 0}}, false},
+    {"BothOdd57", {1, 3, 4, 6, 8, 10, 12}, {{57, 0}}, true},
+    {"BothEven56", {2, 4, 5, 7, 9, 11, 13}, {{56, 0}}, true},
+    {"OddEnds53And55", {33, 34, 35, 36, 37, 38, 39}, {{53, 0}, {55, 0}}, true},
+    {"DuplicateCountsOnce", low, {{62, 1}}, true, five_twice_in_array7},
+    {"DuplicateIsPresent", low, {{62, 0}}, false, five_twice_in_array7},
+    {"ClearedKeepsOther", low, {{63, 1}}, true, five_set_and_cleared},
+    {"ClearedIsGone", low, {{63, 1}}, false, five_cleared}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Families, Examples, ::testing::ValuesIn(examples),
+                         [](const auto& info) { return info.param.name; });
+
+// A counted quantity through its minimum filter (passes at the count, fails one above) and its
+// maximum filter (passes at the count, fails one below); 0 for a filter the family lacks.
+void expect_count(const uint8_t (&n)[7], int minimum, int maximum, uint32_t count,
+                  const Prepare& prepare = {}) {
+    auto passes = [&](int k, uint32_t p) {
+        return combination_passes(settings_with({{k, p}}, prepare), n);
+    };
+    EXPECT_TRUE(!minimum || (passes(minimum, count) && !passes(minimum, count + 1)))
+        << "filter " << minimum << " on " << int(n[0]) << " " << int(n[1]) << " " << int(n[2]);
+    EXPECT_TRUE(!maximum || (passes(maximum, count) && (count == 0 || !passes(maximum, count - 1))))
+        << "filter " << maximum << " on " << int(n[0]) << " " << int(n[1]) << " " << int(n[2]);
+}
+
+// The counted quantities of the worked examples: sum, even and odd numbers, groups (G, 2-number,
+// 3-number, 4+), smallest and largest difference, same differences and same last digits; and the
+// first, second, fifth, sixth and seventh number through their own filters.
+TEST(CountedQuantities, WorkedExamples) {
+    const std::pair<int, int> filters[11] = {{1, 2},   {3, 4},   {5, 6},   {21, 22},
+                                             {23, 24}, {25, 26}, {27, 28}, {32, 0},
+                                             {0, 33},  {0, 34},  {0, 35}};
+    const std::pair<int, int> positions[] = {{9, 0}, {11, 1}, {13, 4}, {15, 5}, {17, 6}};
+    // clang-format off
+    const struct { uint8_t n[7]; uint32_t counts[11]; } rows[] = {
+        {{1, 2, 3, 4, 5, 6, 7},         {28, 3, 4,  1, 0, 0, 1,  1, 1, 5, 0}},
+        {{3, 9, 15, 21, 27, 33, 39},    {147, 0, 7, 0, 0, 0, 0,  6, 6, 5, 2}},
+        {{2, 4, 6, 8, 10, 12, 14},      {56, 7, 0,  0, 0, 0, 0,  2, 2, 5, 2}},
+        {{33, 34, 35, 36, 37, 38, 39},  {252, 3, 4, 1, 0, 0, 1,  1, 1, 5, 0}},
+        {{1, 2, 3, 10, 11, 20, 30},     {77, 4, 3,  2, 1, 1, 0,  1, 10, 2, 3}},
+        {{1, 2, 11, 12, 21, 22, 31},    {100, 3, 4, 3, 3, 0, 0,  1, 9, 4, 5}},
+        {{4, 5, 6, 7, 20, 21, 39},      {102, 3, 4, 2, 1, 0, 1,  1, 18, 3, 0}},
+        {{1, 2, 3, 5, 6, 7, 9},         {33, 2, 5,  2, 0, 2, 0,  1, 2, 4, 0}}};
+    // clang-format on
+    for (const auto& r : rows) {
+        for (int q = 0; q < 11; ++q)
+            expect_count(r.n, filters[q].first, filters[q].second, r.counts[q]);
+        for (const auto& [k, i] : positions) expect_count(r.n, k, k + 1, r.n[i]);
+        const auto [g, r2, r3, g4] = std::tuple(r.counts[3], r.counts[4], r.counts[5], r.counts[6]);
+        const std::pair<int, bool> yes_no[] = {
+            {29, r2 == 0}, {30, r3 == 0}, {31, g4 == 0}, {19, g > 0}, {20, g == 0}};
+        for (const auto& [k, passes] : yes_no)
+            EXPECT_EQ(combination_passes(settings_with({{k, 0}}), r.n), passes)
+                << k << " " << int(r.n[2]);
+    }
+}
+
+// Ranges A..E, residues 1-4-7, 2-5-8, 3-6-9 and chosen arrays of the worked examples, and some
+// unusual ranges.
+TEST(InSetCounts, WorkedExamples) {
+    // clang-format off
+    const struct { uint8_t n[7]; uint32_t counts[8]; } defaults[] = {
+        {{3, 8, 15, 22, 30, 33, 38}, {2, 1, 1, 2, 1, 1, 2, 4}},
+        {{1, 2, 3, 34, 35, 36, 37},  {3, 0, 0, 2, 2, 3, 2, 2}}};
+    for (const auto& r : defaults)
+        for (int q = 0; q < 8; ++q) expect_count(r.n, 36 + 2 * q, 37 + 2 * q, r.counts[q]);
+    const struct { uint8_t n[7]; int minimum, maximum; uint32_t count; Prepare prepare; } rows[] = {
+        {{1, 5, 9, 13, 17, 21, 25}, 36, 37, 0, ranges_a(40, 64)},
+        {{1, 5, 9, 13, 17, 21, 25}, 36, 37, 1, ranges_a(5, 5)},
+        {{1, 4, 9, 13, 17, 21, 25}, 36, 37, 0, ranges_a(5, 5)},
+        {{1, 4, 9, 13, 17, 21, 25}, 36, 37, 7, ranges_a(1, 64)},
+        {{3, 5, 12, 20, 26, 33, 38}, 0, 62, 4, example_arrays},
+        {{3, 5, 12, 20, 26, 33, 38}, 63, 64, 3, example_arrays},
+        {{3, 8, 15, 22, 30, 33, 38}, 40, 0, 1, c2_from_5_to_25}, // C1 stays
+        {{3, 8, 15, 22, 30, 33, 38}, 0, 41, 3, c2_from_5_to_25}};
+    // clang-format on
+    for (const auto& r : rows) expect_count(r.n, r.minimum, r.maximum, r.count, r.prepare);
+}
+
+} // namespace
+} // namespace lotto
