@@ -13,12 +13,16 @@ template <std::size_t Size> Mask array_mask(const std::array<int32_t, Size>& num
     return m;
 }
 
-// The checks shared by both chosen arrays, in their order: position, then number.
-ArrayCode check_entry(int position, int last_position, int32_t number) {
+// Stores number at position (1-based) of a chosen array and rebuilds its mask, after the checks
+// shared by both arrays, in their order: position, then number.
+template <std::size_t Size>
+ArrayCode set_entry(std::array<int32_t, Size>& numbers, Mask& mask, int position, int32_t number) {
     if (position < 1) return ArrayCode::PositionBelowOne;
-    if (position > last_position) return ArrayCode::PositionAboveLast;
+    if (position > static_cast<int>(Size)) return ArrayCode::PositionAboveLast;
     if (number < 0) return ArrayCode::NumberBelowZero;
     if (number > 64) return ArrayCode::NumberAbove64;
+    numbers[position - 1] = number;
+    mask = array_mask(numbers);
     return ArrayCode::Accepted;
 }
 
@@ -73,19 +77,11 @@ RangeCode set_range(Settings& s, int r, int32_t start, int32_t end) {
 }
 
 ArrayCode set_array7_entry(Settings& s, int position, int32_t number) {
-    const ArrayCode code = check_entry(position, Array7Size, number);
-    if (code != ArrayCode::Accepted) return code;
-    s.array7[position - 1] = number;
-    s.array7_mask = array_mask(s.array7);
-    return code;
+    return set_entry(s.array7, s.array7_mask, position, number);
 }
 
 ArrayCode set_array15_entry(Settings& s, int position, int32_t number) {
-    const ArrayCode code = check_entry(position, Array15Size, number);
-    if (code != ArrayCode::Accepted) return code;
-    s.array15[position - 1] = number;
-    s.array15_mask = array_mask(s.array15);
-    return code;
+    return set_entry(s.array15, s.array15_mask, position, number);
 }
 
 } // namespace lotto
