@@ -37,6 +37,7 @@ std::string join_path(const std::string& dir, const std::string& name) {
 ExportResult failure(ExportResult r, const std::string& why) {
     r.ok = false;
     r.bytes = 0;
+    r.reason = why;
     r.error = "cannot write " + r.path + ": " + why;
     return r;
 }

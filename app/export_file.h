@@ -18,10 +18,11 @@ void build_export_text(const uint8_t* store, uint32_t count, char* out);
 
 struct ExportResult {
     bool ok = false;
-    std::string path;     // directory + file name
-    std::string error;    // why it failed, when !ok
-    uint64_t bytes = 0;   // bytes written
-    double seconds = 0;   // building the text and writing it (monotonic clock)
+    std::string path;   // directory + file name
+    std::string error;  // "cannot write <path>: <reason>", when !ok
+    std::string reason; // the reason alone, when !ok
+    uint64_t bytes = 0; // bytes written
+    double seconds = 0; // building the text and writing it (monotonic clock)
 };
 
 // Writes the export file for the first `count` records into directory dir ("" = current),
