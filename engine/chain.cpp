@@ -48,7 +48,6 @@ void append(Chain& chain, const RoutineLink* link, bool popcnt) {
     chain.routines[chain.length] =
         popcnt && link->popcnt_routine ? link->popcnt_routine : link->routine;
     chain.entries[chain.length] = {link->first, link->last};
-    chain.uses_mask = chain.uses_mask || link->uses_mask;
     ++chain.length;
 }
 

@@ -12,26 +12,24 @@
 namespace lotto {
 
 // How one routine joins the chain: the filters it tests (first == last for a single filter,
-// last == first + 1 for the combined routine of a pair), whether it reads the number mask, and
-// its build for processors with POPCNT when it counts bits.
+// last == first + 1 for the combined routine of a pair), and its build for processors with
+// POPCNT when it counts bits.
 struct RoutineLink {
     int first = 0;
     int last = 0;
     Routine routine = nullptr;
-    bool uses_mask = false;
     Routine popcnt_routine = nullptr;
 };
 
 // The link of filter k's counting routine Test (see portable_count).
-template <class Test> constexpr RoutineLink counting_link(int k, bool uses_mask) {
-    return {k, k, portable_count<Test>, uses_mask, popcnt_count<Test>};
+template <class Test> constexpr RoutineLink counting_link(int k) {
+    return {k, k, portable_count<Test>, popcnt_count<Test>};
 }
 
 struct Chain {
     std::array<Routine, FilterCount> routines{}; // entries 0..length-1 in building order
     std::array<ChainEntry, FilterCount> entries{};
     uint32_t length = 0;
-    bool uses_mask = false; // some entry reads the combination's number mask
 };
 
 // The chain for this active-filter mask: the pairs 1/2 .. 17/18 (combined when both are on),

@@ -1,5 +1,11 @@
-// The run context: what the enumeration run keeps for the current combination and hands to every
+// The run context: what the enumeration run keeps for the current combinations and hands to every
 // filter routine. Internal to the engine.
+//
+// The run steps through the combinations a prefix c1..c6 at a time and hands each routine the
+// prefix together with the candidates for c7 that are still alive: the numbers above c6 (up to N)
+// that no later entry of the chain has rejected. A routine answers the candidates it keeps, so
+// that one call tests every combination of the prefix that is still in play, and an entry whose
+// answer is empty ends the walk for the whole prefix.
 #pragma once
 
 #include "engine/lanes.h"
@@ -11,68 +17,70 @@
 namespace lotto {
 
 struct alignas(64) RunContext {
-    uint32_t c[7] = {};               // c1..c7 at c[0]..c[6], strictly ascending, each in 1..N
+    uint32_t c[6] = {};               // the prefix c1..c6 at c[0]..c[5], strictly ascending
     uint32_t highest = 0;             // N
     const uint32_t* params = nullptr; // params[k - 1] is the parameter of filter k; read-only
     const Settings* settings = nullptr;
-    Mask mask[2] = {}; // [0] number mask, 0 = not computed yet; [1] last AND with a filter set
-    uint32_t groups[8] = {}; // R1..R7 of the group analysis; [7] set = analysis done
-    Mask differences = 0;    // scratch of filters 34 and 35, overwritten before use
-    Lanes lanes =
-        0; // c1..c7 once more, one per byte (c1 low), 0 = not formed yet; see number_lanes
+    Mask mask[2] = {};    // [0] number mask of the prefix; [1] last AND of it with a filter set
+    Lanes lanes = 0;      // the prefix once more, one number per byte (c1 low, bytes 6 and 7 zero)
+    uint32_t groups = 0;  // adjacency pattern of the prefix plus GroupsAnalysed, 0 = not yet
+    Mask differences = 0; // scratch of filters 34 and 35, overwritten before use
 };
 
-// A filter routine: 0 passes the current combination, any other value rejects it. A routine
-// changes nothing but the work areas of the context.
-using Routine = uint32_t (*)(RunContext&);
+// A filter routine: of the candidates for c7 (number bits above c6), the ones whose combination
+// with the prefix passes. A routine changes nothing but the work areas of the context.
+using Routine = Mask (*)(RunContext&, Mask candidates);
+
+inline constexpr uint32_t GroupsAnalysed = 0x100;
+
+// Fills the context for the prefix c1..c6 (strictly ascending): its number mask and lanes, with
+// the work areas cleared.
+inline void enter_prefix(RunContext& x, const uint32_t (&prefix)[6]) {
+    Mask m = 0;
+    Lanes l = 0;
+    for (int i = 0; i < 6; ++i) {
+        x.c[i] = prefix[i];
+        m |= NumberBit[prefix[i]];
+        l |= Lanes{prefix[i]} << (8 * i);
+    }
+    x.mask[0] = m, x.mask[1] = 0, x.lanes = l, x.groups = 0;
+}
 
 // The parameter of filter k.
 inline uint32_t param(const RunContext& x, int k) { return x.params[k - 1]; }
 
-// The combination's number mask, computed on first use and kept in mask work area word 0.
-inline Mask number_mask(RunContext& x) {
-    if (x.mask[0] == 0) {
-        Mask m = 0;
-        for (uint32_t n : x.c) m |= NumberBit[n];
-        x.mask[0] = m;
-    }
-    return x.mask[0];
+// The sixth number, the one every candidate lies above.
+inline uint32_t sixth(const RunContext& x) { return x.c[5]; }
+
+// Every candidate when keep holds, none otherwise: the answer of a test on the prefix alone.
+inline Mask all_or_none(bool keep, Mask candidates) { return keep ? candidates : 0; }
+
+// The candidates whose combination holds at least minimum numbers of a set, counted as the
+// prefix's count plus one for a candidate inside the set.
+inline Mask count_at_least(uint32_t prefix_count, Mask set, uint32_t minimum, Mask candidates) {
+    if (prefix_count >= minimum) return candidates;
+    return prefix_count + 1 == minimum ? candidates & set : 0;
 }
 
-// The combination as byte lanes. The run forms them as it steps and hands them over with the
-// numbers; a context filled with the numbers alone gets them formed here on first use.
-inline Lanes number_lanes(RunContext& x) {
-    if (x.lanes == 0) {
-        Lanes l = 0;
-        for (int i = 0; i < 7; ++i) l |= Lanes{x.c[i]} << (8 * i);
-        x.lanes = l;
-    }
-    return x.lanes;
+// The candidates whose combination holds at most maximum numbers of a set.
+inline Mask count_at_most(uint32_t prefix_count, Mask set, uint32_t maximum, Mask candidates) {
+    if (prefix_count < maximum) return candidates;
+    return prefix_count == maximum ? candidates & ~set : 0;
 }
 
-// How many numbers of the combination lie in set; the AND stays in mask work area word 1.
+// How many numbers of the prefix lie in set; the AND stays in mask work area word 1.
 template <bool Popcnt> LOTTO_ALWAYS_INLINE uint32_t in_set_count(RunContext& x, Mask set) {
-    x.mask[1] = number_mask(x) & set;
+    x.mask[1] = x.mask[0] & set;
     return static_cast<uint32_t>(count_bits<Popcnt>(x.mask[1]));
 }
 
-// A routine that counts bits, built twice from Test::verdict<Popcnt>: once portable and once for
+// A routine that counts bits, built twice from Test::keep<Popcnt>: once portable and once for
 // processors with POPCNT. The chain takes the second when the processor has the instruction.
-template <class Test> uint32_t portable_count(RunContext& x) {
-    return Test::template verdict<false>(x);
+template <class Test> Mask portable_count(RunContext& x, Mask candidates) {
+    return Test::template keep<false>(x, candidates);
 }
-template <class Test> LOTTO_POPCNT_TARGET uint32_t popcnt_count(RunContext& x) {
-    return Test::template verdict<true>(x);
-}
-
-// Verdicts of the count filters: a rejected count answers count + 1, never 0.
-inline uint32_t fewer_than(uint32_t count, uint32_t minimum) {
-    if (LOTTO_UNLIKELY(count < minimum)) return count + 1;
-    return 0;
-}
-inline uint32_t more_than(uint32_t count, uint32_t maximum) {
-    if (LOTTO_UNLIKELY(count > maximum)) return count + 1;
-    return 0;
+template <class Test> LOTTO_POPCNT_TARGET Mask popcnt_count(RunContext& x, Mask candidates) {
+    return Test::template keep<true>(x, candidates);
 }
 
 } // namespace lotto

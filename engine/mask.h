@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace lotto {
@@ -54,6 +55,27 @@ template <bool Popcnt> LOTTO_ALWAYS_INLINE int count_bits(Mask m) {
     else
         return popcount(m);
 }
+
+// The even numbers 2, 4, .., 64 and the odd numbers 1, 3, .., 63.
+inline constexpr Mask EvenNumbers = 0xaaaaaaaaaaaaaaaau;
+inline constexpr Mask OddNumbers = ~EvenNumbers;
+
+// The numbers from lowest up, all of 1..64 when lowest is 0 or 1, none when it is above 64.
+constexpr Mask numbers_from(uint64_t lowest) {
+    if (lowest <= 1) return ~Mask{0};
+    return lowest > 64 ? 0 : ~Mask{0} << (lowest - 1);
+}
+
+// The numbers 1..highest, all of 1..64 when highest is above 64.
+constexpr Mask numbers_up_to(uint64_t highest) {
+    return highest >= 64 ? ~Mask{0} : (Mask{1} << highest) - 1;
+}
+
+// The bit of number n, none when n is 0 or above 64.
+constexpr Mask number_bit(uint32_t n) { return n <= 64 ? NumberBit[n] : 0; }
+
+// The smallest number of a non-empty mask.
+constexpr uint32_t lowest_number(Mask m) { return static_cast<uint32_t>(std::countr_zero(m)) + 1; }
 
 // The numbers first..last, both included (empty when first > last).
 constexpr Mask span_mask(int first, int last) {

@@ -19,13 +19,16 @@ inline uint8_t* put_record(uint8_t* out, uint64_t packed) {
 
 inline uint64_t packed_byte(uint32_t n, int position) { return uint64_t{n} << (8 * position); }
 
-// Walks the chain from its last entry to its first; true when no entry rejects. The switch falls
-// through one call site per entry, so that each call is predicted on its own and the walk has no
-// loop to branch back through.
-LOTTO_ALWAYS_INLINE bool passes(const Routine* routines, uint32_t length, RunContext& x) {
+// Walks the chain from its last entry to its first with the candidates still alive and answers
+// the ones no entry rejects; the walk ends as soon as none is left. The switch falls through one
+// call site per entry, so that each call is predicted on its own and the walk has no loop to
+// branch back through.
+LOTTO_ALWAYS_INLINE Mask survivors(const Routine* routines, uint32_t length, RunContext& x,
+                                   Mask alive) {
 #define LOTTO_ENTRY(i)                                                                             \
     case i:                                                                                        \
-        if (routines[i - 1](x) != 0) return false;                                                 \
+        alive = routines[i - 1](x, alive);                                                         \
+        if (alive == 0) return 0;                                                                  \
         [[fallthrough]];
     // clang-format off
     switch (length) {
@@ -44,7 +47,7 @@ LOTTO_ALWAYS_INLINE bool passes(const Routine* routines, uint32_t length, RunCon
     }
     // clang-format on
 #undef LOTTO_ENTRY
-    return true;
+    return alive;
 }
 
 // Every combination is stored: the records are written straight through.
@@ -66,11 +69,12 @@ uint8_t* store_all(uint32_t n, uint8_t* out) {
     return out;
 }
 
-// The odometer over all combinations of 7 out of 1..n, each tested against the chain. With
-// EagerMask the number mask is formed from the running prefix before the chain is called, so
-// the mask filters find it computed; otherwise it is left to the first routine that needs it.
-template <bool EagerMask> uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
+// The odometer over all prefixes c1..c6 of 1..n, each walked through the chain with every number
+// above c6 as a candidate for c7. The survivors are stored in ascending order, which keeps the
+// records in lexicographic order.
+uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
     const uint32_t n = x.highest;
+    const Mask up_to_n = numbers_up_to(n);
     const Routine* routines = chain.routines.data();
     const uint32_t length = chain.length;
     for (uint32_t a = 1; a <= n - 6; ++a) {
@@ -90,17 +94,14 @@ template <bool EagerMask> uint8_t* store_passing(const Chain& chain, RunContext&
                         const uint64_t r5 = r4 | packed_byte(e, 4);
                         for (uint32_t f = e + 1; f <= n - 1; ++f) {
                             x.c[5] = f;
-                            const Mask m6 = m5 | NumberBit[f];
                             const uint64_t r6 = r5 | packed_byte(f, 5);
-                            for (uint32_t g = f + 1; g <= n; ++g) {
-                                x.c[6] = g;
-                                const uint64_t r7 = r6 | packed_byte(g, 6);
-                                x.lanes = r7;
-                                x.mask[0] = EagerMask ? m6 | NumberBit[g] : 0;
-                                x.mask[1] = 0;
-                                x.groups[7] = 0;
-                                if (passes(routines, length, x)) out = put_record(out, r7);
-                            }
+                            x.mask[0] = m5 | NumberBit[f];
+                            x.mask[1] = 0;
+                            x.lanes = r6;
+                            x.groups = 0;
+                            Mask alive = survivors(routines, length, x, up_to_n & ~Mask{0} << f);
+                            for (; alive != 0; alive &= alive - 1)
+                                out = put_record(out, r6 | packed_byte(lowest_number(alive), 6));
                         }
                     }
                 }
@@ -133,23 +134,22 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store) {
     uint8_t* end = store;
     if (chain.length == 0)
         end = store_all(highest, store);
-    else if (chain.uses_mask)
-        end = store_passing<true>(chain, x, store);
     else
-        end = store_passing<false>(chain, x, store);
+        end = store_passing(chain, x, store);
     return static_cast<uint32_t>(static_cast<std::size_t>(end - store) / RecordBytes);
 }
 
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]) {
-    RunContext x = context_for(s, HighestNumber);
+    uint32_t prefix[6];
     for (int i = 0; i < 7; ++i) {
         const bool ascending = i == 0 || numbers[i - 1] < numbers[i];
         if (numbers[i] < 1 || numbers[i] > HighestNumber || !ascending) return false;
-        x.c[i] = numbers[i];
-        x.lanes |= packed_byte(numbers[i], i);
+        if (i < 6) prefix[i] = numbers[i];
     }
+    RunContext x = context_for(s, HighestNumber);
+    enter_prefix(x, prefix);
     const Chain chain = build_chain(s.active);
-    return passes(chain.routines.data(), chain.length, x);
+    return survivors(chain.routines.data(), chain.length, x, NumberBit[numbers[6]]) != 0;
 }
 
 } // namespace lotto

@@ -6,73 +6,67 @@ namespace lotto {
 
 namespace {
 
-uint32_t sum(RunContext& x) { return lane_sum(number_lanes(x)); }
-
-uint32_t odd_count(RunContext& x) { return odd_lanes(number_lanes(x)); }
-
-uint32_t even_count(RunContext& x) { return 7 - odd_count(x); }
-
-// A rejected sum answers the sum itself, which is never 0.
-uint32_t minimum_sum(RunContext& x) {
-    const uint32_t s = sum(x);
-    return s < param(x, 1) ? s : 0;
+// The candidates c7 that bring the sum to at least p1, or to at most p2.
+Mask sum_at_least(const RunContext& x, Mask candidates) {
+    const uint32_t prefix = lane_sum(x.lanes), p = param(x, 1);
+    return p <= prefix ? candidates : candidates & numbers_from(uint64_t{p} - prefix);
 }
 
-uint32_t maximum_sum(RunContext& x) {
-    const uint32_t s = sum(x);
-    return s > param(x, 2) ? s : 0;
+Mask sum_at_most(const RunContext& x, Mask candidates) {
+    const uint32_t prefix = lane_sum(x.lanes), p = param(x, 2);
+    return p < prefix ? 0 : candidates & numbers_up_to(uint64_t{p} - prefix);
 }
 
-uint32_t sum_range(RunContext& x) {
-    const uint32_t s = sum(x);
-    if (s < param(x, 1)) return s;
-    return s > param(x, 2) ? s : 0;
+Mask minimum_sum(RunContext& x, Mask candidates) { return sum_at_least(x, candidates); }
+Mask maximum_sum(RunContext& x, Mask candidates) { return sum_at_most(x, candidates); }
+Mask sum_range(RunContext& x, Mask candidates) {
+    return sum_at_most(x, sum_at_least(x, candidates));
 }
 
-uint32_t minimum_even(RunContext& x) { return fewer_than(even_count(x), param(x, 3)); }
-uint32_t maximum_even(RunContext& x) { return more_than(even_count(x), param(x, 4)); }
+// A candidate adds one to the odd count when it is odd, to the even count when it is even.
+uint32_t prefix_odd(const RunContext& x) { return odd_lanes(x.lanes); }
+uint32_t prefix_even(const RunContext& x) { return 6 - prefix_odd(x); }
 
-uint32_t even_range(RunContext& x) {
-    const uint32_t e = even_count(x);
-    if (const uint32_t v = fewer_than(e, param(x, 3))) return v;
-    return more_than(e, param(x, 4));
+Mask minimum_even(RunContext& x, Mask candidates) {
+    return count_at_least(prefix_even(x), EvenNumbers, param(x, 3), candidates);
+}
+Mask maximum_even(RunContext& x, Mask candidates) {
+    return count_at_most(prefix_even(x), EvenNumbers, param(x, 4), candidates);
+}
+Mask even_range(RunContext& x, Mask candidates) {
+    const uint32_t even = prefix_even(x);
+    const Mask kept = count_at_least(even, EvenNumbers, param(x, 3), candidates);
+    return count_at_most(even, EvenNumbers, param(x, 4), kept);
 }
 
-uint32_t minimum_odd(RunContext& x) { return fewer_than(odd_count(x), param(x, 5)); }
-uint32_t maximum_odd(RunContext& x) { return more_than(odd_count(x), param(x, 6)); }
-
-uint32_t odd_range(RunContext& x) {
-    const uint32_t o = odd_count(x);
-    if (const uint32_t v = fewer_than(o, param(x, 5))) return v;
-    return more_than(o, param(x, 6));
+Mask minimum_odd(RunContext& x, Mask candidates) {
+    return count_at_least(prefix_odd(x), OddNumbers, param(x, 5), candidates);
+}
+Mask maximum_odd(RunContext& x, Mask candidates) {
+    return count_at_most(prefix_odd(x), OddNumbers, param(x, 6), candidates);
+}
+Mask odd_range(RunContext& x, Mask candidates) {
+    const uint32_t odd = prefix_odd(x);
+    const Mask kept = count_at_least(odd, OddNumbers, param(x, 5), candidates);
+    return count_at_most(odd, OddNumbers, param(x, 6), kept);
 }
 
-uint32_t lucky(RunContext& x) {
-    const uint32_t p = param(x, 7);
-    for (uint32_t n : x.c)
-        if (n == p) return 0;
-    return x.c[6];
+// The lucky number is in the prefix, or it must be c7; the unlucky one must be in neither.
+// Number 0, or one above 64, is never present.
+Mask lucky_kept(const RunContext& x, Mask candidates) {
+    const Mask wanted = number_bit(param(x, 7));
+    return x.mask[0] & wanted ? candidates : candidates & wanted;
 }
 
-uint32_t unlucky(RunContext& x) {
-    const uint32_t p = param(x, 8);
-    for (uint32_t n : x.c)
-        if (n == p) return n;
-    return 0;
+Mask unlucky_kept(const RunContext& x, Mask candidates) {
+    const Mask unwanted = number_bit(param(x, 8));
+    return x.mask[0] & unwanted ? 0 : candidates & ~unwanted;
 }
 
-// One pass: every position is compared with the unlucky number once, and the lucky number
-// is looked for until found.
-uint32_t lucky_and_unlucky(RunContext& x) {
-    const uint32_t wanted = param(x, 7);
-    const uint32_t unwanted = param(x, 8);
-    int i = 0;
-    for (; i < 7 && x.c[i] != wanted; ++i)
-        if (x.c[i] == unwanted) return x.c[i];
-    if (i == 7) return x.c[6];
-    for (; i < 7; ++i)
-        if (x.c[i] == unwanted) return x.c[i];
-    return 0;
+Mask lucky(RunContext& x, Mask candidates) { return lucky_kept(x, candidates); }
+Mask unlucky(RunContext& x, Mask candidates) { return unlucky_kept(x, candidates); }
+Mask lucky_and_unlucky(RunContext& x, Mask candidates) {
+    return unlucky_kept(x, lucky_kept(x, candidates));
 }
 
 constexpr RoutineLink Links[] = {

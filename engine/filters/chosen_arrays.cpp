@@ -7,27 +7,30 @@ namespace lotto {
 namespace {
 
 struct MostFromArray7 {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
-        return more_than(in_set_count<Popcnt>(x, x.settings->array7_mask), param(x, 62));
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
+        const Mask array = x.settings->array7_mask;
+        return count_at_most(in_set_count<Popcnt>(x, array), array, param(x, 62), candidates);
     }
 };
 
 struct LeastFromArray15 {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
-        return fewer_than(in_set_count<Popcnt>(x, x.settings->array15_mask), param(x, 63));
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
+        const Mask array = x.settings->array15_mask;
+        return count_at_least(in_set_count<Popcnt>(x, array), array, param(x, 63), candidates);
     }
 };
 
 struct MostFromArray15 {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
-        return more_than(in_set_count<Popcnt>(x, x.settings->array15_mask), param(x, 64));
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
+        const Mask array = x.settings->array15_mask;
+        return count_at_most(in_set_count<Popcnt>(x, array), array, param(x, 64), candidates);
     }
 };
 
 constexpr RoutineLink Links[] = {
-    counting_link<MostFromArray7>(62, true),
-    counting_link<LeastFromArray15>(63, true),
-    counting_link<MostFromArray15>(64, true),
+    counting_link<MostFromArray7>(62),
+    counting_link<LeastFromArray15>(63),
+    counting_link<MostFromArray15>(64),
 };
 
 } // namespace

@@ -1,70 +1,71 @@
 // Filters 32 to 35: the smallest and largest gap between neighbours, repeated gaps and
-// repeated last digits.
+// repeated last digits. The prefix holds five of the six gaps; the sixth is c7 - c6.
 #include "engine/chain.h"
 
 namespace lotto {
 
 namespace {
 
-// The six gaps d1..d6 between neighbours.
-struct Gaps {
-    uint32_t d[6];
-};
+inline constexpr Lanes FiveHighBits = 0x0000008080808080u;
 
-Gaps gaps(const RunContext& x) {
-    return {{x.c[1] - x.c[0], x.c[2] - x.c[1], x.c[3] - x.c[2], x.c[4] - x.c[3], x.c[5] - x.c[4],
-             x.c[6] - x.c[5]}};
+// Lanes 0..4 with the high bit set where the prefix's gap is above bound. Every gap is at most
+// 38, so a bound above 127 lets every gap through, as 127 does.
+Lanes prefix_gaps_above(const RunContext& x, uint32_t bound) {
+    return gaps_above(gap_lanes(x.lanes), bound < 127 ? bound : 127) & FiveHighBits;
 }
 
-// Lanes 0..5 with the high bit set where the gap is above bound. Every gap is at most 38, so a
-// bound above 127 lets every gap through, as 127 does.
-Lanes gaps_above_bound(RunContext& x, uint32_t bound) {
-    return gaps_above(gap_lanes(number_lanes(x)), bound < 127 ? bound : 127);
-}
-
-// Some gap below p32 (none is when p32 = 0): not every gap is above p32 - 1.
-uint32_t minimum_difference(RunContext& x) {
+// Every gap at least p32 (none is below 0): the prefix's gaps are all above p32 - 1, and
+// c7 >= c6 + p32.
+Mask minimum_difference(RunContext& x, Mask candidates) {
     const uint32_t p = param(x, 32);
-    return p != 0 && gaps_above_bound(x, p - 1) != SixHighBits ? 1 : 0;
+    if (p == 0) return candidates;
+    const bool prefix_kept = prefix_gaps_above(x, p - 1) == FiveHighBits;
+    return all_or_none(prefix_kept, candidates & numbers_from(uint64_t{sixth(x)} + p));
 }
 
-uint32_t maximum_difference(RunContext& x) {
-    return gaps_above_bound(x, param(x, 33)) != 0 ? 1 : 0;
+// Every gap at most p33: none of the prefix's is above it, and c7 <= c6 + p33.
+Mask maximum_difference(RunContext& x, Mask candidates) {
+    const uint32_t p = param(x, 33);
+    const bool prefix_kept = prefix_gaps_above(x, p) == 0;
+    return all_or_none(prefix_kept, candidates & numbers_up_to(uint64_t{sixth(x)} + p));
 }
 
 // Repeated differences: 6 minus the number of distinct gap values. The work area holds the set
-// of gaps, bit v - 1 for gap v.
+// of the prefix's gaps, bit v - 1 for gap v; a candidate c6 + v repeats gap v when it is in it.
 struct MaximumSameDifferences {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
-        const Gaps g = gaps(x);
-        const Mask seen = (NumberBit[g.d[0]] | NumberBit[g.d[1]]) |
-                          (NumberBit[g.d[2]] | NumberBit[g.d[3]]) |
-                          (NumberBit[g.d[4]] | NumberBit[g.d[5]]);
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
+        const uint32_t* c = x.c;
+        const Mask seen = (NumberBit[c[1] - c[0]] | NumberBit[c[2] - c[1]]) |
+                          (NumberBit[c[3] - c[2]] | NumberBit[c[4] - c[3]]) |
+                          NumberBit[c[5] - c[4]];
         x.differences = seen;
-        const uint32_t repeated = 6 - static_cast<uint32_t>(count_bits<Popcnt>(seen));
-        return more_than(repeated, param(x, 34));
+        const uint32_t distinct = static_cast<uint32_t>(count_bits<Popcnt>(seen));
+        // 6 - distinct repeats for a candidate that repeats a gap, one fewer for one that doesn't.
+        return count_at_most(5 - distinct, seen << sixth(x), param(x, 34), candidates);
     }
 };
 
 // Repeated last digits: 7 minus the number of distinct last digits. The numbers 10q + 1 .. 10q + 10
 // sit on bits 10q .. 10q + 9 of the number mask, so folding the four decades onto bits 0..9 gives
-// last digits 1..9 on bits 0..8 and last digit 0 on bit 9, with no division. The work area holds
-// the set with last digit t on bit t.
+// the prefix's last digits 1..9 on bits 0..8 and last digit 0 on bit 9, with no division, and
+// spreading the fold back over the decades gives the candidates that repeat one of them. The work
+// area holds the prefix's set with last digit t on bit t.
 struct MaximumSameLastDigits {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
-        const Mask m = number_mask(x);
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
+        const Mask m = x.mask[0];
         const Mask folded = (m | m >> 10 | m >> 20 | m >> 30) & 0x3ff;
         x.differences = (folded << 1 | folded >> 9) & 0x3ff;
-        const uint32_t repeated = 7 - static_cast<uint32_t>(count_bits<Popcnt>(folded));
-        return more_than(repeated, param(x, 35));
+        const Mask repeating = folded | folded << 10 | folded << 20 | folded << 30;
+        const uint32_t distinct = static_cast<uint32_t>(count_bits<Popcnt>(folded));
+        return count_at_most(6 - distinct, repeating, param(x, 35), candidates);
     }
 };
 
 constexpr RoutineLink Links[] = {
     {32, 32, minimum_difference},
     {33, 33, maximum_difference},
-    counting_link<MaximumSameDifferences>(34, false),
-    counting_link<MaximumSameLastDigits>(35, true),
+    counting_link<MaximumSameDifferences>(34),
+    counting_link<MaximumSameLastDigits>(35),
 };
 
 } // namespace

@@ -1,23 +1,36 @@
 // Filters 52 to 61: whether the first one or two and the last one or two numbers are even or odd.
+// The first two lie in the prefix and keep all candidates or none; the last is the candidate.
 #include "engine/chain.h"
 
 namespace lotto {
 
 namespace {
 
-uint32_t odd(uint32_t n) { return n & 1; }
+bool odd(uint32_t n) { return n & 1; }
 
-// The verdict is the parity itself, or the number of odd ones of two set off from the wanted one.
-uint32_t first_even(RunContext& x) { return odd(x.c[0]); }
-uint32_t first_odd(RunContext& x) { return odd(x.c[0]) ^ 1; }
-uint32_t last_even(RunContext& x) { return odd(x.c[6]); }
-uint32_t last_odd(RunContext& x) { return odd(x.c[6]) ^ 1; }
-uint32_t first_two_even(RunContext& x) { return odd(x.c[0]) + odd(x.c[1]); }
-uint32_t first_two_odd(RunContext& x) { return 2 - (odd(x.c[0]) + odd(x.c[1])); }
-uint32_t first_two_mixed(RunContext& x) { return (odd(x.c[0]) + odd(x.c[1])) ^ 1; }
-uint32_t last_two_even(RunContext& x) { return odd(x.c[5]) + odd(x.c[6]); }
-uint32_t last_two_odd(RunContext& x) { return 2 - (odd(x.c[5]) + odd(x.c[6])); }
-uint32_t last_two_mixed(RunContext& x) { return (odd(x.c[5]) + odd(x.c[6])) ^ 1; }
+Mask first_even(RunContext& x, Mask candidates) { return all_or_none(!odd(x.c[0]), candidates); }
+Mask first_odd(RunContext& x, Mask candidates) { return all_or_none(odd(x.c[0]), candidates); }
+Mask last_even(RunContext&, Mask candidates) { return candidates & EvenNumbers; }
+Mask last_odd(RunContext&, Mask candidates) { return candidates & OddNumbers; }
+
+Mask first_two_even(RunContext& x, Mask candidates) {
+    return all_or_none(!odd(x.c[0]) && !odd(x.c[1]), candidates);
+}
+Mask first_two_odd(RunContext& x, Mask candidates) {
+    return all_or_none(odd(x.c[0]) && odd(x.c[1]), candidates);
+}
+Mask first_two_mixed(RunContext& x, Mask candidates) {
+    return all_or_none(odd(x.c[0]) != odd(x.c[1]), candidates);
+}
+Mask last_two_even(RunContext& x, Mask candidates) {
+    return all_or_none(!odd(sixth(x)), candidates & EvenNumbers);
+}
+Mask last_two_odd(RunContext& x, Mask candidates) {
+    return all_or_none(odd(sixth(x)), candidates & OddNumbers);
+}
+Mask last_two_mixed(RunContext& x, Mask candidates) {
+    return candidates & (odd(sixth(x)) ? EvenNumbers : OddNumbers);
+}
 
 constexpr RoutineLink Links[] = {
     {52, 52, first_even},      {53, 53, first_odd},      {54, 54, last_even},

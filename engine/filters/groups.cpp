@@ -1,18 +1,17 @@
-// Filters 19 to 31: runs of consecutive numbers. The counting filters share one group analysis
-// per combination, kept in the group work area.
+// Filters 19 to 31: runs of consecutive numbers. The filters share one group analysis per prefix,
+// kept in the group work area: only whether c7 follows c6 directly tells the candidates apart.
 #include "engine/chain.h"
 
 #include <array>
-#include <cstring>
 
 namespace lotto {
 
 namespace {
 
-using GroupWords = std::array<uint32_t, 8>;
+using GroupWords = std::array<uint32_t, 7>;
 
-// The group work area for each adjacency pattern (bit i set: c[i + 1] == c[i] + 1): the run
-// counters R1..R7 walked pair by pair, and the done flag in word 7.
+// The counters R1..R7 of the group analysis for each adjacency pattern of seven numbers (bit i
+// set: c[i + 1] == c[i] + 1), walked pair by pair: Rj counts the runs of exactly j numbers.
 constexpr std::array<GroupWords, 64> AnalysisByPattern = [] {
     std::array<GroupWords, 64> table{};
     for (unsigned pattern = 0; pattern < 64; ++pattern) {
@@ -29,55 +28,69 @@ constexpr std::array<GroupWords, 64> AnalysisByPattern = [] {
                 length = 1;
             }
         }
-        w[7] = 1;
     }
     return table;
 }();
 
-// The adjacency pattern: bit i set when c[i + 1] == c[i] + 1, that is when gap i is not above 1.
-unsigned adjacency(Lanes numbers) {
-    return ~gather_high_bits(gaps_above(gap_lanes(numbers), 1)) & 0x3f;
+// The adjacency pattern of the prefix: bit i set when c[i + 1] == c[i] + 1, that is when gap i
+// is not above 1, for the five gaps of c1..c6.
+unsigned prefix_adjacency(Lanes prefix) {
+    return ~gather_high_bits(gaps_above(gap_lanes(prefix), 1)) & 0x1f;
 }
 
-// Fills the group work area unless it already describes the current combination. Returns the
-// counters, read from where they were found so that a fresh analysis is not read back.
-const uint32_t* analyse_groups(RunContext& x) {
-    if (x.groups[7] != 0) return x.groups;
-    const uint32_t* counters = AnalysisByPattern[adjacency(number_lanes(x))].data();
-    std::memcpy(x.groups, counters, 7 * sizeof x.groups[0]);
-    x.groups[7] = 1;
-    return counters;
+// Analyses the prefix unless that is done already and answers its adjacency pattern. A candidate
+// c7 = c6 + 1 adds bit 5 to it, any other candidate leaves it as it is.
+unsigned analyse_groups(RunContext& x) {
+    if (x.groups == 0) x.groups = GroupsAnalysed | prefix_adjacency(x.lanes);
+    return x.groups & 0x1f;
 }
 
-uint32_t pairs_of_two(const uint32_t* w) { return w[1]; }
-uint32_t runs_of_three(const uint32_t* w) { return w[2]; }
-uint32_t runs_of_four_or_more(const uint32_t* w) { return w[3] + w[4] + w[5] + w[6]; }
-uint32_t all_groups(const uint32_t* w) { return w[1] + w[2] + runs_of_four_or_more(w); }
-
-uint32_t some_group(RunContext& x) {
-    for (int i = 0; i < 6; ++i)
-        if (x.c[i] + 1 == x.c[i + 1]) return 0;
-    return x.c[0];
+// The candidates kept when the combination with c7 = c6 + 1 is kept as next says and every
+// other one as apart says.
+Mask split(const RunContext& x, bool next, bool apart, Mask candidates) {
+    const Mask adjacent = NumberBit[sixth(x) + 1];
+    return candidates & ((next ? adjacent : 0) | (apart ? ~adjacent : 0));
 }
 
-uint32_t no_group(RunContext& x) {
-    for (int i = 0; i < 6; ++i)
-        if (x.c[i] + 1 == x.c[i + 1]) return x.c[i + 1];
-    return 0;
+uint32_t pairs_of_two(const GroupWords& w) { return w[1]; }
+uint32_t runs_of_three(const GroupWords& w) { return w[2]; }
+uint32_t runs_of_four_or_more(const GroupWords& w) { return w[3] + w[4] + w[5] + w[6]; }
+uint32_t all_groups(const GroupWords& w) { return w[1] + w[2] + runs_of_four_or_more(w); }
+
+Mask some_group(RunContext& x, Mask candidates) {
+    const bool grouped = analyse_groups(x) != 0;
+    return split(x, true, grouped, candidates);
 }
 
-using Count = uint32_t (*)(const uint32_t* counters);
-
-template <int K, Count count> uint32_t at_least(RunContext& x) {
-    return fewer_than(count(analyse_groups(x)), param(x, K));
+Mask no_group(RunContext& x, Mask candidates) {
+    const bool grouped = analyse_groups(x) != 0;
+    return split(x, false, !grouped, candidates);
 }
 
-template <int K, Count count> uint32_t at_most(RunContext& x) {
-    return more_than(count(analyse_groups(x)), param(x, K));
+using Count = uint32_t (*)(const GroupWords& counters);
+
+// Keep is the filter's test of a count; the two candidate classes are tested on their counters.
+template <class Keep> Mask by_count(RunContext& x, Count count, Keep keep, Mask candidates) {
+    const unsigned pattern = analyse_groups(x);
+    return split(x, keep(count(AnalysisByPattern[pattern | 0x20])),
+                 keep(count(AnalysisByPattern[pattern])), candidates);
 }
 
-template <Count count> uint32_t none(RunContext& x) {
-    return more_than(count(analyse_groups(x)), 0);
+template <int K, Count count> Mask at_least(RunContext& x, Mask candidates) {
+    const uint32_t p = param(x, K);
+    return by_count(
+        x, count, [p](uint32_t n) { return n >= p; }, candidates);
+}
+
+template <int K, Count count> Mask at_most(RunContext& x, Mask candidates) {
+    const uint32_t p = param(x, K);
+    return by_count(
+        x, count, [p](uint32_t n) { return n <= p; }, candidates);
+}
+
+template <Count count> Mask none(RunContext& x, Mask candidates) {
+    return by_count(
+        x, count, [](uint32_t n) { return n == 0; }, candidates);
 }
 
 constexpr RoutineLink Links[] = {

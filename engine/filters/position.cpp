@@ -1,5 +1,6 @@
 // Filters 9 to 18: bounds on the 1st, 2nd, 5th, 6th and 7th number, each pair with a combined
-// routine. A rejected number answers the number itself, which is never 0.
+// routine. The first four positions lie in the prefix and keep all candidates or none; the 7th
+// number is the candidate itself.
 #include "engine/chain.h"
 
 namespace lotto {
@@ -7,20 +8,27 @@ namespace lotto {
 namespace {
 
 // Index is the position counted from 0; K is the minimum filter of the pair, K + 1 the maximum.
-template <int Index, int K> uint32_t at_least(RunContext& x) {
-    const uint32_t v = x.c[Index];
-    return v < param(x, K) ? v : 0;
+template <int Index, int K> Mask at_least(RunContext& x, Mask candidates) {
+    if constexpr (Index == 6)
+        return candidates & numbers_from(param(x, K));
+    else
+        return all_or_none(x.c[Index] >= param(x, K), candidates);
 }
 
-template <int Index, int K> uint32_t at_most(RunContext& x) {
-    const uint32_t v = x.c[Index];
-    return v > param(x, K + 1) ? v : 0;
+template <int Index, int K> Mask at_most(RunContext& x, Mask candidates) {
+    if constexpr (Index == 6)
+        return candidates & numbers_up_to(param(x, K + 1));
+    else
+        return all_or_none(x.c[Index] <= param(x, K + 1), candidates);
 }
 
-template <int Index, int K> uint32_t between(RunContext& x) {
-    const uint32_t v = x.c[Index];
-    if (v < param(x, K)) return v;
-    return v > param(x, K + 1) ? v : 0;
+template <int Index, int K> Mask between(RunContext& x, Mask candidates) {
+    if constexpr (Index == 6)
+        return candidates & numbers_from(param(x, K)) & numbers_up_to(param(x, K + 1));
+    else {
+        const uint32_t v = x.c[Index];
+        return all_or_none(v >= param(x, K) && v <= param(x, K + 1), candidates);
+    }
 }
 
 constexpr RoutineLink Links[] = {

@@ -7,16 +7,17 @@ namespace lotto {
 namespace {
 
 template <int K> struct InRange {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static uint32_t verdict(RunContext& x) {
-        const uint32_t count = in_set_count<Popcnt>(x, x.settings->range_masks[K - 36]);
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
+        const Mask range = x.settings->range_masks[K - 36];
+        const uint32_t count = in_set_count<Popcnt>(x, range);
         if constexpr (K % 2 == 0)
-            return fewer_than(count, param(x, K));
+            return count_at_least(count, range, param(x, K), candidates);
         else
-            return more_than(count, param(x, K));
+            return count_at_most(count, range, param(x, K), candidates);
     }
 };
 
-template <int K> constexpr RoutineLink link() { return counting_link<InRange<K>>(K, true); }
+template <int K> constexpr RoutineLink link() { return counting_link<InRange<K>>(K); }
 
 constexpr RoutineLink Links[] = {
     link<36>(), link<37>(), link<38>(), link<39>(), link<40>(),

@@ -187,27 +187,61 @@ TEST(ChainComposition, EveryFilterAloneAndAllFiltersTogether) {
     EXPECT_EQ(describe_chain(~Mask{0}).size(), 55u);
 }
 
-// Every combination of 7 out of 1..n, in order, as the run hands it to the routines.
-std::vector<RunContext> combinations(uint32_t n, const Settings& s) {
-    std::vector<RunContext> all(run(settings_with(), n, shared_store()));
+// A combination as the run hands it to the routines: its prefix c1..c6, and c7 as the candidate.
+struct Combination {
+    RunContext prefix;
+    Mask last;
+};
+
+// Every combination of 7 out of 1..n, in order.
+std::vector<Combination> combinations(uint32_t n, const Settings& s) {
+    std::vector<Combination> all(run(settings_with(), n, shared_store()));
     for (uint32_t i = 0; i < all.size(); ++i) {
-        all[i].highest = n, all[i].params = s.params.data(), all[i].settings = &s;
-        std::copy(record(shared_store(), i), record(shared_store(), i) + 7, all[i].c);
+        const uint8_t* r = record(shared_store(), i);
+        uint32_t prefix[6];
+        std::copy(r, r + 6, prefix);
+        RunContext& x = all[i].prefix;
+        x.highest = n, x.params = s.params.data(), x.settings = &s;
+        enter_prefix(x, prefix);
+        all[i].last = NumberBit[r[6]];
     }
     return all;
 }
 
 // Each call starts from a copy, so that no work area carries over from another routine.
-bool passes(Routine r, const RunContext& start) {
-    RunContext x = start;
-    return r(x) == 0;
+bool passes(Routine r, const Combination& c) {
+    RunContext x = c.prefix;
+    return r(x, c.last) != 0;
+}
+
+// Handed every number above c6 at once, each routine keeps exactly the candidates it keeps one
+// by one, for parameters across the ranges the filters offer.
+TEST(Routines, KeepFromManyCandidatesWhatTheyKeepFromEach) {
+    Settings s = settings_with({}, example_arrays);
+    set_range(s, 1, 3, 9), set_range(s, 2, 5, 14);
+    const std::vector<Combination> all = combinations(17, s);
+    for (const RoutineLink& link : all_routine_links()) {
+        for (uint32_t low : {0u, 1u, 2u, 3u, 5u, 9u, 14u, 40u, 60u, 90u}) {
+            const uint32_t high = low + (link.first * 7) % 30; // the maximum of a combined pair
+            s.params[link.last - 1] = high, s.params[link.first - 1] = low;
+            uint32_t differ = 0;
+            for (const Combination& c : all) {
+                RunContext x = c.prefix;
+                const Mask many = link.routine(x, numbers_up_to(17) & ~Mask{0} << x.c[5]);
+                differ += ((many & c.last) != 0) != passes(link.routine, c);
+            }
+            EXPECT_EQ(differ, 0u) << "filters " << link.first << ".." << link.last << " with "
+                                  << low << ", " << high;
+        }
+        s.params = {};
+    }
 }
 
 // The POPCNT build of each counting routine rejects exactly what the portable build rejects.
 TEST(RoutineBuilds, PopcntAndPortableAgree) {
     if (!has_popcnt()) GTEST_SKIP() << "the processor has no POPCNT";
     Settings s = settings_with({}, example_arrays);
-    const std::vector<RunContext> all = combinations(20, s);
+    const std::vector<Combination> all = combinations(20, s);
     int checked = 0;
     for (const RoutineLink& link : all_routine_links()) {
         if (!link.popcnt_routine) continue;
@@ -215,8 +249,8 @@ TEST(RoutineBuilds, PopcntAndPortableAgree) {
         for (uint32_t p = 0; p <= 7; ++p) {
             s.params[link.first - 1] = p;
             uint32_t differ = 0;
-            for (const RunContext& x : all)
-                differ += passes(link.routine, x) != passes(link.popcnt_routine, x);
+            for (const Combination& c : all)
+                differ += passes(link.routine, c) != passes(link.popcnt_routine, c);
             EXPECT_EQ(differ, 0u) << "filter " << link.first << " parameter " << p;
         }
     }
@@ -236,9 +270,9 @@ TEST(CombinedRoutine, EqualsBothSingleRoutines) {
         const Routine min = build_chain(NumberBit[first]).routines[0];
         const Routine max = build_chain(NumberBit[first + 1]).routines[0];
         uint32_t differ = 0, rejected = 0;
-        for (const RunContext& x : combinations(18, s)) {
-            const bool kept = passes(min, x) && passes(max, x);
-            differ += passes(both, x) != kept;
+        for (const Combination& c : combinations(18, s)) {
+            const bool kept = passes(min, c) && passes(max, c);
+            differ += passes(both, c) != kept;
             rejected += !kept;
         }
         EXPECT_EQ(differ, 0u) << "filters " << first << " and " << first + 1;
