@@ -74,6 +74,21 @@ template <bool Popcnt> LOTTO_ALWAYS_INLINE uint32_t in_set_count(RunContext& x, 
     return static_cast<uint32_t>(count_bits<Popcnt>(x.mask[1]));
 }
 
+enum class Bound { AtLeast, AtMost };
+
+// Filter K's test of how many numbers of the combination lie in the set Set::of(x) gives: at least
+// or at most the filter's parameter.
+template <int K, Bound B, class Set> struct CountInSet {
+    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
+        const Mask set = Set::of(x);
+        const uint32_t count = in_set_count<Popcnt>(x, set);
+        if constexpr (B == Bound::AtLeast)
+            return count_at_least(count, set, param(x, K), candidates);
+        else
+            return count_at_most(count, set, param(x, K), candidates);
+    }
+};
+
 // A routine that counts bits, built twice from Test::keep<Popcnt>: once portable and once for
 // processors with POPCNT. The chain takes the second when the processor has the instruction.
 template <class Test> Mask portable_count(RunContext& x, Mask candidates) {

@@ -23,32 +23,24 @@ Mask sum_range(RunContext& x, Mask candidates) {
     return sum_at_most(x, sum_at_least(x, candidates));
 }
 
-// A candidate adds one to the odd count when it is odd, to the even count when it is even.
-uint32_t prefix_odd(const RunContext& x) { return odd_lanes(x.lanes); }
-uint32_t prefix_even(const RunContext& x) { return 6 - prefix_odd(x); }
+// The numbers of a kind: odd ones for the odd counts, even ones for the even counts. A candidate
+// adds one to the prefix's count when it is of the kind too.
+template <bool Odd> constexpr Mask Kind = Odd ? OddNumbers : EvenNumbers;
 
-Mask minimum_even(RunContext& x, Mask candidates) {
-    return count_at_least(prefix_even(x), EvenNumbers, param(x, 3), candidates);
-}
-Mask maximum_even(RunContext& x, Mask candidates) {
-    return count_at_most(prefix_even(x), EvenNumbers, param(x, 4), candidates);
-}
-Mask even_range(RunContext& x, Mask candidates) {
-    const uint32_t even = prefix_even(x);
-    const Mask kept = count_at_least(even, EvenNumbers, param(x, 3), candidates);
-    return count_at_most(even, EvenNumbers, param(x, 4), kept);
+template <bool Odd> uint32_t prefix_count(const RunContext& x) {
+    const uint32_t odd = odd_lanes(x.lanes);
+    return Odd ? odd : 6 - odd;
 }
 
-Mask minimum_odd(RunContext& x, Mask candidates) {
-    return count_at_least(prefix_odd(x), OddNumbers, param(x, 5), candidates);
+// Filters 3 and 4 bound the even count, 5 and 6 the odd count: K from below, K + 1 from above.
+template <int K, bool Odd> Mask at_least_of_kind(RunContext& x, Mask candidates) {
+    return count_at_least(prefix_count<Odd>(x), Kind<Odd>, param(x, K), candidates);
 }
-Mask maximum_odd(RunContext& x, Mask candidates) {
-    return count_at_most(prefix_odd(x), OddNumbers, param(x, 6), candidates);
+template <int K, bool Odd> Mask at_most_of_kind(RunContext& x, Mask candidates) {
+    return count_at_most(prefix_count<Odd>(x), Kind<Odd>, param(x, K + 1), candidates);
 }
-Mask odd_range(RunContext& x, Mask candidates) {
-    const uint32_t odd = prefix_odd(x);
-    const Mask kept = count_at_least(odd, OddNumbers, param(x, 5), candidates);
-    return count_at_most(odd, OddNumbers, param(x, 6), kept);
+template <int K, bool Odd> Mask between_of_kind(RunContext& x, Mask candidates) {
+    return at_most_of_kind<K, Odd>(x, at_least_of_kind<K, Odd>(x, candidates));
 }
 
 // The lucky number is in the prefix, or it must be c7; the unlucky one must be in neither.
@@ -70,9 +62,18 @@ Mask lucky_and_unlucky(RunContext& x, Mask candidates) {
 }
 
 constexpr RoutineLink Links[] = {
-    {1, 1, minimum_sum},  {2, 2, maximum_sum}, {1, 2, sum_range},   {3, 3, minimum_even},
-    {4, 4, maximum_even}, {3, 4, even_range},  {5, 5, minimum_odd}, {6, 6, maximum_odd},
-    {5, 6, odd_range},    {7, 7, lucky},       {8, 8, unlucky},     {7, 8, lucky_and_unlucky},
+    {1, 1, minimum_sum},
+    {2, 2, maximum_sum},
+    {1, 2, sum_range},
+    {3, 3, at_least_of_kind<3, false>},
+    {4, 4, at_most_of_kind<3, false>},
+    {3, 4, between_of_kind<3, false>},
+    {5, 5, at_least_of_kind<5, true>},
+    {6, 6, at_most_of_kind<5, true>},
+    {5, 6, between_of_kind<5, true>},
+    {7, 7, lucky},
+    {8, 8, unlucky},
+    {7, 8, lucky_and_unlucky},
 };
 
 } // namespace

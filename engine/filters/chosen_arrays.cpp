@@ -6,31 +6,18 @@ namespace lotto {
 
 namespace {
 
-struct MostFromArray7 {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
-        const Mask array = x.settings->array7_mask;
-        return count_at_most(in_set_count<Popcnt>(x, array), array, param(x, 62), candidates);
-    }
+struct Array7 {
+    static Mask of(const RunContext& x) { return x.settings->array7_mask; }
 };
 
-struct LeastFromArray15 {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
-        const Mask array = x.settings->array15_mask;
-        return count_at_least(in_set_count<Popcnt>(x, array), array, param(x, 63), candidates);
-    }
-};
-
-struct MostFromArray15 {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
-        const Mask array = x.settings->array15_mask;
-        return count_at_most(in_set_count<Popcnt>(x, array), array, param(x, 64), candidates);
-    }
+struct Array15 {
+    static Mask of(const RunContext& x) { return x.settings->array15_mask; }
 };
 
 constexpr RoutineLink Links[] = {
-    counting_link<MostFromArray7>(62),
-    counting_link<LeastFromArray15>(63),
-    counting_link<MostFromArray15>(64),
+    counting_link<CountInSet<62, Bound::AtMost, Array7>>(62),
+    counting_link<CountInSet<63, Bound::AtLeast, Array15>>(63),
+    counting_link<CountInSet<64, Bound::AtMost, Array15>>(64),
 };
 
 } // namespace

@@ -6,18 +6,14 @@ namespace lotto {
 
 namespace {
 
-template <int K> struct InRange {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
-        const Mask range = x.settings->range_masks[K - 36];
-        const uint32_t count = in_set_count<Popcnt>(x, range);
-        if constexpr (K % 2 == 0)
-            return count_at_least(count, range, param(x, K), candidates);
-        else
-            return count_at_most(count, range, param(x, K), candidates);
-    }
+template <int K> struct Range {
+    static Mask of(const RunContext& x) { return x.settings->range_masks[K - 36]; }
 };
 
-template <int K> constexpr RoutineLink link() { return counting_link<InRange<K>>(K); }
+template <int K> constexpr RoutineLink link() {
+    constexpr Bound bound = K % 2 == 0 ? Bound::AtLeast : Bound::AtMost;
+    return counting_link<CountInSet<K, bound, Range<K>>>(K);
+}
 
 constexpr RoutineLink Links[] = {
     link<36>(), link<37>(), link<38>(), link<39>(), link<40>(),

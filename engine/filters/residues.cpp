@@ -6,18 +6,14 @@ namespace lotto {
 
 namespace {
 
-template <int K> struct InArray {
-    template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
-        const Mask array = x.settings->step3_masks[(K - 46) / 2];
-        const uint32_t count = in_set_count<Popcnt>(x, array);
-        if constexpr (K % 2 == 0)
-            return count_at_least(count, array, param(x, K), candidates);
-        else
-            return count_at_most(count, array, param(x, K), candidates);
-    }
+template <int K> struct Step3Array {
+    static Mask of(const RunContext& x) { return x.settings->step3_masks[(K - 46) / 2]; }
 };
 
-template <int K> constexpr RoutineLink link() { return counting_link<InArray<K>>(K); }
+template <int K> constexpr RoutineLink link() {
+    constexpr Bound bound = K % 2 == 0 ? Bound::AtLeast : Bound::AtMost;
+    return counting_link<CountInSet<K, bound, Step3Array<K>>>(K);
+}
 
 constexpr RoutineLink Links[] = {
     link<46>(), link<47>(), link<48>(), link<49>(), link<50>(), link<51>(),
