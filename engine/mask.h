@@ -79,9 +79,8 @@ constexpr uint32_t lowest_number(Mask m) { return static_cast<uint32_t>(std::cou
 
 // The numbers first..last, both included (empty when first > last).
 constexpr Mask span_mask(int first, int last) {
-    Mask m = 0;
-    for (int n = first; n <= last; ++n) m |= NumberBit[n];
-    return m;
+    if (first > last || last < 1) return 0;
+    return numbers_from(first < 1 ? 1 : first) & numbers_up_to(last);
 }
 
 } // namespace lotto

@@ -99,7 +99,8 @@ uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
                             x.mask[1] = 0;
                             x.lanes = r6;
                             x.groups = 0;
-                            Mask alive = survivors(routines, length, x, up_to_n & ~Mask{0} << f);
+                            Mask alive =
+                                survivors(routines, length, x, numbers_from(f + 1) & up_to_n);
                             for (; alive != 0; alive &= alive - 1)
                                 out = put_record(out, r6 | packed_byte(lowest_number(alive), 6));
                         }
