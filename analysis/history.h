@@ -1,0 +1,44 @@
+// Draw history: past draws read from a text file, one draw per line, in the layouts results
+// are published in (comma, semicolon or tab separated; the seven numbers in seven fields or
+// together in one field; labels, dates, bonus numbers and further fields around them).
+#pragma once
+
+#include "engine/measure.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lotto {
+
+struct Draw {
+    uint32_t line = 0;     // line number in the file, counting from 1
+    Combination numbers{}; // sorted ascending
+};
+
+struct HistoryOptions {
+    int first_column = 0;        // 1-based field holding the first number; 0 = find the numbers
+    int last_column = 0;         // 1-based field holding the last; == first_column: one field
+    bool skip_bad_lines = false; // skip lines without a draw instead of failing
+};
+
+struct SkippedLine {
+    uint32_t line = 0;
+    std::string why;
+};
+
+struct History {
+    std::vector<Draw> draws;
+    std::vector<SkippedLine> skipped; // only with skip_bad_lines
+    std::string error;                // "" when read; else one line naming file, line and fault
+    bool ok() const { return error.empty(); }
+};
+
+// Reads the draws of the text; name is what messages call it (the file name).
+History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o);
+
+// Reads the file at path: missing, unreadable, empty files and directories are errors.
+History read_history(const std::string& path, const HistoryOptions& o);
+
+} // namespace lotto

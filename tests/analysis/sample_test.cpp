@@ -1,0 +1,3 @@
+#include "analysis/sample.h"
+
+#include <gtest/gtest.h>
