@@ -25,9 +25,11 @@ struct ExportResult {
     double seconds = 0; // building the text and writing it (monotonic clock)
 };
 
-// Writes the export file for the first `count` records into directory dir ("" = current),
-// truncating an existing file of that name. Fails cleanly, writing nothing that looks complete,
-// when the buffer cannot be had or the file cannot be created or fully written.
+// Writes the export file for the first `count` records into directory dir ("" = current). The
+// text goes to a temporary file beside it that is renamed over the export file once all of it is
+// written and closed, so an existing file of that name is either replaced whole or left as it was.
+// Fails cleanly, leaving no temporary file, when the buffer cannot be had or the file cannot be
+// created, fully written or renamed into place.
 ExportResult export_to_file(const std::string& dir, const uint8_t* store, uint32_t count);
 
 } // namespace lotto
