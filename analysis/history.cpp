@@ -1,1 +1,116 @@
 #include "analysis/history.h"
+
+#include "analysis/draw_line.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace lotto {
+namespace {
+
+// Files beyond this size are refused rather than read into memory: a century of daily draws
+// takes under 2 MB.
+constexpr std::size_t MaxFileBytes = std::size_t{256} << 20;
+
+bool is_blank_char(char c) { return c == ' ' || c == '\t' || c == ',' || c == ';'; }
+
+// Whether the line holds nothing but spaces and separators, or is a comment starting with '#'.
+bool is_blank_or_comment(std::string_view line) {
+    for (char c : line)
+        if (!is_blank_char(c)) return c == '#';
+    return true;
+}
+
+bool columns_valid(const HistoryOptions& o) {
+    if (o.first_column == 0) return o.last_column == 0;
+    return o.first_column >= 1 &&
+           (o.last_column == o.first_column || o.last_column - o.first_column == 6);
+}
+
+History failure(std::string message) {
+    History h;
+    h.error = std::move(message);
+    return h;
+}
+
+std::string file_error(std::string_view name, const char* what) {
+    return std::string(name) + ": " + what;
+}
+
+} // namespace
+
+// One pass over the lines (ended by LF, CR LF or CR). Blank lines and comments are passed over,
+// and so are lines holding no whole number before the first line that does (headers and titles).
+History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o) {
+    if (!columns_valid(o))
+        return failure("history columns " + std::to_string(o.first_column) + "-" +
+                       std::to_string(o.last_column) + " name neither seven fields nor one");
+    if (text.starts_with("\xff\xfe") || text.starts_with("\xfe\xff"))
+        return failure(file_error(name, "is UTF-16 text; save it as UTF-8 or plain text"));
+    if (std::memchr(text.data(), 0, text.size()))
+        return failure(file_error(name, "is not a text file"));
+    if (text.starts_with("\xef\xbb\xbf")) text.remove_prefix(3);
+
+    History h;
+    bool headers_allowed = true, any_content = false;
+    uint32_t line_number = 0;
+    std::string why;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+        const std::string_view line = text.substr(start, end - start);
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+        ++line_number;
+        if (is_blank_or_comment(line)) {
+            any_content |= line.find('#') != std::string_view::npos;
+            continue;
+        }
+        any_content = true;
+        Draw draw{line_number, {}};
+        why.clear();
+        if (history::read_draw(line, o.first_column, o.last_column, draw.numbers, why)) {
+            h.draws.push_back(draw);
+            headers_allowed = false;
+            continue;
+        }
+        if (headers_allowed && !history::holds_whole_number(line)) continue;
+        headers_allowed = false;
+        if (!o.skip_bad_lines)
+            return failure(std::string(name) + ":" + std::to_string(line_number) + ": " + why);
+        h.skipped.push_back({line_number, why});
+    }
+    if (h.draws.empty()) {
+        if (!h.skipped.empty())
+            h.error = std::string(name) + ": no draw left after skipping " +
+                      std::to_string(h.skipped.size()) + " bad lines";
+        else
+            h.error = file_error(name, any_content ? "is empty: no line holds a draw" : "is empty");
+    }
+    return h;
+}
+
+History read_history(const std::string& path, const HistoryOptions& o) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return failure(file_error(path, "no such file"));
+    if (ec) return failure(file_error(path, "cannot be read"));
+    if (status.type() == std::filesystem::file_type::directory)
+        return failure(file_error(path, "is a directory"));
+    if (status.type() == std::filesystem::file_type::regular &&
+        std::filesystem::file_size(path, ec) > MaxFileBytes && !ec)
+        return failure(file_error(path, "is too large for a draw history (over 256 MB)"));
+
+    std::ifstream in(path, std::ios::binary);
+    std::string text;
+    char chunk[1 << 16];
+    while (in) {
+        in.read(chunk, sizeof chunk);
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in.eof() || in.bad()) return failure(file_error(path, "cannot be read"));
+    return parse_history(text, path, o);
+}
+
+} // namespace lotto

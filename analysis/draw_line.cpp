@@ -1,0 +1,169 @@
+#include "analysis/draw_line.h"
+
+#include "analysis/line_tokens.h"
+#include "engine/mask.h"
+
+#include <algorithm>
+#include <cassert>
+#include <vector>
+
+namespace lotto::history {
+namespace {
+
+constexpr std::size_t ShownBytes = 20;
+
+// A whole number as messages show it: without leading zeros, long ones cut short.
+std::string number_text(std::string_view digits) {
+    const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size() - 1);
+    digits.remove_prefix(first);
+    return digits.size() > ShownBytes ? std::string(digits.substr(0, ShownBytes)) + "..."
+                                      : std::string(digits);
+}
+
+std::string outside(std::string_view token) {
+    return "number " + number_text(token) + " is outside 1..39";
+}
+
+std::string in_field(int field, const std::string& why) {
+    return "field " + std::to_string(field) + ": " + why;
+}
+
+// Checks that the seven numbers differ and sorts them; otherwise says which comes twice.
+bool distinct_sorted(Combination& numbers, std::string& why) {
+    Mask seen = 0;
+    for (uint8_t n : numbers) {
+        if (seen & NumberBit[n]) {
+            why = "number " + std::to_string(n) + " appears twice";
+            return false;
+        }
+        seen |= NumberBit[n];
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return true;
+}
+
+// What is wrong with a line where no seven tokens in a row are numbers in 1..39. The first
+// stretch of seven tokens that holds six such numbers and one token X points at X when X is a
+// whole number outside 1..39 (say 40 or 0 next to six good numbers) or when X stands between good
+// numbers; otherwise the count of numbers in 1..39 tells.
+std::string why_no_run(std::string_view line) {
+    std::vector<std::string_view> tokens;
+    for_each_token(line, [&](std::string_view t, int) { return tokens.push_back(t), true; });
+    auto good = [&](std::size_t i) { return in_draw_range(whole_number(tokens[i])); };
+    for (std::size_t start = 0; start + 7 <= tokens.size(); ++start) {
+        std::size_t bad = 0, bad_count = 0;
+        for (std::size_t i = start; i < start + 7; ++i)
+            if (!good(i)) bad = i, ++bad_count;
+        if (bad_count != 1) continue;
+        if (whole_number(tokens[bad]) != NotWhole) return outside(tokens[bad]);
+        if (bad == start || bad == start + 6) continue;
+        return tokens[bad].empty() ? "an empty field stands between the numbers"
+                                   : shown(tokens[bad]) + " between the numbers is not a number";
+    }
+    std::size_t count = 0;
+    bool any_whole = false;
+    for (std::size_t i = 0; i < tokens.size(); ++i)
+        count += good(i), any_whole |= whole_number(tokens[i]) != NotWhole;
+    if (!any_whole) return "no numbers found";
+    if (count == 0) return "no numbers in 1..39 found";
+    if (count < 7) return "only " + std::to_string(count) + " numbers in 1..39 found";
+    return "no seven numbers in 1..39 stand in a row";
+}
+
+// The first seven of the first run of at least seven numbers in 1..39.
+bool find_draw(std::string_view line, Combination& numbers, std::string& why) {
+    int run = 0;
+    const bool no_run = for_each_token(line, [&](std::string_view token, int) {
+        const int value = whole_number(token);
+        if (!in_draw_range(value)) return run = 0, true;
+        numbers[run++] = static_cast<uint8_t>(value);
+        return run < 7;
+    });
+    if (no_run) {
+        why = why_no_run(line);
+        return false;
+    }
+    return distinct_sorted(numbers, why);
+}
+
+// Adds the token of field to numbers; false with why set when it is not a number in 1..39.
+bool take_number(std::string_view token, int field, Combination& numbers, int& count,
+                 std::string& why) {
+    const int value = whole_number(token);
+    if (value == NotWhole)
+        why = token.empty() ? "field " + std::to_string(field) + " is empty"
+                            : in_field(field, shown(token) + " is not a whole number");
+    else if (!in_draw_range(value))
+        why = in_field(field, outside(token));
+    else
+        numbers[count++] = static_cast<uint8_t>(value);
+    return why.empty();
+}
+
+// The seven numbers in fields first..last, or all in field first when last == first.
+bool read_fields(std::string_view line, int first, int last, Combination& numbers,
+                 std::string& why) {
+    Fields fields(line);
+    std::string_view field;
+    int number = 0, count = 0;
+    while (number < last && fields.next(field)) {
+        if (++number < first) continue;
+        if (first < last) {
+            if (!take_number(field, number, numbers, count, why)) return false;
+            continue;
+        }
+        const bool fits = for_each_field_token(field, number, [&](std::string_view token, int) {
+            if (count == 7) {
+                why = "field " + std::to_string(number) + " holds more than 7 numbers";
+                return false;
+            }
+            return take_number(token, number, numbers, count, why);
+        });
+        if (!fits) return false;
+        if (count < 7) {
+            why = "field " + std::to_string(number) + " holds only " + std::to_string(count) +
+                  " numbers";
+            return false;
+        }
+    }
+    if (number < last) {
+        why = "the line ends after field " + std::to_string(number) + "; the numbers are in ";
+        why += first == last ? "field " + std::to_string(first)
+                             : "fields " + std::to_string(first) + "-" + std::to_string(last);
+        return false;
+    }
+    assert(count == 7);
+    return distinct_sorted(numbers, why);
+}
+
+} // namespace
+
+bool read_draw(std::string_view line, int first_column, int last_column, Combination& numbers,
+               std::string& why) {
+    return first_column == 0 ? find_draw(line, numbers, why)
+                             : read_fields(line, first_column, last_column, numbers, why);
+}
+
+bool holds_whole_number(std::string_view line) {
+    return !for_each_token(line,
+                           [](std::string_view t, int) { return whole_number(t) == NotWhole; });
+}
+
+std::string shown(std::string_view text) {
+    std::size_t length = std::min(text.size(), ShownBytes);
+    if (length < text.size())
+        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xc0) == 0x80) --length;
+    std::string out = "\"";
+    for (char c : text.substr(0, length)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            out += c;
+            continue;
+        }
+        constexpr char Hex[] = "0123456789abcdef";
+        out += {'\\', 'x', Hex[byte >> 4], Hex[byte & 15]};
+    }
+    return out + (length < text.size() ? "...\"" : "\"");
+}
+
+} // namespace lotto::history

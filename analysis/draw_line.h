@@ -1,0 +1,26 @@
+// The draw on one line of a history: the seven numbers found automatically (the first seven of the
+// first run of at least seven tokens that are whole numbers in 1..39) or read from named fields,
+// and, when the line holds none, a short text saying what is wrong.
+#pragma once
+
+#include "engine/measure.h"
+
+#include <string>
+#include <string_view>
+
+namespace lotto::history {
+
+// Reads the line's draw into numbers, sorted: found automatically when first_column is 0, else
+// from the fields first_column..last_column (1-based; one field holding all seven when equal).
+// Returns false and says why when the line holds no draw.
+bool read_draw(std::string_view line, int first_column, int last_column, Combination& numbers,
+               std::string& why);
+
+// Whether some token of the line is a whole number.
+bool holds_whole_number(std::string_view line);
+
+// The text as a one-line message shows it: in double quotes, at most 20 bytes (cut at a character
+// boundary, "..." marking the cut), control characters as \xNN.
+std::string shown(std::string_view text);
+
+} // namespace lotto::history

@@ -1,0 +1,95 @@
+// One line of a draw history cut into fields and tokens. Fields end at ',', ';' or a tab outside
+// double quotes; spaces around a field and the quotes of a quoted field are not part of it. A
+// token is a space-separated part of a field (inside quotes commas and semicolons separate tokens
+// too); an empty field is one empty token.
+#pragma once
+
+#include <string_view>
+
+namespace lotto::history {
+
+constexpr bool is_field_end(char c) { return c == ',' || c == ';' || c == '\t'; }
+constexpr bool is_token_end(char c) { return c == ' ' || c == '\r' || is_field_end(c); }
+
+// The values whole_number gives for a token that is not one.
+inline constexpr int NotWhole = -1;
+inline constexpr int LargeWhole = 1000;
+
+// The value of a token made of decimal digits only, leading zeros allowed, capped at LargeWhole;
+// NotWhole for anything else, the empty token included.
+constexpr int whole_number(std::string_view token) {
+    if (token.empty()) return NotWhole;
+    int value = 0;
+    for (char c : token) {
+        if (c < '0' || c > '9') return NotWhole;
+        value = value * 10 + (c - '0');
+        if (value > LargeWhole) value = LargeWhole;
+    }
+    return value;
+}
+
+constexpr bool in_draw_range(int value) { return value >= 1 && value <= 39; }
+
+// The fields of a line, front to back.
+class Fields {
+  public:
+    constexpr explicit Fields(std::string_view line) : rest_(line) {}
+
+    // Moves to the next field and stores its content in field; false when the line has no more.
+    constexpr bool next(std::string_view& field) {
+        if (done_) return false;
+        std::size_t i = 0;
+        while (i < rest_.size() && rest_[i] == ' ') ++i;
+        std::size_t end = i;
+        if (i < rest_.size() && rest_[i] == '"') {
+            std::size_t close = i + 1;
+            while (close < rest_.size() &&
+                   (rest_[close] != '"' || (close + 1 < rest_.size() && rest_[close + 1] == '"')))
+                close += rest_[close] == '"' ? 2 : 1;
+            field = rest_.substr(i + 1, close - (i + 1));
+            end = close;
+        } else {
+            while (end < rest_.size() && !is_field_end(rest_[end])) ++end;
+            std::size_t last = end;
+            while (last > i && rest_[last - 1] == ' ') --last;
+            field = rest_.substr(i, last - i);
+        }
+        while (end < rest_.size() && !is_field_end(rest_[end])) ++end;
+        done_ = end >= rest_.size();
+        rest_ = done_ ? std::string_view{} : rest_.substr(end + 1);
+        return true;
+    }
+
+  private:
+    std::string_view rest_;
+    bool done_ = false;
+};
+
+// Calls visit(token, field_number) for the tokens of the field numbered field_number (from 1),
+// in order, while visit returns true (a field without tokens gives one empty token); returns
+// false when visit stopped it.
+template <class Visit>
+constexpr bool for_each_field_token(std::string_view field, int field_number, Visit&& visit) {
+    bool any = false;
+    for (std::size_t i = 0; i < field.size();) {
+        while (i < field.size() && is_token_end(field[i])) ++i;
+        const std::size_t start = i;
+        while (i < field.size() && !is_token_end(field[i])) ++i;
+        if (i == start) break;
+        any = true;
+        if (!visit(field.substr(start, i - start), field_number)) return false;
+    }
+    return any || visit(std::string_view{}, field_number);
+}
+
+// Calls visit(token, field_number) for every token of the line, in order, while visit returns
+// true; returns false when visit stopped it.
+template <class Visit> constexpr bool for_each_token(std::string_view line, Visit&& visit) {
+    Fields fields(line);
+    std::string_view field;
+    for (int number = 1; fields.next(field); ++number)
+        if (!for_each_field_token(field, number, visit)) return false;
+    return true;
+}
+
+} // namespace lotto::history

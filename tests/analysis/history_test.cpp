@@ -1,0 +1,262 @@
+// The draw history reader: a table of files that read (each published layout, byte-order mark,
+// headers, comments, bonus numbers, unsorted draws, quoted fields, odd line ends) and of files
+// that do not, with the message each gives; skipping bad lines; named columns; and the file
+// cases (missing, a directory, empty, unreadable, too large). The shipped sample
+// examples/random-draws.csv must read without options.
+#include "analysis/history.h"
+#include "tests/app/support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace lotto {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Numbers = std::vector<int>;
+
+struct LineDraw {
+    uint32_t line;
+    Numbers numbers;
+    bool operator==(const LineDraw&) const = default;
+};
+
+std::vector<LineDraw> line_draws(const History& h) {
+    std::vector<LineDraw> out;
+    for (const Draw& d : h.draws)
+        out.push_back({d.line, Numbers(d.numbers.begin(), d.numbers.end())});
+    return out;
+}
+
+const HistoryOptions Auto{};
+HistoryOptions columns(int first, int last) { return {first, last, false}; }
+
+const Numbers OneToSeven{1, 2, 3, 4, 5, 6, 7};
+const Numbers Example{1, 3, 7, 12, 15, 20, 39}; // read from "7 3 12 39 1 20 15" and the like
+
+struct GoodCase {
+    const char* name;
+    std::string text;
+    HistoryOptions options;
+    std::vector<LineDraw> expected;
+};
+
+TEST(History, ReadsEachLayout) {
+    const GoodCase cases[] = {
+        {"date, numbers in one field, bonus, label",
+         "2013-04-05,7 3 12 39 1 20 15,4 9,Draw 12\n2013-04-12,1 2 3 4 5 6 7,8 9,Draw 13\n",
+         Auto,
+         {{1, Example}, {2, OneToSeven}}},
+        {"label, date, seven fields, bonus, more fields",
+         "Draw 12,2013/4/5,07,3,12,39,1,20,15,4,9,1.5 EUR,x\n",
+         Auto,
+         {{1, Example}}},
+        {"semicolons only",
+         "1;2;3;4;5;6;7\n39;38;37;36;35;34;33\n",
+         Auto,
+         {{1, OneToSeven}, {2, {33, 34, 35, 36, 37, 38, 39}}}},
+        {"tabs", "12\t05.04.2013\t7\t3\t12\t39\t1\t20\t15\n", Auto, {{1, Example}}},
+        {"spaces only", "  7 3 12 39 1 20 15  \n", Auto, {{1, Example}}},
+        {"byte-order mark, header, CR LF, blank and comment lines, no final newline",
+         "\xef\xbb\xbf"
+         "draw;date;numbers\r\n\r\n# a note\r\n ; ; \r\n1;2013-04-05;7;3;12;39;1;20;15\r\n"
+         "2;2013-04-12;1;2;3;4;5;6;7",
+         Auto,
+         {{5, Example}, {6, OneToSeven}}},
+        {"title and header lines",
+         "Results 7/39\nDraw,Date,Numbers\n1,2013-04-05,1 2 3 4 5 6 7\n",
+         Auto,
+         {{3, OneToSeven}}},
+        {"quoted fields",
+         "\"Draw 12, week 3\",\"2013-04-05\",\"7\",\" 3 \",\"12\",\"39\",\"1\","
+         "\"20\",\"15\"\n",
+         Auto,
+         {{1, Example}}},
+        {"one quoted field with commas",
+         "2013-04-05,\"7, 3, 12, 39, 1, 20, 15\",4\n",
+         Auto,
+         {{1, Example}}},
+        {"trailing separators", "7,3,12,39,1,20,15,,,\n", Auto, {{1, Example}}},
+        {"CR line ends",
+         "1,2,3,4,5,6,7\r7,3,12,39,1,20,15\r",
+         Auto,
+         {{1, OneToSeven}, {2, Example}}},
+        {"a run longer than seven gives its first seven",
+         "0,1,2,3,4,5,6,7,8,9\n",
+         Auto,
+         {{1, OneToSeven}}},
+        {"the first run of seven, after shorter ones",
+         "1 2 3,x,7 3 12 39 1 20 15\n",
+         Auto,
+         {{1, Example}}},
+        {"fields 2-8 hold a draw the automatic search misreads",
+         "12;1;2;3;4;5;6;7\n",
+         columns(2, 8),
+         {{1, OneToSeven}}},
+        {"the automatic search on the same line",
+         "12;1;2;3;4;5;6;7\n",
+         Auto,
+         {{1, {1, 2, 3, 4, 5, 6, 12}}}},
+        {"fields 3-9 with a header",
+         "draw,date,n1,n2,n3,n4,n5,n6,n7\n1,2013-04-05,7,3,12,39,1,20,15\n",
+         columns(3, 9),
+         {{2, Example}}},
+        {"one field", "2013-04-05,7 3 12 39 1 20 15,4 9\n", columns(2, 2), {{1, Example}}},
+    };
+    for (const GoodCase& c : cases) {
+        const History h = parse_history(c.text, "draws.csv", c.options);
+        EXPECT_EQ(h.error, "") << c.name;
+        EXPECT_EQ(line_draws(h), c.expected) << c.name;
+        EXPECT_TRUE(h.skipped.empty()) << c.name;
+    }
+}
+
+struct BadCase {
+    std::string text;
+    HistoryOptions options;
+    std::string error;
+};
+
+TEST(History, NamesFileLineAndFault) {
+    const std::string long_text = "\x01"
+                                  "abcdefghijklmnopqrstuvwxyz";
+    const BadCase cases[] = {
+        {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
+        {"2013-04-05,1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
+        {"1,2,3,4,5,6,40\n", Auto, "draws.csv:1: number 40 is outside 1..39"},
+        {"00,1,2,3,4,5,6\n", Auto, "draws.csv:1: number 0 is outside 1..39"},
+        {"1,2,3,99999999999999999999999999,4,5,6\n", Auto,
+         "draws.csv:1: number 99999999999999999999... is outside 1..39"},
+        {"1,2,3,3,4,5,6\n", Auto, "draws.csv:1: number 3 appears twice"},
+        {"07,1,2,3,4,5,7,8\n", Auto, "draws.csv:1: number 7 appears twice"},
+        {"head\n1,2,3,4,5,6,7\n1,2,3,x,4,5,6,7\n", Auto,
+         "draws.csv:3: \"x\" between the numbers is not a number"},
+        {"1,2,3.5,4,5,6,7\n", Auto, "draws.csv:1: \"3.5\" between the numbers is not a number"},
+        {"1,2,,3,4,5,6\n", Auto, "draws.csv:1: an empty field stands between the numbers"},
+        {"1,2,3," + long_text + ",4,5,6\n", Auto,
+         "draws.csv:1: \"\\x01abcdefghijklmnopqrs...\" between the numbers is not a number"},
+        {"1,2,3,a\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9,"
+         "4,5,6\n",
+         Auto,
+         "draws.csv:1: "
+         "\"a\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9..."
+         "\" between the numbers is not a number"},
+        {"1,2,3,x,y,4,5,6,7\n", Auto, "draws.csv:1: no seven numbers in 1..39 stand in a row"},
+        {"2013,2014\n", Auto, "draws.csv:1: no numbers in 1..39 found"},
+        {"1,2,3,4,5,6,7\nTotal,,,\n", Auto, "draws.csv:2: no numbers found"},
+        {"", Auto, "draws.csv: is empty"},
+        {"\xef\xbb\xbf\r\n \r\n", Auto, "draws.csv: is empty"},
+        {"draw,date,n1\n# comment\n", Auto, "draws.csv: is empty: no line holds a draw"},
+        {"\xff\xfe"
+         "1\0,\0",
+         Auto, "draws.csv: is UTF-16 text; save it as UTF-8 or plain text"},
+        {std::string("1,2,3\0,4", 8), Auto, "draws.csv: is not a text file"},
+        {"1,2013-04-05,1,2,3,4,5,6\n", columns(3, 9),
+         "draws.csv:1: the line ends after field 8; the numbers are in fields 3-9"},
+        {"1,2013-04-05\n", columns(3, 3),
+         "draws.csv:1: the line ends after field 2; the numbers are in field 3"},
+        {"1,x,1,2,3,4,5,6,7\n", columns(2, 8), "draws.csv:1: field 2: \"x\" is not a whole number"},
+        {"1,1,2, ,3,4,5,6,7\n", columns(2, 8), "draws.csv:1: field 4 is empty"},
+        {"1,1,2,40,3,4,5,6\n", columns(2, 8), "draws.csv:1: field 4: number 40 is outside 1..39"},
+        {"1,1,2,3,4,5,6,2\n", columns(2, 8), "draws.csv:1: number 2 appears twice"},
+        {"d,1 2 3 4 5 6\n", columns(2, 2), "draws.csv:1: field 2 holds only 6 numbers"},
+        {"d,1 2 3 4 5 6 7\nd,\n", columns(2, 2), "draws.csv:2: field 2 is empty"},
+        {"d,1 2 3 4 5 6 7 8\n", columns(2, 2), "draws.csv:1: field 2 holds more than 7 numbers"},
+        {"d,1 2 3 x 4 5 6\n", columns(2, 2), "draws.csv:1: field 2: \"x\" is not a whole number"},
+        {"d,1 2 3 0 4 5 6\n", columns(2, 2), "draws.csv:1: field 2: number 0 is outside 1..39"},
+        {"d,1 2 3 4 5 6 6\n", columns(2, 2), "draws.csv:1: number 6 appears twice"},
+        {"1,2,3,4,5,6,7\n", columns(3, 5), "history columns 3-5 name neither seven fields nor one"},
+        {"1,2,3,4,5,6,7\n", columns(0, 4), "history columns 0-4 name neither seven fields nor one"},
+        {"1,2,3,4,5,6,7\n", columns(-1, -1),
+         "history columns -1--1 name neither seven fields nor one"},
+        {"1,2,3,4,5,6,7\n", columns(3, 2), "history columns 3-2 name neither seven fields nor one"},
+    };
+    for (const BadCase& c : cases) {
+        const History h = parse_history(c.text, "draws.csv", c.options);
+        EXPECT_EQ(h.error, c.error) << c.text;
+        EXPECT_TRUE(h.draws.empty()) << c.text;
+    }
+}
+
+TEST(History, SkipsBadLinesAndSaysWhich) {
+    const HistoryOptions skip{0, 0, true};
+    const History h =
+        parse_history("n1;n2\n1;2;3;4;5;6;7\n1;2;3\n\n7;3;12;39;1;20;15\n1;1;2;3;4;5;6\n"
+                      "no numbers\n",
+                      "draws.csv", skip);
+    EXPECT_EQ(h.error, "");
+    EXPECT_EQ(line_draws(h), (std::vector<LineDraw>{{2, OneToSeven}, {5, Example}}));
+    ASSERT_EQ(h.skipped.size(), 3u);
+    EXPECT_EQ(std::tie(h.skipped[0].line, h.skipped[0].why),
+              std::tuple(3u, "only 3 numbers in 1..39 found"));
+    EXPECT_EQ(std::tie(h.skipped[1].line, h.skipped[1].why),
+              std::tuple(6u, "number 1 appears twice"));
+    EXPECT_EQ(std::tie(h.skipped[2].line, h.skipped[2].why), std::tuple(7u, "no numbers found"));
+
+    const History none = parse_history("1,2\n3,4\n", "draws.csv", skip);
+    EXPECT_EQ(none.error, "draws.csv: no draw left after skipping 2 bad lines");
+    EXPECT_TRUE(none.draws.empty());
+}
+
+// Writes a file of the text in the directory and returns its path.
+std::string write_file(const test::TempDir& dir, const std::string& name, const std::string& text) {
+    std::ofstream(dir.path / name, std::ios::binary) << text;
+    return (dir.path / name).string();
+}
+
+TEST(ReadHistory, FileCases) {
+    const test::TempDir dir;
+    const std::string good = write_file(dir, "good.csv", "x\n7,3,12,39,1,20,15\n");
+    const History h = read_history(good, Auto);
+    EXPECT_EQ(h.error, "");
+    EXPECT_EQ(line_draws(h), (std::vector<LineDraw>{{2, Example}}));
+
+    const std::string bad = write_file(dir, "bad.csv", "1,2,3,4,5,6,7\n1,2\n");
+    EXPECT_EQ(read_history(bad, Auto).error, bad + ":2: only 2 numbers in 1..39 found");
+
+    const std::string missing = (dir.path / "missing.csv").string();
+    const std::string empty = write_file(dir, "empty.csv", "");
+    const std::string sub = (dir.path / "sub").string();
+    fs::create_directory(sub);
+    const std::string large = write_file(dir, "large.csv", "");
+    fs::resize_file(large, (std::uintmax_t{256} << 20) + 1);
+    EXPECT_EQ(read_history(missing, Auto).error, missing + ": no such file");
+    EXPECT_EQ(read_history(empty, Auto).error, empty + ": is empty");
+    EXPECT_EQ(read_history(sub, Auto).error, sub + ": is a directory");
+    EXPECT_EQ(read_history(large, Auto).error,
+              large + ": is too large for a draw history (over 256 MB)");
+}
+
+TEST(ReadHistory, UnreadableFile) {
+    const test::TempDir dir;
+    const std::string locked = write_file(dir, "locked.csv", "1,2,3,4,5,6,7\n");
+    fs::create_directory(dir.path / "closed");
+    const std::string inside = write_file(dir, "closed/draws.csv", "1,2,3,4,5,6,7\n");
+    fs::permissions(locked, fs::perms::none);
+    fs::permissions(dir.path / "closed", fs::perms::none);
+    const bool held = !std::ifstream(locked);
+    const std::string locked_error = read_history(locked, Auto).error;
+    const std::string inside_error = read_history(inside, Auto).error;
+    fs::permissions(dir.path / "closed", fs::perms::owner_all);
+    if (!held) GTEST_SKIP() << "permissions do not hold (running as root?)";
+    EXPECT_EQ(locked_error, locked + ": cannot be read");
+    EXPECT_EQ(inside_error, inside + ": cannot be read");
+}
+
+TEST(ReadHistory, ShippedSampleReadsWithoutOptions) {
+    const fs::path sample =
+        fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples/random-draws.csv";
+    const History h = read_history(sample.string(), Auto);
+    EXPECT_EQ(h.error, "");
+    ASSERT_EQ(h.draws.size(), 150u);
+    EXPECT_EQ(line_draws(h).front(), (LineDraw{4, {3, 5, 9, 12, 13, 23, 31}}));
+    EXPECT_EQ(h.draws.back().line, 153u);
+}
+
+} // namespace
+} // namespace lotto
