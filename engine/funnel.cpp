@@ -1,1 +1,112 @@
+// The funnel in one pass: for every prefix, each active filter's own routine is asked about all the
+// candidates, and the counts follow from the masks they keep.
 #include "engine/funnel.h"
+
+#include "engine/chain.h"
+#include "engine/funnel_build.h"
+#include "engine/prefix_walk.h"
+
+#include <array>
+
+namespace lotto {
+
+namespace {
+
+// The active filters in ascending order with their own (single) routines.
+struct Filters {
+    std::array<int, FilterCount> number{};
+    std::array<Routine, FilterCount> routine{};
+    int count = 0;
+};
+
+Filters active_filters(Mask active, bool popcnt) {
+    Filters f;
+    for (int k = 1; k <= FilterCount; ++k) {
+        if (!(active & NumberBit[k])) continue;
+        f.number[f.count] = k;
+        f.routine[f.count] = build_chain(NumberBit[k], popcnt).routines[0];
+        ++f.count;
+    }
+    return f;
+}
+
+// The counts of one pass, index i for the i-th active filter.
+struct Tally {
+    std::array<uint32_t, FilterCount> alone{};
+    std::array<uint32_t, FilterCount> cumulative{};
+    std::array<uint32_t, FilterCount> only{};
+    uint32_t stored = 0;
+};
+
+// Adds the combinations of the prefix in x to the tally: every filter's routine is called on all
+// candidates. A candidate rejected by exactly one filter counts for that filter's "only"; when no
+// candidate is (the common case) the per-filter step is skipped.
+template <bool Popcnt>
+LOTTO_ALWAYS_INLINE void tally_prefix(const Filters& f, RunContext& x, Mask candidates, Tally& t) {
+    std::array<Mask, FilterCount> kept;
+    Mask kept_by_all = candidates;
+    Mask rejected_once = 0;  // by at least one filter
+    Mask rejected_twice = 0; // by at least two
+    for (int i = 0; i < f.count; ++i) {
+        const Mask k = f.routine[i](x, candidates);
+        kept[i] = k;
+        kept_by_all &= k;
+        t.alone[i] += static_cast<uint32_t>(count_bits<Popcnt>(k));
+        t.cumulative[i] += static_cast<uint32_t>(count_bits<Popcnt>(kept_by_all));
+        const Mask rejected = candidates & ~k;
+        rejected_twice |= rejected_once & rejected;
+        rejected_once |= rejected;
+    }
+    t.stored += static_cast<uint32_t>(count_bits<Popcnt>(kept_by_all));
+    const Mask by_one = rejected_once & ~rejected_twice;
+    if (by_one == 0) return;
+    for (int i = 0; i < f.count; ++i)
+        t.only[i] += static_cast<uint32_t>(count_bits<Popcnt>(by_one & ~kept[i]));
+}
+
+// The visit of each prefix, inlined into the builds below so that their bit count is the one used.
+template <bool Popcnt> struct Tallier {
+    const Filters& f;
+    RunContext& x;
+    Tally& t;
+    LOTTO_ALWAYS_INLINE void operator()(Mask candidates, Lanes) {
+        tally_prefix<Popcnt>(f, x, candidates, t);
+    }
+};
+
+template <bool Popcnt> LOTTO_ALWAYS_INLINE Tally tally(const Filters& f, RunContext& x) {
+    Tally t;
+    for_each_prefix(x, Tallier<Popcnt>{f, x, t});
+    return t;
+}
+
+Tally portable_tally(const Filters& f, RunContext& x) { return tally<false>(f, x); }
+LOTTO_POPCNT_TARGET Tally popcnt_tally(const Filters& f, RunContext& x) {
+    return tally<true>(f, x);
+}
+
+} // namespace
+
+Funnel filter_funnel(const Settings& s, uint32_t highest) {
+    return filter_funnel(s, highest, has_popcnt());
+}
+
+Funnel filter_funnel(const Settings& s, uint32_t highest, bool popcnt) {
+    const Filters f = active_filters(s.active, popcnt);
+    Funnel funnel;
+    for (int i = 0; i < f.count; ++i) funnel.rows.push_back({f.number[i], 0, 0, 0});
+    // Outside 7..39 there is nothing to count, as for the run.
+    if (highest < 7 || highest > HighestNumber) return funnel;
+    if (f.count == 0) {
+        funnel.stored = combinations_of_seven(highest);
+        return funnel;
+    }
+    RunContext x = context_for(s, highest);
+    const Tally t = popcnt ? popcnt_tally(f, x) : portable_tally(f, x);
+    for (int i = 0; i < f.count; ++i)
+        funnel.rows[i] = {f.number[i], t.alone[i], t.cumulative[i], t.only[i]};
+    funnel.stored = t.stored;
+    return funnel;
+}
+
+} // namespace lotto

@@ -2,6 +2,7 @@
 
 #include "engine/chain.h"
 #include "engine/context.h"
+#include "engine/prefix_walk.h"
 
 #include <cassert>
 #include <cstring>
@@ -16,8 +17,6 @@ inline uint8_t* put_record(uint8_t* out, uint64_t packed) {
     std::memcpy(out, &packed, RecordBytes); // little-endian order of the bytes, c1 first
     return out + RecordBytes;
 }
-
-inline uint64_t packed_byte(uint32_t n, int position) { return uint64_t{n} << (8 * position); }
 
 // Walks the chain from its last entry to its first with the candidates still alive and answers
 // the ones no entry rejects; the walk ends as soon as none is left. The switch falls through one
@@ -69,55 +68,17 @@ uint8_t* store_all(uint32_t n, uint8_t* out) {
     return out;
 }
 
-// The odometer over all prefixes c1..c6 of 1..n, each walked through the chain with every number
-// above c6 as a candidate for c7. The survivors are stored in ascending order, which keeps the
-// records in lexicographic order.
+// Every prefix walked through the chain with every number above c6 as a candidate for c7. The
+// survivors are stored in ascending order, which keeps the records in lexicographic order.
 uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
-    const uint32_t n = x.highest;
-    const Mask up_to_n = numbers_up_to(n);
     const Routine* routines = chain.routines.data();
     const uint32_t length = chain.length;
-    for (uint32_t a = 1; a <= n - 6; ++a) {
-        x.c[0] = a;
-        for (uint32_t b = a + 1; b <= n - 5; ++b) {
-            x.c[1] = b;
-            for (uint32_t c = b + 1; c <= n - 4; ++c) {
-                x.c[2] = c;
-                for (uint32_t d = c + 1; d <= n - 3; ++d) {
-                    x.c[3] = d;
-                    const Mask m4 = NumberBit[a] | NumberBit[b] | NumberBit[c] | NumberBit[d];
-                    const uint64_t r4 = packed_byte(a, 0) | packed_byte(b, 1) | packed_byte(c, 2) |
-                                        packed_byte(d, 3);
-                    for (uint32_t e = d + 1; e <= n - 2; ++e) {
-                        x.c[4] = e;
-                        const Mask m5 = m4 | NumberBit[e];
-                        const uint64_t r5 = r4 | packed_byte(e, 4);
-                        for (uint32_t f = e + 1; f <= n - 1; ++f) {
-                            x.c[5] = f;
-                            const uint64_t r6 = r5 | packed_byte(f, 5);
-                            x.mask[0] = m5 | NumberBit[f];
-                            x.mask[1] = 0;
-                            x.lanes = r6;
-                            x.groups = 0;
-                            Mask alive =
-                                survivors(routines, length, x, numbers_from(f + 1) & up_to_n);
-                            for (; alive != 0; alive &= alive - 1)
-                                out = put_record(out, r6 | packed_byte(lowest_number(alive), 6));
-                        }
-                    }
-                }
-            }
-        }
-    }
+    for_each_prefix(x, [&](Mask candidates, Lanes prefix) {
+        for (Mask alive = survivors(routines, length, x, candidates); alive != 0;
+             alive &= alive - 1)
+            out = put_record(out, prefix | packed_byte(lowest_number(alive), 6));
+    });
     return out;
-}
-
-RunContext context_for(const Settings& s, uint32_t highest) {
-    RunContext x;
-    x.highest = highest;
-    x.params = s.params.data();
-    x.settings = &s;
-    return x;
 }
 
 } // namespace

@@ -1,0 +1,122 @@
+// The funnel held against independent runs: each count is what a run with the matching filters on
+// stores, on random settings over small systems and a few over the full system.
+#include "engine/funnel_build.h"
+#include "engine/lotto739.h"
+#include "random_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+namespace lotto {
+namespace {
+
+uint8_t* funnel_store() {
+    static const ResultStore store = allocate_store();
+    return store.get();
+}
+
+// The funnel as rows of (filter, alone, cumulative, only) and a last row (0, stored).
+using Table = std::vector<std::array<uint32_t, 4>>;
+
+Table table(const Funnel& f) {
+    Table t;
+    for (const FunnelRow& r : f.rows)
+        t.push_back({static_cast<uint32_t>(r.filter), r.alone, r.cumulative, r.only});
+    t.push_back({0, f.stored, 0, 0});
+    return t;
+}
+
+uint32_t stored_with(const Settings& s, Mask active, uint32_t highest) {
+    Settings t = s;
+    t.active = active;
+    return run(t, highest, funnel_store());
+}
+
+// The funnel from one run per count.
+Table expected_table(const Settings& s, uint32_t highest) {
+    const uint32_t all = stored_with(s, s.active, highest);
+    Table t;
+    Mask so_far = 0;
+    for (int k = 1; k <= FilterCount; ++k) {
+        if (!(s.active & NumberBit[k])) continue;
+        so_far |= NumberBit[k];
+        t.push_back({static_cast<uint32_t>(k), stored_with(s, NumberBit[k], highest),
+                     stored_with(s, so_far, highest),
+                     stored_with(s, s.active & ~NumberBit[k], highest) - all});
+    }
+    t.push_back({0, all, 0, 0});
+    return t;
+}
+
+Settings settings_on(std::initializer_list<std::pair<int, uint32_t>> on) {
+    Settings s;
+    init_defaults(s);
+    for (auto [k, value] : on) turn_filter_on(s, k), set_parameter(s, k, value);
+    return s;
+}
+
+TEST(Funnel, AgreesWithRunsOnSmallSystems) {
+    test::Draws d(0x5eed'f00d);
+    for (int i = 0; i < 400; ++i) {
+        const Settings s = test::random_settings(d);
+        const auto highest = static_cast<uint32_t>(d.between(10, 16));
+        const Table expected = expected_table(s, highest);
+        EXPECT_EQ(table(filter_funnel(s, highest)), expected)
+            << "case " << i << ", active " << std::hex << s.active;
+        if (i % 8 == 0) { // the portable build too
+            EXPECT_EQ(table(filter_funnel(s, highest, false)), expected) << "case " << i;
+        }
+    }
+}
+
+TEST(Funnel, AgreesWithRunsOnTheFullSystem) {
+    std::vector<Settings> cases = {
+        // three pairs the run combines, a group filter, a gap filter and the 15-element array
+        settings_on({{1, 100},
+                     {2, 180},
+                     {7, 5},
+                     {8, 9},
+                     {17, 30},
+                     {18, 38},
+                     {21, 1},
+                     {34, 2},
+                     {63, 2},
+                     {64, 4}}),
+    };
+    for (int i = 1; i <= Array15Size; ++i) set_array15_entry(cases[0], i, 2 * i);
+    test::Draws d(739);
+    for (int i = 0; i < 3; ++i) cases.push_back(test::random_settings(d));
+    for (const Settings& s : cases)
+        EXPECT_EQ(table(filter_funnel(s)), expected_table(s, HighestNumber))
+            << std::hex << s.active;
+}
+
+TEST(Funnel, HandCountedCases) {
+    // Lucky and unlucky number both 5: every combination is rejected by exactly one of the two,
+    // filter 7 by the C(38, 7) without 5, filter 8 by the C(38, 6) with it.
+    EXPECT_EQ(table(filter_funnel(settings_on({{7, 5}, {8, 5}}))),
+              (Table{{7, 2'760'681, 2'760'681, 12'620'256}, {8, 12'620'256, 0, 2'760'681}, {0}}));
+    // The 8 combinations of 1..8, each missing one number. 7 (lucky 1) keeps all but 2..8;
+    // 18 (c7 at most 7) keeps only 1..7; 54 (c7 even) keeps all but 1..7. Only 18 rejects the six
+    // with 1 and 8; only 54 rejects 1..7; 2..8 is rejected by 7 and 18.
+    EXPECT_EQ(table(filter_funnel(settings_on({{7, 1}, {18, 7}, {54, 0}}), 8)),
+              (Table{{7, 7, 7, 0}, {18, 1, 1, 6}, {54, 7, 0, 1}, {0}}));
+}
+
+TEST(Funnel, NoFilterStoresEveryCombination) {
+    for (auto [highest, all] : {std::pair{7u, 1u}, {12u, 792u}, {39u, FullSystem}})
+        EXPECT_EQ(table(filter_funnel(settings_on({}), highest)), (Table{{0, all, 0, 0}}));
+}
+
+TEST(Funnel, OutsideSevenTo39NothingIsCounted) {
+    const Settings s = settings_on({{8, 3}, {20, 0}});
+    for (uint32_t highest : {0u, 6u, 40u, 64u})
+        EXPECT_EQ(table(filter_funnel(s, highest)),
+                  (Table{{8, 0, 0, 0}, {20, 0, 0, 0}, {0, 0, 0, 0}}))
+            << highest;
+}
+
+} // namespace
+} // namespace lotto
