@@ -1,0 +1,92 @@
+// Explain: the filters it lists and their measures, and its verdict held against the run's.
+#include "analysis/explain.h"
+#include "engine/lotto739.h"
+#include "tests/engine/random_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace lotto {
+namespace {
+
+std::string text(const Combination& c) {
+    std::string t;
+    for (int n : c) t += std::to_string(n) + ' ';
+    return t;
+}
+
+std::vector<int> listed(const Explanation& e) {
+    std::vector<int> filters;
+    for (const FilterMeasure& m : e.filters) filters.push_back(m.filter);
+    return filters;
+}
+
+TEST(Explain, ListsTheActiveFiltersAscending) {
+    Settings s;
+    init_defaults(s);
+    for (auto [k, p] : {std::pair{51, 3u}, {36, 3u}, {2, 180u}, {1, 100u}, {20, 0u}})
+        turn_filter_on(s, k), set_parameter(s, k, p);
+    const Explanation e = explain(s, {3, 8, 15, 22, 30, 33, 38});
+    EXPECT_EQ(e.numbers, (Combination{3, 8, 15, 22, 30, 33, 38}));
+    EXPECT_EQ(listed(e), (std::vector<int>{1, 2, 20, 36, 51}));
+    // Sum 149 within 100..180, no adjacent pair, 2 numbers in 1..9 (fewer than 3), 4 multiples of
+    // 3 (more than 3).
+    const std::tuple<int32_t, uint32_t, bool> expected[] = {
+        {149, 100, true}, {149, 180, true}, {0, 0, true}, {2, 3, false}, {4, 3, false}};
+    for (std::size_t i = 0; i < e.filters.size(); ++i)
+        EXPECT_EQ(std::tie(e.filters[i].value, e.filters[i].bound, e.filters[i].kept), expected[i])
+            << "filter " << e.filters[i].filter;
+    EXPECT_FALSE(e.kept);
+
+    turn_filter_off(s, 36), turn_filter_off(s, 51);
+    EXPECT_TRUE(explain(s, {3, 8, 15, 22, 30, 33, 38}).kept);
+}
+
+// With no filter on, every filter's quantity is shown and the combination is kept, although some
+// filters (the lucky number 0, the maximum sum 0) would reject it if they were on.
+TEST(Explain, NoActiveFilterListsAll64AndKeeps) {
+    Settings s;
+    init_defaults(s);
+    const Explanation e = explain(s, {1, 2, 3, 4, 5, 6, 7});
+    std::vector<int> all(FilterCount);
+    for (int k = 1; k <= FilterCount; ++k) all[k - 1] = k;
+    EXPECT_EQ(listed(e), all);
+    EXPECT_TRUE(e.kept);
+    EXPECT_FALSE(e.filters[6].kept);
+    EXPECT_EQ(e.filters[0].value, 28);
+}
+
+// The verdict is the run's: on small systems every combination, on the full system random ones
+// against the run's chain.
+TEST(Explain, VerdictEqualsTheRunsOnRandomSettings) {
+    test::Draws d(0x6578706c61696eu);
+    std::vector<uint8_t> store(792 * RecordBytes); // C(12, 7) records
+    for (int i = 0; i < 200; ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        const Settings s = test::random_settings(d);
+        const uint32_t count = run(s, 12, store.data());
+        uint32_t next = 0;
+        Combination c{1, 2, 3, 4, 5, 6, 7};
+        do {
+            const bool stored =
+                next < count && std::memcmp(record(store.data(), next), c.data(), 7) == 0;
+            ASSERT_EQ(explain(s, c).kept, stored) << text(c);
+            next += stored;
+        } while (test::next_combination(c, 12));
+        ASSERT_EQ(next, count);
+        for (int j = 0; j < 200; ++j) {
+            const Combination r = test::random_combination(d);
+            uint8_t numbers[7];
+            std::copy(r.begin(), r.end(), numbers);
+            ASSERT_EQ(explain(s, r).kept, combination_passes(s, numbers)) << text(r);
+        }
+    }
+}
+
+} // namespace
+} // namespace lotto
