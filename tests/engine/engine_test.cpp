@@ -91,7 +91,10 @@ TEST(RangeSetter, ChecksInOrderAndRefusedValuesChangeNothing) {
         {1, 64, Accepted, ~Mask{0}},      {9, 1, StartAboveEnd, 0x1ff},
         {0, 9, StartBelowOne, 0x1ff},     {-5, -1, StartBelowOne, 0x1ff},
         {65, 65, StartAbove64, 0x1ff},    {1, 65, EndAbove64, 0x1ff},
-        {70, 2, StartAboveEnd, 0x1ff},    {0, 65, StartBelowOne, 0x1ff}};
+        // pairs that fail two or three checks: the first in the order 1, 2, 3, 4 decides
+        {70, 2, StartAboveEnd, 0x1ff},    {0, 65, StartBelowOne, 0x1ff},
+        {0, -1, StartAboveEnd, 0x1ff},    {70, 65, StartAboveEnd, 0x1ff},
+        {65, 66, StartAbove64, 0x1ff},    {0, 70, StartBelowOne, 0x1ff}};
     // clang-format on
     for (const auto& [start, end, code, mask] : cases) {
         Settings s = settings_with();
@@ -405,6 +408,7 @@ const CountCase counts[] = {
     {"MaxTriples1", {{26, 1}}, 15'364'569}, {"MinFourPlus1", {{27, 1}}, 215'985},
     {"MaxFourPlus0", {{28, 0}}, 15'164'952}, {"NoPairs", {{29, 0}}, 5'657'289},
     {"NoTriples", {{30, 0}}, 13'669'425}, {"NoFourPlus", {{31, 0}}, 15'164'952},
+    {"MinDifference0", {{32, 0}}, 15'380'937}, {"MinDifference1", {{32, 1}}, 15'380'937},
     {"MinDifference2", {{32, 2}}, 4'272'048}, {"MinDifference3", {{32, 3}}, 888'030},
     {"MaxDifference5", {{33, 5}}, 328'125}, {"MaxDifference10", {{33, 10}}, 6'771'357},
     {"MaxDifference30", {{33, 30}}, 15'380'721}, {"SameDifferences0", {{34, 0}}, 2'454'480},
