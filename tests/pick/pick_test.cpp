@@ -58,6 +58,31 @@ TEST(PickRequest, PromptsAndBounds) {
     }
 }
 
+// The last value of every filter's pick list, written out filter by filter; 0: no parameter,
+// no parameter button, no pick list.
+// clang-format off
+constexpr int32_t highest_offered[64] = {
+    252, 252, 7,  7, 7, 7, 39, 39, 33, 33, 34, 34, 37, 37, 38, 38, // filters 1..16
+    39,  39,  0,  0, 3, 3, 3,  3,  2,  2,  1,  1,  0,  0,  0,  10, // 17..32
+    30,  6,   4,  7, 7, 7, 7,  7,  7,  7,  7,  7,  7,  7,  7,  7,  // 33..48
+    7,   7,   7,  0, 0, 0, 0,  0,  0,  0,  0,  0,  0,  7,  7,  7}; // 49..64
+// clang-format on
+
+TEST(PickRequest, EveryFilterOffersZeroUpToItsHighestValue) {
+    const Settings s = defaults();
+    for (int k = 1; k <= FilterCount; ++k) {
+        const int32_t highest = highest_offered[k - 1];
+        SCOPED_TRACE(k);
+        EXPECT_EQ(HighestOffered[k], highest);
+        EXPECT_EQ(has_parameter(k), highest > 0);
+        const PickRequest r = pick_request(s, {PickKind::Parameter, k});
+        EXPECT_EQ(std::tie(r.lowest, r.highest), std::tuple(0, highest));
+        const auto items = pick_items(r);
+        ASSERT_EQ(items.size(), std::size_t(highest) + 1);
+        EXPECT_EQ(parse_pick(items.back()), highest);
+    }
+}
+
 TEST(PickItems, ThreeDigitListsFromTheLowestToTheHighestOffered) {
     using enum PickKind;
     const std::tuple<PickTarget, std::size_t, const char*, const char*> cases[] = {
