@@ -38,10 +38,15 @@ std::string file_error(std::string_view name, const char* what) {
     return std::string(name) + ": " + what;
 }
 
+std::string line_error(std::string_view name, const SkippedLine& bad) {
+    return std::string(name) + ":" + std::to_string(bad.line) + ": " + bad.why;
+}
+
 } // namespace
 
 // One pass over the lines (ended by LF, CR LF or CR). Blank lines and comments are passed over,
-// and so are lines holding no whole number before the first line that does (headers and titles).
+// and so are lines holding no whole number before the first line that does (a title and a
+// header); when no draw follows, the second of them is the fault.
 History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o) {
     if (!columns_valid(o))
         return failure("history columns " + std::to_string(o.first_column) + "-" +
@@ -54,7 +59,8 @@ History parse_history(std::string_view text, std::string_view name, const Histor
 
     History h;
     bool headers_allowed = true, any_content = false;
-    uint32_t line_number = 0;
+    uint32_t line_number = 0, headers = 0;
+    SkippedLine second_header;
     std::string why;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = start;
@@ -74,19 +80,23 @@ History parse_history(std::string_view text, std::string_view name, const Histor
             headers_allowed = false;
             continue;
         }
-        if (headers_allowed && !history::holds_whole_number(line)) continue;
+        if (headers_allowed && !history::holds_whole_number(line)) {
+            if (++headers == 2) second_header = {line_number, why};
+            continue;
+        }
         headers_allowed = false;
-        if (!o.skip_bad_lines)
-            return failure(std::string(name) + ":" + std::to_string(line_number) + ": " + why);
+        if (!o.skip_bad_lines) return failure(line_error(name, {line_number, why}));
         h.skipped.push_back({line_number, why});
     }
-    if (h.draws.empty()) {
-        if (!h.skipped.empty())
-            h.error = std::string(name) + ": no draw left after skipping " +
-                      std::to_string(h.skipped.size()) + " bad lines";
-        else
-            h.error = file_error(name, any_content ? "is empty: no line holds a draw" : "is empty");
-    }
+    if (!h.draws.empty()) return h;
+    if (!h.skipped.empty())
+        h.error = std::string(name) + ": no draw left after skipping " +
+                  std::to_string(h.skipped.size()) + " bad lines; line " +
+                  std::to_string(h.skipped.front().line) + ": " + h.skipped.front().why;
+    else if (second_header.line != 0)
+        h.error = line_error(name, second_header);
+    else
+        h.error = file_error(name, any_content ? "is empty: no line holds a draw" : "is empty");
     return h;
 }
 
