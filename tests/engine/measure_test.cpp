@@ -146,71 +146,18 @@ struct Verdict {
     bool kept;
 };
 
+// Each relation at its bound, both sides; comparisons are unsigned.
 TEST(Measure, VerdictsAtTheBounds) {
-    const Combination low{1, 2, 3, 4, 5, 6, 7}, odd{3, 9, 15, 21, 27, 33, 39},
-        even{2, 4, 6, 8, 10, 12, 14}, groups{1, 2, 3, 10, 11, 20, 30}, threes{1, 2, 3, 5, 6, 7, 9},
-        pairs{1, 2, 11, 12, 21, 22, 31}, spread{3, 8, 15, 22, 30, 33, 38},
-        chosen{3, 5, 12, 20, 26, 33, 38};
+    const Combination low{1, 2, 3, 4, 5, 6, 7}, odd{3, 9, 15, 21, 27, 33, 39};
+    // clang-format off
     const Verdict verdicts[] = {
-        {low, 1, 28, true},
-        {low, 1, 29, false},
-        {odd, 4, 0, true},
-        {odd, 5, 7, true},
-        {odd, 6, 6, false},
-        {even, 6, 0, true},
-        {even, 3, 7, true},
-        {even, 4, 6, false},
-        {low, 7, 5, true},
-        {{1, 2, 3, 4, 6, 7, 8}, 7, 5, false},
-        {odd, 8, 39, false},
-        {low, 8, 39, true},
-        {low, 7, 0, false},
-        {low, 8, 0, true},
-        {low, 7, 1000, false},
-        {low, 2, 0xffffffffu, true},
-        {low, 1, 0xffffffffu, false},
-        {odd, 9, 3, true},
-        {odd, 9, 4, false},
-        {odd, 18, 39, true},
-        {odd, 18, 38, false},
-        {odd, 13, 27, true},
-        {odd, 14, 27, true},
-        {low, 16, 6, true},
-        {low, 15, 7, false},
-        {low, 19, 0, true},
-        {low, 20, 0, false},
-        {low, 29, 0, true},
-        {low, 30, 0, true},
-        {low, 31, 0, false},
-        {odd, 19, 0, false},
-        {odd, 20, 0, true},
-        {groups, 23, 1, true},
-        {groups, 24, 0, false},
-        {threes, 26, 1, false},
-        {threes, 26, 2, true},
-        {odd, 26, 0, true},
-        {odd, 32, 6, true},
-        {odd, 32, 7, false},
-        {odd, 33, 6, true},
-        {odd, 33, 5, false},
-        {groups, 34, 2, true},
-        {groups, 34, 1, false},
-        {pairs, 35, 4, false},
-        {low, 35, 0, true},
-        {low, 34, 4, false},
-        {spread, 36, 3, false},
-        {spread, 36, 2, true},
-        {spread, 37, 1, false},
-        {spread, 37, 2, true},
-        {spread, 51, 3, false},
-        {spread, 50, 4, true},
-        {spread, 47, 0, false},
-        {spread, 48, 3, false},
-        {chosen, 62, 3, false},
-        {chosen, 62, 4, true},
-        {chosen, 63, 4, false},
-        {chosen, 64, 3, true},
-    };
+        {low, 1, 28, true},  {low, 1, 29, false},  {odd, 18, 39, true}, {odd, 18, 38, false},
+        {low, 7, 5, true},   {odd, 7, 5, false},   {low, 7, 0, false},  {low, 7, 1000, false},
+        {odd, 8, 39, false}, {low, 8, 39, true},   {low, 8, 0, true},   {low, 19, 0, true},
+        {odd, 19, 0, false}, {low, 20, 0, false},  {odd, 20, 0, true},  {low, 31, 0, false},
+        {odd, 31, 0, true},  {low, 2, 0xffffffffu, true}, {low, 1, 0xffffffffu, false},
+        {odd, 32, 0x80000000u, false}};
+    // clang-format on
     for (const Verdict& v : verdicts) {
         Settings s = example_settings();
         set_parameter(s, v.filter, v.parameter);
