@@ -8,6 +8,7 @@
 // answer is empty ends the walk for the whole prefix.
 #pragma once
 
+#include "engine/bits.h"
 #include "engine/lanes.h"
 #include "engine/mask.h"
 #include "engine/settings.h"

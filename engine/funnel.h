@@ -3,7 +3,7 @@
 // pass.
 #pragma once
 
-#include "engine/settings.h"
+#include "settings.h"
 
 #include <cstdint>
 #include <vector>
