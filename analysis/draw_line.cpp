@@ -144,9 +144,13 @@ bool read_draw(std::string_view line, int first_column, int last_column, Combina
                              : read_fields(line, first_column, last_column, numbers, why);
 }
 
-bool holds_whole_number(std::string_view line) {
-    return !for_each_token(line,
-                           [](std::string_view t, int) { return whole_number(t) == NotWhole; });
+bool looks_like_header(std::string_view line) {
+    if (for_each_token(line, [](std::string_view t, int) { return whole_number(t) == NotWhole; }))
+        return true;
+    Fields fields(line);
+    for (std::string_view field; fields.next(field);)
+        if (!field.empty() && field[0] >= '0' && field[0] <= '9') return false;
+    return true;
 }
 
 std::string shown(std::string_view text) {

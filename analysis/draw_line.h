@@ -16,8 +16,9 @@ namespace lotto::history {
 bool read_draw(std::string_view line, int first_column, int last_column, Combination& numbers,
                std::string& why);
 
-// Whether some token of the line is a whole number.
-bool holds_whole_number(std::string_view line);
+// Whether the line reads as a title or a column header: no token is a whole number, or every
+// non-empty field begins with something other than a digit ("Draw,Date,Ball 1,...,Ball 7").
+bool looks_like_header(std::string_view line);
 
 // The text as a one-line message shows it: in double quotes, at most 20 bytes (cut at a character
 // boundary, "..." marking the cut), control characters as \xNN.

@@ -45,8 +45,8 @@ std::string line_error(std::string_view name, const SkippedLine& bad) {
 } // namespace
 
 // One pass over the lines (ended by LF, CR LF or CR). Blank lines and comments are passed over,
-// and so are lines holding no whole number before the first line that does (a title and a
-// header); when no draw follows, the second of them is the fault.
+// and so are lines that look like a title or a header before the first line that does not; when
+// no draw follows, the second of them is the fault.
 History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o) {
     if (!columns_valid(o))
         return failure("history columns " + std::to_string(o.first_column) + "-" +
@@ -80,7 +80,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
             headers_allowed = false;
             continue;
         }
-        if (headers_allowed && !history::holds_whole_number(line)) {
+        if (headers_allowed && history::looks_like_header(line)) {
             if (++headers == 2) second_header = {line_number, why};
             continue;
         }

@@ -66,6 +66,11 @@ TEST(History, ReadsEachLayout) {
          {{1, Example}, {2, OneToSeven}}},
         {"1,2,3,4,5,6,7\r1 2 3,x,7 3 12 39 1 20 15\r", Auto, {{1, OneToSeven}, {2, Example}}},
         {"12;1;2;3;4;5;6;7\n", Auto, {{1, {1, 2, 3, 4, 5, 6, 12}}}},
+        // A header whose column names carry numbers.
+        {"Draw,Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Ball 7,Bonus\n"
+         "1,2013-04-05,7,3,12,39,1,20,15,4\n",
+         Auto,
+         {{2, Example}}},
         {"draw,n1,n2\n12;1;2;3;4;5;6;7\n", columns(2, 8), {{2, OneToSeven}}},
         {"2013-04-05,7 3 12 39 1 20 15,4 9\n", columns(2, 2), {{1, Example}}},
     };
