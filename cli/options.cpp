@@ -1,13 +1,17 @@
 #include "cli/options.h"
 
 #include "app/catalogue.h"
+#include "cli/printable.h"
+#include "cli/settings_file.h"
 #include "engine/run.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace lotto::cli {
 
@@ -19,9 +23,20 @@ enum class Opt {
     Range,
     Array7,
     Array15,
+    Settings,
+    SaveSettings,
     Page,
     Export,
     Stats,
+    Sample,
+    Seed,
+    Format,
+    History,
+    HistoryColumns,
+    SkipBadLines,
+    Backtest,
+    Funnel,
+    Explain,
     Quiet,
     List,
     Help,
@@ -35,17 +50,30 @@ struct OptionInfo {
     Opt opt;
     Takes takes;
     std::string_view value_help; // what the value may be, for "needs a value" messages
+    bool setting = false;        // may stand in a settings file
 };
 
-constexpr std::array<OptionInfo, 12> OptionTable = {{
-    {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64"},
-    {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64"},
-    {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2"},
-    {"", "--array7", Opt::Array7, Takes::Value, "up to 7 comma-separated numbers 0..39"},
-    {"", "--array15", Opt::Array15, Takes::Value, "up to 15 comma-separated numbers 0..39"},
+constexpr std::array<OptionInfo, 23> OptionTable = {{
+    {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true},
+    {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true},
+    {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true},
+    {"", "--array7", Opt::Array7, Takes::Value, "up to 7 comma-separated numbers 0..39", true},
+    {"", "--array15", Opt::Array15, Takes::Value, "up to 15 comma-separated numbers 0..39", true},
+    {"", "--settings", Opt::Settings, Takes::Value, "a settings file"},
+    {"", "--save-settings", Opt::SaveSettings, Takes::Value, "the file to write"},
     {"", "--page", Opt::Page, Takes::Value, "a page number, 1 or more"},
     {"", "--export", Opt::Export, Takes::AttachedValue, ""},
     {"", "--stats", Opt::Stats, Takes::Nothing, ""},
+    {"", "--sample", Opt::Sample, Takes::Value, "a number of tickets, 1 or more"},
+    {"", "--seed", Opt::Seed, Takes::Value, "a number 0..18446744073709551615"},
+    {"", "--format", Opt::Format, Takes::Value, "text, csv or json"},
+    {"", "--history", Opt::History, Takes::Value, "a file of past draws"},
+    {"", "--history-columns", Opt::HistoryColumns, Takes::Value, "A-B or A (fields from 1)"},
+    {"", "--skip-bad-lines", Opt::SkipBadLines, Takes::Nothing, ""},
+    {"", "--backtest", Opt::Backtest, Takes::Nothing, ""},
+    {"", "--funnel", Opt::Funnel, Takes::Nothing, ""},
+    {"", "--explain", Opt::Explain, Takes::Value,
+     "seven distinct numbers 1..39, e.g. 1,5,9,12,20,33,39"},
     {"-q", "--quiet", Opt::Quiet, Takes::Nothing, ""},
     {"", "--list", Opt::List, Takes::Nothing, ""},
     {"-h", "--help", Opt::Help, Takes::Nothing, ""},
@@ -59,16 +87,20 @@ template <class... Parts> std::string cat(const Parts&... parts) {
     return s;
 }
 
+// The user's text in quotes, escaped and shortened for a one-line message.
+std::string quoted(std::string_view text) { return cat("'", printable(text), "'"); }
+
 constexpr uint32_t LargestNumber = 2'147'483'647; // every value ends up in a signed 32-bit slot
 
-// Reads a whole number of digits only into out; returns what is wrong with text, or "".
-std::string read_number(std::string_view text, uint32_t& out) {
+// Reads a whole number of digits only into out, up to largest; returns what is wrong, or "".
+template <class Number>
+std::string read_number(std::string_view text, Number& out, Number largest = LargestNumber) {
     if (text.empty()) return "a number is missing";
     for (char c : text)
-        if (c < '0' || c > '9') return cat("'", text, "' is not a number (digits only)");
+        if (c < '0' || c > '9') return cat(quoted(text), " is not a number (digits only)");
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    if (ec != std::errc{} || end != text.data() + text.size() || out > LargestNumber)
-        return cat("'", text, "' is too large");
+    if (ec != std::errc{} || end != text.data() + text.size() || out > largest)
+        return cat(quoted(text), " is too large");
     return "";
 }
 
@@ -90,70 +122,77 @@ std::string to_upper(std::string_view s) {
     return u;
 }
 
+// Walks a list of words (the command line, or one line of a settings file) and applies each
+// option to the options record; the first problem is kept in error and stops the walk.
 class Parser {
   public:
-    explicit Parser(const std::vector<std::string>& args) : args_(args) {
-        init_defaults(result_.options.settings);
+    Parser(const std::vector<std::string>& args, Options& options, std::string& error, bool in_file)
+        : args_(args), options_(options), error_(error), in_file_(in_file) {}
+
+    void parse() {
+        while (i_ < args_.size() && error_.empty() && !stop_) step();
     }
 
-    ParseResult parse() {
-        while (i_ < args_.size() && result_.ok() && !stop_) step();
-        return result_;
+    // A settings file's line: exactly one option.
+    void parse_line() {
+        step();
+        if (error_.empty() && i_ < args_.size())
+            fail(cat("one option per line, but ", quoted(args_[i_]), " follows"));
     }
 
   private:
-    Options& o() { return result_.options; }
-    Settings& s() { return result_.options.settings; }
+    Options& o() { return options_; }
+    Settings& s() { return options_.settings; }
 
     void fail(const std::string& message) {
-        if (result_.ok()) result_.error = message;
+        if (error_.empty()) error_ = message;
     }
     void fail_value(std::string_view problem) { fail(cat(shown_, ": ", problem)); }
 
-    void step() {
-        const std::string& arg = args_[i_++];
-        const OptionInfo* info = nullptr;
-        std::string_view value;
-        bool has_value = false;
+    const OptionInfo* find(std::string_view a, std::string_view& value, bool& has_value) const {
         for (const OptionInfo& candidate : OptionTable) {
-            const std::string_view a = arg;
-            if (a == candidate.short_name || a == candidate.long_name) {
-                info = &candidate;
-            } else if (a.size() > candidate.long_name.size() + 1 &&
-                       a.starts_with(candidate.long_name) && a[candidate.long_name.size()] == '=') {
-                info = &candidate;
-                value = a.substr(candidate.long_name.size() + 1);
+            const std::string_view name = candidate.long_name;
+            if (a == name || (!candidate.short_name.empty() && a == candidate.short_name))
+                return &candidate;
+            if (a.size() > name.size() && a.starts_with(name) && a[name.size()] == '=') {
+                value = a.substr(name.size() + 1);
                 has_value = true;
-            } else if (a == cat(candidate.long_name, "=")) {
-                info = &candidate;
-                has_value = true;
-            } else if (!candidate.short_name.empty() && candidate.takes == Takes::Value &&
-                       a.size() > 2 && a.starts_with(candidate.short_name)) {
-                info = &candidate;
+                return &candidate;
+            }
+            if (!candidate.short_name.empty() && candidate.takes == Takes::Value && a.size() > 2 &&
+                a.starts_with(candidate.short_name)) {
                 value = a.substr(2);
                 has_value = true;
+                return &candidate;
             }
-            if (info) break;
         }
+        return nullptr;
+    }
+
+    void step() {
+        const std::string& arg = args_[i_++];
+        std::string_view value;
+        bool has_value = false;
+        const OptionInfo* info = find(arg, value, has_value);
         if (!info) {
             if (arg.starts_with("-"))
-                fail(cat("unknown option '", arg, "' (see --help)"));
+                fail(cat("unknown option ", quoted(arg), " (see --help)"));
             else
-                fail(cat("unexpected argument '", arg, "' (options start with -, see --help)"));
+                fail(cat("unexpected argument ", quoted(arg),
+                         " (options start with -, see --help)"));
             return;
         }
-        shown_ = arg;
-        if (info->takes == Takes::Nothing && has_value) {
-            fail(cat("option ", info->long_name, " takes no value"));
-            return;
-        }
+        if (in_file_ && !info->setting)
+            return fail(cat(info->long_name, " is not a setting: a settings file holds only -f, "
+                                             "-p, -r, --array7 and --array15"));
+        shown_ = printable(arg);
+        if (info->takes == Takes::Nothing && has_value)
+            return fail(cat("option ", info->long_name, " takes no value"));
         if (info->takes == Takes::Value && !has_value) {
-            if (i_ == args_.size()) {
-                fail(cat("option ", arg, " needs a value: ", info->value_help));
-                return;
-            }
+            if (i_ == args_.size())
+                return fail(cat("option ", shown_, " needs a value: ", info->value_help));
             value = args_[i_++];
-            shown_ = cat(arg, " ", value);
+            shown_ = cat(shown_, " ", printable(value));
         }
         apply(info->opt, value);
     }
@@ -171,12 +210,25 @@ class Parser {
             break;
         case Opt::Array7: array(value, Array7Size, set_array7_entry); break;
         case Opt::Array15: array(value, Array15Size, set_array15_entry); break;
-        case Opt::Page: page(value); break;
+        case Opt::Settings: settings_file(std::string(value)); break;
+        case Opt::SaveSettings: o().save_settings = file_name(value); break;
+        case Opt::Page: o().page = at_least_one(value, "the page must be 1 or more"); break;
         case Opt::Export:
             o().export_text = true;
             o().export_dir = std::string(value);
             break;
         case Opt::Stats: o().stats = true; break;
+        case Opt::Sample:
+            o().sample = at_least_one(value, "the number of tickets must be 1 or more");
+            break;
+        case Opt::Seed: seed(value); break;
+        case Opt::Format: format(value); break;
+        case Opt::History: o().history = file_name(value); break;
+        case Opt::HistoryColumns: history_columns(value); break;
+        case Opt::SkipBadLines: o().history_options.skip_bad_lines = true; break;
+        case Opt::Backtest: o().backtest = true; break;
+        case Opt::Funnel: o().funnel = true; break;
+        case Opt::Explain: explain(value); break;
         case Opt::Quiet: o().quiet = true; break;
         case Opt::List: o().list = true; break;
         case Opt::Help:
@@ -226,8 +278,8 @@ class Parser {
         for (int candidate = 1; candidate <= RangeCount; ++candidate)
             if (range_name(candidate) == name) r = candidate;
         if (r == 0)
-            return fail_value(cat("unknown range '", item.substr(0, eq),
-                                  "' (one of A1 A2 B1 B2 C1 C2 D1 D2 E1 E2)"));
+            return fail_value(cat("unknown range ", quoted(item.substr(0, eq)),
+                                  " (one of A1 A2 B1 B2 C1 C2 D1 D2 E1 E2)"));
         const std::string_view bounds = item.substr(eq + 1);
         const std::size_t dash = bounds.find('-', 1); // a leading '-' is a sign, not the dash
         if (dash == std::string_view::npos) return fail_value("expected NAME=S-E, e.g. A1=1-9");
@@ -270,22 +322,156 @@ class Parser {
         }
     }
 
-    void page(std::string_view value) {
-        uint32_t p = 0;
-        if (std::string why = read_number(value, p); !why.empty()) return fail_value(why);
-        if (p < 1) return fail_value("the page must be 1 or more");
-        o().page = p;
+    // The file's options, line by line, where --settings stands; problems name file and line.
+    void settings_file(const std::string& path) {
+        std::string text;
+        if (std::string why = read_settings_file(path, text); !why.empty()) return fail(why);
+        std::size_t line_number = 0;
+        for (std::size_t at = 0; at <= text.size() && error_.empty(); ++line_number) {
+            const std::size_t nl = std::min(text.find('\n', at), text.size());
+            const std::vector<std::string> words =
+                line_words(std::string_view(text).substr(at, nl - at));
+            at = nl + 1;
+            if (words.empty()) continue;
+            std::string why;
+            Parser(words, options_, why, true).parse_line();
+            if (!why.empty())
+                fail(cat(printable(path), ":", std::to_string(line_number + 1), ": ", why));
+        }
+    }
+
+    std::string file_name(std::string_view value) {
+        if (value.empty()) fail_value("a file name is missing");
+        return std::string(value);
+    }
+
+    uint32_t at_least_one(std::string_view value, std::string_view below_one) {
+        uint32_t n = 0;
+        if (std::string why = read_number(value, n); !why.empty())
+            fail_value(why);
+        else if (n < 1)
+            fail_value(below_one);
+        return n;
+    }
+
+    void seed(std::string_view value) {
+        uint64_t seed = 0;
+        if (std::string why = read_number(value, seed, UINT64_MAX); !why.empty())
+            return fail_value(why);
+        o().seed = seed;
+    }
+
+    void format(std::string_view value) {
+        constexpr std::array<std::pair<std::string_view, Format>, 3> Names = {
+            {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}};
+        for (const auto& [name, f] : Names)
+            if (value == name) {
+                o().format = f;
+                return;
+            }
+        fail_value("expected text, csv or json");
+    }
+
+    // "A-B" (seven fields, B = A + 6) or "A" (one field holding all seven), counting from 1.
+    void history_columns(std::string_view value) {
+        const std::size_t dash = value.find('-');
+        uint32_t first = 0, last = 0;
+        if (std::string why = read_number(value.substr(0, dash), first); !why.empty())
+            return fail_value(why);
+        last = first;
+        if (dash != std::string_view::npos)
+            if (std::string why = read_number(value.substr(dash + 1), last); !why.empty())
+                return fail_value(why);
+        if (first < 1) return fail_value("fields count from 1");
+        if (last != first && last != first + 6)
+            return fail_value(
+                "seven numbers need seven fields (A-B with B = A+6) or one field (A)");
+        o().history_options.first_column = static_cast<int>(first);
+        o().history_options.last_column = static_cast<int>(last);
+    }
+
+    // Seven distinct numbers 1..39 in any order, kept sorted.
+    void explain(std::string_view value) {
+        const std::vector<std::string_view> items = split_list(value);
+        if (items.size() != 7)
+            return fail_value(
+                cat("seven numbers expected, ", std::to_string(items.size()), " given"));
+        Combination c{};
+        Mask seen = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            uint32_t n = 0;
+            if (std::string why = read_number(items[i], n); !why.empty()) return fail_value(why);
+            if (n < 1 || n > HighestNumber)
+                return fail_value(cat("number ", std::to_string(n), " is outside 1..39"));
+            if (seen & NumberBit[n])
+                return fail_value(cat("number ", std::to_string(n), " is given twice"));
+            seen |= NumberBit[n];
+            c[i] = static_cast<uint8_t>(n);
+        }
+        std::sort(c.begin(), c.end());
+        o().explain = c;
     }
 
     const std::vector<std::string>& args_;
+    Options& options_;
+    std::string& error_;
+    const bool in_file_;
     std::size_t i_ = 0;
     bool stop_ = false;
-    std::string shown_; // the argument being parsed, as typed, for messages
-    ParseResult result_;
+    std::string shown_; // the argument being parsed, as typed (made printable), for messages
 };
+
+// Outputs that cannot go together; "" when the combination is clear.
+std::string check_combination(const Options& o) {
+    const std::pair<bool, std::string_view> modes[] = {{o.list, "--list"},
+                                                       {o.backtest, "--backtest"},
+                                                       {o.funnel, "--funnel"},
+                                                       {o.explain.has_value(), "--explain"}};
+    const std::pair<bool, std::string_view> run_outputs[] = {{o.page != 0, "--page"},
+                                                             {o.stats, "--stats"},
+                                                             {o.sample != 0, "--sample"},
+                                                             {o.export_text, "--export"},
+                                                             {o.quiet, "--quiet"}};
+    std::string_view mode;
+    for (const auto& [given, name] : modes) {
+        if (!given) continue;
+        if (!mode.empty())
+            return cat(mode, " and ", name, " are separate runs: give one of them at a time");
+        mode = name;
+    }
+    if (!mode.empty())
+        for (const auto& [given, name] : run_outputs)
+            if (given)
+                return cat(mode, " prints its own output instead of the count run; drop ", name);
+    if (!o.history.empty() && !o.backtest) return "--history is read by --backtest only";
+    if (o.backtest && o.history.empty()) return "--backtest needs --history FILE";
+    if (o.history.empty() &&
+        (o.history_options.first_column != 0 || o.history_options.skip_bad_lines))
+        return "--history-columns and --skip-bad-lines need --history FILE";
+    if (o.seed && o.sample == 0) return "--seed needs --sample N";
+    const std::pair<bool, std::string_view> tables[] = {
+        {o.page != 0, "--page"}, {o.stats, "--stats"}, {o.sample != 0, "--sample"}};
+    std::string_view table;
+    for (const auto& [given, name] : tables) {
+        if (!given) continue;
+        if (o.export_to_stdout())
+            return cat("--export=- fills stdout with the export text; it cannot carry ", name,
+                       " too");
+        if (o.format == Format::Csv && !table.empty())
+            return cat("--format csv prints one table: give ", table, " or ", name, ", not both");
+        table = name;
+    }
+    return "";
+}
 
 } // namespace
 
-ParseResult parse_options(const std::vector<std::string>& args) { return Parser(args).parse(); }
+ParseResult parse_options(const std::vector<std::string>& args) {
+    ParseResult r;
+    init_defaults(r.options.settings);
+    Parser(args, r.options, r.error, false).parse();
+    if (r.ok() && !r.options.help && !r.options.version) r.error = check_combination(r.options);
+    return r;
+}
 
 } // namespace lotto::cli

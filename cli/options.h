@@ -1,26 +1,44 @@
 // The command line of lotto739-cli: parsed and checked in full before anything runs. Settings are
-// applied through the engine's setters in command-line order; the first bad argument stops the
-// parse with a one-line message.
+// applied through the engine's setters in command-line order (a settings file's lines where its
+// --settings stands); the first bad argument stops the parse with a one-line message.
 #pragma once
 
+#include "analysis/history.h"
+#include "engine/measure.h"
 #include "engine/settings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace lotto::cli {
+
+enum class Format { Text, Csv, Json };
 
 struct Options {
     Settings settings;  // the defaults, then every -f, -p, -r, --array7, --array15 in order
     bool quiet = false; // print only the stored count
     uint32_t page = 0;  // page to print after the report; 0 = none
     bool export_text = false;
-    std::string export_dir; // "" = the current directory
+    std::string export_dir; // "" = the current directory, "-" = stdout
     bool stats = false;
-    bool list = false; // print the catalogue instead of running
+    uint32_t sample = 0;          // tickets to draw from the result; 0 = none
+    std::optional<uint64_t> seed; // the sample's seed; none = taken from the system
+    Format format = Format::Text;
+    std::string save_settings; // file to write the settings into; "" = none
+    std::string history;       // draw history file for --backtest
+    HistoryOptions history_options;
+    bool backtest = false;
+    bool funnel = false;
+    std::optional<Combination> explain; // sorted
+    bool list = false;                  // print the catalogue instead of running
     bool help = false;
     bool version = false;
+
+    bool export_to_stdout() const { return export_text && export_dir == "-"; }
+    // Whether a mode replaces the count run: --list, --backtest, --funnel or --explain.
+    bool runs_store() const { return !list && !backtest && !funnel && !explain; }
 };
 
 struct ParseResult {

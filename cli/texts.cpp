@@ -10,25 +10,46 @@ std::string usage_text() {
            "Counts and stores the combinations of 7 out of 39 that pass the chosen filters.\n"
            "With no option every filter is off and the full system is stored.\n"
            "\n"
+           "Settings:\n"
            "  -f, --filter K[=P][,...]  switch filter K (1..64) on, with parameter P if given\n"
            "  -p, --param K=P[,...]     set filter K's parameter without switching it on\n"
            "  -r, --range NAME=S-E      set range NAME (A1 A2 B1 B2 C1 C2 D1 D2 E1 E2) to S..E\n"
            "      --array7 LIST         numbers 0..39 for positions 1.. of the 7-element array\n"
            "      --array15 LIST        numbers 0..39 for positions 1.. of the 15-element array\n"
            "                            (0 = empty position)\n"
+           "      --settings FILE       read settings from FILE, one option a line, # comments\n"
+           "      --save-settings FILE  write the settings in force to FILE\n"
+           "Outputs of the count run:\n"
            "      --page P              print page P (1000 combinations each) after the report\n"
-           "      --export[=DIR]        write the text file into DIR (default: current directory)\n"
+           "      --export[=DIR]        write the text file into DIR (default: current "
+           "directory);\n"
+           "                            --export=- writes its text to stdout, the report to "
+           "stderr\n"
            "      --stats               print how often each number occurs\n"
+           "      --sample N            print N distinct stored combinations drawn at random\n"
+           "      --seed S              the draw's seed (0..2^64-1), to repeat it\n"
            "  -q, --quiet               print only the number of stored combinations\n"
-           "      --list                print the filters with their parameter ranges, no run\n"
+           "      --format FORMAT       text (default), csv or json for what goes to stdout\n"
+           "Instead of the count run:\n"
+           "      --backtest            how the active filters did on past draws (needs "
+           "--history)\n"
+           "      --history FILE        the past draws, one a line\n"
+           "      --history-columns A-B the fields holding the numbers (A: one field, all seven)\n"
+           "      --skip-bad-lines      skip lines without a draw instead of failing\n"
+           "      --funnel              what each active filter keeps alone, together and only it\n"
+           "                            rejects\n"
+           "      --explain N1,...,N7   each active filter's verdict on one combination\n"
+           "      --list                print the filters with their parameter ranges\n"
            "  -h, --help                print this help\n"
            "      --version             print the version\n"
            "\n"
-           "Settings apply in command-line order. Exit status: 0 done, 1 the store or the export\n"
-           "failed, 2 bad arguments.\n";
+           "Settings apply in command-line order. Exit status: 0 done, 1 the store, the export or\n"
+           "the settings file could not be written, 2 bad arguments or input files.\n";
 }
 
-std::string version_text() { return std::string("lotto739-cli ") + LOTTO_VERSION + "\n"; }
+std::string version_text() {
+    return std::string("lotto739-cli ") + LOTTO_VERSION + "\nLicense: MIT (see LICENSE)\n";
+}
 
 std::vector<std::string> catalogue_lines() {
     std::vector<std::string> lines;

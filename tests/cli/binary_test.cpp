@@ -1,40 +1,14 @@
-// The real lotto739-cli, run as a child process with its output caught in files.
-#include "tests/app/support.h"
+// The real lotto739-cli, run as a child process: the count run's outputs and bad input.
+#include "tests/cli/cli_runner.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace {
 
 namespace fs = std::filesystem;
+using lotto::test::Outcome;
+using lotto::test::run_cli;
 using lotto::test::TempDir;
-
-struct Outcome {
-    int status;
-    std::string out, err;
-    std::vector<std::string> lines; // of out
-};
-
-// Runs the program with `args` (shell syntax) in directory cwd.
-Outcome run_cli(const std::string& args, const fs::path& cwd) {
-    static TempDir capture;
-    const std::string out = (capture.path / "out").string(), err = (capture.path / "err").string();
-    const std::string command = "cd '" + cwd.string() + "' && '" LOTTO_CLI_PATH "' " + args +
-                                " >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(command.c_str());
-    Outcome o{raw, lotto::test::read_file(out), lotto::test::read_file(err), {}};
-#ifndef _WIN32
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-    for (std::size_t at = 0, nl; (nl = o.out.find('\n', at)) != std::string::npos; at = nl + 1)
-        o.lines.push_back(o.out.substr(at, nl - at));
-    return o;
-}
 
 TEST(CliRun, QuietHelpVersionAndList) {
     TempDir dir;
@@ -43,6 +17,7 @@ TEST(CliRun, QuietHelpVersionAndList) {
     const Outcome help = run_cli("--help", dir.path), version = run_cli("--version", dir.path);
     EXPECT_TRUE(help.status == 0 && help.out.starts_with("Usage: lotto739-cli ")) << help.out;
     EXPECT_TRUE(version.status == 0 && version.out.starts_with("lotto739-cli ")) << version.out;
+    EXPECT_TRUE(version.out.ends_with("\nLicense: MIT (see LICENSE)\n")) << version.out;
     const Outcome list = run_cli("--list", dir.path);
     EXPECT_EQ(list.status, 0);
     ASSERT_EQ(list.lines.size(), 64u);
@@ -91,7 +66,11 @@ INSTANTIATE_TEST_SUITE_P(Classes, CliBadInput,
                                            "-r A1=9-1", "-r A1=0-9", "-r A1=65-65", "-r A1=1-65",
                                            "-r Z9=1-9", "--array7 40", "--array7 1,2,3,4,5,6,7,8",
                                            "-f 1x", "-f -1", "-f 99999999999", "--page 0",
-                                           "--page x", "-f 1 stray", "-f 1=248 --page 2"));
+                                           "--page x", "-f 1 stray", "'' 5 -f 62=0",
+                                           "-f \"$(printf '1\\n2')\"", "--sample 0", "--seed 1",
+                                           "--format xml", "--explain 1,2",
+                                           "--settings missing.txt", "--settings .", "--backtest",
+                                           "--funnel", "-f 1=248 --page 2"));
 
 TEST(CliRun, OutputOrderIsCountPageExportStats) {
     TempDir dir;

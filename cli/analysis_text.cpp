@@ -1,0 +1,159 @@
+// The analysis outputs as aligned text tables: back-test, funnel and explain.
+#include "app/catalogue.h"
+#include "cli/output.h"
+#include "cli/printable.h"
+#include "engine/run.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace lotto::cli::text {
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+void put_line(std::FILE* out, std::string line) {
+    line.erase(line.find_last_not_of(' ') + 1);
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), out);
+}
+
+// The rows under the header, columns two spaces apart; align holds 'l' or 'r' per column.
+void table(std::FILE* out, const Row& header, const std::vector<Row>& rows,
+           std::string_view align) {
+    std::vector<std::size_t> width;
+    for (const std::string& h : header) width.push_back(h.size());
+    for (const Row& r : rows)
+        for (std::size_t c = 0; c < r.size(); ++c) width[c] = std::max(width[c], r[c].size());
+    const auto print = [&](const Row& r) {
+        std::string line;
+        for (std::size_t c = 0; c < r.size(); ++c) {
+            const std::string pad(width[c] - r[c].size(), ' ');
+            if (c != 0) line += "  ";
+            line += align[c] == 'r' ? pad + r[c] : r[c] + pad;
+        }
+        put_line(out, line);
+    };
+    print(header);
+    for (const Row& r : rows) print(r);
+}
+
+std::string fixed(double value, const char* format) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::string percent(double part, double whole) {
+    return whole > 0 ? fixed(100 * part / whole, "%.2f%%") : "-";
+}
+
+std::string label(int k) {
+    std::string_view l = filter_label(k);
+    return std::string(l.substr(0, l.find_last_not_of(' ') + 1));
+}
+
+std::string parameter(const Settings& s, int k) {
+    const std::optional<uint32_t> p = shown_parameter(s, k);
+    return p ? std::to_string(*p) : "-";
+}
+
+std::string numbers(const Combination& c) {
+    std::string text;
+    for (uint8_t n : c) {
+        if (!text.empty()) text += ' ';
+        text += char('0' + n / 10);
+        text += char('0' + n % 10);
+    }
+    return text;
+}
+
+std::string bound(const FilterMeasure& m) {
+    const std::string b = std::to_string(m.bound);
+    switch (m.relation) {
+    case Relation::AtLeast: return ">= " + b;
+    case Relation::AtMost: return "<= " + b;
+    case Relation::Equals: return "= " + b;
+    case Relation::Contains: return "contains " + b;
+    case Relation::Lacks: return "lacks " + b;
+    }
+    return b;
+}
+
+} // namespace
+
+void backtest(std::FILE* out, const Options& o, const Backtest& b) {
+    const Settings& s = o.settings;
+    put_line(out, "Back-test of the active filters on " + std::to_string(b.draw_count) +
+                      " draws from " + printable(o.history, 200));
+    put_line(out, "Lottery draws are random: a filter is expected to keep about the same share of "
+                  "the draws");
+    put_line(out, "as of all 15380937 combinations. The p-value tells how unusual the difference "
+                  "is for these");
+    put_line(out, "draws; it predicts nothing about future draws.");
+    put_line(out, "");
+    const auto cells = [&](Row r, const BacktestRow& x) {
+        r.push_back(std::to_string(x.draws_kept));
+        r.push_back(percent(x.draws_kept, b.draw_count));
+        r.push_back(std::to_string(x.combinations_kept));
+        r.push_back(percent(x.combinations_kept, FullSystem));
+        r.push_back(fixed(x.expected_draws_kept, "%.2f"));
+        r.push_back(fixed(x.p_value, "%.4g"));
+        return r;
+    };
+    std::vector<Row> rows;
+    for (const BacktestRow& x : b.filters)
+        rows.push_back(
+            cells({std::to_string(x.filter), label(x.filter), parameter(s, x.filter)}, x));
+    rows.push_back(cells({"all", "every active filter", ""}, b.all));
+    table(out,
+          {"filter", "label", "parameter", "draws kept", "share", "combinations kept", "share",
+           "expected draws", "p-value"},
+          rows, "rlrrrrrrr");
+    put_line(out, "");
+    rows.clear();
+    for (const DrawVerdict& d : b.draws) {
+        std::string rejected;
+        for (int k : d.rejected_by) {
+            if (!rejected.empty()) rejected += ' ';
+            rejected += std::to_string(k);
+        }
+        rows.push_back({std::to_string(d.draw.line), numbers(d.draw.numbers), d.kept ? "yes" : "no",
+                        rejected});
+    }
+    table(out, {"line", "numbers", "kept", "rejected by"}, rows, "rlll");
+}
+
+void funnel(std::FILE* out, const Settings& s, const Funnel& f) {
+    std::vector<Row> rows;
+    for (const FunnelRow& x : f.rows)
+        rows.push_back({std::to_string(x.filter), label(x.filter), parameter(s, x.filter),
+                        std::to_string(x.alone), std::to_string(x.cumulative),
+                        std::to_string(x.only)});
+    if (rows.empty())
+        put_line(out, "No filter is active.");
+    else
+        table(out,
+              {"filter", "label", "parameter", "keeps alone", "kept so far", "only it rejects"},
+              rows, "rlrrrr");
+    put_line(out, "Stored combinations: " + std::to_string(f.stored));
+}
+
+void explain(std::FILE* out, const Settings& s, const Explanation& e) {
+    put_line(out, "Combination " + numbers(e.numbers));
+    const bool none_active = s.active == 0;
+    if (none_active)
+        put_line(out,
+                 "No filter is active; every filter's quantity, with the verdict it would give:");
+    std::vector<Row> rows;
+    for (const FilterMeasure& m : e.filters)
+        rows.push_back({std::to_string(m.filter), label(m.filter), std::to_string(m.value),
+                        bound(m), m.kept ? "pass" : "fail"});
+    table(out, {"filter", "label", "value", "bound", "verdict"}, rows, "rlrll");
+    put_line(out, none_active
+                      ? "Kept: no filter is active."
+                      : std::string(e.kept ? "Kept" : "Rejected") + " by the active filters.");
+}
+
+} // namespace lotto::cli::text

@@ -1,0 +1,18 @@
+// What lotto739-cli does with a good command line: the settings file, then the count run and its
+// outputs or one of the analysis modes, each printed in the chosen format.
+#pragma once
+
+#include "cli/options.h"
+
+#include <string>
+
+namespace lotto::cli {
+
+// Runs the command and returns the exit status: 0 done, 1 a write or the store failed, 2 bad
+// input found after the parse (a history file, a page past the end).
+int execute(const Options& o);
+
+// Prints "lotto739-cli: MESSAGE" as one line on stderr and returns status.
+int fail(const std::string& message, int status);
+
+} // namespace lotto::cli
