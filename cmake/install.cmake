@@ -1,0 +1,53 @@
+# What `cmake --install` puts in place: the engine library with its public headers, the exported
+# target lotto739::engine with a package configuration and version file (find_package(lotto739
+# 1.0 CONFIG)), a pkg-config file, the programs that were built and the documents.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(lotto_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/lotto739)
+if(WIN32)
+  set(lotto_program_dir .) # next to README and LICENSE when the zip is unpacked
+  set(lotto_doc_dir .)
+else()
+  set(lotto_program_dir ${CMAKE_INSTALL_BINDIR})
+  set(lotto_doc_dir ${CMAKE_INSTALL_DOCDIR})
+endif()
+
+install(TARGETS lotto739_engine EXPORT lotto739Targets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT library
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT library
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT library
+  PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lotto739 COMPONENT library
+)
+install(EXPORT lotto739Targets NAMESPACE lotto739:: DESTINATION ${lotto_cmake_dir}
+  COMPONENT library)
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/lotto739Config.cmake.in
+  ${PROJECT_BINARY_DIR}/lotto739Config.cmake INSTALL_DESTINATION ${lotto_cmake_dir})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/lotto739ConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/lotto739Config.cmake
+  ${PROJECT_BINARY_DIR}/lotto739ConfigVersion.cmake
+  DESTINATION ${lotto_cmake_dir} COMPONENT library)
+
+# The pkg-config file finds the prefix from its own place, so that the installed tree can move.
+file(RELATIVE_PATH lotto_pc_up /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" lotto_pc_up ${lotto_pc_up})
+set(lotto_pc_prefix "\${pcfiledir}/${lotto_pc_up}")
+foreach(dir LIBDIR INCLUDEDIR)
+  if(IS_ABSOLUTE ${CMAKE_INSTALL_${dir}})
+    set(lotto_pc_${dir} ${CMAKE_INSTALL_${dir}})
+  else()
+    set(lotto_pc_${dir} "\${prefix}/${CMAKE_INSTALL_${dir}}")
+  endif()
+endforeach()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/lotto739.pc.in ${PROJECT_BINARY_DIR}/lotto739.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/lotto739.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+  COMPONENT library)
+
+foreach(program lotto739-cli lotto739)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${lotto_program_dir} COMPONENT programs)
+  endif()
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
+  ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${lotto_doc_dir} COMPONENT docs)
