@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Builds everything from scratch into build/ and runs every test:
-#   build/       native Release build (-Werror): engine, shell core, CLI, tests, benchmark
-#   build/win/   the Windows programs, cross-compiled with MinGW-w64; GUI tests under Wine/Xvfb
+#   build/       native Release build (-Werror): engine, shell core, CLI, tests, benchmark; the
+#                library installed into build/stage and used by examples/consumer; the .deb and
+#                .tar.gz release packages
+#   build/win/   the Windows programs, cross-compiled with MinGW-w64; GUI tests under Wine/Xvfb;
+#                the .zip release package
 #   build/asan/  the test suites again under AddressSanitizer and UndefinedBehaviorSanitizer
-# Installs missing Debian packages when run as root. Exits non-zero on any failure.
+# Checks the formatting of every source first. Installs missing Debian packages when run as
+# root. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev
-          g++-mingw-w64-x86-64 wine wine64 xvfb)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev clang-format
+          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -26,6 +30,9 @@ if ((${#missing[@]})); then
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
+echo "== formatting"
+scripts/check-format.sh
+
 rm -rf build
 echo "== native build"
 cmake -S . -B build -G Ninja -DLOTTO_WERROR=ON -DLOTTO_WIN_BUILD_DIR="$root/build/win" >/dev/null
@@ -38,6 +45,14 @@ cmake --build build/win -j"$jobs"
 
 echo "== tests"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== library: installed, through pkg-config, as a subproject"
+scripts/check-library.sh build
+
+echo "== release packages"
+(cd build && cpack >/dev/null)
+(cd build/win && cpack >/dev/null)
+scripts/check-packages.sh build build/win
 
 echo "== sanitizer build and tests"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTTO_SANITIZE=ON \
