@@ -16,7 +16,9 @@ void count_and_store(HWND main) {
     state.viewer_count = state.stored_count;
 
     const std::wstring text = widen(report_text(seconds, state.stored_count));
-    MessageBoxW(nullptr, text.c_str(), L"Info", MB_OK);
+    // Without an owner, but task-modal: the main window takes no input while the report is up,
+    // so neither a second run nor "Quit" can start underneath it.
+    MessageBoxW(nullptr, text.c_str(), L"Info", MB_OK | MB_TASKMODAL);
     show_viewer(main);
 }
 

@@ -147,6 +147,19 @@ inline void click(HWND dialog, int id, bool then_sync = false) {
     if (then_sync) sync();
 }
 
+// A click as the user makes it: the cursor moves to the centre of control and the left button
+// goes down and up through the input queue, where a disabled window does not take it.
+inline void user_click(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    check(SendInput(2, input, sizeof(INPUT)) == 2, "a click through the input queue");
+}
+
 inline void post_key(HWND control, UINT key) {
     PostMessageW(control, WM_KEYDOWN, key, 1);
     PostMessageW(control, WM_KEYUP, key, 0xC0000001);
@@ -158,6 +171,27 @@ inline HWND focus_window(bool active = false) {
     info.cbSize = sizeof info;
     GetGUIThreadInfo(main_thread_id, &info); // leaves both null if it fails
     return active ? info.hwndActive : info.hwndFocus;
+}
+
+// "control <id> of <caption>" for a control, "<caption>" for a top-level window, or "nothing".
+inline std::string describe_window(HWND window) {
+    if (!window) return "nothing";
+    HWND top = GetAncestor(window, GA_ROOT);
+    const std::string caption = '"' + caption_of(top) + '"';
+    return top == window ? caption : format("control %d of ", GetDlgCtrlID(window)) + caption;
+}
+
+// Waits until control id of dialog has the keyboard focus, dialog being the active window.
+inline void expect_focus(HWND dialog, int id, Text what) {
+    HWND want = item(dialog, id);
+    const ULONGLONG end = GetTickCount64() + 5000;
+    while (focus_window() != want || focus_window(true) != dialog) {
+        if (GetTickCount64() > end)
+            fail(what, describe_window(want),
+                 describe_window(focus_window()) + ", active " +
+                     describe_window(focus_window(true)));
+        Sleep(10);
+    }
 }
 
 // Where a control sits, in dialog units, its text (empty: not checked) and, if not -1, its kind
@@ -283,21 +317,23 @@ inline void finish_pick(HWND main, HWND pick, int index, int how) {
     wait_closed(pick, main, "the pick dialog closes");
 }
 
-// "Count and store": checks the four-line report for this count, closes it and returns the
-// viewer.
-inline HWND count_and_store(HWND main, uint32_t expected_count) {
+// "Count and store": checks the four-line report for this count, closes it (with close, if
+// given) and returns the viewer.
+inline HWND count_and_store(HWND main, uint32_t expected_count,
+                            const std::function<void(HWND report)>& close = {}) {
     click(main, 1202);
     HWND report = wait_window("Info", LongWaitMs);
     shot("report", report);
-    check(!GetWindow(report, GW_OWNER) && IsWindowEnabled(main) && !GetDlgItem(report, IDCANCEL),
-          "the count report: no owner, main window enabled, an OK button only");
+    check(!GetWindow(report, GW_OWNER) && !GetDlgItem(report, IDCANCEL),
+          "the count report: no owner, an OK button only");
+    check(!IsWindowEnabled(main), "the main window takes no input while the count report is up");
     const std::string tail = "Full system 15380937 combinations\rNumber of filtered combinations:";
     expect_match(item_text(report, MessageTextId),
                  "Active filters\rJob done in:" + Seconds + " seconds\r" + tail +
                      std::to_string(expected_count),
                  "count report text");
     expect(lotto::win::app_state().stored_count, expected_count, "stored count");
-    close_with(report, IDOK);
+    close ? close(report) : close_with(report, IDOK);
     HWND viewer = wait_owned("View combinations", main);
     sync();
     shot("viewer", viewer);

@@ -277,11 +277,14 @@ void check_statistics(HWND main, HWND viewer, uint32_t count, const std::array<u
         expect(list_line(list, i), want[i], "statistics line");
     close_with(stat, 1909, viewer);
     check(find_window("View combinations") == viewer && !IsWindowEnabled(main), "viewer stays");
+    expect_focus(viewer, 1908, "the focus after the statistics");
 }
 
-// The viewer after a count: its frame, labels and first page.
-HWND count_into_viewer(HWND main, uint32_t count) {
-    HWND viewer = count_and_store(main, count);
+// The viewer after a count (its report closed with close, if given): its frame, labels and
+// first page.
+HWND count_into_viewer(HWND main, uint32_t count,
+                       const std::function<void(HWND report)>& close = {}) {
+    HWND viewer = count_and_store(main, count, close);
     expect_dialog_box(viewer, main, 70, 70, 382, 336);
     expect_boxes(viewer, viewer_boxes);
     expect(item_text(viewer, 1738), std::to_string(count), "viewer count label");
@@ -306,12 +309,26 @@ void viewer_scenario() {
     check_statistics(main, viewer, Full, counts);
     check_statistics(main, viewer, Full, counts); // a second count starts from zero
     close_with(viewer, 1730, main);
+    expect_focus(main, 1202, "the focus after the viewer");
     // Filter 7 with its parameter 0 keeps nothing: a new run starts at page 1, one empty page
-    // that no button leaves.
-    click(main, 1007, true);
-    viewer = count_into_viewer(main, 0);
+    // that no button leaves. The user's click on box 7 reaches the main window; the clicks on
+    // "Quit", "Count and store" and box 1 while the count report is up do not.
+    user_click(item(main, 1007));
+    wait_until([] { return i64(settings().active) == bits(7, 7); }, "a user's click on box 7");
+    viewer = count_into_viewer(main, 0, [main](HWND report) {
+        RECT box{}, window{}, both{};
+        SetWindowPos(report, nullptr, 1250, 950, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        GetWindowRect(report, &box), GetWindowRect(main, &window);
+        check(!IntersectRect(&both, &box, &window), "the report moved off the main window");
+        for (int id : {1203, 1202, 1001}) user_click(item(main, id));
+        user_click(item(report, IDOK)); // taken after the clicks before it
+        wait_closed(report, nullptr, "the report closes on the user's click");
+    });
+    check(find_window(MainCaption) == main && !find_window("Info"), "no \"Quit\", no second run");
+    expect_filters(main, bits(7, 7), "the check boxes after the clicks under the report");
     for (int button : {PageDown, PageUp, FirstPage, LastPage}) navigate(viewer, button, 1, 0);
     close_with(viewer, 1730, main);
+    expect_focus(main, 1202, "the focus after the second viewer");
 
     close_with(main, 1203);
 }
@@ -340,6 +357,7 @@ void export_scenario() {
     check_statistics(main, viewer, 36, counts);
     const std::string notify = "We store combinations  in file kvx7_00000036\\.txt in "
                                "(0|[1-9][0-9]*)\\.[0-9]{3} seconds";
+    std::ofstream(file, std::ios::binary) << "an earlier export"; // replaced by the first
     for (int round = 1; round <= 2; ++round) { // the second export replaces the first file
         click(viewer, 1735);
         HWND box = wait_window("Notify");
@@ -365,6 +383,9 @@ void export_scenario() {
     check(find_window("Notify") == nullptr, "no \"Notify\" after a failed export");
     const DWORD kept = GetFileAttributesA(file);
     check(kept != INVALID_FILE_ATTRIBUTES && (kept & FILE_ATTRIBUTE_DIRECTORY), "directory kept");
+    WIN32_FIND_DATAA found{};
+    HANDLE left = FindFirstFileA((std::string(file) + ".tmp-*").c_str(), &found);
+    check(left == INVALID_HANDLE_VALUE || (FindClose(left), false), "no temporary file left");
     close_with(viewer, 1730, main);
     close_with(main, 1203);
 }
