@@ -28,7 +28,8 @@ install_if_root() {
     fi
     echo "run.sh: installing ${missing[*]}" >&2
     DEBIAN_FRONTEND=noninteractive apt-get update -qq >&2 || return 1
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+        >/dev/null
 }
 
 # Configures DIR (once) with the CMake options given and builds TARGET in it.
@@ -48,7 +49,7 @@ build_cli() {
         [ -x build/cli/lotto739-cli ] && return 0
         return 1
     fi
-    build_target build lotto739-cli -DLOTTO_WIN_BUILD_DIR="$root/build/win"
+    build_target build lotto739-cli
 }
 
 start_gui() {
