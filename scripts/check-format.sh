@@ -9,12 +9,14 @@ command -v clang-format >/dev/null || { echo "check-format: clang-format is not 
 
 mapfile -t files < <(find . \( -path ./.git -o -path ./build -o -path './build-*' \) -prune -o \
     -type f \( -name '*.cpp' -o -name '*.h' \) -print | sort)
-unformatted=()
-for f in "${files[@]}"; do
-    clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || unformatted+=("${f#./}")
-done
-if ((${#unformatted[@]})); then
-    printf 'check-format: not formatted: %s\n' "${unformatted[@]}" >&2
+# One clang-format for all files; its complaints name the file first ("FILE:LINE:COL: error:").
+if ! report=$(clang-format --dry-run -Werror "${files[@]}" 2>&1); then
+    unformatted=$(sed -n 's|^\./\([^:]*\):[0-9]*:[0-9]*: error: .*|\1|p' <<<"$report" | sort -u)
+    if [ -n "$unformatted" ]; then
+        sed 's/^/check-format: not formatted: /' <<<"$unformatted" >&2
+    else
+        echo "check-format: clang-format failed: $report" >&2
+    fi
     exit 1
 fi
 echo "check-format: ${#files[@]} files formatted"
