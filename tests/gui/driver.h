@@ -160,6 +160,15 @@ inline void user_click(HWND control) {
     check(SendInput(2, input, sizeof(INPUT)) == 2, "a click through the input queue");
 }
 
+// A key pressed and released as the user does it, through the input queue.
+inline void user_key(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    check(SendInput(2, input, sizeof(INPUT)) == 2, "a key through the input queue");
+}
+
 inline void post_key(HWND control, UINT key) {
     PostMessageW(control, WM_KEYDOWN, key, 1);
     PostMessageW(control, WM_KEYUP, key, 0xC0000001);
