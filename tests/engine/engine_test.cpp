@@ -434,7 +434,7 @@ const CountCase counts[] = {
     {"AtMost3From15", {{64, 3}}, 11'662'794, example_arrays}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Filters, FullSystemCount, ::testing::ValuesIn(counts),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& test) { return test.param.name; });
 
 struct Example {
     std::string name;
@@ -491,7 +491,7 @@ const Example examples[] = {
     {"ClearedIsGone", low, {{63, 1}}, false, five_cleared}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Families, Examples, ::testing::ValuesIn(examples),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& test) { return test.param.name; });
 
 // A counted quantity through its minimum filter (passes at the count, fails one above) and its
 // maximum filter (passes at the count, fails one below); 0 for a filter the family lacks.
