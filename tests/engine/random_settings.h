@@ -1,15 +1,22 @@
 // Random filter settings and combinations for the tests that hold two ways of judging a
-// combination against each other. The draws are the raw output of std::mt19937_64 reduced by
-// modulo, so a seed gives the same cases with every standard library.
+// combination against each other, and the checks that hold a judgement against the run. The
+// draws are the raw output of std::mt19937_64 reduced by modulo, so a seed gives the same cases
+// with every standard library.
 #pragma once
 
 #include "engine/measure.h"
+#include "engine/run.h"
 #include "engine/settings.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace lotto::test {
 
@@ -94,6 +101,39 @@ inline bool next_combination(Combination& c, int highest) {
     ++c[p];
     for (int i = p + 1; i < 7; ++i) c[i] = static_cast<uint8_t>(c[i - 1] + 1);
     return true;
+}
+
+inline std::string text(const Combination& c) {
+    std::string t;
+    for (int n : c) t += std::to_string(n) + ' ';
+    return t;
+}
+
+// Every combination of 1..highest is stored by the run exactly when keeps(s, c); store holds
+// C(highest, 7) records.
+template <class Keeps>
+void expect_small_system_agrees(const Settings& s, int highest, std::vector<uint8_t>& store,
+                                Keeps keeps) {
+    const uint32_t count = run(s, static_cast<uint32_t>(highest), store.data());
+    uint32_t next = 0;
+    Combination c{1, 2, 3, 4, 5, 6, 7};
+    do {
+        const bool stored =
+            next < count && std::memcmp(record(store.data(), next), c.data(), RecordBytes) == 0;
+        ASSERT_EQ(keeps(s, c), stored) << text(c) << "at record " << next;
+        next += stored;
+    } while (next_combination(c, highest));
+    ASSERT_EQ(next, count) << "stored more than the judgement keeps";
+}
+
+// Random combinations of the full system: keeps(s, c) exactly when the run's chain passes them.
+template <class Keeps> void expect_chain_agrees(const Settings& s, Draws& d, int n, Keeps keeps) {
+    for (int i = 0; i < n; ++i) {
+        const Combination c = random_combination(d);
+        uint8_t numbers[7];
+        std::copy(c.begin(), c.end(), numbers);
+        ASSERT_EQ(keeps(s, c), combination_passes(s, numbers)) << text(c);
+    }
 }
 
 } // namespace lotto::test
