@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace lotto {
@@ -39,11 +40,7 @@ HistoryOptions columns(int first, int last) { return {first, last, false}; }
 const Numbers OneToSeven{1, 2, 3, 4, 5, 6, 7};
 const Numbers Example{1, 3, 7, 12, 15, 20, 39}; // read from "7 3 12 39 1 20 15" and the like
 
-struct Case {
-    std::string text;
-    HistoryOptions options;
-    std::vector<LineDraw> draws;
-};
+using Case = std::tuple<std::string, HistoryOptions, std::vector<LineDraw>>;
 
 TEST(History, ReadsEachLayout) {
     const Case cases[] = {
@@ -74,23 +71,17 @@ TEST(History, ReadsEachLayout) {
         {"draw,n1,n2\n12;1;2;3;4;5;6;7\n", columns(2, 8), {{2, OneToSeven}}},
         {"2013-04-05,7 3 12 39 1 20 15,4 9\n", columns(2, 2), {{1, Example}}},
     };
-    for (const Case& c : cases) {
-        const History h = parse_history(c.text, "draws.csv", c.options);
-        EXPECT_EQ(h.error, "") << c.text;
-        EXPECT_EQ(line_draws(h), c.draws) << c.text;
-        EXPECT_TRUE(h.skipped.empty()) << c.text;
+    for (const auto& [text, options, draws] : cases) {
+        const History h = parse_history(text, "draws.csv", options);
+        EXPECT_EQ(h.error, "") << text;
+        EXPECT_EQ(line_draws(h), draws) << text;
+        EXPECT_TRUE(h.skipped.empty()) << text;
     }
 }
 
-struct BadCase {
-    std::string text;
-    HistoryOptions options;
-    std::string error;
-};
-
 TEST(History, NamesFileLineAndFault) {
     const std::string e = "\xc3\xa9"; // two bytes of UTF-8
-    const BadCase cases[] = {
+    const std::tuple<std::string, HistoryOptions, std::string> cases[] = {
         {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"2013-04-05,1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"1,2,3,4,5,6,40\n", Auto, "draws.csv:1: number 40 is outside 1..39"},
@@ -126,10 +117,10 @@ TEST(History, NamesFileLineAndFault) {
         {"1,2,3,4,5,6,7\n", columns(3, 5), "history columns 3-5 name neither seven fields nor one"},
         {"1,2,3,4,5,6,7\n", columns(0, 4), "history columns 0-4 name neither seven fields nor one"},
     };
-    for (const BadCase& c : cases) {
-        const History h = parse_history(c.text, "draws.csv", c.options);
-        EXPECT_EQ(h.error, c.error) << c.text;
-        EXPECT_TRUE(h.draws.empty()) << c.text;
+    for (const auto& [text, options, error] : cases) {
+        const History h = parse_history(text, "draws.csv", options);
+        EXPECT_EQ(h.error, error) << text;
+        EXPECT_TRUE(h.draws.empty()) << text;
     }
 }
 
@@ -141,12 +132,11 @@ TEST(History, SkipsBadLinesAndSaysWhich) {
                       "draws.csv", skip);
     EXPECT_EQ(h.error, "");
     EXPECT_EQ(line_draws(h), (std::vector<LineDraw>{{2, OneToSeven}, {5, Example}}));
-    ASSERT_EQ(h.skipped.size(), 3u);
-    EXPECT_EQ(std::tie(h.skipped[0].line, h.skipped[0].why),
-              std::tuple(3u, "only 3 numbers in 1..39 found"));
-    EXPECT_EQ(std::tie(h.skipped[1].line, h.skipped[1].why),
-              std::tuple(6u, "number 1 appears twice"));
-    EXPECT_EQ(std::tie(h.skipped[2].line, h.skipped[2].why), std::tuple(7u, "no numbers found"));
+    std::vector<std::pair<uint32_t, std::string>> skipped;
+    for (const SkippedLine& k : h.skipped) skipped.emplace_back(k.line, k.why);
+    EXPECT_EQ(skipped, (decltype(skipped){{3, "only 3 numbers in 1..39 found"},
+                                          {6, "number 1 appears twice"},
+                                          {7, "no numbers found"}}));
 
     const History none = parse_history("1,2\n3,4\n", "draws.csv", skip);
     EXPECT_EQ(none.error, "draws.csv: no draw left after skipping 2 bad lines; line 1: "
@@ -154,27 +144,19 @@ TEST(History, SkipsBadLinesAndSaysWhich) {
     EXPECT_TRUE(none.draws.empty());
 }
 
-// Writes a file of the text in the directory and returns its path.
-std::string write_file(const test::TempDir& dir, const std::string& name, const std::string& text) {
-    std::ofstream(dir.path / name, std::ios::binary) << text;
-    return (dir.path / name).string();
-}
-
 TEST(ReadHistory, FileCases) {
     const test::TempDir dir;
-    const std::string good = write_file(dir, "good.csv", "x\n7,3,12,39,1,20,15\n");
-    const History h = read_history(good, Auto);
-    EXPECT_EQ(h.error, "");
-    EXPECT_EQ(line_draws(h), (std::vector<LineDraw>{{2, Example}}));
+    const std::string good = test::write_file(dir.path / "good.csv", "x\n7,3,12,39,1,20,15\n");
+    EXPECT_EQ(line_draws(read_history(good, Auto)), (std::vector<LineDraw>{{2, Example}}));
 
-    const std::string bad = write_file(dir, "bad.csv", "1,2,3,4,5,6,7\n1,2\n");
+    const std::string bad = test::write_file(dir.path / "bad.csv", "1,2,3,4,5,6,7\n1,2\n");
     EXPECT_EQ(read_history(bad, Auto).error, bad + ":2: only 2 numbers in 1..39 found");
 
     const std::string missing = (dir.path / "missing.csv").string();
-    const std::string empty = write_file(dir, "empty.csv", "");
+    const std::string empty = test::write_file(dir.path / "empty.csv", "");
     const std::string sub = (dir.path / "sub").string();
     fs::create_directory(sub);
-    const std::string large = write_file(dir, "large.csv", "");
+    const std::string large = test::write_file(dir.path / "large.csv", "");
     fs::resize_file(large, (std::uintmax_t{256} << 20) + 1);
     EXPECT_EQ(read_history(missing, Auto).error, missing + ": no such file");
     EXPECT_EQ(read_history(empty, Auto).error, empty + ": is empty");
@@ -185,9 +167,9 @@ TEST(ReadHistory, FileCases) {
 
 TEST(ReadHistory, UnreadableFile) {
     const test::TempDir dir;
-    const std::string locked = write_file(dir, "locked.csv", "1,2,3,4,5,6,7\n");
+    const std::string locked = test::write_file(dir.path / "locked.csv", "1,2,3,4,5,6,7\n");
     fs::create_directory(dir.path / "closed");
-    const std::string inside = write_file(dir, "closed/draws.csv", "1,2,3,4,5,6,7\n");
+    const std::string inside = test::write_file(dir.path / "closed/draws.csv", "1,2,3,4,5,6,7\n");
     fs::permissions(locked, fs::perms::none);
     fs::permissions(dir.path / "closed", fs::perms::none);
     const bool held = !std::ifstream(locked);

@@ -34,31 +34,19 @@ TEST(ViewerPages, CountAndSpansCutAtTheCount) {
     }
 }
 
-TEST(ViewerPages, LinesNumberedFromTheStartOfTheStore) {
-    std::vector<uint8_t> store;
-    for (int i = 0; i < 7007; ++i) store.push_back(uint8_t(1 + i / 7 % 33 + i % 7));
-    const auto page1 = page_lines(store.data(), 1001, 1);
-    ASSERT_EQ(page1.size(), 1000u);
-    EXPECT_EQ(page1.front(), "00000001=01,02,03,04,05,06,07,");
-    EXPECT_EQ(page1.back(), "00001000=10,11,12,13,14,15,16,");
-    EXPECT_EQ(page_lines(store.data(), 1001, 2), Lines{"00001001=11,12,13,14,15,16,17,"});
-    EXPECT_TRUE(page_lines(store.data(), 0, 1).empty());
-    EXPECT_TRUE(page_lines(store.data(), 1000, 2).empty());
-}
-
 const std::vector<uint8_t> TwoRecords = {1, 2, 3, 4, 5, 6, 7, 9, 10, 19, 20, 29, 30, 39};
 
 TEST(ExportFile, WritesTwentyEightBytesPerRecordOverAnyOldFile) {
     test::TempDir dir;
     const fs::path file = dir.path / "kvx7_00000002.txt";
-    std::ofstream(file) << std::string(200, 'z'); // a longer file of the same name is emptied
+    test::write_file(file, std::string(200, 'z')); // a longer file of the same name is replaced
     const ExportResult r = export_to_file(dir.path.string(), TwoRecords.data(), 2);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(fs::path(r.path), file);
     EXPECT_EQ(r.bytes, 56u);
     EXPECT_EQ(test::read_file(file),
               "01, 02, 03, 04, 05, 06, 07\r\n09, 10, 19, 20, 29, 30, 39\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+    EXPECT_EQ(test::names_in(dir.path), Lines{"kvx7_00000002.txt"});
     EXPECT_TRUE(export_to_file(dir.path.string() + "/", TwoRecords.data(), 1).ok);
     EXPECT_EQ(test::read_file(dir.path / "kvx7_00000001.txt"), "01, 02, 03, 04, 05, 06, 07\r\n");
     const ExportResult none = export_to_file(dir.path.string(), TwoRecords.data(), 0);
@@ -69,7 +57,7 @@ TEST(ExportFile, WritesTwentyEightBytesPerRecordOverAnyOldFile) {
 // Root ignores permissions, so the failures come from paths that cannot be directories.
 TEST(ExportFile, UnwritableDirectoryFailsWithAMessageAndLeavesNoFile) {
     test::TempDir dir;
-    std::ofstream(dir.path / "plain") << "x";
+    test::write_file(dir.path / "plain", "x");
     for (const fs::path& bad : {dir.path / "missing", dir.path / "plain"}) {
         const ExportResult r = export_to_file(bad.string(), TwoRecords.data(), 1);
         EXPECT_FALSE(r.ok) << bad;
@@ -79,16 +67,6 @@ TEST(ExportFile, UnwritableDirectoryFailsWithAMessageAndLeavesNoFile) {
         EXPECT_FALSE(fs::exists(bad / "kvx7_00000001.txt"));
     }
     EXPECT_FALSE(fs::exists(dir.path / "missing"));
-}
-
-TEST(Statistics, WorkedExampleOfTwoCombinations) {
-    const std::vector<uint8_t> store = {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 8};
-    StatisticsTable table{}, expected{0, 2, 2, 2, 2, 2, 2, 1, 1};
-    count_numbers(store.data(), 2, table);
-    EXPECT_EQ(table, expected);
-    EXPECT_EQ(statistics_lines(table),
-              (Lines{"0000000001=07", "0000000001=08", "0000000002=01", "0000000002=02",
-                     "0000000002=03", "0000000002=04", "0000000002=05", "0000000002=06"}));
 }
 
 // Record counts around the eight-byte steps of the count, so every tail length is covered; the
@@ -114,16 +92,8 @@ TEST(Statistics, LinesLeastFrequentFirstThenNumberOrder) {
               (Lines{"0000000001=64", "0000000005=10", "0000000005=39", "0000000100=02"}));
 }
 
-TEST(Statistics, Filter52LeavesNumberOneOut) {
-    const test::RunResult even_first = test::run_with(52); // the first number is even
-    StatisticsTable table{};
-    count_numbers(even_first.store.get(), even_first.count, table);
-    EXPECT_EQ(table[1], 0u);
-    EXPECT_EQ(statistics_lines(table).size(), 38u);
-}
-
 TEST(FullSystem, LastPageExportAndStatistics) {
-    const test::RunResult full = test::run_with();
+    const test::RunResult full = test::full_run();
     ASSERT_EQ(full.count, FullSystem);
     const auto last = page_lines(full.store.get(), full.count, page_count(full.count));
     ASSERT_EQ(last.size(), 937u);

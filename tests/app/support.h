@@ -1,4 +1,5 @@
-// Shared by the shell and command-line tests: count runs and a scratch directory.
+// Shared by the shell, analysis and command-line tests: a full count run, a scratch directory and
+// small file helpers.
 #pragma once
 
 #include "engine/run.h"
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace lotto::test {
 
@@ -20,11 +22,10 @@ struct RunResult {
     uint32_t count = 0;
 };
 
-// One count run with filter k on (0: none).
-inline RunResult run_with(int k = 0) {
+// One count run with no filter on: the full system.
+inline RunResult full_run() {
     Settings s;
     init_defaults(s);
-    if (k != 0) turn_filter_on(s, k);
     RunResult r{allocate_store(), 0};
     if (r.store) r.count = run(s, HighestNumber, r.store.get());
     return r;
@@ -49,6 +50,20 @@ inline std::string read_file(const fs::path& p, uint64_t from = 0, uint64_t leng
     std::string s(static_cast<std::size_t>(std::min(length, fs::file_size(p) - from)), '\0');
     in.read(s.data(), static_cast<std::streamsize>(s.size()));
     return s;
+}
+
+// Writes the text to the file byte for byte and returns the file's path.
+inline std::string write_file(const fs::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+    return p.string();
+}
+
+// The names of the files in dir, sorted.
+inline std::vector<std::string> names_in(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace lotto::test

@@ -9,6 +9,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace lotto {
 namespace {
@@ -26,10 +27,7 @@ TEST(Catalogue, SixtyFourNumberedLabelsVerbatimAndTheRangeNames) {
     }
     EXPECT_EQ(seen.size(), 64u);
     for (int k : {-1, 0, 65}) EXPECT_TRUE(filter_label(k).empty()) << k;
-    const struct {
-        int k;
-        std::string_view text;
-    } cases[] = {
+    const std::pair<int, std::string_view> cases[] = {
         {1, "01) Minimum amount of numbers "},        {9, "09) Minimum 1.number "},
         {19, "19) Must be at least one group "},      {20, "20) No groups"},
         {23, "23) Mimimum 2 numbers groups "},        {27, "27) Minimum 4+ numbers groups"},
@@ -37,34 +35,27 @@ TEST(Catalogue, SixtyFourNumberedLabelsVerbatimAndTheRangeNames) {
         {46, "46) Minimum from array 1,4,7,10..."},   {58, "58) First 2 numbers (even and odd)"},
         {62, "62) Maximum numbers from 7 el. array"}, {64, "64) Maximum numbers from 15 el. array"},
     };
-    for (const auto& c : cases) EXPECT_EQ(filter_label(c.k), c.text);
+    for (const auto& [k, text] : cases) EXPECT_EQ(filter_label(k), text);
     const char* names[] = {"", "A1", "A2", "B1", "B2", "C1", "C2", "D1", "D2", "E1", "E2", ""};
     for (int r = 0; r <= 11; ++r) EXPECT_EQ(range_name(r), names[r]) << r;
 }
 
 TEST(NumberMasks, ZeroPaddedAndPlain) {
-    const struct {
-        uint64_t value;
-        int digits;
-        const char *padded, *plain;
-    } cases[] = {
+    const std::tuple<uint64_t, int, const char*, const char*> cases[] = {
         {0, 2, "00", "0"},
         {5, 2, "05", "5"},
         {2760681, 10, "0002760681", "2760681"},
         {std::numeric_limits<uint64_t>::max(), 10, "18446744073709551615", "18446744073709551615"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(format_zero_padded(c.value, c.digits), c.padded) << c.value;
-        EXPECT_EQ(format_plain(c.value), c.plain) << c.value;
+    for (const auto& [value, digits, padded, plain] : cases) {
+        EXPECT_EQ(format_zero_padded(value, digits), padded) << value;
+        EXPECT_EQ(format_plain(value), plain) << value;
     }
 }
 
 // Exact binary ties round to the even fourth decimal; values that only look like ties in decimal
 // round by their true binary value (2.00005 is stored just below the tie, 1.00005 just above).
 TEST(NumberMasks, DecimalRoundsToFourPlacesAndKeepsThePoint) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {
+    const std::pair<double, const char*> cases[] = {
         {2.75, "2.75"},      {12.3456, "12.3456"}, {2.75099, "2.751"},
         {3, "3."},           {0.1, "0.1"},         {0, "0."},
         {-1e-9, "0."},       {0.03125, "0.0312"},  {0.09375, "0.0938"},
@@ -73,7 +64,7 @@ TEST(NumberMasks, DecimalRoundsToFourPlacesAndKeepsThePoint) {
         {-0.0, "0."},        {0.00004, "0."},      {99.99996, "100."},
         {0.8125, "0.8125"},  {-2.5, "-2.5"},
     };
-    for (const auto& c : cases) EXPECT_EQ(format_decimal4(c.value), c.text) << c.value;
+    for (const auto& [value, text] : cases) EXPECT_EQ(format_decimal4(value), text) << value;
     EXPECT_EQ(format_decimal4(std::numeric_limits<double>::max()).size(), 309u + 1u);
 }
 
@@ -90,21 +81,18 @@ TEST(NumberMasks, MillisecondsKeepThreeDecimalsAndNeverGoNegative) {
 }
 
 TEST(Report, FourLinesJoinedByCarriageReturnsOnly) {
-    const struct {
-        double seconds;
-        uint32_t count;
-        const char *time_line, *count_line;
-    } cases[] = {{2.75, 1234, "Job done in:2.75 seconds", "Number of filtered combinations:1234"},
-                 {0, 0, "Job done in:0. seconds", "Number of filtered combinations:0"},
-                 {125.123456, 15380937, "Job done in:125.1235 seconds",
-                  "Number of filtered combinations:15380937"}};
-    for (const auto& c : cases) {
-        const auto lines = report_lines(c.seconds, c.count);
-        EXPECT_EQ(lines,
-                  (std::array<std::string, 4>{"Active filters", c.time_line,
-                                              "Full system 15380937 combinations", c.count_line}));
-        EXPECT_EQ(report_text(c.seconds, c.count),
-                  lines[0] + '\r' + lines[1] + '\r' + lines[2] + '\r' + lines[3]);
+    const std::tuple<double, uint32_t, const char*> cases[] = {
+        {2.75, 1234, "Job done in:2.75 seconds"},
+        {0, 0, "Job done in:0. seconds"},
+        {125.123456, 15380937, "Job done in:125.1235 seconds"}};
+    for (const auto& [seconds, count, time_line] : cases) {
+        const std::string count_line = "Number of filtered combinations:" + std::to_string(count);
+        EXPECT_EQ(report_lines(seconds, count),
+                  (std::array<std::string, 4>{"Active filters", time_line,
+                                              "Full system 15380937 combinations", count_line}));
+        EXPECT_EQ(report_text(seconds, count), "Active filters\r" + std::string(time_line) +
+                                                   "\rFull system 15380937 combinations\r" +
+                                                   count_line);
     }
 }
 
