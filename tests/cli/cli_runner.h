@@ -3,6 +3,8 @@
 
 #include "tests/app/support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -14,27 +16,37 @@
 namespace lotto::test {
 
 struct Outcome {
-    int status;
+    int status; // the exit status, or 128 + the signal that ended the program
     std::string out, err;
     std::vector<std::string> lines; // of out
 };
 
 // Runs the program with `args` (shell syntax) in directory cwd; setup (shell commands) runs first.
+// stdout goes to a file unless args redirect it.
 inline Outcome run_cli(const std::string& args, const fs::path& cwd,
                        const std::string& setup = "") {
     static TempDir capture;
-    const std::string out = (capture.path / "out").string(), err = (capture.path / "err").string();
-    const std::string command = "cd '" + cwd.string() + "' && " +
-                                (setup.empty() ? "" : setup + "; ") + "'" LOTTO_CLI_PATH "' " +
-                                args + " >'" + out + "' 2>'" + err + "'";
+    const fs::path out = capture.path / "out", err = capture.path / "err";
+    fs::remove(out);
+    const std::string command =
+        "cd '" + cwd.string() + "' && " + (setup.empty() ? "" : setup + "; ") +
+        "'" LOTTO_CLI_PATH "' " + args + " 2>'" + err.string() + "'" +
+        (args.find('>') == std::string::npos ? " >'" + out.string() + "'" : "");
     const int raw = std::system(command.c_str());
-    Outcome o{raw, read_file(out), read_file(err), {}};
+    Outcome o{raw, fs::exists(out) ? read_file(out) : "", read_file(err), {}};
 #ifndef _WIN32
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : WIFSIGNALED(raw) ? 128 + WTERMSIG(raw) : -1;
 #endif
     for (std::size_t at = 0, nl; (nl = o.out.find('\n', at)) != std::string::npos; at = nl + 1)
         o.lines.push_back(o.out.substr(at, nl - at));
     return o;
+}
+
+// The exit status given and exactly one line on stderr, from the program.
+inline void expect_one_line_error(const Outcome& o, int status) {
+    EXPECT_EQ(o.status, status) << o.err;
+    EXPECT_TRUE(o.err.starts_with("lotto739-cli: ")) << o.err;
+    EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
 }
 
 } // namespace lotto::test

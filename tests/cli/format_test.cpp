@@ -2,15 +2,11 @@
 // CSV with an RFC 4180 reader.
 #include "tests/cli/cli_runner.h"
 
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 namespace {
 
-namespace fs = std::filesystem;
-using lotto::test::Outcome;
-using lotto::test::run_cli;
-using lotto::test::TempDir;
+using namespace lotto::test;
 using Json = nlohmann::json;
 using Table = std::vector<std::vector<std::string>>;
 
@@ -85,8 +81,13 @@ TEST(CliJson, CountRunWithEveryOutput) {
     for (const Json& ticket : j["sample"]["combinations"])
         EXPECT_EQ(ticket, page[ticket["index"].get<int>() - 1]);
 
-    EXPECT_EQ(parse_json(run_cli("-f 1=248 -q --format json", dir.path)),
-              Json::parse(R"({"stored": 12})"));
+    // Quiet, with the export's bytes on stdout and the report on stderr.
+    const Outcome quiet = run_cli("-f 1=248 --export=- -q --format json", dir.path);
+    EXPECT_EQ(quiet.out, read_file(dir.path / "kvx7_00000012.txt"));
+    Json report = Json::parse(quiet.err);
+    EXPECT_TRUE(report["export"]["seconds"].is_number());
+    report["export"].erase("seconds");
+    EXPECT_EQ(report, Json::parse(R"({"stored": 12, "export": {"path": "-", "bytes": 336}})"));
     const Json list = parse_json(run_cli("--list --format json", dir.path));
     ASSERT_EQ(list["filters"].size(), 64u);
     EXPECT_EQ(list["filters"][6],
@@ -96,10 +97,14 @@ TEST(CliJson, CountRunWithEveryOutput) {
 
 TEST(CliCsv, EachOutputIsOneTable) {
     TempDir dir;
-    const Table report = parse_csv(run_cli("-f 1=248 --format csv", dir.path));
+    // An export to a file says so on stderr, leaving stdout one table.
+    const Outcome exported = run_cli("-f 1=248 --export --format csv", dir.path);
+    const Table report = parse_csv(exported);
     ASSERT_EQ(report.size(), 2u);
     EXPECT_EQ(report[0], (std::vector<std::string>{"stored", "seconds"}));
     EXPECT_EQ(report[1][0], "12");
+    EXPECT_TRUE(exported.err.starts_with("lotto739-cli: Exported kvx7_00000012.txt: 336 bytes"))
+        << exported.err;
     EXPECT_EQ(parse_csv(run_cli("-f 1=248 -q --format csv", dir.path)),
               (Table{{"stored"}, {"12"}}));
 
@@ -114,76 +119,59 @@ TEST(CliCsv, EachOutputIsOneTable) {
     for (std::size_t i = 1; i < sample.size(); ++i)
         EXPECT_EQ(sample[i], page[std::stoul(sample[i][0])]);
 
-    const Table stats = parse_csv(run_cli("-f 52 --stats --format csv", dir.path));
+    const Table stats = parse_csv(run_cli("-f 1=248 --stats --format csv", dir.path));
     ASSERT_EQ(stats.size(), 40u);
     EXPECT_EQ(stats[0], (std::vector<std::string>{"number", "count"}));
     EXPECT_EQ(stats[1], (std::vector<std::string>{"1", "0"}));
-    EXPECT_EQ(stats[3], (std::vector<std::string>{"3", "376992"}));
+    EXPECT_EQ(stats[33], (std::vector<std::string>{"33", "7"}));
+    EXPECT_EQ(stats[39], (std::vector<std::string>{"39", "12"}));
 
     const Table list = parse_csv(run_cli("--list --format csv", dir.path));
     ASSERT_EQ(list.size(), 65u);
     EXPECT_EQ(list[1], (std::vector<std::string>{"1", "01) Minimum amount of numbers ", "252"}));
     EXPECT_EQ(list[20], (std::vector<std::string>{"20", "20) No groups", ""}));
-
-    // An export to a file says so on stderr, leaving stdout one table.
-    const Outcome exported = run_cli("-f 1=248 --export --format csv", dir.path);
-    EXPECT_EQ(parse_csv(exported).size(), 2u);
-    EXPECT_TRUE(exported.err.starts_with("lotto739-cli: Exported kvx7_00000012.txt: 336 bytes"))
-        << exported.err;
 }
 
-// The analysis outputs, with the keys other front ends read.
+// The analysis outputs: each filter's JSON object carries the keys other front ends read, and
+// the CSV table has them in its header, a row per active filter and a last row for all of them.
 TEST(CliAnalysis, JsonAndCsvShapes) {
     TempDir dir;
-    std::ofstream(dir.path / "draws.csv") << "1,2,3,4,5,6,7\n5,9,12,20,27,33,39\n"
-                                             "29,34,35,36,37,38,39\n";
-    const std::string filters = "-f 7=5,20,1=100 ";
-    const Json b =
-        parse_json(run_cli(filters + "--backtest --history draws.csv --format json", dir.path));
-    EXPECT_EQ(b["draw_count"], 3);
-    ASSERT_EQ(b["filters"].size(), 3u);
-    for (const Json& row : b["filters"])
-        for (const char* key : {"filter", "label", "parameter", "draws_kept", "combinations_kept",
-                                "expected_draws_kept", "p_value"})
-            EXPECT_TRUE(row.contains(key)) << key;
-    EXPECT_EQ(b["filters"][1]["filter"], 7);
-    EXPECT_TRUE(b["filters"][2]["parameter"].is_null());
+    write_file(dir.path / "draws.csv", "1,2,3,4,5,6,7\n5,9,12,20,27,33,39\n29,34,35,36,37,38,39\n");
+    const std::pair<std::string, std::vector<std::string>> modes[] = {
+        {"--backtest --history draws.csv",
+         {"filter", "label", "parameter", "draws_kept", "combinations_kept", "expected_draws_kept",
+          "p_value"}},
+        {"--funnel", {"filter", "label", "parameter", "alone", "cumulative", "only"}},
+        {"--explain 39,5,9,12,20,27,33", {"filter", "label", "parameter", "value", "kept"}},
+    };
+    std::vector<Json> json;
+    for (const auto& [mode, keys] : modes) {
+        SCOPED_TRACE(mode);
+        const Json& j = json.emplace_back(
+            parse_json(run_cli("-f 7=5,20,1=100 " + mode + " --format json", dir.path)));
+        ASSERT_EQ(j["filters"].size(), 3u);
+        for (const std::string& key : keys) EXPECT_TRUE(j["filters"][0].contains(key)) << key;
+        EXPECT_EQ(j["filters"][1]["filter"], 7);
+        EXPECT_TRUE(j["filters"][2]["parameter"].is_null());
+        const Table t = parse_csv(run_cli("-f 7=5,20,1=100 " + mode + " --format csv", dir.path));
+        ASSERT_EQ(t.size(), 5u);
+        for (const std::string& key : keys)
+            EXPECT_NE(std::find(t[0].begin(), t[0].end(), key), t[0].end()) << key;
+        EXPECT_EQ(std::tie(t[2][0], t[4][0]), std::tuple("7", "all"));
+        EXPECT_TRUE(mode != "--funnel" || t[4][3] == "709596") << t[4][3]; // the count run's
+    }
+    const Json &backtest = json[0], &funnel = json[1], &explained = json[2];
+    EXPECT_EQ(backtest["draw_count"], 3);
     for (const char* key : {"draws_kept", "combinations_kept", "expected_draws_kept", "p_value"})
-        EXPECT_TRUE(b["all"].contains(key)) << key;
-    ASSERT_EQ(b["draws"].size(), 3u);
-    EXPECT_EQ(b["draws"][1]["line"], 2);
-    EXPECT_EQ(b["draws"][1]["numbers"], Json::parse("[5,9,12,20,27,33,39]"));
-    EXPECT_TRUE(b["draws"][1]["rejected_by"].is_array());
-
-    const Json f = parse_json(run_cli(filters + "--funnel --format json", dir.path));
-    ASSERT_EQ(f["filters"].size(), 3u);
-    for (const char* key : {"filter", "label", "parameter", "alone", "cumulative", "only"})
-        EXPECT_TRUE(f["filters"][0].contains(key)) << key;
-    const Outcome count = run_cli(filters + "-q", dir.path);
-    EXPECT_EQ(f["stored"], std::stoul(count.out));
-    EXPECT_EQ(f["filters"][2]["cumulative"], f["stored"]);
-
-    const Json e =
-        parse_json(run_cli(filters + "--explain 39,5,9,12,20,27,33 --format json", dir.path));
-    EXPECT_EQ(e["numbers"], Json::parse("[5,9,12,20,27,33,39]"));
-    ASSERT_EQ(e["filters"].size(), 3u);
-    for (const char* key : {"filter", "label", "parameter", "value", "kept"})
-        EXPECT_TRUE(e["filters"][0].contains(key)) << key;
+        EXPECT_TRUE(backtest["all"].contains(key)) << key;
+    EXPECT_EQ(backtest["draws"][1], Json::parse(R"({"line": 2, "numbers": [5,9,12,20,27,33,39],
+                                                    "kept": true, "rejected_by": []})"));
+    EXPECT_EQ(funnel["stored"], 709596);
+    EXPECT_EQ(funnel["filters"][2]["cumulative"], funnel["stored"]);
+    EXPECT_EQ(explained["numbers"], Json::parse("[5,9,12,20,27,33,39]"));
     EXPECT_EQ(
         parse_json(run_cli("--explain 1,2,3,4,5,6,7 --format json", dir.path))["filters"].size(),
         64u);
-
-    const Table bt =
-        parse_csv(run_cli(filters + "--backtest --history draws.csv --format csv", dir.path));
-    ASSERT_EQ(bt.size(), 5u);
-    EXPECT_EQ(bt[0][0], "filter");
-    EXPECT_EQ(bt[4][0], "all");
-    const Table fu = parse_csv(run_cli(filters + "--funnel --format csv", dir.path));
-    ASSERT_EQ(fu.size(), 5u);
-    EXPECT_EQ(fu[4][3], count.lines[0]);
-    const Table ex = parse_csv(run_cli(filters + "--explain 1,2,3,4,5,6,7 --format csv", dir.path));
-    ASSERT_EQ(ex.size(), 5u);
-    EXPECT_EQ(ex[0], (std::vector<std::string>{"filter", "label", "parameter", "value", "kept"}));
 }
 
 } // namespace

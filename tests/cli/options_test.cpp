@@ -32,14 +32,11 @@ TEST(Parse, GoodAndBadArguments) {
         {{"stray"}, "unexpected argument 'stray'"},
         {{"--export", "dir"}, "unexpected argument 'dir'"},
         {{"-f"}, "-f needs a value"},
-        {{"-q", "--page"}, "--page needs a value"},
         {{"--stats=1"}, "--stats takes no value"},
         {{"-f", "0"}, "-f 0: filter 0 is not one of 1..64"},
-        {{"-f", "65"}, "filter 65 is not one of 1..64"},
         {{"-f", "1,65"}, "-f 1,65: filter 65"},
         {{"-f", "20=1"}, "filter 20 has no parameter"},
         {{"-f", "1=253"}, "parameter 253 of filter 1 is outside 0..252"},
-        {{"-p", "7=40"}, "outside 0..39"},
         {{"-p", "7"}, "-p 7: expected K=P"},
         {{"-f", "1="}, "a number is missing"},
         {{"-r", "A1=9-1"}, "-r A1=9-1: start 9 is above end 1"},
@@ -50,25 +47,18 @@ TEST(Parse, GoodAndBadArguments) {
         {{"-r", "A1=19"}, "expected NAME=S-E"},
         {{"-r", "A1=1-9x"}, "'9x' is not a number"},
         {{"--array7", "40"}, "number 40 at position 1 is outside 0..39"},
-        {{"--array15", "1,2,64"}, "at position 3 is outside 0..39"},
         {{"--array7", "1,2,3,4,5,6,7,8"}, "8 positions given, at most 7"},
-        {{"--array15", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"}, "at most 15"},
         {{"--page", "0"}, "--page 0: the page must be 1 or more"},
         {{"--page=-3"}, "--page=-3: '-3' is not a number"},
         {{"-f", "1x"}, "'1x' is not a number"},
-        {{"-f", "+1"}, "'+1' is not a number"},
-        {{"-f", " 1"}, "' 1' is not a number"},
         {{"-f", "99999999999"}, "'99999999999' is too large"},
-        {{"-f", "1=4294967296"}, "too large"},
         {{"--page", "2147483648"}, "too large"},
-        {{""}, "unexpected argument ''"}, // not taken for an option with no short name
-        {{"", "5", "-f", "62=0"}, "unexpected argument ''"},
+        {{"", "5", "-f", "62=0"}, "unexpected argument ''"}, // not an option with no short name
         {{"-f", "1\n2\x1b"}, "-f 1\\n2\\x1b: '1\\n2\\x1b' is not a number"},
         {{"-f", std::string(500, '9')}, "...(500 bytes)' is too large"},
         {{"--format", "xml"}, "--format xml: expected text, csv or json"},
         {{"--format=csv", "--page", "1", "--sample", "2"}, "csv prints one table: give --page or"},
         {{"--sample", "0"}, "--sample 0: the number of tickets must be 1 or more"},
-        {{"--sample", "x"}, "'x' is not a number"},
         {{"--sample", "1", "--seed", "18446744073709551616"}, "is too large"},
         {{"--sample", "1", "--seed", "18446744073709551615"}, ""},
         {{"--seed", "1"}, "--seed needs --sample N"},
@@ -76,13 +66,10 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--export=-", "-q", "--format", "json"}, ""},
         {{"--explain", "1,2,3"}, "--explain 1,2,3: seven numbers expected, 3 given"},
         {{"--explain", "1,2,3,4,5,6,40"}, "number 40 is outside 1..39"},
-        {{"--explain", "0,2,3,4,5,6,7"}, "number 0 is outside 1..39"},
         {{"--explain", "7,2,3,4,5,6,7"}, "number 7 is given twice"},
-        {{"--explain", "1,2,3,4,5,6,x"}, "'x' is not a number"},
         {{"--explain", "1,2,3,4,5,6,7", "--funnel"}, "--funnel and --explain are separate runs"},
         {{"--funnel", "--page", "1"}, "--funnel prints its own output instead of the count run"},
         {{"--list", "-q"}, "drop --quiet"},
-        {{"--list", "--export"}, "drop --export"},
         {{"--backtest"}, "--backtest needs --history FILE"},
         {{"--history", "h.csv"}, "--history is read by --backtest only"},
         {{"--skip-bad-lines"}, "need --history FILE"},
@@ -90,7 +77,6 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--backtest", "--history", "h", "--history-columns", "2-5"}, "seven fields"},
         {{"--backtest", "--history", "h", "--history-columns", "0"}, "fields count from 1"},
         {{"--backtest", "--history", "h", "--history-columns", "3-x"}, "'x' is not a number"},
-        {{"--save-settings"}, "option --save-settings needs a value"},
     };
     for (const auto& c : cases) {
         const ParseResult r = parse_options(c.args);
@@ -110,6 +96,9 @@ TEST(Parse, SettingsAndOutputOptions) {
     EXPECT_EQ(none.options.settings.range_masks, defaults.range_masks);
     EXPECT_FALSE(none.options.quiet || none.options.stats || none.options.page != 0);
     EXPECT_TRUE(none.options.export_text && none.options.export_dir.empty());
+    EXPECT_TRUE(none.options.runs_store() && !none.options.export_to_stdout());
+    EXPECT_FALSE(parse_options({"--export=./-"}).options.export_to_stdout());
+    EXPECT_FALSE(parse_options({"--list"}).options.runs_store());
 
     const ParseResult r = parse_options(words(
         "-p 1=248 -f 1 -f 2=100,7 -p 2=180,9=33 --filter=64=7 -f52 -r A1=5-5 --range e2=40-64 "
@@ -132,42 +121,6 @@ TEST(Parse, SettingsAndOutputOptions) {
     EXPECT_TRUE(r.options.quiet && r.options.export_text && r.options.stats);
     EXPECT_EQ(r.options.page, 15381u);
     EXPECT_EQ(r.options.export_dir, "out/dir");
-}
-
-} // namespace
-} // namespace lotto::cli
-
-namespace lotto::cli {
-namespace {
-
-TEST(Parse, OutputAndAnalysisOptions) {
-    const ParseResult run = parse_options(
-        words("--format=csv --sample 5 --seed 18446744073709551615 --save-settings s.txt"));
-    ASSERT_TRUE(run.ok()) << run.error;
-    EXPECT_EQ(run.options.format, Format::Csv);
-    EXPECT_EQ(run.options.sample, 5u);
-    EXPECT_EQ(run.options.seed, UINT64_MAX);
-    EXPECT_EQ(run.options.save_settings, "s.txt");
-    EXPECT_TRUE(run.options.runs_store());
-
-    const ParseResult explain = parse_options(words("--explain 39,1,5,20,7,12,30 --format json"));
-    ASSERT_TRUE(explain.ok()) << explain.error;
-    EXPECT_EQ(explain.options.explain, (Combination{1, 5, 7, 12, 20, 30, 39}));
-    EXPECT_FALSE(explain.options.runs_store());
-
-    const ParseResult backtest =
-        parse_options(words("--backtest --history h.csv --history-columns 3-9 --skip-bad-lines"));
-    ASSERT_TRUE(backtest.ok()) << backtest.error;
-    const HistoryOptions& h = backtest.options.history_options;
-    EXPECT_EQ(std::tie(h.first_column, h.last_column, h.skip_bad_lines), std::tuple(3, 9, true));
-    EXPECT_EQ(backtest.options.history, "h.csv");
-    const ParseResult one_field =
-        parse_options(words("--backtest --history h --history-columns 4"));
-    EXPECT_EQ(one_field.options.history_options.last_column, 4);
-
-    const ParseResult to_stdout = parse_options(words("--export=- -q"));
-    EXPECT_TRUE(to_stdout.options.export_to_stdout());
-    EXPECT_FALSE(parse_options(words("--export=./-")).options.export_to_stdout());
 }
 
 } // namespace
