@@ -45,7 +45,8 @@ bool distinct_sorted(Combination& numbers, std::string& why) {
 // What is wrong with a line where no seven tokens in a row are numbers in 1..39. The first
 // stretch of seven tokens that holds six such numbers and one token X points at X when X is a
 // whole number outside 1..39 (say 40 or 0 next to six good numbers) or when X stands between good
-// numbers; otherwise the count of numbers in 1..39 tells.
+// numbers, at least two on each side (a label and a date before six numbers are no such case);
+// otherwise the count of numbers in 1..39, or the longest row of them, tells.
 std::string why_no_run(std::string_view line) {
     std::vector<std::string_view> tokens;
     for_each_token(line, [&](std::string_view t, int) { return tokens.push_back(t), true; });
@@ -56,18 +57,20 @@ std::string why_no_run(std::string_view line) {
             if (!good(i)) bad = i, ++bad_count;
         if (bad_count != 1) continue;
         if (whole_number(tokens[bad]) != NotWhole) return outside(tokens[bad]);
-        if (bad == start || bad == start + 6) continue;
+        if (bad < start + 2 || bad > start + 4) continue;
         return tokens[bad].empty() ? "an empty field stands between the numbers"
                                    : shown(tokens[bad]) + " between the numbers is not a number";
     }
-    std::size_t count = 0;
+    std::size_t count = 0, row = 0, longest = 0;
     bool any_whole = false;
-    for (std::size_t i = 0; i < tokens.size(); ++i)
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
         count += good(i), any_whole |= whole_number(tokens[i]) != NotWhole;
+        row = good(i) ? row + 1 : 0, longest = std::max(longest, row);
+    }
     if (!any_whole) return "no numbers found";
     if (count == 0) return "no numbers in 1..39 found";
     if (count < 7) return "only " + std::to_string(count) + " numbers in 1..39 found";
-    return "no seven numbers in 1..39 stand in a row";
+    return "only " + std::to_string(longest) + " numbers in 1..39 stand in a row";
 }
 
 // The first seven of the first run of at least seven numbers in 1..39.

@@ -97,7 +97,9 @@ TEST(History, NamesFileLineAndFault) {
         {"1,2,3,a" + e + e + e + e + e + e + e + e + e + e + ",4,5,6\n", Auto,
          "draws.csv:1: \"a" + e + e + e + e + e + e + e + e + e +
              "...\" between the numbers is not a number"},
-        {"1,2,3,x,y,4,5,6,7\n", Auto, "draws.csv:1: no seven numbers in 1..39 stand in a row"},
+        {"1,2,3,x,y,4,5,6,7\n", Auto, "draws.csv:1: only 4 numbers in 1..39 stand in a row"},
+        {"2\t2020-01-08\t3 8 15 22 29 30\n", Auto,
+         "draws.csv:1: only 6 numbers in 1..39 stand in a row"},
         {"2013,2014\n", Auto, "draws.csv:1: no numbers in 1..39 found"},
         {"1,2,3,4,5,6,7\nTotal,,,\n", Auto, "draws.csv:2: no numbers found"},
         {"\xef\xbb\xbf\r\n \r\n", Auto, "draws.csv: is empty"},
