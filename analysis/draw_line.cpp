@@ -73,12 +73,13 @@ std::string why_no_run(std::string_view line) {
     return "only " + std::to_string(longest) + " numbers in 1..39 stand in a row";
 }
 
-// The first seven of the first run of at least seven numbers in 1..39.
-bool find_draw(std::string_view line, Combination& numbers, std::string& why) {
+// The first seven of the first run of at least seven numbers in 1..39; the tokens of the field
+// counter_field (0: none) break runs.
+bool find_draw(std::string_view line, int counter_field, Combination& numbers, std::string& why) {
     int run = 0;
-    const bool no_run = for_each_token(line, [&](std::string_view token, int) {
+    const bool no_run = for_each_token(line, [&](std::string_view token, int field) {
         const int value = whole_number(token);
-        if (!in_draw_range(value)) return run = 0, true;
+        if (!in_draw_range(value) || field == counter_field) return run = 0, true;
         numbers[run++] = static_cast<uint8_t>(value);
         return run < 7;
     });
@@ -141,10 +142,25 @@ bool read_fields(std::string_view line, int first, int last, Combination& number
 
 } // namespace
 
-bool read_draw(std::string_view line, int first_column, int last_column, Combination& numbers,
-               std::string& why) {
-    return first_column == 0 ? find_draw(line, numbers, why)
+bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
+               Combination& numbers, std::string& why) {
+    return first_column == 0 ? find_draw(line, counter_field, numbers, why)
                              : read_fields(line, first_column, last_column, numbers, why);
+}
+
+int single_number_field(std::string_view line, int field_number) {
+    Fields fields(line);
+    std::string_view field;
+    for (int number = 1; fields.next(field); ++number) {
+        if (number < field_number) continue;
+        int value = NotWhole, tokens = 0;
+        for_each_field_token(field, number, [&](std::string_view t, int) {
+            value = whole_number(t);
+            return ++tokens == 1;
+        });
+        return tokens == 1 ? value : NotWhole;
+    }
+    return NotWhole;
 }
 
 bool looks_like_header(std::string_view line) {

@@ -10,11 +10,15 @@
 
 namespace lotto::history {
 
-// Reads the line's draw into numbers, sorted: found automatically when first_column is 0, else
+// Reads the line's draw into numbers, sorted: found automatically when first_column is 0 (the
+// field counter_field, when not 0, holding a draw counter that is never one of the numbers), else
 // from the fields first_column..last_column (1-based; one field holding all seven when equal).
 // Returns false and says why when the line holds no draw.
-bool read_draw(std::string_view line, int first_column, int last_column, Combination& numbers,
-               std::string& why);
+bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
+               Combination& numbers, std::string& why);
+
+// The whole number that field field_number (1-based) holds as its only token, else NotWhole.
+int single_number_field(std::string_view line, int field_number);
 
 // Whether the line reads as a title or a column header: no token is a whole number, or every
 // non-empty field begins with something other than a digit ("Draw,Date,Ball 1,...,Ball 7").

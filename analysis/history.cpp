@@ -1,7 +1,9 @@
 #include "analysis/history.h"
 
 #include "analysis/draw_line.h"
+#include "analysis/line_tokens.h"
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -38,15 +40,51 @@ std::string file_error(std::string_view name, const char* what) {
     return std::string(name) + ": " + what;
 }
 
+// Calls visit(line, number) for every line of the text (ended by LF, CR LF or CR).
+template <class Visit> void for_each_line(std::string_view text, Visit&& visit) {
+    uint32_t number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+        visit(text.substr(start, end - start), ++number);
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+}
+
+// The first of the leading fields that holds a draw counter on most lines: a lone whole number
+// that steps by one from line to line, up or down (1, 2, 3, .. or a week number), so that a
+// counter of 39 or less standing right before the numbers is not taken for one of them. 0 when
+// no field does so on at least nine steps out of ten, over ten lines or more.
+int counter_field(std::string_view text) {
+    constexpr int Fields = 3;
+    std::array<int, Fields> last{};
+    std::array<uint32_t, Fields> pairs{}, steps{};
+    last.fill(history::NotWhole);
+    for_each_line(text, [&](std::string_view line, uint32_t) {
+        if (is_blank_or_comment(line)) return;
+        for (int f = 0; f < Fields; ++f) {
+            const int value = history::single_number_field(line, f + 1);
+            if (value != history::NotWhole && last[f] != history::NotWhole) {
+                ++pairs[f];
+                steps[f] += value == last[f] + 1 || value == last[f] - 1;
+            }
+            last[f] = value;
+        }
+    });
+    for (int f = 0; f < Fields; ++f)
+        if (pairs[f] >= 9 && steps[f] * 10 >= pairs[f] * 9) return f + 1;
+    return 0;
+}
+
 std::string line_error(std::string_view name, const SkippedLine& bad) {
     return std::string(name) + ":" + std::to_string(bad.line) + ": " + bad.why;
 }
 
 } // namespace
 
-// One pass over the lines (ended by LF, CR LF or CR). Blank lines and comments are passed over,
-// and so are lines that look like a title or a header before the first line that does not; when
-// no draw follows, the second of them is the fault.
+// One pass over the lines, after a look for a draw counter. Blank lines and comments are passed
+// over, and so are lines that look like a title or a header before the first line that does not;
+// when no draw follows, the second of them is the fault.
 History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o) {
     if (!columns_valid(o))
         return failure("history columns " + std::to_string(o.first_column) + "-" +
@@ -58,36 +96,38 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     if (text.starts_with("\xef\xbb\xbf")) text.remove_prefix(3);
 
     History h;
-    bool headers_allowed = true, any_content = false;
-    uint32_t line_number = 0, headers = 0;
+    bool headers_allowed = true, any_content = false, failed = false;
+    uint32_t headers = 0;
     SkippedLine second_header;
     std::string why;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
-        const std::string_view line = text.substr(start, end - start);
-        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-        ++line_number;
+    const int counter = o.first_column == 0 ? counter_field(text) : 0;
+    for_each_line(text, [&](std::string_view line, uint32_t line_number) {
+        if (failed) return;
         if (is_blank_or_comment(line)) {
             any_content |= line.find('#') != std::string_view::npos;
-            continue;
+            return;
         }
         any_content = true;
         Draw draw{line_number, {}};
         why.clear();
-        if (history::read_draw(line, o.first_column, o.last_column, draw.numbers, why)) {
+        if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why)) {
             h.draws.push_back(draw);
             headers_allowed = false;
-            continue;
+            return;
         }
         if (headers_allowed && history::looks_like_header(line)) {
             if (++headers == 2) second_header = {line_number, why};
-            continue;
+            return;
         }
         headers_allowed = false;
-        if (!o.skip_bad_lines) return failure(line_error(name, {line_number, why}));
+        if (!o.skip_bad_lines) {
+            h.error = line_error(name, {line_number, why});
+            failed = true;
+            return;
+        }
         h.skipped.push_back({line_number, why});
-    }
+    });
+    if (failed) return failure(std::move(h.error));
     if (!h.draws.empty()) return h;
     if (!h.skipped.empty())
         h.error = std::string(name) + ": no draw left after skipping " +

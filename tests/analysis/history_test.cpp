@@ -79,6 +79,31 @@ TEST(History, ReadsEachLayout) {
     }
 }
 
+// Lines "PREFIX W SEPARATOR 7 3 12 39 1 20 15 4" for W = first, first + step, ..
+std::string counted_lines(const std::string& prefix, int first, int step, const std::string& sep) {
+    std::string text;
+    for (int i = 0; i < 12; ++i) {
+        text += prefix + std::to_string(first + i * step);
+        for (const char* n : {"7", "3", "12", "39", "1", "20", "15", "4"}) text += sep + n;
+        text += "\n";
+    }
+    return text;
+}
+
+// A draw counter of 39 or less right before the numbers (a week, a draw number after the date)
+// is not one of them, whether it counts up or down.
+TEST(History, DrawCounterBeforeTheNumbersIsNoNumber) {
+    for (const std::string& text :
+         {counted_lines("2013,", 1, 1, ","), counted_lines("05.04.2013;", 30, -1, ";"),
+          counted_lines("", 12, -1, "\t")}) {
+        const History h = parse_history(text, "draws.csv", Auto);
+        ASSERT_EQ(h.error, "") << text;
+        ASSERT_EQ(h.draws.size(), 12u) << text;
+        for (const Draw& d : h.draws)
+            EXPECT_EQ(Numbers(d.numbers.begin(), d.numbers.end()), Example) << text;
+    }
+}
+
 TEST(History, NamesFileLineAndFault) {
     const std::string e = "\xc3\xa9"; // two bytes of UTF-8
     const std::tuple<std::string, HistoryOptions, std::string> cases[] = {
