@@ -455,7 +455,6 @@ TEST_P(Examples, PassOrFail) {
 }
 
 // clang-format off
-const Prepare c2_from_5_to_25 = [](Settings& s) { set_range(s, 6, 5, 25); };
 const Prepare five_twice_in_array7 = [](Settings& s) {
     set_array7_entry(s, 1, 5), set_array7_entry(s, 4, 5); };
 const Prepare five_set_and_cleared = [](Settings& s) {
@@ -492,73 +491,6 @@ const Example examples[] = {
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Families, Examples, ::testing::ValuesIn(examples),
                          [](const auto& test) { return test.param.name; });
-
-// A counted quantity through its minimum filter (passes at the count, fails one above) and its
-// maximum filter (passes at the count, fails one below); 0 for a filter the family lacks.
-void expect_count(const uint8_t (&n)[7], int minimum, int maximum, uint32_t count,
-                  const Prepare& prepare = {}) {
-    auto passes = [&](int k, uint32_t p) {
-        return combination_passes(settings_with({{k, p}}, prepare), n);
-    };
-    EXPECT_TRUE(!minimum || (passes(minimum, count) && !passes(minimum, count + 1)))
-        << "filter " << minimum << " on " << int(n[0]) << " " << int(n[1]) << " " << int(n[2]);
-    EXPECT_TRUE(!maximum || (passes(maximum, count) && (count == 0 || !passes(maximum, count - 1))))
-        << "filter " << maximum << " on " << int(n[0]) << " " << int(n[1]) << " " << int(n[2]);
-}
-
-// The counted quantities of the worked examples: sum, even and odd numbers, groups (G, 2-number,
-// 3-number, 4+), smallest and largest difference, same differences and same last digits; and the
-// first, second, fifth, sixth and seventh number through their own filters.
-TEST(CountedQuantities, WorkedExamples) {
-    const std::pair<int, int> filters[11] = {{1, 2},   {3, 4},   {5, 6},   {21, 22},
-                                             {23, 24}, {25, 26}, {27, 28}, {32, 0},
-                                             {0, 33},  {0, 34},  {0, 35}};
-    const std::pair<int, int> positions[] = {{9, 0}, {11, 1}, {13, 4}, {15, 5}, {17, 6}};
-    // clang-format off
-    const struct { uint8_t n[7]; uint32_t counts[11]; } rows[] = {
-        {{1, 2, 3, 4, 5, 6, 7},         {28, 3, 4,  1, 0, 0, 1,  1, 1, 5, 0}},
-        {{3, 9, 15, 21, 27, 33, 39},    {147, 0, 7, 0, 0, 0, 0,  6, 6, 5, 2}},
-        {{2, 4, 6, 8, 10, 12, 14},      {56, 7, 0,  0, 0, 0, 0,  2, 2, 5, 2}},
-        {{33, 34, 35, 36, 37, 38, 39},  {252, 3, 4, 1, 0, 0, 1,  1, 1, 5, 0}},
-        {{1, 2, 3, 10, 11, 20, 30},     {77, 4, 3,  2, 1, 1, 0,  1, 10, 2, 3}},
-        {{1, 2, 11, 12, 21, 22, 31},    {100, 3, 4, 3, 3, 0, 0,  1, 9, 4, 5}},
-        {{4, 5, 6, 7, 20, 21, 39},      {102, 3, 4, 2, 1, 0, 1,  1, 18, 3, 0}},
-        {{1, 2, 3, 5, 6, 7, 9},         {33, 2, 5,  2, 0, 2, 0,  1, 2, 4, 0}}};
-    // clang-format on
-    for (const auto& r : rows) {
-        for (int q = 0; q < 11; ++q)
-            expect_count(r.n, filters[q].first, filters[q].second, r.counts[q]);
-        for (const auto& [k, i] : positions) expect_count(r.n, k, k + 1, r.n[i]);
-        const auto [g, r2, r3, g4] = std::tuple(r.counts[3], r.counts[4], r.counts[5], r.counts[6]);
-        const std::pair<int, bool> yes_no[] = {
-            {29, r2 == 0}, {30, r3 == 0}, {31, g4 == 0}, {19, g > 0}, {20, g == 0}};
-        for (const auto& [k, passes] : yes_no)
-            EXPECT_EQ(combination_passes(settings_with({{k, 0}}), r.n), passes)
-                << k << " " << int(r.n[2]);
-    }
-}
-
-// Ranges A..E, residues 1-4-7, 2-5-8, 3-6-9 and chosen arrays of the worked examples, and some
-// unusual ranges.
-TEST(InSetCounts, WorkedExamples) {
-    // clang-format off
-    const struct { uint8_t n[7]; uint32_t counts[8]; } defaults[] = {
-        {{3, 8, 15, 22, 30, 33, 38}, {2, 1, 1, 2, 1, 1, 2, 4}},
-        {{1, 2, 3, 34, 35, 36, 37},  {3, 0, 0, 2, 2, 3, 2, 2}}};
-    for (const auto& r : defaults)
-        for (int q = 0; q < 8; ++q) expect_count(r.n, 36 + 2 * q, 37 + 2 * q, r.counts[q]);
-    const struct { uint8_t n[7]; int minimum, maximum; uint32_t count; Prepare prepare; } rows[] = {
-        {{1, 5, 9, 13, 17, 21, 25}, 36, 37, 0, ranges_a(40, 64)},
-        {{1, 5, 9, 13, 17, 21, 25}, 36, 37, 1, ranges_a(5, 5)},
-        {{1, 4, 9, 13, 17, 21, 25}, 36, 37, 0, ranges_a(5, 5)},
-        {{1, 4, 9, 13, 17, 21, 25}, 36, 37, 7, ranges_a(1, 64)},
-        {{3, 5, 12, 20, 26, 33, 38}, 0, 62, 4, example_arrays},
-        {{3, 5, 12, 20, 26, 33, 38}, 63, 64, 3, example_arrays},
-        {{3, 8, 15, 22, 30, 33, 38}, 40, 0, 1, c2_from_5_to_25}, // C1 stays
-        {{3, 8, 15, 22, 30, 33, 38}, 0, 41, 3, c2_from_5_to_25}};
-    // clang-format on
-    for (const auto& r : rows) expect_count(r.n, r.minimum, r.maximum, r.count, r.prepare);
-}
 
 } // namespace
 } // namespace lotto
