@@ -1,6 +1,7 @@
 #include "analysis/draw_line.h"
 
 #include "analysis/line_tokens.h"
+#include "analysis/printable.h"
 #include "engine/mask.h"
 
 #include <algorithm>
@@ -173,20 +174,10 @@ bool looks_like_header(std::string_view line) {
 }
 
 std::string shown(std::string_view text) {
-    std::size_t length = std::min(text.size(), ShownBytes);
-    if (length < text.size())
-        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xc0) == 0x80) --length;
-    std::string out = "\"";
-    for (char c : text.substr(0, length)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte != 0x7f) {
-            out += c;
-            continue;
-        }
-        constexpr char Hex[] = "0123456789abcdef";
-        out += {'\\', 'x', Hex[byte >> 4], Hex[byte & 15]};
-    }
-    return out + (length < text.size() ? "...\"" : "\"");
+    std::string out(1, '"');
+    out += escaped_head(text, ShownBytes);
+    out += text.size() > ShownBytes ? "...\"" : "\"";
+    return out;
 }
 
 } // namespace lotto::history
