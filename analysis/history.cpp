@@ -2,11 +2,9 @@
 
 #include "analysis/draw_line.h"
 #include "analysis/line_tokens.h"
+#include "analysis/text_file.h"
 
 #include <array>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace lotto {
 namespace {
@@ -38,17 +36,6 @@ History failure(std::string message) {
 
 std::string file_error(std::string_view name, const char* what) {
     return std::string(name) + ": " + what;
-}
-
-// Calls visit(line, number) for every line of the text (ended by LF, CR LF or CR).
-template <class Visit> void for_each_line(std::string_view text, Visit&& visit) {
-    uint32_t number = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
-        visit(text.substr(start, end - start), ++number);
-        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-    }
 }
 
 // The first of the leading fields that holds a draw counter on most lines: a lone whole number
@@ -89,11 +76,9 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     if (!columns_valid(o))
         return failure("history columns " + std::to_string(o.first_column) + "-" +
                        std::to_string(o.last_column) + " name neither seven fields nor one");
-    if (text.starts_with("\xff\xfe") || text.starts_with("\xfe\xff"))
-        return failure(file_error(name, "is UTF-16 text; save it as UTF-8 or plain text"));
-    if (std::memchr(text.data(), 0, text.size()))
-        return failure(file_error(name, "is not a text file"));
-    if (text.starts_with("\xef\xbb\xbf")) text.remove_prefix(3);
+    if (std::string fault = text_fault(text, name); !fault.empty())
+        return failure(std::move(fault));
+    text = without_bom(text);
 
     History h;
     bool headers_allowed = true, any_content = false, failed = false;
@@ -141,26 +126,10 @@ History parse_history(std::string_view text, std::string_view name, const Histor
 }
 
 History read_history(const std::string& path, const HistoryOptions& o) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found)
-        return failure(file_error(path, "no such file"));
-    if (ec) return failure(file_error(path, "cannot be read"));
-    if (status.type() == std::filesystem::file_type::directory)
-        return failure(file_error(path, "is a directory"));
-    if (status.type() == std::filesystem::file_type::regular &&
-        std::filesystem::file_size(path, ec) > MaxFileBytes && !ec)
-        return failure(file_error(path, "is too large for a draw history (over 256 MB)"));
-
-    std::ifstream in(path, std::ios::binary);
-    std::string text;
-    char chunk[1 << 16];
-    while (in) {
-        in.read(chunk, sizeof chunk);
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    }
-    if (!in.eof() || in.bad()) return failure(file_error(path, "cannot be read"));
-    return parse_history(text, path, o);
+    const TextFile file =
+        read_text_file(path, MaxFileBytes, "is too large for a draw history (over 256 MB)");
+    if (!file.ok()) return failure(file.error);
+    return parse_history(file.text, path, o);
 }
 
 } // namespace lotto

@@ -1,0 +1,43 @@
+// Reading a whole text file into memory, and walking its lines: shared by the readers of draw
+// histories and ticket files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace lotto {
+
+struct TextFile {
+    std::string text;
+    std::string error; // "" when read; else "PATH: what is wrong"
+    bool ok() const { return error.empty(); }
+};
+
+// Reads the file at path. A missing file, a directory, a file that cannot be read and one over
+// max_bytes are errors; too_large is what the message says of the last ("is too large ...").
+TextFile read_text_file(const std::string& path, std::size_t max_bytes, std::string_view too_large);
+
+// What is wrong with the text for a reader of plain text lines ("is UTF-16 text; ...", "is not a
+// text file"), or "" when nothing is; name is what the message calls the file.
+std::string text_fault(std::string_view text, std::string_view name);
+
+// The text without a leading UTF-8 byte-order mark.
+constexpr std::string_view without_bom(std::string_view text) {
+    return text.starts_with("\xef\xbb\xbf") ? text.substr(3) : text;
+}
+
+// Calls visit(line, number) for every line of the text (ended by LF, CR LF or CR), numbered
+// from 1.
+template <class Visit> void for_each_line(std::string_view text, Visit&& visit) {
+    uint32_t number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+        visit(text.substr(start, end - start), ++number);
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+}
+
+} // namespace lotto

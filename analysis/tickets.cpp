@@ -1,0 +1,133 @@
+#include "analysis/tickets.h"
+
+#include "analysis/draw_line.h"
+#include "analysis/line_tokens.h"
+#include "analysis/text_file.h"
+
+#include <algorithm>
+
+namespace lotto {
+
+namespace {
+
+// The largest ticket file read: the export of the whole 7/39 system takes 431 MB.
+constexpr std::size_t MaxFileBytes = std::size_t{1} << 30;
+
+// Numbers of a line beyond the eight a ticket line may hold are not looked at.
+constexpr int MostNumbers = 9;
+
+bool is_separator(char c) {
+    return c == ',' || c == ';' || c == '\t' || c == ' ' || c == '=' || c == '"';
+}
+
+bool is_blank_or_comment(std::string_view line) {
+    for (char c : line)
+        if (!is_separator(c) && c != '\r') return c == '#';
+    return true;
+}
+
+TicketFile failure(std::string message) {
+    TicketFile f;
+    f.error = std::move(message);
+    return f;
+}
+
+// How many fields the line has.
+int field_count(std::string_view line) {
+    history::Fields fields(line);
+    int count = 0;
+    for (std::string_view field; fields.next(field);) ++count;
+    return count;
+}
+
+// Reads the ticket of one line into numbers, or says why the line holds none. Eight numbers are a
+// ticket when the first stands before '=' (a viewer line) or when numbered is set (a table whose
+// header names eight columns, the first for the record or ticket number).
+bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combination& numbers,
+                 std::string& why) {
+    int values[MostNumbers];
+    int count = 0;
+    const std::size_t equals = line.find('=');
+    const bool viewer_line =
+        equals != std::string_view::npos && line.find_first_not_of(" 0123456789") == equals;
+    for (std::size_t i = 0; i < line.size();) {
+        while (i < line.size() && (is_separator(line[i]) || line[i] == '\r')) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
+        if (i == start) break;
+        const std::string_view token = line.substr(start, i - start);
+        const int value = history::whole_number(token);
+        if (value == history::NotWhole) {
+            why = history::shown(token) + " is not a number";
+            return false;
+        }
+        if (count == MostNumbers) {
+            ++count;
+            break;
+        }
+        values[count++] = value;
+    }
+    if (count != 7 && !(count == 8 && (numbered || viewer_line))) {
+        why = "the line holds " +
+              (count > 8 ? std::string("more than eight") : std::to_string(count)) +
+              " numbers; a ticket holds seven";
+        return false;
+    }
+    const int* first = values + (count - 7); // a record or ticket number stands before the seven
+    for (int i = 0; i < 7; ++i) {
+        if (first[i] < 1 || static_cast<uint32_t>(first[i]) > highest) {
+            why =
+                "number " + std::to_string(first[i]) + " is outside 1.." + std::to_string(highest);
+            return false;
+        }
+        numbers[i] = static_cast<uint8_t>(first[i]);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    for (int i = 1; i < 7; ++i)
+        if (numbers[i] == numbers[i - 1]) {
+            why = "number " + std::to_string(numbers[i]) + " appears twice";
+            return false;
+        }
+    return true;
+}
+
+} // namespace
+
+TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest) {
+    if (std::string fault = text_fault(text, name); !fault.empty())
+        return failure(std::move(fault));
+    text = without_bom(text);
+    TicketFile f;
+    bool failed = false, any_content = false, numbered = false;
+    std::string why;
+    for_each_line(text, [&](std::string_view line, uint32_t number) {
+        if (failed || is_blank_or_comment(line)) return;
+        any_content = true;
+        Ticket t{number, {}};
+        if (read_ticket(line, highest, numbered, t.numbers, why)) {
+            f.tickets.push_back(t);
+            return;
+        }
+        // Header lines stand before the first ticket.
+        if (f.tickets.empty() && history::looks_like_header(line)) {
+            numbered = field_count(line) == 8;
+            return;
+        }
+        f.error = std::string(name) + ":" + std::to_string(number) + ": " + why;
+        failed = true;
+    });
+    if (failed) return failure(std::move(f.error));
+    if (f.tickets.empty())
+        return failure(std::string(name) +
+                       (any_content ? ": is empty: no line holds a ticket" : ": is empty"));
+    return f;
+}
+
+TicketFile read_tickets(const std::string& path, uint32_t highest) {
+    const TextFile file =
+        read_text_file(path, MaxFileBytes, "is too large for a ticket file (over 1 GB)");
+    if (!file.ok()) return failure(file.error);
+    return parse_tickets(file.text, path, highest);
+}
+
+} // namespace lotto

@@ -1,0 +1,38 @@
+// Ticket files: one ticket of seven numbers a line, in any of the layouts the program writes (the
+// export's "01, 02, 03, 04, 05, 06, 07" lines, the viewer's "00000001=01,02,...,07," lines, CSV
+// rows with a record or ticket number before the seven numbers, the wheel outputs) or plainly
+// separated by commas, semicolons, tabs or spaces.
+#pragma once
+
+#include "engine/measure.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lotto {
+
+struct Ticket {
+    uint32_t line = 0;     // line number in the file, counting from 1
+    Combination numbers{}; // sorted ascending
+};
+
+struct TicketFile {
+    std::vector<Ticket> tickets; // in file order
+    std::string error;           // "" when read; else one line naming the file (and line)
+    bool ok() const { return error.empty(); }
+};
+
+// Reads the tickets of the text; name is what messages call it. Blank lines, lines starting with
+// '#' and header lines before the first ticket (no field begins with a digit) are passed over. A
+// line holds seven numbers, or eight when the first is a record or ticket number (a viewer line
+// "00000001=01,...", or a row under a header of eight columns such as "index,n1,...,n7"); each
+// number lies in 1..highest and none is repeated. Any other line is an error "NAME:LINE: what is
+// wrong"; a text with no ticket is an error too.
+TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest = 39);
+
+// Reads the file at path: missing, unreadable, empty files and directories are errors.
+TicketFile read_tickets(const std::string& path, uint32_t highest = 39);
+
+} // namespace lotto

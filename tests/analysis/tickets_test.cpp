@@ -1,0 +1,82 @@
+// The ticket file reader: the layouts the program writes, and every way a line can fail.
+#include "analysis/tickets.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace lotto {
+namespace {
+
+struct Layout {
+    const char* text;
+    size_t count;
+    Combination last;
+};
+
+TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
+    const Layout layouts[] = {
+        {"01, 02, 03, 04, 05, 06, 07\r\n08, 09, 10, 11, 12, 13, 14\r\n",
+         2,
+         {8, 9, 10, 11, 12, 13, 14}},
+        {"00000001=01,02,03,04,05,06,26,\r\n00000002=01,02,03,04,05,06,27,\r\n",
+         2,
+         {1, 2, 3, 4, 5, 6, 27}},
+        {"index,n1,n2,n3,n4,n5,n6,n7\r\n1,1,2,3,4,5,6,26\r\n", 1, {1, 2, 3, 4, 5, 6, 26}},
+        {"\xef\xbb\xbf# a wheel\n39 2 13 4 5 6 7\n\n# 1 ticket, guarantee 3 if 3\n",
+         1,
+         {2, 4, 5, 6, 7, 13, 39}},
+        {"n1;n2;n3;n4;n5;n6;n7\n\"1\";2;3;4;5;6;7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
+    };
+    for (const Layout& l : layouts) {
+        const TicketFile f = parse_tickets(l.text, "t.txt");
+        ASSERT_TRUE(f.ok()) << l.text << f.error;
+        EXPECT_EQ(f.tickets.size(), l.count) << l.text;
+        EXPECT_EQ(f.tickets.back().numbers, l.last) << l.text;
+    }
+    const TicketFile lines = parse_tickets("# x\n\n1,2,3,4,5,6,7\n", "t.txt");
+    EXPECT_EQ(lines.tickets.at(0).line, 3u);
+}
+
+TEST(Tickets, NamesTheFileAndLineOfABadLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1,2,3,4,5,6\n", "t.txt:1: the line holds 6 numbers; a ticket holds seven"},
+        {"1,2,3,4,5,6,7,8\n", "t.txt:1: the line holds 8 numbers; a ticket holds seven"},
+        {"1,2,3,4,5,6,7,8,9,10\n",
+         "t.txt:1: the line holds more than eight numbers; a ticket holds seven"},
+        {"1,2,3,4,5,6,7\n1,2,3,4,5,6,40\n", "t.txt:2: number 40 is outside 1..39"},
+        {"0,2,3,4,5,6,7\n", "t.txt:1: number 0 is outside 1..39"},
+        {"1,2,3,4,5,6,6\n", "t.txt:1: number 6 appears twice"},
+        {"1,2,x,4,5,6,7\n", "t.txt:1: \"x\" is not a number"},
+        {"1,2,3,4,5,6,7\nnotes\n", "t.txt:2: \"notes\" is not a number"},
+        {"", "t.txt: is empty"},
+        {"# nothing\nn1,n2\n", "t.txt: is empty: no line holds a ticket"},
+        {"\xff\xfe\x31\x00", "t.txt: is UTF-16 text; save it as UTF-8 or plain text"},
+    };
+    for (const auto& [text, error] : cases)
+        EXPECT_EQ(parse_tickets(std::string_view(text, std::char_traits<char>::length(text) +
+                                                           (text[0] == '\xff' ? 1 : 0)),
+                                "t.txt")
+                      .error,
+                  error)
+            << text;
+    EXPECT_EQ(parse_tickets("1,2,3,4,5,6,45\n", "t.txt", 50).tickets.size(), 1u);
+    EXPECT_EQ(parse_tickets("1,2,3,4,5,6,45\n", "t.txt", 44).error,
+              "t.txt:1: number 45 is outside 1..44");
+}
+
+TEST(Tickets, FileErrors) {
+    const auto dir = std::filesystem::temp_directory_path() / "lotto739-tickets-test";
+    std::filesystem::create_directories(dir);
+    const std::string missing = (dir / "missing.txt").string();
+    EXPECT_EQ(read_tickets(missing).error, missing + ": no such file");
+    EXPECT_EQ(read_tickets(dir.string()).error, dir.string() + ": is a directory");
+    const std::string good = (dir / "good.txt").string();
+    std::ofstream(good) << "05, 06, 07, 08, 09, 10, 11\r\n";
+    EXPECT_EQ(read_tickets(good).tickets.at(0).numbers, (Combination{5, 6, 7, 8, 9, 10, 11}));
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace lotto
