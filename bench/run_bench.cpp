@@ -1,5 +1,6 @@
-// Times whole enumeration runs over the full system against the floor of writing its bytes, and
-// the funnel's single pass.
+// Times whole enumeration runs over the full system against the floor of writing its bytes, on one
+// thread and on every core (threads:N), the same for the 7/50 game (cases ending in -50), and the
+// funnel's single pass. The threaded cases are timed by the clock on the wall.
 #include "bench_store.h"
 
 #include "engine/funnel.h"
@@ -55,51 +56,107 @@ Settings profile_p3() {
     return s;
 }
 
-void Floor(benchmark::State& state) {
-    uint8_t* out = store();
+// Writes bytes bytes of out, as fast as the library can: no run can store them faster.
+void time_floor(benchmark::State& state, uint8_t* out, std::size_t bytes) {
     for (auto _ : state) {
-        std::memset(out, static_cast<int>(state.iterations() & 0xff), FullSystemBytes);
+        std::memset(out, static_cast<int>(state.iterations() & 0xff), bytes);
         benchmark::DoNotOptimize(out);
         benchmark::ClobberMemory();
     }
 }
 
-void time_run(benchmark::State& state, const Settings& s) {
+// The store of the 7/50 game, its pages touched once so that no case pays for their first use.
+uint8_t* store_50() {
+    static const ResultStore s = [] {
+        ResultStore r = allocate_store(50);
+        if (r) std::memset(r.get(), 0, store_bytes(50));
+        return r;
+    }();
+    return s.get();
+}
+
+void time_run(benchmark::State& state, const Settings& s, uint32_t highest, uint8_t* out) {
+    if (!out) {
+        state.SkipWithError("no memory for the store");
+        return;
+    }
+    const auto threads = static_cast<unsigned>(state.range(0));
     uint32_t stored = 0;
     for (auto _ : state) {
-        stored = run(s, HighestNumber, store());
+        stored = run(s, highest, out, threads);
         benchmark::DoNotOptimize(stored);
         benchmark::ClobberMemory();
     }
     state.counters["stored"] = stored;
 }
 
-void P0(benchmark::State& state) {
+Settings profile_p0() {
     Settings s;
     init_defaults(s);
-    time_run(state, s);
+    return s;
 }
-void P1(benchmark::State& state) { time_run(state, profile_p1()); }
-void P2(benchmark::State& state) { time_run(state, profile_p2()); }
-void P3(benchmark::State& state) { time_run(state, profile_p3()); }
 
-// The funnel of P3's filters: every routine on every prefix, in one pass.
-void Funnel(benchmark::State& state) {
+void Floor(benchmark::State& state) { time_floor(state, store(), FullSystemBytes); }
+void P0(benchmark::State& state) { time_run(state, profile_p0(), HighestNumber, store()); }
+void P1(benchmark::State& state) { time_run(state, profile_p1(), HighestNumber, store()); }
+void P2(benchmark::State& state) { time_run(state, profile_p2(), HighestNumber, store()); }
+void P3(benchmark::State& state) { time_run(state, profile_p3(), HighestNumber, store()); }
+
+void Floor50(benchmark::State& state) {
+    if (!store_50()) return state.SkipWithError("no memory for the store");
+    time_floor(state, store_50(), store_bytes(50));
+}
+void P0_50(benchmark::State& state) { time_run(state, profile_p0(), 50, store_50()); }
+void P3_50(benchmark::State& state) { time_run(state, profile_p3(), 50, store_50()); }
+
+// The count of the 7/50 game under P3's filters without a store, as `lotto739-cli -q` takes it.
+void Count50(benchmark::State& state) {
     const Settings s = profile_p3();
+    const auto threads = static_cast<unsigned>(state.range(0));
     uint32_t stored = 0;
     for (auto _ : state) {
-        stored = filter_funnel(s).stored;
+        stored = count_passing(s, 50, threads);
         benchmark::DoNotOptimize(stored);
     }
     state.counters["stored"] = stored;
 }
 
+// The funnel of P3's filters: every routine on every prefix, in one pass.
+void Funnel(benchmark::State& state) {
+    const Settings s = profile_p3();
+    const auto threads = static_cast<unsigned>(state.range(0));
+    uint32_t stored = 0;
+    for (auto _ : state) {
+        stored = filter_funnel(s, HighestNumber, threads).stored;
+        benchmark::DoNotOptimize(stored);
+    }
+    state.counters["stored"] = stored;
+}
+
+// One thread, and every core when there is more than one.
+void on_threads(benchmark::internal::Benchmark* b) {
+    b->ArgName("threads")->Arg(1);
+    if (default_threads() > 1) b->Arg(default_threads());
+    b->UseRealTime()->Unit(benchmark::kMillisecond);
+}
+
+// Every core only.
+void on_all_threads(benchmark::internal::Benchmark* b) {
+    b->ArgName("threads")->Arg(default_threads())->UseRealTime()->Unit(benchmark::kMillisecond);
+}
+
 BENCHMARK(Floor)->Unit(benchmark::kMillisecond);
-BENCHMARK(P0)->Unit(benchmark::kMillisecond);
-BENCHMARK(P1)->Unit(benchmark::kMillisecond);
-BENCHMARK(P2)->Unit(benchmark::kMillisecond);
-BENCHMARK(P3)->Unit(benchmark::kMillisecond);
-BENCHMARK(Funnel)->Unit(benchmark::kMillisecond);
+BENCHMARK(P0)->Apply(on_threads);
+BENCHMARK(P1)->Apply(on_threads);
+BENCHMARK(P2)->Apply(on_threads);
+BENCHMARK(P3)->Apply(on_threads);
+BENCHMARK(Funnel)->Apply(on_threads);
+const auto* const floor_50 =
+    benchmark::RegisterBenchmark("Floor-50", Floor50) -> Unit(benchmark::kMillisecond);
+const auto* const p0_50 = benchmark::RegisterBenchmark("P0-50", P0_50) -> Apply(on_all_threads);
+const auto* const p3_50 = benchmark::RegisterBenchmark("P3-50", P3_50) -> Apply(on_all_threads);
+const auto* const count_50 =
+    benchmark::RegisterBenchmark("Count-50", Count50) -> Apply(on_all_threads);
 
 } // namespace
 } // namespace lotto::bench

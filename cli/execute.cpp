@@ -53,8 +53,11 @@ int backtest(const Options& o) {
     return 0;
 }
 
+// The threads of the runs: --threads, or one per core.
+unsigned threads(const Options& o) { return o.threads != 0 ? o.threads : default_threads(); }
+
 void funnel(const Options& o) {
-    const Funnel f = filter_funnel(o.settings);
+    const Funnel f = filter_funnel(o.settings, o.highest, threads(o));
     switch (o.format) {
     case Format::Text: text::funnel(stdout, o.settings, f); break;
     case Format::Csv: csv::funnel(stdout, o.settings, f); break;
@@ -89,14 +92,31 @@ void draw_sample(const Options& o, RunOutput& r) {
     r.sample = sample_indices(r.count, o.sample, r.seed);
 }
 
-int count_run(const Options& o) {
-    const ResultStore store = allocate_store();
-    if (!store)
-        return fail("cannot obtain the result store (" + format_plain(StoreBytes) + " bytes)", 1);
+// The count alone (-q with nothing that reads the records), counted without a store.
+void count_only(const Options& o) {
     RunOutput r;
+    r.count = count_passing(o.settings, o.highest, threads(o));
+    switch (o.format) {
+    case Format::Text: text::run(stdout, o, r); break;
+    case Format::Csv: csv::run(stdout, o, r); break;
+    case Format::Json: json::run(stdout, o, r); break;
+    }
+}
+
+int count_run(const Options& o) {
+    if (o.count_only()) {
+        count_only(o);
+        return 0;
+    }
+    RunOutput r;
+    const ResultStore store = allocate_store(o.highest);
+    if (!store)
+        return fail("cannot obtain the result store (" + format_plain(store_bytes(o.highest)) +
+                        " bytes)",
+                    1);
     r.store = store.get();
     const Stopwatch watch;
-    r.count = run(o.settings, HighestNumber, store.get());
+    r.count = run(o.settings, o.highest, store.get(), threads(o));
     r.seconds = watch.seconds();
 
     if (o.page > page_count(r.count))

@@ -38,6 +38,7 @@ enum class Opt {
     Funnel,
     Explain,
     Quiet,
+    Threads,
     List,
     Help,
     Version
@@ -53,7 +54,7 @@ struct OptionInfo {
     bool setting = false;        // may stand in a settings file
 };
 
-constexpr std::array<OptionInfo, 23> OptionTable = {{
+constexpr std::array<OptionInfo, 24> OptionTable = {{
     {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true},
     {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true},
     {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true},
@@ -75,6 +76,7 @@ constexpr std::array<OptionInfo, 23> OptionTable = {{
     {"", "--explain", Opt::Explain, Takes::Value,
      "seven distinct numbers 1..39, e.g. 1,5,9,12,20,33,39"},
     {"-q", "--quiet", Opt::Quiet, Takes::Nothing, ""},
+    {"", "--threads", Opt::Threads, Takes::Value, "a number of threads, 1 or more"},
     {"", "--list", Opt::List, Takes::Nothing, ""},
     {"-h", "--help", Opt::Help, Takes::Nothing, ""},
     {"", "--version", Opt::Version, Takes::Nothing, ""},
@@ -230,6 +232,9 @@ class Parser {
         case Opt::Funnel: o().funnel = true; break;
         case Opt::Explain: explain(value); break;
         case Opt::Quiet: o().quiet = true; break;
+        case Opt::Threads:
+            o().threads = at_least_one(value, "the number of threads must be 1 or more");
+            break;
         case Opt::List: o().list = true; break;
         case Opt::Help:
             o().help = true;

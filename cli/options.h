@@ -33,10 +33,15 @@ struct Options {
     bool funnel = false;
     std::optional<Combination> explain; // sorted
     bool list = false;                  // print the catalogue instead of running
+    uint32_t highest = 39;              // N of the game 7/N
+    unsigned threads = 0;               // --threads K; 0 = one per core (default_threads())
     bool help = false;
     bool version = false;
 
     bool export_to_stdout() const { return export_text && export_dir == "-"; }
+    // Whether the count run needs only the number (-q without --page, --export, --stats or
+    // --sample), which it counts without a store.
+    bool count_only() const { return quiet && page == 0 && !export_text && !stats && sample == 0; }
     // Whether a mode replaces the count run: --list, --backtest, --funnel or --explain.
     bool runs_store() const { return !list && !backtest && !funnel && !explain; }
 };

@@ -3,10 +3,13 @@
 #include "engine/funnel.h"
 
 #include "engine/chain.h"
+#include "engine/chunks.h"
 #include "engine/funnel_build.h"
 #include "engine/prefix_walk.h"
 
 #include <array>
+#include <mutex>
+#include <vector>
 
 namespace lotto {
 
@@ -85,24 +88,75 @@ LOTTO_POPCNT_TARGET Tally popcnt_tally(const Filters& f, RunContext& x) {
     return tally<true>(f, x);
 }
 
+// The tally of the prefixes starting with a, b.
+template <bool Popcnt>
+LOTTO_ALWAYS_INLINE Tally tally_of(const Filters& f, RunContext& x, uint32_t a, uint32_t b) {
+    Tally t;
+    for_each_prefix_of(x, a, b, Tallier<Popcnt>{f, x, t});
+    return t;
+}
+
+Tally portable_tally_of(const Filters& f, RunContext& x, uint32_t a, uint32_t b) {
+    return tally_of<false>(f, x, a, b);
+}
+LOTTO_POPCNT_TARGET Tally popcnt_tally_of(const Filters& f, RunContext& x, uint32_t a, uint32_t b) {
+    return tally_of<true>(f, x, a, b);
+}
+
+// Adds the counts of part to total.
+void add(Tally& total, const Tally& part, int count) {
+    for (int i = 0; i < count; ++i) {
+        total.alone[i] += part.alone[i];
+        total.cumulative[i] += part.cumulative[i];
+        total.only[i] += part.only[i];
+    }
+    total.stored += part.stored;
+}
+
+// The tally of every prefix, its chunks shared out among up to threads threads.
+Tally threaded_tally(const Settings& s, uint32_t highest, const Filters& f, bool popcnt,
+                     unsigned threads) {
+    const std::vector<Chunk> chunks = chunks_of(highest);
+    Tally total;
+    std::mutex mutex;
+    for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
+        RunContext x = context_for(s, highest);
+        const Chunk& k = chunks[i];
+        const Tally t = popcnt ? popcnt_tally_of(f, x, k.first, k.second)
+                               : portable_tally_of(f, x, k.first, k.second);
+        const std::lock_guard lock(mutex);
+        add(total, t, f.count);
+    });
+    return total;
+}
+
 } // namespace
 
 Funnel filter_funnel(const Settings& s, uint32_t highest) {
-    return filter_funnel(s, highest, has_popcnt());
+    return filter_funnel(s, highest, has_popcnt(), 1);
 }
 
-Funnel filter_funnel(const Settings& s, uint32_t highest, bool popcnt) {
+Funnel filter_funnel(const Settings& s, uint32_t highest, unsigned threads) {
+    return filter_funnel(s, highest, has_popcnt(), threads);
+}
+
+Funnel filter_funnel(const Settings& s, uint32_t highest, bool popcnt, unsigned threads) {
     const Filters f = active_filters(s.active, popcnt);
     Funnel funnel;
     for (int i = 0; i < f.count; ++i) funnel.rows.push_back({f.number[i], 0, 0, 0});
-    // Outside 7..39 there is nothing to count, as for the run.
-    if (highest < 7 || highest > HighestNumber) return funnel;
+    // Outside 7..64 there is nothing to count, as for the run.
+    if (highest < 7 || highest > LargestHighestNumber) return funnel;
     if (f.count == 0) {
         funnel.stored = combinations_of_seven(highest);
         return funnel;
     }
-    RunContext x = context_for(s, highest);
-    const Tally t = popcnt ? popcnt_tally(f, x) : portable_tally(f, x);
+    Tally t;
+    if (threads > 1) {
+        t = threaded_tally(s, highest, f, popcnt, threads);
+    } else {
+        RunContext x = context_for(s, highest);
+        t = popcnt ? popcnt_tally(f, x) : portable_tally(f, x);
+    }
     for (int i = 0; i < f.count; ++i)
         funnel.rows[i] = {f.number[i], t.alone[i], t.cumulative[i], t.only[i]};
     funnel.stored = t.stored;

@@ -1,12 +1,17 @@
 #include "engine/run.h"
 
 #include "engine/chain.h"
+#include "engine/chunks.h"
 #include "engine/context.h"
 #include "engine/prefix_walk.h"
 
+#include <atomic>
 #include <cassert>
+#include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <new>
+#include <vector>
 
 namespace lotto {
 
@@ -49,37 +54,121 @@ LOTTO_ALWAYS_INLINE Mask survivors(const Routine* routines, uint32_t length, Run
     return alive;
 }
 
-// Every combination is stored: the records are written straight through.
-uint8_t* store_all(uint32_t n, uint8_t* out) {
-    for (uint32_t a = 1; a <= n - 6; ++a)
-        for (uint32_t b = a + 1; b <= n - 5; ++b)
-            for (uint32_t c = b + 1; c <= n - 4; ++c)
-                for (uint32_t d = c + 1; d <= n - 3; ++d)
-                    for (uint32_t e = d + 1; e <= n - 2; ++e) {
-                        const uint64_t r5 = packed_byte(a, 0) | packed_byte(b, 1) |
-                                            packed_byte(c, 2) | packed_byte(d, 3) |
-                                            packed_byte(e, 4);
-                        for (uint32_t f = e + 1; f <= n - 1; ++f) {
-                            const uint64_t r6 = r5 | packed_byte(f, 5);
-                            for (uint32_t g = f + 1; g <= n; ++g)
-                                out = put_record(out, r6 | packed_byte(g, 6));
-                        }
-                    }
+// Every combination starting with a, b is stored: the records are written straight through.
+uint8_t* store_all_of(uint32_t n, uint32_t a, uint32_t b, uint8_t* out) {
+    for (uint32_t c = b + 1; c <= n - 4; ++c)
+        for (uint32_t d = c + 1; d <= n - 3; ++d)
+            for (uint32_t e = d + 1; e <= n - 2; ++e) {
+                const uint64_t r5 = packed_byte(a, 0) | packed_byte(b, 1) | packed_byte(c, 2) |
+                                    packed_byte(d, 3) | packed_byte(e, 4);
+                for (uint32_t f = e + 1; f <= n - 1; ++f) {
+                    const uint64_t r6 = r5 | packed_byte(f, 5);
+                    for (uint32_t g = f + 1; g <= n; ++g)
+                        out = put_record(out, r6 | packed_byte(g, 6));
+                }
+            }
     return out;
 }
 
-// Every prefix walked through the chain with every number above c6 as a candidate for c7. The
-// survivors are stored in ascending order, which keeps the records in lexicographic order.
-uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
-    const Routine* routines = chain.routines.data();
-    const uint32_t length = chain.length;
-    for_each_prefix(x, [&](Mask candidates, Lanes prefix) {
+// Every combination of 1..n is stored.
+uint8_t* store_all(uint32_t n, uint8_t* out) {
+    for (uint32_t a = 1; a <= n - 6; ++a)
+        for (uint32_t b = a + 1; b <= n - 5; ++b) out = store_all_of(n, a, b, out);
+    return out;
+}
+
+// The survivors of one prefix, stored in ascending order of c7, which keeps the records in
+// lexicographic order.
+struct StorePassing {
+    const Routine* routines;
+    uint32_t length;
+    RunContext& x;
+    uint8_t*& out;
+    LOTTO_ALWAYS_INLINE void operator()(Mask candidates, Lanes prefix) {
         for (Mask alive = survivors(routines, length, x, candidates); alive != 0;
              alive &= alive - 1)
             out = put_record(out, prefix | packed_byte(lowest_number(alive), 6));
-    });
+    }
+};
+
+// Every prefix walked through the chain with every number above c6 as a candidate for c7.
+uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
+    for_each_prefix(x, StorePassing{chain.routines.data(), chain.length, x, out});
     return out;
 }
+
+// The same for the prefixes starting with a, b.
+uint8_t* store_passing_of(const Chain& chain, RunContext& x, uint32_t a, uint32_t b, uint8_t* out) {
+    for_each_prefix_of(x, a, b, StorePassing{chain.routines.data(), chain.length, x, out});
+    return out;
+}
+
+// How many combinations of the prefixes starting with a, b pass the chain.
+template <bool Popcnt>
+LOTTO_ALWAYS_INLINE uint32_t count_of(const Chain& chain, RunContext& x, uint32_t a, uint32_t b) {
+    const Routine* routines = chain.routines.data();
+    const uint32_t length = chain.length;
+    uint32_t count = 0;
+    for_each_prefix_of(x, a, b, [&](Mask candidates, Lanes) {
+        count +=
+            static_cast<uint32_t>(count_bits<Popcnt>(survivors(routines, length, x, candidates)));
+    });
+    return count;
+}
+
+uint32_t portable_count_of(const Chain& chain, RunContext& x, uint32_t a, uint32_t b) {
+    return count_of<false>(chain, x, a, b);
+}
+LOTTO_POPCNT_TARGET uint32_t popcnt_count_of(const Chain& chain, RunContext& x, uint32_t a,
+                                             uint32_t b) {
+    return count_of<true>(chain, x, a, b);
+}
+
+// Moves the chunks a threaded run wrote at their ranks down to where a single-threaded run puts
+// them, in chunk order: a chunk moves once every chunk before it has moved. Its records only ever
+// move down, and never onto a chunk still being written, which lies above its rank.
+class Compactor {
+  public:
+    Compactor(const std::vector<Chunk>& chunks, uint8_t* store)
+        : chunks_(chunks), counts_(chunks.size(), Unfinished), store_(store) {}
+
+    // Chunk i is written (count records from its rank): moves it and every finished chunk after
+    // it into place, unless another thread is doing the moving, which then takes them too.
+    void finished(std::size_t i, uint32_t count) {
+        std::unique_lock lock(mutex_);
+        counts_[i] = count;
+        if (moving_) return;
+        moving_ = true;
+        while (next_ < chunks_.size() && counts_[next_] != Unfinished) {
+            const uint32_t from = chunks_[next_].rank, n = counts_[next_];
+            const uint32_t to = stored_;
+            lock.unlock();
+            if (to != from)
+                std::memmove(store_ + std::size_t{to} * RecordBytes,
+                             store_ + std::size_t{from} * RecordBytes,
+                             std::size_t{n} * RecordBytes);
+            lock.lock();
+            stored_ += n;
+            ++next_;
+        }
+        moving_ = false;
+    }
+
+    // Every record in place; valid once every chunk has finished.
+    uint32_t stored() const { return stored_; }
+
+  private:
+    static constexpr uint32_t Unfinished = UINT32_MAX;
+    const std::vector<Chunk>& chunks_;
+    std::vector<uint32_t> counts_;
+    uint8_t* const store_;
+    std::mutex mutex_;
+    std::size_t next_ = 0; // the first chunk not yet in place
+    uint32_t stored_ = 0;  // records in place, all before chunk next_
+    bool moving_ = false;  // a thread is moving chunks
+};
+
+bool walks(uint32_t highest) { return highest >= 7 && highest <= LargestHighestNumber; }
 
 } // namespace
 
@@ -87,10 +176,20 @@ ResultStore allocate_store() noexcept {
     return ResultStore(new (std::nothrow) uint8_t[StoreBytes]());
 }
 
+std::size_t store_bytes(uint32_t highest) {
+    if (!walks(highest)) return 1;
+    const uint64_t bytes = uint64_t{combinations_of_seven(highest)} * RecordBytes;
+    return bytes > SIZE_MAX ? SIZE_MAX : static_cast<std::size_t>(bytes);
+}
+
+ResultStore allocate_store(uint32_t highest) noexcept {
+    return ResultStore(new (std::nothrow) uint8_t[store_bytes(highest)]);
+}
+
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store) {
     assert(store);
-    // Outside 7..39 the store could not hold the records and the filters are not defined.
-    if (highest < 7 || highest > HighestNumber) return 0;
+    // Outside 7..64 the store could not hold the records and the filters are not defined.
+    if (!walks(highest)) return 0;
     const Chain chain = build_chain(s.active);
     RunContext x = context_for(s, highest);
     uint8_t* end = store;
@@ -101,14 +200,58 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store) {
     return static_cast<uint32_t>(static_cast<std::size_t>(end - store) / RecordBytes);
 }
 
+uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threads) {
+    assert(store);
+    if (threads <= 1 || !walks(highest)) return run(s, highest, store);
+    const Chain chain = build_chain(s.active);
+    const std::vector<Chunk> chunks = chunks_of(highest);
+    Compactor compactor(chunks, store);
+    for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
+        const Chunk& k = chunks[i];
+        uint8_t* begin = store + std::size_t{k.rank} * RecordBytes;
+        uint8_t* end = begin;
+        if (chain.length == 0) {
+            end = store_all_of(highest, k.first, k.second, begin);
+        } else {
+            RunContext x = context_for(s, highest);
+            end = store_passing_of(chain, x, k.first, k.second, begin);
+        }
+        compactor.finished(
+            i, static_cast<uint32_t>(static_cast<std::size_t>(end - begin) / RecordBytes));
+    });
+    return compactor.stored();
+}
+
+uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads) {
+    if (!walks(highest)) return 0;
+    const Chain chain = build_chain(s.active);
+    if (chain.length == 0) return combinations_of_seven(highest);
+    const bool popcnt = has_popcnt();
+    const std::vector<Chunk> chunks = chunks_of(highest);
+    std::atomic<uint32_t> count{0};
+    for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
+        RunContext x = context_for(s, highest);
+        const Chunk& k = chunks[i];
+        const uint32_t n = popcnt ? popcnt_count_of(chain, x, k.first, k.second)
+                                  : portable_count_of(chain, x, k.first, k.second);
+        count.fetch_add(n, std::memory_order_relaxed);
+    });
+    return count.load();
+}
+
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]) {
+    return combination_passes(s, numbers, HighestNumber);
+}
+
+bool combination_passes(const Settings& s, const uint8_t (&numbers)[7], uint32_t highest) {
+    if (!walks(highest)) return false;
     uint32_t prefix[6];
     for (int i = 0; i < 7; ++i) {
         const bool ascending = i == 0 || numbers[i - 1] < numbers[i];
-        if (numbers[i] < 1 || numbers[i] > HighestNumber || !ascending) return false;
+        if (numbers[i] < 1 || numbers[i] > highest || !ascending) return false;
         if (i < 6) prefix[i] = numbers[i];
     }
-    RunContext x = context_for(s, HighestNumber);
+    RunContext x = context_for(s, highest);
     enter_prefix(x, prefix);
     const Chain chain = build_chain(s.active);
     return survivors(chain.routines.data(), chain.length, x, NumberBit[numbers[6]]) != 0;

@@ -1,5 +1,6 @@
 // The enumeration run: every combination of 7 out of 1..N in lexicographic order, tested against
-// the chain of the active filters, survivors appended to the result store as 7-byte records.
+// the chain of the active filters, survivors appended to the result store as 7-byte records. A run
+// on several threads stores exactly what a run on one thread stores, in the same order.
 #pragma once
 
 #include "settings.h"
@@ -12,30 +13,57 @@
 namespace lotto {
 
 inline constexpr uint32_t HighestNumber = 39;
-inline constexpr uint32_t FullSystem = 15'380'937; // C(39, 7)
+inline constexpr uint32_t LargestHighestNumber = 64; // the largest N a run walks
+inline constexpr uint32_t FullSystem = 15'380'937;   // C(39, 7)
 inline constexpr std::size_t RecordBytes = 7;
 inline constexpr std::size_t StoreBytes = 108'000'001; // room for the full system and more
 inline constexpr std::size_t FullSystemBytes = std::size_t{FullSystem} * RecordBytes;
 
-// The result store: StoreBytes zero-filled bytes, obtained once and reused by every run.
+// The result store: obtained once and reused by every run.
 using ResultStore = std::unique_ptr<uint8_t[]>;
 
-// A zero-filled store, or null when the memory cannot be had.
+// A zero-filled store of StoreBytes bytes (room for every combination of 7 out of 1..39), or null
+// when the memory cannot be had.
 ResultStore allocate_store() noexcept;
+
+// The bytes a run over 1..highest may fill: C(highest, 7) records (at least 1 byte; 1 outside
+// 7..64, where a run stores nothing; the largest std::size_t where the size does not fit).
+std::size_t store_bytes(uint32_t highest);
+
+// A store of store_bytes(highest) bytes, or null when the memory cannot be had. It is not
+// zero-filled (clearing 4.3 GB for 7/64 would cost more than the run): a run writes every byte it
+// reports and the bytes past its records stay as they were.
+ResultStore allocate_store(uint32_t highest) noexcept;
+
+// How many threads a run uses by default: one for every core (at least 1).
+unsigned default_threads();
 
 // Record i (counting from 0) of the store: seven ascending numbers, one per byte.
 inline const uint8_t* record(const uint8_t* store, uint32_t i) {
     return store + std::size_t{i} * RecordBytes;
 }
 
-// Runs every combination of 7 out of 1..highest (7 <= highest <= 39) through the chain built from
-// s.active, writes the survivors from byte 0 of store and returns how many it stored. Any other
-// highest number stores nothing and returns 0.
+// Runs every combination of 7 out of 1..highest (7 <= highest <= 64) through the chain built from
+// s.active, writes the survivors from byte 0 of store (which holds store_bytes(highest) bytes or
+// more) and returns how many it stored. Any other highest number stores nothing and returns 0.
+// Runs on one thread.
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store);
+
+// The same run on up to threads threads (0 or 1: on the calling thread only); the store's
+// contents are the same byte for byte. The store may be written anywhere within
+// store_bytes(highest) bytes while the run lasts.
+uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threads);
+
+// How many combinations the run over 1..highest would store, counted on up to threads threads
+// without any store (0 outside 7..64).
+uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads);
 
 // Whether one combination (seven ascending numbers in 1..39) passes the chain built from s.active,
 // walked as the run walks it. Anything else is not a combination and does not pass.
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]);
+
+// The same for seven ascending numbers in 1..highest (7..64).
+bool combination_passes(const Settings& s, const uint8_t (&numbers)[7], uint32_t highest);
 
 // One entry of the filter chain: the filters it tests (first == last for a single routine,
 // last == first + 1 for the combined routine of a minimum/maximum pair).

@@ -1,0 +1,80 @@
+// lotto739-cli's --threads: its bad values, outputs that are the same byte for byte on one thread
+// and on several, and the count that needs no store while a store that cannot be had is an error.
+#include "tests/cli/cli_runner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace lotto::test;
+
+TEST(CliThreads, ZeroNegativeOrNoNumberIsBadInput) {
+    TempDir dir;
+    const std::pair<const char*, const char*> cases[] = {
+        {"--threads 0", "--threads 0: the number of threads must be 1 or more"},
+        {"--threads -1", "--threads -1: '-1' is not a number (digits only)"},
+        {"--threads=x", "--threads=x: 'x' is not a number (digits only)"},
+        {"--threads", "option --threads needs a value: a number of threads, 1 or more"}};
+    for (const auto& [args, message] : cases) {
+        const Outcome o = run_cli(std::string("-f 7=5 -q ") + args, dir.path);
+        expect_one_line_error(o, 2);
+        EXPECT_EQ(o.err, std::string("lotto739-cli: ") + message + "\n") << args;
+        EXPECT_EQ(o.out, "") << args;
+    }
+}
+
+// Each case's stdout begins with the given text on one thread, and is the same on 2, 3 and more
+// threads than there are chunks of work.
+TEST(CliThreads, OutputsAreTheSameOnAnyNumberOfThreads) {
+    TempDir dir;
+    const std::pair<const char*, const char*> cases[] = {
+        {"-f 2=60 --export=-", "01, 02, 03, 04, 05, 06, 07\r\n01, 02, 03, 04, 05, 06, 08\r\n"},
+        {"-f 7=5 --stats --format csv", "number,count\r\n1,435897\r\n2,435897\r\n"},
+        {"-f 3=2,4=2 -q --page 2652", "2651184\n"},
+        {"-f 7=5 --sample 5 --seed 11 -q", "2760681\n"},
+        {"-f 7=5 -q", "2760681\n"},
+        {"-f 1=200,8=39 --funnel --format csv",
+         "filter,label,parameter,alone,cumulative,only\r\n"
+         "1,\"01) Minimum amount of numbers \",200,208323,208323,12524528\r\n"
+         "8,\"08) Unlucky number \",39,12620256,95728,112595\r\nall,,,95728,95728,\r\n"}};
+    for (const auto& [args, begins] : cases) {
+        const Outcome one = run_cli(std::string(args) + " --threads 1", dir.path);
+        ASSERT_EQ(one.status, 0) << args << one.err;
+        EXPECT_TRUE(one.out.starts_with(begins)) << args << "\n" << one.out.substr(0, 200);
+        for (const char* threads : {"2", "3", "5000"}) {
+            const Outcome many = run_cli(std::string(args) + " --threads " + threads, dir.path);
+            ASSERT_EQ(many.status, 0) << args << many.err;
+            EXPECT_TRUE(many.out == one.out) << args << " --threads " << threads;
+        }
+    }
+}
+
+#ifdef __linux__
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define LOTTO_SANITIZED 1 // the sanitizers reserve more address space than the limit below allows
+#endif
+
+// With 60 MB of address space the 7/39 store (107,666,559 bytes) cannot be had: the runs that read
+// records fail with one line naming its size; the count alone and the funnel need no store.
+TEST(CliThreads, AStoreThatCannotBeHadIsOneLineAndTheCountNeedsNone) {
+#ifdef LOTTO_SANITIZED
+    GTEST_SKIP() << "address-space limits and sanitizers do not mix";
+#endif
+    TempDir dir;
+    const std::string limit = "ulimit -v 60000";
+    for (const char* args : {"-f 7=5 --page 1", "-q --stats", "--export=- -f 32=6"}) {
+        const Outcome o = run_cli(args, dir.path, limit);
+        expect_one_line_error(o, 1);
+        EXPECT_EQ(o.err, "lotto739-cli: cannot obtain the result store (107666559 bytes)\n")
+            << args;
+        EXPECT_EQ(o.out, "") << args;
+    }
+    EXPECT_EQ(run_cli("-f 7=5 -q", dir.path, limit).out, "2760681\n");
+    EXPECT_EQ(run_cli("-f 7=5 -q --format csv --threads 2", dir.path, limit).out,
+              "stored\r\n2760681\r\n");
+    const Outcome funnel = run_cli("-f 7=5 --funnel --format csv", dir.path, limit);
+    EXPECT_EQ(funnel.status, 0) << funnel.err;
+    EXPECT_NE(funnel.out.find("\n7,"), std::string::npos) << funnel.out;
+}
+#endif
+
+} // namespace

@@ -1,0 +1,127 @@
+// Runs, counts and funnels on several threads held against the same on one thread: the stores
+// byte for byte, the counts and the funnel tables, for random settings over systems of several
+// sizes; and the store's size for each highest number.
+#include "engine/lotto739.h"
+#include "random_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace lotto {
+namespace {
+
+// Settings that let every combination through, that reject every one, and a few random ones.
+std::vector<Settings> cases(uint64_t seed, int random) {
+    std::vector<Settings> all(2);
+    init_defaults(all[0]);
+    init_defaults(all[1]);
+    turn_filter_on(all[1], 7); // holds number 0: none does
+    set_parameter(all[1], 7, 0);
+    test::Draws d(seed);
+    for (int i = 0; i < random; ++i) all.push_back(test::random_settings(d));
+    return all;
+}
+
+struct SystemCase {
+    uint32_t highest;
+    uint64_t seed;
+    int random; // random settings besides the two fixed ones
+};
+
+TEST(Threads, StoresAndCountsOfOneTwoAndThreeThreadsAreTheSame) {
+    const SystemCase systems[] = {{8, 1, 20}, {12, 2, 20}, {20, 3, 10}, {39, 4, 3}, {42, 5, 1}};
+    for (const auto& [highest, seed, random] : systems) {
+        const ResultStore one = allocate_store(highest), many = allocate_store(highest);
+        ASSERT_TRUE(one && many) << highest;
+        int i = 0;
+        for (const Settings& s : cases(seed, random)) {
+            const std::string where = std::to_string(highest) + " case " + std::to_string(i++);
+            const uint32_t count = run(s, highest, one.get());
+            EXPECT_EQ(count_passing(s, highest, 1), count) << where;
+            for (unsigned threads : {2u, 3u, 64u}) {
+                std::memset(many.get(), 0xa5, std::size_t{count} * RecordBytes);
+                ASSERT_EQ(run(s, highest, many.get(), threads), count) << where << " " << threads;
+                EXPECT_EQ(std::memcmp(one.get(), many.get(), std::size_t{count} * RecordBytes), 0)
+                    << where << " threads " << threads;
+                EXPECT_EQ(count_passing(s, highest, threads), count) << where << " " << threads;
+            }
+        }
+    }
+}
+
+TEST(Threads, FixedCasesStoreAllAndNothing) {
+    const std::vector<Settings> fixed = cases(0, 0);
+    const ResultStore store = allocate_store(20);
+    EXPECT_EQ(run(fixed[0], 20, store.get(), 2), 77'520u);
+    EXPECT_EQ(run(fixed[1], 20, store.get(), 2), 0u);
+    EXPECT_EQ(count_passing(fixed[0], 64, 2), 621'216'192u);
+    for (uint32_t highest : {0u, 6u, 65u})
+        EXPECT_EQ(count_passing(fixed[0], highest, 2), 0u) << highest;
+}
+
+using Table = std::vector<std::array<uint32_t, 4>>;
+
+Table table(const Funnel& f) {
+    Table t;
+    for (const FunnelRow& r : f.rows)
+        t.push_back({static_cast<uint32_t>(r.filter), r.alone, r.cumulative, r.only});
+    t.push_back({0, f.stored, 0, 0});
+    return t;
+}
+
+TEST(Threads, FunnelOnSeveralThreadsIsTheFunnelOnOne) {
+    const SystemCase systems[] = {{9, 6, 20}, {16, 7, 10}, {39, 8, 2}};
+    for (const auto& [highest, seed, random] : systems) {
+        int i = 0;
+        for (const Settings& s : cases(seed, random)) {
+            const Table one = table(filter_funnel(s, highest));
+            for (unsigned threads : {2u, 3u})
+                EXPECT_EQ(table(filter_funnel(s, highest, threads)), one)
+                    << highest << " case " << i << " threads " << threads;
+            ++i;
+        }
+    }
+}
+
+TEST(Store, SizedForTheHighestNumber) {
+    const std::pair<uint32_t, uint64_t> sizes[] = {
+        {0, 1}, {6, 1}, {7, 7}, {8, 56}, {39, 107'666'559}, {50, 699'190'800}, {64, 4'348'513'344},
+        {65, 1}};
+    for (const auto& [highest, bytes] : sizes)
+        EXPECT_EQ(uint64_t{store_bytes(highest)}, std::min<uint64_t>(bytes, SIZE_MAX)) << highest;
+    EXPECT_GE(StoreBytes, store_bytes(HighestNumber));
+}
+
+TEST(SingleCombination, HighestNumberBoundsTheNumbers) {
+    Settings s;
+    init_defaults(s);
+    const uint8_t to_40[7] = {1, 2, 3, 4, 5, 6, 40}, to_64[7] = {1, 2, 3, 4, 5, 6, 64};
+    EXPECT_FALSE(combination_passes(s, to_40));
+    EXPECT_FALSE(combination_passes(s, to_40, 39));
+    EXPECT_TRUE(combination_passes(s, to_40, 40));
+    EXPECT_FALSE(combination_passes(s, to_64, 63));
+    EXPECT_TRUE(combination_passes(s, to_64, 64));
+    EXPECT_FALSE(combination_passes(s, to_64, 65));
+}
+
+TEST(SingleCombination, AgreesWithTheRunOfASmallSystem) {
+    test::Draws d(0x7e57);
+    std::vector<uint8_t> store(store_bytes(13));
+    for (int i = 0; i < 40; ++i) {
+        const Settings s = test::random_settings(d);
+        test::expect_small_system_agrees(s, 13, store, [](const Settings& t, const Combination& c) {
+            uint8_t n[7];
+            std::copy(c.begin(), c.end(), n);
+            return combination_passes(t, n, 13);
+        });
+    }
+}
+
+} // namespace
+} // namespace lotto
