@@ -22,7 +22,7 @@ struct Funnel {
     uint32_t stored = 0;         // combinations every active filter keeps (the run's count)
 };
 
-// The funnel of the active filters over every combination of 7 out of 1..highest (7..39).
+// The funnel of the active filters over every combination of 7 out of 1..highest (7..64).
 Funnel filter_funnel(const Settings& s, uint32_t highest = 39);
 
 } // namespace lotto

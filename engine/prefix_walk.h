@@ -27,7 +27,7 @@ inline RunContext context_for(const Settings& s, uint32_t highest) {
     return x;
 }
 
-// Enters every prefix c1..c6 of 1..x.highest (7..39) into x in lexicographic order, its numbers,
+// Enters every prefix c1..c6 of 1..x.highest (7..64) into x in lexicographic order, its numbers,
 // number mask and lanes set and its work areas cleared, and calls visit(candidates, lanes) with
 // the numbers above c6 up to N and the prefix's lanes.
 template <class Visit> LOTTO_ALWAYS_INLINE void for_each_prefix(RunContext& x, Visit&& visit) {

@@ -89,8 +89,8 @@ ResultStore allocate_store() noexcept {
 
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store) {
     assert(store);
-    // Outside 7..39 the store could not hold the records and the filters are not defined.
-    if (highest < 7 || highest > HighestNumber) return 0;
+    // Outside 7..64 the numbers do not fit the masks and the filters are not defined.
+    if (highest < 7 || highest > LargestGame) return 0;
     const Chain chain = build_chain(s.active);
     RunContext x = context_for(s, highest);
     uint8_t* end = store;
@@ -105,7 +105,8 @@ bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]) {
     uint32_t prefix[6];
     for (int i = 0; i < 7; ++i) {
         const bool ascending = i == 0 || numbers[i - 1] < numbers[i];
-        if (numbers[i] < 1 || numbers[i] > HighestNumber || !ascending) return false;
+        if (numbers[i] < 1 || numbers[i] > s.highest || numbers[i] > LargestGame || !ascending)
+            return false;
         if (i < 6) prefix[i] = numbers[i];
     }
     RunContext x = context_for(s, HighestNumber);

@@ -28,13 +28,15 @@ inline const uint8_t* record(const uint8_t* store, uint32_t i) {
     return store + std::size_t{i} * RecordBytes;
 }
 
-// Runs every combination of 7 out of 1..highest (7 <= highest <= 39) through the chain built from
+// Runs every combination of 7 out of 1..highest (7 <= highest <= 64) through the chain built from
 // s.active, writes the survivors from byte 0 of store and returns how many it stored. Any other
-// highest number stores nothing and returns 0.
+// highest number stores nothing and returns 0. The store must hold C(highest, 7) records:
+// allocate_store() is enough up to 39 only.
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store);
 
-// Whether one combination (seven ascending numbers in 1..39) passes the chain built from s.active,
-// walked as the run walks it. Anything else is not a combination and does not pass.
+// Whether one combination (seven ascending numbers in 1..s.highest, at most 64) passes the chain
+// built from s.active, walked as the run walks it. Anything else is not a combination and does not
+// pass.
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]);
 
 // One entry of the filter chain: the filters it tests (first == last for a single routine,
