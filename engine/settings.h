@@ -91,6 +91,14 @@ constexpr bool is_game(uint32_t highest) {
     return highest >= SmallestGame && highest <= LargestGame;
 }
 
+// C(highest, 7): the combinations of the game 7/highest, its full system (0 below 7).
+constexpr uint32_t game_combinations(uint32_t highest) {
+    if (highest < 7) return 0;
+    uint64_t c = 1;
+    for (uint32_t i = 0; i < 7; ++i) c = c * (highest - i) / (i + 1); // C(highest, i + 1), exact
+    return static_cast<uint32_t>(c);
+}
+
 // Highest value offered in filter k's pick list in the game 7/highest (0 for filters without a
 // parameter and outside 1..64): the sums to 7N - 21, the lucky numbers to N, position i to
 // N - 7 + i, the largest difference to N - 9 (at least 1), the repeated last digits to one below
