@@ -67,18 +67,20 @@ double binomial_two_sided_p(uint32_t n, uint32_t k, double p) {
 
 namespace {
 
-BacktestRow row(int filter, uint32_t draws_kept, uint32_t combinations_kept, uint32_t draws) {
-    const double share = static_cast<double>(combinations_kept) / FullSystem;
+BacktestRow row(int filter, uint32_t draws_kept, uint32_t combinations_kept, uint32_t draws,
+                uint32_t full_system) {
+    const double share = static_cast<double>(combinations_kept) / full_system;
     return {filter, draws_kept, combinations_kept, share * draws,
             binomial_two_sided_p(draws, draws_kept, share)};
 }
 
 } // namespace
 
-Backtest run_backtest(const Settings& s, const std::vector<Draw>& draws) {
+Backtest run_backtest(const Settings& s, const std::vector<Draw>& draws, unsigned threads) {
     Backtest b;
     b.draw_count = static_cast<uint32_t>(draws.size());
-    const Funnel funnel = filter_funnel(s);
+    b.full_system = game_combinations(s.highest);
+    const Funnel funnel = filter_funnel(s, s.highest, threads);
     std::vector<uint32_t> kept(funnel.rows.size());
     uint32_t kept_by_all = 0;
     b.draws.reserve(draws.size());
@@ -97,8 +99,8 @@ Backtest run_backtest(const Settings& s, const std::vector<Draw>& draws) {
     }
     for (std::size_t i = 0; i < funnel.rows.size(); ++i)
         b.filters.push_back(
-            row(funnel.rows[i].filter, kept[i], funnel.rows[i].alone, b.draw_count));
-    b.all = row(0, kept_by_all, funnel.stored, b.draw_count);
+            row(funnel.rows[i].filter, kept[i], funnel.rows[i].alone, b.draw_count, b.full_system));
+    b.all = row(0, kept_by_all, funnel.stored, b.draw_count, b.full_system);
     return b;
 }
 

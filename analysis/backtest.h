@@ -27,6 +27,7 @@ struct DrawVerdict {
 
 struct Backtest {
     uint32_t draw_count = 0;
+    uint32_t full_system = 0;         // C(N, 7) of the settings' game 7/N
     std::vector<BacktestRow> filters; // one per active filter, ascending
     BacktestRow all;                  // the whole filter set
     std::vector<DrawVerdict> draws;   // in file order
@@ -36,6 +37,8 @@ struct Backtest {
 // outcome no more likely than k.
 double binomial_two_sided_p(uint32_t n, uint32_t k, double p);
 
-Backtest run_backtest(const Settings& s, const std::vector<Draw>& draws);
+// The back-test of the active filters on the draws, in the settings' game 7/s.highest, its
+// funnel counted on up to threads threads.
+Backtest run_backtest(const Settings& s, const std::vector<Draw>& draws, unsigned threads = 1);
 
 } // namespace lotto

@@ -21,8 +21,11 @@ std::string number_text(std::string_view digits) {
                                       : std::string(digits);
 }
 
-std::string outside(std::string_view token) {
-    return "number " + number_text(token) + " is outside 1..39";
+// The range of the game's numbers, "1..N".
+std::string draw_range(uint32_t highest) { return "1.." + std::to_string(highest); }
+
+std::string outside(std::string_view token, uint32_t highest) {
+    return "number " + number_text(token) + " is outside " + draw_range(highest);
 }
 
 std::string in_field(int field, const std::string& why) {
@@ -43,21 +46,21 @@ bool distinct_sorted(Combination& numbers, std::string& why) {
     return true;
 }
 
-// What is wrong with a line where no seven tokens in a row are numbers in 1..39. The first
+// What is wrong with a line where no seven tokens in a row are numbers in 1..N. The first
 // stretch of seven tokens that holds six such numbers and one token X points at X when X is a
-// whole number outside 1..39 (say 40 or 0 next to six good numbers) or when X stands between good
+// whole number outside 1..N (say 40 or 0 next to six good numbers) or when X stands between good
 // numbers, at least two on each side (a label and a date before six numbers are no such case);
-// otherwise the count of numbers in 1..39, or the longest row of them, tells.
-std::string why_no_run(std::string_view line) {
+// otherwise the count of numbers in 1..N, or the longest row of them, tells.
+std::string why_no_run(std::string_view line, uint32_t highest) {
     std::vector<std::string_view> tokens;
     for_each_token(line, [&](std::string_view t, int) { return tokens.push_back(t), true; });
-    auto good = [&](std::size_t i) { return in_draw_range(whole_number(tokens[i])); };
+    auto good = [&](std::size_t i) { return in_draw_range(whole_number(tokens[i]), highest); };
     for (std::size_t start = 0; start + 7 <= tokens.size(); ++start) {
         std::size_t bad = 0, bad_count = 0;
         for (std::size_t i = start; i < start + 7; ++i)
             if (!good(i)) bad = i, ++bad_count;
         if (bad_count != 1) continue;
-        if (whole_number(tokens[bad]) != NotWhole) return outside(tokens[bad]);
+        if (whole_number(tokens[bad]) != NotWhole) return outside(tokens[bad], highest);
         if (bad < start + 2 || bad > start + 4) continue;
         return tokens[bad].empty() ? "an empty field stands between the numbers"
                                    : shown(tokens[bad]) + " between the numbers is not a number";
@@ -69,44 +72,46 @@ std::string why_no_run(std::string_view line) {
         row = good(i) ? row + 1 : 0, longest = std::max(longest, row);
     }
     if (!any_whole) return "no numbers found";
-    if (count == 0) return "no numbers in 1..39 found";
-    if (count < 7) return "only " + std::to_string(count) + " numbers in 1..39 found";
-    return "only " + std::to_string(longest) + " numbers in 1..39 stand in a row";
+    const std::string numbers_in = " numbers in " + draw_range(highest);
+    if (count == 0) return "no" + numbers_in + " found";
+    if (count < 7) return "only " + std::to_string(count) + numbers_in + " found";
+    return "only " + std::to_string(longest) + numbers_in + " stand in a row";
 }
 
-// The first seven of the first run of at least seven numbers in 1..39; the tokens of the field
+// The first seven of the first run of at least seven numbers in 1..N; the tokens of the field
 // counter_field (0: none) break runs.
-bool find_draw(std::string_view line, int counter_field, Combination& numbers, std::string& why) {
+bool find_draw(std::string_view line, int counter_field, uint32_t highest, Combination& numbers,
+               std::string& why) {
     int run = 0;
     const bool no_run = for_each_token(line, [&](std::string_view token, int field) {
         const int value = whole_number(token);
-        if (!in_draw_range(value) || field == counter_field) return run = 0, true;
+        if (!in_draw_range(value, highest) || field == counter_field) return run = 0, true;
         numbers[run++] = static_cast<uint8_t>(value);
         return run < 7;
     });
     if (no_run) {
-        why = why_no_run(line);
+        why = why_no_run(line, highest);
         return false;
     }
     return distinct_sorted(numbers, why);
 }
 
-// Adds the token of field to numbers; false with why set when it is not a number in 1..39.
-bool take_number(std::string_view token, int field, Combination& numbers, int& count,
-                 std::string& why) {
+// Adds the token of field to numbers; false with why set when it is not a number in 1..N.
+bool take_number(std::string_view token, int field, uint32_t highest, Combination& numbers,
+                 int& count, std::string& why) {
     const int value = whole_number(token);
     if (value == NotWhole)
         why = token.empty() ? "field " + std::to_string(field) + " is empty"
                             : in_field(field, shown(token) + " is not a whole number");
-    else if (!in_draw_range(value))
-        why = in_field(field, outside(token));
+    else if (!in_draw_range(value, highest))
+        why = in_field(field, outside(token, highest));
     else
         numbers[count++] = static_cast<uint8_t>(value);
     return why.empty();
 }
 
 // The seven numbers in fields first..last, or all in field first when last == first.
-bool read_fields(std::string_view line, int first, int last, Combination& numbers,
+bool read_fields(std::string_view line, int first, int last, uint32_t highest, Combination& numbers,
                  std::string& why) {
     Fields fields(line);
     std::string_view field;
@@ -114,7 +119,7 @@ bool read_fields(std::string_view line, int first, int last, Combination& number
     while (number < last && fields.next(field)) {
         if (++number < first) continue;
         if (first < last) {
-            if (!take_number(field, number, numbers, count, why)) return false;
+            if (!take_number(field, number, highest, numbers, count, why)) return false;
             continue;
         }
         const bool fits = for_each_field_token(field, number, [&](std::string_view token, int) {
@@ -122,7 +127,7 @@ bool read_fields(std::string_view line, int first, int last, Combination& number
                 why = "field " + std::to_string(number) + " holds more than 7 numbers";
                 return false;
             }
-            return take_number(token, number, numbers, count, why);
+            return take_number(token, number, highest, numbers, count, why);
         });
         if (!fits) return false;
         if (count < 7) {
@@ -144,9 +149,9 @@ bool read_fields(std::string_view line, int first, int last, Combination& number
 } // namespace
 
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
-               Combination& numbers, std::string& why) {
-    return first_column == 0 ? find_draw(line, counter_field, numbers, why)
-                             : read_fields(line, first_column, last_column, numbers, why);
+               Combination& numbers, std::string& why, uint32_t highest) {
+    return first_column == 0 ? find_draw(line, counter_field, highest, numbers, why)
+                             : read_fields(line, first_column, last_column, highest, numbers, why);
 }
 
 int single_number_field(std::string_view line, int field_number) {

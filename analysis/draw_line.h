@@ -1,6 +1,6 @@
 // The draw on one line of a history: the seven numbers found automatically (the first seven of the
-// first run of at least seven tokens that are whole numbers in 1..39) or read from named fields,
-// and, when the line holds none, a short text saying what is wrong.
+// first run of at least seven tokens that are whole numbers in 1..N, N = highest) or read from
+// named fields, and, when the line holds none, a short text saying what is wrong.
 #pragma once
 
 #include "engine/measure.h"
@@ -15,7 +15,7 @@ namespace lotto::history {
 // from the fields first_column..last_column (1-based; one field holding all seven when equal).
 // Returns false and says why when the line holds no draw.
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
-               Combination& numbers, std::string& why);
+               Combination& numbers, std::string& why, uint32_t highest = 39);
 
 // The whole number that field field_number (1-based) holds as its only token, else NotWhole.
 int single_number_field(std::string_view line, int field_number);

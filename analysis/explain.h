@@ -14,7 +14,7 @@ struct Explanation {
     std::vector<FilterMeasure> filters; // active filters ascending; all 64 when none is active
 };
 
-// numbers must be seven ascending numbers in 1..39.
+// numbers must be seven ascending numbers in 1..s.highest.
 Explanation explain(const Settings& s, const Combination& numbers);
 
 } // namespace lotto

@@ -95,7 +95,8 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         any_content = true;
         Draw draw{line_number, {}};
         why.clear();
-        if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why)) {
+        if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why,
+                               o.highest)) {
             h.draws.push_back(draw);
             headers_allowed = false;
             return;

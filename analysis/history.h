@@ -21,6 +21,7 @@ struct HistoryOptions {
     int first_column = 0;        // 1-based field holding the first number; 0 = find the numbers
     int last_column = 0;         // 1-based field holding the last; == first_column: one field
     bool skip_bad_lines = false; // skip lines without a draw instead of failing
+    uint32_t highest = 39;       // N of the game 7/N: every number lies in 1..N
 };
 
 struct SkippedLine {

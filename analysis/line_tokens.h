@@ -4,6 +4,7 @@
 // too); an empty field is one empty token.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace lotto::history {
@@ -28,7 +29,9 @@ constexpr int whole_number(std::string_view token) {
     return value;
 }
 
-constexpr bool in_draw_range(int value) { return value >= 1 && value <= 39; }
+constexpr bool in_draw_range(int value, uint32_t highest = 39) {
+    return value >= 1 && static_cast<uint32_t>(value) <= highest;
+}
 
 // The fields of a line, front to back.
 class Fields {

@@ -14,10 +14,10 @@ namespace lotto {
 
 namespace {
 
-// "00, 01, ..., 39, ": entry v is the four characters from position 4 * v.
-constexpr std::array<char, 160> NumberText = [] {
-    std::array<char, 160> t{};
-    for (int v = 0; v < 40; ++v) {
+// "00, 01, ..., 64, ": entry v is the four characters from position 4 * v.
+constexpr std::array<char, 260> NumberText = [] {
+    std::array<char, 260> t{};
+    for (int v = 0; v < 65; ++v) {
         t[4 * v] = static_cast<char>('0' + v / 10);
         t[4 * v + 1] = static_cast<char>('0' + v % 10);
         t[4 * v + 2] = ',';

@@ -11,6 +11,9 @@ namespace lotto {
 // "Number of filtered combinations:<count>".
 std::array<std::string, 4> report_lines(double seconds, uint32_t count);
 
+// The same for the game 7/highest: its full system C(highest, 7) on the third line.
+std::array<std::string, 4> report_lines(double seconds, uint32_t count, uint32_t highest);
+
 // The four lines joined by a single CR each (no line feed), as the message box shows them.
 std::string report_text(double seconds, uint32_t count);
 

@@ -89,15 +89,15 @@ void backtest(std::FILE* out, const Options& o, const Backtest& b) {
                       " draws from " + printable(o.history, 200));
     put_line(out, "Lottery draws are random: a filter is expected to keep about the same share of "
                   "the draws");
-    put_line(out, "as of all 15380937 combinations. The p-value tells how unusual the difference "
-                  "is for these");
+    put_line(out, "as of all " + std::to_string(b.full_system) +
+                      " combinations. The p-value tells how unusual the difference is for these");
     put_line(out, "draws; it predicts nothing about future draws.");
     put_line(out, "");
     const auto cells = [&](Row r, const BacktestRow& x) {
         r.push_back(std::to_string(x.draws_kept));
         r.push_back(percent(x.draws_kept, b.draw_count));
         r.push_back(std::to_string(x.combinations_kept));
-        r.push_back(percent(x.combinations_kept, FullSystem));
+        r.push_back(percent(x.combinations_kept, b.full_system));
         r.push_back(fixed(x.expected_draws_kept, "%.2f"));
         r.push_back(fixed(x.p_value, "%.4g"));
         return r;

@@ -2,6 +2,7 @@
 
 #include "analysis/backtest.h"
 #include "analysis/explain.h"
+#include "analysis/game_check.h"
 #include "analysis/history.h"
 #include "analysis/sample.h"
 #include "app/clock.h"
@@ -15,9 +16,12 @@
 #include "engine/funnel.h"
 #include "engine/run.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <new>
 #include <random>
+#include <utility>
 
 namespace lotto::cli {
 
@@ -35,8 +39,27 @@ uint64_t system_seed() {
            static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+// One line when the draws never reach the top numbers of the game and chance alone makes that
+// very unlikely: they were most likely drawn in a smaller game.
+void check_game(const Options& o, const std::vector<Draw>& draws) {
+    const TopNumbersCheck c = check_top_numbers(draws, o.highest);
+    if (!c.smaller_game_likely()) return;
+    char chance[32];
+    std::snprintf(chance, sizeof chance, "%.2g", c.chance);
+    const std::string smaller = "7/" + std::to_string(c.highest_drawn);
+    note(printable(o.history) + ": no draw holds a number above " +
+         std::to_string(c.highest_drawn) + " in " + std::to_string(draws.size()) +
+         " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance +
+         "); if the game is " + smaller + ", give --game " + smaller);
+}
+
+// The threads of the runs: --threads, or one per core.
+unsigned threads(const Options& o) { return o.threads != 0 ? o.threads : default_threads(); }
+
 int backtest(const Options& o) {
-    const History h = read_history(o.history, o.history_options);
+    HistoryOptions history_options = o.history_options;
+    history_options.highest = o.highest;
+    const History h = read_history(o.history, history_options);
     if (!h.ok()) return fail(h.error, 2);
     const std::string name = printable(o.history);
     for (const SkippedLine& skipped : h.skipped)
@@ -44,7 +67,8 @@ int backtest(const Options& o) {
     if (!h.skipped.empty())
         note(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped");
     if (h.draws.empty()) return fail(name + ": no draw to test", 2);
-    const Backtest b = run_backtest(o.settings, h.draws);
+    check_game(o, h.draws);
+    const Backtest b = run_backtest(o.settings, h.draws, threads(o));
     switch (o.format) {
     case Format::Text: text::backtest(stdout, o, b); break;
     case Format::Csv: csv::backtest(stdout, o.settings, b); break;
@@ -52,9 +76,6 @@ int backtest(const Options& o) {
     }
     return 0;
 }
-
-// The threads of the runs: --threads, or one per core.
-unsigned threads(const Options& o) { return o.threads != 0 ? o.threads : default_threads(); }
 
 void funnel(const Options& o) {
     const Funnel f = filter_funnel(o.settings, o.highest, threads(o));
@@ -76,9 +97,9 @@ void explain_combination(const Options& o) {
 
 void list(const Options& o) {
     switch (o.format) {
-    case Format::Text: text::list(stdout); break;
-    case Format::Csv: csv::list(stdout); break;
-    case Format::Json: json::list(stdout); break;
+    case Format::Text: text::list(stdout, o.highest); break;
+    case Format::Csv: csv::list(stdout, o.highest); break;
+    case Format::Json: json::list(stdout, o.highest); break;
     }
 }
 

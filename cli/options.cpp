@@ -18,6 +18,7 @@ namespace lotto::cli {
 namespace {
 
 enum class Opt {
+    Game,
     Filter,
     Param,
     Range,
@@ -54,12 +55,13 @@ struct OptionInfo {
     bool setting = false;        // may stand in a settings file
 };
 
-constexpr std::array<OptionInfo, 24> OptionTable = {{
+constexpr auto OptionTable = std::to_array<OptionInfo>({
+    {"", "--game", Opt::Game, Takes::Value, "7/N with N 8..64, e.g. 7/37", true},
     {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true},
     {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true},
     {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true},
-    {"", "--array7", Opt::Array7, Takes::Value, "up to 7 comma-separated numbers 0..39", true},
-    {"", "--array15", Opt::Array15, Takes::Value, "up to 15 comma-separated numbers 0..39", true},
+    {"", "--array7", Opt::Array7, Takes::Value, "up to 7 comma-separated numbers 0..N", true},
+    {"", "--array15", Opt::Array15, Takes::Value, "up to 15 comma-separated numbers 0..N", true},
     {"", "--settings", Opt::Settings, Takes::Value, "a settings file"},
     {"", "--save-settings", Opt::SaveSettings, Takes::Value, "the file to write"},
     {"", "--page", Opt::Page, Takes::Value, "a page number, 1 or more"},
@@ -74,13 +76,13 @@ constexpr std::array<OptionInfo, 24> OptionTable = {{
     {"", "--backtest", Opt::Backtest, Takes::Nothing, ""},
     {"", "--funnel", Opt::Funnel, Takes::Nothing, ""},
     {"", "--explain", Opt::Explain, Takes::Value,
-     "seven distinct numbers 1..39, e.g. 1,5,9,12,20,33,39"},
+     "seven distinct numbers 1..N, e.g. 1,5,9,12,20,33,39"},
     {"-q", "--quiet", Opt::Quiet, Takes::Nothing, ""},
     {"", "--threads", Opt::Threads, Takes::Value, "a number of threads, 1 or more"},
     {"", "--list", Opt::List, Takes::Nothing, ""},
     {"-h", "--help", Opt::Help, Takes::Nothing, ""},
     {"", "--version", Opt::Version, Takes::Nothing, ""},
-}};
+});
 
 // Joins the pieces into one string.
 template <class... Parts> std::string cat(const Parts&... parts) {
@@ -186,7 +188,7 @@ class Parser {
         }
         if (in_file_ && !info->setting)
             return fail(cat(info->long_name, " is not a setting: a settings file holds only -f, "
-                                             "-p, -r, --array7 and --array15"));
+                                             "-p, -r, --array7, --array15 and --game"));
         shown_ = printable(arg);
         if (info->takes == Takes::Nothing && has_value)
             return fail(cat("option ", info->long_name, " takes no value"));
@@ -201,6 +203,7 @@ class Parser {
 
     void apply(Opt opt, std::string_view value) {
         switch (opt) {
+        case Opt::Game: game(value); break;
         case Opt::Filter:
             for (std::string_view item : split_list(value)) filter_item(item, false);
             break;
@@ -264,7 +267,7 @@ class Parser {
             uint32_t p = 0;
             if (std::string why = read_number(item.substr(eq + 1), p); !why.empty())
                 return fail_value(why);
-            const auto highest = static_cast<uint32_t>(HighestOffered[filter]);
+            const auto highest = static_cast<uint32_t>(highest_offered(filter, o().highest));
             if (p > highest)
                 return fail_value(cat("parameter ", std::to_string(p), " of filter ",
                                       std::to_string(k), " is outside 0..",
@@ -295,7 +298,12 @@ class Parser {
             return fail_value(why);
         const auto st = static_cast<int32_t>(start), en = static_cast<int32_t>(end);
         s().entered[r - 1] = {st, en};
-        const std::string allowed = " (1 <= start <= end <= 64)";
+        const int32_t limit = highest_range_bound(o().highest);
+        const std::string allowed = cat(" (1 <= start <= end <= ", std::to_string(limit), ")");
+        if (st >= 1 && st <= en && en > limit) // within what the setter takes, beyond the game
+            return fail_value(cat(st > limit ? "start " : "end ",
+                                  std::to_string(st > limit ? start : end), " is above ",
+                                  std::to_string(limit), allowed));
         switch (set_range(s(), r, st, en)) {
         case RangeCode::Accepted: break;
         case RangeCode::StartAboveEnd:
@@ -318,9 +326,10 @@ class Parser {
         for (std::size_t i = 0; i < items.size(); ++i) {
             uint32_t n = 0;
             if (std::string why = read_number(items[i], n); !why.empty()) return fail_value(why);
-            if (n > HighestNumber)
+            if (n > o().highest)
                 return fail_value(cat("number ", std::to_string(n), " at position ",
-                                      std::to_string(i + 1), " is outside 0..39 (0 = empty)"));
+                                      std::to_string(i + 1), " is outside 0..",
+                                      std::to_string(o().highest), " (0 = empty)"));
             [[maybe_unused]] const ArrayCode code =
                 set(s(), static_cast<int>(i + 1), static_cast<int32_t>(n));
             assert(code == ArrayCode::Accepted);
@@ -377,6 +386,63 @@ class Parser {
         fail_value("expected text, csv or json");
     }
 
+    // "7/N", N in 8..64. The game's offered values come with it, and its default ranges replace
+    // ranges still at the previous game's defaults; a value already set that the game cannot hold
+    // is an error naming it.
+    void game(std::string_view value) {
+        const std::size_t slash = value.find('/');
+        uint32_t pick = 0, n = 0;
+        if (slash == std::string_view::npos || !read_number(value.substr(0, slash), pick).empty() ||
+            !read_number(value.substr(slash + 1), n).empty())
+            return fail_value("expected 7/N, the pick-7 game of the numbers 1..N, e.g. 7/37");
+        if (pick != 7)
+            return fail_value(
+                cat("only pick-7 games are supported, not pick-", std::to_string(pick)));
+        if (!is_game(n))
+            return fail_value(cat("N = ", std::to_string(n), " is outside ",
+                                  std::to_string(SmallestGame), "..", std::to_string(LargestGame)));
+        if (std::string why = beyond_game(n); !why.empty()) return fail_value(why);
+        const std::array<Range, RangeCount> previous = default_ranges(o().highest);
+        const std::array<Range, RangeCount> defaults = default_ranges(n);
+        o().highest = s().highest = n;
+        for (int k = 1; k <= FilterCount; ++k) s().highest_offered[k] = highest_offered(k, n);
+        for (int r = 1; r <= RangeCount; ++r)
+            if (s().effective[r - 1] == previous[r - 1]) {
+                s().entered[r - 1] = defaults[r - 1];
+                set_range(s(), r, defaults[r - 1].start, defaults[r - 1].end);
+            }
+    }
+
+    // The first value set so far that the game 7/n cannot hold, as "what V is above L (game 7/n)";
+    // "" when every value fits. Ranges still at the current game's defaults move with the game.
+    std::string beyond_game(uint32_t n) {
+        const std::string game = cat(" (game 7/", std::to_string(n), ")");
+        const auto above = [&](std::string what, int64_t value, int64_t limit) {
+            return cat(what, " ", std::to_string(value), " is above ", std::to_string(limit), game);
+        };
+        for (int k = 1; k <= FilterCount; ++k)
+            if (s().params[k - 1] > static_cast<uint32_t>(highest_offered(k, n)))
+                return above(cat("filter ", std::to_string(k), "'s parameter"), s().params[k - 1],
+                             highest_offered(k, n));
+        const std::array<Range, RangeCount> defaults = default_ranges(o().highest);
+        for (int r = 1; r <= RangeCount; ++r) {
+            const Range e = s().effective[r - 1];
+            if (e != defaults[r - 1] && e.end > highest_range_bound(n))
+                return above(cat("range ", range_name(r), "'s end"), e.end, highest_range_bound(n));
+        }
+        const auto in_array = [&](std::string_view name, const auto& numbers) -> std::string {
+            for (std::size_t i = 0; i < numbers.size(); ++i)
+                if (numbers[i] > static_cast<int32_t>(n))
+                    return above(cat(name, " number"), numbers[i], n);
+            return "";
+        };
+        if (std::string why = in_array("--array7", s().array7); !why.empty()) return why;
+        if (std::string why = in_array("--array15", s().array15); !why.empty()) return why;
+        if (o().explain && (*o().explain)[6] > n)
+            return above("--explain number", (*o().explain)[6], n);
+        return "";
+    }
+
     // "A-B" (seven fields, B = A + 6) or "A" (one field holding all seven), counting from 1.
     void history_columns(std::string_view value) {
         const std::size_t dash = value.find('-');
@@ -395,7 +461,7 @@ class Parser {
         o().history_options.last_column = static_cast<int>(last);
     }
 
-    // Seven distinct numbers 1..39 in any order, kept sorted.
+    // Seven distinct numbers 1..N in any order, kept sorted.
     void explain(std::string_view value) {
         const std::vector<std::string_view> items = split_list(value);
         if (items.size() != 7)
@@ -406,8 +472,9 @@ class Parser {
         for (std::size_t i = 0; i < items.size(); ++i) {
             uint32_t n = 0;
             if (std::string why = read_number(items[i], n); !why.empty()) return fail_value(why);
-            if (n < 1 || n > HighestNumber)
-                return fail_value(cat("number ", std::to_string(n), " is outside 1..39"));
+            if (n < 1 || n > o().highest)
+                return fail_value(cat("number ", std::to_string(n), " is outside 1..",
+                                      std::to_string(o().highest)));
             if (seen & NumberBit[n])
                 return fail_value(cat("number ", std::to_string(n), " is given twice"));
             seen |= NumberBit[n];

@@ -17,7 +17,8 @@ namespace lotto::cli {
 enum class Format { Text, Csv, Json };
 
 struct Options {
-    Settings settings;  // the defaults, then every -f, -p, -r, --array7, --array15 in order
+    uint32_t highest = 39; // N of the game 7/N (--game); settings.highest is the same
+    Settings settings;  // the defaults, then every --game, -f, -p, -r, --array7, --array15 in order
     bool quiet = false; // print only the stored count
     uint32_t page = 0;  // page to print after the report; 0 = none
     bool export_text = false;
@@ -33,7 +34,6 @@ struct Options {
     bool funnel = false;
     std::optional<Combination> explain; // sorted
     bool list = false;                  // print the catalogue instead of running
-    uint32_t highest = 39;              // N of the game 7/N
     unsigned threads = 0;               // --threads K; 0 = one per core (default_threads())
     bool help = false;
     bool version = false;

@@ -30,7 +30,7 @@ struct RunOutput {
 // the export failed; the caller prints csv and json only after a good export.
 namespace text {
 void run(std::FILE* out, const Options& o, const RunOutput& r);
-void list(std::FILE* out);
+void list(std::FILE* out, uint32_t highest);
 void backtest(std::FILE* out, const Options& o, const Backtest& b);
 void funnel(std::FILE* out, const Settings& s, const Funnel& f);
 void explain(std::FILE* out, const Settings& s, const Explanation& e);
@@ -38,7 +38,7 @@ void explain(std::FILE* out, const Settings& s, const Explanation& e);
 
 namespace csv {
 void run(std::FILE* out, const Options& o, const RunOutput& r);
-void list(std::FILE* out);
+void list(std::FILE* out, uint32_t highest);
 void backtest(std::FILE* out, const Settings& s, const Backtest& b);
 void funnel(std::FILE* out, const Settings& s, const Funnel& f);
 void explain(std::FILE* out, const Settings& s, const Explanation& e);
@@ -46,7 +46,7 @@ void explain(std::FILE* out, const Settings& s, const Explanation& e);
 
 namespace json {
 void run(std::FILE* out, const Options& o, const RunOutput& r);
-void list(std::FILE* out);
+void list(std::FILE* out, uint32_t highest);
 void backtest(std::FILE* out, const Settings& s, const Backtest& b);
 void funnel(std::FILE* out, const Settings& s, const Funnel& f);
 void explain(std::FILE* out, const Settings& s, const Explanation& e);

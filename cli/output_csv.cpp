@@ -75,7 +75,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
         StatisticsTable table{};
         count_numbers(r.store, r.count, table);
         row(out, {"number", "count"});
-        for (uint32_t n = 1; n <= HighestNumber; ++n)
+        for (uint32_t n = 1; n <= o.highest; ++n)
             row(out, {std::to_string(n), std::to_string(table[n])});
     } else if (o.sample != 0) {
         combinations_header(out);
@@ -89,11 +89,11 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
     }
 }
 
-void list(std::FILE* out) {
+void list(std::FILE* out, uint32_t highest) {
     row(out, {"filter", "label", "highest"});
     for (int k = 1; k <= FilterCount; ++k)
         row(out, {std::to_string(k), field(filter_label(k)),
-                  has_parameter(k) ? std::to_string(HighestOffered[k]) : ""});
+                  has_parameter(k) ? std::to_string(highest_offered(k, highest)) : ""});
 }
 
 void backtest(std::FILE* out, const Settings& s, const Backtest& b) {
@@ -105,7 +105,7 @@ void backtest(std::FILE* out, const Settings& s, const Backtest& b) {
         row(out, {std::move(filter), std::move(label), std::move(parameter),
                   std::to_string(x.draws_kept), number(draw_share, "%.6f"),
                   std::to_string(x.combinations_kept),
-                  number(double(x.combinations_kept) / FullSystem, "%.6f"),
+                  number(double(x.combinations_kept) / b.full_system, "%.6f"),
                   number(x.expected_draws_kept, "%.4f"), number(x.p_value, "%.6g")});
     };
     for (const BacktestRow& x : b.filters)

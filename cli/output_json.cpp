@@ -69,7 +69,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
     doc.field("stored", r.count);
     if (!o.quiet) {
         doc.field("seconds", r.seconds);
-        doc.field("full_system", FullSystem);
+        doc.field("full_system", game_combinations(o.highest));
         Json active = Json::array();
         for (int k = 1; k <= FilterCount; ++k)
             if (filter_is_on(o.settings, k)) active.push_back(filter_row(o.settings, k));
@@ -89,7 +89,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
         StatisticsTable table{};
         count_numbers(r.store, r.count, table);
         Json list = Json::array();
-        for (uint32_t n = 1; n <= HighestNumber; ++n)
+        for (uint32_t n = 1; n <= o.highest; ++n)
             list.push_back({{"number", n}, {"count", table[n]}});
         doc.field("stats", list);
     }
@@ -106,12 +106,13 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
     doc.close();
 }
 
-void list(std::FILE* out) {
+void list(std::FILE* out, uint32_t highest) {
     Json filters = Json::array();
     for (int k = 1; k <= FilterCount; ++k)
-        filters.push_back({{"filter", k},
-                           {"label", filter_label(k)},
-                           {"highest", has_parameter(k) ? Json(HighestOffered[k]) : Json()}});
+        filters.push_back(
+            {{"filter", k},
+             {"label", filter_label(k)},
+             {"highest", has_parameter(k) ? Json(highest_offered(k, highest)) : Json()}});
     print(out, {{"filters", filters}});
 }
 

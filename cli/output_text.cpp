@@ -33,7 +33,8 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
     if (o.quiet)
         print_line(out, format_plain(r.count));
     else
-        for (const std::string& line : report_lines(r.seconds, r.count)) print_line(out, line);
+        for (const std::string& line : report_lines(r.seconds, r.count, o.highest))
+            print_line(out, line);
     if (o.page != 0)
         for (const std::string& line : page_lines(r.store, r.count, o.page)) print_line(out, line);
     if (r.exported && !r.exported->ok) return;
@@ -47,8 +48,8 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
     for (const uint32_t i : r.sample) print_line(out, viewer_line(i + 1, record(r.store, i)));
 }
 
-void list(std::FILE* out) {
-    for (const std::string& line : catalogue_lines()) print_line(out, line);
+void list(std::FILE* out, uint32_t highest) {
+    for (const std::string& line : catalogue_lines(highest)) print_line(out, line);
 }
 
 } // namespace text

@@ -40,6 +40,7 @@ std::string settings_text(const Settings& s) {
         text += '\n';
     };
     line({"# lotto739-cli ", LOTTO_VERSION, " settings"});
+    if (s.highest != DefaultGame) line({"--game 7/", std::to_string(s.highest)});
     for (int k = 1; k <= FilterCount; ++k)
         if (filter_is_on(s, k))
             line({"--filter ", std::to_string(k), has_parameter(k) ? "=" : "",
@@ -47,9 +48,10 @@ std::string settings_text(const Settings& s) {
     for (int k = 1; k <= FilterCount; ++k)
         if (!filter_is_on(s, k) && s.params[k - 1] != 0)
             line({"--param ", std::to_string(k), "=", std::to_string(s.params[k - 1])});
+    const std::array<Range, RangeCount> defaults = default_ranges(s.highest);
     for (int r = 1; r <= RangeCount; ++r) {
         const Range& e = s.effective[r - 1];
-        if (e != DefaultRanges[r - 1])
+        if (e != defaults[r - 1])
             line({"--range ", range_name(r), "=", std::to_string(e.start), "-",
                   std::to_string(e.end)});
     }

@@ -10,8 +10,9 @@
 
 namespace lotto::cli {
 
-// The header comment, every active filter with its parameter, parameters of inactive filters,
-// ranges off their defaults and the non-empty arrays, in that fixed order, one option a line.
+// The header comment, the game unless it is 7/39, every active filter with its parameter,
+// parameters of inactive filters, ranges off the game's defaults and the non-empty arrays, in
+// that fixed order, one option a line.
 std::string settings_text(const Settings& s);
 
 // Reads the whole file at path into text; returns "" or a one-line message naming the file.

@@ -11,11 +11,12 @@ std::string usage_text() {
            "With no option every filter is off and the full system is stored.\n"
            "\n"
            "Settings:\n"
+           "      --game 7/N            play the game 7 out of 1..N (N 8..64; default 7/39)\n"
            "  -f, --filter K[=P][,...]  switch filter K (1..64) on, with parameter P if given\n"
            "  -p, --param K=P[,...]     set filter K's parameter without switching it on\n"
            "  -r, --range NAME=S-E      set range NAME (A1 A2 B1 B2 C1 C2 D1 D2 E1 E2) to S..E\n"
-           "      --array7 LIST         numbers 0..39 for positions 1.. of the 7-element array\n"
-           "      --array15 LIST        numbers 0..39 for positions 1.. of the 15-element array\n"
+           "      --array7 LIST         numbers 0..N for positions 1.. of the 7-element array\n"
+           "      --array15 LIST        numbers 0..N for positions 1.. of the 15-element array\n"
            "                            (0 = empty position)\n"
            "      --settings FILE       read settings from FILE (one option a line, # comments)\n"
            "      --save-settings FILE  write the settings in force to FILE\n"
@@ -49,11 +50,12 @@ std::string version_text() {
     return std::string("lotto739-cli ") + LOTTO_VERSION + "\nLicense: MIT (see LICENSE)\n";
 }
 
-std::vector<std::string> catalogue_lines() {
+std::vector<std::string> catalogue_lines(uint32_t highest) {
     std::vector<std::string> lines;
     for (int k = 1; k <= FilterCount; ++k) {
         std::string line = std::to_string(k) + "\t" + std::string(filter_label(k)) + "\t";
-        line += has_parameter(k) ? "0.." + std::to_string(HighestOffered[k]) : "no parameter";
+        line +=
+            has_parameter(k) ? "0.." + std::to_string(highest_offered(k, highest)) : "no parameter";
         lines.push_back(std::move(line));
     }
     return lines;

@@ -10,6 +10,6 @@ std::string usage_text();
 std::string version_text();
 
 // One line per filter: number, label (verbatim) and "0..H" or "no parameter", tab-separated.
-std::vector<std::string> catalogue_lines();
+std::vector<std::string> catalogue_lines(uint32_t highest = 39);
 
 } // namespace lotto::cli

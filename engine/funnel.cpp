@@ -145,7 +145,7 @@ Funnel filter_funnel(const Settings& s, uint32_t highest, bool popcnt, unsigned 
     Funnel funnel;
     for (int i = 0; i < f.count; ++i) funnel.rows.push_back({f.number[i], 0, 0, 0});
     // Outside 7..64 there is nothing to count, as for the run.
-    if (highest < 7 || highest > LargestHighestNumber) return funnel;
+    if (highest < 7 || highest > LargestGame) return funnel;
     if (f.count == 0) {
         funnel.stored = combinations_of_seven(highest);
         return funnel;

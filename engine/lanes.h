@@ -1,5 +1,5 @@
 // The combination as seven byte lanes of one 64-bit word (c1 in the low byte, byte 7 zero): sums,
-// parities and gaps of all seven numbers in a few word operations. Every lane holds at most 39,
+// parities and gaps of all seven numbers in a few word operations. Every lane holds at most 64,
 // so no lane of the operations below overflows into its neighbour.
 #pragma once
 
@@ -16,6 +16,14 @@ inline constexpr Lanes SixHighBits = 0x0000808080808080u;
 // The sum of all lanes; exact while every partial sum stays below 256 (seven numbers up to 39
 // sum to at most 252).
 constexpr uint32_t lane_sum(Lanes l) { return static_cast<uint32_t>((l * LowBits) >> 56); }
+
+// The sum of all lanes, exact for any lane values: the byte lanes are paired into 16-bit lanes
+// first (six numbers up to 64 sum to more than 255).
+constexpr uint32_t wide_lane_sum(Lanes l) {
+    constexpr Lanes EvenBytes = 0x00ff00ff00ff00ffu;
+    const Lanes pairs = (l & EvenBytes) + ((l >> 8) & EvenBytes);
+    return static_cast<uint32_t>((pairs * 0x0001000100010001u) >> 48);
+}
 
 // How many of the seven numbers are odd.
 constexpr uint32_t odd_lanes(Lanes l) { return lane_sum(l & LowBits); }

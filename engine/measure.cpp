@@ -49,10 +49,10 @@ constexpr int BoundPosition[5] = {0, 1, 4, 5, 6};
 constexpr std::pair<int, int> ParityTested[10] = {{0, 1}, {0, 1}, {6, 1}, {6, 1}, {0, 2},
                                                   {0, 2}, {0, 2}, {5, 2}, {5, 2}, {5, 2}};
 
-// Whether c is seven ascending numbers in 1..39.
+// Whether c is seven ascending numbers in 1..64, the largest game.
 [[maybe_unused]] bool is_combination(const Combination& c) {
     for (int i = 0; i < 7; ++i)
-        if (c[i] < 1 || c[i] > 39 || (i > 0 && c[i - 1] >= c[i])) return false;
+        if (c[i] < 1 || c[i] > LargestGame || (i > 0 && c[i - 1] >= c[i])) return false;
     return true;
 }
 

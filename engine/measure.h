@@ -28,7 +28,7 @@ struct FilterMeasure {
     bool kept = false;  // the filter's verdict under the settings
 };
 
-using Combination = std::array<uint8_t, 7>; // seven ascending numbers in 1..39
+using Combination = std::array<uint8_t, 7>; // seven ascending numbers in 1..N, N <= 64
 
 // Filter k's (1..64) measure of the combination under the settings, whether k is on or not.
 // The values: 1, 2 the sum; 3, 4 the even count; 5, 6 the odd count; 7, 8 whether the lucky or

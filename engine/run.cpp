@@ -168,7 +168,7 @@ class Compactor {
     bool moving_ = false;  // a thread is moving chunks
 };
 
-bool walks(uint32_t highest) { return highest >= 7 && highest <= LargestHighestNumber; }
+bool walks(uint32_t highest) { return highest >= 7 && highest <= LargestGame; }
 
 } // namespace
 
@@ -240,7 +240,7 @@ uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads) {
 }
 
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]) {
-    return combination_passes(s, numbers, HighestNumber);
+    return combination_passes(s, numbers, s.highest);
 }
 
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7], uint32_t highest) {

@@ -13,8 +13,7 @@
 namespace lotto {
 
 inline constexpr uint32_t HighestNumber = 39;
-inline constexpr uint32_t LargestHighestNumber = 64; // the largest N a run walks
-inline constexpr uint32_t FullSystem = 15'380'937;   // C(39, 7)
+inline constexpr uint32_t FullSystem = 15'380'937; // C(39, 7)
 inline constexpr std::size_t RecordBytes = 7;
 inline constexpr std::size_t StoreBytes = 108'000'001; // room for the full system and more
 inline constexpr std::size_t FullSystemBytes = std::size_t{FullSystem} * RecordBytes;
@@ -58,8 +57,8 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threa
 // without any store (0 outside 7..64).
 uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads);
 
-// Whether one combination (seven ascending numbers in 1..39) passes the chain built from s.active,
-// walked as the run walks it. Anything else is not a combination and does not pass.
+// Whether one combination (seven ascending numbers in 1..s.highest) passes the chain built from
+// s.active, walked as the run walks it. Anything else is not a combination and does not pass.
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]);
 
 // The same for seven ascending numbers in 1..highest (7..64).

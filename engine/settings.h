@@ -81,7 +81,41 @@ inline constexpr std::array<Range, RangeCount> DefaultRanges = {{
 // Filter k has a parameter when its pick list offers more than the single value 0.
 constexpr bool has_parameter(int k) { return k >= 1 && k <= FilterCount && HighestOffered[k] > 0; }
 
+// The games played: 7 out of 1..N for N from SmallestGame to LargestGame; 7/39 by default.
+inline constexpr uint32_t SmallestGame = 8;
+inline constexpr uint32_t LargestGame = 64;
+inline constexpr uint32_t DefaultGame = 39;
+
+// Whether 7/highest is a game the engine plays.
+constexpr bool is_game(uint32_t highest) {
+    return highest >= SmallestGame && highest <= LargestGame;
+}
+
+// C(highest, 7): the combinations of the game 7/highest, its full system (0 below 7).
+constexpr uint32_t game_combinations(uint32_t highest) {
+    if (highest < 7) return 0;
+    uint64_t c = 1;
+    for (uint32_t i = 0; i < 7; ++i) c = c * (highest - i) / (i + 1); // C(highest, i + 1), exact
+    return static_cast<uint32_t>(c);
+}
+
+// Highest value offered in filter k's pick list in the game 7/highest (0 for filters without a
+// parameter and outside 1..64): the sums to 7N - 21, the lucky numbers to N, position i to
+// N - 7 + i, the largest difference to N - 9 (at least 1), the repeated last digits to one below
+// the most that 1..N allows (at least 4); the counts keep their 7/39 values. For 39 it is
+// HighestOffered[k].
+int32_t highest_offered(int k, uint32_t highest);
+
+// The start-up bounds of the ten ranges in the game 7/highest: A..E end where the 7/39 ranges end
+// (9, 19, 29, 35, 39) scaled by N/39 and rounded, E ending at N; each pair of a letter alike.
+std::array<Range, RangeCount> default_ranges(uint32_t highest);
+
+// The largest range bound the game 7/highest accepts: N, except 64 for 7/39, whose ranges have
+// always reached 64 (a range above 39 counts nothing).
+int32_t highest_range_bound(uint32_t highest);
+
 struct Settings {
+    uint32_t highest = DefaultGame;             // N of the game 7/N the settings are made for
     Mask active = 0;                            // bit k-1 set: filter k is on
     std::array<uint32_t, FilterCount> params{}; // slot k-1: parameter of filter k
     std::array<int32_t, 65> lowest_offered{};   // index 1..64
@@ -97,8 +131,12 @@ struct Settings {
 };
 
 // Puts every field to its start-up value, through the setters: all filters off, parameters 0,
-// default ranges, empty arrays.
+// default ranges, empty arrays, for the game 7/39.
 void init_defaults(Settings& s);
+
+// The same for the game 7/highest (SmallestGame..LargestGame): its offered values and default
+// ranges, and s.highest = highest.
+void init_defaults(Settings& s, uint32_t highest);
 
 // Filter k (1..64) on or off; other values of k change nothing.
 void turn_filter_on(Settings& s, int k);

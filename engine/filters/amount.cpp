@@ -8,12 +8,12 @@ namespace {
 
 // The candidates c7 that bring the sum to at least p1, or to at most p2.
 Mask sum_at_least(const RunContext& x, Mask candidates) {
-    const uint32_t prefix = lane_sum(x.lanes), p = param(x, 1);
+    const uint32_t prefix = wide_lane_sum(x.lanes), p = param(x, 1);
     return p <= prefix ? candidates : candidates & numbers_from(uint64_t{p} - prefix);
 }
 
 Mask sum_at_most(const RunContext& x, Mask candidates) {
-    const uint32_t prefix = lane_sum(x.lanes), p = param(x, 2);
+    const uint32_t prefix = wide_lane_sum(x.lanes), p = param(x, 2);
     return p < prefix ? 0 : candidates & numbers_up_to(uint64_t{p} - prefix);
 }
 

@@ -9,7 +9,7 @@ namespace {
 inline constexpr Lanes FiveHighBits = 0x0000008080808080u;
 
 // Lanes 0..4 with the high bit set where the prefix's gap is above bound. Every gap is at most
-// 38, so a bound above 127 lets every gap through, as 127 does.
+// 63, so a bound above 127 lets every gap through, as 127 does.
 Lanes prefix_gaps_above(const RunContext& x, uint32_t bound) {
     return gaps_above(gap_lanes(x.lanes), bound < 127 ? bound : 127) & FiveHighBits;
 }
@@ -46,16 +46,17 @@ struct MaximumSameDifferences {
 };
 
 // Repeated last digits: 7 minus the number of distinct last digits. The numbers 10q + 1 .. 10q + 10
-// sit on bits 10q .. 10q + 9 of the number mask, so folding the four decades onto bits 0..9 gives
+// sit on bits 10q .. 10q + 9 of the number mask, so folding the seven decades onto bits 0..9 gives
 // the prefix's last digits 1..9 on bits 0..8 and last digit 0 on bit 9, with no division, and
 // spreading the fold back over the decades gives the candidates that repeat one of them. The work
 // area holds the prefix's set with last digit t on bit t.
 struct MaximumSameLastDigits {
     template <bool Popcnt> LOTTO_ALWAYS_INLINE static Mask keep(RunContext& x, Mask candidates) {
         const Mask m = x.mask[0];
-        const Mask folded = (m | m >> 10 | m >> 20 | m >> 30) & 0x3ff;
+        const Mask folded = (m | m >> 10 | m >> 20 | m >> 30 | m >> 40 | m >> 50 | m >> 60) & 0x3ff;
         x.differences = (folded << 1 | folded >> 9) & 0x3ff;
-        const Mask repeating = folded | folded << 10 | folded << 20 | folded << 30;
+        const Mask repeating = folded | folded << 10 | folded << 20 | folded << 30 | folded << 40 |
+                               folded << 50 | folded << 60;
         const uint32_t distinct = static_cast<uint32_t>(count_bits<Popcnt>(folded));
         return count_at_most(6 - distinct, repeating, param(x, 35), candidates);
     }

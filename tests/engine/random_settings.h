@@ -48,8 +48,8 @@ inline Combination random_combination(Draws& d, int highest = 39) {
     return c;
 }
 
-// Moves some ranges (now and then through a pair the setter refuses) and puts random numbers at
-// random positions of both chosen arrays.
+// Moves some ranges (now and then through a pair the setter refuses) and puts random numbers of
+// the game (0..s.highest) at random positions of both chosen arrays.
 inline void random_layout(Draws& d, Settings& s) {
     for (int r = 1; r <= RangeCount; ++r) {
         if (d.one_in(8)) {
@@ -63,9 +63,9 @@ inline void random_layout(Draws& d, Settings& s) {
         }
     }
     for (int i = 1; i <= Array7Size; ++i)
-        if (d.one_in(2)) set_array7_entry(s, i, static_cast<int32_t>(d.between(0, 39)));
+        if (d.one_in(2)) set_array7_entry(s, i, static_cast<int32_t>(d.between(0, s.highest)));
     for (int i = 1; i <= Array15Size; ++i)
-        if (d.one_in(2)) set_array15_entry(s, i, static_cast<int32_t>(d.between(0, 39)));
+        if (d.one_in(2)) set_array15_entry(s, i, static_cast<int32_t>(d.between(0, s.highest)));
 }
 
 // Turns filter k on with parameter; the slot of a filter without a parameter gets noise instead,
@@ -77,12 +77,12 @@ inline void turn_on(Draws& d, Settings& s, int k, uint32_t parameter) {
 
 // Start-up settings with 1 to 8 filters on, small sets more often than large ones, often both
 // filters of a minimum/maximum pair, parameters from 0 to the highest offered value, and a random
-// layout of ranges and arrays.
-inline Settings random_settings(Draws& d) {
+// layout of ranges and arrays, for the game 7/highest.
+inline Settings random_settings(Draws& d, uint32_t highest = DefaultGame) {
     Settings s;
-    init_defaults(s);
+    init_defaults(s, highest);
     const auto on = [&](int k) {
-        turn_on(d, s, k, static_cast<uint32_t>(d.between(0, HighestOffered[k])));
+        turn_on(d, s, k, static_cast<uint32_t>(d.between(0, highest_offered(k, highest))));
     };
     for (int64_t i = d.between(1, d.between(1, 8)); i > 0; --i) {
         const int k = static_cast<int>(d.between(1, FilterCount));
@@ -126,10 +126,11 @@ void expect_small_system_agrees(const Settings& s, int highest, std::vector<uint
     ASSERT_EQ(next, count) << "stored more than the judgement keeps";
 }
 
-// Random combinations of the full system: keeps(s, c) exactly when the run's chain passes them.
+// Random combinations of the full system of the settings' game: keeps(s, c) exactly when the
+// run's chain passes them.
 template <class Keeps> void expect_chain_agrees(const Settings& s, Draws& d, int n, Keeps keeps) {
     for (int i = 0; i < n; ++i) {
-        const Combination c = random_combination(d);
+        const Combination c = random_combination(d, static_cast<int>(s.highest));
         uint8_t numbers[7];
         std::copy(c.begin(), c.end(), numbers);
         ASSERT_EQ(keeps(s, c), combination_passes(s, numbers)) << text(c);

@@ -1,0 +1,35 @@
+#include "analysis/game_check.h"
+
+#include "engine/mask.h"
+#include "engine/settings.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lotto {
+
+double top_numbers_absent_chance(uint32_t highest, uint32_t missing, uint32_t draws) {
+    if (missing == 0 || draws == 0) return 1;
+    if (highest < missing + 7) return 0;
+    // C(N - j, 7) / C(N, 7) is the product of (N - j - i) / (N - i) for i = 0..6.
+    double log_one_draw = 0;
+    for (uint32_t i = 0; i < 7; ++i)
+        log_one_draw += std::log(static_cast<double>(highest - missing - i) / (highest - i));
+    return std::exp(log_one_draw * draws);
+}
+
+TopNumbersCheck check_top_numbers(const std::vector<Draw>& draws, uint32_t highest) {
+    TopNumbersCheck c;
+    Mask drawn = 0;
+    for (const Draw& d : draws) {
+        c.highest_drawn = std::max<uint32_t>(c.highest_drawn, d.numbers[6]);
+        for (uint8_t n : d.numbers) drawn |= number_bit(n);
+    }
+    c.smaller_game_drawn = is_game(c.highest_drawn) && drawn == numbers_up_to(c.highest_drawn);
+    if (draws.empty() || c.highest_drawn >= highest) return c;
+    c.missing = highest - c.highest_drawn;
+    c.chance = top_numbers_absent_chance(highest, c.missing, static_cast<uint32_t>(draws.size()));
+    return c;
+}
+
+} // namespace lotto
