@@ -24,8 +24,8 @@ TEST(Binomial, HandCountedCases) {
         {4, 0, 0.25, 148.0 / 256},
         // 32^4, 4*7*32^3, 6*49*32^2, 4*343*32, 7^4 (/ 39^4): i = 2, 3, 4.
         {4, 2, 7.0 / 39, 347'361.0 / 2'313'441},
-        // k the most likely outcome: every outcome counts.
-        {3, 1, 1.0 / 3, 1}, {100'000, 50'000, 0.5, 1},
+        // k the most likely outcome: every outcome counts; 6 and 7 equally likely at 7/39.
+        {3, 1, 1.0 / 3, 1}, {100'000, 50'000, 0.5, 1}, {38, 6, 7.0 / 39, 1}, {38, 7, 7.0 / 39, 1},
         // Ends of the range: k = n and k = 0 are equally unlikely at p = 1/2.
         {5, 5, 0.5, 2.0 / 32}, {5, 0, 0.5, 2.0 / 32},
         // Degenerate cases: no trial, or a certain outcome; impossible k.

@@ -25,6 +25,13 @@ TEST(SplitMix64, PinnedOutputs) {
     std::vector<uint32_t> below;
     for (int i = 0; i < 8; ++i) below.push_back(b.below(39));
     EXPECT_EQ(below, (std::vector<uint32_t>{5, 7, 4, 6, 19, 13, 4, 16}));
+
+    // 2^31 + 1: nearly half the products are drawn again (9 times in these 8 draws).
+    SplitMix64 near{7};
+    below.clear();
+    for (int i = 0; i < 8; ++i) below.push_back(near.below(0x80000001u));
+    EXPECT_EQ(below, (std::vector<uint32_t>{0x2261e6b, 0x734c2040, 0x4a9d75b8, 0x3be5e250,
+                                            0x29fe6b28, 0xd4173cd, 0x6f87cc92, 0x70972e80}));
 }
 
 TEST(SampleIndices, PinnedSamples) {
