@@ -24,7 +24,6 @@ TEST(Explain, ListsTheActiveFiltersAscending) {
     for (auto [k, p] : {std::pair{51, 3u}, {36, 3u}, {2, 180u}, {1, 100u}, {20, 0u}})
         turn_filter_on(s, k), set_parameter(s, k, p);
     const Explanation e = explain(s, {3, 8, 15, 22, 30, 33, 38});
-    EXPECT_EQ(e.numbers, (Combination{3, 8, 15, 22, 30, 33, 38}));
     EXPECT_EQ(listed(e), (std::vector<int>{1, 2, 20, 36, 51}));
     // Sum 149 within 100..180, no adjacent pair, 2 numbers in 1..9 (fewer than 3), 4 multiples of
     // 3 (more than 3).

@@ -54,21 +54,6 @@ TEST(SampleIndices, PinnedSamples) {
             << c.count << " " << c.n << " " << c.seed;
 }
 
-// Same seed, same tickets; distinct, ascending and in range for sizes around the word edges.
-TEST(SampleIndices, RepeatableDistinctAscendingInRange) {
-    for (uint32_t count : {1u, 63u, 64u, 65u, 1000u})
-        for (uint32_t n : {1u, count / 2, count - 1}) {
-            if (n == 0) continue;
-            const std::vector<uint32_t> s = sample_indices(count, n, count * 31 + n);
-            EXPECT_EQ(s, sample_indices(count, n, count * 31 + n));
-            ASSERT_EQ(s.size(), n);
-            EXPECT_TRUE(std::adjacent_find(s.begin(), s.end(), std::greater_equal<>()) == s.end())
-                << count << " " << n;
-            EXPECT_LT(s.back(), count);
-        }
-    EXPECT_NE(sample_indices(1000, 10, 1), sample_indices(1000, 10, 2));
-}
-
 // Chi-square statistic of the observed counts against equal expected counts.
 double chi_square(const std::vector<double>& observed) {
     double total = 0, chi = 0;
