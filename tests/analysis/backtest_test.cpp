@@ -24,8 +24,8 @@ TEST(Binomial, HandCountedCases) {
         {4, 0, 0.25, 148.0 / 256},
         // 32^4, 4*7*32^3, 6*49*32^2, 4*343*32, 7^4 (/ 39^4): i = 2, 3, 4.
         {4, 2, 7.0 / 39, 347'361.0 / 2'313'441},
-        // k the most likely outcome: every outcome counts.
-        {3, 1, 1.0 / 3, 1}, {100'000, 50'000, 0.5, 1},
+        // k the most likely outcome: every outcome counts; 6 and 7 equally likely at 7/39.
+        {3, 1, 1.0 / 3, 1}, {100'000, 50'000, 0.5, 1}, {38, 6, 7.0 / 39, 1}, {38, 7, 7.0 / 39, 1},
         // Ends of the range: k = n and k = 0 are equally unlikely at p = 1/2.
         {5, 5, 0.5, 2.0 / 32}, {5, 0, 0.5, 2.0 / 32},
         // Degenerate cases: no trial, or a certain outcome; impossible k.
@@ -71,7 +71,6 @@ TEST(Backtest, DrawsJudgedByHand) {
         draw(8, {2, 4, 6, 8, 10, 12, 14}),    // no 5
     };
     const Backtest b = run_backtest(s, draws);
-    EXPECT_EQ(b.draw_count, 4u);
     ASSERT_EQ(b.draws.size(), 4u);
     const std::vector<std::vector<int>> rejected = {{}, {7, 8, 54}, {54}, {7}};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -93,7 +92,6 @@ TEST(Backtest, DrawsJudgedByHand) {
                   std::tie(filter, draws_kept, combinations));
         EXPECT_DOUBLE_EQ(r.expected_draws_kept, 4.0 * combinations / FullSystem) << filter;
     }
-    EXPECT_DOUBLE_EQ(b.filters[0].expected_draws_kept, 28.0 / 39);
     EXPECT_NEAR(b.filters[0].p_value, 347'361.0 / 2'313'441, 1e-12); // see HandCountedCases
     // 8 keeps 3 of 4 at 32/39: every outcome but 4 (32^4 / 39^4) is no more likely.
     EXPECT_NEAR(b.filters[1].p_value, 1 - 1'048'576.0 / 2'313'441, 1e-12);

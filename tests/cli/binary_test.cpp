@@ -39,8 +39,8 @@ TEST(CliRun, BadInputExitsTwoWithOneLineAndNoOutput) {
     }
 }
 
-// Count, page, export line, statistics; then the export again on stdout, byte for byte the file,
-// with the report on stderr.
+// Count, page, export line, statistics; then the export of C(20, 7) = 77520 records (more than
+// one slice of the streamed export) on stdout, byte for byte the file, with the report on stderr.
 TEST(CliRun, OutputOrderAndTheExportOnStdout) {
     TempDir dir;
     const Outcome o = run_cli("--stats --export -f 1=248 --page 1 -q", dir.path);
@@ -53,16 +53,19 @@ TEST(CliRun, OutputOrderAndTheExportOnStdout) {
     EXPECT_TRUE(o.lines[13].ends_with(" seconds")) << o.out;
     EXPECT_EQ(o.lines[14], "12 combinations");
     EXPECT_EQ(o.lines[15], "0000000001=29");
-    EXPECT_EQ(fs::file_size(dir.path / "kvx7_00000012.txt"), 336u);
 
-    const Outcome piped = run_cli("-f 1=248 --export=-", dir.path);
+    EXPECT_EQ(run_cli("-f 18=20 --export -q", dir.path).status, 0);
+    const Outcome piped = run_cli("-f 18=20 --export=-", dir.path);
     EXPECT_EQ(piped.status, 0);
-    EXPECT_EQ(piped.out, read_file(dir.path / "kvx7_00000012.txt"));
+    EXPECT_EQ(piped.out.size(), 77520u * 28);
+    EXPECT_TRUE(piped.out == read_file(dir.path / "kvx7_00077520.txt")); // not printed: 2 MB
     const std::size_t time = piped.err.find("\nJob done in:") + 1;
     EXPECT_EQ(piped.err.substr(0, time), "Active filters\n") << piped.err;
-    EXPECT_EQ(piped.err.substr(piped.err.find(" seconds\n", time)),
-              " seconds\nFull system 15380937 combinations\nNumber of filtered combinations:12\n");
-    EXPECT_EQ(names_in(dir.path), std::vector<std::string>{"kvx7_00000012.txt"});
+    EXPECT_EQ(
+        piped.err.substr(piped.err.find(" seconds\n", time)),
+        " seconds\nFull system 15380937 combinations\nNumber of filtered combinations:77520\n");
+    EXPECT_EQ(names_in(dir.path),
+              (std::vector<std::string>{"kvx7_00000012.txt", "kvx7_00077520.txt"}));
 }
 
 } // namespace

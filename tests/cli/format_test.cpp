@@ -83,7 +83,7 @@ TEST(CliJson, CountRunWithEveryOutput) {
 
     // Quiet, with the export's bytes on stdout and the report on stderr.
     const Outcome quiet = run_cli("-f 1=248 --export=- -q --format json", dir.path);
-    EXPECT_EQ(quiet.out, read_file(dir.path / "kvx7_00000012.txt"));
+    EXPECT_EQ(quiet.out.size(), 336u);
     Json report = Json::parse(quiet.err);
     EXPECT_TRUE(report["export"]["seconds"].is_number());
     report["export"].erase("seconds");
@@ -132,46 +132,76 @@ TEST(CliCsv, EachOutputIsOneTable) {
     EXPECT_EQ(list[20], (std::vector<std::string>{"20", "20) No groups", ""}));
 }
 
-// The analysis outputs: each filter's JSON object carries the keys other front ends read, and
-// the CSV table has them in its header, a row per active filter and a last row for all of them.
-TEST(CliAnalysis, JsonAndCsvShapes) {
+// The analysis outputs' values, as in the text tables (see analysis_test.cpp): filters 7 (lucky
+// 5) and 8 (unlucky 39) on 20 draws that all hold 5, the last also 39. In CSV the tiny p-values
+// keep their digits.
+TEST(CliAnalysis, JsonAndCsvValues) {
     TempDir dir;
-    write_file(dir.path / "draws.csv", "1,2,3,4,5,6,7\n5,9,12,20,27,33,39\n29,34,35,36,37,38,39\n");
-    const std::pair<std::string, std::vector<std::string>> modes[] = {
-        {"--backtest --history draws.csv",
-         {"filter", "label", "parameter", "draws_kept", "combinations_kept", "expected_draws_kept",
-          "p_value"}},
-        {"--funnel", {"filter", "label", "parameter", "alone", "cumulative", "only"}},
-        {"--explain 39,5,9,12,20,27,33", {"filter", "label", "parameter", "value", "kept"}},
-    };
-    std::vector<Json> json;
-    for (const auto& [mode, keys] : modes) {
-        SCOPED_TRACE(mode);
-        const Json& j = json.emplace_back(
-            parse_json(run_cli("-f 7=5,20,1=100 " + mode + " --format json", dir.path)));
-        ASSERT_EQ(j["filters"].size(), 3u);
-        for (const std::string& key : keys) EXPECT_TRUE(j["filters"][0].contains(key)) << key;
-        EXPECT_EQ(j["filters"][1]["filter"], 7);
-        EXPECT_TRUE(j["filters"][2]["parameter"].is_null());
-        const Table t = parse_csv(run_cli("-f 7=5,20,1=100 " + mode + " --format csv", dir.path));
-        ASSERT_EQ(t.size(), 5u);
-        for (const std::string& key : keys)
-            EXPECT_NE(std::find(t[0].begin(), t[0].end(), key), t[0].end()) << key;
-        EXPECT_EQ(std::tie(t[2][0], t[4][0]), std::tuple("7", "all"));
-        EXPECT_TRUE(mode != "--funnel" || t[4][3] == "709596") << t[4][3]; // the count run's
-    }
-    const Json &backtest = json[0], &funnel = json[1], &explained = json[2];
-    EXPECT_EQ(backtest["draw_count"], 3);
-    for (const char* key : {"draws_kept", "combinations_kept", "expected_draws_kept", "p_value"})
-        EXPECT_TRUE(backtest["all"].contains(key)) << key;
-    EXPECT_EQ(backtest["draws"][1], Json::parse(R"({"line": 2, "numbers": [5,9,12,20,27,33,39],
-                                                    "kept": true, "rejected_by": []})"));
-    EXPECT_EQ(funnel["stored"], 709596);
-    EXPECT_EQ(funnel["filters"][2]["cumulative"], funnel["stored"]);
-    EXPECT_EQ(explained["numbers"], Json::parse("[5,9,12,20,27,33,39]"));
+    std::string draws;
+    for (int n = 7; n <= 25; ++n) draws += "1,2,3,4,5,6," + std::to_string(n) + "\n";
+    write_file(dir.path / "draws.csv", draws + "5,9,12,20,27,33,39\n");
+    const std::string backtest = "-f 7=5,8=39 --backtest --history draws.csv --format ";
     EXPECT_EQ(
-        parse_json(run_cli("--explain 1,2,3,4,5,6,7 --format json", dir.path))["filters"].size(),
-        64u);
+        parse_csv(run_cli(backtest + "csv", dir.path)),
+        (Table{{"filter", "label", "parameter", "draws_kept", "draw_share", "combinations_kept",
+                "combination_share", "expected_draws_kept", "p_value"},
+               {"7", "07) Lucky number ", "5", "20", "1.000000", "2760681", "0.179487", "3.5897",
+                "1.20412e-15"},
+               {"8", "08) Unlucky number ", "39", "19", "0.950000", "12620256", "0.820513",
+                "16.4103", "0.237023"},
+               {"all", "", "", "19", "0.950000", "2324784", "0.151147", "3.0229", "4.38842e-15"}}));
+    Json b = parse_json(run_cli(backtest + "json", dir.path));
+    // Expected draws 20 * C / 15380937; p-values summed exactly with Python's fractions.
+    const double expected[][2] = {{3.58974358974359, 1.2041169219478726e-15},
+                                  {16.41025641025641, 0.2370230054991319},
+                                  {3.0229419703103915, 4.388421504694351e-15}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        Json& row = i < 2 ? b["filters"][i] : b["all"];
+        EXPECT_NEAR(row["expected_draws_kept"], expected[i][0], 1e-12 * expected[i][0]);
+        EXPECT_NEAR(row["p_value"], expected[i][1], 1e-9 * expected[i][1]);
+        row.erase("expected_draws_kept"), row.erase("p_value");
+    }
+    ASSERT_EQ(b["draws"].size(), 20u);
+    EXPECT_EQ(b["draws"][19], Json::parse(R"({"line": 20, "numbers": [5,9,12,20,27,33,39],
+                                              "kept": false, "rejected_by": [8]})"));
+    b.erase("draws");
+    EXPECT_EQ(b, Json::parse(R"({"draw_count": 20, "filters": [
+        {"filter": 7, "label": "07) Lucky number ", "parameter": 5, "draws_kept": 20,
+         "combinations_kept": 2760681},
+        {"filter": 8, "label": "08) Unlucky number ", "parameter": 39, "draws_kept": 19,
+         "combinations_kept": 12620256}],
+        "all": {"draws_kept": 19, "combinations_kept": 2324784}})"));
+
+    EXPECT_EQ(parse_csv(run_cli("-f 7=5,8=39 --funnel --format csv", dir.path)),
+              (Table{{"filter", "label", "parameter", "alone", "cumulative", "only"},
+                     {"7", "07) Lucky number ", "5", "2760681", "2760681", "10295472"},
+                     {"8", "08) Unlucky number ", "39", "12620256", "2324784", "435897"},
+                     {"all", "", "", "2324784", "2324784", ""}}));
+    EXPECT_EQ(parse_json(run_cli("-f 7=5,8=39 --funnel --format json", dir.path)),
+              Json::parse(R"({"filters": [
+        {"filter": 7, "label": "07) Lucky number ", "parameter": 5, "alone": 2760681,
+         "cumulative": 2760681, "only": 10295472},
+        {"filter": 8, "label": "08) Unlucky number ", "parameter": 39, "alone": 12620256,
+         "cumulative": 2324784, "only": 435897}], "stored": 2324784})"));
+
+    const std::string explain = "-f 1=100,2=180,7=5,8=39,20 --explain 7,1,2,3,4,5,6 --format ";
+    EXPECT_EQ(parse_csv(run_cli(explain + "csv", dir.path)),
+              (Table{{"filter", "label", "parameter", "value", "kept"},
+                     {"1", "01) Minimum amount of numbers ", "100", "28", "false"},
+                     {"2", "02) Maximum amount of numbers ", "180", "28", "true"},
+                     {"7", "07) Lucky number ", "5", "1", "true"},
+                     {"8", "08) Unlucky number ", "39", "0", "true"},
+                     {"20", "20) No groups", "", "1", "false"},
+                     {"all", "", "", "", "false"}}));
+    EXPECT_EQ(parse_json(run_cli(explain + "json", dir.path)), Json::parse(R"({
+        "numbers": [1,2,3,4,5,6,7], "kept": false, "filters": [
+        {"filter": 1, "label": "01) Minimum amount of numbers ", "parameter": 100, "value": 28,
+         "kept": false},
+        {"filter": 2, "label": "02) Maximum amount of numbers ", "parameter": 180, "value": 28,
+         "kept": true},
+        {"filter": 7, "label": "07) Lucky number ", "parameter": 5, "value": 1, "kept": true},
+        {"filter": 8, "label": "08) Unlucky number ", "parameter": 39, "value": 0, "kept": true},
+        {"filter": 20, "label": "20) No groups", "parameter": null, "value": 1, "kept": false}]})"));
 }
 
 } // namespace

@@ -73,6 +73,7 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--backtest"}, "--backtest needs --history FILE"},
         {{"--history", "h.csv"}, "--history is read by --backtest only"},
         {{"--skip-bad-lines"}, "need --history FILE"},
+        {{"--history-columns", "2-8", "--funnel"}, "need --history FILE"},
         {{"--backtest", "--history="}, "--history=: a file name is missing"},
         {{"--backtest", "--history", "h", "--history-columns", "2-5"}, "seven fields"},
         {{"--backtest", "--history", "h", "--history-columns", "0"}, "fields count from 1"},

@@ -35,9 +35,7 @@ TEST(SettingsFile, BadFilesAreRefusedNamingFileAndLine) {
         {"-f 1\n--bogus\n", ":2: unknown option '--bogus'"},
         {"-f 65", ":1: -f 65: filter 65 is not one of 1..64"},
         {"\n\n  # ranges\n-r A1=9-1  \n", ":4: -r A1=9-1: start 9 is above end 1"},
-        {"--page 3", ":1: --page is not a setting: a settings file holds only -f, -p, -r"},
-        {"--settings other.txt", ":1: --settings is not a setting"},
-        {"-h", ":1: --help is not a setting"},
+        {"-q", ":1: --quiet is not a setting: a settings file holds only -f, -p, -r"},
         {"-f 1 -f 2", ":1: one option per line, but '-f' follows"},
         {"-f 1\x01", ":1: -f 1\\x01: '1\\x01' is not a number"},
     };
@@ -47,6 +45,22 @@ TEST(SettingsFile, BadFilesAreRefusedNamingFileAndLine) {
         EXPECT_NE(r.error.find(file + c.fragment), std::string::npos)
             << c.fragment << ": " << r.error;
         EXPECT_EQ(r.error.find('\n'), std::string::npos) << r.error;
+    }
+    // Every option that prints, writes or chooses the run, refused before its value is read.
+    for (const std::string name :
+         {"--settings", "--save-settings", "--page", "--export", "--stats", "--sample", "--seed",
+          "--format", "--history", "--history-columns", "--skip-bad-lines", "--backtest",
+          "--funnel", "--explain", "--quiet", "--list", "--help", "--version"}) {
+        const std::string file = write_file(dir.path / "bad.txt", "-f 7\n" + name + " 2\n");
+        EXPECT_NE(parse_options({"--settings", file}).error.find(":2: " + name + " is not a "),
+                  std::string::npos)
+            << name;
+    }
+    // A file of 1 MiB reads (one comment line); one byte more is refused.
+    for (const std::size_t size : {std::size_t{1} << 20, (std::size_t{1} << 20) + 1}) {
+        const std::string file = write_file(dir.path / "big.txt", std::string(size, '#'));
+        EXPECT_EQ(parse_options({"--settings", file}).error,
+                  size > 1 << 20 ? "settings file '" + file + "' is too large (over 1 MiB)" : "");
     }
     fs::create_directory(dir.path / "sub");
     const std::pair<std::string, std::string> unreadable[] = {

@@ -52,7 +52,8 @@ TEST(CliStrategies, FailedSaveLeavesTheEarlierFile) {
 }
 
 // A sample's tickets are distinct records of the result in store order; a drawn seed is shown and
-// gives the same tickets again; a sample larger than the result prints all of it.
+// gives the same tickets again; a sample larger than the result prints all of it. (The sampler's
+// own tests hold distinct, ascending indices on results of every size.)
 TEST(CliStrategies, Samples) {
     TempDir dir;
     const Outcome all = run_cli("-f 1=248 -q --sample 20 --seed 7", dir.path);
@@ -72,17 +73,6 @@ TEST(CliStrategies, Samples) {
     }
     const std::string seed = drawn.err.substr(19, drawn.err.size() - 20);
     EXPECT_EQ(run_cli("-f 1=248 -q --sample 5 --seed " + seed, dir.path).out, drawn.out);
-
-    // A large result: every ticket holds the lucky number, and no index comes twice.
-    const Outcome big = run_cli("-f 7=5 -q --sample 200 --seed 1", dir.path);
-    ASSERT_EQ(big.lines.size(), 201u) << big.err;
-    std::set<uint32_t> indices;
-    for (std::size_t i = 1; i < big.lines.size(); ++i) {
-        EXPECT_NE(big.lines[i].find("05,"), std::string::npos) << big.lines[i];
-        indices.insert(index_of(big.lines[i]));
-    }
-    EXPECT_EQ(indices.size(), 200u);
-    EXPECT_LE(*indices.rbegin(), 2760681u);
 }
 
 } // namespace

@@ -260,29 +260,6 @@ TEST(RoutineBuilds, PopcntAndPortableAgree) {
     EXPECT_EQ(checked, 21); // 34, 35, 36..51, 62..64
 }
 
-// Over every combination of 7 out of 1..18, the combined routine of a pair keeps exactly the
-// combinations that both single routines keep.
-TEST(CombinedRoutine, EqualsBothSingleRoutines) {
-    // clang-format off
-    const int cases[][3] = {{1, 60, 80}, {1, 90, 70}, {3, 2, 4}, {5, 3, 5}, {7, 5, 9}, {7, 9, 5},
-        {7, 9, 9}, {9, 2, 4}, {11, 4, 8}, {13, 9, 12}, {15, 12, 15}, {17, 15, 17}};
-    // clang-format on
-    for (const auto& [first, low, high] : cases) {
-        const Settings s = settings_with({{first, uint32_t(low)}, {first + 1, uint32_t(high)}});
-        const Routine both = build_chain(s.active).routines[0];
-        const Routine min = build_chain(NumberBit[first]).routines[0];
-        const Routine max = build_chain(NumberBit[first + 1]).routines[0];
-        uint32_t differ = 0, rejected = 0;
-        for (const Combination& c : combinations(18, s)) {
-            const bool kept = passes(min, c) && passes(max, c);
-            differ += passes(both, c) != kept;
-            rejected += !kept;
-        }
-        EXPECT_EQ(differ, 0u) << "filters " << first << " and " << first + 1;
-        EXPECT_GT(rejected, 0u) << "the parameters do reject something";
-    }
-}
-
 using Numbers = std::array<uint8_t, 7>;
 
 Numbers at(uint32_t i) {
@@ -463,24 +440,17 @@ const Prepare five_cleared = [](Settings& s) {
     set_array15_entry(s, 1, 5), set_array15_entry(s, 1, 0); };
 // clang-format on
 // The combinations of the worked examples.
-constexpr Numbers low{1, 2, 3, 4, 5, 6, 7}, odd{3, 9, 15, 21, 27, 33, 39},
-    ends{4, 9, 12, 20, 27, 31, 36};
+constexpr Numbers low{1, 2, 3, 4, 5, 6, 7}, odd{3, 9, 15, 21, 27, 33, 39};
 
 // clang-format off
 const Example examples[] = {
-    {"LuckyPresent", low, {{7, 5}}, true}, {"UnluckyAbsent", low, {{8, 39}}, true},
-    {"LuckyAbsent", {1, 2, 3, 4, 6, 7, 8}, {{7, 5}}, false},
-    {"LuckyUnluckySame", low, {{7, 5}, {8, 5}}, false}, {"UnluckyPresent", odd, {{8, 39}}, false},
+    {"LuckyUnluckySame", low, {{7, 5}, {8, 5}}, false},
     {"MinAboveMax", odd, {{9, 4}, {10, 3}}, false}, {"MixedOddFirst58", low, {{58, 0}}, true},
     {"SharedAnalysisPass", {1, 2, 11, 12, 21, 22, 31}, {{21, 3}, {24, 3}, {31, 0}}, true},
     {"SharedAnalysisFail", {4, 5, 6, 7, 20, 21, 39}, {{21, 2}, {24, 1}, {31, 0}}, false},
     {"TwoThreesMax1", {3, 6, 10, 11, 13, 14, 16}, {{51, 1}}, false},
     {"OneThreeMax1", {1, 3, 4, 7, 10, 13, 16}, {{51, 1}}, true},
     {"NoThreesMax0", {1, 2, 4, 5, 7, 8, 10}, {{51, 0}}, true},
-    {"Pass52", ends, {{52, 0}}, true}, {"Pass54", ends, {{54, 0}}, true},
-    {"Pass58", ends, {{58, 0}}, true}, {"Pass61", ends, {{61, 0}}, true},
-    {"Fail53", ends, {{53, 0}}, false}, {"Fail55", ends, {{55, 0}}, false},
-    {"Fail57", ends, {{57, 0}}, false}, {"Fail60", ends, {{60, 0}}, false},
     {"BothOdd57", {1, 3, 4, 6, 8, 10, 12}, {{57, 0}}, true},
     {"BothEven56", {2, 4, 5, 7, 9, 11, 13}, {{56, 0}}, true},
     {"OddEnds53And55", {33, 34, 35, 36, 37, 38, 39}, {{53, 0}, {55, 0}}, true},
