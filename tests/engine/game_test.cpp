@@ -6,6 +6,7 @@
 #include "random_settings.h"
 
 #include <array>
+#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -83,6 +84,32 @@ TEST(Game, ChainAgreesWithTheMeasuresAboveThirtyNine) {
             SCOPED_TRACE("7/" + std::to_string(n) + " case " + std::to_string(i));
             test::expect_chain_agrees(test::random_settings(d, n), d, 300, keeps);
             if (HasFatalFailure()) return;
+        }
+    }
+}
+
+// Full runs of 7/50 on random settings: random combinations and records of the store are stored
+// exactly when the measures keep them (the records are in lexicographic order).
+TEST(Game, FullRunsOfFiftyStoreWhatTheMeasuresKeep) {
+    Draws d(50);
+    std::vector<uint8_t> store(choose(50, 7) * RecordBytes);
+    const auto at = [&](uint32_t i) {
+        Combination c;
+        std::memcpy(c.data(), record(store.data(), i), RecordBytes);
+        return c;
+    };
+    for (int i = 0; i < 3; ++i) {
+        const Settings s = test::random_settings(d, 50);
+        const uint32_t count = run(s, 50, store.data());
+        for (int j = 0; j < 1500; ++j) {
+            const Combination c = j % 3 == 0 && count > 0
+                                      ? at(static_cast<uint32_t>(d.between(0, count - 1)))
+                                      : test::random_combination(d, 50);
+            uint32_t lo = 0; // the number of records below c
+            for (uint32_t step = 1u << 27; step > 0; step >>= 1)
+                if (lo + step <= count && at(lo + step - 1) < c) lo += step;
+            ASSERT_EQ(lo < count && at(lo) == c, keeps(s, c))
+                << "case " << i << " " << test::text(c);
         }
     }
 }
