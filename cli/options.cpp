@@ -400,6 +400,7 @@ class Parser {
         const std::array<Range, RangeCount> previous = default_ranges(o().highest);
         const std::array<Range, RangeCount> defaults = default_ranges(n);
         o().highest = s().highest = n;
+        o().history_options.highest = n;
         for (int k = 1; k <= FilterCount; ++k) s().highest_offered[k] = highest_offered(k, n);
         for (int r = 1; r <= RangeCount; ++r)
             if (s().effective[r - 1] == previous[r - 1]) {
