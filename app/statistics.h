@@ -8,7 +8,7 @@
 
 namespace lotto {
 
-// Entry n counts the stored combinations holding number n; only 1..39 can be non-zero.
+// Entry n counts the stored combinations holding number n; only 1..N (N <= 64) can be non-zero.
 using StatisticsTable = std::array<uint32_t, 69>;
 
 // Clears the table and counts every number of the first `count` records of the store.

@@ -57,9 +57,7 @@ void check_game(const Options& o, const std::vector<Draw>& draws) {
 unsigned threads(const Options& o) { return o.threads != 0 ? o.threads : default_threads(); }
 
 int backtest(const Options& o) {
-    HistoryOptions history_options = o.history_options;
-    history_options.highest = o.highest;
-    const History h = read_history(o.history, history_options);
+    const History h = read_history(o.history, o.history_options);
     if (!h.ok()) return fail(h.error, 2);
     const std::string name = printable(o.history);
     for (const SkippedLine& skipped : h.skipped)

@@ -405,6 +405,7 @@ class Parser {
         const std::array<Range, RangeCount> previous = default_ranges(o().highest);
         const std::array<Range, RangeCount> defaults = default_ranges(n);
         o().highest = s().highest = n;
+        o().history_options.highest = n;
         for (int k = 1; k <= FilterCount; ++k) s().highest_offered[k] = highest_offered(k, n);
         for (int r = 1; r <= RangeCount; ++r)
             if (s().effective[r - 1] == previous[r - 1]) {
@@ -431,9 +432,8 @@ class Parser {
                 return above(cat("range ", range_name(r), "'s end"), e.end, highest_range_bound(n));
         }
         const auto in_array = [&](std::string_view name, const auto& numbers) -> std::string {
-            for (std::size_t i = 0; i < numbers.size(); ++i)
-                if (numbers[i] > static_cast<int32_t>(n))
-                    return above(cat(name, " number"), numbers[i], n);
+            for (const int32_t number : numbers)
+                if (number > static_cast<int32_t>(n)) return above(cat(name, " number"), number, n);
             return "";
         };
         if (std::string why = in_array("--array7", s().array7); !why.empty()) return why;

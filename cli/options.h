@@ -17,7 +17,8 @@ namespace lotto::cli {
 enum class Format { Text, Csv, Json };
 
 struct Options {
-    uint32_t highest = 39; // N of the game 7/N (--game); settings.highest is the same
+    uint32_t highest = 39; // N of the game 7/N (--game); settings.highest and
+                           // history_options.highest are the same
     Settings settings;  // the defaults, then every --game, -f, -p, -r, --array7, --array15 in order
     bool quiet = false; // print only the stored count
     uint32_t page = 0;  // page to print after the report; 0 = none

@@ -7,7 +7,8 @@ namespace lotto::cli {
 
 std::string usage_text() {
     return "Usage: lotto739-cli [OPTION]...\n"
-           "Counts and stores the combinations of 7 out of 39 that pass the chosen filters.\n"
+           "Counts and stores the combinations of 7 out of 39 (or of N, see --game) that pass\n"
+           "the chosen filters.\n"
            "With no option every filter is off and the full system is stored.\n"
            "\n"
            "Settings:\n"

@@ -14,7 +14,7 @@ inline constexpr Lanes SixLanes = 0x0000ffffffffffffu;
 inline constexpr Lanes SixHighBits = 0x0000808080808080u;
 
 // The sum of all lanes; exact while every partial sum stays below 256 (seven numbers up to 39
-// sum to at most 252).
+// sum to at most 252, but six up to 64 may not: sums of numbers take wide_lane_sum).
 constexpr uint32_t lane_sum(Lanes l) { return static_cast<uint32_t>((l * LowBits) >> 56); }
 
 // The sum of all lanes, exact for any lane values: the byte lanes are paired into 16-bit lanes

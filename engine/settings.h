@@ -101,9 +101,9 @@ constexpr uint32_t game_combinations(uint32_t highest) {
 
 // Highest value offered in filter k's pick list in the game 7/highest (0 for filters without a
 // parameter and outside 1..64): the sums to 7N - 21, the lucky numbers to N, position i to
-// N - 7 + i, the largest difference to N - 9 (at least 1), the repeated last digits to one below
-// the most that 1..N allows (at least 4); the counts keep their 7/39 values. For 39 it is
-// HighestOffered[k].
+// N - 7 + i, the largest difference to N - 9 (three below the largest gap, at least 1), the
+// repeated last digits to one below the most that 1..N allows (at least 4); the counts keep their
+// 7/39 values. For 39 it is HighestOffered[k].
 int32_t highest_offered(int k, uint32_t highest);
 
 // The start-up bounds of the ten ranges in the game 7/highest: A..E end where the 7/39 ranges end
