@@ -9,7 +9,7 @@ namespace lotto {
 namespace {
 
 constexpr double Width = 960, Height = 520;
-constexpr double Left = 80, Right = 24, Top = 56, Bottom = 120;
+constexpr double Left = 96, Right = 24, Top = 56, Bottom = 120;
 constexpr double PlotWidth = Width - Left - Right, PlotHeight = Height - Top - Bottom;
 
 std::string num(double v) {
@@ -148,8 +148,8 @@ std::string svg_document(const BarChart& c) {
     line(svg, "axis", Left, Top, Left, Top + PlotHeight);
     line(svg, "axis", Left, Top + PlotHeight, Left + PlotWidth, Top + PlotHeight);
     text(svg, Left + PlotWidth / 2, Height - 44, "middle", c.x_label);
-    text(svg, 18, Top + PlotHeight / 2, "middle", c.y_label,
-         " transform=\"rotate(-90 18 " + num(Top + PlotHeight / 2) + ")\"");
+    text(svg, 16, Top + PlotHeight / 2, "middle", c.y_label,
+         " transform=\"rotate(-90 16 " + num(Top + PlotHeight / 2) + ")\"");
     text(svg, Left + PlotWidth / 2, Height - 18, "middle", c.legend);
     svg += "</svg>\n";
     return svg;
