@@ -103,7 +103,7 @@ void json::check_tickets(std::FILE* out, const DrawSource& from, const TicketChe
                          {"bonus_hit", d.bonus}});
     const Json doc = {
         {"draw_count", c.draw_count},
-        {"order", from.name == "--draw" ? "" : order_text(from.order)},
+        {"order", from.name == "--draw" ? Json(nullptr) : Json(order_text(from.order))},
         {"tickets", tickets},
         {"totals", {{"observed", c.observed}, {"expected", c.expected}}},
         {"three_or_more", {{"observed", c.three_or_more}, {"expected", c.expected_three_or_more}}},
