@@ -116,6 +116,22 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
     EXPECT_EQ(csv.lines[2], "number,,2,0,0.1795,1,1,\r");
 }
 
+// The bonus number of field 4 (10 in every draw) and --last 2: the two latest draws by date.
+TEST(CliAfterDraw, BonusColumnAndLast) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", Dated);
+    write_file(dir.path / "t.txt", "1,3,4,5,6,7,10\n");
+    const Json j = Json::parse(run_cli("--check-tickets t.txt --history h.csv --history-columns 3 "
+                                       "--bonus-column 4 --last 2 --format json",
+                                       dir.path)
+                                   .out);
+    EXPECT_EQ(j["draw_count"], 2);
+    EXPECT_EQ(j["tickets"][0]["hits"], Json({0, 0, 0, 0, 0, 1, 1, 0}));
+    EXPECT_EQ(j["tickets"][0]["bonus_hits"], Json({0, 0, 0, 0, 0, 1, 1, 0}));
+    EXPECT_EQ(j["draws"][1], Json::parse(R"({"line":2,"date":"2024-01-27","numbers":[1,3,4,5,6,7,9],
+        "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
+}
+
 TEST(CliAfterDraw, ChartsAreWellFormedFiles) {
     TempDir dir;
     write_file(dir.path / "h.csv", Dated);
@@ -158,6 +174,7 @@ TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
         {"--bonus-column 4", "need --history FILE"},
         {"--backtest --history h.csv --last 2", "--last is for"},
         {"--history-stats --history h.csv --bonus-column 2", "h.csv:2: field 2 holds no bonus"},
+        {"--history-stats --history h.csv --bonus-column 1", "h.csv:2: the bonus number 4 is one"},
     };
     for (const auto& [args, fragment] : cases) {
         const Outcome o = run_cli(args, dir.path);
