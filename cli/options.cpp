@@ -467,6 +467,9 @@ std::string check_after_draw(const Options& o) {
          o.history_options.bonus_column != 0 || o.newest_first || o.last != 0))
         return "--history-columns, --skip-bad-lines, --bonus-column, --newest-first and --last "
                "need --history FILE";
+    if (o.newest_first && o.backtest)
+        return "--newest-first orders the draws of --history-stats and --check-tickets; the "
+               "back-test lists them as the file does";
     if (o.last != 0 && o.backtest)
         return "--last is for --history-stats and --check-tickets; the back-test takes every "
                "draw";

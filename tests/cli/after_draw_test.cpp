@@ -132,6 +132,23 @@ TEST(CliAfterDraw, BonusColumnAndLast) {
         "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
 }
 
+// Undated draws are oldest first unless --newest-first says otherwise.
+TEST(CliAfterDraw, NewestFirstTurnsAnUndatedFile) {
+    TempDir dir;
+    write_file(dir.path / "u.csv", "1,2,3,4,5,6,7\n8,9,10,11,12,13,14\n");
+    // option, since_last of 1 and of 8, the order's words
+    const std::tuple<std::string, int, int, std::string> cases[] = {
+        {"", 1, 0, "file order, oldest first"},
+        {"--newest-first", 0, 1, "file order, newest first"}};
+    for (const auto& [option, one, eight, order] : cases) {
+        const Json j = Json::parse(
+            run_cli("--history-stats --history u.csv --format json " + option, dir.path).out);
+        EXPECT_EQ(j["numbers"][0]["since_last"], one) << option;
+        EXPECT_EQ(j["numbers"][7]["since_last"], eight) << option;
+        EXPECT_EQ(j["order"], order);
+    }
+}
+
 TEST(CliAfterDraw, ChartsAreWellFormedFiles) {
     TempDir dir;
     write_file(dir.path / "h.csv", Dated);
@@ -173,6 +190,7 @@ TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
         {"--explain 1,2,3,4,5,6,7 --chart c.svg", "--chart draws the chart of"},
         {"--bonus-column 4", "need --history FILE"},
         {"--backtest --history h.csv --last 2", "--last is for"},
+        {"--backtest --history h.csv --newest-first", "the back-test lists them as the file"},
         {"--history-stats --history h.csv --bonus-column 2", "h.csv:2: field 2 holds no bonus"},
         {"--history-stats --history h.csv --bonus-column 1", "h.csv:2: the bonus number 4 is one"},
     };
