@@ -33,8 +33,7 @@ std::optional<DrawDate> parse_draw_date(std::string_view token);
 std::optional<DrawDate> find_draw_date(std::string_view line);
 
 // Settles the ambiguous slashed dates of one file: when some slashed date can only be read month
-// first and none only day first, every ambiguous one is read month first too (and stops being
-// ambiguous). Dates that do not exist month first stay as they are.
+// first and none only day first, every ambiguous one is read month first too.
 void settle_slashed_dates(std::vector<DrawDate*>& dates);
 
 // The date as "2013-04-05".
