@@ -4,9 +4,7 @@
 #include "engine/measure.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cassert>
-#include <thread>
 
 namespace lotto {
 
@@ -23,14 +21,6 @@ struct Tally {
             draws.resize(value + 1);
             combinations.resize(value + 1);
             kept.resize(value + 1);
-        }
-    }
-    void merge(const Tally& other) {
-        if (other.draws.empty()) return;
-        grow(static_cast<int32_t>(other.draws.size() - 1));
-        for (std::size_t v = 0; v < other.draws.size(); ++v) {
-            draws[v] += other.draws[v], combinations[v] += other.combinations[v];
-            kept[v] |= other.kept[v];
         }
     }
     void add(int32_t value, bool is_draw, bool keeps = false) {
@@ -54,18 +44,15 @@ std::array<int32_t, 4> general_measures(const Combination& c, uint32_t highest) 
     return {sum, even, low, groups};
 }
 
-// Calls visit(c) for every combination of 7 out of 1..highest whose smallest number is first, in
-// ascending order.
-template <class Visit>
-void for_each_combination_from(uint8_t first, uint32_t highest, Visit&& visit) {
+// Calls visit(c) for every combination of 7 out of 1..highest, in ascending order.
+template <class Visit> void for_each_combination(uint32_t highest, Visit&& visit) {
     Combination c{};
-    for (uint8_t i = 0; i < 7; ++i) c[i] = static_cast<uint8_t>(first + i);
-    if (c[6] > highest) return;
+    for (uint8_t i = 0; i < 7; ++i) c[i] = static_cast<uint8_t>(i + 1);
     for (;;) {
         visit(c);
         int i = 6;
-        while (i >= 1 && c[i] == highest - 6 + i) --i;
-        if (i < 1) return;
+        while (i >= 0 && c[i] == highest - 6 + i) --i;
+        if (i < 0) return;
         ++c[i];
         for (int j = i + 1; j < 7; ++j) c[j] = static_cast<uint8_t>(c[j - 1] + 1);
     }
@@ -89,9 +76,8 @@ std::vector<Distribution> distributions(const std::vector<Draw>& draws, const Se
     std::vector<int> filters;
     for (int k = 1; k <= FilterCount; ++k)
         if (filter_is_on(s, k)) filters.push_back(k);
-    const std::size_t measures = GeneralNames.size() + filters.size();
-    // Adds the measures of c to the tallies, as a draw's or as a combination's.
-    const auto add = [&](std::vector<Tally>& tallies, const Combination& c, bool is_draw) {
+    std::vector<Tally> tallies(GeneralNames.size() + filters.size());
+    const auto add = [&](const Combination& c, bool is_draw) {
         const std::array<int32_t, 4> general = general_measures(c, highest);
         for (std::size_t i = 0; i < general.size(); ++i) tallies[i].add(general[i], is_draw);
         for (std::size_t f = 0; f < filters.size(); ++f) {
@@ -99,24 +85,8 @@ std::vector<Distribution> distributions(const std::vector<Draw>& draws, const Se
             tallies[GeneralNames.size() + f].add(m.value, is_draw, m.kept);
         }
     };
-    std::vector<Tally> tallies(measures);
-    for (const Draw& d : draws) add(tallies, d.numbers, true);
-    // The combinations, shared out among threads by their smallest number.
-    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
-    std::vector<std::vector<Tally>> parts(workers, std::vector<Tally>(measures));
-    std::atomic<uint32_t> next_first{1};
-    {
-        std::vector<std::jthread> threads;
-        for (unsigned w = 0; w < workers; ++w)
-            threads.emplace_back([&, w] {
-                for (uint32_t first; (first = next_first++) + 6 <= highest;)
-                    for_each_combination_from(
-                        static_cast<uint8_t>(first), highest,
-                        [&](const Combination& c) { add(parts[w], c, false); });
-            });
-    }
-    for (const std::vector<Tally>& part : parts)
-        for (std::size_t m = 0; m < measures; ++m) tallies[m].merge(part[m]);
+    for (const Draw& d : draws) add(d.numbers, true);
+    for_each_combination(highest, [&](const Combination& c) { add(c, false); });
     std::vector<Distribution> out;
     for (std::size_t i = 0; i < GeneralNames.size(); ++i)
         out.push_back(finish(GeneralNames[i], 0, tallies[i]));
