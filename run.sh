@@ -4,14 +4,14 @@
 #   without ARGS: starts the Windows program (under Wine on Linux) when a display is available,
 #                 otherwise runs the command line's default run (the full system, no filter).
 # Run as root on a fresh Debian machine, it first installs what building the program needs:
-# cmake, ninja-build, g++ and nlohmann-json3-dev; Wine and MinGW-w64 only for the Windows program.
+# cmake, ninja-build, g++, nlohmann-json3-dev and libboost-math-dev; Wine and MinGW-w64 only for the Windows program.
 # Tests and benchmark are not built, so GoogleTest and Google Benchmark are not needed.
 # Build output goes to stderr, so stdout carries only what the program prints.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
-build_tools=(cmake ninja-build g++ nlohmann-json3-dev)
+build_tools=(cmake ninja-build g++ nlohmann-json3-dev libboost-math-dev)
 
 # Installs the Debian packages named that are missing; without root rights it names them and fails.
 # Off Debian (no dpkg-query) it leaves the tools to the user.

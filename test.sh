@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev clang-format
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libboost-math-dev clang-format
           pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb)
 missing=()
 for p in "${packages[@]}"; do

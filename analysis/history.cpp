@@ -4,6 +4,7 @@
 #include "analysis/line_tokens.h"
 #include "analysis/text_file.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lotto {
@@ -67,6 +68,21 @@ std::string line_error(std::string_view name, const SkippedLine& bad) {
     return std::string(name) + ":" + std::to_string(bad.line) + ": " + bad.why;
 }
 
+// Reads the bonus number from field column (0: none) into the draw; false with why set when the
+// field holds no number in 1..39 or one of the seven.
+bool read_bonus(std::string_view line, int column, uint32_t highest, Draw& draw, std::string& why) {
+    if (column == 0) return true;
+    const int value = history::single_number_field(line, column);
+    if (!history::in_draw_range(value, highest))
+        why = "field " + std::to_string(column) + " holds no bonus number in 1.." +
+              std::to_string(highest);
+    else if (std::find(draw.numbers.begin(), draw.numbers.end(), value) != draw.numbers.end())
+        why = "the bonus number " + std::to_string(value) + " is one of the seven";
+    else
+        draw.bonus = static_cast<uint8_t>(value);
+    return why.empty();
+}
+
 } // namespace
 
 // One pass over the lines, after a look for a draw counter. Blank lines and comments are passed
@@ -93,10 +109,13 @@ History parse_history(std::string_view text, std::string_view name, const Histor
             return;
         }
         any_content = true;
-        Draw draw{line_number, {}};
+        Draw draw;
+        draw.line = line_number;
         why.clear();
         if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why,
-                               o.highest)) {
+                               o.highest) &&
+            read_bonus(line, o.bonus_column, o.highest, draw, why)) {
+            draw.date = find_draw_date(line);
             h.draws.push_back(draw);
             headers_allowed = false;
             return;

@@ -3,9 +3,11 @@
 // together in one field; labels, dates, bonus numbers and further fields around them).
 #pragma once
 
+#include "analysis/draw_date.h"
 #include "engine/measure.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +15,10 @@
 namespace lotto {
 
 struct Draw {
-    uint32_t line = 0;     // line number in the file, counting from 1
-    Combination numbers{}; // sorted ascending
+    uint32_t line = 0;            // line number in the file, counting from 1
+    Combination numbers{};        // sorted ascending
+    std::optional<DrawDate> date; // the line's first date, when it holds one
+    uint8_t bonus = 0;            // the bonus number, with bonus_column; 0 = none
 };
 
 struct HistoryOptions {
@@ -22,6 +26,7 @@ struct HistoryOptions {
     int last_column = 0;         // 1-based field holding the last; == first_column: one field
     bool skip_bad_lines = false; // skip lines without a draw instead of failing
     uint32_t highest = 39;       // N of the game 7/N: every number lies in 1..N
+    int bonus_column = 0;        // 1-based field holding the bonus number; 0 = none
 };
 
 struct SkippedLine {

@@ -1,6 +1,7 @@
 #include "cli/execute.h"
 
 #include "analysis/backtest.h"
+#include "analysis/charts.h"
 #include "analysis/explain.h"
 #include "analysis/game_check.h"
 #include "analysis/history.h"
@@ -8,6 +9,7 @@
 #include "app/clock.h"
 #include "app/format.h"
 #include "app/viewer.h"
+#include "cli/after_draw.h"
 #include "cli/export_stream.h"
 #include "cli/output.h"
 #include "cli/printable.h"
@@ -72,16 +74,17 @@ int backtest(const Options& o) {
     case Format::Csv: csv::backtest(stdout, o.settings, b); break;
     case Format::Json: json::backtest(stdout, o.settings, b); break;
     }
-    return 0;
+    return o.chart.empty() ? 0 : write_chart(o.chart, backtest_chart(b));
 }
 
-void funnel(const Options& o) {
+int funnel(const Options& o) {
     const Funnel f = filter_funnel(o.settings, o.highest, threads(o));
     switch (o.format) {
     case Format::Text: text::funnel(stdout, o.settings, f); break;
     case Format::Csv: csv::funnel(stdout, o.settings, f); break;
     case Format::Json: json::funnel(stdout, o.settings, f); break;
     }
+    return o.chart.empty() ? 0 : write_chart(o.chart, funnel_chart(f));
 }
 
 void explain_combination(const Options& o) {
@@ -187,11 +190,10 @@ int execute(const Options& o) {
         explain_combination(o);
         return 0;
     }
-    if (o.funnel) {
-        funnel(o);
-        return 0;
-    }
+    if (o.funnel) return funnel(o);
     if (o.backtest) return backtest(o);
+    if (!o.check_tickets.empty()) return check_tickets_command(o);
+    if (o.history_stats) return history_stats_command(o);
     return count_run(o);
 }
 

@@ -38,6 +38,13 @@ enum class Opt {
     Backtest,
     Funnel,
     Explain,
+    CheckTickets,
+    Draw,
+    BonusColumn,
+    HistoryStats,
+    Last,
+    Chart,
+    NewestFirst,
     Quiet,
     Threads,
     List,
@@ -77,6 +84,13 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"", "--funnel", Opt::Funnel, Takes::Nothing, ""},
     {"", "--explain", Opt::Explain, Takes::Value,
      "seven distinct numbers 1..N, e.g. 1,5,9,12,20,33,39"},
+    {"", "--check-tickets", Opt::CheckTickets, Takes::Value, "a file of tickets"},
+    {"", "--draw", Opt::Draw, Takes::Value, "seven distinct numbers 1..N, e.g. 1,5,9,12,20,33,39"},
+    {"", "--bonus-column", Opt::BonusColumn, Takes::Value, "a field number, 1 or more"},
+    {"", "--history-stats", Opt::HistoryStats, Takes::Nothing, ""},
+    {"", "--last", Opt::Last, Takes::Value, "a number of draws, 1 or more"},
+    {"", "--chart", Opt::Chart, Takes::Value, "the SVG file to write"},
+    {"", "--newest-first", Opt::NewestFirst, Takes::Nothing, ""},
     {"-q", "--quiet", Opt::Quiet, Takes::Nothing, ""},
     {"", "--threads", Opt::Threads, Takes::Value, "a number of threads, 1 or more"},
     {"", "--list", Opt::List, Takes::Nothing, ""},
@@ -233,7 +247,19 @@ class Parser {
         case Opt::SkipBadLines: o().history_options.skip_bad_lines = true; break;
         case Opt::Backtest: o().backtest = true; break;
         case Opt::Funnel: o().funnel = true; break;
-        case Opt::Explain: explain(value); break;
+        case Opt::Explain: o().explain = seven_numbers(value); break;
+        case Opt::CheckTickets: o().check_tickets = file_name(value); break;
+        case Opt::Draw: o().draw = seven_numbers(value); break;
+        case Opt::BonusColumn:
+            o().history_options.bonus_column =
+                static_cast<int>(at_least_one(value, "fields count from 1"));
+            break;
+        case Opt::HistoryStats: o().history_stats = true; break;
+        case Opt::Last:
+            o().last = at_least_one(value, "the number of draws must be 1 or more");
+            break;
+        case Opt::Chart: o().chart = file_name(value); break;
+        case Opt::NewestFirst: o().newest_first = true; break;
         case Opt::Quiet: o().quiet = true; break;
         case Opt::Threads:
             o().threads = at_least_one(value, "the number of threads must be 1 or more");
@@ -461,27 +487,31 @@ class Parser {
         o().history_options.last_column = static_cast<int>(last);
     }
 
-    // Seven distinct numbers 1..N in any order, kept sorted.
-    void explain(std::string_view value) {
+    // Seven distinct numbers 1..N in any order, sorted; none after a failure.
+    std::optional<Combination> seven_numbers(std::string_view value) {
         const std::vector<std::string_view> items = split_list(value);
         if (items.size() != 7)
             return fail_value(
-                cat("seven numbers expected, ", std::to_string(items.size()), " given"));
+                       cat("seven numbers expected, ", std::to_string(items.size()), " given")),
+                   std::nullopt;
         Combination c{};
         Mask seen = 0;
         for (std::size_t i = 0; i < items.size(); ++i) {
             uint32_t n = 0;
-            if (std::string why = read_number(items[i], n); !why.empty()) return fail_value(why);
+            if (std::string why = read_number(items[i], n); !why.empty())
+                return fail_value(why), std::nullopt;
             if (n < 1 || n > o().highest)
                 return fail_value(cat("number ", std::to_string(n), " is outside 1..",
-                                      std::to_string(o().highest)));
+                                      std::to_string(o().highest))),
+                       std::nullopt;
             if (seen & NumberBit[n])
-                return fail_value(cat("number ", std::to_string(n), " is given twice"));
+                return fail_value(cat("number ", std::to_string(n), " is given twice")),
+                       std::nullopt;
             seen |= NumberBit[n];
             c[i] = static_cast<uint8_t>(n);
         }
         std::sort(c.begin(), c.end());
-        o().explain = c;
+        return c;
     }
 
     const std::vector<std::string>& args_;
@@ -493,12 +523,43 @@ class Parser {
     std::string shown_; // the argument being parsed, as typed (made printable), for messages
 };
 
+// The history and the options that go with it, and the after-draw modes' own options; "" when
+// they fit together.
+std::string check_after_draw(const Options& o) {
+    const bool reads_history = o.backtest || o.history_stats || !o.check_tickets.empty();
+    if (!o.history.empty() && !reads_history)
+        return "--history is read by --backtest, --history-stats and --check-tickets only";
+    if (o.backtest && o.history.empty()) return "--backtest needs --history FILE";
+    if (o.history_stats && o.history.empty()) return "--history-stats needs --history FILE";
+    if (!o.check_tickets.empty() && o.history.empty() == !o.draw)
+        return "--check-tickets needs either --history FILE or --draw N1,...,N7";
+    if (o.draw && o.check_tickets.empty()) return "--draw is read by --check-tickets only";
+    if (o.history.empty() &&
+        (o.history_options.first_column != 0 || o.history_options.skip_bad_lines ||
+         o.history_options.bonus_column != 0 || o.newest_first || o.last != 0))
+        return "--history-columns, --skip-bad-lines, --bonus-column, --newest-first and --last "
+               "need --history FILE";
+    if (o.newest_first && o.backtest)
+        return "--newest-first orders the draws of --history-stats and --check-tickets; the "
+               "back-test lists them as the file does";
+    if (o.last != 0 && o.backtest)
+        return "--last is for --history-stats and --check-tickets; the back-test takes every "
+               "draw";
+    if (!o.chart.empty() && !o.history_stats && !o.backtest && !o.funnel)
+        return "--chart draws the chart of --history-stats, --backtest or --funnel: give one "
+               "of them";
+    return "";
+}
+
 // Outputs that cannot go together; "" when the combination is clear.
 std::string check_combination(const Options& o) {
-    const std::pair<bool, std::string_view> modes[] = {{o.list, "--list"},
-                                                       {o.backtest, "--backtest"},
-                                                       {o.funnel, "--funnel"},
-                                                       {o.explain.has_value(), "--explain"}};
+    const std::pair<bool, std::string_view> modes[] = {
+        {o.list, "--list"},
+        {o.backtest, "--backtest"},
+        {o.funnel, "--funnel"},
+        {o.explain.has_value(), "--explain"},
+        {!o.check_tickets.empty(), "--check-tickets"},
+        {o.history_stats, "--history-stats"}};
     const std::pair<bool, std::string_view> run_outputs[] = {{o.page != 0, "--page"},
                                                              {o.stats, "--stats"},
                                                              {o.sample != 0, "--sample"},
@@ -515,11 +576,7 @@ std::string check_combination(const Options& o) {
         for (const auto& [given, name] : run_outputs)
             if (given)
                 return cat(mode, " prints its own output instead of the count run; drop ", name);
-    if (!o.history.empty() && !o.backtest) return "--history is read by --backtest only";
-    if (o.backtest && o.history.empty()) return "--backtest needs --history FILE";
-    if (o.history.empty() &&
-        (o.history_options.first_column != 0 || o.history_options.skip_bad_lines))
-        return "--history-columns and --skip-bad-lines need --history FILE";
+    if (std::string why = check_after_draw(o); !why.empty()) return why;
     if (o.seed && o.sample == 0) return "--seed needs --sample N";
     const std::pair<bool, std::string_view> tables[] = {
         {o.page != 0, "--page"}, {o.stats, "--stats"}, {o.sample != 0, "--sample"}};

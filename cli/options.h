@@ -34,8 +34,14 @@ struct Options {
     bool backtest = false;
     bool funnel = false;
     std::optional<Combination> explain; // sorted
-    bool list = false;                  // print the catalogue instead of running
-    unsigned threads = 0;               // --threads K; 0 = one per core (default_threads())
+    std::string check_tickets;          // ticket file for --check-tickets; "" = none
+    std::optional<Combination> draw;    // the one draw --check-tickets checks against, sorted
+    bool history_stats = false;
+    uint32_t last = 0;         // --last: the most recent draws to take; 0 = all
+    std::string chart;         // SVG file for --history-stats, --backtest, --funnel; "" = none
+    bool newest_first = false; // the history file lists the newest draw first
+    bool list = false;         // print the catalogue instead of running
+    unsigned threads = 0;      // --threads K; 0 = one per core (default_threads())
     bool help = false;
     bool version = false;
 
@@ -43,8 +49,11 @@ struct Options {
     // Whether the count run needs only the number (-q without --page, --export, --stats or
     // --sample), which it counts without a store.
     bool count_only() const { return quiet && page == 0 && !export_text && !stats && sample == 0; }
-    // Whether a mode replaces the count run: --list, --backtest, --funnel or --explain.
-    bool runs_store() const { return !list && !backtest && !funnel && !explain; }
+    // Whether a mode replaces the count run: --list, --backtest, --funnel, --explain,
+    // --check-tickets or --history-stats.
+    bool runs_store() const {
+        return !list && !backtest && !funnel && !explain && check_tickets.empty() && !history_stats;
+    }
 };
 
 struct ParseResult {

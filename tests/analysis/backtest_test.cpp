@@ -56,7 +56,7 @@ TEST(Binomial, LargeCountsMatchTheFullSum) {
                      binomial_two_sided_p(99'999, 50'999, 0.5));
 }
 
-Draw draw(uint32_t line, Combination numbers) { return {line, numbers}; }
+Draw draw(uint32_t line, Combination numbers) { return {line, numbers, {}, 0}; }
 
 TEST(Backtest, DrawsJudgedByHand) {
     Settings s;

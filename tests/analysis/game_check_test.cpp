@@ -26,8 +26,12 @@ TEST(GameCheck, ChanceThatTheTopNumbersStayOut) {
 
 std::vector<Draw> draws_of(const std::vector<Combination>& numbers) {
     std::vector<Draw> draws;
-    for (const Combination& c : numbers)
-        draws.push_back({static_cast<uint32_t>(draws.size() + 1), c});
+    for (const Combination& c : numbers) {
+        Draw d;
+        d.line = static_cast<uint32_t>(draws.size() + 1);
+        d.numbers = c;
+        draws.push_back(d);
+    }
     return draws;
 }
 

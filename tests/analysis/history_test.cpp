@@ -35,7 +35,11 @@ std::vector<LineDraw> line_draws(const History& h) {
 }
 
 const HistoryOptions Auto{};
-HistoryOptions columns(int first, int last) { return {first, last, false}; }
+HistoryOptions columns(int first, int last) {
+    HistoryOptions o;
+    o.first_column = first, o.last_column = last;
+    return o;
+}
 
 const Numbers OneToSeven{1, 2, 3, 4, 5, 6, 7};
 const Numbers Example{1, 3, 7, 12, 15, 20, 39}; // read from "7 3 12 39 1 20 15" and the like

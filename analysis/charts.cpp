@@ -1,0 +1,53 @@
+#include "analysis/charts.h"
+
+#include "analysis/chance.h"
+#include "engine/run.h"
+
+namespace lotto {
+
+BarChart frequency_chart(const HistoryStats& h) {
+    BarChart c;
+    c.title = "How often each number was drawn in " + std::to_string(h.draw_count) + " draws";
+    c.x_label = "number (1.." + std::to_string(h.highest) + ")";
+    c.y_label = "draws holding the number";
+    c.legend = "bars: draws; red line: expected by chance; band: 95% of counts by chance alone";
+    const CountBand band = binomial_band(h.draw_count, 7.0 / h.highest);
+    for (const NumberStats& n : h.numbers)
+        c.bars.push_back({std::to_string(n.number), double(n.count), n.expected, band.low,
+                          band.high, std::nullopt});
+    return c;
+}
+
+BarChart backtest_chart(const Backtest& b) {
+    BarChart c;
+    c.title = "Share of " + std::to_string(b.draw_count) + " past draws each filter keeps";
+    c.x_label = "filter";
+    c.y_label = "share kept (%)";
+    c.legend = "bars: share of the draws; red line: share of all combinations; band: 95% by "
+               "chance alone";
+    const auto bar = [&](std::string label, const BacktestRow& r) {
+        const double share = double(r.combinations_kept) / FullSystem;
+        const CountBand band = binomial_band(b.draw_count, share);
+        const double n = b.draw_count ? b.draw_count : 1;
+        c.bars.push_back({std::move(label), 100 * r.draws_kept / n, 100 * share, 100 * band.low / n,
+                          100 * band.high / n, std::nullopt});
+    };
+    for (const BacktestRow& r : b.filters) bar(std::to_string(r.filter), r);
+    bar("all", b.all);
+    return c;
+}
+
+BarChart funnel_chart(const Funnel& f) {
+    BarChart c;
+    c.title = "Combinations kept, filter by filter (" + std::to_string(f.stored) + " stored)";
+    c.x_label = "active filter, in order";
+    c.y_label = "combinations kept (log scale)";
+    c.legend = "bars: kept by this filter and those before it; tick: kept by this filter alone";
+    c.log_scale = true;
+    for (const FunnelRow& r : f.rows)
+        c.bars.push_back({std::to_string(r.filter), double(r.cumulative), std::nullopt,
+                          std::nullopt, std::nullopt, double(r.alone)});
+    return c;
+}
+
+} // namespace lotto

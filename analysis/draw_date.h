@@ -1,0 +1,42 @@
+// The date on a line of a draw history: the first token that reads as a calendar date in one of
+// the common layouts, "2013-04-05" (also with '/' or '.'), "05.04.2013", "05/04/2013" or
+// "4/5/2013". Slashed dates are read day first, as most of the world writes them, unless only
+// month first makes a date ("4/25/2013"); settle_slashed_dates then reads the file's other
+// slashed dates month first too.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lotto {
+
+struct DrawDate {
+    uint16_t year = 0;
+    uint8_t month = 0; // 1..12
+    uint8_t day = 0;   // 1..31
+    // How a slashed date was read: not slashed; both parts 12 or less, read day first though
+    // month first may be meant; day first, the only reading; month first, the only reading.
+    enum class Slash : uint8_t { None, Ambiguous, DayFirst, MonthFirst };
+    Slash slash = Slash::None;
+
+    // The date as a number that grows with time: year * 10000 + month * 100 + day.
+    uint32_t key() const { return year * 10000u + month * 100u + day; }
+};
+
+// The date the token holds, if it reads as one (years 1900..2199, a real day of the month).
+std::optional<DrawDate> parse_draw_date(std::string_view token);
+
+// The first token of the line that reads as a date.
+std::optional<DrawDate> find_draw_date(std::string_view line);
+
+// Settles the ambiguous slashed dates of one file: when some slashed date can only be read month
+// first and none only day first, every ambiguous one is read month first too.
+void settle_slashed_dates(std::vector<DrawDate*>& dates);
+
+// The date as "2013-04-05".
+std::string date_text(const DrawDate& d);
+
+} // namespace lotto

@@ -1,0 +1,61 @@
+#include "analysis/ticket_check.h"
+
+#include "analysis/chance.h"
+#include "engine/mask.h"
+
+#include <bit>
+
+namespace lotto {
+
+namespace {
+
+Mask mask_of(const Combination& c) {
+    Mask m = 0;
+    for (uint8_t n : c) m |= NumberBit[n];
+    return m;
+}
+
+} // namespace
+
+TicketCheck check_tickets(const std::vector<Ticket>& tickets, const std::vector<Draw>& draws,
+                          uint32_t highest) {
+    TicketCheck c;
+    c.draw_count = static_cast<uint32_t>(draws.size());
+    c.highest = highest;
+    std::vector<Mask> masks;
+    masks.reserve(tickets.size());
+    for (const Ticket& t : tickets) {
+        c.tickets.push_back({t, {}, {}});
+        masks.push_back(mask_of(t.numbers));
+    }
+    for (const Draw& d : draws) {
+        const Mask drawn = mask_of(d.numbers);
+        const Mask bonus = d.bonus ? NumberBit[d.bonus] : 0;
+        DrawBest best{d, 0, 0, false};
+        for (std::size_t i = 0; i < masks.size(); ++i) {
+            const auto hits = static_cast<uint32_t>(std::popcount(masks[i] & drawn));
+            const bool with_bonus = (masks[i] & bonus) != 0;
+            ++c.tickets[i].hits[hits];
+            c.tickets[i].bonus_hits[hits] += with_bonus;
+            if (i == 0 || hits > best.hits || (hits == best.hits && with_bonus && !best.bonus))
+                best = {d, static_cast<uint32_t>(i), hits, with_bonus};
+        }
+        if (!masks.empty()) c.draws.push_back(best);
+    }
+    for (const TicketHits& t : c.tickets)
+        for (std::size_t k = 0; k < 8; ++k) c.observed[k] += t.hits[k];
+    const double pairs = double(tickets.size()) * double(draws.size());
+    double p3 = 0;
+    for (uint32_t k = 0; k < 8; ++k) {
+        c.expected[k] = pairs * hit_probability(k, highest);
+        if (k >= 3) {
+            c.three_or_more += c.observed[k];
+            p3 += hit_probability(k, highest);
+        }
+    }
+    c.expected_three_or_more = pairs * p3;
+    c.p_value = binomial_p(uint64_t(tickets.size()) * draws.size(), c.three_or_more, p3);
+    return c;
+}
+
+} // namespace lotto

@@ -1,0 +1,69 @@
+#include "cli/after_draw.h"
+
+#include "analysis/charts.h"
+#include "cli/execute.h"
+#include "cli/printable.h"
+#include "cli/write_file.h"
+
+namespace lotto::cli {
+
+namespace {
+
+// The history of --history in order, oldest first, cut to --last; notes the skipped lines.
+bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
+    h = read_history(o.history, o.history_options);
+    if (!h.ok()) return status = fail(h.error, 2), false;
+    const std::string name = printable(o.history);
+    for (const SkippedLine& skipped : h.skipped)
+        fail(name + ":" + std::to_string(skipped.line) + ": skipped: " + skipped.why, 0);
+    if (!h.skipped.empty())
+        fail(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped", 0);
+    from = {o.history, order_oldest_first(h, o.newest_first),
+            static_cast<uint32_t>(h.draws.size())};
+    if (o.last != 0) keep_latest(h, o.last);
+    return true;
+}
+
+} // namespace
+
+int write_chart(const std::string& path, const BarChart& chart) {
+    if (std::string why = write_file_replacing(path, svg_document(chart)); !why.empty())
+        return fail(why, 1);
+    return 0;
+}
+
+int check_tickets_command(const Options& o) {
+    const TicketFile tickets = read_tickets(o.check_tickets, o.highest);
+    if (!tickets.ok()) return fail(tickets.error, 2);
+    History h;
+    DrawSource from{"--draw", DrawOrder::AsWritten, 1};
+    if (o.draw) {
+        Draw d;
+        d.numbers = *o.draw;
+        h.draws.push_back(d);
+    } else if (int status = 0; !read_ordered(o, h, from, status)) {
+        return status;
+    }
+    const TicketCheck c = check_tickets(tickets.tickets, h.draws, o.highest);
+    switch (o.format) {
+    case Format::Text: text::check_tickets(stdout, o, from, c); break;
+    case Format::Csv: csv::check_tickets(stdout, c); break;
+    case Format::Json: json::check_tickets(stdout, from, c); break;
+    }
+    return 0;
+}
+
+int history_stats_command(const Options& o) {
+    History h;
+    DrawSource from;
+    if (int status = 0; !read_ordered(o, h, from, status)) return status;
+    const HistoryStats stats = history_stats(h.draws, o.settings, o.highest);
+    switch (o.format) {
+    case Format::Text: text::history_stats(stdout, from, stats); break;
+    case Format::Csv: csv::history_stats(stdout, stats); break;
+    case Format::Json: json::history_stats(stdout, from, stats); break;
+    }
+    return o.chart.empty() ? 0 : write_chart(o.chart, frequency_chart(stats));
+}
+
+} // namespace lotto::cli

@@ -1,0 +1,147 @@
+// The after-draw outputs as text tables: the ticket check and the history's statistics, each
+// figure from past draws beside what chance alone gives.
+#include "cli/after_draw.h"
+#include "cli/printable.h"
+#include "cli/text_table.h"
+
+namespace lotto::cli::text {
+
+namespace {
+
+std::string two_digits(uint32_t n) {
+    return std::string{char('0' + n / 10 % 10), char('0' + n % 10)};
+}
+
+std::string numbers(const Combination& c) {
+    std::string t;
+    for (uint8_t n : c) {
+        if (!t.empty()) t += ' ';
+        t += two_digits(n);
+    }
+    return t;
+}
+
+std::string p_text(double p) { return fixed(p, "%.4g"); }
+
+std::string source_text(const DrawSource& from, uint32_t draws) {
+    if (from.name == "--draw") return "the draw given";
+    std::string t = std::to_string(draws) + " draw(s) from " + printable(from.name, 200);
+    if (draws != from.read) t += " (the latest of " + std::to_string(from.read) + ")";
+    return t + ", ordered " + order_text(from.order);
+}
+
+const char* const NoForecast = "Past frequencies say nothing about future draws: every draw is a "
+                               "fresh random pick.";
+
+// The rows of a distribution, values grouped into at most 15 rows of equal width.
+std::vector<Row> distribution_rows(const Distribution& d, uint32_t draw_count) {
+    std::vector<Row> rows;
+    if (d.values.empty()) return rows;
+    const int32_t first = d.values.front(), span = d.values.back() - first + 1;
+    const int32_t width = (span + 14) / 15;
+    for (std::size_t i = 0; i < d.values.size();) {
+        const int32_t bin = (d.values[i] - first) / width, low = first + bin * width;
+        uint64_t draws = 0, combinations = 0;
+        double expected = 0;
+        int32_t high = d.values[i];
+        bool some_kept = false, all_kept = true;
+        for (; i < d.values.size() && (d.values[i] - first) / width == bin; ++i) {
+            draws += d.draws[i], combinations += d.combinations[i];
+            if (!d.kept.empty()) some_kept |= d.kept[i] != 0, all_kept &= d.kept[i] != 0;
+            expected += expected_draws(d, i, draw_count);
+            high = d.values[i];
+        }
+        const std::string value =
+            width == 1 ? std::to_string(low) : std::to_string(low) + "-" + std::to_string(high);
+        rows.push_back(
+            {value, std::to_string(draws), fixed(expected, "%.2f"),
+             fixed(100.0 * double(combinations) / double(d.combination_total), "%.2f%%")});
+        if (!d.kept.empty()) rows.back().push_back(all_kept ? "yes" : some_kept ? "partly" : "no");
+    }
+    return rows;
+}
+
+} // namespace
+
+void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, const TicketCheck& c) {
+    put_line(out, "Ticket check: " + std::to_string(c.tickets.size()) + " ticket(s) from " +
+                      printable(o.check_tickets, 200) + " against " +
+                      source_text(from, c.draw_count));
+    put_line(out, "How many numbers a ticket hits is chance alone; beside each total stands what "
+                  "chance gives on");
+    put_line(out, "average. Past results say nothing about future draws.");
+    put_line(out, "");
+    bool bonus = false;
+    std::vector<Row> rows;
+    for (const DrawBest& d : c.draws) {
+        bonus |= d.draw.bonus != 0;
+        rows.push_back({d.draw.line ? std::to_string(d.draw.line) : "-",
+                        d.draw.date ? date_text(*d.draw.date) : "-", numbers(d.draw.numbers),
+                        d.draw.bonus ? two_digits(d.draw.bonus) : "-",
+                        std::to_string(c.tickets[d.ticket].ticket.line),
+                        std::to_string(d.hits) + (d.bonus ? " + bonus" : "")});
+    }
+    put_line(out, "Best ticket of each draw:");
+    table(out, {"line", "date", "numbers", "bonus", "ticket line", "hits"}, rows, "rllrrl");
+    put_line(out, "");
+    rows.clear();
+    for (const TicketHits& t : c.tickets) {
+        Row r{std::to_string(t.ticket.line), numbers(t.ticket.numbers)};
+        for (std::size_t k = 3; k <= 7; ++k) r.push_back(std::to_string(t.hits[k]));
+        if (bonus)
+            for (std::size_t k = 3; k <= 6; ++k) r.push_back(std::to_string(t.bonus_hits[k]));
+        rows.push_back(std::move(r));
+    }
+    put_line(out, "Draws in which each ticket hit 3..7 numbers" +
+                      std::string(bonus ? " (k+b: k numbers and the bonus):" : ":"));
+    Row header{"ticket line", "numbers", "3", "4", "5", "6", "7"};
+    if (bonus) header.insert(header.end(), {"3+b", "4+b", "5+b", "6+b"});
+    table(out, header, rows, "rlrrrrrrrrr");
+    put_line(out, "");
+    rows.clear();
+    for (std::size_t k = 0; k < 8; ++k)
+        rows.push_back(
+            {std::to_string(k), std::to_string(c.observed[k]), fixed(c.expected[k], "%.2f")});
+    put_line(out, "Ticket-draws by hits, beside the count expected by chance:");
+    table(out, {"hits", "ticket-draws", "expected"}, rows, "rrr");
+    put_line(out, "3 or more hits: " + std::to_string(c.three_or_more) + " ticket-draws, " +
+                      fixed(c.expected_three_or_more, "%.2f") +
+                      " expected by chance; two-sided p-value " + p_text(c.p_value) + ".");
+}
+
+void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h) {
+    put_line(out, "History statistics of " + source_text(from, h.draw_count));
+    put_line(out, NoForecast);
+    put_line(out, "Beside each figure stands what chance alone gives.");
+    put_line(out, "");
+    std::vector<Row> rows;
+    for (const NumberStats& n : h.numbers)
+        rows.push_back({std::to_string(n.number), std::to_string(n.count),
+                        fixed(n.expected, "%.2f"), std::to_string(n.since_last),
+                        std::to_string(n.longest_gap)});
+    table(out, {"number", "count", "expected", "since last", "longest gap"}, rows, "rrrrr");
+    put_line(out, "");
+    const ChiSquare& x = h.chi_square;
+    put_line(out, "Chi-square test of uniformity: statistic " + fixed(x.statistic, "%.2f") + ", " +
+                      std::to_string(x.df) + " degrees of freedom, p-value " + p_text(x.p_value) +
+                      ":");
+    put_line(out, x.p_value >= 0.01 ? "consistent with a fair draw at the 1% level."
+                                    : "not consistent with a fair draw at the 1% level.");
+    put_line(out, "");
+    rows.clear();
+    for (const PairStats& p : h.pairs)
+        rows.push_back({two_digits(p.numbers[0]) + " " + two_digits(p.numbers[1]),
+                        std::to_string(p.count), fixed(p.expected, "%.2f")});
+    put_line(out, "Most frequent pairs:");
+    table(out, {"pair", "count", "expected"}, rows, "lrr");
+    for (const Distribution& d : h.distributions) {
+        put_line(out, "");
+        put_line(out, "Distribution of " + (d.filter ? d.name + "'s measure" : d.name) +
+                          ": draws beside the draws expected and the share of all combinations");
+        Row header{"value", "draws", "expected", "combinations"};
+        if (d.filter) header.push_back("kept by the filter");
+        table(out, header, distribution_rows(d, h.draw_count), "rrrrl");
+    }
+}
+
+} // namespace lotto::cli::text

@@ -1,0 +1,275 @@
+// After the draw: ticket hits against a brute-force count, the hypergeometric expectation against
+// exact counts over a small game, the chi-square test against hand-computed cases, gaps and
+// last-seen on a hand-made history, draw dates and order, and the charts' XML.
+#include "analysis/chance.h"
+#include "analysis/charts.h"
+#include "analysis/draw_order.h"
+#include "analysis/history_stats.h"
+#include "analysis/splitmix64.h"
+#include "analysis/ticket_check.h"
+#include "tests/analysis/xml_check.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace lotto {
+namespace {
+
+Combination random_combination(SplitMix64& rng, uint32_t highest) {
+    Combination c{};
+    for (std::size_t i = 0; i < 7;) {
+        const auto n = static_cast<uint8_t>(1 + rng.below(highest));
+        if (std::find(c.begin(), c.begin() + i, n) == c.begin() + i) c[i++] = n;
+    }
+    std::sort(c.begin(), c.end());
+    return c;
+}
+
+Draw make_draw(const Combination& c, uint8_t bonus = 0) {
+    Draw d;
+    d.numbers = c;
+    d.bonus = bonus;
+    return d;
+}
+
+std::vector<Draw> random_draws(uint64_t seed, std::size_t count, uint32_t highest = 39) {
+    SplitMix64 rng{seed};
+    std::vector<Draw> draws;
+    for (std::size_t i = 0; i < count; ++i)
+        draws.push_back(make_draw(random_combination(rng, highest)));
+    return draws;
+}
+
+TEST(TicketCheck, HitsMatchABruteForceCount) {
+    SplitMix64 rng{14};
+    std::vector<Ticket> tickets;
+    for (uint32_t i = 0; i < 40; ++i) tickets.push_back({i + 1, random_combination(rng, 39)});
+    tickets.push_back({41, tickets[0].numbers}); // a repeated ticket never wins the draw's best
+    std::vector<Draw> draws = random_draws(15, 300);
+    for (Draw& d : draws) d.bonus = d.numbers[0] == 1 ? 2 : 1;
+    const TicketCheck c = check_tickets(tickets, draws);
+    std::array<uint64_t, 8> totals{};
+    for (std::size_t t = 0; t < tickets.size(); ++t) {
+        std::array<uint32_t, 8> hits{}, bonus{};
+        for (const Draw& d : draws) {
+            int k = 0;
+            for (uint8_t a : tickets[t].numbers)
+                for (uint8_t b : d.numbers) k += a == b;
+            ++hits[k], ++totals[k];
+            bonus[k] += std::count(tickets[t].numbers.begin(), tickets[t].numbers.end(), d.bonus);
+        }
+        EXPECT_EQ(c.tickets[t].hits, hits) << t;
+        EXPECT_EQ(c.tickets[t].bonus_hits, bonus) << t;
+    }
+    EXPECT_EQ(c.observed, totals);
+    ASSERT_EQ(c.draws.size(), draws.size());
+    for (const DrawBest& b : c.draws) {
+        uint32_t most = 0;
+        for (std::size_t t = 0; t < tickets.size(); ++t) {
+            uint32_t k = 0;
+            for (uint8_t a : tickets[t].numbers)
+                k += std::count(b.draw.numbers.begin(), b.draw.numbers.end(), a);
+            most = std::max(most, k);
+        }
+        EXPECT_EQ(b.hits, most);
+        EXPECT_LT(b.ticket, 40u);
+    }
+}
+
+// Every combination of 7/12 as a draw: each ticket meets each hit count exactly as often as the
+// expectation says, and the 3-or-more total is no surprise.
+TEST(TicketCheck, ExpectationIsExactOverAllCombinationsOfASmallGame) {
+    std::vector<Draw> all;
+    Combination c{1, 2, 3, 4, 5, 6, 7};
+    std::vector<uint8_t> pool{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    std::vector<bool> pick(12, false);
+    std::fill(pick.begin(), pick.begin() + 7, true);
+    do {
+        std::size_t j = 0;
+        for (std::size_t i = 0; i < 12; ++i)
+            if (pick[i]) c[j++] = pool[i];
+        all.push_back(make_draw(c));
+    } while (std::prev_permutation(pick.begin(), pick.end()));
+    ASSERT_EQ(all.size(), 792u);
+    const TicketCheck check = check_tickets({{1, {2, 3, 5, 7, 8, 11, 12}}}, all, 12);
+    // Exact counts: C(7,k) * C(5,7-k), k = 2..7.
+    const std::array<uint64_t, 8> exact = {0, 0, 21, 175, 350, 210, 35, 1};
+    EXPECT_EQ(check.observed, exact);
+    for (std::size_t k = 0; k < 8; ++k) EXPECT_NEAR(check.expected[k], double(exact[k]), 1e-9);
+    EXPECT_NEAR(check.p_value, 1.0, 1e-9);
+    EXPECT_EQ(hit_probability(8, 12), 0.0);
+}
+
+// The upper tail of chi-square with an even df, in closed form: e^(-x/2) sum (x/2)^i / i!.
+double even_df_tail(double x, uint32_t df) {
+    double term = 1, sum = 0;
+    for (uint32_t i = 0; i < df / 2; ++i) sum += term, term *= x / 2 / (i + 1);
+    return std::exp(-x / 2) * sum;
+}
+
+TEST(HistoryStats, ChiSquareHandComputed) {
+    struct Case {
+        uint32_t highest, draws;
+        std::vector<uint32_t> counts; // 1..highest
+        double statistic;
+    };
+    // 9 draws of 7/9: 7 expected each; 9 and 5 give (4 + 4) / 7 scaled by 8 / 2.
+    // 15 draws of 7/15: 7 expected each, (2 * 2 + 2 * 2) / 7 scaled by 14 / 8.
+    const Case cases[] = {
+        {9, 9, {9, 5, 7, 7, 7, 7, 7, 7, 7}, 32.0 / 7},
+        {9, 9, {7, 7, 7, 7, 7, 7, 7, 7, 7}, 0},
+        {15, 15, {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 5, 9}, 8.0 / 7 * 14 / 8},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint32_t> counts{0};
+        counts.insert(counts.end(), c.counts.begin(), c.counts.end());
+        const ChiSquare x = uniformity_test(counts, c.draws, c.highest);
+        EXPECT_NEAR(x.statistic, c.statistic, 1e-12);
+        EXPECT_EQ(x.df, c.highest - 1);
+        EXPECT_NEAR(x.p_value, even_df_tail(c.statistic, x.df), 1e-12) << c.highest;
+    }
+    EXPECT_NEAR(even_df_tail(32.0 / 7, 8), 0.80225, 1e-5); // by hand, to five places
+}
+
+TEST(HistoryStats, FairHistoryPassesAndAPlantedNumberFails) {
+    Settings s;
+    init_defaults(s);
+    std::vector<Draw> draws = random_draws(739, 2000, 20);
+    const HistoryStats fair = history_stats(draws, s, 20);
+    EXPECT_GT(fair.chi_square.p_value, 0.05);
+    // Number 1 put into draws that lack it until it comes twice as often as chance gives.
+    uint32_t ones = fair.numbers[0].count;
+    for (Draw& d : draws)
+        if (ones < 2 * 700 && d.numbers[0] != 1) d.numbers[0] = 1, ++ones;
+    const HistoryStats planted = history_stats(draws, s, 20);
+    EXPECT_EQ(planted.numbers[0].count, 1400u);
+    EXPECT_LT(planted.chi_square.p_value, 1e-12);
+}
+
+TEST(HistoryStats, GapsAndLastSeenOnAHandMadeHistory) {
+    const std::vector<Draw> draws = {
+        make_draw({1, 2, 3, 4, 5, 6, 7}), make_draw({1, 2, 3, 4, 5, 6, 8}),
+        make_draw({2, 3, 4, 5, 6, 7, 8}), make_draw({1, 3, 4, 5, 6, 7, 9})};
+    Settings s;
+    init_defaults(s);
+    const HistoryStats h = history_stats(draws, s, 10);
+    // number, count, since_last, longest_gap
+    const std::tuple<uint32_t, uint32_t, uint32_t, uint32_t> expected[] = {
+        {1, 3, 0, 1}, {2, 3, 1, 1}, {3, 4, 0, 0}, {7, 3, 0, 1},
+        {8, 2, 1, 1}, {9, 1, 0, 3}, {10, 0, 4, 4}};
+    for (const auto& [number, count, since, gap] : expected) {
+        const NumberStats& n = h.numbers[number - 1];
+        EXPECT_EQ(n.number, number);
+        EXPECT_EQ(n.count, count) << number;
+        EXPECT_EQ(n.since_last, since) << number;
+        EXPECT_EQ(n.longest_gap, gap) << number;
+        EXPECT_DOUBLE_EQ(n.expected, 4 * 7.0 / 10);
+    }
+    ASSERT_FALSE(h.pairs.empty());
+    EXPECT_EQ(h.pairs[0].numbers, (std::array<uint8_t, 2>{3, 4}));
+    EXPECT_EQ(h.pairs[0].count, 4u);
+    EXPECT_DOUBLE_EQ(h.pairs[0].expected, 4 * 42.0 / 90);
+    // The sum over all 120 combinations of 7/10 and in the draws: 28 once, 29 once, 35 twice.
+    const Distribution& sum = h.distributions[0];
+    EXPECT_EQ(sum.name, "sum");
+    EXPECT_EQ(sum.combination_total, 120u);
+    EXPECT_EQ(sum.values.front(), 28);
+    EXPECT_EQ(sum.values.back(), 49);
+    EXPECT_EQ(sum.draws[0] + sum.draws[1], 2u);
+}
+
+TEST(DrawDates, CommonLayouts) {
+    // token, year, month, day ("" year 0: no date)
+    const std::tuple<const char*, int, int, int> cases[] = {{"2013-04-05", 2013, 4, 5},
+                                                            {"2013/4/5", 2013, 4, 5},
+                                                            {"05.04.2013", 2013, 4, 5},
+                                                            {"05/04/2013", 2013, 4, 5},
+                                                            {"4/25/2013", 2013, 4, 25},
+                                                            {"25/4/2013", 2013, 4, 25},
+                                                            {"29.02.2013", 0, 0, 0},
+                                                            {"2013-13-01", 0, 0, 0},
+                                                            {"05-04-2013", 0, 0, 0},
+                                                            {"1.2", 0, 0, 0},
+                                                            {"12", 0, 0, 0},
+                                                            {"2013-04-05x", 0, 0, 0}};
+    for (const auto& [token, year, month, day] : cases) {
+        const std::optional<DrawDate> d = parse_draw_date(token);
+        ASSERT_EQ(d.has_value(), year != 0) << token;
+        if (d) {
+            EXPECT_EQ(date_text(*d), date_text({uint16_t(year), uint8_t(month), uint8_t(day)}));
+        }
+    }
+    EXPECT_EQ(date_text(*find_draw_date("7,\"Sat 2021-01-02\",1,2,3")), "2021-01-02");
+}
+
+TEST(DrawOrder, DatesDecideOtherwiseTheFlag) {
+    const auto history = [](std::vector<std::string> dates) {
+        History h;
+        uint32_t line = 0;
+        for (const std::string& d : dates) {
+            Draw draw = make_draw({1, 2, 3, 4, 5, 6, 7});
+            draw.line = ++line;
+            draw.date = find_draw_date(d);
+            h.draws.push_back(draw);
+        }
+        return h;
+    };
+    const auto lines = [](const History& h) {
+        std::vector<uint32_t> l;
+        for (const Draw& d : h.draws) l.push_back(d.line);
+        return l;
+    };
+    // dates ("" none), --newest-first, the order that follows, the lines in it
+    const std::tuple<std::vector<std::string>, bool, DrawOrder, std::vector<uint32_t>> cases[] = {
+        {{"2021-01-09", "2021-01-02", "2020-12-26"}, false, DrawOrder::ByDate, {3, 2, 1}},
+        {{"2021-01-02", "2021-01-09", "2021-01-16"}, true, DrawOrder::ByDate, {1, 2, 3}},
+        {{"", "2021-01-09", "2021-01-02"}, false, DrawOrder::AsWritten, {1, 2, 3}},
+        {{"", "", ""}, true, DrawOrder::Reversed, {3, 2, 1}},
+        // Month first, told by 1/13: 2/1 is February 1, after 1/13.
+        {{"2/1/2021", "1/13/2021", "1/6/2021"}, false, DrawOrder::ByDate, {3, 2, 1}},
+        // Day first, told by 13/1: 2/1 is 2 January, before 13/1.
+        {{"13/1/2021", "2/1/2021", "20/1/2021"}, false, DrawOrder::ByDate, {2, 1, 3}},
+    };
+    for (const auto& [dates, newest_first, order, expected] : cases) {
+        History h = history(dates);
+        EXPECT_EQ(order_oldest_first(h, newest_first), order) << dates[0];
+        EXPECT_EQ(lines(h), expected) << dates[0];
+    }
+    History h = history({"", "", "", ""});
+    keep_latest(h, 2);
+    EXPECT_EQ(lines(h), (std::vector<uint32_t>{3, 4}));
+}
+
+TEST(Charts, WellFormedWithOneMarkPerNumberOrFilter) {
+    Settings s;
+    init_defaults(s);
+    turn_filter_on(s, 3), set_parameter(s, 3, 2);
+    turn_filter_on(s, 36);
+    const std::vector<Draw> draws = random_draws(3, 60);
+    Settings none;
+    init_defaults(none);
+    const HistoryStats h = history_stats(random_draws(3, 60, 20), none, 20);
+    const Backtest b = run_backtest(s, draws);
+    const Funnel f = filter_funnel(s, 20);
+    BarChart odd = funnel_chart(f);
+    odd.title = "Tom & Jerry's <\"chart\">";
+    // chart, marks expected
+    const std::pair<BarChart, std::size_t> cases[] = {
+        {frequency_chart(h), 20}, {backtest_chart(b), 3}, {funnel_chart(f), 2}, {odd, 2}};
+    for (const auto& [chart, marks] : cases) {
+        const std::string svg = svg_document(chart);
+        EXPECT_EQ(test::xml_fault(svg), "") << chart.title;
+        EXPECT_EQ(test::occurrences(svg, "class=\"mark\""), marks) << chart.title;
+        EXPECT_EQ(test::occurrences(svg, "<title>"), 1u);
+    }
+    EXPECT_NE(svg_document(odd).find("Tom &amp; Jerry&apos;s &lt;&quot;chart&quot;&gt;"),
+              std::string::npos);
+    EXPECT_NE(test::xml_fault("<svg><g></svg></g>"), "");
+    EXPECT_NE(test::xml_fault("<svg>a & b</svg>"), "");
+}
+
+} // namespace
+} // namespace lotto

@@ -1,0 +1,205 @@
+// The real lotto739-cli after the draw: --check-tickets and --history-stats with their values in
+// text, CSV and JSON, the --chart files, and the inputs it refuses.
+#include "tests/analysis/xml_check.h"
+#include "tests/cli/cli_runner.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using namespace lotto::test;
+using Json = nlohmann::json;
+
+bool holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// C(n, k) in floating point, for the chances by hand.
+double choose(int n, int k) {
+    double c = 1;
+    for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
+    return c;
+}
+
+// P(a ticket holds exactly k of the seven numbers drawn from 39).
+double hit_chance(int k) { return choose(7, k) * choose(32, 7 - k) / choose(39, 7); }
+
+TEST(CliAfterDraw, CheckTicketsInEveryFormat) {
+    TempDir dir;
+    write_file(dir.path / "tickets.txt", "# mine\n1,2,3,4,5,6,7\n08 09 10 11 12 13 14\n");
+    const std::string args = "--check-tickets tickets.txt --draw 10,9,8,1,2,3,4";
+    const Outcome text = run_cli(args, dir.path);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_TRUE(holds(text.out, "Past results say nothing about future draws.")) << text.out;
+    EXPECT_TRUE(holds(text.out, "\n   -  -     01 02 03 04 08 09 10      -            2  4\n"))
+        << text.out;
+    EXPECT_TRUE(holds(text.out, "\n          2  01 02 03 04 05 06 07  0  1  0  0  0\n"
+                                "          3  08 09 10 11 12 13 14  1  0  0  0  0\n"))
+        << text.out;
+    EXPECT_TRUE(holds(text.out, "\n   3             1      0.16\n   4             1      0.02\n"))
+        << text.out;
+    const double three_up =
+        hit_chance(3) + hit_chance(4) + hit_chance(5) + hit_chance(6) + hit_chance(7);
+    char totals[120];
+    std::snprintf(totals, sizeof totals, "3 or more hits: 2 ticket-draws, %.2f expected",
+                  2 * three_up);
+    EXPECT_TRUE(holds(text.out, totals)) << text.out;
+
+    const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
+    EXPECT_EQ(j["draw_count"], 1);
+    EXPECT_EQ(j["tickets"][0]["line"], 2);
+    EXPECT_EQ(j["tickets"][0]["numbers"], Json({1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(j["tickets"][0]["hits"], Json({0, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(j["tickets"][1]["hits"], Json({0, 0, 0, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(j["totals"]["observed"], Json({0, 0, 0, 1, 1, 0, 0, 0}));
+    for (int k = 0; k < 8; ++k)
+        EXPECT_NEAR(j["totals"]["expected"][k].get<double>(), 2 * hit_chance(k), 1e-12) << k;
+    // Both pairs hit 3 or more, the least likely outcome of two: p = P(3 or more)^2.
+    EXPECT_NEAR(j["p_value"].get<double>(), three_up * three_up, 1e-12);
+
+    const Outcome csv = run_cli(args + " --format csv", dir.path);
+    ASSERT_EQ(csv.lines.size(), 5u) << csv.out;
+    EXPECT_EQ(csv.lines[1], "ticket,2,1 2 3 4 5 6 7,0,0,0,0,1,0,0,0,\r");
+    EXPECT_EQ(csv.lines[3], "observed,,,0,0,0,1,1,0,0,0,0.00879977\r");
+    std::string expected = "expected,,";
+    for (int k = 0; k < 8; ++k) {
+        char cell[32];
+        std::snprintf(cell, sizeof cell, ",%.4f", 2 * hit_chance(k));
+        expected += cell;
+    }
+    EXPECT_EQ(csv.lines[4], expected + ",\r");
+}
+
+// Four draws listed newest first with their dates; the dates put them in order by themselves.
+const char* const Dated = "draw,date,numbers,bonus\n"
+                          "4,2024-01-27,1 3 4 5 6 7 9,10\n"
+                          "3,2024-01-20,2 3 4 5 6 7 8,10\n"
+                          "2,2024-01-13,1 2 3 4 5 6 8,10\n"
+                          "1,2024-01-06,1 2 3 4 5 6 7,10\n";
+
+TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", Dated);
+    const std::string args = "--history-stats --history h.csv --history-columns 3";
+    const Outcome text = run_cli(args, dir.path);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_TRUE(holds(text.out, "4 draw(s) from h.csv, ordered by date")) << text.out;
+    EXPECT_TRUE(holds(text.out, "Past frequencies say nothing about future draws")) << text.out;
+    // number, count, expected, since last, longest gap
+    EXPECT_TRUE(holds(text.out, "\n     1      3      0.72           0            1\n"
+                                "     2      3      0.72           1            1\n"))
+        << text.out;
+    EXPECT_TRUE(holds(text.out, "\n     9      1      0.72           0            3\n"
+                                "    10      0      0.72           4            4\n"))
+        << text.out;
+    EXPECT_TRUE(holds(text.out, "38 degrees of freedom")) << text.out;
+    EXPECT_TRUE(holds(text.out, "\n03 04      4      0.11\n")) << text.out;
+
+    const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
+    EXPECT_EQ(j["draw_count"], 4);
+    EXPECT_EQ(j["numbers"][8], Json::parse(R"({"number":9,"count":1,"expected":0.717948717948718,
+                                              "since_last":0,"longest_gap":3})"));
+    EXPECT_EQ(j["chi_square"]["df"], 38);
+    EXPECT_EQ(j["pairs"][0]["numbers"], Json({3, 4}));
+    EXPECT_EQ(j["pairs"][0]["count"], 4);
+    EXPECT_EQ(j["distributions"][0]["name"], "sum");
+    const Json& least = j["distributions"][0]["values"][0]; // the sum 28: 1 2 3 4 5 6 7
+    EXPECT_EQ(least["value"], 28);
+    EXPECT_EQ(least["draws"], 1);
+    EXPECT_EQ(least["combinations"], 1);
+    EXPECT_NEAR(least["expected"].get<double>(), 4.0 / 15380937, 1e-18);
+
+    const Outcome csv = run_cli(args + " --format csv --last 1", dir.path);
+    EXPECT_EQ(csv.lines[0],
+              "section,name,value,count,expected,since_last,longest_gap,combinations\r");
+    EXPECT_EQ(csv.lines[1], "number,,1,1,0.1795,0,0,\r");
+    EXPECT_EQ(csv.lines[2], "number,,2,0,0.1795,1,1,\r");
+}
+
+// The bonus number of field 4 (10 in every draw) and --last 2: the two latest draws by date.
+TEST(CliAfterDraw, BonusColumnAndLast) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", Dated);
+    write_file(dir.path / "t.txt", "1,3,4,5,6,7,10\n");
+    const Json j = Json::parse(run_cli("--check-tickets t.txt --history h.csv --history-columns 3 "
+                                       "--bonus-column 4 --last 2 --format json",
+                                       dir.path)
+                                   .out);
+    EXPECT_EQ(j["draw_count"], 2);
+    EXPECT_EQ(j["tickets"][0]["hits"], Json({0, 0, 0, 0, 0, 1, 1, 0}));
+    EXPECT_EQ(j["tickets"][0]["bonus_hits"], Json({0, 0, 0, 0, 0, 1, 1, 0}));
+    EXPECT_EQ(j["draws"][1], Json::parse(R"({"line":2,"date":"2024-01-27","numbers":[1,3,4,5,6,7,9],
+        "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
+}
+
+// Undated draws are oldest first unless --newest-first says otherwise.
+TEST(CliAfterDraw, NewestFirstTurnsAnUndatedFile) {
+    TempDir dir;
+    write_file(dir.path / "u.csv", "1,2,3,4,5,6,7\n8,9,10,11,12,13,14\n");
+    // option, since_last of 1 and of 8, the order's words
+    const std::tuple<std::string, int, int, std::string> cases[] = {
+        {"", 1, 0, "file order, oldest first"},
+        {"--newest-first", 0, 1, "file order, newest first"}};
+    for (const auto& [option, one, eight, order] : cases) {
+        const Json j = Json::parse(
+            run_cli("--history-stats --history u.csv --format json " + option, dir.path).out);
+        EXPECT_EQ(j["numbers"][0]["since_last"], one) << option;
+        EXPECT_EQ(j["numbers"][7]["since_last"], eight) << option;
+        EXPECT_EQ(j["order"], order);
+    }
+}
+
+TEST(CliAfterDraw, ChartsAreWellFormedFiles) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", Dated);
+    // arguments, marks in the chart
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"--history-stats --history h.csv --chart c.svg", 39},
+        {"-f 3=2,36 --backtest --history h.csv --chart c.svg", 3},
+        {"-f 3=2,36,40 --funnel --chart c.svg", 3},
+    };
+    for (const auto& [args, marks] : cases) {
+        fs::remove(dir.path / "c.svg");
+        const Outcome o = run_cli(args, dir.path);
+        ASSERT_EQ(o.status, 0) << o.err;
+        const std::string svg = read_file(dir.path / "c.svg");
+        EXPECT_EQ(xml_fault(svg), "") << args;
+        EXPECT_EQ(occurrences(svg, "class=\"mark\""), marks) << args;
+    }
+    expect_one_line_error(run_cli("-f 3=2 --funnel --chart missing/c.svg", dir.path), 1);
+}
+
+TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
+    TempDir dir;
+    write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n1,2,3,4,5,6\n");
+    write_file(dir.path / "good.txt", "1,2,3,4,5,6,7\n");
+    write_file(dir.path / "h.csv", Dated);
+    // arguments, a part of the message
+    const std::pair<std::string, std::string> cases[] = {
+        {"--check-tickets t.txt --draw 1,2,3,4,5,6,7", "t.txt:2: "},
+        {"--check-tickets good.txt --draw 1,2,3,4,5,6", "seven numbers expected, 6 given"},
+        {"--check-tickets good.txt --draw 1,2,3,4,5,6,6", "number 6 is given twice"},
+        {"--check-tickets good.txt --draw 1,2,3,4,5,6,40", "number 40 is outside 1..39"},
+        {"--history-stats --history h.csv --last 0", "1 or more"},
+        {"--check-tickets good.txt", "either --history FILE or --draw"},
+        {"--check-tickets good.txt --history h.csv --draw 1,2,3,4,5,6,7", "either"},
+        {"--draw 1,2,3,4,5,6,7", "--draw is read by --check-tickets only"},
+        {"--history-stats", "--history-stats needs --history FILE"},
+        {"--history-stats --backtest --history h.csv", "separate runs"},
+        {"--chart c.svg", "--chart draws the chart of"},
+        {"--explain 1,2,3,4,5,6,7 --chart c.svg", "--chart draws the chart of"},
+        {"--bonus-column 4", "need --history FILE"},
+        {"--backtest --history h.csv --last 2", "--last is for"},
+        {"--backtest --history h.csv --newest-first", "the back-test lists them as the file"},
+        {"--history-stats --history h.csv --bonus-column 2", "h.csv:2: field 2 holds no bonus"},
+        {"--history-stats --history h.csv --bonus-column 1", "h.csv:2: the bonus number 4 is one"},
+    };
+    for (const auto& [args, fragment] : cases) {
+        const Outcome o = run_cli(args, dir.path);
+        expect_one_line_error(o, 2);
+        EXPECT_EQ(o.out, "") << args;
+        EXPECT_TRUE(holds(o.err, fragment)) << args << ": " << o.err;
+    }
+}
+
+} // namespace
