@@ -103,16 +103,22 @@ uint8_t* store_all(uint32_t n, uint8_t* out) {
 }
 
 // The survivors of one prefix, stored in ascending order of c7, which keeps the records in
-// lexicographic order.
+// lexicographic order; each but the last with one 8-byte store whose eighth byte the next record
+// overwrites.
 struct StorePassing {
     const Routine* routines;
     uint32_t length;
     RunContext& x;
     uint8_t*& out;
     LOTTO_ALWAYS_INLINE void operator()(Mask candidates, Lanes prefix) {
-        for (Mask alive = survivors(routines, length, x, candidates); alive != 0;
-             alive &= alive - 1)
-            out = put_record(out, prefix | packed_byte(lowest_number(alive), 6));
+        Mask alive = survivors(routines, length, x, candidates);
+        if (alive == 0) return;
+        for (Mask rest = alive & (alive - 1); rest != 0; alive = rest, rest &= rest - 1) {
+            const uint64_t r = prefix | packed_byte(lowest_number(alive), 6);
+            std::memcpy(out, &r, sizeof r);
+            out += RecordBytes;
+        }
+        out = put_record(out, prefix | packed_byte(lowest_number(alive), 6));
     }
 };
 
