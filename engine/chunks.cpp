@@ -24,25 +24,21 @@ std::vector<Chunk> chunks_of(uint32_t highest) {
     return chunks;
 }
 
-void on_threads(unsigned threads, std::size_t most, const std::function<void()>& worker) {
-    const std::size_t helpers =
-        std::min<std::size_t>(std::max(threads, 1u), std::max<std::size_t>(most, 1)) - 1;
-    std::vector<std::jthread> pool;
-    pool.reserve(helpers);
-    try {
-        for (std::size_t t = 0; t < helpers; ++t) pool.emplace_back(worker);
-    } catch (const std::system_error&) {
-        // The threads started so far and this one do the work.
-    }
-    worker();
-}
-
 void for_each_chunk(std::size_t count, unsigned threads,
                     const std::function<void(std::size_t)>& work) {
     std::atomic<std::size_t> next{0};
-    on_threads(threads, count, [&] {
+    const auto take_chunks = [&] {
         for (std::size_t i; (i = next.fetch_add(1, std::memory_order_relaxed)) < count;) work(i);
-    });
+    };
+    const std::size_t helpers = std::min<std::size_t>(std::max(threads, 1u), count) - (count > 0);
+    std::vector<std::jthread> pool;
+    pool.reserve(helpers);
+    try {
+        for (std::size_t t = 0; t < helpers; ++t) pool.emplace_back(take_chunks);
+    } catch (const std::system_error&) {
+        // The threads started so far and this one do the work.
+    }
+    take_chunks();
 }
 
 } // namespace lotto

@@ -20,13 +20,9 @@ struct Chunk {
 // Every chunk of the combinations of 7 out of 1..highest (7..64), in lexicographic order.
 std::vector<Chunk> chunks_of(uint32_t highest);
 
-// Runs worker on up to threads threads but no more than most, the calling thread being one of
-// them, and returns when every one has returned. Threads the system refuses to start are done
-// without: the calling thread always runs it.
-void on_threads(unsigned threads, std::size_t most, const std::function<void()>& worker);
-
-// Calls work(i) once for every i in 0..count-1 on up to threads threads (as on_threads); every
-// thread takes the lowest chunk not yet taken whenever it is free.
+// Calls work(i) once for every i in 0..count-1 on up to threads threads, the calling thread being
+// one of them; every thread takes the lowest chunk not yet taken whenever it is free. Returns when
+// every call has returned. Threads the system refuses to start are done without.
 void for_each_chunk(std::size_t count, unsigned threads,
                     const std::function<void(std::size_t)>& work);
 

@@ -5,7 +5,6 @@
 #include "engine/context.h"
 #include "engine/prefix_walk.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cassert>
 #include <cstdint>
@@ -156,42 +155,23 @@ LOTTO_POPCNT_TARGET uint32_t popcnt_count_of(const Chain& chain, RunContext& x, 
     return count_of<true>(chain, x, a, b);
 }
 
-// Hands out the chunks of a threaded run in order with the place to write each, and moves the
-// written chunks down to where a single-threaded run puts them, in chunk order: a chunk moves once
-// every chunk before it has moved. A chunk is placed right after the room its predecessors may
-// still need (the records of a finished one, the size of an unfinished one) and never below the
-// end of the chunk before it: the chunks never overlap, their records only ever move down, and a
-// chunk whose predecessors all kept everything (or had finished when it was taken) is written in
-// place and never moves.
+// Moves the chunks a threaded run wrote at their ranks down to where a single-threaded run puts
+// them, in chunk order: a chunk moves once every chunk before it has moved. Its records only ever
+// move down, and never onto a chunk still being written, which lies above its rank.
 class Compactor {
   public:
     Compactor(const std::vector<Chunk>& chunks, uint8_t* store)
-        : chunks_(chunks), counts_(chunks.size(), Unfinished), placed_(chunks.size()),
-          store_(store) {}
+        : chunks_(chunks), counts_(chunks.size(), Unfinished), store_(store) {}
 
-    // The next chunk to write and where its records go; false once every chunk is taken.
-    bool take(std::size_t& chunk, uint8_t*& out) {
-        const std::lock_guard lock(mutex_);
-        if (taken_ == chunks_.size()) return false;
-        const std::size_t i = taken_++;
-        uint32_t at = stored_;
-        for (std::size_t j = next_; j < i; ++j) at += room(j);
-        if (i > next_) at = std::max(at, placed_[i - 1] + room(i - 1));
-        placed_[i] = at;
-        chunk = i;
-        out = store_ + std::size_t{at} * RecordBytes;
-        return true;
-    }
-
-    // Chunk i is written (count records where take placed it): moves it and every finished chunk
-    // after it into place, unless another thread is doing the moving, which then takes them too.
+    // Chunk i is written (count records from its rank): moves it and every finished chunk after
+    // it into place, unless another thread is doing the moving, which then takes them too.
     void finished(std::size_t i, uint32_t count) {
         std::unique_lock lock(mutex_);
         counts_[i] = count;
         if (moving_) return;
         moving_ = true;
         while (next_ < chunks_.size() && counts_[next_] != Unfinished) {
-            const uint32_t from = placed_[next_], n = counts_[next_];
+            const uint32_t from = chunks_[next_].rank, n = counts_[next_];
             const uint32_t to = stored_;
             lock.unlock();
             if (to != from)
@@ -210,21 +190,13 @@ class Compactor {
 
   private:
     static constexpr uint32_t Unfinished = UINT32_MAX;
-
-    // The records chunk j has, or may still write.
-    uint32_t room(std::size_t j) const {
-        return counts_[j] != Unfinished ? counts_[j] : chunks_[j].size;
-    }
-
     const std::vector<Chunk>& chunks_;
-    std::vector<uint32_t> counts_; // records of each finished chunk
-    std::vector<uint32_t> placed_; // where each taken chunk was written, in records
+    std::vector<uint32_t> counts_;
     uint8_t* const store_;
     std::mutex mutex_;
-    std::size_t taken_ = 0; // the first chunk not yet taken
-    std::size_t next_ = 0;  // the first chunk not yet in place
-    uint32_t stored_ = 0;   // records in place, all before chunk next_
-    bool moving_ = false;   // a thread is moving chunks
+    std::size_t next_ = 0; // the first chunk not yet in place
+    uint32_t stored_ = 0;  // records in place, all before chunk next_
+    bool moving_ = false;  // a thread is moving chunks
 };
 
 bool walks(uint32_t highest) { return highest >= 7 && highest <= LargestHighestNumber; }
@@ -266,21 +238,18 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threa
     const std::vector<Chunk> chunks = chunks_of(highest);
     Compactor compactor(chunks, store);
     const Tails tails(chain.length == 0 ? highest : 0);
-    on_threads(threads, chunks.size(), [&] {
-        std::size_t i = 0;
-        uint8_t* begin = nullptr;
-        while (compactor.take(i, begin)) {
-            const Chunk& k = chunks[i];
-            uint8_t* end = begin;
-            if (chain.length == 0) {
-                end = store_all_of(tails, highest, k.first, k.second, begin);
-            } else {
-                RunContext x = context_for(s, highest);
-                end = store_passing_of(chain, x, k.first, k.second, begin);
-            }
-            compactor.finished(
-                i, static_cast<uint32_t>(static_cast<std::size_t>(end - begin) / RecordBytes));
+    for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
+        const Chunk& k = chunks[i];
+        uint8_t* begin = store + std::size_t{k.rank} * RecordBytes;
+        uint8_t* end = begin;
+        if (chain.length == 0) {
+            end = store_all_of(tails, highest, k.first, k.second, begin);
+        } else {
+            RunContext x = context_for(s, highest);
+            end = store_passing_of(chain, x, k.first, k.second, begin);
         }
+        compactor.finished(
+            i, static_cast<uint32_t>(static_cast<std::size_t>(end - begin) / RecordBytes));
     });
     return compactor.stored();
 }
