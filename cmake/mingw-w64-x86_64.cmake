@@ -4,8 +4,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(lotto_mingw_prefix x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${lotto_mingw_prefix}-gcc)
-set(CMAKE_CXX_COMPILER ${lotto_mingw_prefix}-g++)
+# The POSIX thread model of the compilers gives std::thread; its runtime (winpthreads) is linked
+# statically with the rest, so the programs import only system DLLs.
+set(CMAKE_C_COMPILER ${lotto_mingw_prefix}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${lotto_mingw_prefix}-g++-posix)
 set(CMAKE_RC_COMPILER ${lotto_mingw_prefix}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${lotto_mingw_prefix})

@@ -54,40 +54,71 @@ LOTTO_ALWAYS_INLINE Mask survivors(const Routine* routines, uint32_t length, Run
     return alive;
 }
 
-// Every combination starting with a, b is stored: the records are written straight through.
-uint8_t* store_all_of(uint32_t n, uint32_t a, uint32_t b, uint8_t* out) {
+// The last three numbers c5 < c6 < c7 of the combinations of 1..n in lexicographic order, each in
+// bytes 0..2 of a word: the tails of the prefixes whose c4 is d are the list's end from d's place
+// on, so that one list serves every prefix c1..c4.
+class Tails {
+  public:
+    explicit Tails(uint32_t n) : first_above_(n + 1) {
+        for (uint32_t e = 1; e + 2 <= n; ++e) {
+            first_above_[e - 1] = static_cast<uint32_t>(tails_.size());
+            for (uint32_t f = e + 1; f < n; ++f)
+                for (uint32_t g = f + 1; g <= n; ++g) tails_.push_back(e | f << 8 | g << 16);
+        }
+    }
+    // The first tail whose c5 lies above d (d at most N - 3).
+    const uint32_t* above(uint32_t d) const { return tails_.data() + first_above_[d]; }
+    // The last tail: N - 2, N - 1, N.
+    const uint32_t* last() const { return tails_.data() + tails_.size() - 1; }
+
+  private:
+    std::vector<uint32_t> tails_;
+    std::vector<uint32_t> first_above_;
+};
+
+// Every combination starting with a, b is stored: the records are written straight through, each
+// but a prefix's last with one 8-byte store whose eighth byte the next record overwrites.
+uint8_t* store_all_of(const Tails& tails, uint32_t n, uint32_t a, uint32_t b, uint8_t* out) {
+    const uint32_t* const last = tails.last();
     for (uint32_t c = b + 1; c <= n - 4; ++c)
-        for (uint32_t d = c + 1; d <= n - 3; ++d)
-            for (uint32_t e = d + 1; e <= n - 2; ++e) {
-                const uint64_t r5 = packed_byte(a, 0) | packed_byte(b, 1) | packed_byte(c, 2) |
-                                    packed_byte(d, 3) | packed_byte(e, 4);
-                for (uint32_t f = e + 1; f <= n - 1; ++f) {
-                    const uint64_t r6 = r5 | packed_byte(f, 5);
-                    for (uint32_t g = f + 1; g <= n; ++g)
-                        out = put_record(out, r6 | packed_byte(g, 6));
-                }
+        for (uint32_t d = c + 1; d <= n - 3; ++d) {
+            const uint64_t r4 =
+                packed_byte(a, 0) | packed_byte(b, 1) | packed_byte(c, 2) | packed_byte(d, 3);
+            for (const uint32_t* t = tails.above(d); t != last; ++t) {
+                const uint64_t r = r4 | uint64_t{*t} << 32;
+                std::memcpy(out, &r, sizeof r);
+                out += RecordBytes;
             }
+            out = put_record(out, r4 | uint64_t{*last} << 32);
+        }
     return out;
 }
 
 // Every combination of 1..n is stored.
 uint8_t* store_all(uint32_t n, uint8_t* out) {
+    const Tails tails(n);
     for (uint32_t a = 1; a <= n - 6; ++a)
-        for (uint32_t b = a + 1; b <= n - 5; ++b) out = store_all_of(n, a, b, out);
+        for (uint32_t b = a + 1; b <= n - 5; ++b) out = store_all_of(tails, n, a, b, out);
     return out;
 }
 
 // The survivors of one prefix, stored in ascending order of c7, which keeps the records in
-// lexicographic order.
+// lexicographic order; each but the last with one 8-byte store whose eighth byte the next record
+// overwrites.
 struct StorePassing {
     const Routine* routines;
     uint32_t length;
     RunContext& x;
     uint8_t*& out;
     LOTTO_ALWAYS_INLINE void operator()(Mask candidates, Lanes prefix) {
-        for (Mask alive = survivors(routines, length, x, candidates); alive != 0;
-             alive &= alive - 1)
-            out = put_record(out, prefix | packed_byte(lowest_number(alive), 6));
+        Mask alive = survivors(routines, length, x, candidates);
+        if (alive == 0) return;
+        for (Mask rest = alive & (alive - 1); rest != 0; alive = rest, rest &= rest - 1) {
+            const uint64_t r = prefix | packed_byte(lowest_number(alive), 6);
+            std::memcpy(out, &r, sizeof r);
+            out += RecordBytes;
+        }
+        out = put_record(out, prefix | packed_byte(lowest_number(alive), 6));
     }
 };
 
@@ -206,12 +237,13 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threa
     const Chain chain = build_chain(s.active);
     const std::vector<Chunk> chunks = chunks_of(highest);
     Compactor compactor(chunks, store);
+    const Tails tails(chain.length == 0 ? highest : 0);
     for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
         const Chunk& k = chunks[i];
         uint8_t* begin = store + std::size_t{k.rank} * RecordBytes;
         uint8_t* end = begin;
         if (chain.length == 0) {
-            end = store_all_of(highest, k.first, k.second, begin);
+            end = store_all_of(tails, highest, k.first, k.second, begin);
         } else {
             RunContext x = context_for(s, highest);
             end = store_passing_of(chain, x, k.first, k.second, begin);

@@ -30,8 +30,8 @@ ResultStore allocate_store() noexcept;
 std::size_t store_bytes(uint32_t highest);
 
 // A store of store_bytes(highest) bytes, or null when the memory cannot be had. It is not
-// zero-filled (clearing 4.3 GB for 7/64 would cost more than the run): a run writes every byte it
-// reports and the bytes past its records stay as they were.
+// zero-filled (clearing 4.3 GB for 7/64 would cost more than the run): a run writes every record
+// it reports, and nothing should read past them.
 ResultStore allocate_store(uint32_t highest) noexcept;
 
 // How many threads a run uses by default: one for every core (at least 1).
@@ -48,9 +48,10 @@ inline const uint8_t* record(const uint8_t* store, uint32_t i) {
 // Runs on one thread.
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store);
 
-// The same run on up to threads threads (0 or 1: on the calling thread only); the store's
-// contents are the same byte for byte. The store may be written anywhere within
-// store_bytes(highest) bytes while the run lasts.
+// The same run on up to threads threads (0 or 1: on the calling thread only); the records it
+// stores are the same byte for byte and in the same order. On more than one thread the bytes past
+// the records may change too: each piece of work is written where its records would lie if every
+// combination passed (within store_bytes(highest)) and then moved down into place.
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threads);
 
 // How many combinations the run over 1..highest would store, counted on up to threads threads

@@ -11,7 +11,7 @@ namespace lotto::win {
 void count_and_store(HWND main) {
     AppState& state = app_state();
     const Stopwatch clock;
-    state.stored_count = run(state.settings, HighestNumber, state.store.get());
+    state.stored_count = run(state.settings, HighestNumber, state.store.get(), default_threads());
     const double seconds = clock.seconds();
     state.viewer_count = state.stored_count;
 
