@@ -38,7 +38,7 @@ std::string usage_text() {
            "      --funnel              what each active filter keeps alone and together\n"
            "      --explain N1,...,N7   each active filter's verdict on one combination\n"
            "      --list                print the filters with their parameter ranges\n"
-           "      --threads K           share the count run and the funnel among K threads\n"
+           "      --threads K           share the count run, funnel and back-test among K threads\n"
            "                            (default: one per core; 1 = a single thread)\n"
            "After the draw:\n"
            "      --check-tickets FILE  the hits of FILE's tickets in every draw of --history,\n"
