@@ -1,0 +1,2 @@
+// Placeholder until the first wheel source lands.
+namespace lotto {}
