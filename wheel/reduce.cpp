@@ -1,18 +1,253 @@
 #include "wheel/reduce.h"
 
+#include "wheel/designs.h"
+#include "wheel/reduce_cover.h"
+#include "wheel/reduce_index.h"
+
 #include <algorithm>
+#include <bit>
+#include <cassert>
+#include <chrono>
 #include <cstring>
+#include <numeric>
 
 namespace lotto {
 
-Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t, int, TicketsFrom,
-                        const SearchOptions&) {
-    Reduction r;
-    r.tickets.resize(count);
+namespace {
+
+using namespace reduce_detail;
+using Clock = std::chrono::steady_clock;
+
+struct Deadline {
+    Clock::time_point end;
+    bool limited = false;
+    bool passed() const { return limited && Clock::now() >= end; }
+};
+
+uint64_t mask_of(const uint8_t* r) {
+    uint64_t m = 0;
+    for (int i = 0; i < 7; ++i) m |= uint64_t{1} << (r[i] - 1);
+    return m;
+}
+
+// The distinct stored combinations as number masks, in the order of their first occurrence.
+std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
+    bool ascending = true;
+    for (uint32_t i = 1; i < count && ascending; ++i)
+        ascending = std::memcmp(store + 7 * std::size_t{i - 1}, store + 7 * std::size_t{i}, 7) < 0;
+    std::vector<uint64_t> masks;
+    masks.reserve(count);
+    if (ascending) {
+        for (uint32_t i = 0; i < count; ++i) masks.push_back(mask_of(store + 7 * std::size_t{i}));
+        return masks;
+    }
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return std::memcmp(rec(a), rec(b), 7) < 0; });
+    std::vector<uint8_t> first(count, 0);
+    for (uint32_t j = 0; j < count; ++j)
+        first[order[j]] = j == 0 || std::memcmp(rec(order[j - 1]), rec(order[j]), 7) != 0;
     for (uint32_t i = 0; i < count; ++i)
-        std::memcpy(r.tickets[i].data(), store + 7 * std::size_t{i}, 7);
-    std::sort(r.tickets.begin(), r.tickets.end());
-    r.tickets.erase(std::unique(r.tickets.begin(), r.tickets.end()), r.tickets.end());
+        if (first[i]) masks.push_back(mask_of(rec(i)));
+    return masks;
+}
+
+// Each stored combination's count of stored combinations it shares at least t numbers with
+// (itself included), by inclusion and exclusion over the counts of its k-subsets (k = t..7) among
+// the stored ones; exact is set. When a k-subset space is too large to count in, the sum over its
+// t-subsets' list lengths instead: an upper bound.
+std::vector<uint32_t> initial_gains(const std::vector<uint64_t>& masks, uint32_t highest, int t,
+                                    const SubsetIndex& index, bool& exact) {
+    constexpr uint64_t CountLimit = uint64_t{1} << 25;
+    const std::size_t count = masks.size();
+    std::vector<uint32_t> gains(count, 0);
+    uint64_t ranks[35];
+    exact = true;
+    for (int k = t + 1; k <= 6; ++k) exact = exact && binomial(highest, k) <= CountLimit;
+    std::vector<int64_t> total(count, 0);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int n = subset_ranks(masks[i], t, ranks);
+        for (int j = 0; j < n; ++j) total[i] += index.full_size(ranks[j]);
+    }
+    if (exact) {
+        for (int k = t + 1; k <= 7; ++k) {
+            // (-1)^(k-t) C(k-1, t-1): the weight of the k-subset counts.
+            const int64_t weight =
+                ((k - t) % 2 ? -1 : 1) * static_cast<int64_t>(binomial(k - 1, t - 1));
+            if (k == 7) {
+                for (int64_t& v : total) v += weight; // each stored combination holds itself once
+                break;
+            }
+            std::vector<uint32_t> counts(binomial(highest, k), 0);
+            for (uint64_t m : masks) {
+                const int n = subset_ranks(m, k, ranks);
+                for (int j = 0; j < n; ++j) ++counts[ranks[j]];
+            }
+            for (std::size_t i = 0; i < count; ++i) {
+                const int n = subset_ranks(masks[i], k, ranks);
+                int64_t m = 0;
+                for (int j = 0; j < n; ++j) m += counts[ranks[j]];
+                total[i] += weight * m;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        assert(total[i] >= 1);
+        gains[i] = static_cast<uint32_t>(total[i]);
+    }
+    return gains;
+}
+
+// The plain greedy choice made lazily: the stored combination covering the most uncovered ones,
+// the first in store order among equals, until all are covered. Returns the picks in order. Past
+// the deadline each uncovered combination becomes its own ticket, and stopped is set.
+std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
+                                  SubsetIndex& index, const Deadline& deadline, bool& stopped) {
+    const uint32_t count = static_cast<uint32_t>(masks.size());
+    bool exact = false;
+    const std::vector<uint32_t> bounds = initial_gains(masks, highest, t, index, exact);
+    // Heap keys: gain above, the complement of the index below (the first index wins ties).
+    std::vector<uint64_t> heap(count);
+    for (uint32_t i = 0; i < count; ++i) heap[i] = uint64_t{bounds[i]} << 32 | (~i);
+    std::make_heap(heap.begin(), heap.end());
+    std::vector<uint32_t> fresh(count, exact ? 1 : 0); // the round a gain was last counted in
+    uint32_t round = 1;
+    Coverage cover(masks, index, t);
+    std::vector<uint64_t> picks;
+    uint32_t pops = 0;
+    while (cover.uncovered() > 0 && !heap.empty()) {
+        if (++pops % 256 == 0 && deadline.passed()) {
+            stopped = true;
+            break;
+        }
+        std::pop_heap(heap.begin(), heap.end());
+        const uint32_t i = ~static_cast<uint32_t>(heap.back());
+        heap.pop_back();
+        if (fresh[i] == round) {
+            cover.take(masks[i]);
+            picks.push_back(masks[i]);
+            ++round;
+            continue;
+        }
+        const uint32_t g = cover.gain(masks[i]);
+        fresh[i] = round;
+        if (g == 0) continue;
+        heap.push_back(uint64_t{g} << 32 | (~i));
+        std::push_heap(heap.begin(), heap.end());
+    }
+    for (uint32_t d = 0; d < count && cover.uncovered() > 0; ++d)
+        if (!cover.covered(d)) {
+            cover.take(masks[d]);
+            picks.push_back(masks[d]);
+        }
+    return picks;
+}
+
+// Drops, last first, each ticket whose covered stored combinations all have another ticket too.
+std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, SubsetIndex& index,
+                                     int t, std::size_t count) {
+    std::vector<uint32_t> times(count, 0), stamp(count, 0);
+    uint32_t epoch = 0;
+    for (uint64_t ticket : tickets)
+        for_covered(index, t, ticket, stamp, epoch, [&](uint32_t d) { ++times[d]; });
+    std::vector<uint8_t> kept(tickets.size(), 1);
+    for (std::size_t j = tickets.size(); j-- > 0;) {
+        bool needed = false;
+        for_covered(index, t, tickets[j], stamp, epoch,
+                    [&](uint32_t d) { needed = needed || times[d] == 1; });
+        if (needed) continue;
+        kept[j] = 0;
+        for_covered(index, t, tickets[j], stamp, epoch, [&](uint32_t d) { --times[d]; });
+    }
+    std::vector<uint64_t> out;
+    for (std::size_t j = 0; j < tickets.size(); ++j)
+        if (kept[j]) out.push_back(tickets[j]);
+    return out;
+}
+
+// The split construction's tickets that cover some stored combination, or none when it has no
+// construction for the game or (tickets from the stored) one of them is not stored.
+std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, uint32_t highest,
+                                           int t, TicketsFrom from, SubsetIndex& index) {
+    std::vector<uint64_t> useful;
+    std::vector<uint32_t> stamp(masks.size(), 0);
+    uint32_t epoch = 0;
+    std::vector<uint64_t> stored;
+    if (from == TicketsFrom::Stored) {
+        stored = masks;
+        std::sort(stored.begin(), stored.end());
+    }
+    for (const Combination& c : split_construction(highest, t)) {
+        const uint64_t m = mask_of(c.data());
+        bool covers = false;
+        for_covered(index, t, m, stamp, epoch, [&](uint32_t) { covers = true; });
+        if (!covers) continue;
+        if (from == TicketsFrom::Stored && !std::binary_search(stored.begin(), stored.end(), m))
+            return {};
+        useful.push_back(m);
+    }
+    return useful;
+}
+
+std::vector<Combination> sorted_tickets(const std::vector<uint64_t>& masks) {
+    std::vector<Combination> tickets;
+    for (uint64_t m : masks) {
+        Combination c{};
+        for (uint8_t& n : c) {
+            n = static_cast<uint8_t>(std::countr_zero(m) + 1);
+            m &= m - 1;
+        }
+        tickets.push_back(c);
+    }
+    std::sort(tickets.begin(), tickets.end());
+    return tickets;
+}
+
+} // namespace
+
+Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                        TicketsFrom from, const SearchOptions& o) {
+    assert(highest >= 7 && highest <= 64 && t >= 2 && t <= 6);
+    Reduction r;
+    if (count == 0) return r;
+    Deadline deadline;
+    if (o.time_limit > 0) {
+        deadline.limited = true;
+        deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                          std::chrono::duration<double>(o.time_limit));
+    }
+    const std::vector<uint64_t> masks = distinct_masks(store, count);
+    const auto report = [&](std::size_t size) {
+        if (o.progress) o.progress(size);
+    };
+    // The whole game: its construction, too large for the greedy to better.
+    constexpr uint32_t LargeWholeGame = 1'000'000;
+    if (masks.size() == binomial(highest, 7) && masks.size() >= LargeWholeGame) {
+        const std::vector<Combination> built = split_construction(highest, t);
+        if (!built.empty()) {
+            r.tickets = built;
+            report(built.size());
+            return r;
+        }
+    }
+    SubsetIndex index(masks, highest, t);
+    index.snapshot();
+    std::vector<uint64_t> best = lazy_greedy(masks, highest, t, index, deadline, r.stopped_early);
+    report(best.size());
+    index.restore();
+    best = drop_redundant(best, index, t, masks.size());
+    report(best.size());
+    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, index);
+    if (!built.empty()) {
+        built = drop_redundant(built, index, t, masks.size());
+        if (built.size() < best.size()) {
+            best = built;
+            report(best.size());
+        }
+    }
+    r.tickets = sorted_tickets(best);
     return r;
 }
 
