@@ -11,6 +11,7 @@
 #include "cli/output.h"
 #include "cli/printable.h"
 #include "cli/settings_file.h"
+#include "cli/wheel_command.h"
 #include "cli/write_file.h"
 #include "engine/funnel.h"
 #include "engine/run.h"
@@ -26,14 +27,6 @@ namespace {
 constexpr std::size_t LongestMessage = 1000;
 
 void note(const std::string& message) { fail(message, 0); }
-
-// A seed nobody chose: the system's random device mixed with the clock.
-uint64_t system_seed() {
-    std::random_device rd;
-    const uint64_t device = (uint64_t{rd()} << 32) ^ rd();
-    return device ^
-           static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
 
 int backtest(const Options& o) {
     const History h = read_history(o.history, o.history_options);
@@ -129,6 +122,13 @@ int count_run(const Options& o) {
 
 } // namespace
 
+uint64_t system_seed() {
+    std::random_device rd;
+    const uint64_t device = (uint64_t{rd()} << 32) ^ rd();
+    return device ^
+           static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
 int fail(const std::string& message, int status) {
     const std::string line = "lotto739-cli: " + printable(message, LongestMessage) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
@@ -140,6 +140,7 @@ int execute(const Options& o) {
         if (std::string why = write_file_replacing(o.save_settings, settings_text(o.settings));
             !why.empty())
             return fail(why, 1);
+    if (o.wheel.active()) return run_wheel_command(o);
     if (o.list) {
         list(o);
         return 0;

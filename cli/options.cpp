@@ -40,7 +40,15 @@ enum class Opt {
     Quiet,
     List,
     Help,
-    Version
+    Version,
+    Wheel,
+    Guarantee,
+    Reduce,
+    TicketsFrom,
+    Effort,
+    TimeLimit,
+    CheckWheel,
+    Output
 };
 enum class Takes { Nothing, Value, AttachedValue }; // AttachedValue: only as --name=VALUE
 
@@ -53,7 +61,7 @@ struct OptionInfo {
     bool setting = false;        // may stand in a settings file
 };
 
-constexpr std::array<OptionInfo, 23> OptionTable = {{
+constexpr std::array<OptionInfo, 31> OptionTable = {{
     {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true},
     {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true},
     {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true},
@@ -78,6 +86,14 @@ constexpr std::array<OptionInfo, 23> OptionTable = {{
     {"", "--list", Opt::List, Takes::Nothing, ""},
     {"-h", "--help", Opt::Help, Takes::Nothing, ""},
     {"", "--version", Opt::Version, Takes::Nothing, ""},
+    {"", "--wheel", Opt::Wheel, Takes::Value, "8 to 39 distinct numbers 1..39, comma-separated"},
+    {"", "--guarantee", Opt::Guarantee, Takes::Value, "T-if-M with 2 <= T <= M <= 7"},
+    {"", "--reduce", Opt::Reduce, Takes::Value, "a number of matches 2..6"},
+    {"", "--tickets-from", Opt::TicketsFrom, Takes::Value, "stored or any"},
+    {"", "--effort", Opt::Effort, Takes::Value, "a whole number, 1 or more"},
+    {"", "--time-limit", Opt::TimeLimit, Takes::Value, "seconds, more than 0"},
+    {"", "--check-wheel", Opt::CheckWheel, Takes::Value, "a file of tickets"},
+    {"", "--output", Opt::Output, Takes::Value, "the file to write the tickets into"},
 }};
 
 // Joins the pieces into one string.
@@ -148,6 +164,9 @@ class Parser {
         if (error_.empty()) error_ = message;
     }
     void fail_value(std::string_view problem) { fail(cat(shown_, ": ", problem)); }
+    void checked(const std::string& problem) {
+        if (!problem.empty()) fail_value(problem);
+    }
 
     const OptionInfo* find(std::string_view a, std::string_view& value, bool& has_value) const {
         for (const OptionInfo& candidate : OptionTable) {
@@ -239,6 +258,14 @@ class Parser {
             o().version = true;
             stop_ = true;
             break;
+        case Opt::Wheel: checked(read_wheel_list(value, o().wheel)); break;
+        case Opt::Guarantee: checked(read_guarantee(value, o().wheel)); break;
+        case Opt::Reduce: checked(read_reduce(value, o().wheel)); break;
+        case Opt::TicketsFrom: checked(read_tickets_from(value, o().wheel)); break;
+        case Opt::Effort: checked(read_effort(value, o().wheel)); break;
+        case Opt::TimeLimit: checked(read_time_limit(value, o().wheel)); break;
+        case Opt::CheckWheel: o().wheel.check_file = file_name(value); break;
+        case Opt::Output: o().wheel.output_file = file_name(value); break;
         }
     }
 
@@ -448,7 +475,7 @@ std::string check_combination(const Options& o) {
     if (o.history.empty() &&
         (o.history_options.first_column != 0 || o.history_options.skip_bad_lines))
         return "--history-columns and --skip-bad-lines need --history FILE";
-    if (o.seed && o.sample == 0) return "--seed needs --sample N";
+    if (o.seed && o.sample == 0 && !o.wheel.active()) return "--seed needs --sample N";
     const std::pair<bool, std::string_view> tables[] = {
         {o.page != 0, "--page"}, {o.stats, "--stats"}, {o.sample != 0, "--sample"}};
     std::string_view table;
@@ -470,7 +497,13 @@ ParseResult parse_options(const std::vector<std::string>& args) {
     ParseResult r;
     init_defaults(r.options.settings);
     Parser(args, r.options, r.error, false).parse();
-    if (r.ok() && !r.options.help && !r.options.version) r.error = check_combination(r.options);
+    if (r.ok() && !r.options.help && !r.options.version) {
+        const Options& o = r.options;
+        r.error = check_wheel_options(o.wheel, {o.list, o.backtest, o.funnel, o.explain.has_value(),
+                                                o.page != 0, o.stats, o.sample != 0, o.export_text,
+                                                o.quiet});
+        if (r.error.empty()) r.error = check_combination(o);
+    }
     return r;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/history.h"
+#include "cli/wheel_options.h"
 #include "engine/measure.h"
 #include "engine/settings.h"
 
@@ -24,7 +25,7 @@ struct Options {
     std::string export_dir; // "" = the current directory, "-" = stdout
     bool stats = false;
     uint32_t sample = 0;          // tickets to draw from the result; 0 = none
-    std::optional<uint64_t> seed; // the sample's seed; none = taken from the system
+    std::optional<uint64_t> seed; // the sample's or search's seed; none = from the system
     Format format = Format::Text;
     std::string save_settings; // file to write the settings into; "" = none
     std::string history;       // draw history file for --backtest
@@ -35,6 +36,7 @@ struct Options {
     bool list = false;                  // print the catalogue instead of running
     bool help = false;
     bool version = false;
+    WheelOptions wheel; // --wheel or --reduce and their options
 
     bool export_to_stdout() const { return export_text && export_dir == "-"; }
     // Whether a mode replaces the count run: --list, --backtest, --funnel or --explain.

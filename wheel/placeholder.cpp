@@ -1,2 +1,0 @@
-// Placeholder until the first wheel source lands.
-namespace lotto {}
