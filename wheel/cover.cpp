@@ -40,7 +40,7 @@ class CoverSearch {
     CoverSearch(uint32_t v, Guarantee g, const SearchOptions& o)
         : v_(v), t_(g.t), m_(g.m), all_(v == 64 ? ~uint64_t{0} : (uint64_t{1} << v) - 1),
           index_(v, static_cast<uint32_t>(g.m)), options_(o),
-          budget_(WheelWorkPerEffort * std::max<uint32_t>(o.effort, 1)),
+          budget_(o.work != 0 ? o.work : WheelWorkPerEffort * std::max<uint32_t>(o.effort, 1)),
           start_(std::chrono::steady_clock::now()) {
         rng_.state = o.seed;
         count_.assign(index_.size(), 0);
@@ -61,8 +61,8 @@ class CoverSearch {
         report();
         while (blocks_.size() > lower_bound_ && !out_of_time()) {
             drop_weakest_block();
-            // A size not covered within an eighth of the budget is taken for out of reach.
-            const uint64_t give_up = std::min(budget_, work_ + budget_ / 8);
+            // A size not covered within a third of the budget is taken for out of reach.
+            const uint64_t give_up = std::min(budget_, work_ + budget_ / 3);
             while (!uncovered_.empty() && work_ < give_up && !out_of_time()) step();
             if (!uncovered_.empty()) break;
             best_ = blocks_;
@@ -220,9 +220,9 @@ class CoverSearch {
         }
     }
 
-    // The chance of accepting a move that uncovers one subset more, in units of 2^-32 (1/32);
+    // The chance of accepting a move that uncovers one subset more, in units of 2^-32 (1/16);
     // d more are accepted with its d-th power. Found by trial on the benchmark's designs.
-    static constexpr uint64_t Heat = uint64_t{1} << 27;
+    static constexpr uint64_t Heat = uint64_t{1} << 28;
 
     const uint32_t v_;
     const int t_, m_;
