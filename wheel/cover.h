@@ -1,6 +1,7 @@
 // Wheels over chosen numbers: a small set of tickets, all drawn from the chosen numbers, such that
 // every m of them meet some ticket in at least t numbers. A greedy start is improved by simulated
 // annealing over a fixed number of tickets, one ticket fewer each time a cover is found.
+// The start is the lazy greedy where it is affordable.
 #pragma once
 
 #include "engine/measure.h" // lotto::Combination
@@ -30,6 +31,6 @@ Wheel find_wheel(const std::vector<uint8_t>& numbers, Guarantee g, const SearchO
 
 // The work units of the default effort (o.effort = 1); the search stops after effort times as
 // many. A unit is roughly a nanosecond or two of one core's time.
-inline constexpr uint64_t WheelWorkPerEffort = 3'000'000'000;
+inline constexpr uint64_t WheelWorkPerEffort = 6'000'000'000;
 
 } // namespace lotto

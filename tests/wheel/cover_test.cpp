@@ -60,10 +60,10 @@ TEST(WheelSearch, TheSameSeedGivesTheSameTickets) {
     const Wheel a = find_wheel(numbers, {3, 4}, quick(5));
     EXPECT_EQ(find_wheel(numbers, {3, 4}, quick(5)).tickets, a.tickets);
     // Pinned, so that a change of platform or compiler that alters the search shows.
-    const std::vector<Combination> pinned = {{2, 5, 11, 14, 26, 29, 32},
-                                             {2, 8, 17, 20, 23, 29, 35},
-                                             {5, 8, 11, 17, 20, 32, 35},
-                                             {8, 14, 17, 20, 23, 26, 35}};
+    const std::vector<Combination> pinned = {{2, 5, 8, 11, 14, 32, 35},
+                                             {5, 8, 17, 20, 23, 26, 29},
+                                             {11, 14, 17, 20, 23, 26, 29},
+                                             {17, 20, 23, 26, 29, 32, 35}};
     EXPECT_EQ(a.tickets, pinned);
 }
 
