@@ -57,6 +57,7 @@ class CoverSearch {
     // The smallest cover found.
     std::vector<uint64_t> run() {
         construct();
+        heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
         best_ = blocks_;
         report();
         while (blocks_.size() > lower_bound_ && !out_of_time()) {
@@ -243,7 +244,7 @@ class CoverSearch {
                 delta -= count_[won] == 0;
             }
         work_ += 16 + 2 * rank_cost_ * kept_.size() * others_.size();
-        if (delta <= 0 || (rng_.next() >> 32) < power(Heat, static_cast<uint64_t>(delta))) {
+        if (delta <= 0 || (rng_.next() >> 32) < power(heat_, static_cast<uint64_t>(delta))) {
             for (uint64_t c : kept_)
                 for (uint64_t d : others_) {
                     const uint32_t lost = index_.rank(c | d | out);
@@ -255,9 +256,11 @@ class CoverSearch {
         }
     }
 
-    // The chance of accepting a move that uncovers one subset more, in units of 2^-32 (1/16);
-    // d more are accepted with its d-th power. Found by trial on the benchmark's designs.
-    static constexpr uint64_t Heat = uint64_t{1} << 28;
+    // The chance of accepting a move that uncovers one subset more, in units of 2^-32: 1/16 for
+    // starts of up to SmallStart blocks, 1/64 above (found by trial on the benchmark's designs);
+    // d more are accepted with its d-th power.
+    static constexpr uint64_t WarmHeat = uint64_t{1} << 28, CoolHeat = uint64_t{1} << 26;
+    static constexpr std::size_t SmallStart = 150;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
 
@@ -275,6 +278,7 @@ class CoverSearch {
     // Work units of one rank and count look-up: more once the counts leave the cache.
     const uint64_t rank_cost_ = index_.size() > (1u << 20) ? 48 : 8;
     uint64_t per_block_ = 0, lower_bound_ = 1, work_ = 0, next_clock_ = 0;
+    uint64_t heat_ = WarmHeat;
     bool stopped_early_ = false;
 };
 
