@@ -62,11 +62,12 @@ std::string found_text(const Found& f) {
     std::string s;
     for (const Combination& c : f.tickets) s += joined(c, ", ") + "\n";
     const Promise& p = f.promise;
-    s += "# " + format_plain(f.tickets.size()) + " tickets " +
-         (p.wheel ? "over the " + std::to_string(p.numbers.size()) + " numbers " +
+    s += "# " + format_plain(f.tickets.size()) + " tickets" +
+         (p.wheel ? " over the " + std::to_string(p.numbers.size()) + " numbers " +
                         joined(p.numbers, " ")
-                  : std::string("from ") + (p.from == TicketsFrom::Stored ? "the" : "any") +
-                        " combinations, covering " + format_plain(p.stored) + " stored") +
+                  : std::string(p.from == TicketsFrom::Stored ? ", each a stored combination,"
+                                                              : ", any combinations of the game,") +
+                        " for the " + format_plain(p.stored) + " stored combinations") +
          "\n";
     s += "# " + verified_line(f) + ": " + what_it_means(p) + "\n";
     s += "# seed " + std::to_string(f.seed) + ", effort " + std::to_string(f.effort) + ", search " +
