@@ -26,6 +26,12 @@ uint64_t random_bit(SplitMix64& rng, uint64_t mask) {
     return nth_bit(mask, rng.below(static_cast<uint32_t>(bit_count(mask))));
 }
 
+// The work of the default effort: WheelWorkPerEffort, less for few subsets, whose wheels are
+// found sooner (the search would spend the rest on sizes out of reach).
+uint64_t default_work(uint64_t subsets) {
+    return std::clamp<uint64_t>(subsets * 4'000'000, WheelWorkPerEffort / 6, WheelWorkPerEffort);
+}
+
 // The probability 2^-32 * p1 raised to the power d, in units of 2^-32.
 uint64_t power(uint64_t p1, uint64_t d) {
     uint64_t p = uint64_t{1} << 32;
@@ -40,7 +46,8 @@ class CoverSearch {
     CoverSearch(uint32_t v, Guarantee g, const SearchOptions& o)
         : v_(v), t_(g.t), m_(g.m), all_(v == 64 ? ~uint64_t{0} : (uint64_t{1} << v) - 1),
           index_(v, static_cast<uint32_t>(g.m)), options_(o),
-          budget_(o.work != 0 ? o.work : WheelWorkPerEffort * std::max<uint32_t>(o.effort, 1)),
+          budget_(o.work != 0 ? o.work
+                              : default_work(index_.size()) * std::max<uint32_t>(o.effort, 1)),
           start_(std::chrono::steady_clock::now()) {
         rng_.state = o.seed;
         count_.assign(index_.size(), 0);
@@ -172,7 +179,7 @@ class CoverSearch {
     }
 
     void random_greedy() {
-        const int tries = static_cast<int>(std::clamp<uint64_t>(20'000'000 / index_.size(), 2, 32));
+        const int tries = static_cast<int>(std::clamp<uint64_t>(20'000'000 / index_.size(), 1, 32));
         while (!uncovered_.empty()) {
             const uint64_t s = index_.unrank(uncovered_[rng_.below(size32(uncovered_))]);
             uint64_t chosen = 0, most = 0;
