@@ -1,9 +1,34 @@
 #include "wheel/wheel_verify.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace lotto {
+
+namespace {
+
+// Calls f(positions) for every k-subset of the positions 0..n-1, in lexicographic order.
+template <class F> void for_each_choice(int n, int k, F&& f) {
+    if (k > n) return;
+    std::vector<int> at(static_cast<std::size_t>(k));
+    for (int i = 0; i < k; ++i) at[i] = i;
+    for (;;) {
+        f(at);
+        int i = k - 1;
+        while (i >= 0 && at[i] == n - k + i) --i;
+        if (i < 0) return;
+        ++at[i];
+        for (int j = i + 1; j < k; ++j) at[j] = at[j - 1] + 1;
+    }
+}
+
+// The set of numbers at the given positions of list: bit n-1 stands for number n.
+template <class List> uint64_t set_of(const List& list, const std::vector<int>& positions) {
+    uint64_t set = 0;
+    for (int i : positions) set |= uint64_t{1} << (list[i] - 1);
+    return set;
+}
+
+} // namespace
 
 WheelCheck verify_wheel(const std::vector<uint8_t>& numbers, int t, int m,
                         const std::vector<Combination>& tickets, std::size_t keep) {
@@ -11,44 +36,33 @@ WheelCheck verify_wheel(const std::vector<uint8_t>& numbers, int t, int m,
     std::vector<uint8_t> chosen = numbers;
     std::sort(chosen.begin(), chosen.end());
     const int v = static_cast<int>(chosen.size());
-    if (m < 1 || m > v) return check;
+    if (m < 1 || m > v || t < 1 || t > m) return check;
 
-    // Tickets as sets of numbers: bit n-1 stands for number n.
-    std::vector<uint64_t> sets;
-    for (const Combination& c : tickets) {
-        uint64_t set = 0;
-        for (uint8_t n : c) set |= uint64_t{1} << (n - 1);
-        sets.push_back(set);
-    }
+    // A subset meets a ticket in t numbers or more exactly when one of its t-subsets lies in the
+    // ticket: every t-subset of every ticket, sorted for look-up.
+    std::vector<uint64_t> held;
+    for (const Combination& c : tickets)
+        for_each_choice(7, t, [&](const std::vector<int>& at) { held.push_back(set_of(c, at)); });
+    std::sort(held.begin(), held.end());
 
-    // Every m-subset in lexicographic order of positions; the ticket that met the last subset is
-    // tried first, since neighbouring subsets share most numbers.
-    std::vector<int> at(static_cast<std::size_t>(m));
-    for (int i = 0; i < m; ++i) at[i] = i;
-    std::size_t last = 0;
-    for (;;) {
-        uint64_t subset = 0;
-        for (int i : at) subset |= uint64_t{1} << (chosen[i] - 1);
+    for_each_choice(v, m, [&](const std::vector<int>& subset) {
         ++check.cases;
         bool met = false;
-        for (std::size_t k = 0; k < sets.size() && !met; ++k) {
-            const std::size_t j = (last + k) % sets.size();
-            if (std::popcount(sets[j] & subset) >= t) met = true, last = j;
+        for_each_choice(m, t, [&](const std::vector<int>& part) {
+            if (met) return;
+            uint64_t set = 0;
+            for (int i : part) set |= uint64_t{1} << (chosen[subset[i]] - 1);
+            met = std::binary_search(held.begin(), held.end(), set);
+        });
+        if (met) return;
+        ++check.uncovered;
+        if (check.first_uncovered.size() < keep) {
+            std::vector<uint8_t> shown;
+            for (int i : subset) shown.push_back(chosen[i]);
+            check.first_uncovered.push_back(shown);
         }
-        if (!met) {
-            ++check.uncovered;
-            if (check.first_uncovered.size() < keep) {
-                std::vector<uint8_t> shown;
-                for (int i : at) shown.push_back(chosen[i]);
-                check.first_uncovered.push_back(shown);
-            }
-        }
-        int i = m - 1;
-        while (i >= 0 && at[i] == v - m + i) --i;
-        if (i < 0) return check;
-        ++at[i];
-        for (int j = i + 1; j < m; ++j) at[j] = at[j - 1] + 1;
-    }
+    });
+    return check;
 }
 
 } // namespace lotto

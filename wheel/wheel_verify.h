@@ -1,5 +1,5 @@
-// The independent check of a wheel: plain loops over every m-subset of the chosen numbers and the
-// tickets, sharing nothing with the search.
+// The independent check of a wheel: plain loops over every m-subset of the chosen numbers, each
+// looked up among the tickets' t-subsets; it shares nothing with the search.
 #pragma once
 
 #include "engine/measure.h"
