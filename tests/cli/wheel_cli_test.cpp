@@ -136,6 +136,7 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"--tickets-from any", "--tickets-from needs --reduce"},
         {"--reduce 3 --tickets-from some", "expected stored or any"},
         {"--check-wheel bad.txt", "--check-wheel needs"},
+        {"-f 3=7,5=7 --reduce 3", "the settings store no combination"}, // 7 even and 7 odd
         {eight + "--guarantee 2-if-2 --check-wheel missing.txt", "missing.txt"},
         {eight + "--guarantee 2-if-2 --check-wheel empty.txt", "empty.txt"},
         {eight + "--guarantee 2-if-2 --check-wheel .", "."},
