@@ -1,6 +1,7 @@
 #include "wheel/reduce.h"
 
 #include "wheel/designs.h"
+#include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
 #include "wheel/reduce_index.h"
 
@@ -54,89 +55,60 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
     return masks;
 }
 
-// Each stored combination's count of stored combinations it shares at least t numbers with
-// (itself included), by inclusion and exclusion over the counts of its k-subsets (k = t..7) among
-// the stored ones; exact is set. When a k-subset space is too large to count in, the sum over its
-// t-subsets' list lengths instead: an upper bound.
-std::vector<uint32_t> initial_gains(const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                    const SubsetIndex& index, bool& exact) {
-    constexpr uint64_t CountLimit = uint64_t{1} << 25;
-    const std::size_t count = masks.size();
-    std::vector<uint32_t> gains(count, 0);
-    uint64_t ranks[35];
-    exact = true;
-    for (int k = t + 1; k <= 6; ++k) exact = exact && binomial(highest, k) <= CountLimit;
-    std::vector<int64_t> total(count, 0);
-    for (std::size_t i = 0; i < count; ++i) {
-        const int n = subset_ranks(masks[i], t, ranks);
-        for (int j = 0; j < n; ++j) total[i] += index.full_size(ranks[j]);
-    }
-    if (exact) {
-        for (int k = t + 1; k <= 7; ++k) {
-            // (-1)^(k-t) C(k-1, t-1): the weight of the k-subset counts.
-            const int64_t weight =
-                ((k - t) % 2 ? -1 : 1) * static_cast<int64_t>(binomial(k - 1, t - 1));
-            if (k == 7) {
-                for (int64_t& v : total) v += weight; // each stored combination holds itself once
-                break;
-            }
-            std::vector<uint32_t> counts(binomial(highest, k), 0);
-            for (uint64_t m : masks) {
-                const int n = subset_ranks(m, k, ranks);
-                for (int j = 0; j < n; ++j) ++counts[ranks[j]];
-            }
-            for (std::size_t i = 0; i < count; ++i) {
-                const int n = subset_ranks(masks[i], k, ranks);
-                int64_t m = 0;
-                for (int j = 0; j < n; ++j) m += counts[ranks[j]];
-                total[i] += weight * m;
-            }
-        }
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        assert(total[i] >= 1);
-        gains[i] = static_cast<uint32_t>(total[i]);
-    }
-    return gains;
-}
-
-// The plain greedy choice made lazily: the stored combination covering the most uncovered ones,
-// the first in store order among equals, until all are covered. Returns the picks in order. Past
-// the deadline each uncovered combination becomes its own ticket, and stopped is set.
+// The plain greedy choice: the stored combination covering the most uncovered ones, the first in
+// store order among equals, until all are covered. Gains only fall, so the candidates wait in
+// buckets by their last counted gain, and a round recounts them from the highest bucket down until
+// no bucket left can beat the best found. Returns the picks in order. Past the deadline each
+// uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
                                   SubsetIndex& index, const Deadline& deadline, bool& stopped) {
     const uint32_t count = static_cast<uint32_t>(masks.size());
-    bool exact = false;
-    const std::vector<uint32_t> bounds = initial_gains(masks, highest, t, index, exact);
-    // Heap keys: gain above, the complement of the index below (the first index wins ties).
-    std::vector<uint64_t> heap(count);
-    for (uint32_t i = 0; i < count; ++i) heap[i] = uint64_t{bounds[i]} << 32 | (~i);
-    std::make_heap(heap.begin(), heap.end());
-    std::vector<uint32_t> fresh(count, exact ? 1 : 0); // the round a gain was last counted in
+    SubsetCounts counts(highest, t);
+    for (uint64_t m : masks) counts.add(m, 1);
+    std::vector<uint32_t> gains(count);
+    uint32_t top = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        gains[i] = static_cast<uint32_t>(counts.gain(masks[i], true));
+        top = std::max(top, gains[i]);
+    }
+    std::vector<std::vector<uint32_t>> buckets(top + 1);
+    for (uint32_t i = 0; i < count; ++i) buckets[gains[i]].push_back(i);
+    std::vector<uint32_t> counted(count, 1); // the round each gain was last counted in
     uint32_t round = 1;
     Coverage cover(masks, index, t);
     std::vector<uint64_t> picks;
-    uint32_t pops = 0;
-    while (cover.uncovered() > 0 && !heap.empty()) {
-        if (++pops % 256 == 0 && deadline.passed()) {
-            stopped = true;
-            break;
+    while (cover.uncovered() > 0 && !deadline.passed()) {
+        uint32_t best = 0, best_i = UINT32_MAX;
+        for (uint32_t g = top; g >= 1 && g >= best; --g) {
+            std::vector<uint32_t>& bucket = buckets[g];
+            for (std::size_t j = 0; j < bucket.size();) {
+                const uint32_t i = bucket[j];
+                if (g == best && i > best_i) {
+                    ++j;
+                    continue;
+                }
+                uint32_t now = g;
+                if (counted[i] != round) {
+                    now = static_cast<uint32_t>(counts.gain(masks[i], !cover.covered(i)));
+                    counted[i] = round;
+                }
+                if (now != g) { // to a lower bucket, reached later in the round if it can win
+                    bucket[j] = bucket.back();
+                    bucket.pop_back();
+                    if (now > 0) buckets[now].push_back(i);
+                } else {
+                    ++j;
+                }
+                if (now > best || (now == best && i < best_i)) best = now, best_i = i;
+            }
         }
-        std::pop_heap(heap.begin(), heap.end());
-        const uint32_t i = ~static_cast<uint32_t>(heap.back());
-        heap.pop_back();
-        if (fresh[i] == round) {
-            cover.take(masks[i]);
-            picks.push_back(masks[i]);
-            ++round;
-            continue;
-        }
-        const uint32_t g = cover.gain(masks[i]);
-        fresh[i] = round;
-        if (g == 0) continue;
-        heap.push_back(uint64_t{g} << 32 | (~i));
-        std::push_heap(heap.begin(), heap.end());
+        while (top > 0 && buckets[top].empty()) --top;
+        assert(best > 0);
+        for (uint32_t d : cover.take(masks[best_i])) counts.add(masks[d], -1);
+        picks.push_back(masks[best_i]);
+        ++round;
     }
+    stopped = cover.uncovered() > 0;
     for (uint32_t d = 0; d < count && cover.uncovered() > 0; ++d)
         if (!cover.covered(d)) {
             cover.take(masks[d]);

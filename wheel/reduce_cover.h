@@ -38,20 +38,14 @@ class Coverage {
         }
     }
 
-    // How many still uncovered stored combinations the ticket covers.
-    uint32_t gain(uint64_t ticket) {
-        uint32_t g = 0;
-        for_uncovered(ticket, [&](uint32_t) { ++g; });
-        return g;
-    }
-
-    // Marks covered every stored combination the ticket covers.
-    void take(uint64_t ticket) {
+    // Marks covered every stored combination the ticket covers; returns those newly covered.
+    const std::vector<uint32_t>& take(uint64_t ticket) {
         std::vector<uint32_t>& hit = scratch_;
         hit.clear();
         for_uncovered(ticket, [&](uint32_t d) { hit.push_back(d); });
         for (uint32_t d : hit) covered_[d] = 1;
         uncovered_ -= static_cast<uint32_t>(hit.size());
+        return hit;
     }
 
     bool covered(uint32_t d) const { return covered_[d] != 0; }

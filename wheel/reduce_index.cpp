@@ -7,23 +7,10 @@ namespace lotto::reduce_detail {
 
 namespace {
 
-struct Binomials {
-    uint64_t c[65][8] = {};
-    constexpr Binomials() {
-        for (uint32_t n = 0; n <= 64; ++n) {
-            c[n][0] = 1;
-            for (uint32_t k = 1; k <= 7 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
-        }
-    }
-};
-constexpr Binomials table{};
-
 // The rank spaces at most this large get a list per rank; larger ones only the ranks present.
 constexpr uint64_t DirectLimit = uint64_t{1} << 25;
 
 } // namespace
-
-uint64_t binomial(uint32_t n, uint32_t k) { return n <= 64 && k <= 7 ? table.c[n][k] : 0; }
 
 int subset_ranks(uint64_t mask, int k, uint64_t* out) {
     const std::array<uint8_t, 7> n = numbers_of(mask);
@@ -33,7 +20,7 @@ int subset_ranks(uint64_t mask, int k, uint64_t* out) {
     for (int i = 0; i < k; ++i) p[i] = i;
     for (;;) {
         uint64_t r = 0;
-        for (int i = 0; i < k; ++i) r += table.c[n[p[i]]][i + 1];
+        for (int i = 0; i < k; ++i) r += binomials.c[n[p[i]]][i + 1];
         out[written++] = r;
         int i = k - 1;
         while (i >= 0 && p[i] == 7 - k + i) --i;

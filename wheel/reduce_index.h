@@ -9,8 +9,21 @@
 
 namespace lotto::reduce_detail {
 
-// C(n, k) for n <= 64 and k <= 7.
-uint64_t binomial(uint32_t n, uint32_t k);
+struct Binomials {
+    uint64_t c[65][8] = {};
+    constexpr Binomials() {
+        for (uint32_t n = 0; n <= 64; ++n) {
+            c[n][0] = 1;
+            for (uint32_t k = 1; k <= 7 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
+        }
+    }
+};
+inline constexpr Binomials binomials{};
+
+// C(n, k) for n <= 64 and k <= 7; 0 beyond.
+inline uint64_t binomial(uint32_t n, uint32_t k) {
+    return n <= 64 && k <= 7 ? binomials.c[n][k] : 0;
+}
 
 // The seven numbers of a 7-number mask (bit n-1 = number n), as 0-based ascending values.
 inline std::array<uint8_t, 7> numbers_of(uint64_t mask) {
