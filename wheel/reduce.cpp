@@ -1,5 +1,6 @@
 #include "wheel/reduce.h"
 
+#include "analysis/splitmix64.h"
 #include "wheel/designs.h"
 #include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
@@ -56,12 +57,19 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
 }
 
 // The plain greedy choice: the stored combination covering the most uncovered ones, the first in
-// store order among equals, until all are covered. Gains only fall, so the candidates wait in
-// buckets by their last counted gain, and a round recounts them from the highest bucket down until
-// no bucket left can beat the best found. Returns the picks in order. Past the deadline each
-// uncovered combination becomes its own ticket, and stopped is set.
+// store order (or by the tie keys given) among equals, until all are covered. Gains only fall, so
+// the candidates wait in buckets by their last counted gain, and a round recounts them from the
+// highest bucket down until no bucket left can beat the best found. Returns the picks in order.
+// Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                  SubsetIndex& index, const Deadline& deadline, bool& stopped) {
+                                  SubsetIndex& index, const Deadline& deadline, bool& stopped,
+                                  const std::vector<uint32_t>& ties = {}) {
+    // Among equal gains the first by (tie key, index); without keys the first in store order.
+    const auto before = [&](uint32_t i, uint32_t j) {
+        if (j == UINT32_MAX) return true;
+        if (ties.empty() || ties[i] == ties[j]) return i < j;
+        return ties[i] < ties[j];
+    };
     const uint32_t count = static_cast<uint32_t>(masks.size());
     SubsetCounts counts(highest, t);
     for (uint64_t m : masks) counts.add(m, 1);
@@ -83,7 +91,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
             std::vector<uint32_t>& bucket = buckets[g];
             for (std::size_t j = 0; j < bucket.size();) {
                 const uint32_t i = bucket[j];
-                if (g == best && i > best_i) {
+                if (g == best && !before(i, best_i)) {
                     ++j;
                     continue;
                 }
@@ -99,7 +107,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 } else {
                     ++j;
                 }
-                if (now > best || (now == best && i < best_i)) best = now, best_i = i;
+                if (now > best || (now == best && before(i, best_i))) best = now, best_i = i;
             }
         }
         while (top > 0 && buckets[top].empty()) --top;
@@ -211,6 +219,28 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     index.restore();
     best = drop_redundant(best, index, t, masks.size());
     report(best.size());
+    // More greedy passes breaking ties by seeded random keys, while the store is small.
+    constexpr uint64_t RestartWork = 50'000;
+    const uint64_t passes = std::min<uint64_t>(32, RestartWork / masks.size()) * o.effort;
+    SplitMix64 random{o.seed};
+    std::vector<uint32_t> ties(masks.size());
+    for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
+        for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
+        index.restore();
+        bool stopped = false;
+        std::vector<uint64_t> tried =
+            lazy_greedy(masks, highest, t, index, deadline, stopped, ties);
+        index.restore();
+        if (stopped) {
+            r.stopped_early = true;
+            break;
+        }
+        tried = drop_redundant(tried, index, t, masks.size());
+        if (tried.size() < best.size()) {
+            best = tried;
+            report(best.size());
+        }
+    }
     std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, index);
     if (!built.empty()) {
         built = drop_redundant(built, index, t, masks.size());
