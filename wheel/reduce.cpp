@@ -62,7 +62,7 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
 // highest bucket down until no bucket left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                  SubsetIndex& index, const Deadline& deadline, bool& stopped,
+                                  const SubsetIndex& index, const Deadline& deadline, bool& stopped,
                                   const std::vector<uint32_t>& ties = {}) {
     // Among equal gains the first by (tie key, index); without keys the first in store order.
     const auto before = [&](uint32_t i, uint32_t j) {
@@ -126,7 +126,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
 }
 
 // Drops, last first, each ticket whose covered stored combinations all have another ticket too.
-std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, SubsetIndex& index,
+std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, const SubsetIndex& index,
                                      int t, std::size_t count) {
     std::vector<uint32_t> times(count, 0), stamp(count, 0);
     uint32_t epoch = 0;
@@ -150,7 +150,7 @@ std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, Subse
 // The split construction's tickets that cover some stored combination, or none when it has no
 // construction for the game or (tickets from the stored) one of them is not stored.
 std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, uint32_t highest,
-                                           int t, TicketsFrom from, SubsetIndex& index) {
+                                           int t, TicketsFrom from, const SubsetIndex& index) {
     std::vector<uint64_t> useful;
     std::vector<uint32_t> stamp(masks.size(), 0);
     uint32_t epoch = 0;
@@ -213,10 +213,8 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         }
     }
     SubsetIndex index(masks, highest, t);
-    index.snapshot();
     std::vector<uint64_t> best = lazy_greedy(masks, highest, t, index, deadline, r.stopped_early);
     report(best.size());
-    index.restore();
     best = drop_redundant(best, index, t, masks.size());
     report(best.size());
     // More greedy passes breaking ties by seeded random keys, while the store is small.
@@ -226,11 +224,9 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     std::vector<uint32_t> ties(masks.size());
     for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
         for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
-        index.restore();
         bool stopped = false;
         std::vector<uint64_t> tried =
             lazy_greedy(masks, highest, t, index, deadline, stopped, ties);
-        index.restore();
         if (stopped) {
             r.stopped_early = true;
             break;

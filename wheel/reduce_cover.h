@@ -11,12 +11,11 @@ namespace lotto::reduce_detail {
 
 class Coverage {
   public:
-    Coverage(const std::vector<uint64_t>& masks, SubsetIndex& index, int t)
+    Coverage(const std::vector<uint64_t>& masks, const SubsetIndex& index, int t)
         : index_(index), t_(t), covered_(masks.size(), 0), stamp_(masks.size(), 0),
           uncovered_(static_cast<uint32_t>(masks.size())) {}
 
-    // Calls f(d) once for each stored combination d the ticket covers that is still uncovered,
-    // trimming the covered ones from the lists it walks.
+    // Calls f(d) once for each stored combination d the ticket covers that is still uncovered.
     template <class F> void for_uncovered(uint64_t ticket, F&& f) {
         uint64_t ranks[35];
         const int n = subset_ranks(ticket, t_, ranks);
@@ -24,17 +23,11 @@ class Coverage {
         for (int j = 0; j < n; ++j) {
             const int64_t l = index_.list(ranks[j]);
             if (l < 0) continue;
-            uint32_t* w = index_.begin(l);
-            for (uint32_t *p = w, *end = index_.end(l); p != end; ++p) {
-                const uint32_t d = *p;
-                if (covered_[d]) continue;
-                *w++ = d;
-                if (stamp_[d] != e) {
-                    stamp_[d] = e;
-                    f(d);
+            for (const uint32_t *p = index_.begin(l), *end = index_.end(l); p != end; ++p)
+                if (!covered_[*p] && stamp_[*p] != e) {
+                    stamp_[*p] = e;
+                    f(*p);
                 }
-            }
-            index_.trim(l, w);
         }
     }
 
@@ -60,7 +53,7 @@ class Coverage {
         return epoch_;
     }
 
-    SubsetIndex& index_;
+    const SubsetIndex& index_;
     int t_;
     std::vector<uint8_t> covered_;
     std::vector<uint32_t> stamp_;
@@ -69,10 +62,9 @@ class Coverage {
     std::vector<uint32_t> scratch_;
 };
 
-// Every stored combination each ticket covers, over the untrimmed lists: calls f(d) once per
-// ticket and covered d.
+// Calls f(d) once for each stored combination d the ticket covers.
 template <class F>
-void for_covered(SubsetIndex& index, int t, uint64_t ticket, std::vector<uint32_t>& stamp,
+void for_covered(const SubsetIndex& index, int t, uint64_t ticket, std::vector<uint32_t>& stamp,
                  uint32_t& epoch, F&& f) {
     if (++epoch == 0) {
         std::fill(stamp.begin(), stamp.end(), 0);
@@ -83,7 +75,7 @@ void for_covered(SubsetIndex& index, int t, uint64_t ticket, std::vector<uint32_
     for (int j = 0; j < n; ++j) {
         const int64_t l = index.list(ranks[j]);
         if (l < 0) continue;
-        for (const uint32_t *p = index.begin(l), *end = index.full_end(l); p != end; ++p)
+        for (const uint32_t *p = index.begin(l), *end = index.end(l); p != end; ++p)
             if (stamp[*p] != epoch) {
                 stamp[*p] = epoch;
                 f(*p);

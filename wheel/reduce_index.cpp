@@ -70,18 +70,12 @@ SubsetIndex::SubsetIndex(const std::vector<uint64_t>& masks, uint32_t highest, i
         offsets_.push_back(static_cast<uint32_t>(pairs.size()));
         if (keys_.empty()) offsets_.resize(1);
     }
-    ends_.assign(offsets_.begin() + 1, offsets_.end());
 }
 
 int64_t SubsetIndex::list(uint64_t rank) const {
     if (direct_) return static_cast<int64_t>(rank);
     const auto it = std::lower_bound(keys_.begin(), keys_.end(), rank);
     return it == keys_.end() || *it != rank ? -1 : it - keys_.begin();
-}
-
-void SubsetIndex::restore() {
-    if (!saved_.empty()) items_ = saved_;
-    ends_.assign(offsets_.begin() + 1, offsets_.end());
 }
 
 } // namespace lotto::reduce_detail

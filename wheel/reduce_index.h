@@ -40,7 +40,6 @@ inline std::array<uint8_t, 7> numbers_of(uint64_t mask) {
 int subset_ranks(uint64_t mask, int k, uint64_t* out);
 
 // Posting lists of the stored combinations (by index) holding each t-subset, in index order.
-// The lists can be trimmed of covered combinations while scanned, and restored afterwards.
 class SubsetIndex {
   public:
     SubsetIndex(const std::vector<uint64_t>& masks, uint32_t highest, int t);
@@ -48,30 +47,19 @@ class SubsetIndex {
     // The list of the t-subset with this rank, or -1 when no stored combination holds it.
     int64_t list(uint64_t rank) const;
 
-    uint32_t* begin(int64_t list) { return items_.data() + offsets_[list]; }
-    uint32_t* end(int64_t list) { return items_.data() + ends_[list]; }
-    const uint32_t* full_end(int64_t list) const { return items_.data() + offsets_[list + 1]; }
-    // Trims the list to end at e (its kept items moved to the front).
-    void trim(int64_t list, const uint32_t* e) {
-        ends_[list] = static_cast<uint32_t>(e - items_.data());
-    }
-    // The length of the untrimmed list of this rank.
-    uint32_t full_size(uint64_t rank) const {
+    const uint32_t* begin(int64_t list) const { return items_.data() + offsets_[list]; }
+    const uint32_t* end(int64_t list) const { return items_.data() + offsets_[list + 1]; }
+    // The length of the list of this rank.
+    uint32_t size(uint64_t rank) const {
         const int64_t l = list(rank);
         return l < 0 ? 0 : offsets_[l + 1] - offsets_[l];
     }
-
-    // Keeps a copy of the lists as they are, to be restored by restore().
-    void snapshot() { saved_ = items_; }
-    void restore();
 
   private:
     bool direct_ = true;
     std::vector<uint64_t> keys_; // the ranks present, ascending (when not direct)
     std::vector<uint32_t> offsets_;
-    std::vector<uint32_t> ends_;
     std::vector<uint32_t> items_;
-    std::vector<uint32_t> saved_;
 };
 
 } // namespace lotto::reduce_detail
