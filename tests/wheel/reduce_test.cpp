@@ -167,6 +167,24 @@ TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
     EXPECT_EQ(r.tickets, (std::vector<Combination>{{1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}}));
 }
 
+TEST(ReduceStored, ATimeLimitStillGivesACoverAndSaysSo) {
+    Draws d(7);
+    const std::vector<uint8_t> store = store_of(random_combinations(d, 3000, 39));
+    std::vector<std::size_t> sizes;
+    SearchOptions o;
+    o.time_limit = 1e-9;
+    o.progress = [&](std::size_t best) { sizes.push_back(best); };
+    const Reduction r = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
+    EXPECT_TRUE(r.stopped_early);
+    EXPECT_TRUE(verify_reduction(store.data(), 3000, 4, r.tickets).holds());
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_EQ(sizes.back(), r.tickets.size());
+    o.time_limit = 0;
+    const Reduction full = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
+    EXPECT_FALSE(full.stopped_early);
+    EXPECT_LT(full.tickets.size(), r.tickets.size());
+}
+
 // Every t-subset of points 0..v-1 lies in at least `least` blocks, and in at most `most`.
 void expect_covers(const std::vector<Block>& blocks, int v, int t, int least, int most) {
     std::vector<int> times(std::size_t{1} << v, 0);
