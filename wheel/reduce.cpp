@@ -88,27 +88,26 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     while (cover.uncovered() > 0 && !deadline.passed()) {
         uint32_t best = 0, best_i = UINT32_MAX;
         for (uint32_t g = top; g >= 1 && g >= best; --g) {
+            // In store order, whose neighbours share most of their subsets' counts.
             std::vector<uint32_t>& bucket = buckets[g];
-            for (std::size_t j = 0; j < bucket.size();) {
+            if (!std::is_sorted(bucket.begin(), bucket.end()))
+                std::sort(bucket.begin(), bucket.end());
+            std::size_t kept = 0;
+            for (std::size_t j = 0; j < bucket.size(); ++j) {
                 const uint32_t i = bucket[j];
-                if (g == best && !before(i, best_i)) {
-                    ++j;
-                    continue;
-                }
                 uint32_t now = g;
-                if (counted[i] != round) {
+                if (!(g == best && !before(i, best_i)) && counted[i] != round) {
                     now = static_cast<uint32_t>(counts.gain(masks[i], !cover.covered(i)));
                     counted[i] = round;
                 }
-                if (now != g) { // to a lower bucket, reached later in the round if it can win
-                    bucket[j] = bucket.back();
-                    bucket.pop_back();
-                    if (now > 0) buckets[now].push_back(i);
-                } else {
-                    ++j;
+                if (now == g) {
+                    bucket[kept++] = i;
+                } else if (now > 0) { // to a lower bucket, reached later in the round if it can win
+                    buckets[now].push_back(i);
                 }
                 if (now > best || (now == best && before(i, best_i))) best = now, best_i = i;
             }
+            bucket.resize(kept);
         }
         while (top > 0 && buckets[top].empty()) --top;
         assert(best > 0);
