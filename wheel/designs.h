@@ -19,7 +19,7 @@ std::vector<Block> covering_13_7_3();
 // points in exactly one block.
 std::vector<Block> steiner_4_7_23();
 
-// A 79-block C(16,7,4) covering found by simulated annealing (the best known has 76).
+// A 78-block C(16,7,4) covering found by simulated annealing (the best known has 76).
 std::vector<Block> covering_16_7_4();
 
 // Tickets of 1..highest meeting every combination of 1..highest in at least t numbers, built by
