@@ -14,6 +14,7 @@
 #include "cli/output.h"
 #include "cli/printable.h"
 #include "cli/settings_file.h"
+#include "cli/wheel_command.h"
 #include "cli/write_file.h"
 #include "engine/funnel.h"
 #include "engine/run.h"
@@ -33,14 +34,6 @@ constexpr std::size_t LongestMessage = 1000;
 
 void note(const std::string& message) { fail(message, 0); }
 
-// A seed nobody chose: the system's random device mixed with the clock.
-uint64_t system_seed() {
-    std::random_device rd;
-    const uint64_t device = (uint64_t{rd()} << 32) ^ rd();
-    return device ^
-           static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
-
 // One line when the draws never reach the top numbers of the game and chance alone makes that
 // very unlikely: they were most likely drawn in a smaller game.
 void check_game(const Options& o, const std::vector<Draw>& draws) {
@@ -55,9 +48,6 @@ void check_game(const Options& o, const std::vector<Draw>& draws) {
          "); if the game is " + smaller + ", give --game " + smaller);
 }
 
-// The threads of the runs: --threads, or one per core.
-unsigned threads(const Options& o) { return o.threads != 0 ? o.threads : default_threads(); }
-
 int backtest(const Options& o) {
     const History h = read_history(o.history, o.history_options);
     if (!h.ok()) return fail(h.error, 2);
@@ -68,7 +58,7 @@ int backtest(const Options& o) {
         note(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped");
     if (h.draws.empty()) return fail(name + ": no draw to test", 2);
     check_game(o, h.draws);
-    const Backtest b = run_backtest(o.settings, h.draws, threads(o));
+    const Backtest b = run_backtest(o.settings, h.draws, run_threads(o));
     switch (o.format) {
     case Format::Text: text::backtest(stdout, o, b); break;
     case Format::Csv: csv::backtest(stdout, o.settings, b); break;
@@ -78,7 +68,7 @@ int backtest(const Options& o) {
 }
 
 int funnel(const Options& o) {
-    const Funnel f = filter_funnel(o.settings, o.highest, threads(o));
+    const Funnel f = filter_funnel(o.settings, o.highest, run_threads(o));
     switch (o.format) {
     case Format::Text: text::funnel(stdout, o.settings, f); break;
     case Format::Csv: csv::funnel(stdout, o.settings, f); break;
@@ -117,7 +107,7 @@ void draw_sample(const Options& o, RunOutput& r) {
 // The count alone (-q with nothing that reads the records), counted without a store.
 void count_only(const Options& o) {
     RunOutput r;
-    r.count = count_passing(o.settings, o.highest, threads(o));
+    r.count = count_passing(o.settings, o.highest, run_threads(o));
     switch (o.format) {
     case Format::Text: text::run(stdout, o, r); break;
     case Format::Csv: csv::run(stdout, o, r); break;
@@ -138,7 +128,7 @@ int count_run(const Options& o) {
                     1);
     r.store = store.get();
     const Stopwatch watch;
-    r.count = run(o.settings, o.highest, store.get(), threads(o));
+    r.count = run(o.settings, o.highest, store.get(), run_threads(o));
     r.seconds = watch.seconds();
 
     if (o.page > page_count(r.count))
@@ -171,6 +161,15 @@ int count_run(const Options& o) {
 
 } // namespace
 
+unsigned run_threads(const Options& o) { return o.threads != 0 ? o.threads : default_threads(); }
+
+uint64_t system_seed() {
+    std::random_device rd;
+    const uint64_t device = (uint64_t{rd()} << 32) ^ rd();
+    return device ^
+           static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
 int fail(const std::string& message, int status) {
     const std::string line = "lotto739-cli: " + printable(message, LongestMessage) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
@@ -182,6 +181,7 @@ int execute(const Options& o) {
         if (std::string why = write_file_replacing(o.save_settings, settings_text(o.settings));
             !why.empty())
             return fail(why, 1);
+    if (o.wheel.active()) return run_wheel_command(o);
     if (o.list) {
         list(o);
         return 0;

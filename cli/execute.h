@@ -4,6 +4,7 @@
 
 #include "cli/options.h"
 
+#include <cstdint>
 #include <string>
 
 namespace lotto::cli {
@@ -11,6 +12,12 @@ namespace lotto::cli {
 // Runs the command and returns the exit status: 0 done, 1 a write or the store failed, 2 bad
 // input found after the parse (a history file, a page past the end).
 int execute(const Options& o);
+
+// A seed nobody chose: the system's random device mixed with the clock.
+uint64_t system_seed();
+
+// The threads the runs take: --threads K, or one per core.
+unsigned run_threads(const Options& o);
 
 // Prints "lotto739-cli: MESSAGE" as one line on stderr and returns status.
 int fail(const std::string& message, int status);

@@ -49,7 +49,15 @@ enum class Opt {
     Threads,
     List,
     Help,
-    Version
+    Version,
+    Wheel,
+    Guarantee,
+    Reduce,
+    TicketsFrom,
+    Effort,
+    TimeLimit,
+    CheckWheel,
+    Output
 };
 enum class Takes { Nothing, Value, AttachedValue }; // AttachedValue: only as --name=VALUE
 
@@ -96,6 +104,14 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"", "--list", Opt::List, Takes::Nothing, ""},
     {"-h", "--help", Opt::Help, Takes::Nothing, ""},
     {"", "--version", Opt::Version, Takes::Nothing, ""},
+    {"", "--wheel", Opt::Wheel, Takes::Value, "8 or more distinct numbers 1..N, comma-separated"},
+    {"", "--guarantee", Opt::Guarantee, Takes::Value, "T-if-M with 2 <= T <= M <= 7"},
+    {"", "--reduce", Opt::Reduce, Takes::Value, "a number of matches 2..6"},
+    {"", "--tickets-from", Opt::TicketsFrom, Takes::Value, "stored or any"},
+    {"", "--effort", Opt::Effort, Takes::Value, "a whole number, 1 or more"},
+    {"", "--time-limit", Opt::TimeLimit, Takes::Value, "seconds, more than 0"},
+    {"", "--check-wheel", Opt::CheckWheel, Takes::Value, "a file of tickets"},
+    {"", "--output", Opt::Output, Takes::Value, "the file to write the tickets into"},
 });
 
 // Joins the pieces into one string.
@@ -166,6 +182,9 @@ class Parser {
         if (error_.empty()) error_ = message;
     }
     void fail_value(std::string_view problem) { fail(cat(shown_, ": ", problem)); }
+    void checked(const std::string& problem) {
+        if (!problem.empty()) fail_value(problem);
+    }
 
     const OptionInfo* find(std::string_view a, std::string_view& value, bool& has_value) const {
         for (const OptionInfo& candidate : OptionTable) {
@@ -273,6 +292,14 @@ class Parser {
             o().version = true;
             stop_ = true;
             break;
+        case Opt::Wheel: checked(read_wheel_list(value, o().wheel, o().highest)); break;
+        case Opt::Guarantee: checked(read_guarantee(value, o().wheel)); break;
+        case Opt::Reduce: checked(read_reduce(value, o().wheel)); break;
+        case Opt::TicketsFrom: checked(read_tickets_from(value, o().wheel)); break;
+        case Opt::Effort: checked(read_effort(value, o().wheel)); break;
+        case Opt::TimeLimit: checked(read_time_limit(value, o().wheel)); break;
+        case Opt::CheckWheel: o().wheel.check_file = file_name(value); break;
+        case Opt::Output: o().wheel.output_file = file_name(value); break;
         }
     }
 
@@ -577,7 +604,7 @@ std::string check_combination(const Options& o) {
             if (given)
                 return cat(mode, " prints its own output instead of the count run; drop ", name);
     if (std::string why = check_after_draw(o); !why.empty()) return why;
-    if (o.seed && o.sample == 0) return "--seed needs --sample N";
+    if (o.seed && o.sample == 0 && !o.wheel.active()) return "--seed needs --sample N";
     const std::pair<bool, std::string_view> tables[] = {
         {o.page != 0, "--page"}, {o.stats, "--stats"}, {o.sample != 0, "--sample"}};
     std::string_view table;
@@ -599,7 +626,15 @@ ParseResult parse_options(const std::vector<std::string>& args) {
     ParseResult r;
     init_defaults(r.options.settings);
     Parser(args, r.options, r.error, false).parse();
-    if (r.ok() && !r.options.help && !r.options.version) r.error = check_combination(r.options);
+    if (r.ok() && !r.options.help && !r.options.version) {
+        const Options& o = r.options;
+        r.error = check_wheel_options(o.wheel,
+                                      {o.list, o.backtest, o.funnel, o.explain.has_value(),
+                                       o.page != 0, o.stats, o.sample != 0, o.export_text, o.quiet,
+                                       !o.check_tickets.empty(), o.history_stats},
+                                      o.highest);
+        if (r.error.empty()) r.error = check_combination(o);
+    }
     return r;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/history.h"
+#include "cli/wheel_options.h"
 #include "engine/measure.h"
 #include "engine/settings.h"
 
@@ -26,7 +27,7 @@ struct Options {
     std::string export_dir; // "" = the current directory, "-" = stdout
     bool stats = false;
     uint32_t sample = 0;          // tickets to draw from the result; 0 = none
-    std::optional<uint64_t> seed; // the sample's seed; none = taken from the system
+    std::optional<uint64_t> seed; // the sample's or search's seed; none = from the system
     Format format = Format::Text;
     std::string save_settings; // file to write the settings into; "" = none
     std::string history;       // draw history file for --backtest
@@ -44,6 +45,7 @@ struct Options {
     unsigned threads = 0;      // --threads K; 0 = one per core (default_threads())
     bool help = false;
     bool version = false;
+    WheelOptions wheel; // --wheel or --reduce and their options
 
     bool export_to_stdout() const { return export_text && export_dir == "-"; }
     // Whether the count run needs only the number (-q without --page, --export, --stats or

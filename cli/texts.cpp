@@ -52,9 +52,22 @@ std::string usage_text() {
            "      --chart FILE.svg      an SVG chart of --history-stats, --backtest or --funnel\n"
            "  -h, --help                print this help\n"
            "      --version             print the version and the license\n"
+           "Wheels and reduction (instead of the count run's outputs):\n"
+           "      --wheel LIST          tickets over 8..39 chosen numbers (comma-separated)\n"
+           "      --guarantee T-if-M    ...such that if M of them are drawn, a ticket has T\n"
+           "      --reduce T            tickets such that every stored combination shares T\n"
+           "                            (2..6) numbers with one of them\n"
+           "      --tickets-from WHERE  stored (default) or any combination, for --reduce\n"
+           "      --effort E            how hard the search tries (1 = default, 2 = twice...)\n"
+           "      --time-limit SECONDS  stop the search after SECONDS with the best found\n"
+           "      --seed S              the search's seed, to repeat it\n"
+           "      --check-wheel FILE    check the tickets of FILE instead of searching\n"
+           "                            (exit 0 the guarantee holds, 1 it fails)\n"
+           "      --output FILE         write the tickets into FILE instead of stdout\n"
            "\n"
            "Settings apply in command-line order. Exit status: 0 done, 1 the store, the export\n"
-           "or the settings file could not be written, 2 bad arguments or input files.\n";
+           "or the settings file could not be written, 2 bad arguments or input files, 3 a\n"
+           "wheel or reduction found failed its verification (an internal error).\n";
 }
 
 std::string version_text() {

@@ -1,0 +1,155 @@
+#include "cli/wheel_command.h"
+
+#include "analysis/tickets.h"
+#include "app/clock.h"
+#include "app/format.h"
+#include "cli/execute.h"
+#include "cli/printable.h"
+#include "cli/terminal.h"
+#include "cli/wheel_output.h"
+#include "cli/write_file.h"
+#include "engine/run.h"
+#include "wheel/cover.h"
+#include "wheel/reduce_verify.h"
+#include "wheel/wheel_verify.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace lotto::cli {
+
+namespace {
+
+constexpr int InternalError = 3;
+
+void note(const std::string& message) { fail(message, 0); }
+
+// The best size so far, over itself on the terminal's last line.
+void show_progress(std::size_t best) {
+    std::fprintf(stderr, "\rbest so far: %zu tickets ", best);
+    std::fflush(stderr);
+}
+
+void end_progress() { std::fprintf(stderr, "\r%40s\r", ""); }
+
+SearchOptions search_options(const Options& o, uint64_t seed) {
+    SearchOptions so;
+    so.seed = seed;
+    so.effort = o.wheel.effort.value_or(1);
+    so.time_limit = o.wheel.time_limit.value_or(0);
+    if (stderr_is_terminal()) so.progress = show_progress;
+    return so;
+}
+
+Promise promise_of(const Options& o, uint32_t stored) {
+    Promise p;
+    p.wheel = o.wheel.wheel();
+    if (p.wheel) {
+        p.numbers = o.wheel.numbers;
+        std::sort(p.numbers.begin(), p.numbers.end());
+        p.guarantee = *o.wheel.guarantee;
+    } else {
+        p.reduce = o.wheel.reduce;
+        p.from = o.wheel.from.value_or(TicketsFrom::Stored);
+        p.stored = stored;
+    }
+    return p;
+}
+
+// Prints the text to stdout, or writes it to the --output file and says so on stderr.
+int deliver(const Options& o, const std::string& text, std::size_t tickets) {
+    if (o.wheel.output_file.empty()) {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
+    if (std::string why = write_file_replacing(o.wheel.output_file, text); !why.empty())
+        return fail(why, 1);
+    note("wrote " + format_plain(tickets) + " tickets to " + printable(o.wheel.output_file));
+    return 0;
+}
+
+int check_file(const Options& o, const uint8_t* store, uint32_t count) {
+    const TicketFile file = read_tickets(o.wheel.check_file, o.highest);
+    if (!file.ok()) return fail(file.error, 2);
+    std::vector<Combination> tickets;
+    for (const Ticket& t : file.tickets) tickets.push_back(t.numbers);
+    Checked c;
+    c.promise = promise_of(o, count);
+    c.file = o.wheel.check_file;
+    c.tickets = tickets.size();
+    if (c.promise.wheel) {
+        const WheelCheck w =
+            verify_wheel(c.promise.numbers, c.promise.guarantee.t, c.promise.guarantee.m, tickets);
+        c.cases = w.cases, c.uncovered = w.uncovered, c.first_uncovered = w.first_uncovered;
+    } else {
+        const CoverCheck r = verify_reduction(store, count, c.promise.reduce, tickets);
+        c.cases = r.cases, c.uncovered = r.uncovered;
+        for (const Combination& u : r.first_uncovered)
+            c.first_uncovered.emplace_back(u.begin(), u.end());
+    }
+    const std::string text = checked_output(o.format, c);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return c.uncovered == 0 ? 0 : 1;
+}
+
+// Searches, verifies and prints; a verification that fails is an internal error.
+int search(const Options& o, const uint8_t* store, uint32_t count) {
+    Found f;
+    f.promise = promise_of(o, count);
+    f.seed = o.seed ? *o.seed : system_seed();
+    if (!o.seed) note("seed " + std::to_string(f.seed));
+    const SearchOptions so = search_options(o, f.seed);
+    f.effort = so.effort;
+    const Stopwatch watch;
+    uint64_t uncovered = 0;
+    if (f.promise.wheel) {
+        const Wheel w = find_wheel(f.promise.numbers, f.promise.guarantee, so);
+        f.seconds = watch.seconds();
+        f.tickets = w.tickets;
+        f.stopped_early = w.stopped_early;
+        const WheelCheck check = verify_wheel(f.promise.numbers, f.promise.guarantee.t,
+                                              f.promise.guarantee.m, f.tickets);
+        f.verified_cases = check.cases;
+        uncovered = check.uncovered;
+    } else {
+        const Reduction r =
+            reduce_stored(store, count, o.highest, f.promise.reduce, f.promise.from, so);
+        f.seconds = watch.seconds();
+        f.tickets = r.tickets;
+        f.stopped_early = r.stopped_early;
+        const CoverCheck check = verify_reduction(store, count, f.promise.reduce, f.tickets);
+        f.verified_cases = check.cases;
+        uncovered = check.uncovered;
+    }
+    if (so.progress) end_progress();
+    if (uncovered != 0)
+        return fail("internal error: the tickets found leave " + format_plain(uncovered) + " of " +
+                        format_plain(f.verified_cases) + " cases uncovered; nothing printed",
+                    InternalError);
+    if (f.stopped_early)
+        note("the time limit stopped the search after " + format_plain(f.tickets.size()) +
+             " tickets");
+    if (o.format == Format::Csv) note(verified_line(f));
+    return deliver(o, found_output(o.format, f), f.tickets.size());
+}
+
+} // namespace
+
+int run_wheel_command(const Options& o) {
+    if (o.wheel.wheel())
+        return o.wheel.check_file.empty() ? search(o, nullptr, 0) : check_file(o, nullptr, 0);
+    const ResultStore store = allocate_store(o.highest);
+    if (!store)
+        return fail("cannot obtain the result store (" + format_plain(store_bytes(o.highest)) +
+                        " bytes)",
+                    1);
+    const uint32_t count = run(o.settings, o.highest, store.get(), run_threads(o));
+    if (count == 0)
+        return fail("--reduce " + std::to_string(o.wheel.reduce) +
+                        ": the settings store no combination, so there is nothing to cover",
+                    2);
+    return o.wheel.check_file.empty() ? search(o, store.get(), count)
+                                      : check_file(o, store.get(), count);
+}
+
+} // namespace lotto::cli

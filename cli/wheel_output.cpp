@@ -1,0 +1,159 @@
+#include "cli/wheel_output.h"
+
+#include "app/format.h"
+#include "cli/printable.h"
+
+#include <nlohmann/json.hpp>
+
+namespace lotto::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Numbers as two digits each, joined by sep.
+template <class Numbers> std::string joined(const Numbers& numbers, std::string_view sep) {
+    std::string s;
+    for (uint8_t n : numbers) {
+        if (!s.empty()) s += sep;
+        s += format_zero_padded(n, 2);
+    }
+    return s;
+}
+
+// "guarantee 3 if 4" or "reduction to 3 matches".
+std::string promise_name(const Promise& p) {
+    return p.wheel ? "guarantee " + std::to_string(p.guarantee.t) + " if " +
+                         std::to_string(p.guarantee.m)
+                   : "reduction to " + std::to_string(p.reduce) + " matches";
+}
+
+// "all 495 4-subsets" or "all 1234 stored combinations".
+std::string cases_name(const Promise& p, uint64_t cases) {
+    return p.wheel ? format_plain(cases) + " " + std::to_string(p.guarantee.m) + "-subsets"
+                   : format_plain(cases) + " stored combinations";
+}
+
+std::string what_it_means(const Promise& p) {
+    return p.wheel ? "if " + std::to_string(p.guarantee.m) +
+                         " of the drawn numbers are among yours, a ticket matches " +
+                         std::to_string(p.guarantee.t) + " of them"
+                   : "if the draw passes your filters, a ticket matches " +
+                         std::to_string(p.reduce) + " of its numbers";
+}
+
+std::string seconds_text(double s) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", s);
+    return buffer;
+}
+
+Json promise_json(const Promise& p) {
+    if (p.wheel)
+        return Json{{"guarantee", {{"t", p.guarantee.t}, {"m", p.guarantee.m}}},
+                    {"numbers", p.numbers}};
+    return Json{{"reduce",
+                 {{"t", p.reduce},
+                  {"tickets_from", p.from == TicketsFrom::Stored ? "stored" : "any"},
+                  {"stored", p.stored}}}};
+}
+
+std::string found_text(const Found& f) {
+    std::string s;
+    for (const Combination& c : f.tickets) s += joined(c, ", ") + "\n";
+    const Promise& p = f.promise;
+    s += "# " + format_plain(f.tickets.size()) + " tickets" +
+         (p.wheel ? " over the " + std::to_string(p.numbers.size()) + " numbers " +
+                        joined(p.numbers, " ")
+                  : std::string(p.from == TicketsFrom::Stored ? ", each a stored combination,"
+                                                              : ", any combinations of the game,") +
+                        " for the " + format_plain(p.stored) + " stored combinations") +
+         "\n";
+    s += "# " + verified_line(f) + ": " + what_it_means(p) + "\n";
+    s += "# seed " + std::to_string(f.seed) + ", effort " + std::to_string(f.effort) + ", search " +
+         seconds_text(f.seconds) + " seconds" +
+         (f.stopped_early ? ", stopped by the time limit" : "") + "\n";
+    return s;
+}
+
+std::string found_csv(const Found& f) {
+    std::string s = "ticket,n1,n2,n3,n4,n5,n6,n7\r\n";
+    std::size_t i = 0;
+    for (const Combination& c : f.tickets) {
+        s += std::to_string(++i);
+        for (uint8_t n : c) {
+            s += ',';
+            s += std::to_string(n);
+        }
+        s += "\r\n";
+    }
+    return s;
+}
+
+std::string found_json(const Found& f) {
+    Json tickets = Json::array();
+    for (const Combination& c : f.tickets) tickets.push_back(c);
+    Json j{{"tickets", tickets}, {"ticket_count", f.tickets.size()}};
+    j.update(promise_json(f.promise));
+    j.update(Json{{"verified_cases", f.verified_cases},
+                  {"seed", f.seed},
+                  {"effort", f.effort},
+                  {"search_seconds", f.seconds},
+                  {"stopped_early", f.stopped_early}});
+    return j.dump() + "\n";
+}
+
+std::string checked_text(const Checked& c) {
+    const std::string head = promise_name(c.promise) + (c.uncovered == 0 ? " holds" : " fails") +
+                             " for the " + format_plain(c.tickets) + " tickets of " +
+                             printable(c.file) + ": ";
+    if (c.uncovered == 0)
+        return head + "verified over all " + cases_name(c.promise, c.cases) + "\n";
+    std::string s =
+        head + format_plain(c.uncovered) + " of " + cases_name(c.promise, c.cases) + " uncovered\n";
+    for (const std::vector<uint8_t>& u : c.first_uncovered)
+        s += "uncovered: " + joined(u, ", ") + "\n";
+    return s;
+}
+
+std::string checked_csv(const Checked& c) {
+    return "holds,tickets,cases,uncovered\r\n" + std::string(c.uncovered == 0 ? "yes" : "no") +
+           "," + std::to_string(c.tickets) + "," + std::to_string(c.cases) + "," +
+           std::to_string(c.uncovered) + "\r\n";
+}
+
+std::string checked_json(const Checked& c) {
+    Json j{{"holds", c.uncovered == 0}, {"tickets", c.tickets}};
+    j.update(promise_json(c.promise));
+    j.update(Json{{"verified_cases", c.cases},
+                  {"uncovered", c.uncovered},
+                  {"first_uncovered", c.first_uncovered}});
+    return j.dump() + "\n";
+}
+
+} // namespace
+
+std::string verified_line(const Found& f) {
+    return promise_name(f.promise) + " verified over all " +
+           cases_name(f.promise, f.verified_cases);
+}
+
+std::string found_output(Format format, const Found& f) {
+    switch (format) {
+    case Format::Text: return found_text(f);
+    case Format::Csv: return found_csv(f);
+    case Format::Json: return found_json(f);
+    }
+    return "";
+}
+
+std::string checked_output(Format format, const Checked& c) {
+    switch (format) {
+    case Format::Text: return checked_text(c);
+    case Format::Csv: return checked_csv(c);
+    case Format::Json: return checked_json(c);
+    }
+    return "";
+}
+
+} // namespace lotto::cli

@@ -1,0 +1,50 @@
+// The outputs of --wheel and --reduce: the tickets found with what was verified, or the verdict
+// of --check-wheel, as text, CSV or JSON, built as strings for stdout or the --output file.
+#pragma once
+
+#include "cli/options.h"
+#include "engine/measure.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lotto::cli {
+
+// What the tickets promise: a wheel's guarantee over the chosen numbers or a reduction's over the
+// stored combinations.
+struct Promise {
+    bool wheel = true;
+    std::vector<uint8_t> numbers; // the wheel's numbers, ascending
+    Guarantee guarantee;          // the wheel's
+    int reduce = 0;               // the reduction's matches
+    TicketsFrom from = TicketsFrom::Stored;
+    uint32_t stored = 0; // the reduction's stored combinations
+};
+
+struct Found {
+    Promise promise;
+    std::vector<Combination> tickets;
+    uint64_t verified_cases = 0;
+    uint64_t seed = 0;
+    uint32_t effort = 1;
+    double seconds = 0;
+    bool stopped_early = false;
+};
+
+struct Checked {
+    Promise promise;
+    std::string file;
+    std::size_t tickets = 0;
+    uint64_t cases = 0, uncovered = 0;
+    std::vector<std::vector<uint8_t>> first_uncovered;
+};
+
+// "guarantee 3 if 4 verified over all 495 4-subsets" or "reduction to 3 matches verified over all
+// 1234 stored combinations".
+std::string verified_line(const Found& f);
+
+std::string found_output(Format format, const Found& f);
+std::string checked_output(Format format, const Checked& c);
+
+} // namespace lotto::cli

@@ -1,0 +1,154 @@
+// lotto739-cli --wheel, --reduce and --check-wheel: a known small wheel in each format, a planted
+// hole found by the check, and the bad inputs, each one line on stderr with exit status 2.
+#include "tests/cli/cli_runner.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using namespace lotto::test;
+
+// C(8,7,2) = 3: the search stops at the bound at once, whatever the seed.
+const std::string Small = "--wheel 3,9,12,20,21,30,38,5 --guarantee 2-if-2 --seed 1";
+
+// A wheel "3 if 4" over 1..12 in the export's layout.
+const std::string FourTickets = "01, 02, 06, 07, 09, 10, 12\n01, 03, 04, 05, 06, 08, 11\n"
+                                "02, 03, 04, 05, 07, 08, 11\n04, 05, 08, 09, 10, 11, 12\n";
+const std::string Twelve = "--wheel 1,2,3,4,5,6,7,8,9,10,11,12 --guarantee 3-if-4";
+
+TEST(WheelCli, TextListsTheTicketsAndWhatWasVerified) {
+    TempDir dir;
+    const Outcome o = run_cli(Small, dir.path);
+    ASSERT_EQ(o.status, 0) << o.err;
+    const std::vector<std::string> expected = {
+        "03, 05, 12, 20, 21, 30, 38", "03, 09, 12, 20, 21, 30, 38", "05, 09, 12, 20, 21, 30, 38",
+        "# 3 tickets over the 8 numbers 03 05 09 12 20 21 30 38",
+        "# guarantee 2 if 2 verified over all 28 2-subsets: if 2 of the drawn numbers are among "
+        "yours, a ticket matches 2 of them"};
+    ASSERT_GE(o.lines.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(o.lines.begin(), o.lines.begin() + 5), expected);
+    EXPECT_TRUE(o.lines[5].starts_with("# seed 1, effort 1, search ")) << o.lines[5];
+    EXPECT_EQ(o.err, "");
+}
+
+TEST(WheelCli, JsonAndCsvCarryTheSameWheel) {
+    TempDir dir;
+    const Outcome j = run_cli(Small + " --format json", dir.path);
+    ASSERT_EQ(j.status, 0) << j.err;
+    const nlohmann::json doc = nlohmann::json::parse(j.out);
+    EXPECT_EQ(doc["tickets"], nlohmann::json::parse("[[3,5,12,20,21,30,38],[3,9,12,20,21,30,38],"
+                                                    "[5,9,12,20,21,30,38]]"));
+    EXPECT_EQ(doc["ticket_count"], 3);
+    EXPECT_EQ(doc["guarantee"], nlohmann::json::parse(R"({"t":2,"m":2})"));
+    EXPECT_EQ(doc["numbers"], nlohmann::json::parse("[3,5,9,12,20,21,30,38]"));
+    EXPECT_EQ(doc["verified_cases"], 28);
+    EXPECT_EQ(doc["seed"], 1);
+    EXPECT_EQ(doc["effort"], 1);
+    EXPECT_EQ(doc["stopped_early"], false);
+    EXPECT_GE(doc["search_seconds"].get<double>(), 0.0);
+
+    const Outcome c = run_cli(Small + " --format csv", dir.path);
+    ASSERT_EQ(c.status, 0) << c.err;
+    EXPECT_EQ(c.out, "ticket,n1,n2,n3,n4,n5,n6,n7\r\n1,3,5,12,20,21,30,38\r\n"
+                     "2,3,9,12,20,21,30,38\r\n3,5,9,12,20,21,30,38\r\n");
+    EXPECT_EQ(c.err, "lotto739-cli: guarantee 2 if 2 verified over all 28 2-subsets\n");
+}
+
+TEST(WheelCli, OutputFileReadsBackAsAWheelThatHolds) {
+    TempDir dir;
+    for (const char* format : {"text", "csv"}) {
+        SCOPED_TRACE(format);
+        const Outcome w = run_cli(Small + " --format " + format + " --output w.txt", dir.path);
+        ASSERT_EQ(w.status, 0) << w.err;
+        EXPECT_EQ(w.out, "");
+        EXPECT_NE(w.err.find("wrote 3 tickets to w.txt"), std::string::npos) << w.err;
+        const Outcome c = run_cli(
+            "--wheel 3,9,12,20,21,30,38,5 --guarantee 2-if-2 --check-wheel w.txt", dir.path);
+        EXPECT_EQ(c.status, 0) << c.err;
+        EXPECT_EQ(c.out, "guarantee 2 if 2 holds for the 3 tickets of w.txt: verified over all 28 "
+                         "2-subsets\n");
+    }
+}
+
+TEST(WheelCli, CheckFindsAPlantedHole) {
+    TempDir dir;
+    write_file(dir.path / "good.txt", FourTickets);
+    EXPECT_EQ(run_cli(Twelve + " --check-wheel good.txt", dir.path).status, 0);
+    // The last ticket without 12: the 4-subsets {12, a, b, c} no other ticket meets in 3 open.
+    write_file(dir.path / "hole.txt", FourTickets.substr(0, 81) + "01, 04, 05, 08, 09, 10, 11\n");
+    const Outcome o = run_cli(Twelve + " --check-wheel hole.txt --format json", dir.path);
+    EXPECT_EQ(o.status, 1) << o.err;
+    const nlohmann::json doc = nlohmann::json::parse(o.out);
+    EXPECT_EQ(doc["holds"], false);
+    EXPECT_EQ(doc["tickets"], 4);
+    EXPECT_EQ(doc["verified_cases"], 495);
+    EXPECT_GT(doc["uncovered"].get<int>(), 0);
+    EXPECT_EQ(doc["first_uncovered"].size(), 5u);
+    const Outcome text = run_cli(Twelve + " --check-wheel hole.txt", dir.path);
+    EXPECT_EQ(text.status, 1);
+    EXPECT_TRUE(text.out.starts_with("guarantee 3 if 4 fails for the 4 tickets of hole.txt: " +
+                                     doc["uncovered"].dump() + " of 495 4-subsets uncovered\n"))
+        << text.out;
+}
+
+TEST(WheelCli, CheckOfAReductionCountsTheStoredCombinations) {
+    TempDir dir;
+    write_file(dir.path / "one.txt", "01, 02, 03, 04, 05, 06, 07\n");
+    const Outcome o = run_cli("-f 32=5 --reduce 6 --check-wheel one.txt --format csv", dir.path);
+    EXPECT_EQ(o.status, 1) << o.err;
+    EXPECT_EQ(o.out, "holds,tickets,cases,uncovered\r\nno,1,6435,6435\r\n");
+}
+
+TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
+    TempDir dir;
+    write_file(dir.path / "empty.txt", "");
+    write_file(dir.path / "bad.txt", "01, 02, 03, 04, 05, 06, 07\n1, 2, 3\n");
+    const std::string eight = "--wheel 1,2,3,4,5,6,7,8 ";
+    const struct {
+        std::string args, says;
+    } cases[] = {
+        {"--wheel 1,2,3,4,5,6,7,40 --guarantee 2-if-2", "number 40 is outside 1..39"},
+        {"--wheel 0,2,3,4,5,6,7,8 --guarantee 2-if-2", "number 0 is outside 1..39"},
+        {"--wheel 1,2,3,4,5,6,7,7 --guarantee 2-if-2", "number 7 is given twice"},
+        {"--wheel 1,2,3,4,5,6,7 --guarantee 2-if-2", "8 or more numbers, 7 given"},
+        {"--wheel 1,2,x,4,5,6,7,8 --guarantee 2-if-2", "'x' is not a number"},
+        {eight + "--guarantee 3if4", "expected T-if-M"},
+        {eight + "--guarantee 5-if-4", "M must lie in T..7"},
+        {eight + "--guarantee 0-if-3", "T must lie in 2..7"},
+        {eight + "--guarantee 3-if-8", "M must lie in T..7"},
+        {eight, "--wheel needs --guarantee"},
+        {"--guarantee 3-if-4", "--guarantee needs --wheel"},
+        {"--reduce 1", "not a number of matches 2..6"},
+        {"--reduce 7", "not a number of matches 2..6"},
+        {eight + "--guarantee 2-if-2 --reduce 3", "separate runs"},
+        {"--reduce 3 --backtest --history h.txt", "drop --backtest"},
+        {"--reduce 3 --funnel", "drop --funnel"},
+        {eight + "--guarantee 2-if-2 --explain 1,2,3,4,5,6,7", "drop --explain"},
+        {eight + "--guarantee 2-if-2 --page 1", "drop --page"},
+        {eight + "--guarantee 2-if-2 --stats", "drop --stats"},
+        {"--reduce 4 --sample 3", "drop --sample"},
+        {eight + "--guarantee 2-if-2 --effort 0", "not a whole number"},
+        {eight + "--guarantee 2-if-2 --effort 1.5", "not a whole number"},
+        {eight + "--guarantee 2-if-2 --time-limit 0", "more than 0 seconds"},
+        {eight + "--guarantee 2-if-2 --time-limit -1", "not a number of seconds"},
+        {eight + "--guarantee 2-if-2 --time-limit 2s", "not a number of seconds"},
+        {"--effort 2", "--effort needs --wheel or --reduce"},
+        {"--tickets-from any", "--tickets-from needs --reduce"},
+        {"--reduce 3 --tickets-from some", "expected stored or any"},
+        {"--check-wheel bad.txt", "--check-wheel needs"},
+        {"-f 3=7,5=7 --reduce 3", "the settings store no combination"}, // 7 even and 7 odd
+        {eight + "--guarantee 2-if-2 --check-wheel missing.txt", "missing.txt"},
+        {eight + "--guarantee 2-if-2 --check-wheel empty.txt", "empty.txt"},
+        {eight + "--guarantee 2-if-2 --check-wheel .", "."},
+        {eight + "--guarantee 2-if-2 --check-wheel bad.txt", "bad.txt:2:"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const Outcome o = run_cli(c.args, dir.path);
+        expect_one_line_error(o, 2);
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "");
+    }
+}
+
+} // namespace

@@ -1,0 +1,250 @@
+// The reduction: its verifier against brute force, the search against the verifier and a plain
+// greedy, and the fixed designs and split constructions.
+#include "wheel/designs.h"
+#include "wheel/reduce.h"
+#include "wheel/reduce_verify.h"
+
+#include "tests/engine/random_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <vector>
+
+namespace lotto {
+namespace {
+
+using test::Draws;
+
+uint64_t mask(const uint8_t* c) {
+    uint64_t m = 0;
+    for (int i = 0; i < 7; ++i) m |= uint64_t{1} << (c[i] - 1);
+    return m;
+}
+
+std::vector<uint8_t> store_of(const std::vector<Combination>& cs) {
+    std::vector<uint8_t> s;
+    for (const Combination& c : cs) s.insert(s.end(), c.begin(), c.end());
+    return s;
+}
+
+// Brute force: every stored combination against every ticket.
+CoverCheck brute_check(const std::vector<uint8_t>& store, int t,
+                       const std::vector<Combination>& tickets, std::size_t keep) {
+    CoverCheck r;
+    for (std::size_t i = 0; i < store.size(); i += 7) {
+        ++r.cases;
+        const bool hit = std::any_of(tickets.begin(), tickets.end(), [&](const Combination& c) {
+            return std::popcount(mask(&store[i]) & mask(c.data())) >= t;
+        });
+        if (hit) continue;
+        ++r.uncovered;
+        if (r.first_uncovered.size() < keep) {
+            Combination u;
+            std::memcpy(u.data(), &store[i], 7);
+            r.first_uncovered.push_back(u);
+        }
+    }
+    return r;
+}
+
+// The reference: a plain lazy greedy over the stored combinations as candidates, gains counted by
+// popcount, the first in store order among equal gains.
+std::size_t reference_greedy_reduction(const std::vector<uint8_t>& store, int t) {
+    std::vector<uint64_t> m;
+    for (std::size_t i = 0; i < store.size(); i += 7) m.push_back(mask(&store[i]));
+    std::vector<uint8_t> covered(m.size(), 0);
+    const auto gain = [&](std::size_t c) {
+        uint32_t g = 0;
+        for (std::size_t d = 0; d < m.size(); ++d)
+            g += !covered[d] && std::popcount(m[c] & m[d]) >= t;
+        return g;
+    };
+    std::vector<uint32_t> bound(m.size());
+    for (std::size_t c = 0; c < m.size(); ++c) bound[c] = gain(c);
+    std::size_t tickets = 0, left = m.size();
+    while (left > 0) {
+        std::size_t best = 0;
+        uint32_t best_gain = 0;
+        for (std::size_t c = 0; c < m.size(); ++c) {
+            if (bound[c] <= best_gain) continue;
+            bound[c] = gain(c);
+            if (bound[c] > best_gain) best_gain = bound[c], best = c;
+        }
+        ++tickets;
+        for (std::size_t d = 0; d < m.size(); ++d)
+            if (!covered[d] && std::popcount(m[best] & m[d]) >= t) covered[d] = 1, --left;
+        bound[best] = 0;
+    }
+    return tickets;
+}
+
+std::vector<Combination> random_combinations(Draws& d, int n, int highest) {
+    std::vector<Combination> cs;
+    for (int i = 0; i < n; ++i) cs.push_back(test::random_combination(d, highest));
+    return cs;
+}
+
+TEST(VerifyReduction, AgreesWithBruteForce) {
+    Draws d(12);
+    for (int round = 0; round < 60; ++round) {
+        const int highest = static_cast<int>(d.between(9, 39));
+        const int t = static_cast<int>(d.between(2, 6));
+        // Large stores run on several threads: the first uncovered still come in store order.
+        const int stored = round % 10 == 0 ? 70'000 : static_cast<int>(d.between(1, 400));
+        const std::vector<uint8_t> store = store_of(random_combinations(d, stored, highest));
+        std::vector<Combination> tickets =
+            random_combinations(d, static_cast<int>(d.between(0, 30)), highest);
+        const std::size_t keep = static_cast<std::size_t>(d.between(0, 6));
+        const CoverCheck want = brute_check(store, t, tickets, keep);
+        const CoverCheck got =
+            verify_reduction(store.data(), static_cast<uint32_t>(stored), t, tickets, keep);
+        ASSERT_EQ(got.cases, want.cases);
+        ASSERT_EQ(got.uncovered, want.uncovered) << "round " << round << " t " << t;
+        ASSERT_EQ(got.first_uncovered, want.first_uncovered);
+        ASSERT_EQ(got.holds(), want.uncovered == 0);
+    }
+}
+
+TEST(VerifyReduction, FindsPlantedHoles) {
+    // Tickets sharing exactly t-1 numbers with the planted combination, and t with the rest.
+    const std::vector<Combination> store_cs = {
+        {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 10, 11, 12, 13}, {20, 21, 22, 23, 24, 25, 26}};
+    const std::vector<uint8_t> store = store_of(store_cs);
+    const std::vector<Combination> tickets = {{1, 2, 3, 4, 30, 31, 32},
+                                              {20, 21, 22, 33, 34, 35, 36}};
+    const CoverCheck c4 = verify_reduction(store.data(), 3, 4, tickets);
+    EXPECT_EQ(c4.uncovered, 2u);
+    EXPECT_EQ(c4.first_uncovered, (std::vector<Combination>{store_cs[1], store_cs[2]}));
+    const CoverCheck c3 = verify_reduction(store.data(), 3, 3, tickets, 1);
+    EXPECT_TRUE(c3.holds());
+    EXPECT_EQ(c3.cases, 3u);
+    EXPECT_EQ(verify_reduction(store.data(), 3, 3, {}, 1).first_uncovered,
+              std::vector<Combination>{store_cs[0]});
+}
+
+TEST(ReduceStored, CoversFilteredSystemsWithNoMoreThanGreedy) {
+    Draws d(2026);
+    std::vector<uint8_t> store(std::size_t{FullSystem} * 7);
+    int checked = 0;
+    for (int round = 0; round < 40; ++round) {
+        const uint32_t highest = static_cast<uint32_t>(d.between(10, 15));
+        const Settings s = test::random_settings(d);
+        const uint32_t count = run(s, highest, store.data());
+        const std::vector<uint8_t> stored(store.begin(), store.begin() + std::size_t{count} * 7);
+        const int t = static_cast<int>(d.between(2, 6));
+        const TicketsFrom from = d.one_in(2) ? TicketsFrom::Stored : TicketsFrom::Any;
+        SearchOptions o;
+        o.seed = static_cast<uint64_t>(round);
+        const Reduction r = reduce_stored(stored.data(), count, highest, t, from, o);
+        ASSERT_EQ(r.tickets.empty(), count == 0);
+        ASSERT_TRUE(std::is_sorted(r.tickets.begin(), r.tickets.end()));
+        ASSERT_TRUE(verify_reduction(stored.data(), count, t, r.tickets).holds())
+            << "round " << round;
+        ASSERT_LE(r.tickets.size(), reference_greedy_reduction(stored, t)) << "round " << round;
+        std::vector<uint64_t> stored_masks;
+        for (uint32_t i = 0; i < count; ++i) stored_masks.push_back(mask(&stored[7 * i]));
+        for (const Combination& c : r.tickets) {
+            ASSERT_TRUE(std::is_sorted(c.begin(), c.end()) && c[0] >= 1 && c[6] <= highest);
+            if (from == TicketsFrom::Stored) {
+                ASSERT_NE(std::count(stored_masks.begin(), stored_masks.end(), mask(c.data())), 0);
+            }
+        }
+        const Reduction again = reduce_stored(stored.data(), count, highest, t, from, o);
+        ASSERT_EQ(again.tickets, r.tickets);
+        checked += count > 0;
+    }
+    EXPECT_GE(checked, 20);
+}
+
+TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
+    const std::vector<Combination> cs = {
+        {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 8}};
+    const std::vector<uint8_t> store = store_of(cs);
+    const Reduction r = reduce_stored(store.data(), 4, 9, 6, TicketsFrom::Stored, {});
+    EXPECT_EQ(r.tickets, (std::vector<Combination>{{1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}}));
+}
+
+TEST(ReduceStored, ATimeLimitStillGivesACoverAndSaysSo) {
+    Draws d(7);
+    const std::vector<uint8_t> store = store_of(random_combinations(d, 3000, 39));
+    std::vector<std::size_t> sizes;
+    SearchOptions o;
+    o.time_limit = 1e-9;
+    o.progress = [&](std::size_t best) { sizes.push_back(best); };
+    const Reduction r = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
+    EXPECT_TRUE(r.stopped_early);
+    EXPECT_TRUE(verify_reduction(store.data(), 3000, 4, r.tickets).holds());
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_EQ(sizes.back(), r.tickets.size());
+    o.time_limit = 0;
+    const Reduction full = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
+    EXPECT_FALSE(full.stopped_early);
+    EXPECT_LT(full.tickets.size(), r.tickets.size());
+}
+
+// Every t-subset of points 0..v-1 lies in at least `least` blocks, and in at most `most`.
+void expect_covers(const std::vector<Block>& blocks, int v, int t, int least, int most) {
+    std::vector<int> times(std::size_t{1} << v, 0);
+    for (const Block& b : blocks) {
+        uint32_t m = 0;
+        for (uint8_t p : b) m |= 1u << p;
+        ASSERT_EQ(std::popcount(m), 7);
+        ASSERT_LT(b[6], v);
+        for (uint32_t s = m; s; s = (s - 1) & m) times[s] += std::popcount(s) == t;
+    }
+    for (uint32_t s = 0; s < times.size(); ++s)
+        if (std::popcount(s) == t) {
+            ASSERT_TRUE(times[s] >= least && times[s] <= most) << s;
+        }
+}
+
+TEST(Designs, CoverEveryTSubset) {
+    EXPECT_EQ(covering_13_7_3().size(), 13u);
+    expect_covers(covering_13_7_3(), 13, 3, 1, 13);
+    EXPECT_EQ(steiner_4_7_23().size(), 253u);
+    expect_covers(steiner_4_7_23(), 23, 4, 1, 1);
+    EXPECT_EQ(covering_16_7_4().size(), 78u);
+    expect_covers(covering_16_7_4(), 16, 4, 1, 78);
+}
+
+TEST(Designs, SplitConstructionsCoverSmallGames) {
+    std::vector<uint8_t> store(std::size_t{FullSystem} * 7);
+    Settings s;
+    init_defaults(s);
+    for (uint32_t highest : {7u, 12u, 20u, 22u, 26u, 30u}) {
+        const uint32_t count = run(s, highest, store.data());
+        for (int t = 2; t <= 4; ++t) {
+            const std::vector<Combination> tickets = split_construction(highest, t);
+            ASSERT_FALSE(tickets.empty());
+            ASSERT_TRUE(verify_reduction(store.data(), count, t, tickets).holds())
+                << highest << " " << t;
+        }
+    }
+    EXPECT_TRUE(split_construction(40, 3).empty());
+    EXPECT_TRUE(split_construction(39, 5).empty());
+}
+
+TEST(Designs, WholeGameOf39) {
+    std::vector<uint8_t> store(std::size_t{FullSystem} * 7);
+    Settings s;
+    init_defaults(s);
+    ASSERT_EQ(run(s, 39, store.data()), FullSystem);
+    const struct {
+        int t;
+        std::size_t tickets;
+    } cases[] = {{2, 6}, {3, 39}, {4, 331}};
+    for (const auto& c : cases) {
+        const Reduction r =
+            reduce_stored(store.data(), FullSystem, 39, c.t, TicketsFrom::Stored, {});
+        EXPECT_EQ(r.tickets.size(), c.tickets);
+        const CoverCheck check = verify_reduction(store.data(), FullSystem, c.t, r.tickets);
+        EXPECT_TRUE(check.holds()) << c.t;
+        EXPECT_EQ(check.cases, FullSystem);
+    }
+}
+
+} // namespace
+} // namespace lotto

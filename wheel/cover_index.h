@@ -1,0 +1,79 @@
+// The search's view of the chosen numbers: points 0..v-1 as bits of a mask, the m-subsets numbered
+// 0..C(v,m)-1 by colex rank, and the enumeration of the k-subsets of a set of points.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cassert>
+#include <cstdint>
+
+namespace lotto {
+
+class SubsetIndex {
+  public:
+    // The m-subsets of v points (m <= 7 <= v <= 64, C(v,m) < 2^32).
+    SubsetIndex(uint32_t v, uint32_t m) : v_(v), m_(m) {
+        for (uint32_t n = 0; n <= 64; ++n)
+            for (uint32_t k = 0; k <= 8; ++k)
+                binom_[n][k] = k == 0 ? 1 : n == 0 ? 0 : binom_[n - 1][k - 1] + binom_[n - 1][k];
+        assert(binom_[v][m] < (uint64_t{1} << 32));
+    }
+
+    uint32_t size() const { return static_cast<uint32_t>(binom_[v_][m_]); }
+
+    // The colex rank of an m-subset: the sum of C(point, position) over its points, ascending,
+    // positions counted from 1.
+    uint32_t rank(uint64_t mask) const {
+        uint64_t r = 0;
+        for (uint32_t j = 1; mask; ++j, mask &= mask - 1) r += binom_[std::countr_zero(mask)][j];
+        return static_cast<uint32_t>(r);
+    }
+
+    // The m-subset of rank r.
+    uint64_t unrank(uint32_t r) const {
+        uint64_t mask = 0, left = r;
+        uint32_t e = v_;
+        for (uint32_t j = m_; j >= 1; --j) {
+            do --e;
+            while (binom_[e][j] > left);
+            left -= binom_[e][j];
+            mask |= uint64_t{1} << e;
+        }
+        return mask;
+    }
+
+  private:
+    uint32_t v_, m_;
+    uint64_t binom_[65][9]{};
+};
+
+// The number of set bits, in plain arithmetic (std::popcount is a library call on a baseline
+// x86-64 build).
+inline int bit_count(uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555u);
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((x * 0x0101010101010101u) >> 56);
+}
+
+// Calls f(mask) for every k-subset of the points of set, in a fixed order.
+template <class F> void for_each_subset(uint64_t set, int k, F&& f) {
+    std::array<uint8_t, 64> p{};
+    int n = 0;
+    for (uint64_t s = set; s; s &= s - 1) p[n++] = static_cast<uint8_t>(std::countr_zero(s));
+    if (k > n) return;
+    std::array<int, 8> idx{};
+    for (int i = 0; i < k; ++i) idx[i] = i;
+    for (;;) {
+        uint64_t mask = 0;
+        for (int i = 0; i < k; ++i) mask |= uint64_t{1} << p[idx[i]];
+        f(mask);
+        int i = k - 1;
+        while (i >= 0 && idx[i] == n - k + i) --i;
+        if (i < 0) return;
+        ++idx[i];
+        for (int j = i + 1; j < k; ++j) idx[j] = idx[j - 1] + 1;
+    }
+}
+
+} // namespace lotto

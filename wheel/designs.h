@@ -1,0 +1,32 @@
+// Fixed covering designs and the split constructions built from them: a set of 7-number blocks
+// over points 0..v-1 such that every t-subset of the points lies in some block.
+#pragma once
+
+#include "engine/measure.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace lotto {
+
+using Block = std::array<uint8_t, 7>; // seven ascending points
+
+// The 13 translates modulo 13 of the base block {0, 1, 2, 4, 5, 6, 8}: a C(13,7,3) covering.
+std::vector<Block> covering_13_7_3();
+
+// The 253 supports of the weight-7 words of the binary Golay code of length 23 (generator
+// polynomial x^11+x^10+x^6+x^5+x^4+x^2+1): the Steiner system S(4,7,23), each 4-subset of the 23
+// points in exactly one block.
+std::vector<Block> steiner_4_7_23();
+
+// A 78-block C(16,7,4) covering found by simulated annealing (the best known has 76).
+std::vector<Block> covering_16_7_4();
+
+// Tickets of 1..highest meeting every combination of 1..highest in at least t numbers, built by
+// splitting the numbers into parts so that any seven of them put enough into one part, each part
+// covered by a design: t = 2 up to 6 parts of at most 7 numbers (highest <= 42), t = 3 three parts
+// of at most 13 numbers with C(13,7,3) (highest <= 39), t = 4 a part of at most 16 numbers with
+// C(16,7,4) and one of 23 with S(4,7,23) (highest <= 39). Sorted; empty when none is known.
+std::vector<Combination> split_construction(uint32_t highest, int t);
+
+} // namespace lotto

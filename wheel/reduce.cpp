@@ -1,0 +1,251 @@
+#include "wheel/reduce.h"
+
+#include "analysis/splitmix64.h"
+#include "wheel/designs.h"
+#include "wheel/reduce_counts.h"
+#include "wheel/reduce_cover.h"
+#include "wheel/reduce_index.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+#include <chrono>
+#include <cstring>
+#include <numeric>
+
+namespace lotto {
+
+namespace {
+
+using namespace reduce_detail;
+using Clock = std::chrono::steady_clock;
+
+struct Deadline {
+    Clock::time_point end;
+    bool limited = false;
+    bool passed() const { return limited && Clock::now() >= end; }
+};
+
+uint64_t mask_of(const uint8_t* r) {
+    uint64_t m = 0;
+    for (int i = 0; i < 7; ++i) m |= uint64_t{1} << (r[i] - 1);
+    return m;
+}
+
+// The distinct stored combinations as number masks, in the order of their first occurrence.
+std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
+    bool ascending = true;
+    for (uint32_t i = 1; i < count && ascending; ++i)
+        ascending = std::memcmp(store + 7 * std::size_t{i - 1}, store + 7 * std::size_t{i}, 7) < 0;
+    std::vector<uint64_t> masks;
+    masks.reserve(count);
+    if (ascending) {
+        for (uint32_t i = 0; i < count; ++i) masks.push_back(mask_of(store + 7 * std::size_t{i}));
+        return masks;
+    }
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return std::memcmp(rec(a), rec(b), 7) < 0; });
+    std::vector<uint8_t> first(count, 0);
+    for (uint32_t j = 0; j < count; ++j)
+        first[order[j]] = j == 0 || std::memcmp(rec(order[j - 1]), rec(order[j]), 7) != 0;
+    for (uint32_t i = 0; i < count; ++i)
+        if (first[i]) masks.push_back(mask_of(rec(i)));
+    return masks;
+}
+
+// The plain greedy choice: the stored combination covering the most uncovered ones, the first in
+// store order (or by the tie keys given) among equals, until all are covered. Gains only fall, so
+// the candidates wait in buckets by their last counted gain, and a round recounts them from the
+// highest bucket down until no bucket left can beat the best found. Returns the picks in order.
+// Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
+std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
+                                  const SubsetIndex& index, const Deadline& deadline, bool& stopped,
+                                  const std::vector<uint32_t>& ties = {}) {
+    // Among equal gains the first by (tie key, index); without keys the first in store order.
+    const auto before = [&](uint32_t i, uint32_t j) {
+        if (j == UINT32_MAX) return true;
+        if (ties.empty() || ties[i] == ties[j]) return i < j;
+        return ties[i] < ties[j];
+    };
+    const uint32_t count = static_cast<uint32_t>(masks.size());
+    SubsetCounts counts(highest, t);
+    for (uint64_t m : masks) counts.add(m, 1);
+    std::vector<uint32_t> gains(count);
+    uint32_t top = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        gains[i] = static_cast<uint32_t>(counts.gain(masks[i], true));
+        top = std::max(top, gains[i]);
+    }
+    std::vector<std::vector<uint32_t>> buckets(top + 1);
+    for (uint32_t i = 0; i < count; ++i) buckets[gains[i]].push_back(i);
+    std::vector<uint32_t> counted(count, 1); // the round each gain was last counted in
+    uint32_t round = 1;
+    Coverage cover(masks, index, t);
+    std::vector<uint64_t> picks;
+    while (cover.uncovered() > 0 && !deadline.passed()) {
+        uint32_t best = 0, best_i = UINT32_MAX;
+        for (uint32_t g = top; g >= 1 && g >= best; --g) {
+            // In store order, whose neighbours share most of their subsets' counts.
+            std::vector<uint32_t>& bucket = buckets[g];
+            if (!std::is_sorted(bucket.begin(), bucket.end()))
+                std::sort(bucket.begin(), bucket.end());
+            std::size_t kept = 0;
+            for (std::size_t j = 0; j < bucket.size(); ++j) {
+                const uint32_t i = bucket[j];
+                uint32_t now = g;
+                if (!(g == best && !before(i, best_i)) && counted[i] != round) {
+                    now = static_cast<uint32_t>(counts.gain(masks[i], !cover.covered(i)));
+                    counted[i] = round;
+                }
+                if (now == g) {
+                    bucket[kept++] = i;
+                } else if (now > 0) { // to a lower bucket, reached later in the round if it can win
+                    buckets[now].push_back(i);
+                }
+                if (now > best || (now == best && before(i, best_i))) best = now, best_i = i;
+            }
+            bucket.resize(kept);
+        }
+        while (top > 0 && buckets[top].empty()) --top;
+        assert(best > 0);
+        for (uint32_t d : cover.take(masks[best_i])) counts.add(masks[d], -1);
+        picks.push_back(masks[best_i]);
+        ++round;
+    }
+    stopped = cover.uncovered() > 0;
+    for (uint32_t d = 0; d < count && cover.uncovered() > 0; ++d)
+        if (!cover.covered(d)) {
+            cover.take(masks[d]);
+            picks.push_back(masks[d]);
+        }
+    return picks;
+}
+
+// Drops, last first, each ticket whose covered stored combinations all have another ticket too.
+std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, const SubsetIndex& index,
+                                     int t, std::size_t count) {
+    std::vector<uint32_t> times(count, 0), stamp(count, 0);
+    uint32_t epoch = 0;
+    for (uint64_t ticket : tickets)
+        for_covered(index, t, ticket, stamp, epoch, [&](uint32_t d) { ++times[d]; });
+    std::vector<uint8_t> kept(tickets.size(), 1);
+    for (std::size_t j = tickets.size(); j-- > 0;) {
+        bool needed = false;
+        for_covered(index, t, tickets[j], stamp, epoch,
+                    [&](uint32_t d) { needed = needed || times[d] == 1; });
+        if (needed) continue;
+        kept[j] = 0;
+        for_covered(index, t, tickets[j], stamp, epoch, [&](uint32_t d) { --times[d]; });
+    }
+    std::vector<uint64_t> out;
+    for (std::size_t j = 0; j < tickets.size(); ++j)
+        if (kept[j]) out.push_back(tickets[j]);
+    return out;
+}
+
+// The split construction's tickets that cover some stored combination, or none when it has no
+// construction for the game or (tickets from the stored) one of them is not stored.
+std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, uint32_t highest,
+                                           int t, TicketsFrom from, const SubsetIndex& index) {
+    std::vector<uint64_t> useful;
+    std::vector<uint32_t> stamp(masks.size(), 0);
+    uint32_t epoch = 0;
+    std::vector<uint64_t> stored;
+    if (from == TicketsFrom::Stored) {
+        stored = masks;
+        std::sort(stored.begin(), stored.end());
+    }
+    for (const Combination& c : split_construction(highest, t)) {
+        const uint64_t m = mask_of(c.data());
+        bool covers = false;
+        for_covered(index, t, m, stamp, epoch, [&](uint32_t) { covers = true; });
+        if (!covers) continue;
+        if (from == TicketsFrom::Stored && !std::binary_search(stored.begin(), stored.end(), m))
+            return {};
+        useful.push_back(m);
+    }
+    return useful;
+}
+
+std::vector<Combination> sorted_tickets(const std::vector<uint64_t>& masks) {
+    std::vector<Combination> tickets;
+    for (uint64_t m : masks) {
+        Combination c{};
+        for (uint8_t& n : c) {
+            n = static_cast<uint8_t>(std::countr_zero(m) + 1);
+            m &= m - 1;
+        }
+        tickets.push_back(c);
+    }
+    std::sort(tickets.begin(), tickets.end());
+    return tickets;
+}
+
+} // namespace
+
+Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                        TicketsFrom from, const SearchOptions& o) {
+    assert(highest >= 7 && highest <= 64 && t >= 2 && t <= 6);
+    Reduction r;
+    if (count == 0) return r;
+    Deadline deadline;
+    if (o.time_limit > 0) {
+        deadline.limited = true;
+        deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                          std::chrono::duration<double>(o.time_limit));
+    }
+    const std::vector<uint64_t> masks = distinct_masks(store, count);
+    const auto report = [&](std::size_t size) {
+        if (o.progress) o.progress(size);
+    };
+    // The whole game: its construction, too large for the greedy to better.
+    constexpr uint32_t LargeWholeGame = 1'000'000;
+    if (masks.size() == binomial(highest, 7) && masks.size() >= LargeWholeGame) {
+        const std::vector<Combination> built = split_construction(highest, t);
+        if (!built.empty()) {
+            r.tickets = built;
+            report(built.size());
+            return r;
+        }
+    }
+    SubsetIndex index(masks, highest, t);
+    std::vector<uint64_t> best = lazy_greedy(masks, highest, t, index, deadline, r.stopped_early);
+    report(best.size());
+    best = drop_redundant(best, index, t, masks.size());
+    report(best.size());
+    // More greedy passes breaking ties by seeded random keys, while the store is small.
+    constexpr uint64_t RestartWork = 50'000;
+    const uint64_t passes = std::min<uint64_t>(32, RestartWork / masks.size()) * o.effort;
+    SplitMix64 random{o.seed};
+    std::vector<uint32_t> ties(masks.size());
+    for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
+        for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
+        bool stopped = false;
+        std::vector<uint64_t> tried =
+            lazy_greedy(masks, highest, t, index, deadline, stopped, ties);
+        if (stopped) {
+            r.stopped_early = true;
+            break;
+        }
+        tried = drop_redundant(tried, index, t, masks.size());
+        if (tried.size() < best.size()) {
+            best = tried;
+            report(best.size());
+        }
+    }
+    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, index);
+    if (!built.empty()) {
+        built = drop_redundant(built, index, t, masks.size());
+        if (built.size() < best.size()) {
+            best = built;
+            report(best.size());
+        }
+    }
+    r.tickets = sorted_tickets(best);
+    return r;
+}
+
+} // namespace lotto

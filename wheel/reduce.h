@@ -1,0 +1,27 @@
+// Reduction of a stored result: a small set of tickets such that every stored combination shares
+// at least t numbers with one of them.
+#pragma once
+
+#include "engine/measure.h" // lotto::Combination = std::array<uint8_t, 7>, sorted
+#include "wheel/search_options.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace lotto {
+
+enum class TicketsFrom { Stored, Any };
+
+struct Reduction {
+    std::vector<Combination> tickets; // sorted lexicographically
+    bool stopped_early = false;       // the time limit ended the search
+};
+
+// A small set of tickets such that every one of the count stored combinations (7-byte records
+// from store, ascending numbers in 1..highest) shares at least t numbers (2..6) with some ticket;
+// tickets taken from the stored combinations (Stored) or from any combination of 1..highest (Any).
+// count == 0 gives no ticket.
+Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                        TicketsFrom from, const SearchOptions& o);
+
+} // namespace lotto

@@ -1,0 +1,35 @@
+// The reduction search's exact gains: for k = t..6, how many uncovered stored combinations hold
+// each k-subset, so that the count of uncovered stored combinations sharing at least t numbers
+// with a ticket follows by inclusion and exclusion from C(7,t) + ... + C(7,6) look-ups.
+#pragma once
+
+#include "wheel/reduce_index.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace lotto::reduce_detail {
+
+class SubsetCounts {
+  public:
+    // Counts over 1..highest (<= 64) for sharing at least t (2..6) numbers; all zero.
+    SubsetCounts(uint32_t highest, int t);
+
+    // Adds delta to the count of every k-subset (t <= k <= 6) of the combination.
+    void add(uint64_t mask, int delta);
+
+    // How many counted combinations share at least t numbers with the ticket, given whether the
+    // ticket itself is a counted combination.
+    int64_t gain(uint64_t ticket, bool counted_itself) const;
+
+  private:
+    int t_;
+    // The counts of the k-subsets by colex rank, empty for k < t. At most C(61,4), C(60,3),
+    // C(59,2) and 58 combinations of 1..64 hold a 3-, 4-, 5- and 6-subset.
+    std::vector<uint32_t> two_, three_;
+    std::vector<uint16_t> four_, five_;
+    std::vector<uint8_t> six_;
+    int64_t weight_[8] = {}; // (-1)^(k-t) C(k-1, t-1)
+};
+
+} // namespace lotto::reduce_detail

@@ -1,0 +1,65 @@
+// The reduction search's index: colex ranks of the t-subsets of seven numbers, and for each
+// t-subset the posting list of the stored combinations that hold it.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+namespace lotto::reduce_detail {
+
+struct Binomials {
+    uint64_t c[65][8] = {};
+    constexpr Binomials() {
+        for (uint32_t n = 0; n <= 64; ++n) {
+            c[n][0] = 1;
+            for (uint32_t k = 1; k <= 7 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
+        }
+    }
+};
+inline constexpr Binomials binomials{};
+
+// C(n, k) for n <= 64 and k <= 7; 0 beyond.
+inline uint64_t binomial(uint32_t n, uint32_t k) {
+    return n <= 64 && k <= 7 ? binomials.c[n][k] : 0;
+}
+
+// The seven numbers of a 7-number mask (bit n-1 = number n), as 0-based ascending values.
+inline std::array<uint8_t, 7> numbers_of(uint64_t mask) {
+    std::array<uint8_t, 7> out{};
+    for (uint8_t& n : out) {
+        n = static_cast<uint8_t>(std::countr_zero(mask));
+        mask &= mask - 1;
+    }
+    return out;
+}
+
+// The colex ranks of the C(7, k) k-subsets (1 <= k <= 7) of a 7-number mask, written to out;
+// returns how many.
+int subset_ranks(uint64_t mask, int k, uint64_t* out);
+
+// Posting lists of the stored combinations (by index) holding each t-subset, in index order.
+class SubsetIndex {
+  public:
+    SubsetIndex(const std::vector<uint64_t>& masks, uint32_t highest, int t);
+
+    // The list of the t-subset with this rank, or -1 when no stored combination holds it.
+    int64_t list(uint64_t rank) const;
+
+    const uint32_t* begin(int64_t list) const { return items_.data() + offsets_[list]; }
+    const uint32_t* end(int64_t list) const { return items_.data() + offsets_[list + 1]; }
+    // The length of the list of this rank.
+    uint32_t size(uint64_t rank) const {
+        const int64_t l = list(rank);
+        return l < 0 ? 0 : offsets_[l + 1] - offsets_[l];
+    }
+
+  private:
+    bool direct_ = true;
+    std::vector<uint64_t> keys_; // the ranks present, ascending (when not direct)
+    std::vector<uint32_t> offsets_;
+    std::vector<uint32_t> items_;
+};
+
+} // namespace lotto::reduce_detail
