@@ -1,4 +1,4 @@
-// Aligned text tables for the after-draw printers: rows of cells, columns two spaces apart.
+// Aligned text tables for the analysis printers: rows of cells, columns two spaces apart.
 #pragma once
 
 #include <algorithm>
