@@ -132,7 +132,9 @@ void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h
     for (const PairStats& p : h.pairs)
         rows.push_back({two_digits(p.numbers[0]) + " " + two_digits(p.numbers[1]),
                         std::to_string(p.count), fixed(p.expected, "%.2f")});
-    put_line(out, "Most frequent pairs:");
+    const uint32_t pairs = h.highest * (h.highest - 1) / 2;
+    put_line(out, "Most frequent pairs of all " + std::to_string(pairs) +
+                      " (the largest of many counts lies above its expectation by chance alone):");
     table(out, {"pair", "count", "expected"}, rows, "lrr");
     for (const Distribution& d : h.distributions) {
         put_line(out, "");
