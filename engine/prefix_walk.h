@@ -10,14 +10,6 @@ namespace lotto {
 // Lanes with number n in byte position (0 for c1 .. 6 for c7).
 constexpr Lanes packed_byte(uint32_t n, int position) { return Lanes{n} << (8 * position); }
 
-// C(n, k) for k in 0..7: how many ways there are of choosing k out of n (0 when n < k).
-constexpr uint64_t binomial(uint32_t n, uint32_t k) {
-    if (n < k) return 0;
-    uint64_t c = 1;
-    for (uint32_t i = 0; i < k; ++i) c = c * (n - i) / (i + 1); // C(n, i + 1), exact
-    return c;
-}
-
 // C(n, 7): how many combinations of 7 out of 1..n there are (0 below 7; n at most 64).
 constexpr uint32_t combinations_of_seven(uint32_t n) {
     return static_cast<uint32_t>(binomial(n, 7));

@@ -91,12 +91,18 @@ constexpr bool is_game(uint32_t highest) {
     return highest >= SmallestGame && highest <= LargestGame;
 }
 
+// C(n, k): how many ways there are of choosing k out of n (0 when n < k); exact while the result
+// and n times it fit 64 bits.
+constexpr uint64_t binomial(uint32_t n, uint32_t k) {
+    if (n < k) return 0;
+    uint64_t c = 1;
+    for (uint32_t i = 0; i < k; ++i) c = c * (n - i) / (i + 1); // C(n, i + 1), exact
+    return c;
+}
+
 // C(highest, 7): the combinations of the game 7/highest, its full system (0 below 7).
 constexpr uint32_t game_combinations(uint32_t highest) {
-    if (highest < 7) return 0;
-    uint64_t c = 1;
-    for (uint32_t i = 0; i < 7; ++i) c = c * (highest - i) / (i + 1); // C(highest, i + 1), exact
-    return static_cast<uint32_t>(c);
+    return static_cast<uint32_t>(binomial(highest, 7));
 }
 
 // Highest value offered in filter k's pick list in the game 7/highest (0 for filters without a

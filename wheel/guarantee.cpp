@@ -1,5 +1,7 @@
 #include "wheel/guarantee.h"
 
+#include "engine/settings.h"
+
 namespace lotto {
 
 namespace {
@@ -23,11 +25,6 @@ std::string parse_guarantee(std::string_view text, Guarantee& g) {
     return "";
 }
 
-uint64_t choose(uint32_t n, uint32_t k) {
-    if (k > n) return 0;
-    uint64_t c = 1;
-    for (uint32_t i = 1; i <= k; ++i) c = c * (n - k + i) / i; // exact at every step
-    return c;
-}
+uint64_t choose(uint32_t n, uint32_t k) { return binomial(n, k); }
 
 } // namespace lotto

@@ -203,7 +203,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     };
     // The whole game: its construction, too large for the greedy to better.
     constexpr uint32_t LargeWholeGame = 1'000'000;
-    if (masks.size() == binomial(highest, 7) && masks.size() >= LargeWholeGame) {
+    if (masks.size() == game_combinations(highest) && masks.size() >= LargeWholeGame) {
         const std::vector<Combination> built = split_construction(highest, t);
         if (!built.empty()) {
             r.tickets = built;

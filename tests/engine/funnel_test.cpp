@@ -3,6 +3,7 @@
 // size); hand-counted cases over the full system.
 #include "engine/funnel_build.h"
 #include "engine/lotto739.h"
+#include "funnel_table.h"
 #include "random_settings.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +14,6 @@
 
 namespace lotto {
 namespace {
-
-// The funnel as rows of (filter, alone, cumulative, only) and a last row (0, stored).
-using Table = std::vector<std::array<uint32_t, 4>>;
-
-Table table(const Funnel& f) {
-    Table t;
-    for (const FunnelRow& r : f.rows)
-        t.push_back({static_cast<uint32_t>(r.filter), r.alone, r.cumulative, r.only});
-    t.push_back({0, f.stored, 0, 0});
-    return t;
-}
 
 // The funnel from one run per distinct set of filters.
 Table expected_table(const Settings& s, uint32_t highest) {

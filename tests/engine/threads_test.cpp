@@ -2,6 +2,7 @@
 // byte for byte, the counts and the funnel tables, for random settings over systems of several
 // sizes; and the store's size for each highest number.
 #include "engine/lotto739.h"
+#include "funnel_table.h"
 #include "random_settings.h"
 
 #include <gtest/gtest.h>
@@ -70,16 +71,6 @@ TEST(Threads, FixedCasesStoreAllAndNothing) {
     EXPECT_EQ(count_passing(fixed[0], 64, 2), 621'216'192u);
     for (uint32_t highest : {0u, 6u, 65u})
         EXPECT_EQ(count_passing(fixed[0], highest, 2), 0u) << highest;
-}
-
-using Table = std::vector<std::array<uint32_t, 4>>;
-
-Table table(const Funnel& f) {
-    Table t;
-    for (const FunnelRow& r : f.rows)
-        t.push_back({static_cast<uint32_t>(r.filter), r.alone, r.cumulative, r.only});
-    t.push_back({0, f.stored, 0, 0});
-    return t;
 }
 
 TEST(Threads, FunnelOnSeveralThreadsIsTheFunnelOnOne) {
