@@ -26,7 +26,7 @@ BarChart backtest_chart(const Backtest& b) {
     c.legend = "bars: share of the draws; red line: share of all combinations; band: 95% by "
                "chance alone";
     const auto bar = [&](std::string label, const BacktestRow& r) {
-        const double share = double(r.combinations_kept) / FullSystem;
+        const double share = double(r.combinations_kept) / b.full_system;
         const CountBand band = binomial_band(b.draw_count, share);
         const double n = b.draw_count ? b.draw_count : 1;
         c.bars.push_back({std::move(label), 100 * r.draws_kept / n, 100 * share, 100 * band.low / n,

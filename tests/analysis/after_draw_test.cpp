@@ -243,6 +243,16 @@ TEST(DrawOrder, DatesDecideOtherwiseTheFlag) {
     EXPECT_EQ(lines(h), (std::vector<uint32_t>{3, 4}));
 }
 
+TEST(Charts, BacktestLineIsTheShareOfTheGamesCombinations) {
+    Settings s;
+    init_defaults(s, 50);
+    turn_filter_on(s, 7), set_parameter(s, 7, 5); // holds 5: C(49, 6) of C(50, 7), 14%
+    const BarChart chart = backtest_chart(run_backtest(s, random_draws(3, 60, 50)));
+    ASSERT_EQ(chart.bars.size(), 2u);
+    EXPECT_NEAR(*chart.bars[0].expected, 14.0, 1e-9);
+    EXPECT_NEAR(*chart.bars[1].expected, 14.0, 1e-9);
+}
+
 TEST(Charts, WellFormedWithOneMarkPerNumberOrFilter) {
     Settings s;
     init_defaults(s);
