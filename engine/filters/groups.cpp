@@ -52,10 +52,10 @@ Mask split(const RunContext& x, bool next, bool apart, Mask candidates) {
     return candidates & ((next ? adjacent : 0) | (apart ? ~adjacent : 0));
 }
 
-uint32_t pairs_of_two(const GroupWords& w) { return w[1]; }
-uint32_t runs_of_three(const GroupWords& w) { return w[2]; }
-uint32_t runs_of_four_or_more(const GroupWords& w) { return w[3] + w[4] + w[5] + w[6]; }
-uint32_t all_groups(const GroupWords& w) { return w[1] + w[2] + runs_of_four_or_more(w); }
+constexpr uint32_t pairs_of_two(const GroupWords& w) { return w[1]; }
+constexpr uint32_t runs_of_three(const GroupWords& w) { return w[2]; }
+constexpr uint32_t runs_of_four_or_more(const GroupWords& w) { return w[3] + w[4] + w[5] + w[6]; }
+constexpr uint32_t all_groups(const GroupWords& w) { return w[1] + w[2] + runs_of_four_or_more(w); }
 
 Mask some_group(RunContext& x, Mask candidates) {
     const bool grouped = analyse_groups(x) != 0;
@@ -69,28 +69,37 @@ Mask no_group(RunContext& x, Mask candidates) {
 
 using Count = uint32_t (*)(const GroupWords& counters);
 
-// Keep is the filter's test of a count; the two candidate classes are tested on their counters.
-template <class Keep> Mask by_count(RunContext& x, Count count, Keep keep, Mask candidates) {
+// The count of every adjacency pattern, looked up rather than summed in the walk.
+template <Count count>
+constexpr std::array<uint8_t, 64> CountByPattern = [] {
+    std::array<uint8_t, 64> table{};
+    for (unsigned pattern = 0; pattern < 64; ++pattern)
+        table[pattern] = static_cast<uint8_t>(count(AnalysisByPattern[pattern]));
+    return table;
+}();
+
+// Keep is the filter's test of a count; the two candidate classes are tested on their counts.
+template <Count count, class Keep> Mask by_count(RunContext& x, Keep keep, Mask candidates) {
     const unsigned pattern = analyse_groups(x);
-    return split(x, keep(count(AnalysisByPattern[pattern | 0x20])),
-                 keep(count(AnalysisByPattern[pattern])), candidates);
+    return split(x, keep(CountByPattern<count>[pattern | 0x20]),
+                 keep(CountByPattern<count>[pattern]), candidates);
 }
 
 template <int K, Count count> Mask at_least(RunContext& x, Mask candidates) {
     const uint32_t p = param(x, K);
-    return by_count(
-        x, count, [p](uint32_t n) { return n >= p; }, candidates);
+    return by_count<count>(
+        x, [p](uint32_t n) { return n >= p; }, candidates);
 }
 
 template <int K, Count count> Mask at_most(RunContext& x, Mask candidates) {
     const uint32_t p = param(x, K);
-    return by_count(
-        x, count, [p](uint32_t n) { return n <= p; }, candidates);
+    return by_count<count>(
+        x, [p](uint32_t n) { return n <= p; }, candidates);
 }
 
 template <Count count> Mask none(RunContext& x, Mask candidates) {
-    return by_count(
-        x, count, [](uint32_t n) { return n == 0; }, candidates);
+    return by_count<count>(
+        x, [](uint32_t n) { return n == 0; }, candidates);
 }
 
 constexpr RoutineLink Links[] = {
