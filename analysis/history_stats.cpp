@@ -4,7 +4,11 @@
 #include "engine/measure.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
+#include <functional>
+#include <thread>
+#include <utility>
 
 namespace lotto {
 
@@ -28,6 +32,15 @@ struct Tally {
         is_draw ? ++draws[value] : ++combinations[value];
         kept[value] |= keeps;
     }
+    // Adds the counts of another tally of the same measure.
+    void merge(const Tally& o) {
+        if (!o.draws.empty()) grow(static_cast<int32_t>(o.draws.size() - 1));
+        for (std::size_t v = 0; v < o.draws.size(); ++v) {
+            draws[v] += o.draws[v];
+            combinations[v] += o.combinations[v];
+            kept[v] |= o.kept[v];
+        }
+    }
 };
 
 // The general measures of a combination, in the order of GeneralNames.
@@ -44,18 +57,46 @@ std::array<int32_t, 4> general_measures(const Combination& c, uint32_t highest) 
     return {sum, even, low, groups};
 }
 
-// Calls visit(c) for every combination of 7 out of 1..highest, in ascending order.
-template <class Visit> void for_each_combination(uint32_t highest, Visit&& visit) {
-    Combination c{};
-    for (uint8_t i = 0; i < 7; ++i) c[i] = static_cast<uint8_t>(i + 1);
+// Calls visit(c) for every combination of 7 out of 1..highest that starts with a, b (a < b <=
+// highest - 5), in ascending order.
+template <class Visit>
+void for_each_combination_of(uint32_t highest, uint8_t a, uint8_t b, Visit&& visit) {
+    Combination c{a, b};
+    for (int i = 2; i < 7; ++i) c[i] = static_cast<uint8_t>(b + i - 1);
     for (;;) {
         visit(c);
         int i = 6;
-        while (i >= 0 && c[i] == highest - 6 + i) --i;
-        if (i < 0) return;
+        while (i >= 2 && c[i] == highest - 6 + i) --i;
+        if (i < 2) return;
         ++c[i];
         for (int j = i + 1; j < 7; ++j) c[j] = static_cast<uint8_t>(c[j - 1] + 1);
     }
+}
+
+// Calls visit(tallies, c) for every combination of 7 out of 1..highest on up to threads threads,
+// each with tallies of its own (copies of first), and adds them all into first.
+template <class Visit>
+void tally_every_combination(uint32_t highest, unsigned threads, std::vector<Tally>& first,
+                             Visit&& visit) {
+    std::vector<std::pair<uint8_t, uint8_t>> starts;
+    for (uint32_t a = 1; a + 6 <= highest; ++a)
+        for (uint32_t b = a + 1; b + 5 <= highest; ++b)
+            starts.emplace_back(static_cast<uint8_t>(a), static_cast<uint8_t>(b));
+    std::atomic<std::size_t> next{0};
+    const auto work = [&](std::vector<Tally>& tallies) {
+        for (std::size_t i; (i = next.fetch_add(1, std::memory_order_relaxed)) < starts.size();)
+            for_each_combination_of(highest, starts[i].first, starts[i].second,
+                                    [&](const Combination& c) { visit(tallies, c); });
+    };
+    const std::size_t helpers = std::min<std::size_t>(std::max(threads, 1u), starts.size()) - 1;
+    std::vector<std::vector<Tally>> own(helpers, std::vector<Tally>(first.size()));
+    {
+        std::vector<std::jthread> pool;
+        for (std::size_t t = 0; t < helpers; ++t) pool.emplace_back(work, std::ref(own[t]));
+        work(first);
+    }
+    for (const std::vector<Tally>& tallies : own)
+        for (std::size_t i = 0; i < first.size(); ++i) first[i].merge(tallies[i]);
 }
 
 Distribution finish(std::string name, int filter, const Tally& t) {
@@ -72,21 +113,23 @@ Distribution finish(std::string name, int filter, const Tally& t) {
 }
 
 std::vector<Distribution> distributions(const std::vector<Draw>& draws, const Settings& s,
-                                        uint32_t highest) {
+                                        uint32_t highest, unsigned threads) {
     std::vector<int> filters;
     for (int k = 1; k <= FilterCount; ++k)
         if (filter_is_on(s, k)) filters.push_back(k);
     std::vector<Tally> tallies(GeneralNames.size() + filters.size());
-    const auto add = [&](const Combination& c, bool is_draw) {
+    const auto add = [&](std::vector<Tally>& into, const Combination& c, bool is_draw) {
         const std::array<int32_t, 4> general = general_measures(c, highest);
-        for (std::size_t i = 0; i < general.size(); ++i) tallies[i].add(general[i], is_draw);
+        for (std::size_t i = 0; i < general.size(); ++i) into[i].add(general[i], is_draw);
         for (std::size_t f = 0; f < filters.size(); ++f) {
             const FilterMeasure m = measure_filter(s, filters[f], c);
-            tallies[GeneralNames.size() + f].add(m.value, is_draw, m.kept);
+            into[GeneralNames.size() + f].add(m.value, is_draw, m.kept);
         }
     };
-    for (const Draw& d : draws) add(d.numbers, true);
-    for_each_combination(highest, [&](const Combination& c) { add(c, false); });
+    for (const Draw& d : draws) add(tallies, d.numbers, true);
+    tally_every_combination(
+        highest, threads, tallies,
+        [&](std::vector<Tally>& into, const Combination& c) { add(into, c, false); });
     std::vector<Distribution> out;
     for (std::size_t i = 0; i < GeneralNames.size(); ++i)
         out.push_back(finish(GeneralNames[i], 0, tallies[i]));
@@ -119,7 +162,7 @@ ChiSquare uniformity_test(const std::vector<uint32_t>& counts, uint32_t draw_cou
 }
 
 HistoryStats history_stats(const std::vector<Draw>& draws, const Settings& s, uint32_t highest,
-                           std::size_t top_pairs) {
+                           std::size_t top_pairs, unsigned threads) {
     HistoryStats h;
     h.draw_count = static_cast<uint32_t>(draws.size());
     h.highest = highest;
@@ -151,7 +194,7 @@ HistoryStats history_stats(const std::vector<Draw>& draws, const Settings& s, ui
     std::stable_sort(h.pairs.begin(), h.pairs.end(),
                      [](const PairStats& x, const PairStats& y) { return x.count > y.count; });
     if (h.pairs.size() > top_pairs) h.pairs.resize(top_pairs);
-    h.distributions = distributions(draws, s, highest);
+    h.distributions = distributions(draws, s, highest, threads);
     return h;
 }
 

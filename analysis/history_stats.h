@@ -61,9 +61,10 @@ ChiSquare uniformity_test(const std::vector<uint32_t>& counts, uint32_t draw_cou
                           uint32_t highest = 39);
 
 // The statistics of draws (oldest first) in a game of 7 out of 1..highest, with the distributions
-// of the general measures and of every active filter's measure; top_pairs pairs at most.
+// of the general measures and of every active filter's measure; top_pairs pairs at most. The
+// combinations are counted on up to threads threads.
 HistoryStats history_stats(const std::vector<Draw>& draws, const Settings& s, uint32_t highest = 39,
-                           std::size_t top_pairs = 10);
+                           std::size_t top_pairs = 10, unsigned threads = 1);
 
 // The low numbers of the game, 1..highest / 2 ("low numbers" counts them), the rest high.
 constexpr uint32_t low_limit(uint32_t highest) { return highest / 2; }

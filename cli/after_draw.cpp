@@ -57,7 +57,7 @@ int history_stats_command(const Options& o) {
     History h;
     DrawSource from;
     if (int status = 0; !read_ordered(o, h, from, status)) return status;
-    const HistoryStats stats = history_stats(h.draws, o.settings, o.highest);
+    const HistoryStats stats = history_stats(h.draws, o.settings, o.highest, 10, run_threads(o));
     switch (o.format) {
     case Format::Text: text::history_stats(stdout, from, stats); break;
     case Format::Csv: csv::history_stats(stdout, stats); break;

@@ -181,6 +181,29 @@ TEST(HistoryStats, GapsAndLastSeenOnAHandMadeHistory) {
     EXPECT_EQ(sum.draws[0] + sum.draws[1], 2u);
 }
 
+TEST(HistoryStats, DistributionsOnSeveralThreadsEqualOneThreads) {
+    Settings s;
+    init_defaults(s, 16);
+    for (const auto& [k, p] : {std::pair{2, 80u}, std::pair{22, 1u}, std::pair{34, 2u}}) {
+        turn_filter_on(s, k);
+        set_parameter(s, k, p);
+    }
+    const std::vector<Draw> draws = random_draws(5, 40, 16);
+    const HistoryStats one = history_stats(draws, s, 16, 10, 1);
+    for (unsigned threads : {2u, 7u}) {
+        const HistoryStats many = history_stats(draws, s, 16, 10, threads);
+        ASSERT_EQ(many.distributions.size(), 7u);
+        for (std::size_t i = 0; i < one.distributions.size(); ++i) {
+            const Distribution &a = one.distributions[i], &b = many.distributions[i];
+            EXPECT_EQ(b.combination_total, 11440u) << a.name; // C(16, 7)
+            EXPECT_EQ(a.values, b.values) << a.name;
+            EXPECT_EQ(a.draws, b.draws) << a.name;
+            EXPECT_EQ(a.combinations, b.combinations) << a.name;
+            EXPECT_EQ(a.kept, b.kept) << a.name;
+        }
+    }
+}
+
 TEST(DrawDates, CommonLayouts) {
     // token, year, month, day ("" year 0: no date)
     const std::tuple<const char*, int, int, int> cases[] = {{"2013-04-05", 2013, 4, 5},
