@@ -1,9 +1,11 @@
 // One line of a draw history cut into fields and tokens. Fields end at ',', ';' or a tab outside
 // double quotes; spaces around a field and the quotes of a quoted field are not part of it. A
 // token is a space-separated part of a field (inside quotes commas and semicolons separate tokens
-// too); an empty field is one empty token.
+// too), and four or more whole numbers joined by dashes are a token each; an empty field is one
+// empty token.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -68,6 +70,27 @@ class Fields {
     bool done_ = false;
 };
 
+// How many whole numbers a token joins with single dashes ("3-12-17-22-28-33-39" joins 7), 0 when
+// it is anything else.
+constexpr std::size_t dashed_numbers(std::string_view token) {
+    std::size_t parts = 1, digits = 0;
+    for (char c : token) {
+        if (c == '-') {
+            if (digits == 0) return 0;
+            ++parts, digits = 0;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+        } else {
+            return 0;
+        }
+    }
+    return digits == 0 ? 0 : parts;
+}
+
+// Numbers joined by dashes stand for separate numbers from this many on; fewer (a date such as
+// 2013-04-05, a score) stay one token.
+inline constexpr std::size_t MinimumDashed = 4;
+
 // Calls visit(token, field_number) for the tokens of the field numbered field_number (from 1),
 // in order, while visit returns true (a field without tokens gives one empty token); returns
 // false when visit stopped it.
@@ -80,7 +103,16 @@ constexpr bool for_each_field_token(std::string_view field, int field_number, Vi
         while (i < field.size() && !is_token_end(field[i])) ++i;
         if (i == start) break;
         any = true;
-        if (!visit(field.substr(start, i - start), field_number)) return false;
+        const std::string_view token = field.substr(start, i - start);
+        if (dashed_numbers(token) < MinimumDashed) {
+            if (!visit(token, field_number)) return false;
+            continue;
+        }
+        for (std::size_t from = 0; from <= token.size();) {
+            const std::size_t dash = std::min(token.find('-', from), token.size());
+            if (!visit(token.substr(from, dash - from), field_number)) return false;
+            from = dash + 1;
+        }
     }
     return any || visit(std::string_view{}, field_number);
 }

@@ -56,16 +56,23 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
         while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
         if (i == start) break;
         const std::string_view token = line.substr(start, i - start);
-        const int value = history::whole_number(token);
-        if (value == history::NotWhole) {
+        const bool dashed = history::dashed_numbers(token) >= history::MinimumDashed;
+        if (!dashed && history::whole_number(token) == history::NotWhole) {
             why = history::shown(token) + " is not a number";
             return false;
         }
-        if (count == MostNumbers) {
-            ++count;
-            break;
+        // A whole number, or several joined by dashes.
+        for (std::size_t from = 0; from <= token.size() && count <= MostNumbers;) {
+            const std::size_t end =
+                dashed ? std::min(token.find('-', from), token.size()) : token.size();
+            if (count == MostNumbers) {
+                ++count;
+                break;
+            }
+            values[count++] = history::whole_number(token.substr(from, end - from));
+            from = end + 1;
         }
-        values[count++] = value;
+        if (count > MostNumbers) break;
     }
     if (count != 7 && !(count == 8 && (numbered || viewer_line))) {
         why = "the line holds " +

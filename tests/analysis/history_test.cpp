@@ -77,6 +77,11 @@ TEST(History, ReadsEachLayout) {
         // A doubled quote inside a quoted field, and spaces after the numbers of named columns.
         {"\"Draw \"\"12\"\", late\",7,3,12,39,1,20,15\n", columns(2, 8), {{1, Example}}},
         {"d,7 ,3 ,12 ,39 ,1 ,20 ,15 \n", columns(2, 8), {{1, Example}}},
+        // Numbers joined by dashes, beside a date whose dashes join only three.
+        {"2013-04-05,07-03-12-39-01-20-15\n2013-04-12;1-2-3-4-5-6-7-9\n",
+         Auto,
+         {{1, Example}, {2, OneToSeven}}},
+        {"2013-04-05,7-3-12-39-1-20-15,4\n", columns(2, 2), {{1, Example}}},
     };
     for (const auto& [text, options, draws] : cases) {
         const History h = parse_history(text, "draws.csv", options);
@@ -145,7 +150,7 @@ TEST(History, NamesFileLineAndFault) {
         {"1,2,3,4,5,6,7\nTotal,,,\n", Auto, "draws.csv:2: no numbers found"},
         {"\xef\xbb\xbf\r\n \r\n", Auto, "draws.csv: is empty"},
         {"draw,date,n1\n# comment\n", Auto, "draws.csv: is empty: no line holds a draw"},
-        {"Results\n\ndraw,date\n2013-04-05,01-02-03-04-05-06-07\n", Auto,
+        {"Results\n\ndraw,date\n2013-04-05,01-02-03 04-05-06\n", Auto,
          "draws.csv:3: no numbers found"},
         {"\xff\xfe\x31", Auto, "draws.csv: is UTF-16 text; save it as UTF-8 or plain text"},
         {std::string("\xfe\xff\0\x31", 4), Auto,

@@ -28,6 +28,7 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
          1,
          {2, 4, 5, 6, 7, 13, 39}},
         {"n1;n2;n3;n4;n5;n6;n7\n\"1\";2;3;4;5;6;7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
+        {"03-12-17-22-28-33-39\n1 2-3-4-5 6 7\n", 2, {1, 2, 3, 4, 5, 6, 7}},
     };
     for (const Layout& l : layouts) {
         const TicketFile f = parse_tickets(l.text, "t.txt");
@@ -49,6 +50,9 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"0,2,3,4,5,6,7\n", "t.txt:1: number 0 is outside 1..39"},
         {"1,2,3,4,5,6,6\n", "t.txt:1: number 6 appears twice"},
         {"1,2,x,4,5,6,7\n", "t.txt:1: \"x\" is not a number"},
+        {"1-2-3,4,5,6,7\n", "t.txt:1: \"1-2-3\" is not a number"},
+        {"1-2-3-4-5-6-7-8-9\n",
+         "t.txt:1: the line holds more than eight numbers; a ticket holds seven"},
         {"1,2,3,4,5,6,7\nnotes\n", "t.txt:2: \"notes\" is not a number"},
         {"", "t.txt: is empty"},
         {"# nothing\nn1,n2\n", "t.txt: is empty: no line holds a ticket"},
