@@ -27,7 +27,8 @@ std::string source_text(const DrawSource& from, uint32_t draws) {
     if (from.name == "--draw") return "the draw given";
     std::string t = std::to_string(draws) + " draw(s) from " + printable(from.name, 200);
     if (draws != from.read) t += " (the latest of " + std::to_string(from.read) + ")";
-    return t + ", ordered " + order_text(from.order);
+    // "ordered by date", "in file order, oldest first"
+    return t + (from.order == DrawOrder::ByDate ? ", ordered " : ", in ") + order_text(from.order);
 }
 
 const char* const NoForecast = "Past frequencies say nothing about future draws: every draw is a "

@@ -146,6 +146,8 @@ TEST(CliAfterDraw, NewestFirstTurnsAnUndatedFile) {
         EXPECT_EQ(j["numbers"][0]["since_last"], one) << option;
         EXPECT_EQ(j["numbers"][7]["since_last"], eight) << option;
         EXPECT_EQ(j["order"], order);
+        const std::string text = run_cli("--history-stats --history u.csv " + option, dir.path).out;
+        EXPECT_TRUE(holds(text, "2 draw(s) from u.csv, in " + order + "\n")) << text;
     }
 }
 
