@@ -32,16 +32,29 @@ std::string read_wheel_list(std::string_view value, WheelOptions& w, uint32_t hi
     const std::string range = "1.." + std::to_string(highest);
     std::vector<uint8_t> numbers;
     uint64_t seen = 0;
+    const auto take = [&](uint32_t n) {
+        if (n < 1 || n > highest) return "number " + std::to_string(n) + " is outside " + range;
+        if (seen >> (n - 1) & 1) return "number " + std::to_string(n) + " is given twice";
+        seen |= uint64_t{1} << (n - 1);
+        numbers.push_back(static_cast<uint8_t>(n));
+        return std::string();
+    };
+    // Items between commas: a number, or a range A-B of the numbers A to B.
     for (std::size_t at = 0; at <= value.size();) {
         const std::size_t comma = std::min(value.find(',', at), value.size());
-        const std::string_view item = value.substr(at, comma - at);
+        std::string_view item = value.substr(at, comma - at);
         at = comma + 1;
-        const std::optional<uint32_t> n = whole_number(item, 1000);
-        if (!n) return quoted(item) + " is not a number " + range;
-        if (*n < 1 || *n > highest) return "number " + std::to_string(*n) + " is outside " + range;
-        if (seen >> (*n - 1) & 1) return "number " + std::to_string(*n) + " is given twice";
-        seen |= uint64_t{1} << (*n - 1);
-        numbers.push_back(static_cast<uint8_t>(*n));
+        while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
+        while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
+        const std::size_t dash = item.find('-');
+        const std::optional<uint32_t> first = whole_number(item.substr(0, dash), 1000);
+        const std::optional<uint32_t> last =
+            dash == std::string_view::npos ? first : whole_number(item.substr(dash + 1), 1000);
+        if (!first || !last)
+            return quoted(item) + " is not a number " + range + " nor a range such as 1-15";
+        if (*first > *last) return "the range " + std::string(item) + " runs downwards";
+        for (uint32_t n = *first; n <= *last; ++n)
+            if (std::string why = take(n); !why.empty()) return why;
     }
     if (numbers.size() < 8)
         return "a wheel needs 8 or more numbers, " + std::to_string(numbers.size()) + " given";

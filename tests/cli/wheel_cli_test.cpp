@@ -31,6 +31,16 @@ TEST(WheelCli, TextListsTheTicketsAndWhatWasVerified) {
     EXPECT_EQ(o.err, "");
 }
 
+TEST(WheelCli, RangesInTheListStandForTheirNumbers) {
+    TempDir dir;
+    const Outcome listed = run_cli(Twelve + " --seed 5", dir.path);
+    const Outcome ranged = run_cli("--wheel '1-4, 5,6-12' --guarantee 3-if-4 --seed 5", dir.path);
+    ASSERT_EQ(ranged.status, 0) << ranged.err;
+    ASSERT_GE(listed.lines.size(), 4u);
+    EXPECT_EQ(std::vector(ranged.lines.begin(), ranged.lines.end() - 1),
+              std::vector(listed.lines.begin(), listed.lines.end() - 1)); // but the search time
+}
+
 TEST(WheelCli, JsonAndCsvCarryTheSameWheel) {
     TempDir dir;
     const Outcome j = run_cli(Small + " --format json", dir.path);
@@ -112,6 +122,9 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"--wheel 1,2,3,4,5,6,7,7 --guarantee 2-if-2", "number 7 is given twice"},
         {"--wheel 1,2,3,4,5,6,7 --guarantee 2-if-2", "8 or more numbers, 7 given"},
         {"--wheel 1,2,x,4,5,6,7,8 --guarantee 2-if-2", "'x' is not a number"},
+        {"--wheel 8-1,9 --guarantee 2-if-2", "the range 8-1 runs downwards"},
+        {"--wheel 1-7 --guarantee 2-if-2", "8 or more numbers, 7 given"},
+        {"--wheel 1-8,5 --guarantee 2-if-2", "number 5 is given twice"},
         {eight + "--guarantee 3if4", "expected T-if-M"},
         {eight + "--guarantee 5-if-4", "M must lie in T..7"},
         {eight + "--guarantee 0-if-3", "T must lie in 2..7"},
