@@ -154,12 +154,12 @@ class CoverSearch {
         finish_quickly();
     }
 
-    // Past the time limit: a block around each subset still uncovered, filled up with the lowest
+    // Past the time limit: a block around each subset still uncovered, filled up with random
     // points.
     void finish_quickly() {
         while (!uncovered_.empty()) {
             uint64_t block = index_.unrank(uncovered_.back());
-            while (bit_count(block) < 7) block |= nth_bit(all_ & ~block, 0);
+            while (bit_count(block) < 7) block |= random_bit(rng_, all_ & ~block);
             add(block);
         }
     }
