@@ -89,9 +89,10 @@ class CoverSearch {
     }
 
     // Searches covers made of orbits under the permutations of cycle_shapes with half the work
-    // left (shared among them) and starts from the smallest if it beats the greedy start.
+    // left (shared among them) and starts from the smallest if it beats the greedy start; not
+    // when the greedy start meets the lower bound.
     void try_cyclic_covers() {
-        if (index_.size() > CyclicLimit || out_of_time()) return;
+        if (index_.size() > CyclicLimit || blocks_.size() <= lower_bound_ || out_of_time()) return;
         const std::vector<PointCycles> shapes = cycle_shapes(v_);
         const uint64_t share = (clock_.budget() - std::min(clock_.budget(), clock_.work)) / 2;
         const uint64_t end = clock_.work + share;
