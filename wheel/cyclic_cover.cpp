@@ -134,7 +134,7 @@ class CyclicSearch {
                     while (bit_count(block) > t_ && rng_.below(2) == 0)
                         block ^= random_bit(rng_, block);
                 while (bit_count(block) < 7) block |= random_bit(rng_, all_ & ~block);
-                ++stamp_;
+                if (++stamp_ == 0) seen_.assign(seen_.size(), 0), stamp_ = 1;
                 uint64_t gain = 0;
                 for_each_covered(block, [&](uint32_t o) {
                     if (count_[o] == 0 && seen_[o] != stamp_) seen_[o] = stamp_, ++gain;
@@ -224,8 +224,8 @@ class CyclicSearch {
         return false;
     }
 
-    // A member of a random uncovered orbit meeting base block b_ in the most points (uniform
-    // among those).
+    // A member of a random uncovered orbit, and in b_ a base block meeting it in the most points
+    // (the pair uniform among such pairs).
     uint64_t closest_member() {
         uint64_t s = first_[uncovered_[rng_.below(static_cast<uint32_t>(uncovered_.size()))]];
         uint64_t chosen = s;
@@ -279,6 +279,7 @@ std::vector<PointCycles> cycle_shapes(uint32_t v) { return {{1, 1, v - 1}}; }
 std::vector<uint64_t> cyclic_cover(uint32_t v, Guarantee g, PointCycles shape, uint64_t seed,
                                    SearchClock& clock, uint64_t until) {
     assert(shape.fixed + shape.cycles * shape.length == v);
+    if (clock.work >= until) return {};
     return CyclicSearch(v, g, shape, seed, clock, until).run();
 }
 
