@@ -107,6 +107,7 @@ class CoverSearch {
         if (best.empty() || best.size() >= blocks_.size()) return;
         clear();
         for (uint64_t b : best) add(b);
+        assert(uncovered_.empty());
     }
 
     void list(uint32_t r) {
