@@ -2,11 +2,12 @@
 
 #include "analysis/splitmix64.h"
 #include "wheel/cover_index.h"
+#include "wheel/cyclic_cover.h"
+#include "wheel/search_clock.h"
 
 #include <algorithm>
 #include <bit>
 #include <cassert>
-#include <chrono>
 #include <limits>
 
 namespace lotto {
@@ -15,28 +16,10 @@ namespace {
 
 constexpr uint32_t NotListed = std::numeric_limits<uint32_t>::max();
 
-// The i-th (from 0) set bit of mask, as a one-bit mask.
-uint64_t nth_bit(uint64_t mask, uint32_t i) {
-    for (; i > 0; --i) mask &= mask - 1;
-    return mask & (~mask + 1);
-}
-
-// A point of mask chosen uniformly (mask not empty).
-uint64_t random_bit(SplitMix64& rng, uint64_t mask) {
-    return nth_bit(mask, rng.below(static_cast<uint32_t>(bit_count(mask))));
-}
-
 // The work of the default effort: WheelWorkPerEffort, less for few subsets, whose wheels are
 // found sooner (the search would spend the rest on sizes out of reach).
 uint64_t default_work(uint64_t subsets) {
     return std::clamp<uint64_t>(subsets * 4'000'000, WheelWorkPerEffort / 6, WheelWorkPerEffort);
-}
-
-// The probability 2^-32 * p1 raised to the power d, in units of 2^-32.
-uint64_t power(uint64_t p1, uint64_t d) {
-    uint64_t p = uint64_t{1} << 32;
-    for (; d > 0 && p > 0; --d) p = (p * p1) >> 32;
-    return p;
 }
 
 // The search state: the blocks (7-point masks), how many blocks cover each m-subset and the list
@@ -44,16 +27,13 @@ uint64_t power(uint64_t p1, uint64_t d) {
 class CoverSearch {
   public:
     CoverSearch(uint32_t v, Guarantee g, const SearchOptions& o)
-        : v_(v), t_(g.t), m_(g.m), all_(v == 64 ? ~uint64_t{0} : (uint64_t{1} << v) - 1),
+        : v_(v), g_(g), t_(g.t), m_(g.m), all_(v == 64 ? ~uint64_t{0} : (uint64_t{1} << v) - 1),
           index_(v, static_cast<uint32_t>(g.m)), options_(o),
-          budget_(o.work != 0 ? o.work
-                              : default_work(index_.size()) * std::max<uint32_t>(o.effort, 1)),
-          start_(std::chrono::steady_clock::now()) {
+          clock_(o.work != 0 ? o.work
+                             : default_work(index_.size()) * std::max<uint32_t>(o.effort, 1),
+                 o.time_limit) {
         rng_.state = o.seed;
-        count_.assign(index_.size(), 0);
-        where_.resize(index_.size());
-        uncovered_.resize(index_.size());
-        for (uint32_t r = 0; r < index_.size(); ++r) where_[r] = uncovered_[r] = r;
+        clear();
         for (int i = t_; i <= std::min(7, m_); ++i)
             per_block_ +=
                 choose(7, static_cast<uint32_t>(i)) * choose(v - 7, static_cast<uint32_t>(m_ - i));
@@ -64,14 +44,15 @@ class CoverSearch {
     // The smallest cover found.
     std::vector<uint64_t> run() {
         construct();
+        try_cyclic_covers();
         heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
         best_ = blocks_;
         report();
         while (blocks_.size() > lower_bound_ && !out_of_time()) {
             drop_weakest_block();
             // A size not covered within a third of the budget is taken for out of reach.
-            const uint64_t give_up = std::min(budget_, work_ + budget_ / 3);
-            while (!uncovered_.empty() && work_ < give_up && !out_of_time()) step();
+            const uint64_t give_up = std::min(clock_.budget(), clock_.work + clock_.budget() / 3);
+            while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) step();
             if (!uncovered_.empty()) break;
             best_ = blocks_;
             report();
@@ -79,7 +60,7 @@ class CoverSearch {
         return best_;
     }
 
-    bool stopped_early() const { return stopped_early_; }
+    bool stopped_early() const { return clock_.stopped_early(); }
 
   private:
     // The Schönheim bound on a t-(v,7,t) covering: ceil(v/7 ceil((v-1)/6 ... ceil((v-t+1)/(8-t)))).
@@ -96,14 +77,37 @@ class CoverSearch {
         if (options_.progress) options_.progress(best_.size());
     }
 
-    // Whether the time limit has passed; looks at the clock once in a while.
-    bool out_of_time() {
-        if (options_.time_limit <= 0) return false;
-        if (work_ < next_clock_) return stopped_early_;
-        next_clock_ = work_ + (uint64_t{1} << 22);
-        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start_;
-        if (spent.count() >= options_.time_limit) stopped_early_ = true;
-        return stopped_early_;
+    bool out_of_time() { return clock_.out_of_time(); }
+
+    // No blocks, every subset uncovered.
+    void clear() {
+        blocks_.clear();
+        count_.assign(index_.size(), 0);
+        where_.resize(index_.size());
+        uncovered_.resize(index_.size());
+        for (uint32_t r = 0; r < index_.size(); ++r) where_[r] = uncovered_[r] = r;
+    }
+
+    // Searches covers made of orbits under the permutations of cycle_shapes with half the work
+    // left (shared among them) and starts from the smallest if it beats the greedy start; not
+    // when the greedy start meets the lower bound.
+    void try_cyclic_covers() {
+        if (index_.size() > CyclicLimit || blocks_.size() <= lower_bound_ || out_of_time()) return;
+        const std::vector<PointCycles> shapes = cycle_shapes(v_);
+        const uint64_t share = (clock_.budget() - std::min(clock_.budget(), clock_.work)) / 2;
+        const uint64_t end = clock_.work + share;
+        std::vector<uint64_t> best;
+        for (std::size_t i = 0; i < shapes.size(); ++i) {
+            const uint64_t until =
+                clock_.work + (end - std::min(end, clock_.work)) / (shapes.size() - i);
+            std::vector<uint64_t> blocks =
+                cyclic_cover(v_, g_, shapes[i], rng_.next(), clock_, until);
+            if (!blocks.empty() && (best.empty() || blocks.size() < best.size())) best.swap(blocks);
+        }
+        if (best.empty() || best.size() >= blocks_.size()) return;
+        clear();
+        for (uint64_t b : best) add(b);
+        assert(uncovered_.empty());
     }
 
     void list(uint32_t r) {
@@ -125,7 +129,7 @@ class CoverSearch {
                 for_each_subset(all_ & ~block, m_ - i,
                                 [&](uint64_t outside) { f(index_.rank(inside | outside)); });
             });
-        work_ += rank_cost_ * per_block_;
+        clock_.work += rank_cost_ * per_block_;
     }
 
     void add(uint64_t block) {
@@ -145,8 +149,21 @@ class CoverSearch {
     // Greedy start: the lazy greedy over every block when they are few enough, else blocks
     // around random uncovered subsets, the best of a few random completions.
     void construct() {
-        if (choose(v_, 7) * per_block_ <= LazyGreedyLimit) return lazy_greedy();
-        random_greedy();
+        if (choose(v_, 7) * per_block_ <= LazyGreedyLimit)
+            lazy_greedy();
+        else
+            random_greedy();
+        finish_quickly();
+    }
+
+    // Past the time limit: a block around each subset still uncovered, filled up with random
+    // points.
+    void finish_quickly() {
+        while (!uncovered_.empty()) {
+            uint64_t block = index_.unrank(uncovered_.back());
+            while (bit_count(block) < 7) block |= random_bit(rng_, all_ & ~block);
+            add(block);
+        }
     }
 
     // Each time the block that covers the most uncovered subsets: gains only fall, so a block
@@ -163,7 +180,7 @@ class CoverSearch {
         std::vector<Candidate> heap;
         for_each_subset(all_, 7, [&](uint64_t b) { heap.push_back({per_block_, b}); });
         std::make_heap(heap.begin(), heap.end());
-        while (!uncovered_.empty()) {
+        while (!uncovered_.empty() && !out_of_time()) {
             std::pop_heap(heap.begin(), heap.end());
             Candidate top = heap.back();
             heap.pop_back();
@@ -180,7 +197,7 @@ class CoverSearch {
 
     void random_greedy() {
         const int tries = static_cast<int>(std::clamp<uint64_t>(20'000'000 / index_.size(), 1, 32));
-        while (!uncovered_.empty()) {
+        while (!uncovered_.empty() && !out_of_time()) {
             const uint64_t s = index_.unrank(uncovered_[rng_.below(size32(uncovered_))]);
             uint64_t chosen = 0, most = 0;
             for (int k = 0; k < tries; ++k) {
@@ -233,7 +250,7 @@ class CoverSearch {
             const uint32_t candidate = rng_.below(blocks);
             const int meet = bit_count(blocks_[candidate] & s);
             if (meet > closest) closest = meet, b = candidate;
-            work_ += 2;
+            clock_.work += 2;
         }
         const uint64_t block = blocks_[b];
         const uint64_t out = random_bit(rng_, block & ~s), in = random_bit(rng_, s & ~block);
@@ -250,7 +267,7 @@ class CoverSearch {
                 delta += count_[lost] == 1;
                 delta -= count_[won] == 0;
             }
-        work_ += 16 + 2 * rank_cost_ * kept_.size() * others_.size();
+        clock_.work += 16 + 2 * rank_cost_ * kept_.size() * others_.size();
         if (delta <= 0 || (rng_.next() >> 32) < power(heat_, static_cast<uint64_t>(delta))) {
             for (uint64_t c : kept_)
                 for (uint64_t d : others_) {
@@ -270,23 +287,24 @@ class CoverSearch {
     static constexpr std::size_t SmallStart = 150;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
+    // Covers made of orbits are searched while the m-subsets are no more.
+    static constexpr uint64_t CyclicLimit = 4'000'000;
 
     const uint32_t v_;
+    const Guarantee g_;
     const int t_, m_;
     const uint64_t all_;
     const SubsetIndex index_;
     const SearchOptions& options_;
-    const uint64_t budget_;
-    const std::chrono::steady_clock::time_point start_;
+    SearchClock clock_;
     SplitMix64 rng_;
     std::vector<uint32_t> count_, where_, uncovered_;
     std::vector<uint64_t> blocks_, best_;
     std::vector<uint64_t> kept_, others_;
     // Work units of one rank and count look-up: more once the counts leave the cache.
     const uint64_t rank_cost_ = index_.size() > (1u << 20) ? 48 : 8;
-    uint64_t per_block_ = 0, lower_bound_ = 1, work_ = 0, next_clock_ = 0;
+    uint64_t per_block_ = 0, lower_bound_ = 1;
     uint64_t heat_ = WarmHeat;
-    bool stopped_early_ = false;
 };
 
 } // namespace

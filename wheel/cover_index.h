@@ -2,6 +2,8 @@
 // 0..C(v,m)-1 by colex rank, and the enumeration of the k-subsets of a set of points.
 #pragma once
 
+#include "analysis/splitmix64.h"
+
 #include <array>
 #include <bit>
 #include <cassert>
@@ -54,6 +56,24 @@ inline int bit_count(uint64_t x) {
     x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
     x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0fu;
     return static_cast<int>((x * 0x0101010101010101u) >> 56);
+}
+
+// The i-th (from 0) set bit of mask, as a one-bit mask.
+inline uint64_t nth_bit(uint64_t mask, uint32_t i) {
+    for (; i > 0; --i) mask &= mask - 1;
+    return mask & (~mask + 1);
+}
+
+// A point of mask chosen uniformly (mask not empty).
+inline uint64_t random_bit(SplitMix64& rng, uint64_t mask) {
+    return nth_bit(mask, rng.below(static_cast<uint32_t>(bit_count(mask))));
+}
+
+// The probability 2^-32 * p1 raised to the power d, in units of 2^-32.
+inline uint64_t power(uint64_t p1, uint64_t d) {
+    uint64_t p = uint64_t{1} << 32;
+    for (; d > 0 && p > 0; --d) p = (p * p1) >> 32;
+    return p;
 }
 
 // Calls f(mask) for every k-subset of the points of set, in a fixed order.

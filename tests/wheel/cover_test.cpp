@@ -76,6 +76,23 @@ TEST(WheelSearch, TheTimeLimitStillGivesACover) {
     EXPECT_TRUE(w.stopped_early);
 }
 
+TEST(WheelSearch, TheTimeLimitCutsTheGreedyStart) {
+    // Past the limit the start is finished with a crude block around each subset left, so it
+    // is larger than the full greedy start, which a budget of one work unit leaves as it is.
+    SearchOptions cut;
+    cut.seed = 3;
+    cut.time_limit = 1e-9;
+    SearchOptions full = cut;
+    full.time_limit = 0;
+    full.work = 1;
+    const Wheel crude = find_wheel(first_numbers(20), {5, 5}, cut);
+    const Wheel greedy = find_wheel(first_numbers(20), {5, 5}, full);
+    EXPECT_TRUE(verify_wheel(first_numbers(20), 5, 5, crude.tickets).holds());
+    EXPECT_TRUE(crude.stopped_early);
+    EXPECT_FALSE(greedy.stopped_early);
+    EXPECT_GT(crude.tickets.size(), greedy.tickets.size() + 100);
+}
+
 TEST(WheelRequest, RefusesWhatNoWheelCanBe) {
     const struct {
         std::vector<uint8_t> numbers;
