@@ -213,8 +213,12 @@ class Parser {
         bool has_value = false;
         const OptionInfo* info = find(arg, value, has_value);
         if (!info) {
+            const bool after_export = i_ >= 2 && args_[i_ - 2] == "--export";
             if (arg.starts_with("-"))
                 fail(cat("unknown option ", quoted(arg), " (see --help)"));
+            else if (after_export)
+                fail(cat("unexpected argument ", quoted(arg), " (a folder for the export goes ",
+                         "with an equals sign: --export=", printable(arg), ")"));
             else
                 fail(cat("unexpected argument ", quoted(arg),
                          " (options start with -, see --help)"));

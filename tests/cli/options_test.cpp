@@ -30,7 +30,9 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--version", "-f", "99"}, ""},
         {{"--bogus"}, "unknown option '--bogus'"},
         {{"stray"}, "unexpected argument 'stray'"},
-        {{"--export", "dir"}, "unexpected argument 'dir'"},
+        {{"--export", "dir"},
+         "unexpected argument 'dir' (a folder for the export goes with an equals sign: "
+         "--export=dir)"},
         {{"-f"}, "-f needs a value"},
         {{"--stats=1"}, "--stats takes no value"},
         {{"-f", "0"}, "-f 0: filter 0 is not one of 1..64"},
