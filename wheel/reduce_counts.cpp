@@ -1,37 +1,46 @@
 #include "wheel/reduce_counts.h"
 
+#include <bit>
 #include <cassert>
 
 namespace lotto::reduce_detail {
 
 namespace {
 
-// Calls f(k, rank) for every k-subset (2 <= k <= 6) of the seven numbers, its colex rank summed
-// one number at a time down nested loops.
-template <class F> inline void each_subset(uint64_t mask, F&& f) {
-    const std::array<uint8_t, 7> n = numbers_of(mask);
-    uint64_t b[7][7]; // b[i][j] = C(n[i], j)
-    for (int i = 0; i < 7; ++i)
-        for (int j = 1; j <= 6; ++j) b[i][j] = binomials.c[n[i]][j];
-    for (int p1 = 0; p1 < 7; ++p1) {
-        const uint64_t r1 = b[p1][1];
-        for (int p2 = p1 + 1; p2 < 7; ++p2) {
-            const uint64_t r2 = r1 + b[p2][2];
-            f(2, r2);
-            for (int p3 = p2 + 1; p3 < 7; ++p3) {
-                const uint64_t r3 = r2 + b[p3][3];
-                f(3, r3);
-                for (int p4 = p3 + 1; p4 < 7; ++p4) {
-                    const uint64_t r4 = r3 + b[p4][4];
-                    f(4, r4);
-                    for (int p5 = p4 + 1; p5 < 7; ++p5) {
-                        const uint64_t r5 = r4 + b[p5][5];
-                        f(5, r5);
-                        for (int p6 = p5 + 1; p6 < 7; ++p6) f(6, r5 + b[p6][6]);
-                    }
-                }
-            }
+// The positions (0..6, ascending) of each k-subset of seven, in a fixed order.
+template <int K> constexpr auto make_positions() {
+    std::array<std::array<uint8_t, K>, binomials.c[7][K]> out{};
+    std::size_t w = 0;
+    for (unsigned pick = 0; pick < 128; ++pick)
+        if (std::popcount(pick) == K) {
+            int j = 0;
+            for (int i = 0; i < 7; ++i)
+                if (pick >> i & 1) out[w][j++] = static_cast<uint8_t>(i);
+            ++w;
         }
+    return out;
+}
+template <int K> inline constexpr auto positions = make_positions<K>();
+
+// b[i][j] = C(n[i], j) for the seven numbers n of the mask (0-based), below 2^32 for j <= 6.
+struct RankTerms {
+    uint32_t b[7][7];
+    explicit RankTerms(uint64_t mask) {
+        const std::array<uint8_t, 7> n = numbers_of(mask);
+        for (int i = 0; i < 7; ++i)
+            for (int j = 1; j <= 6; ++j) b[i][j] = static_cast<uint32_t>(binomials.c[n[i]][j]);
+    }
+};
+
+// Calls f(rank) for the colex rank of every k-subset of the seven numbers; fully unrolled, so
+// every position is a constant.
+template <int K, class F> inline void each_k_subset(const RankTerms& terms, F&& f) {
+#pragma GCC unroll 35
+    for (std::size_t s = 0; s < positions<K>.size(); ++s) {
+        uint32_t r = 0;
+#pragma GCC unroll 6
+        for (int i = 0; i < K; ++i) r += terms.b[positions<K>[s][i]][i + 1];
+        f(r);
     }
 }
 
@@ -48,36 +57,53 @@ SubsetCounts::SubsetCounts(uint32_t highest, int t) : t_(t) {
     six_.assign(binomial(highest, 6), 0);
 }
 
+template <int T> void SubsetCounts::add_t(uint64_t mask, int delta) {
+    const RankTerms terms(mask);
+    const auto bump = [delta](auto* counts) {
+        return [counts, delta](uint32_t r) {
+            counts[r] = static_cast<std::remove_reference_t<decltype(*counts)>>(counts[r] + delta);
+        };
+    };
+    if constexpr (T <= 2) each_k_subset<2>(terms, bump(two_.data()));
+    if constexpr (T <= 3) each_k_subset<3>(terms, bump(three_.data()));
+    if constexpr (T <= 4) each_k_subset<4>(terms, bump(four_.data()));
+    if constexpr (T <= 5) each_k_subset<5>(terms, bump(five_.data()));
+    each_k_subset<6>(terms, bump(six_.data()));
+}
+
+template <int T> int64_t SubsetCounts::gain_t(uint64_t ticket, bool counted_itself) const {
+    const RankTerms terms(ticket);
+    const auto sum = [&terms]<int K>(const auto* counts) {
+        int64_t s = 0;
+        each_k_subset<K>(terms, [&](uint32_t r) { s += counts[r]; });
+        return s;
+    };
+    int64_t total = counted_itself ? weight_[7] : 0;
+    if constexpr (T <= 2) total += weight_[2] * sum.template operator()<2>(two_.data());
+    if constexpr (T <= 3) total += weight_[3] * sum.template operator()<3>(three_.data());
+    if constexpr (T <= 4) total += weight_[4] * sum.template operator()<4>(four_.data());
+    if constexpr (T <= 5) total += weight_[5] * sum.template operator()<5>(five_.data());
+    return total + weight_[6] * sum.template operator()<6>(six_.data());
+}
+
 void SubsetCounts::add(uint64_t mask, int delta) {
-    const int t = t_;
-    each_subset(mask, [&](int k, uint64_t r) {
-        if (k < t) return;
-        switch (k) {
-        case 2: two_[r] += static_cast<uint32_t>(delta); break;
-        case 3: three_[r] += static_cast<uint32_t>(delta); break;
-        case 4: four_[r] = static_cast<uint16_t>(four_[r] + delta); break;
-        case 5: five_[r] = static_cast<uint16_t>(five_[r] + delta); break;
-        default: six_[r] = static_cast<uint8_t>(six_[r] + delta); break;
-        }
-    });
+    switch (t_) {
+    case 2: add_t<2>(mask, delta); break;
+    case 3: add_t<3>(mask, delta); break;
+    case 4: add_t<4>(mask, delta); break;
+    case 5: add_t<5>(mask, delta); break;
+    default: add_t<6>(mask, delta); break;
+    }
 }
 
 int64_t SubsetCounts::gain(uint64_t ticket, bool counted_itself) const {
-    const int t = t_;
-    int64_t m[7] = {};
-    each_subset(ticket, [&](int k, uint64_t r) {
-        if (k < t) return;
-        switch (k) {
-        case 2: m[2] += two_[r]; break;
-        case 3: m[3] += three_[r]; break;
-        case 4: m[4] += four_[r]; break;
-        case 5: m[5] += five_[r]; break;
-        default: m[6] += six_[r]; break;
-        }
-    });
-    int64_t total = counted_itself ? weight_[7] : 0;
-    for (int k = t; k <= 6; ++k) total += weight_[k] * m[k];
-    return total;
+    switch (t_) {
+    case 2: return gain_t<2>(ticket, counted_itself);
+    case 3: return gain_t<3>(ticket, counted_itself);
+    case 4: return gain_t<4>(ticket, counted_itself);
+    case 5: return gain_t<5>(ticket, counted_itself);
+    default: return gain_t<6>(ticket, counted_itself);
+    }
 }
 
 } // namespace lotto::reduce_detail

@@ -23,6 +23,9 @@ class SubsetCounts {
     int64_t gain(uint64_t ticket, bool counted_itself) const;
 
   private:
+    template <int T> void add_t(uint64_t mask, int delta);
+    template <int T> int64_t gain_t(uint64_t ticket, bool counted_itself) const;
+
     int t_;
     // The counts of the k-subsets by colex rank, empty for k < t. At most C(61,4), C(60,3),
     // C(59,2) and 58 combinations of 1..64 hold a 3-, 4-, 5- and 6-subset.
