@@ -56,10 +56,33 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
     return masks;
 }
 
+// Candidates waiting in the greedy's queue: a number mask, its store index, and the gain it had
+// when last counted (an upper bound on its gain now).
+struct Candidate {
+    uint64_t mask;
+    uint32_t index;
+    uint32_t bound;
+};
+
+// The queue's level for a gain: the gain itself below 128, above that its top seven bits and
+// their shift, so that levels rise with the gain and each spans at most 1/64 of it.
+inline uint32_t level_of(uint32_t gain) {
+    if (gain < 128) return gain;
+    const uint32_t shift = static_cast<uint32_t>(std::bit_width(gain)) - 7;
+    return (shift << 6) + (gain >> shift);
+}
+
+// The highest gain at the level.
+inline uint32_t level_top(uint32_t level) {
+    if (level < 128) return level;
+    const uint32_t shift = (level >> 6) - 1;
+    return ((level - (shift << 6) + 1) << shift) - 1;
+}
+
 // The plain greedy choice: the stored combination covering the most uncovered ones, the first in
 // store order (or by the tie keys given) among equals, until all are covered. Gains only fall, so
-// the candidates wait in buckets by their last counted gain, and a round recounts them from the
-// highest bucket down until no bucket left can beat the best found. Returns the picks in order.
+// the candidates wait on levels by their last counted gain, and a round recounts them from the
+// highest level down until no level left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
                                   const SubsetIndex& index, const Deadline& deadline, bool& stopped,
@@ -73,46 +96,59 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     const uint32_t count = static_cast<uint32_t>(masks.size());
     SubsetCounts counts(highest, t);
     for (uint64_t m : masks) counts.add(m, 1);
-    std::vector<uint32_t> gains(count);
+    struct Level {
+        std::vector<Candidate> waiting;
+        uint32_t fresh_round = 0;   // the round that last added candidates counted in it
+        std::size_t fresh_from = 0; // where that round's candidates start
+    };
+    std::vector<Level> levels;
     uint32_t top = 0;
     for (uint32_t i = 0; i < count; ++i) {
-        gains[i] = static_cast<uint32_t>(counts.gain(masks[i], true));
-        top = std::max(top, gains[i]);
+        const uint32_t gain = static_cast<uint32_t>(counts.gain(masks[i], true));
+        const uint32_t level = level_of(gain);
+        if (level >= levels.size()) levels.resize(level + 1);
+        levels[level].waiting.push_back({masks[i], i, gain});
+        top = std::max(top, level);
     }
-    std::vector<std::vector<uint32_t>> buckets(top + 1);
-    for (uint32_t i = 0; i < count; ++i) buckets[gains[i]].push_back(i);
-    std::vector<uint32_t> counted(count, 1); // the round each gain was last counted in
     uint32_t round = 1;
     Coverage cover(masks, index, t);
     std::vector<uint64_t> picks;
     while (cover.uncovered() > 0 && !deadline.passed()) {
         uint32_t best = 0, best_i = UINT32_MAX;
-        for (uint32_t g = top; g >= 1 && g >= best; --g) {
-            // In store order, whose neighbours share most of their subsets' counts.
-            std::vector<uint32_t>& bucket = buckets[g];
-            if (!std::is_sorted(bucket.begin(), bucket.end()))
-                std::sort(bucket.begin(), bucket.end());
+        uint64_t best_mask = 0;
+        for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
+            Level& here = levels[level];
+            std::vector<Candidate>& waiting = here.waiting;
+            // Those added this round were counted this round, and already compared.
+            const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
             std::size_t kept = 0;
-            for (std::size_t j = 0; j < bucket.size(); ++j) {
-                const uint32_t i = bucket[j];
-                uint32_t now = g;
-                if (!(g == best && !before(i, best_i)) && counted[i] != round) {
-                    now = static_cast<uint32_t>(counts.gain(masks[i], !cover.covered(i)));
-                    counted[i] = round;
+            for (std::size_t j = 0; j < waiting.size(); ++j) {
+                Candidate c = waiting[j];
+                if (j < fresh && (c.bound > best || (c.bound == best && before(c.index, best_i)))) {
+                    c.bound = static_cast<uint32_t>(counts.gain(c.mask, !cover.covered(c.index)));
+                    if (c.bound > best || (c.bound == best && before(c.index, best_i)))
+                        best = c.bound, best_i = c.index, best_mask = c.mask;
                 }
-                if (now == g) {
-                    bucket[kept++] = i;
-                } else if (now > 0) { // to a lower bucket, reached later in the round if it can win
-                    buckets[now].push_back(i);
+                if (c.bound == 0) continue;
+                const uint32_t to = level_of(c.bound);
+                if (to == level) {
+                    waiting[kept++] = c;
+                    continue;
                 }
-                if (now > best || (now == best && before(i, best_i))) best = now, best_i = i;
+                // To a lower level, reached later in the round if it can still win.
+                Level& lower = levels[to];
+                if (lower.fresh_round != round) {
+                    lower.fresh_round = round;
+                    lower.fresh_from = lower.waiting.size();
+                }
+                lower.waiting.push_back(c);
             }
-            bucket.resize(kept);
+            waiting.resize(kept);
         }
-        while (top > 0 && buckets[top].empty()) --top;
+        while (top > 0 && levels[top].waiting.empty()) --top;
         assert(best > 0);
-        for (uint32_t d : cover.take(masks[best_i])) counts.add(masks[d], -1);
-        picks.push_back(masks[best_i]);
+        for (uint32_t d : cover.take(best_mask)) counts.add(masks[d], -1);
+        picks.push_back(best_mask);
         ++round;
     }
     stopped = cover.uncovered() > 0;
