@@ -1,50 +1,9 @@
 #include "wheel/reduce_counts.h"
 
-#include <bit>
 #include <cassert>
+#include <type_traits>
 
 namespace lotto::reduce_detail {
-
-namespace {
-
-// The positions (0..6, ascending) of each k-subset of seven, in a fixed order.
-template <int K> constexpr auto make_positions() {
-    std::array<std::array<uint8_t, K>, binomials.c[7][K]> out{};
-    std::size_t w = 0;
-    for (unsigned pick = 0; pick < 128; ++pick)
-        if (std::popcount(pick) == K) {
-            int j = 0;
-            for (int i = 0; i < 7; ++i)
-                if (pick >> i & 1) out[w][j++] = static_cast<uint8_t>(i);
-            ++w;
-        }
-    return out;
-}
-template <int K> inline constexpr auto positions = make_positions<K>();
-
-// b[i][j] = C(n[i], j) for the seven numbers n of the mask (0-based), below 2^32 for j <= 6.
-struct RankTerms {
-    uint32_t b[7][7];
-    explicit RankTerms(uint64_t mask) {
-        const std::array<uint8_t, 7> n = numbers_of(mask);
-        for (int i = 0; i < 7; ++i)
-            for (int j = 1; j <= 6; ++j) b[i][j] = static_cast<uint32_t>(binomials.c[n[i]][j]);
-    }
-};
-
-// Calls f(rank) for the colex rank of every k-subset of the seven numbers; fully unrolled, so
-// every position is a constant.
-template <int K, class F> inline void each_k_subset(const RankTerms& terms, F&& f) {
-#pragma GCC unroll 35
-    for (std::size_t s = 0; s < positions<K>.size(); ++s) {
-        uint32_t r = 0;
-#pragma GCC unroll 6
-        for (int i = 0; i < K; ++i) r += terms.b[positions<K>[s][i]][i + 1];
-        f(r);
-    }
-}
-
-} // namespace
 
 SubsetCounts::SubsetCounts(uint32_t highest, int t) : t_(t) {
     assert(t >= 2 && t <= 6 && highest <= 64);
