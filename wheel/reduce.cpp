@@ -5,6 +5,7 @@
 #include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
 #include "wheel/reduce_index.h"
+#include "wheel/reduce_levels.h"
 
 #include <algorithm>
 #include <bit>
@@ -63,21 +64,6 @@ struct Candidate {
     uint32_t index;
     uint32_t bound;
 };
-
-// The queue's level for a gain: the gain itself below 128, above that its top seven bits and
-// their shift, so that levels rise with the gain and each spans at most 1/64 of it.
-inline uint32_t level_of(uint32_t gain) {
-    if (gain < 128) return gain;
-    const uint32_t shift = static_cast<uint32_t>(std::bit_width(gain)) - 7;
-    return (shift << 6) + (gain >> shift);
-}
-
-// The highest gain at the level.
-inline uint32_t level_top(uint32_t level) {
-    if (level < 128) return level;
-    const uint32_t shift = (level >> 6) - 1;
-    return ((level - (shift << 6) + 1) << shift) - 1;
-}
 
 // The plain greedy choice: the stored combination covering the most uncovered ones, the first in
 // store order (or by the tie keys given) among equals, until all are covered. Gains only fall, so
