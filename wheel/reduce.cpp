@@ -57,12 +57,13 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
     return masks;
 }
 
-// Candidates waiting in the greedy's queue: a number mask, its store index, and the gain it had
-// when last counted (an upper bound on its gain now).
+// Candidates waiting in the greedy's queue: a number mask, its store index, an upper bound on
+// its gain now (the gain when last counted, or lower), and the rest of its gain then.
 struct Candidate {
     uint64_t mask;
     uint32_t index;
     uint32_t bound;
+    uint32_t rest;
 };
 
 // The plain greedy choice: the stored combination covering the most uncovered ones, the first in
@@ -90,12 +91,14 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     std::vector<Level> levels;
     uint32_t top = 0;
     for (uint32_t i = 0; i < count; ++i) {
-        const uint32_t gain = static_cast<uint32_t>(counts.gain(masks[i], true));
+        uint32_t rest = 0;
+        const uint32_t gain = static_cast<uint32_t>(counts.gain(masks[i], true, rest));
         const uint32_t level = level_of(gain);
         if (level >= levels.size()) levels.resize(level + 1);
-        levels[level].waiting.push_back({masks[i], i, gain});
+        levels[level].waiting.push_back({masks[i], i, gain, rest});
         top = std::max(top, level);
     }
+    const bool bounded = counts.split() < 6;
     uint32_t round = 1;
     Coverage cover(masks, index, t);
     std::vector<uint64_t> picks;
@@ -107,13 +110,25 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
             std::vector<Candidate>& waiting = here.waiting;
             // Those added this round were counted this round, and already compared.
             const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
+            const auto can_win = [&](uint32_t gain, uint32_t i) {
+                return gain > best || (gain == best && before(i, best_i));
+            };
             std::size_t kept = 0;
             for (std::size_t j = 0; j < waiting.size(); ++j) {
                 Candidate c = waiting[j];
-                if (j < fresh && (c.bound > best || (c.bound == best && before(c.index, best_i)))) {
-                    c.bound = static_cast<uint32_t>(counts.gain(c.mask, !cover.covered(c.index)));
-                    if (c.bound > best || (c.bound == best && before(c.index, best_i)))
-                        best = c.bound, best_i = c.index, best_mask = c.mask;
+                if (j < fresh && can_win(c.bound, c.index)) {
+                    const bool itself = !cover.covered(c.index);
+                    // First the cheaper bound, then (if that can still win) the gain.
+                    const uint32_t bound =
+                        bounded ? static_cast<uint32_t>(counts.gain_bound(c.mask, itself, c.rest))
+                                : c.bound;
+                    if (can_win(bound, c.index)) {
+                        c.bound = static_cast<uint32_t>(counts.gain(c.mask, itself, c.rest));
+                        if (can_win(c.bound, c.index))
+                            best = c.bound, best_i = c.index, best_mask = c.mask;
+                    } else {
+                        c.bound = std::min(c.bound, bound);
+                    }
                 }
                 if (c.bound == 0) continue;
                 const uint32_t to = level_of(c.bound);

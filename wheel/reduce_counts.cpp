@@ -14,7 +14,38 @@ SubsetCounts::SubsetCounts(uint32_t highest, int t) : t_(t) {
     if (t <= 4) four_.assign(binomial(highest, 4), 0);
     if (t <= 5) five_.assign(binomial(highest, 5), 0);
     six_.assign(binomial(highest, 6), 0);
+    for (int j = split() + 1; j <= 7; ++j) {
+        rest_weight_[j] = 1;
+        for (int k = t; k <= split(); ++k)
+            rest_weight_[j] -= weight_[k] * static_cast<int64_t>(binomial(j, k));
+        assert(rest_weight_[j] >= 0);
+    }
 }
+
+namespace {
+
+// The sums over the k-subsets (T <= k <= Top) of the ticket of their counts: sums[k].
+template <int T, int Top> struct SubsetSums {
+    int64_t sums[7] = {};
+    template <class Two, class Three, class Four, class Five, class Six>
+    SubsetSums(uint64_t ticket, const Two* two, const Three* three, const Four* four,
+               const Five* five, const Six* six) {
+        const RankTerms terms(ticket);
+        const auto add = [&]<int K>(const auto* counts) {
+            if constexpr (T <= K && K <= Top)
+                each_k_subset<K>(terms, [&](uint32_t r) { sums[K] += counts[r]; });
+        };
+        add.template operator()<2>(two);
+        add.template operator()<3>(three);
+        add.template operator()<4>(four);
+        add.template operator()<5>(five);
+        add.template operator()<6>(six);
+    }
+};
+
+constexpr int split_of(int t) { return t <= 4 ? t + 1 : 6; }
+
+} // namespace
 
 template <int T> void SubsetCounts::add_t(uint64_t mask, int delta) {
     const RankTerms terms(mask);
@@ -30,19 +61,36 @@ template <int T> void SubsetCounts::add_t(uint64_t mask, int delta) {
     each_k_subset<6>(terms, bump(six_.data()));
 }
 
-template <int T> int64_t SubsetCounts::gain_t(uint64_t ticket, bool counted_itself) const {
-    const RankTerms terms(ticket);
-    const auto sum = [&terms]<int K>(const auto* counts) {
-        int64_t s = 0;
-        each_k_subset<K>(terms, [&](uint32_t r) { s += counts[r]; });
-        return s;
-    };
+template <int T>
+int64_t SubsetCounts::gain_t(uint64_t ticket, bool counted_itself, uint32_t* rest) const {
+    const SubsetSums<T, 6> n(ticket, two_.data(), three_.data(), four_.data(), five_.data(),
+                             six_.data());
     int64_t total = counted_itself ? weight_[7] : 0;
-    if constexpr (T <= 2) total += weight_[2] * sum.template operator()<2>(two_.data());
-    if constexpr (T <= 3) total += weight_[3] * sum.template operator()<3>(three_.data());
-    if constexpr (T <= 4) total += weight_[4] * sum.template operator()<4>(four_.data());
-    if constexpr (T <= 5) total += weight_[5] * sum.template operator()<5>(five_.data());
-    return total + weight_[6] * sum.template operator()<6>(six_.data());
+    for (int k = T; k <= 6; ++k) total += weight_[k] * n.sums[k];
+    if (rest) {
+        // How many share exactly j numbers, from the sums by C(j, k) = 0 for k > j.
+        int64_t exactly[8] = {};
+        exactly[7] = counted_itself;
+        int64_t share = 0;
+        for (int j = 6; j > split_of(T); --j) {
+            exactly[j] = n.sums[j];
+            for (int i = j + 1; i <= 7; ++i)
+                exactly[j] -= static_cast<int64_t>(binomial(i, j)) * exactly[i];
+            share += rest_weight_[j] * exactly[j];
+        }
+        *rest = static_cast<uint32_t>(share);
+    }
+    return total;
+}
+
+template <int T>
+int64_t SubsetCounts::bound_t(uint64_t ticket, bool counted_itself, uint32_t rest) const {
+    constexpr int Split = split_of(T);
+    const SubsetSums<T, Split> n(ticket, two_.data(), three_.data(), four_.data(), five_.data(),
+                                 six_.data());
+    int64_t total = (counted_itself ? rest_weight_[7] : 0) + rest;
+    for (int k = T; k <= Split; ++k) total += weight_[k] * n.sums[k];
+    return total;
 }
 
 void SubsetCounts::add(uint64_t mask, int delta) {
@@ -57,11 +105,31 @@ void SubsetCounts::add(uint64_t mask, int delta) {
 
 int64_t SubsetCounts::gain(uint64_t ticket, bool counted_itself) const {
     switch (t_) {
-    case 2: return gain_t<2>(ticket, counted_itself);
-    case 3: return gain_t<3>(ticket, counted_itself);
-    case 4: return gain_t<4>(ticket, counted_itself);
-    case 5: return gain_t<5>(ticket, counted_itself);
-    default: return gain_t<6>(ticket, counted_itself);
+    case 2: return gain_t<2>(ticket, counted_itself, nullptr);
+    case 3: return gain_t<3>(ticket, counted_itself, nullptr);
+    case 4: return gain_t<4>(ticket, counted_itself, nullptr);
+    case 5: return gain_t<5>(ticket, counted_itself, nullptr);
+    default: return gain_t<6>(ticket, counted_itself, nullptr);
+    }
+}
+
+int64_t SubsetCounts::gain(uint64_t ticket, bool counted_itself, uint32_t& rest) const {
+    switch (t_) {
+    case 2: return gain_t<2>(ticket, counted_itself, &rest);
+    case 3: return gain_t<3>(ticket, counted_itself, &rest);
+    case 4: return gain_t<4>(ticket, counted_itself, &rest);
+    case 5: return gain_t<5>(ticket, counted_itself, &rest);
+    default: return gain_t<6>(ticket, counted_itself, &rest);
+    }
+}
+
+int64_t SubsetCounts::gain_bound(uint64_t ticket, bool counted_itself, uint32_t rest) const {
+    switch (t_) {
+    case 2: return bound_t<2>(ticket, counted_itself, rest);
+    case 3: return bound_t<3>(ticket, counted_itself, rest);
+    case 4: return bound_t<4>(ticket, counted_itself, rest);
+    case 5: return bound_t<5>(ticket, counted_itself, rest);
+    default: return bound_t<6>(ticket, counted_itself, rest);
     }
 }
 

@@ -224,21 +224,24 @@ TEST(ReduceCounts, SubsetRanksAreColexRanks) {
     EXPECT_EQ(top[0], naive_binomial(64, 7) - 1);
 }
 
-TEST(ReduceCounts, GainsAreTheCountsOfSharingCombinations) {
+TEST(ReduceCounts, GainsAndTheirBoundsAreTheCountsOfSharingCombinations) {
     const struct {
         uint32_t highest;
         int t;
         int stored;
-    } cases[] = {{9, 2, 36},    {12, 3, 400},  {14, 4, 2000}, {39, 3, 3000},
-                 {20, 5, 3000}, {16, 6, 3000}, {50, 6, 500},  {64, 2, 300}};
+        int split; // the largest subsets the bound looks up
+    } cases[] = {{9, 2, 36, 3},    {12, 3, 400, 4},  {14, 4, 2000, 5},
+                 {39, 3, 3000, 4}, {39, 4, 3000, 5}, {20, 5, 3000, 6},
+                 {16, 6, 3000, 6}, {50, 6, 500, 6},  {64, 2, 300, 3}};
     Draws d(77);
     for (const auto& c : cases) {
         std::set<uint64_t> distinct;
         for (int i = 0; i < 4 * c.stored && static_cast<int>(distinct.size()) < c.stored; ++i)
             distinct.insert(mask(test::random_combination(d, static_cast<int>(c.highest)).data()));
         const std::vector<uint64_t> all(distinct.begin(), distinct.end());
-        reduce_detail::SubsetCounts counts(c.highest, c.t);
-        for (uint64_t m : all) counts.add(m, 1);
+        reduce_detail::SubsetCounts before(c.highest, c.t), counts(c.highest, c.t);
+        ASSERT_EQ(counts.split(), c.split);
+        for (uint64_t m : all) before.add(m, 1), counts.add(m, 1);
         // Every third one taken out again: the counts follow removals too.
         std::vector<uint64_t> kept;
         for (std::size_t i = 0; i < all.size(); ++i)
@@ -253,8 +256,13 @@ TEST(ReduceCounts, GainsAreTheCountsOfSharingCombinations) {
             int64_t sharing = 0;
             for (uint64_t m : kept) sharing += std::popcount(m & ticket) >= c.t;
             const bool itself = std::binary_search(kept.begin(), kept.end(), ticket);
+            uint32_t rest_then = 0, rest = 0;
+            before.gain(ticket, std::binary_search(all.begin(), all.end(), ticket), rest_then);
             ASSERT_EQ(counts.gain(ticket, itself), sharing)
                 << "highest " << c.highest << " t " << c.t << " round " << round;
+            ASSERT_EQ(counts.gain(ticket, itself, rest), sharing);
+            ASSERT_EQ(counts.gain_bound(ticket, itself, rest), sharing);
+            ASSERT_GE(counts.gain_bound(ticket, itself, rest_then), sharing);
         }
     }
 }
