@@ -58,12 +58,14 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
 }
 
 // Candidates waiting in the greedy's queue: a number mask, its store index, an upper bound on
-// its gain now (the gain when last counted, or lower), and the rest of its gain then.
+// its gain now (the gain when last counted, or lower), the rest of its gain then, and whether it
+// was uncovered itself then (once covered it stays so).
 struct Candidate {
     uint64_t mask;
     uint32_t index;
     uint32_t bound;
     uint32_t rest;
+    bool uncovered;
 };
 
 // The plain greedy choice: the stored combination covering the most uncovered ones, the first in
@@ -95,7 +97,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         const uint32_t gain = static_cast<uint32_t>(counts.gain(masks[i], true, rest));
         const uint32_t level = level_of(gain);
         if (level >= levels.size()) levels.resize(level + 1);
-        levels[level].waiting.push_back({masks[i], i, gain, rest});
+        levels[level].waiting.push_back({masks[i], i, gain, rest, true});
         top = std::max(top, level);
     }
     const bool bounded = counts.split() < 6;
@@ -117,13 +119,15 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
             for (std::size_t j = 0; j < waiting.size(); ++j) {
                 Candidate c = waiting[j];
                 if (j < fresh && can_win(c.bound, c.index)) {
-                    const bool itself = !cover.covered(c.index);
-                    // First the cheaper bound, then (if that can still win) the gain.
+                    // First the cheaper bound (counting the candidate itself while it may be
+                    // uncovered), then (if that can still win) the gain.
                     const uint32_t bound =
-                        bounded ? static_cast<uint32_t>(counts.gain_bound(c.mask, itself, c.rest))
-                                : c.bound;
+                        bounded
+                            ? static_cast<uint32_t>(counts.gain_bound(c.mask, c.uncovered, c.rest))
+                            : c.bound;
                     if (can_win(bound, c.index)) {
-                        c.bound = static_cast<uint32_t>(counts.gain(c.mask, itself, c.rest));
+                        c.uncovered = c.uncovered && !cover.covered(c.index);
+                        c.bound = static_cast<uint32_t>(counts.gain(c.mask, c.uncovered, c.rest));
                         if (can_win(c.bound, c.index))
                             best = c.bound, best_i = c.index, best_mask = c.mask;
                     } else {

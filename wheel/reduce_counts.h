@@ -28,7 +28,9 @@ class SubsetCounts {
     int64_t gain(uint64_t ticket, bool counted_itself, uint32_t& rest) const;
 
     // An upper bound of the gain from the counts of the subsets of at most split() numbers
-    // alone, given an earlier rest of the ticket (since which combinations were only removed).
+    // alone, given the ticket's rest and whether it was counted itself at an earlier time since
+    // which combinations were only removed. With split() = 6, the gain itself (then counted_itself
+    // must be the present one).
     int64_t gain_bound(uint64_t ticket, bool counted_itself, uint32_t rest) const;
 
     // The largest subsets gain_bound looks up: t + 1 for t <= 4 (no 6-subsets), else 6 (when
@@ -48,7 +50,8 @@ class SubsetCounts {
     std::vector<uint8_t> six_;
     int64_t weight_[8] = {}; // (-1)^(k-t) C(k-1, t-1)
     // For j > split(): 1 - sum over t <= k <= split() of weight_[k] C(j, k), the weight of a
-    // combination sharing j numbers in the gain beyond the sums up to split(); never negative.
+    // combination sharing j numbers in the gain beyond the sums up to split(); never negative for
+    // split() < 6.
     int64_t rest_weight_[8] = {};
 };
 
