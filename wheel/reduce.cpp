@@ -70,8 +70,9 @@ struct Candidate {
 
 // The plain greedy choice: the stored combination covering the most uncovered ones, the first in
 // store order (or by the tie keys given) among equals, until all are covered. Gains only fall, so
-// the candidates wait on levels by their last counted gain, and a round recounts them from the
-// highest level down until no level left can beat the best found. Returns the picks in order.
+// the candidates wait on levels by an upper bound of their gain (the last counted, or a cheaper
+// bound since), and a round bounds and recounts them from the highest level down until no level
+// left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
                                   const SubsetIndex& index, const Deadline& deadline, bool& stopped,
@@ -110,7 +111,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
             Level& here = levels[level];
             std::vector<Candidate>& waiting = here.waiting;
-            // Those added this round were counted this round, and already compared.
+            // Those added this round were bounded or counted this round, and already compared.
             const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
             const auto can_win = [&](uint32_t gain, uint32_t i) {
                 return gain > best || (gain == best && before(i, best_i));
