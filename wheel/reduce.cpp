@@ -5,6 +5,7 @@
 #include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
 #include "wheel/reduce_index.h"
+#include "wheel/reduce_levels.h"
 
 #include <algorithm>
 #include <bit>
@@ -56,10 +57,22 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
     return masks;
 }
 
+// Candidates waiting in the greedy's queue: a number mask, its store index, an upper bound on
+// its gain now (the gain when last counted, or lower), the rest of its gain then, and whether it
+// was uncovered itself then (once covered it stays so).
+struct Candidate {
+    uint64_t mask;
+    uint32_t index;
+    uint32_t bound;
+    uint32_t rest;
+    bool uncovered;
+};
+
 // The plain greedy choice: the stored combination covering the most uncovered ones, the first in
 // store order (or by the tie keys given) among equals, until all are covered. Gains only fall, so
-// the candidates wait in buckets by their last counted gain, and a round recounts them from the
-// highest bucket down until no bucket left can beat the best found. Returns the picks in order.
+// the candidates wait on levels by an upper bound of their gain (the last counted, or a cheaper
+// bound since), and a round bounds and recounts them from the highest level down until no level
+// left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
                                   const SubsetIndex& index, const Deadline& deadline, bool& stopped,
@@ -73,46 +86,75 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     const uint32_t count = static_cast<uint32_t>(masks.size());
     SubsetCounts counts(highest, t);
     for (uint64_t m : masks) counts.add(m, 1);
-    std::vector<uint32_t> gains(count);
+    struct Level {
+        std::vector<Candidate> waiting;
+        uint32_t fresh_round = 0;   // the round that last added candidates counted in it
+        std::size_t fresh_from = 0; // where that round's candidates start
+    };
+    std::vector<Level> levels;
     uint32_t top = 0;
     for (uint32_t i = 0; i < count; ++i) {
-        gains[i] = static_cast<uint32_t>(counts.gain(masks[i], true));
-        top = std::max(top, gains[i]);
+        uint32_t rest = 0;
+        const uint32_t gain = static_cast<uint32_t>(counts.gain(masks[i], true, rest));
+        const uint32_t level = level_of(gain);
+        if (level >= levels.size()) levels.resize(level + 1);
+        levels[level].waiting.push_back({masks[i], i, gain, rest, true});
+        top = std::max(top, level);
     }
-    std::vector<std::vector<uint32_t>> buckets(top + 1);
-    for (uint32_t i = 0; i < count; ++i) buckets[gains[i]].push_back(i);
-    std::vector<uint32_t> counted(count, 1); // the round each gain was last counted in
+    const bool bounded = counts.split() < 6;
     uint32_t round = 1;
     Coverage cover(masks, index, t);
     std::vector<uint64_t> picks;
     while (cover.uncovered() > 0 && !deadline.passed()) {
         uint32_t best = 0, best_i = UINT32_MAX;
-        for (uint32_t g = top; g >= 1 && g >= best; --g) {
-            // In store order, whose neighbours share most of their subsets' counts.
-            std::vector<uint32_t>& bucket = buckets[g];
-            if (!std::is_sorted(bucket.begin(), bucket.end()))
-                std::sort(bucket.begin(), bucket.end());
+        uint64_t best_mask = 0;
+        for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
+            Level& here = levels[level];
+            std::vector<Candidate>& waiting = here.waiting;
+            // Those added this round were bounded or counted this round, and already compared.
+            const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
+            const auto can_win = [&](uint32_t gain, uint32_t i) {
+                return gain > best || (gain == best && before(i, best_i));
+            };
             std::size_t kept = 0;
-            for (std::size_t j = 0; j < bucket.size(); ++j) {
-                const uint32_t i = bucket[j];
-                uint32_t now = g;
-                if (!(g == best && !before(i, best_i)) && counted[i] != round) {
-                    now = static_cast<uint32_t>(counts.gain(masks[i], !cover.covered(i)));
-                    counted[i] = round;
+            for (std::size_t j = 0; j < waiting.size(); ++j) {
+                Candidate c = waiting[j];
+                if (j < fresh && can_win(c.bound, c.index)) {
+                    // First the cheaper bound (counting the candidate itself while it may be
+                    // uncovered), then (if that can still win) the gain.
+                    const uint32_t bound =
+                        bounded
+                            ? static_cast<uint32_t>(counts.gain_bound(c.mask, c.uncovered, c.rest))
+                            : c.bound;
+                    if (can_win(bound, c.index)) {
+                        c.uncovered = c.uncovered && !cover.covered(c.index);
+                        c.bound = static_cast<uint32_t>(counts.gain(c.mask, c.uncovered, c.rest));
+                        if (can_win(c.bound, c.index))
+                            best = c.bound, best_i = c.index, best_mask = c.mask;
+                    } else {
+                        c.bound = std::min(c.bound, bound);
+                    }
                 }
-                if (now == g) {
-                    bucket[kept++] = i;
-                } else if (now > 0) { // to a lower bucket, reached later in the round if it can win
-                    buckets[now].push_back(i);
+                if (c.bound == 0) continue;
+                const uint32_t to = level_of(c.bound);
+                if (to == level) {
+                    waiting[kept++] = c;
+                    continue;
                 }
-                if (now > best || (now == best && before(i, best_i))) best = now, best_i = i;
+                // To a lower level, reached later in the round if it can still win.
+                Level& lower = levels[to];
+                if (lower.fresh_round != round) {
+                    lower.fresh_round = round;
+                    lower.fresh_from = lower.waiting.size();
+                }
+                lower.waiting.push_back(c);
             }
-            bucket.resize(kept);
+            waiting.resize(kept);
         }
-        while (top > 0 && buckets[top].empty()) --top;
+        while (top > 0 && levels[top].waiting.empty()) --top;
         assert(best > 0);
-        for (uint32_t d : cover.take(masks[best_i])) counts.add(masks[d], -1);
-        picks.push_back(masks[best_i]);
+        for (uint32_t d : cover.take(best_mask)) counts.add(masks[d], -1);
+        picks.push_back(best_mask);
         ++round;
     }
     stopped = cover.uncovered() > 0;

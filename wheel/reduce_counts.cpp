@@ -1,41 +1,9 @@
 #include "wheel/reduce_counts.h"
 
 #include <cassert>
+#include <type_traits>
 
 namespace lotto::reduce_detail {
-
-namespace {
-
-// Calls f(k, rank) for every k-subset (2 <= k <= 6) of the seven numbers, its colex rank summed
-// one number at a time down nested loops.
-template <class F> inline void each_subset(uint64_t mask, F&& f) {
-    const std::array<uint8_t, 7> n = numbers_of(mask);
-    uint64_t b[7][7]; // b[i][j] = C(n[i], j)
-    for (int i = 0; i < 7; ++i)
-        for (int j = 1; j <= 6; ++j) b[i][j] = binomials.c[n[i]][j];
-    for (int p1 = 0; p1 < 7; ++p1) {
-        const uint64_t r1 = b[p1][1];
-        for (int p2 = p1 + 1; p2 < 7; ++p2) {
-            const uint64_t r2 = r1 + b[p2][2];
-            f(2, r2);
-            for (int p3 = p2 + 1; p3 < 7; ++p3) {
-                const uint64_t r3 = r2 + b[p3][3];
-                f(3, r3);
-                for (int p4 = p3 + 1; p4 < 7; ++p4) {
-                    const uint64_t r4 = r3 + b[p4][4];
-                    f(4, r4);
-                    for (int p5 = p4 + 1; p5 < 7; ++p5) {
-                        const uint64_t r5 = r4 + b[p5][5];
-                        f(5, r5);
-                        for (int p6 = p5 + 1; p6 < 7; ++p6) f(6, r5 + b[p6][6]);
-                    }
-                }
-            }
-        }
-    }
-}
-
-} // namespace
 
 SubsetCounts::SubsetCounts(uint32_t highest, int t) : t_(t) {
     assert(t >= 2 && t <= 6 && highest <= 64);
@@ -46,38 +14,125 @@ SubsetCounts::SubsetCounts(uint32_t highest, int t) : t_(t) {
     if (t <= 4) four_.assign(binomial(highest, 4), 0);
     if (t <= 5) five_.assign(binomial(highest, 5), 0);
     six_.assign(binomial(highest, 6), 0);
+    for (int j = split() + 1; j <= 7; ++j) {
+        rest_weight_[j] = 1;
+        for (int k = t; k <= split(); ++k)
+            rest_weight_[j] -= weight_[k] * static_cast<int64_t>(binomial(j, k));
+        // The bound stays one however the rest and the ticket itself fall; with split() = 6 it is
+        // the gain itself, whose weight of the ticket itself may be negative.
+        assert(rest_weight_[j] >= 0 || split() == 6);
+    }
+}
+
+namespace {
+
+// The sums over the k-subsets (T <= k <= Top) of the ticket of their counts: sums[k].
+template <int T, int Top> struct SubsetSums {
+    int64_t sums[7] = {};
+    template <class Two, class Three, class Four, class Five, class Six>
+    SubsetSums(uint64_t ticket, const Two* two, const Three* three, const Four* four,
+               const Five* five, const Six* six) {
+        const RankTerms terms(ticket);
+        const auto add = [&]<int K>(const auto* counts) {
+            if constexpr (T <= K && K <= Top)
+                each_k_subset<K>(terms, [&](uint32_t r) { sums[K] += counts[r]; });
+        };
+        add.template operator()<2>(two);
+        add.template operator()<3>(three);
+        add.template operator()<4>(four);
+        add.template operator()<5>(five);
+        add.template operator()<6>(six);
+    }
+};
+
+constexpr int split_of(int t) { return t <= 4 ? t + 1 : 6; }
+
+} // namespace
+
+template <int T> void SubsetCounts::add_t(uint64_t mask, int delta) {
+    const RankTerms terms(mask);
+    const auto bump = [delta](auto* counts) {
+        return [counts, delta](uint32_t r) {
+            counts[r] = static_cast<std::remove_reference_t<decltype(*counts)>>(counts[r] + delta);
+        };
+    };
+    if constexpr (T <= 2) each_k_subset<2>(terms, bump(two_.data()));
+    if constexpr (T <= 3) each_k_subset<3>(terms, bump(three_.data()));
+    if constexpr (T <= 4) each_k_subset<4>(terms, bump(four_.data()));
+    if constexpr (T <= 5) each_k_subset<5>(terms, bump(five_.data()));
+    each_k_subset<6>(terms, bump(six_.data()));
+}
+
+template <int T>
+int64_t SubsetCounts::gain_t(uint64_t ticket, bool counted_itself, uint32_t* rest) const {
+    const SubsetSums<T, 6> n(ticket, two_.data(), three_.data(), four_.data(), five_.data(),
+                             six_.data());
+    int64_t total = counted_itself ? weight_[7] : 0;
+    for (int k = T; k <= 6; ++k) total += weight_[k] * n.sums[k];
+    if (rest) {
+        // How many share exactly j numbers, from the sums by C(j, k) = 0 for k > j.
+        int64_t exactly[8] = {};
+        exactly[7] = counted_itself;
+        int64_t share = 0;
+        for (int j = 6; j > split_of(T); --j) {
+            exactly[j] = n.sums[j];
+            for (int i = j + 1; i <= 7; ++i)
+                exactly[j] -= static_cast<int64_t>(binomial(i, j)) * exactly[i];
+            share += rest_weight_[j] * exactly[j];
+        }
+        *rest = static_cast<uint32_t>(share);
+    }
+    return total;
+}
+
+template <int T>
+int64_t SubsetCounts::bound_t(uint64_t ticket, bool counted_itself, uint32_t rest) const {
+    constexpr int Split = split_of(T);
+    const SubsetSums<T, Split> n(ticket, two_.data(), three_.data(), four_.data(), five_.data(),
+                                 six_.data());
+    int64_t total = (counted_itself ? rest_weight_[7] : 0) + rest;
+    for (int k = T; k <= Split; ++k) total += weight_[k] * n.sums[k];
+    return total;
 }
 
 void SubsetCounts::add(uint64_t mask, int delta) {
-    const int t = t_;
-    each_subset(mask, [&](int k, uint64_t r) {
-        if (k < t) return;
-        switch (k) {
-        case 2: two_[r] += static_cast<uint32_t>(delta); break;
-        case 3: three_[r] += static_cast<uint32_t>(delta); break;
-        case 4: four_[r] = static_cast<uint16_t>(four_[r] + delta); break;
-        case 5: five_[r] = static_cast<uint16_t>(five_[r] + delta); break;
-        default: six_[r] = static_cast<uint8_t>(six_[r] + delta); break;
-        }
-    });
+    switch (t_) {
+    case 2: add_t<2>(mask, delta); break;
+    case 3: add_t<3>(mask, delta); break;
+    case 4: add_t<4>(mask, delta); break;
+    case 5: add_t<5>(mask, delta); break;
+    default: add_t<6>(mask, delta); break;
+    }
 }
 
 int64_t SubsetCounts::gain(uint64_t ticket, bool counted_itself) const {
-    const int t = t_;
-    int64_t m[7] = {};
-    each_subset(ticket, [&](int k, uint64_t r) {
-        if (k < t) return;
-        switch (k) {
-        case 2: m[2] += two_[r]; break;
-        case 3: m[3] += three_[r]; break;
-        case 4: m[4] += four_[r]; break;
-        case 5: m[5] += five_[r]; break;
-        default: m[6] += six_[r]; break;
-        }
-    });
-    int64_t total = counted_itself ? weight_[7] : 0;
-    for (int k = t; k <= 6; ++k) total += weight_[k] * m[k];
-    return total;
+    switch (t_) {
+    case 2: return gain_t<2>(ticket, counted_itself, nullptr);
+    case 3: return gain_t<3>(ticket, counted_itself, nullptr);
+    case 4: return gain_t<4>(ticket, counted_itself, nullptr);
+    case 5: return gain_t<5>(ticket, counted_itself, nullptr);
+    default: return gain_t<6>(ticket, counted_itself, nullptr);
+    }
+}
+
+int64_t SubsetCounts::gain(uint64_t ticket, bool counted_itself, uint32_t& rest) const {
+    switch (t_) {
+    case 2: return gain_t<2>(ticket, counted_itself, &rest);
+    case 3: return gain_t<3>(ticket, counted_itself, &rest);
+    case 4: return gain_t<4>(ticket, counted_itself, &rest);
+    case 5: return gain_t<5>(ticket, counted_itself, &rest);
+    default: return gain_t<6>(ticket, counted_itself, &rest);
+    }
+}
+
+int64_t SubsetCounts::gain_bound(uint64_t ticket, bool counted_itself, uint32_t rest) const {
+    switch (t_) {
+    case 2: return bound_t<2>(ticket, counted_itself, rest);
+    case 3: return bound_t<3>(ticket, counted_itself, rest);
+    case 4: return bound_t<4>(ticket, counted_itself, rest);
+    case 5: return bound_t<5>(ticket, counted_itself, rest);
+    default: return bound_t<6>(ticket, counted_itself, rest);
+    }
 }
 
 } // namespace lotto::reduce_detail

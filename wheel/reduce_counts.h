@@ -22,7 +22,26 @@ class SubsetCounts {
     // ticket itself is a counted combination.
     int64_t gain(uint64_t ticket, bool counted_itself) const;
 
+    // The gain as above, and in rest its share that falls to the counted combinations sharing
+    // more than split() numbers with the ticket: a weighted sum of their numbers, which never
+    // rises while combinations are only removed.
+    int64_t gain(uint64_t ticket, bool counted_itself, uint32_t& rest) const;
+
+    // An upper bound of the gain from the counts of the subsets of at most split() numbers
+    // alone, given the ticket's rest and whether it was counted itself at an earlier time since
+    // which combinations were only removed. With split() = 6, the gain itself (then counted_itself
+    // must be the present one).
+    int64_t gain_bound(uint64_t ticket, bool counted_itself, uint32_t rest) const;
+
+    // The largest subsets gain_bound looks up: t + 1 for t <= 4 (no 6-subsets), else 6 (when
+    // gain_bound costs as much as gain).
+    int split() const { return t_ <= 4 ? t_ + 1 : 6; }
+
   private:
+    template <int T> void add_t(uint64_t mask, int delta);
+    template <int T> int64_t gain_t(uint64_t ticket, bool counted_itself, uint32_t* rest) const;
+    template <int T> int64_t bound_t(uint64_t ticket, bool counted_itself, uint32_t rest) const;
+
     int t_;
     // The counts of the k-subsets by colex rank, empty for k < t. At most C(61,4), C(60,3),
     // C(59,2) and 58 combinations of 1..64 hold a 3-, 4-, 5- and 6-subset.
@@ -30,6 +49,10 @@ class SubsetCounts {
     std::vector<uint16_t> four_, five_;
     std::vector<uint8_t> six_;
     int64_t weight_[8] = {}; // (-1)^(k-t) C(k-1, t-1)
+    // For j > split(): 1 - sum over t <= k <= split() of weight_[k] C(j, k), the weight of a
+    // combination sharing j numbers in the gain beyond the sums up to split(); never negative for
+    // split() < 6.
+    int64_t rest_weight_[8] = {};
 };
 
 } // namespace lotto::reduce_detail

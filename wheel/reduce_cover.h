@@ -12,7 +12,7 @@ namespace lotto::reduce_detail {
 class Coverage {
   public:
     Coverage(const std::vector<uint64_t>& masks, const SubsetIndex& index, int t)
-        : index_(index), t_(t), covered_(masks.size(), 0), stamp_(masks.size(), 0),
+        : index_(index), t_(t), covered_((masks.size() + 63) / 64, 0), stamp_(masks.size(), 0),
           uncovered_(static_cast<uint32_t>(masks.size())) {}
 
     // Calls f(d) once for each stored combination d the ticket covers that is still uncovered.
@@ -24,7 +24,7 @@ class Coverage {
             const int64_t l = index_.list(ranks[j]);
             if (l < 0) continue;
             for (const uint32_t *p = index_.begin(l), *end = index_.end(l); p != end; ++p)
-                if (!covered_[*p] && stamp_[*p] != e) {
+                if (!covered(*p) && stamp_[*p] != e) {
                     stamp_[*p] = e;
                     f(*p);
                 }
@@ -36,12 +36,12 @@ class Coverage {
         std::vector<uint32_t>& hit = scratch_;
         hit.clear();
         for_uncovered(ticket, [&](uint32_t d) { hit.push_back(d); });
-        for (uint32_t d : hit) covered_[d] = 1;
+        for (uint32_t d : hit) covered_[d / 64] |= uint64_t{1} << (d % 64);
         uncovered_ -= static_cast<uint32_t>(hit.size());
         return hit;
     }
 
-    bool covered(uint32_t d) const { return covered_[d] != 0; }
+    bool covered(uint32_t d) const { return (covered_[d / 64] >> (d % 64) & 1) != 0; }
     uint32_t uncovered() const { return uncovered_; }
 
   private:
@@ -55,7 +55,7 @@ class Coverage {
 
     const SubsetIndex& index_;
     int t_;
-    std::vector<uint8_t> covered_;
+    std::vector<uint64_t> covered_; // a bit per stored combination, set once covered
     std::vector<uint32_t> stamp_;
     uint32_t epoch_ = 0;
     uint32_t uncovered_;

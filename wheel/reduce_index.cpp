@@ -10,23 +10,24 @@ namespace {
 // The rank spaces at most this large get a list per rank; larger ones only the ranks present.
 constexpr uint64_t DirectLimit = uint64_t{1} << 25;
 
+// The ranks of the k-subsets, as subset_ranks gives them.
+template <int K> int ranks_of(uint64_t mask, uint64_t* out) {
+    uint64_t* at = out;
+    each_k_subset<K>(RankTerms(mask), [&](uint32_t r) { *at++ = r; });
+    return static_cast<int>(at - out);
+}
+
 } // namespace
 
 int subset_ranks(uint64_t mask, int k, uint64_t* out) {
-    const std::array<uint8_t, 7> n = numbers_of(mask);
-    int written = 0;
-    // Positions p[0] < ... < p[k-1] of 0..6, in lexicographic order.
-    int p[7];
-    for (int i = 0; i < k; ++i) p[i] = i;
-    for (;;) {
-        uint64_t r = 0;
-        for (int i = 0; i < k; ++i) r += binomials.c[n[p[i]]][i + 1];
-        out[written++] = r;
-        int i = k - 1;
-        while (i >= 0 && p[i] == 7 - k + i) --i;
-        if (i < 0) return written;
-        ++p[i];
-        for (int j = i + 1; j < k; ++j) p[j] = p[j - 1] + 1;
+    switch (k) {
+    case 1: return ranks_of<1>(mask, out);
+    case 2: return ranks_of<2>(mask, out);
+    case 3: return ranks_of<3>(mask, out);
+    case 4: return ranks_of<4>(mask, out);
+    case 5: return ranks_of<5>(mask, out);
+    case 6: return ranks_of<6>(mask, out);
+    default: return ranks_of<7>(mask, out);
     }
 }
 

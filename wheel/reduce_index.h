@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,6 +34,43 @@ inline std::array<uint8_t, 7> numbers_of(uint64_t mask) {
         mask &= mask - 1;
     }
     return out;
+}
+
+// The positions (0..6, ascending) of each k-subset of seven, in a fixed order.
+template <int K> constexpr auto make_positions() {
+    std::array<std::array<uint8_t, K>, binomials.c[7][K]> out{};
+    std::size_t w = 0;
+    for (unsigned pick = 0; pick < 128; ++pick)
+        if (std::popcount(pick) == K) {
+            int j = 0;
+            for (int i = 0; i < 7; ++i)
+                if (pick >> i & 1) out[w][j++] = static_cast<uint8_t>(i);
+            ++w;
+        }
+    return out;
+}
+template <int K> inline constexpr auto positions = make_positions<K>();
+
+// b[i][j] = C(n[i], j) for the seven numbers n of the mask (0-based), below 2^32 for n < 64.
+struct RankTerms {
+    uint32_t b[7][8];
+    explicit RankTerms(uint64_t mask) {
+        const std::array<uint8_t, 7> n = numbers_of(mask);
+        for (int i = 0; i < 7; ++i)
+            for (int j = 1; j <= 7; ++j) b[i][j] = static_cast<uint32_t>(binomials.c[n[i]][j]);
+    }
+};
+
+// Calls f(rank) for the colex rank of every k-subset of the seven numbers; fully unrolled, so
+// every position is a constant.
+template <int K, class F> inline void each_k_subset(const RankTerms& terms, F&& f) {
+#pragma GCC unroll 35
+    for (std::size_t s = 0; s < positions<K>.size(); ++s) {
+        uint32_t r = 0;
+#pragma GCC unroll 7
+        for (int i = 0; i < K; ++i) r += terms.b[positions<K>[s][i]][i + 1];
+        f(r);
+    }
 }
 
 // The colex ranks of the C(7, k) k-subsets (1 <= k <= 7) of a 7-number mask, written to out;

@@ -2,6 +2,8 @@
 // greedy, and the fixed designs and split constructions.
 #include "wheel/designs.h"
 #include "wheel/reduce.h"
+#include "wheel/reduce_counts.h"
+#include "wheel/reduce_levels.h"
 #include "wheel/reduce_verify.h"
 
 #include "tests/engine/random_settings.h"
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <set>
 #include <vector>
 
 namespace lotto {
@@ -183,6 +186,106 @@ TEST(ReduceStored, ATimeLimitStillGivesACoverAndSaysSo) {
     const Reduction full = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
     EXPECT_FALSE(full.stopped_early);
     EXPECT_LT(full.tickets.size(), r.tickets.size());
+}
+
+uint64_t naive_binomial(uint64_t n, uint64_t k) {
+    if (k > n) return 0;
+    uint64_t c = 1;
+    for (uint64_t i = 1; i <= k; ++i) c = c * (n - k + i) / i;
+    return c;
+}
+
+TEST(ReduceCounts, SubsetRanksAreColexRanks) {
+    Draws d(5);
+    for (int round = 0; round < 200; ++round) {
+        // The last round takes the top seven numbers of 1..64.
+        const Combination c = round == 199 ? Combination{58, 59, 60, 61, 62, 63, 64}
+                                           : test::random_combination(d, 64);
+        for (int k = 1; k <= 7; ++k) {
+            std::vector<uint64_t> want;
+            for (uint32_t pick = 0; pick < 128; ++pick) {
+                if (std::popcount(pick) != k) continue;
+                uint64_t rank = 0;
+                for (int i = 0, j = 0; i < 7; ++i)
+                    if (pick >> i & 1)
+                        rank += naive_binomial(c[i] - 1u, static_cast<uint64_t>(++j));
+                want.push_back(rank);
+            }
+            uint64_t got[35];
+            const int n = reduce_detail::subset_ranks(mask(c.data()), k, got);
+            std::vector<uint64_t> ranks(got, got + n);
+            std::sort(want.begin(), want.end());
+            std::sort(ranks.begin(), ranks.end());
+            ASSERT_EQ(ranks, want) << "round " << round << " k " << k;
+        }
+    }
+    uint64_t top[1];
+    reduce_detail::subset_ranks(mask(Combination{58, 59, 60, 61, 62, 63, 64}.data()), 7, top);
+    EXPECT_EQ(top[0], naive_binomial(64, 7) - 1);
+}
+
+TEST(ReduceCounts, GainsAndTheirBoundsAreTheCountsOfSharingCombinations) {
+    const struct {
+        uint32_t highest;
+        int t;
+        int stored;
+        int split; // the largest subsets the bound looks up
+    } cases[] = {{9, 2, 36, 3},    {12, 3, 400, 4},  {14, 4, 2000, 5},
+                 {39, 3, 3000, 4}, {39, 4, 3000, 5}, {20, 5, 3000, 6},
+                 {16, 6, 3000, 6}, {50, 6, 500, 6},  {64, 2, 300, 3}};
+    Draws d(77);
+    for (const auto& c : cases) {
+        std::set<uint64_t> distinct;
+        for (int i = 0; i < 4 * c.stored && static_cast<int>(distinct.size()) < c.stored; ++i)
+            distinct.insert(mask(test::random_combination(d, static_cast<int>(c.highest)).data()));
+        const std::vector<uint64_t> all(distinct.begin(), distinct.end());
+        reduce_detail::SubsetCounts before(c.highest, c.t), counts(c.highest, c.t);
+        ASSERT_EQ(counts.split(), c.split);
+        for (uint64_t m : all) before.add(m, 1), counts.add(m, 1);
+        // Every third one taken out again: the counts follow removals too.
+        std::vector<uint64_t> kept;
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (i % 3 == 1)
+                counts.add(all[i], -1);
+            else
+                kept.push_back(all[i]);
+        for (int round = 0; round < 300; ++round) {
+            const uint64_t ticket =
+                round % 2 ? all[static_cast<std::size_t>(d.between(0, all.size() - 1))]
+                          : mask(test::random_combination(d, static_cast<int>(c.highest)).data());
+            int64_t sharing = 0;
+            for (uint64_t m : kept) sharing += std::popcount(m & ticket) >= c.t;
+            const bool itself = std::binary_search(kept.begin(), kept.end(), ticket);
+            uint32_t rest_then = 0, rest = 0;
+            before.gain(ticket, std::binary_search(all.begin(), all.end(), ticket), rest_then);
+            ASSERT_EQ(counts.gain(ticket, itself), sharing)
+                << "highest " << c.highest << " t " << c.t << " round " << round;
+            ASSERT_EQ(counts.gain(ticket, itself, rest), sharing);
+            ASSERT_EQ(counts.gain_bound(ticket, itself, rest), sharing);
+            ASSERT_GE(counts.gain_bound(ticket, itself, rest_then), sharing);
+        }
+    }
+}
+
+TEST(ReduceLevels, EveryGainLiesOnItsLevelAndLevelsRise) {
+    const struct {
+        uint32_t gain, level, top;
+    } known[] = {{0, 0, 0},       {127, 127, 127},       {128, 128, 129},
+                 {129, 128, 129}, {130, 129, 131},       {255, 191, 255},
+                 {256, 192, 259}, {95'882, 733, 96'255}, {UINT32_MAX, 1727, UINT32_MAX}};
+    for (const auto& k : known) {
+        EXPECT_EQ(reduce_detail::level_of(k.gain), k.level) << k.gain;
+        EXPECT_EQ(reduce_detail::level_top(k.level), k.top) << k.level;
+    }
+    for (uint64_t g = 1; g <= UINT32_MAX; g += g < 70'000 ? 1 : g / 997) {
+        const uint32_t gain = static_cast<uint32_t>(g);
+        const uint32_t level = reduce_detail::level_of(gain);
+        ASSERT_GE(reduce_detail::level_top(level), gain) << gain;
+        ASSERT_LT(reduce_detail::level_top(level - 1), gain) << gain;
+        ASSERT_LE(reduce_detail::level_top(level) - reduce_detail::level_top(level - 1),
+                  std::max<uint32_t>(1, gain / 64))
+            << gain;
+    }
 }
 
 // Every t-subset of points 0..v-1 lies in at least `least` blocks, and in at most `most`.
