@@ -221,15 +221,8 @@ class CoverSearch {
 
     // Removes the block whose subsets are least often covered by it alone.
     void drop_weakest_block() {
-        std::size_t weakest = 0;
-        uint64_t fewest = std::numeric_limits<uint64_t>::max();
-        const std::size_t offset = rng_.below(static_cast<uint32_t>(blocks_.size()));
-        for (std::size_t j = 0; j < blocks_.size(); ++j) {
-            const std::size_t b = (j + offset) % blocks_.size();
-            uint64_t alone = 0;
-            for_each_covered(blocks_[b], [&](uint32_t r) { alone += count_[r] == 1; });
-            if (alone < fewest) fewest = alone, weakest = b;
-        }
+        const std::size_t weakest = weakest_block(
+            blocks_, count_, rng_, [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
         for_each_covered(blocks_[weakest], [&](uint32_t r) {
             if (--count_[r] == 0) list(r);
         });

@@ -8,6 +8,8 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 namespace lotto {
 
@@ -94,6 +96,24 @@ template <class F> void for_each_subset(uint64_t set, int k, F&& f) {
         ++idx[i];
         for (int j = i + 1; j < k; ++j) idx[j] = idx[j - 1] + 1;
     }
+}
+
+// The block that alone covers the fewest subsets (those whose count is 1), looked for from a
+// random block on so that ties fall anywhere; covered(block, f) calls f(subset) for every subset
+// the block covers.
+template <class Covered>
+std::size_t weakest_block(const std::vector<uint64_t>& blocks, const std::vector<uint32_t>& count,
+                          SplitMix64& rng, Covered&& covered) {
+    std::size_t weakest = 0;
+    uint64_t fewest = std::numeric_limits<uint64_t>::max();
+    const std::size_t offset = rng.below(static_cast<uint32_t>(blocks.size()));
+    for (std::size_t j = 0; j < blocks.size(); ++j) {
+        const std::size_t b = (j + offset) % blocks.size();
+        uint64_t alone = 0;
+        covered(blocks[b], [&](uint32_t r) { alone += count[r] == 1; });
+        if (alone < fewest) fewest = alone, weakest = b;
+    }
+    return weakest;
 }
 
 } // namespace lotto

@@ -149,15 +149,8 @@ class CyclicSearch {
 
     // Removes the base block that covers the fewest orbits no other covers.
     void drop_weakest_block() {
-        std::size_t weakest = 0;
-        uint64_t fewest = std::numeric_limits<uint64_t>::max();
-        const std::size_t offset = rng_.below(static_cast<uint32_t>(base_.size()));
-        for (std::size_t j = 0; j < base_.size(); ++j) {
-            const std::size_t b = (j + offset) % base_.size();
-            uint64_t alone = 0;
-            for_each_covered(base_[b], [&](uint32_t o) { alone += count_[o] == 1; });
-            if (alone < fewest) fewest = alone, weakest = b;
-        }
+        const std::size_t weakest = weakest_block(
+            base_, count_, rng_, [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
         for_each_covered(base_[weakest], [&](uint32_t o) {
             if (--count_[o] == 0) list(o);
         });
