@@ -14,8 +14,6 @@ namespace lotto {
 
 namespace {
 
-constexpr uint32_t NotListed = std::numeric_limits<uint32_t>::max();
-
 // The work of the default effort: WheelWorkPerEffort, less for few subsets, whose wheels are
 // found sooner (the search would spend the rest on sizes out of reach).
 uint64_t default_work(uint64_t subsets) {
@@ -83,9 +81,7 @@ class CoverSearch {
     void clear() {
         blocks_.clear();
         count_.assign(index_.size(), 0);
-        where_.resize(index_.size());
-        uncovered_.resize(index_.size());
-        for (uint32_t r = 0; r < index_.size(); ++r) where_[r] = uncovered_[r] = r;
+        uncovered_.fill(index_.size());
     }
 
     // Searches covers made of orbits under the permutations of cycle_shapes with half the work
@@ -110,18 +106,6 @@ class CoverSearch {
         assert(uncovered_.empty());
     }
 
-    void list(uint32_t r) {
-        where_[r] = static_cast<uint32_t>(uncovered_.size());
-        uncovered_.push_back(r);
-    }
-    void unlist(uint32_t r) {
-        const uint32_t last = uncovered_.back();
-        uncovered_[where_[r]] = last;
-        where_[last] = where_[r];
-        uncovered_.pop_back();
-        where_[r] = NotListed;
-    }
-
     // Calls f(rank) for every m-subset the block meets in t points or more.
     template <class F> void for_each_covered(uint64_t block, F&& f) {
         for (int i = t_; i <= std::min(7, m_); ++i)
@@ -135,7 +119,7 @@ class CoverSearch {
     void add(uint64_t block) {
         blocks_.push_back(block);
         for_each_covered(block, [&](uint32_t r) {
-            if (count_[r]++ == 0) unlist(r);
+            if (count_[r]++ == 0) uncovered_.remove(r);
         });
     }
 
@@ -198,7 +182,7 @@ class CoverSearch {
     void random_greedy() {
         const int tries = static_cast<int>(std::clamp<uint64_t>(20'000'000 / index_.size(), 1, 32));
         while (!uncovered_.empty() && !out_of_time()) {
-            const uint64_t s = index_.unrank(uncovered_[rng_.below(size32(uncovered_))]);
+            const uint64_t s = index_.unrank(uncovered_[rng_.below(uncovered_.size())]);
             uint64_t chosen = 0, most = 0;
             for (int k = 0; k < tries; ++k) {
                 uint64_t block = s;
@@ -215,16 +199,12 @@ class CoverSearch {
         }
     }
 
-    static uint32_t size32(const std::vector<uint32_t>& v) {
-        return static_cast<uint32_t>(v.size());
-    }
-
     // Removes the block whose subsets are least often covered by it alone.
     void drop_weakest_block() {
         const std::size_t weakest = weakest_block(
             blocks_, count_, rng_, [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
         for_each_covered(blocks_[weakest], [&](uint32_t r) {
-            if (--count_[r] == 0) list(r);
+            if (--count_[r] == 0) uncovered_.add(r);
         });
         blocks_[weakest] = blocks_.back();
         blocks_.pop_back();
@@ -233,7 +213,7 @@ class CoverSearch {
     // One annealing move: a random uncovered subset, a block that comes closest to covering it,
     // one of the block's points outside the subset swapped for one of the subset's points.
     void step() {
-        const uint64_t s = index_.unrank(uncovered_[rng_.below(size32(uncovered_))]);
+        const uint64_t s = index_.unrank(uncovered_[rng_.below(uncovered_.size())]);
         // Blocks drawn at random until one meets the subset in t-1 points (then uniform among
         // those), else the closest of those drawn.
         uint32_t b = 0;
@@ -265,9 +245,9 @@ class CoverSearch {
             for (uint64_t c : kept_)
                 for (uint64_t d : others_) {
                     const uint32_t lost = index_.rank(c | d | out);
-                    if (--count_[lost] == 0) list(lost);
+                    if (--count_[lost] == 0) uncovered_.add(lost);
                     const uint32_t won = index_.rank(c | d | in);
-                    if (count_[won]++ == 0) unlist(won);
+                    if (count_[won]++ == 0) uncovered_.remove(won);
                 }
             blocks_[b] = block ^ out ^ in;
         }
@@ -291,7 +271,8 @@ class CoverSearch {
     const SearchOptions& options_;
     SearchClock clock_;
     SplitMix64 rng_;
-    std::vector<uint32_t> count_, where_, uncovered_;
+    std::vector<uint32_t> count_;
+    ListedSet uncovered_; // the subsets no block covers
     std::vector<uint64_t> blocks_, best_;
     std::vector<uint64_t> kept_, others_;
     // Work units of one rank and count look-up: more once the counts leave the cache.

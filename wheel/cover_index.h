@@ -116,4 +116,33 @@ std::size_t weakest_block(const std::vector<uint64_t>& blocks, const std::vector
     return weakest;
 }
 
+// A set of the numbers 0..n-1 kept as a list in no particular order: a number joins or leaves it,
+// and one is drawn by its place, in constant time.
+class ListedSet {
+  public:
+    // Every number of 0..n-1 listed, in ascending order.
+    void fill(uint32_t n) {
+        where_.resize(n);
+        list_.resize(n);
+        for (uint32_t r = 0; r < n; ++r) where_[r] = list_[r] = r;
+    }
+    void add(uint32_t r) {
+        where_[r] = size();
+        list_.push_back(r);
+    }
+    void remove(uint32_t r) {
+        const uint32_t last = list_.back();
+        list_[where_[r]] = last;
+        where_[last] = where_[r];
+        list_.pop_back();
+    }
+    bool empty() const { return list_.empty(); }
+    uint32_t size() const { return static_cast<uint32_t>(list_.size()); }
+    uint32_t back() const { return list_.back(); }
+    uint32_t operator[](uint32_t place) const { return list_[place]; }
+
+  private:
+    std::vector<uint32_t> where_, list_;
+};
+
 } // namespace lotto

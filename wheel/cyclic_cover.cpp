@@ -79,20 +79,7 @@ class CyclicSearch {
         const auto orbits = static_cast<uint32_t>(first_.size());
         count_.assign(orbits, 0);
         seen_.assign(orbits, 0);
-        where_.resize(orbits);
-        uncovered_.resize(orbits);
-        for (uint32_t o = 0; o < orbits; ++o) where_[o] = uncovered_[o] = o;
-    }
-
-    void list(uint32_t o) {
-        where_[o] = static_cast<uint32_t>(uncovered_.size());
-        uncovered_.push_back(o);
-    }
-    void unlist(uint32_t o) {
-        const uint32_t last = uncovered_.back();
-        uncovered_[where_[o]] = last;
-        where_[last] = where_[o];
-        uncovered_.pop_back();
+        uncovered_.fill(orbits);
     }
 
     // Calls f(orbit) for every m-subset the block meets in t points or more.
@@ -109,13 +96,13 @@ class CyclicSearch {
     void add(uint64_t block) {
         base_.push_back(block);
         for_each_covered(block, [&](uint32_t o) {
-            if (count_[o]++ == 0) unlist(o);
+            if (count_[o]++ == 0) uncovered_.remove(o);
         });
     }
 
     // A random member of an uncovered orbit.
     uint64_t uncovered_subset() {
-        uint64_t s = first_[uncovered_[rng_.below(static_cast<uint32_t>(uncovered_.size()))]];
+        uint64_t s = first_[uncovered_[rng_.below(uncovered_.size())]];
         for (uint32_t j = rng_.below(order_); j > 0; --j) s = apply(s);
         return s;
     }
@@ -152,7 +139,7 @@ class CyclicSearch {
         const std::size_t weakest = weakest_block(
             base_, count_, rng_, [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
         for_each_covered(base_[weakest], [&](uint32_t o) {
-            if (--count_[o] == 0) list(o);
+            if (--count_[o] == 0) uncovered_.add(o);
         });
         base_[weakest] = base_.back();
         base_.pop_back();
@@ -176,8 +163,7 @@ class CyclicSearch {
     // The counts of the base blocks given in place of the present ones.
     void restart_from(const std::vector<uint64_t>& base) {
         count_.assign(count_.size(), 0);
-        uncovered_.clear();
-        for (uint32_t o = 0; o < count_.size(); ++o) list(o);
+        uncovered_.fill(static_cast<uint32_t>(count_.size()));
         base_.clear();
         for (uint64_t b : base) add(b);
     }
@@ -203,24 +189,24 @@ class CyclicSearch {
         clock_.work += 16 + 4 * rank_cost_ * lost_.size();
         int64_t delta = 0;
         for (uint32_t o : lost_)
-            if (--count_[o] == 0) list(o), ++delta;
+            if (--count_[o] == 0) uncovered_.add(o), ++delta;
         for (uint32_t o : won_)
-            if (count_[o]++ == 0) unlist(o), --delta;
+            if (count_[o]++ == 0) uncovered_.remove(o), --delta;
         if (cooling.accept(rng_, delta)) {
             base_[b] = block ^ out ^ in;
             return true;
         }
         for (uint32_t o : won_)
-            if (--count_[o] == 0) list(o);
+            if (--count_[o] == 0) uncovered_.add(o);
         for (uint32_t o : lost_)
-            if (count_[o]++ == 0) unlist(o);
+            if (count_[o]++ == 0) uncovered_.remove(o);
         return false;
     }
 
     // A member of a random uncovered orbit, and in b_ a base block meeting it in the most points
     // (the pair uniform among such pairs).
     uint64_t closest_member() {
-        uint64_t s = first_[uncovered_[rng_.below(static_cast<uint32_t>(uncovered_.size()))]];
+        uint64_t s = first_[uncovered_[rng_.below(uncovered_.size())]];
         uint64_t chosen = s;
         int closest = -1;
         uint32_t ties = 0;
@@ -258,7 +244,8 @@ class CyclicSearch {
     const uint64_t until_, span_;
     std::array<uint8_t, 64> image_{};
     SplitMix64 rng_;
-    std::vector<uint32_t> orbit_of_, count_, seen_, where_, uncovered_, lost_, won_;
+    std::vector<uint32_t> orbit_of_, count_, seen_, lost_, won_;
+    ListedSet uncovered_; // the orbits no block covers
     std::vector<uint64_t> first_, base_;
     uint32_t stamp_ = 0, b_ = 0;
     const uint64_t rank_cost_ = index_.size() > (1u << 20) ? 48 : 8;
