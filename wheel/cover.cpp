@@ -201,13 +201,8 @@ class CoverSearch {
 
     // Removes the block whose subsets are least often covered by it alone.
     void drop_weakest_block() {
-        const std::size_t weakest = weakest_block(
-            blocks_, count_, rng_, [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
-        for_each_covered(blocks_[weakest], [&](uint32_t r) {
-            if (--count_[r] == 0) uncovered_.add(r);
-        });
-        blocks_[weakest] = blocks_.back();
-        blocks_.pop_back();
+        lotto::drop_weakest_block(blocks_, count_, uncovered_, rng_,
+                                  [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
     }
 
     // One annealing move: a random uncovered subset, a block that comes closest to covering it,

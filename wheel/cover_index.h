@@ -98,24 +98,6 @@ template <class F> void for_each_subset(uint64_t set, int k, F&& f) {
     }
 }
 
-// The block that alone covers the fewest subsets (those whose count is 1), looked for from a
-// random block on so that ties fall anywhere; covered(block, f) calls f(subset) for every subset
-// the block covers.
-template <class Covered>
-std::size_t weakest_block(const std::vector<uint64_t>& blocks, const std::vector<uint32_t>& count,
-                          SplitMix64& rng, Covered&& covered) {
-    std::size_t weakest = 0;
-    uint64_t fewest = std::numeric_limits<uint64_t>::max();
-    const std::size_t offset = rng.below(static_cast<uint32_t>(blocks.size()));
-    for (std::size_t j = 0; j < blocks.size(); ++j) {
-        const std::size_t b = (j + offset) % blocks.size();
-        uint64_t alone = 0;
-        covered(blocks[b], [&](uint32_t r) { alone += count[r] == 1; });
-        if (alone < fewest) fewest = alone, weakest = b;
-    }
-    return weakest;
-}
-
 // A set of the numbers 0..n-1 kept as a list in no particular order: a number joins or leaves it,
 // and one is drawn by its place, in constant time.
 class ListedSet {
@@ -144,5 +126,27 @@ class ListedSet {
   private:
     std::vector<uint32_t> where_, list_;
 };
+
+// Removes from blocks the block that alone covers the fewest subsets (those whose count is 1),
+// looked for from a random block on so that ties fall anywhere, and counts its subsets off,
+// listing those left uncovered; covered(block, f) calls f(subset) for every subset it covers.
+template <class Covered>
+void drop_weakest_block(std::vector<uint64_t>& blocks, std::vector<uint32_t>& count,
+                        ListedSet& uncovered, SplitMix64& rng, Covered&& covered) {
+    std::size_t weakest = 0;
+    uint64_t fewest = std::numeric_limits<uint64_t>::max();
+    const std::size_t offset = rng.below(static_cast<uint32_t>(blocks.size()));
+    for (std::size_t j = 0; j < blocks.size(); ++j) {
+        const std::size_t b = (j + offset) % blocks.size();
+        uint64_t alone = 0;
+        covered(blocks[b], [&](uint32_t r) { alone += count[r] == 1; });
+        if (alone < fewest) fewest = alone, weakest = b;
+    }
+    covered(blocks[weakest], [&](uint32_t r) {
+        if (--count[r] == 0) uncovered.add(r);
+    });
+    blocks[weakest] = blocks.back();
+    blocks.pop_back();
+}
 
 } // namespace lotto

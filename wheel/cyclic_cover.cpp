@@ -136,13 +136,8 @@ class CyclicSearch {
 
     // Removes the base block that covers the fewest orbits no other covers.
     void drop_weakest_block() {
-        const std::size_t weakest = weakest_block(
-            base_, count_, rng_, [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
-        for_each_covered(base_[weakest], [&](uint32_t o) {
-            if (--count_[o] == 0) uncovered_.add(o);
-        });
-        base_[weakest] = base_.back();
-        base_.pop_back();
+        lotto::drop_weakest_block(base_, count_, uncovered_, rng_,
+                                  [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
     }
 
     // Anneals at the present size until everything is covered, the work reaches give_up or the
