@@ -185,12 +185,7 @@ class CoverSearch {
             const uint64_t s = index_.unrank(uncovered_[rng_.below(uncovered_.size())]);
             uint64_t chosen = 0, most = 0;
             for (int k = 0; k < tries; ++k) {
-                uint64_t block = s;
-                // Half the candidates keep only t..m of the subset's points.
-                if (k % 2 == 1)
-                    while (bit_count(block) > t_ && rng_.below(2) == 0)
-                        block ^= random_bit(rng_, block);
-                while (bit_count(block) < 7) block |= random_bit(rng_, all_ & ~block);
+                const uint64_t block = block_around(rng_, s, all_, t_, k);
                 const uint64_t g = gain(block);
                 if (g > most) most = g, chosen = block;
             }

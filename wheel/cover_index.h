@@ -98,6 +98,16 @@ template <class F> void for_each_subset(uint64_t set, int k, F&& f) {
     }
 }
 
+// The k-th candidate block (7 points of all) around the subset s: odd candidates keep only t or
+// more of s's points, dropping each further one with even odds; the rest is filled at random.
+inline uint64_t block_around(SplitMix64& rng, uint64_t s, uint64_t all, int t, int k) {
+    uint64_t block = s;
+    if (k % 2 == 1)
+        while (bit_count(block) > t && rng.below(2) == 0) block ^= random_bit(rng, block);
+    while (bit_count(block) < 7) block |= random_bit(rng, all & ~block);
+    return block;
+}
+
 // A set of the numbers 0..n-1 kept as a list in no particular order: a number joins or leaves it,
 // and one is drawn by its place, in constant time.
 class ListedSet {

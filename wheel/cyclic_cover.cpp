@@ -116,11 +116,7 @@ class CyclicSearch {
             const uint64_t s = uncovered_subset();
             uint64_t chosen = 0, most = 0;
             for (int k = 0; k < Tries; ++k) {
-                uint64_t block = s;
-                if (k % 2 == 1)
-                    while (bit_count(block) > t_ && rng_.below(2) == 0)
-                        block ^= random_bit(rng_, block);
-                while (bit_count(block) < 7) block |= random_bit(rng_, all_ & ~block);
+                const uint64_t block = block_around(rng_, s, all_, t_, k);
                 if (++stamp_ == 0) seen_.assign(seen_.size(), 0), stamp_ = 1;
                 uint64_t gain = 0;
                 for_each_covered(block, [&](uint32_t o) {
