@@ -10,10 +10,6 @@ namespace {
 using namespace lotto::test;
 using Json = nlohmann::json;
 
-bool holds(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // C(n, k) in floating point, for the chances by hand.
 double choose(int n, int k) {
     double c = 1;

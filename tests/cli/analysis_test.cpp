@@ -6,10 +6,6 @@ namespace {
 
 using namespace lotto::test;
 
-bool holds(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // A bad history is refused before any analysis: status 2, nothing on stdout, one line naming
 // the file.
 TEST(CliHistory, BadFilesAreRefused) {

@@ -15,6 +15,11 @@
 
 namespace lotto::test {
 
+// Whether text holds part somewhere.
+inline bool holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 struct Outcome {
     int status; // the exit status, or 128 + the signal that ended the program
     std::string out, err;

@@ -2,6 +2,7 @@
 // size from 7/8 to 7/64, the outputs that name the game, the back-test of a 7/37 history with and
 // without --game, settings files, --list, and every bad game input.
 #include "tests/cli/cli_runner.h"
+#include "tests/engine/combinatorics.h"
 
 #include "cli/options.h"
 
@@ -14,20 +15,11 @@
 namespace lotto::cli {
 namespace {
 
+using test::choose;
+using test::holds;
 using test::Outcome;
 using test::run_cli;
 using test::TempDir;
-
-uint64_t choose(uint64_t n, uint64_t k) {
-    if (k > n) return 0;
-    uint64_t c = 1;
-    for (uint64_t i = 0; i < k; ++i) c = c * (n - i) / (i + 1);
-    return c;
-}
-
-bool holds(const std::string& text, const std::string& fragment) {
-    return text.find(fragment) != std::string::npos;
-}
 
 std::string game(uint64_t n) { return "--game 7/" + std::to_string(n) + " "; }
 

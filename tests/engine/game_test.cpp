@@ -2,6 +2,7 @@
 // measures on random settings and combinations of 7/50 and 7/64, and stored counts against
 // counts found by brute force (small N) or by combinatorics (N = 50 and 64, through the funnel,
 // which needs no store).
+#include "combinatorics.h"
 #include "engine/lotto739.h"
 #include "random_settings.h"
 
@@ -15,12 +16,7 @@ namespace {
 
 using test::Draws;
 
-uint64_t choose(uint64_t n, uint64_t k) {
-    if (k > n) return 0;
-    uint64_t c = 1;
-    for (uint64_t i = 0; i < k; ++i) c = c * (n - i) / (i + 1);
-    return c;
-}
+using test::choose;
 
 TEST(Game, SevenOfThirtyNineKeepsItsOfferedValuesAndRanges) {
     for (int k = 1; k <= FilterCount; ++k)
