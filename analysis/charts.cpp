@@ -3,14 +3,30 @@
 #include "analysis/chance.h"
 #include "engine/run.h"
 
+#include <utility>
+
 namespace lotto {
 
-BarChart frequency_chart(const HistoryStats& h) {
+namespace {
+
+// A chart without bars yet, with its title, axis labels and legend.
+BarChart empty_chart(std::string title, std::string x_label, std::string y_label,
+                     std::string legend) {
     BarChart c;
-    c.title = "How often each number was drawn in " + std::to_string(h.draw_count) + " draws";
-    c.x_label = "number (1.." + std::to_string(h.highest) + ")";
-    c.y_label = "draws holding the number";
-    c.legend = "bars: draws; red line: expected by chance; band: 95% of counts by chance alone";
+    c.title = std::move(title);
+    c.x_label = std::move(x_label);
+    c.y_label = std::move(y_label);
+    c.legend = std::move(legend);
+    return c;
+}
+
+} // namespace
+
+BarChart frequency_chart(const HistoryStats& h) {
+    BarChart c = empty_chart(
+        "How often each number was drawn in " + std::to_string(h.draw_count) + " draws",
+        "number (1.." + std::to_string(h.highest) + ")", "draws holding the number",
+        "bars: draws; red line: expected by chance; band: 95% of counts by chance alone");
     const CountBand band = binomial_band(h.draw_count, 7.0 / h.highest);
     for (const NumberStats& n : h.numbers)
         c.bars.push_back({std::to_string(n.number), double(n.count), n.expected, band.low,
@@ -19,12 +35,10 @@ BarChart frequency_chart(const HistoryStats& h) {
 }
 
 BarChart backtest_chart(const Backtest& b) {
-    BarChart c;
-    c.title = "Share of " + std::to_string(b.draw_count) + " past draws each filter keeps";
-    c.x_label = "filter";
-    c.y_label = "share kept (%)";
-    c.legend = "bars: share of the draws; red line: share of all combinations; band: 95% by "
-               "chance alone";
+    BarChart c = empty_chart(
+        "Share of " + std::to_string(b.draw_count) + " past draws each filter keeps", "filter",
+        "share kept (%)",
+        "bars: share of the draws; red line: share of all combinations; band: 95% by chance alone");
     const auto bar = [&](std::string label, const BacktestRow& r) {
         const double share = double(r.combinations_kept) / b.full_system;
         const CountBand band = binomial_band(b.draw_count, share);
@@ -38,11 +52,10 @@ BarChart backtest_chart(const Backtest& b) {
 }
 
 BarChart funnel_chart(const Funnel& f) {
-    BarChart c;
-    c.title = "Combinations kept, filter by filter (" + std::to_string(f.stored) + " stored)";
-    c.x_label = "active filter, in order";
-    c.y_label = "combinations kept (log scale)";
-    c.legend = "bars: kept by this filter and those before it; tick: kept by this filter alone";
+    BarChart c = empty_chart(
+        "Combinations kept, filter by filter (" + std::to_string(f.stored) + " stored)",
+        "active filter, in order", "combinations kept (log scale)",
+        "bars: kept by this filter and those before it; tick: kept by this filter alone");
     c.log_scale = true;
     for (const FunnelRow& r : f.rows)
         c.bars.push_back({std::to_string(r.filter), double(r.cumulative), std::nullopt,
