@@ -91,6 +91,19 @@ constexpr std::size_t dashed_numbers(std::string_view token) {
 // 2013-04-05, a score) stay one token.
 inline constexpr std::size_t MinimumDashed = 4;
 
+// Calls visit(part) for each part a token stands for, in order, while visit returns true: the
+// numbers it joins with dashes when they are MinimumDashed or more, else the token itself;
+// returns false when visit stopped it.
+template <class Visit> constexpr bool for_each_part(std::string_view token, Visit&& visit) {
+    if (dashed_numbers(token) < MinimumDashed) return visit(token);
+    for (std::size_t from = 0; from <= token.size();) {
+        const std::size_t dash = std::min(token.find('-', from), token.size());
+        if (!visit(token.substr(from, dash - from))) return false;
+        from = dash + 1;
+    }
+    return true;
+}
+
 // Calls visit(token, field_number) for the tokens of the field numbered field_number (from 1),
 // in order, while visit returns true (a field without tokens gives one empty token); returns
 // false when visit stopped it.
@@ -103,16 +116,9 @@ constexpr bool for_each_field_token(std::string_view field, int field_number, Vi
         while (i < field.size() && !is_token_end(field[i])) ++i;
         if (i == start) break;
         any = true;
-        const std::string_view token = field.substr(start, i - start);
-        if (dashed_numbers(token) < MinimumDashed) {
-            if (!visit(token, field_number)) return false;
-            continue;
-        }
-        for (std::size_t from = 0; from <= token.size();) {
-            const std::size_t dash = std::min(token.find('-', from), token.size());
-            if (!visit(token.substr(from, dash - from), field_number)) return false;
-            from = dash + 1;
-        }
+        if (!for_each_part(field.substr(start, i - start),
+                           [&](std::string_view part) { return visit(part, field_number); }))
+            return false;
     }
     return any || visit(std::string_view{}, field_number);
 }

@@ -56,23 +56,22 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
         while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
         if (i == start) break;
         const std::string_view token = line.substr(start, i - start);
-        const bool dashed = history::dashed_numbers(token) >= history::MinimumDashed;
-        if (!dashed && history::whole_number(token) == history::NotWhole) {
+        bool too_many = false;
+        const bool all_numbers = history::for_each_part(token, [&](std::string_view part) {
+            const int value = history::whole_number(part);
+            if (value == history::NotWhole) return false;
+            if (count == MostNumbers) return too_many = true, false;
+            values[count++] = value;
+            return true;
+        });
+        if (too_many) {
+            ++count;
+            break;
+        }
+        if (!all_numbers) {
             why = history::shown(token) + " is not a number";
             return false;
         }
-        // A whole number, or several joined by dashes.
-        for (std::size_t from = 0; from <= token.size() && count <= MostNumbers;) {
-            const std::size_t end =
-                dashed ? std::min(token.find('-', from), token.size()) : token.size();
-            if (count == MostNumbers) {
-                ++count;
-                break;
-            }
-            values[count++] = history::whole_number(token.substr(from, end - from));
-            from = end + 1;
-        }
-        if (count > MostNumbers) break;
     }
     if (count != 7 && !(count == 8 && (numbered || viewer_line))) {
         why = "the line holds " +
