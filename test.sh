@@ -6,8 +6,8 @@
 #   build/win/   the Windows programs, cross-compiled with MinGW-w64; GUI tests under Wine/Xvfb;
 #                the .zip release package
 #   build/asan/  the test suites again under AddressSanitizer and UndefinedBehaviorSanitizer
-#   build/tsan/  the threaded runs, counts and funnels (engine and command line) under
-#                ThreadSanitizer
+#   build/tsan/  the threaded runs, counts, funnels, history statistics and reduction checks
+#                (engine, analysis, wheels and command line) under ThreadSanitizer
 # Checks the formatting of every source first. Installs missing Debian packages when run as
 # root. Exits non-zero on any failure.
 set -euo pipefail
@@ -65,7 +65,9 @@ ctest --test-dir build/asan --output-on-failure -j"$jobs"
 echo "== thread sanitizer build and the threaded tests"
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTTO_TSAN=ON \
       -DLOTTO_BUILD_BENCH=OFF -DLOTTO_WERROR=ON >/dev/null
-cmake --build build/tsan -j"$jobs" --target engine_tests cli_tests lotto739-cli
-ctest --test-dir build/tsan --output-on-failure -j"$jobs" -R '^(Threads|CliThreads)\.'
+cmake --build build/tsan -j"$jobs" --target engine_tests cli_tests lotto739-cli analysis_tests \
+      wheel_tests
+ctest --test-dir build/tsan --output-on-failure -j"$jobs" \
+      -R '^(Threads|CliThreads)\.|^HistoryStats\.DistributionsOnSeveral|^VerifyReduction\.AgreesWith'
 
 echo "== all tests passed"
