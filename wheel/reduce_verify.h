@@ -1,4 +1,4 @@
-// The independent check of a reduction: plain loops over the stored combinations, sharing nothing
+// The independent check of a reduction: one loop over the stored combinations, sharing nothing
 // with the search.
 #pragma once
 

@@ -91,20 +91,41 @@ std::vector<Combination> random_combinations(Draws& d, int n, int highest) {
     return cs;
 }
 
+// Every combination of 1..highest in lexicographic order, as a count run stores them.
+std::vector<Combination> whole_game(int highest) {
+    std::vector<Combination> cs;
+    Combination c = {1, 2, 3, 4, 5, 6, 7};
+    while (true) {
+        cs.push_back(c);
+        int i = 6;
+        while (i >= 0 && c[i] == highest - 6 + i) --i;
+        if (i < 0) return cs;
+        ++c[i];
+        for (int j = i + 1; j < 7; ++j) c[j] = static_cast<uint8_t>(c[j - 1] + 1);
+    }
+}
+
 TEST(VerifyReduction, AgreesWithBruteForce) {
     Draws d(12);
     for (int round = 0; round < 60; ++round) {
-        const int highest = static_cast<int>(d.between(9, 39));
+        // Every third store is a whole small game in store order, whose neighbours share their
+        // first numbers, with tickets given in descending order and reaching above its numbers.
+        const bool game = round % 3 == 1;
+        const int highest = static_cast<int>(game ? d.between(8, 13) : d.between(9, 39));
         const int t = static_cast<int>(d.between(2, 6));
         // Large stores run on several threads: the first uncovered still come in store order.
         const int stored = round % 10 == 0 ? 70'000 : static_cast<int>(d.between(1, 400));
-        const std::vector<uint8_t> store = store_of(random_combinations(d, stored, highest));
-        std::vector<Combination> tickets =
-            random_combinations(d, static_cast<int>(d.between(0, 30)), highest);
+        const std::vector<Combination> combinations =
+            game ? whole_game(highest) : random_combinations(d, stored, highest);
+        const std::vector<uint8_t> store = store_of(combinations);
+        std::vector<Combination> tickets = random_combinations(
+            d, static_cast<int>(d.between(0, 30)), game ? highest + 2 : highest);
+        if (game)
+            for (Combination& c : tickets) std::reverse(c.begin(), c.end());
         const std::size_t keep = static_cast<std::size_t>(d.between(0, 6));
         const CoverCheck want = brute_check(store, t, tickets, keep);
-        const CoverCheck got =
-            verify_reduction(store.data(), static_cast<uint32_t>(stored), t, tickets, keep);
+        const CoverCheck got = verify_reduction(
+            store.data(), static_cast<uint32_t>(combinations.size()), t, tickets, keep);
         ASSERT_EQ(got.cases, want.cases);
         ASSERT_EQ(got.uncovered, want.uncovered) << "round " << round << " t " << t;
         ASSERT_EQ(got.first_uncovered, want.first_uncovered);
