@@ -13,9 +13,27 @@
 #include "engine/mask.h"
 #include "engine/settings.h"
 
+#include <array>
 #include <cstdint>
 
 namespace lotto {
+
+// How many numbers of the combination lie in set: from lowest to lowest + span.
+struct SetCount {
+    Mask set = 0;
+    uint32_t lowest = 0;
+    uint32_t span = 7;
+};
+
+// What a run gathers once from its settings for the routines that test several filters at once.
+struct GatheredFilters {
+    std::array<SetCount, FilterCount> counts{}; // the counting filters, one entry per set
+    uint32_t count_sets = 0;
+    std::array<uint32_t, 4> lowest{};  // c1, c2, c5 and c6 from lowest ..
+    std::array<uint32_t, 4> span{};    // .. to lowest + span
+    Mask seventh = ~Mask{0};           // the numbers c7 may be
+    uint64_t adjacency = ~uint64_t{0}; // bit p: adjacency pattern p passes
+};
 
 struct alignas(64) RunContext {
     uint32_t c[6] = {};               // the prefix c1..c6 at c[0]..c[5], strictly ascending
@@ -26,6 +44,7 @@ struct alignas(64) RunContext {
     Lanes lanes = 0;      // the prefix once more, one number per byte (c1 low, bytes 6 and 7 zero)
     uint32_t groups = 0;  // adjacency pattern of the prefix plus GroupsAnalysed, 0 = not yet
     Mask differences = 0; // scratch of filters 34 and 35, overwritten before use
+    const GatheredFilters* gathered = nullptr; // the run chain's tables, see build_run_chain
 };
 
 // A filter routine: of the candidates for c7 (number bits above c6), the ones whose combination

@@ -221,8 +221,9 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store) {
     assert(store);
     // Outside 7..64 the store could not hold the records and the filters are not defined.
     if (!walks(highest)) return 0;
-    const Chain chain = build_chain(s.active);
+    const Chain chain = build_run_chain(s);
     RunContext x = context_for(s, highest);
+    x.gathered = &chain.gathered;
     uint8_t* end = store;
     if (chain.length == 0)
         end = store_all(highest, store);
@@ -234,7 +235,7 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store) {
 uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threads) {
     assert(store);
     if (threads <= 1 || !walks(highest)) return run(s, highest, store);
-    const Chain chain = build_chain(s.active);
+    const Chain chain = build_run_chain(s);
     const std::vector<Chunk> chunks = chunks_of(highest);
     Compactor compactor(chunks, store);
     const Tails tails(chain.length == 0 ? highest : 0);
@@ -246,6 +247,7 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threa
             end = store_all_of(tails, highest, k.first, k.second, begin);
         } else {
             RunContext x = context_for(s, highest);
+            x.gathered = &chain.gathered;
             end = store_passing_of(chain, x, k.first, k.second, begin);
         }
         compactor.finished(
@@ -256,13 +258,14 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threa
 
 uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads) {
     if (!walks(highest)) return 0;
-    const Chain chain = build_chain(s.active);
+    const Chain chain = build_run_chain(s);
     if (chain.length == 0) return combinations_of_seven(highest);
     const bool popcnt = has_popcnt();
     const std::vector<Chunk> chunks = chunks_of(highest);
     std::atomic<uint32_t> count{0};
     for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
         RunContext x = context_for(s, highest);
+        x.gathered = &chain.gathered;
         const Chunk& k = chunks[i];
         const uint32_t n = popcnt ? popcnt_count_of(chain, x, k.first, k.second)
                                   : portable_count_of(chain, x, k.first, k.second);
@@ -283,9 +286,10 @@ bool combination_passes(const Settings& s, const uint8_t (&numbers)[7], uint32_t
         if (numbers[i] < 1 || numbers[i] > highest || !ascending) return false;
         if (i < 6) prefix[i] = numbers[i];
     }
+    const Chain chain = build_run_chain(s);
     RunContext x = context_for(s, highest);
+    x.gathered = &chain.gathered;
     enter_prefix(x, prefix);
-    const Chain chain = build_chain(s.active);
     return survivors(chain.routines.data(), chain.length, x, NumberBit[numbers[6]]) != 0;
 }
 

@@ -102,6 +102,27 @@ template <Count count> Mask none(RunContext& x, Mask candidates) {
         x, [](uint32_t n) { return n == 0; }, candidates);
 }
 
+// Whether group filter k with parameter p keeps a combination of adjacency pattern pattern.
+bool keeps_pattern(int k, uint32_t p, unsigned pattern) {
+    const GroupWords& w = AnalysisByPattern[pattern];
+    switch (k) {
+    case 19: return pattern != 0;
+    case 20: return pattern == 0;
+    case 21: return all_groups(w) >= p;
+    case 22: return all_groups(w) <= p;
+    case 23: return pairs_of_two(w) >= p;
+    case 24: return pairs_of_two(w) <= p;
+    case 25: return runs_of_three(w) >= p;
+    case 26: return runs_of_three(w) <= p;
+    case 27: return runs_of_four_or_more(w) >= p;
+    case 28: return runs_of_four_or_more(w) <= p;
+    case 29: return pairs_of_two(w) == 0;
+    case 30: return runs_of_three(w) == 0;
+    case 31: return runs_of_four_or_more(w) == 0;
+    default: return true;
+    }
+}
+
 constexpr RoutineLink Links[] = {
     {19, 19, some_group},
     {20, 20, no_group},
@@ -121,5 +142,22 @@ constexpr RoutineLink Links[] = {
 } // namespace
 
 std::span<const RoutineLink> group_links() { return Links; }
+
+uint64_t kept_adjacency_patterns(const Settings& s) {
+    uint64_t kept = 0;
+    for (unsigned pattern = 0; pattern < 64; ++pattern) {
+        bool keep = true;
+        for (int k = 19; k <= 31; ++k)
+            if (s.active & NumberBit[k]) keep = keep && keeps_pattern(k, s.params[k - 1], pattern);
+        if (keep) kept |= uint64_t{1} << pattern;
+    }
+    return kept;
+}
+
+Mask keep_adjacency_patterns(RunContext& x, Mask candidates) {
+    const unsigned pattern = analyse_groups(x);
+    const uint64_t kept = x.gathered->adjacency;
+    return split(x, kept >> (pattern | 0x20) & 1, kept >> pattern & 1, candidates);
+}
 
 } // namespace lotto

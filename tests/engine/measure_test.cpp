@@ -175,5 +175,33 @@ TEST(Measure, AgreesWithTheRunOnRandomSettings) {
     }
 }
 
+// Filters that count in one set are tested together: with ranges A2 and B2 alike, the arrays
+// alike, or the lucky number also the unlucky one, the tightest bounds decide.
+TEST(Measure, FiltersCountingInOneSetAgreeWithTheRun) {
+    struct Case {
+        std::vector<std::pair<int, uint32_t>> on;
+        bool arrays_alike;
+    };
+    const Case cases[] = {
+        {{{37, 3}, {39, 1}}, false},          // at most 3 and at most 1 in 1..8
+        {{{39, 1}, {37, 3}, {36, 0}}, false}, // the same, listed the other way round
+        {{{36, 2}, {38, 1}, {37, 2}}, false}, // at least 2, at most 2
+        {{{38, 3}, {39, 1}}, false},          // bounds nothing meets
+        {{{62, 1}, {64, 2}, {63, 1}}, true},  // the arrays hold the same numbers
+        {{{7, 4}, {8, 4}}, false},            // lucky and unlucky 4
+    };
+    std::vector<uint8_t> small(11440 * RecordBytes);
+    for (const Case& c : cases) {
+        Settings s;
+        init_defaults(s);
+        for (int r : {1, 2, 3, 4}) set_range(s, r, 1, 8);
+        for (int i = 1; i <= 3; ++i) set_array7_entry(s, i, 3 * i);
+        for (int i = 1; i <= 3; ++i) set_array15_entry(s, i, c.arrays_alike ? 3 * i : i);
+        for (auto [k, p] : c.on) turn_filter_on(s, k), set_parameter(s, k, p);
+        SCOPED_TRACE(::testing::PrintToString(c.on));
+        test::expect_small_system_agrees(s, 16, small, keeps);
+    }
+}
+
 } // namespace
 } // namespace lotto

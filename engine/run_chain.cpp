@@ -1,0 +1,145 @@
+// The chain a run walks: the filters that count numbers in a set, the position bounds and the group
+// filters each tested by one routine over tables gathered once from the settings, so that a long
+// chain costs one call per family instead of one per filter.
+#include "engine/chain.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace lotto {
+
+namespace {
+
+// The counting filters and the set each counts in: even numbers (3, 4), odd numbers (5, 6), the
+// lucky (7) and unlucky (8) number, the ranges (36 to 45), the step-3 arrays (46 to 51) and the
+// chosen arrays (62 to 64); lower and upper bounds on the count as each filter's own routine
+// applies them.
+struct Counting {
+    Mask set;
+    bool at_least;
+    uint32_t bound;
+};
+
+bool counting(const Settings& s, int k, Counting& c) {
+    const uint32_t p = s.params[k - 1];
+    if (k >= 3 && k <= 6)
+        c = {k <= 4 ? EvenNumbers : OddNumbers, k % 2 == 1, p};
+    else if (k == 7)
+        c = {number_bit(p), true, 1};
+    else if (k == 8)
+        c = {number_bit(p), false, 0};
+    else if (k >= 36 && k <= 45)
+        c = {s.range_masks[k - 36], k % 2 == 0, p};
+    else if (k >= 46 && k <= 51)
+        c = {s.step3_masks[(k - 46) / 2], k % 2 == 0, p};
+    else if (k == 62)
+        c = {s.array7_mask, false, p};
+    else if (k == 63 || k == 64)
+        c = {s.array15_mask, k == 63, p};
+    else
+        return false;
+    return true;
+}
+
+// One entry per distinct set, its bounds the tightest of the filters counting in it; an empty
+// span stands for bounds nothing meets. Answers the filters gathered.
+Mask gather_counts(const Settings& s, GatheredFilters& g) {
+    Mask gathered = 0;
+    std::array<uint32_t, FilterCount> highest{};
+    for (int k = 1; k <= FilterCount; ++k) {
+        Counting c;
+        if (!(s.active & NumberBit[k]) || !counting(s, k, c)) continue;
+        gathered |= NumberBit[k];
+        uint32_t i = 0;
+        while (i < g.count_sets && g.counts[i].set != c.set) ++i;
+        if (i == g.count_sets) g.counts[g.count_sets++] = {c.set, 0, 0}, highest[i] = 7;
+        if (c.at_least)
+            g.counts[i].lowest = std::max(g.counts[i].lowest, c.bound);
+        else
+            highest[i] = std::min(highest[i], c.bound);
+    }
+    for (uint32_t i = 0; i < g.count_sets; ++i) {
+        SetCount& c = g.counts[i];
+        if (c.lowest <= highest[i])
+            c.span = highest[i] - c.lowest;
+        else
+            c = {0, 1, 0}; // a count of 0 in the empty set is never 1
+    }
+    return gathered;
+}
+
+// Filters 9 to 18 bound c1, c2, c5, c6 and c7: K from below, K + 1 from above.
+Mask gather_positions(const Settings& s, GatheredFilters& g) {
+    Mask gathered = 0;
+    bool empty = false;
+    for (int i = 0; i < 5; ++i) {
+        const int k = 9 + 2 * i;
+        uint32_t lowest = 0, highest = UINT32_MAX;
+        if (s.active & NumberBit[k]) lowest = s.params[k - 1], gathered |= NumberBit[k];
+        if (s.active & NumberBit[k + 1]) highest = s.params[k], gathered |= NumberBit[k + 1];
+        if (i == 4) {
+            g.seventh = numbers_from(lowest) & numbers_up_to(highest);
+        } else {
+            empty = empty || lowest > highest;
+            g.lowest[i] = lowest, g.span[i] = highest - std::min(lowest, highest);
+        }
+    }
+    if (empty) g.seventh = 0;
+    return gathered;
+}
+
+// The candidates whose combinations keep every gathered count within its bounds: a candidate in
+// a set adds one to the prefix's count in it.
+template <bool Popcnt> LOTTO_ALWAYS_INLINE Mask keep_counts(RunContext& x, Mask candidates) {
+    const GatheredFilters& g = *x.gathered;
+    const Mask prefix = x.mask[0];
+    for (uint32_t i = 0; i < g.count_sets; ++i) {
+        const SetCount& c = g.counts[i];
+        const uint32_t n = static_cast<uint32_t>(count_bits<Popcnt>(prefix & c.set));
+        const Mask inside = n + 1 - c.lowest <= c.span ? c.set : 0;
+        const Mask outside = n - c.lowest <= c.span ? ~c.set : 0;
+        candidates &= inside | outside;
+    }
+    return candidates;
+}
+
+Mask portable_counts(RunContext& x, Mask candidates) { return keep_counts<false>(x, candidates); }
+LOTTO_POPCNT_TARGET Mask popcnt_counts(RunContext& x, Mask candidates) {
+    return keep_counts<true>(x, candidates);
+}
+
+// The candidates kept when c1, c2, c5 and c6 are within their bounds, none otherwise.
+Mask keep_positions(RunContext& x, Mask candidates) {
+    const GatheredFilters& g = *x.gathered;
+    const bool kept = (x.c[0] - g.lowest[0] <= g.span[0]) & (x.c[1] - g.lowest[1] <= g.span[1]) &
+                      (x.c[4] - g.lowest[2] <= g.span[2]) & (x.c[5] - g.lowest[3] <= g.span[3]);
+    return kept ? candidates & g.seventh : 0;
+}
+
+void append(Chain& chain, Mask filters, Routine routine) {
+    if (filters == 0) return;
+    chain.routines[chain.length] = routine;
+    chain.entries[chain.length] = {static_cast<int>(lowest_number(filters)),
+                                   64 - std::countl_zero(filters)};
+    ++chain.length;
+}
+
+constexpr Mask GroupFilters = span_mask(19, 31);
+
+} // namespace
+
+Chain build_run_chain(const Settings& s, bool popcnt) {
+    GatheredFilters g;
+    const Mask counts = gather_counts(s, g);
+    const Mask positions = gather_positions(s, g);
+    const Mask groups = s.active & GroupFilters;
+    if (groups) g.adjacency = kept_adjacency_patterns(s);
+    Chain chain = build_chain(s.active & ~(counts | positions | groups), popcnt);
+    chain.gathered = g;
+    append(chain, groups, keep_adjacency_patterns);
+    append(chain, positions, keep_positions);
+    append(chain, counts, popcnt ? popcnt_counts : portable_counts);
+    return chain;
+}
+
+} // namespace lotto
