@@ -12,15 +12,24 @@ namespace lotto {
 
 unsigned default_threads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
-std::vector<Chunk> chunks_of(uint32_t highest) {
+std::vector<Chunk> chunks_of(uint32_t highest) { return chunks_of(highest, UINT32_MAX); }
+
+std::vector<Chunk> chunks_of(uint32_t highest, uint32_t most) {
     std::vector<Chunk> chunks;
     uint32_t rank = 0;
     for (uint32_t a = 1; a + 6 <= highest; ++a)
-        for (uint32_t b = a + 1; b + 5 <= highest; ++b) {
-            const uint32_t size = combinations_of_five(highest - b);
-            chunks.push_back({a, b, rank, size});
-            rank += size;
-        }
+        for (uint32_t b = a + 1; b + 5 <= highest; ++b)
+            for (uint32_t c = b + 1; c + 4 <= highest;) {
+                Chunk k{a, b, rank, 0, c, c};
+                // The combinations starting with a, b, c number C(highest - c, 4).
+                const auto with_third = [&](uint32_t t) { return binomial(highest - t, 4); };
+                k.size = static_cast<uint32_t>(with_third(c));
+                while (k.third_last + 5 <= highest && k.size + with_third(k.third_last + 1) <= most)
+                    k.size += static_cast<uint32_t>(with_third(++k.third_last));
+                chunks.push_back(k);
+                rank += k.size;
+                c = k.third_last + 1;
+            }
     return chunks;
 }
 

@@ -29,17 +29,18 @@ inline RunContext context_for(const Settings& s, uint32_t highest) {
     return x;
 }
 
-// Enters every prefix c1..c6 of 1..x.highest (7..64) with c1 = a and c2 = b (a < b <= N - 5)
-// into x in lexicographic order, its numbers, number mask and lanes set and its work areas
-// cleared, and calls visit(candidates, lanes) with the numbers above c6 up to N and the prefix's
-// lanes.
+// Enters every prefix c1..c6 of 1..x.highest (7..64) with c1 = a, c2 = b and c3 in first..last
+// (a < b < first, last <= N - 4) into x in lexicographic order, its numbers, number mask and lanes
+// set and its work areas cleared, and calls visit(candidates, lanes) with the numbers above c6 up
+// to N and the prefix's lanes.
 template <class Visit>
-LOTTO_ALWAYS_INLINE void for_each_prefix_of(RunContext& x, uint32_t a, uint32_t b, Visit&& visit) {
+LOTTO_ALWAYS_INLINE void for_each_prefix_in(RunContext& x, uint32_t a, uint32_t b, uint32_t first,
+                                            uint32_t last, Visit&& visit) {
     const uint32_t n = x.highest;
     const Mask up_to_n = numbers_up_to(n);
     x.c[0] = a;
     x.c[1] = b;
-    for (uint32_t c = b + 1; c <= n - 4; ++c) {
+    for (uint32_t c = first; c <= last; ++c) {
         x.c[2] = c;
         for (uint32_t d = c + 1; d <= n - 3; ++d) {
             x.c[3] = d;
@@ -62,6 +63,13 @@ LOTTO_ALWAYS_INLINE void for_each_prefix_of(RunContext& x, uint32_t a, uint32_t 
             }
         }
     }
+}
+
+// Every prefix c1..c6 of 1..x.highest (7..64) with c1 = a and c2 = b (a < b <= N - 5), as
+// for_each_prefix_in.
+template <class Visit>
+LOTTO_ALWAYS_INLINE void for_each_prefix_of(RunContext& x, uint32_t a, uint32_t b, Visit&& visit) {
+    for_each_prefix_in(x, a, b, b + 1, x.highest - 4, visit);
 }
 
 // Every prefix c1..c6 of 1..x.highest (7..64), as for_each_prefix_of, in lexicographic order.

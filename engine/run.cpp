@@ -5,10 +5,12 @@
 #include "engine/context.h"
 #include "engine/prefix_walk.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -128,9 +130,10 @@ uint8_t* store_passing(const Chain& chain, RunContext& x, uint8_t* out) {
     return out;
 }
 
-// The same for the prefixes starting with a, b.
-uint8_t* store_passing_of(const Chain& chain, RunContext& x, uint32_t a, uint32_t b, uint8_t* out) {
-    for_each_prefix_of(x, a, b, StorePassing{chain.routines.data(), chain.length, x, out});
+// The same for the prefixes of chunk k.
+uint8_t* store_passing_in(const Chain& chain, RunContext& x, const Chunk& k, uint8_t* out) {
+    for_each_prefix_in(x, k.first, k.second, k.third_first, k.third_last,
+                       StorePassing{chain.routines.data(), chain.length, x, out});
     return out;
 }
 
@@ -155,30 +158,55 @@ LOTTO_POPCNT_TARGET uint32_t popcnt_count_of(const Chain& chain, RunContext& x, 
     return count_of<true>(chain, x, a, b);
 }
 
-// Moves the chunks a threaded run wrote at their ranks down to where a single-threaded run puts
-// them, in chunk order: a chunk moves once every chunk before it has moved. Its records only ever
-// move down, and never onto a chunk still being written, which lies above its rank.
-class Compactor {
+// Puts the records of a threaded run's chunks where a single-threaded run puts them, in chunk
+// order. A chunk is written into a free staging buffer, which stays in the processor's cache, and
+// copied into the store once every chunk before it is in place; without a free buffer it is
+// written into the store at its rank and moved down from there. Records only ever move down, and
+// never onto a chunk still being written, which lies above its rank.
+class Placer {
   public:
-    Compactor(const std::vector<Chunk>& chunks, uint8_t* store)
-        : chunks_(chunks), counts_(chunks.size(), Unfinished), store_(store) {}
+    Placer(const std::vector<Chunk>& chunks, uint8_t* store, unsigned threads)
+        : chunks_(chunks), counts_(chunks.size(), Unfinished), held_(chunks.size(), InStore),
+          store_(store) {
+        for (const Chunk& k : chunks) capacity_ = std::max<std::size_t>(capacity_, k.size);
+        capacity_ *= RecordBytes;
+        const std::size_t buffers =
+            std::min<std::size_t>(std::size_t{BuffersPerThread} * threads,
+                                  BufferBytes / std::max<std::size_t>(capacity_, 1));
+        for (std::size_t i = 0; i < buffers; ++i) {
+            std::unique_ptr<uint8_t[]> b(new (std::nothrow) uint8_t[capacity_]);
+            if (!b) break;
+            free_.push_back(static_cast<uint32_t>(buffers_.size()));
+            buffers_.push_back(std::move(b));
+        }
+    }
 
-    // Chunk i is written (count records from its rank): moves it and every finished chunk after
-    // it into place, unless another thread is doing the moving, which then takes them too.
+    // Where chunk i is to be written: a staging buffer, or the store at the chunk's rank.
+    uint8_t* take(std::size_t i) {
+        const std::lock_guard lock(mutex_);
+        if (free_.empty()) return store_ + std::size_t{chunks_[i].rank} * RecordBytes;
+        held_[i] = free_.back();
+        free_.pop_back();
+        return buffers_[held_[i]].get();
+    }
+
+    // Chunk i holds count records: puts it and every finished chunk after it in place, unless
+    // another thread is doing so, which then takes them too.
     void finished(std::size_t i, uint32_t count) {
         std::unique_lock lock(mutex_);
         counts_[i] = count;
         if (moving_) return;
         moving_ = true;
         while (next_ < chunks_.size() && counts_[next_] != Unfinished) {
-            const uint32_t from = chunks_[next_].rank, n = counts_[next_];
-            const uint32_t to = stored_;
+            const uint32_t buffer = held_[next_], n = counts_[next_];
+            const uint8_t* from = buffer == InStore
+                                      ? store_ + std::size_t{chunks_[next_].rank} * RecordBytes
+                                      : buffers_[buffer].get();
+            uint8_t* to = store_ + std::size_t{stored_} * RecordBytes;
             lock.unlock();
-            if (to != from)
-                std::memmove(store_ + std::size_t{to} * RecordBytes,
-                             store_ + std::size_t{from} * RecordBytes,
-                             std::size_t{n} * RecordBytes);
+            if (to != from) std::memmove(to, from, std::size_t{n} * RecordBytes);
             lock.lock();
+            if (buffer != InStore) free_.push_back(buffer);
             stored_ += n;
             ++next_;
         }
@@ -189,17 +217,29 @@ class Compactor {
     uint32_t stored() const { return stored_; }
 
   private:
-    static constexpr uint32_t Unfinished = UINT32_MAX;
+    static constexpr uint32_t Unfinished = UINT32_MAX, InStore = UINT32_MAX;
+    // Enough buffers for a thread to run a few chunks ahead of a slower one; their bytes at most.
+    static constexpr unsigned BuffersPerThread = 4;
+    static constexpr std::size_t BufferBytes = std::size_t{64} << 20;
+
     const std::vector<Chunk>& chunks_;
     std::vector<uint32_t> counts_;
+    std::vector<uint32_t> held_; // the buffer of each chunk, or InStore
     uint8_t* const store_;
+    std::size_t capacity_ = 0; // bytes of one buffer
+    std::vector<std::unique_ptr<uint8_t[]>> buffers_;
+    std::vector<uint32_t> free_;
     std::mutex mutex_;
     std::size_t next_ = 0; // the first chunk not yet in place
     uint32_t stored_ = 0;  // records in place, all before chunk next_
-    bool moving_ = false;  // a thread is moving chunks
+    bool moving_ = false;  // a thread is putting chunks in place
 };
 
 bool walks(uint32_t highest) { return highest >= 7 && highest <= LargestGame; }
+
+// The combinations of a threaded run's chunks, at most (unless one value of c3 alone holds more):
+// their records fit a staging buffer in the cache.
+constexpr uint32_t PieceCombinations = 16384;
 
 } // namespace
 
@@ -236,24 +276,28 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threa
     assert(store);
     if (threads <= 1 || !walks(highest)) return run(s, highest, store);
     const Chain chain = build_run_chain(s);
-    const std::vector<Chunk> chunks = chunks_of(highest);
-    Compactor compactor(chunks, store);
-    const Tails tails(chain.length == 0 ? highest : 0);
+    if (chain.length == 0) {
+        // Every combination is stored, each chunk at its rank, which is already its place.
+        const std::vector<Chunk> chunks = chunks_of(highest);
+        const Tails tails(highest);
+        for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
+            const Chunk& k = chunks[i];
+            store_all_of(tails, highest, k.first, k.second,
+                         store + std::size_t{k.rank} * RecordBytes);
+        });
+        return combinations_of_seven(highest);
+    }
+    const std::vector<Chunk> chunks = chunks_of(highest, PieceCombinations);
+    Placer placer(chunks, store, threads);
     for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
-        const Chunk& k = chunks[i];
-        uint8_t* begin = store + std::size_t{k.rank} * RecordBytes;
-        uint8_t* end = begin;
-        if (chain.length == 0) {
-            end = store_all_of(tails, highest, k.first, k.second, begin);
-        } else {
-            RunContext x = context_for(s, highest);
-            x.gathered = &chain.gathered;
-            end = store_passing_of(chain, x, k.first, k.second, begin);
-        }
-        compactor.finished(
-            i, static_cast<uint32_t>(static_cast<std::size_t>(end - begin) / RecordBytes));
+        uint8_t* begin = placer.take(i);
+        RunContext x = context_for(s, highest);
+        x.gathered = &chain.gathered;
+        uint8_t* end = store_passing_in(chain, x, chunks[i], begin);
+        placer.finished(i,
+                        static_cast<uint32_t>(static_cast<std::size_t>(end - begin) / RecordBytes));
     });
-    return compactor.stored();
+    return placer.stored();
 }
 
 uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads) {
