@@ -3,6 +3,7 @@
 #include "analysis/splitmix64.h"
 #include "wheel/cover_index.h"
 #include "wheel/cyclic_cover.h"
+#include "wheel/orbit_cover.h"
 #include "wheel/search_clock.h"
 
 #include <algorithm>
@@ -84,21 +85,36 @@ class CoverSearch {
         uncovered_.fill(index_.size());
     }
 
-    // Searches covers made of orbits under the permutations of cycle_shapes with half the work
-    // left (shared among them) and starts from the smallest if it beats the greedy start; not
-    // when the greedy start meets the lower bound.
+    // Searches covers made of orbits: by annealing under the permutations of cycle_shapes with
+    // half the work left, then by the set-cover search under those of orbit_shapes with
+    // OrbitShare eighths of the work left then (its own random numbers, so that the annealing's
+    // stay as they were), each share split evenly among the permutations; starts from the
+    // smallest if it beats the greedy start. Not when the greedy start meets the lower bound.
     void try_cyclic_covers() {
         if (index_.size() > CyclicLimit || blocks_.size() <= lower_bound_ || out_of_time()) return;
-        const std::vector<PointCycles> shapes = cycle_shapes(v_);
-        const uint64_t share = (clock_.budget() - std::min(clock_.budget(), clock_.work)) / 2;
-        const uint64_t end = clock_.work + share;
         std::vector<uint64_t> best;
+        const auto keep = [&](std::vector<uint64_t>& blocks) {
+            if (!blocks.empty() && (best.empty() || blocks.size() < best.size())) best.swap(blocks);
+        };
+        const std::vector<PointCycles> shapes = cycle_shapes(v_);
+        uint64_t end = clock_.work + (clock_.budget() - std::min(clock_.budget(), clock_.work)) / 2;
         for (std::size_t i = 0; i < shapes.size(); ++i) {
             const uint64_t until =
                 clock_.work + (end - std::min(end, clock_.work)) / (shapes.size() - i);
             std::vector<uint64_t> blocks =
                 cyclic_cover(v_, g_, shapes[i], rng_.next(), clock_, until);
-            if (!blocks.empty() && (best.empty() || blocks.size() < best.size())) best.swap(blocks);
+            keep(blocks);
+        }
+        const std::vector<PointCycles> orbits = orbit_shapes(v_);
+        SplitMix64 orbit_rng{options_.seed ^ OrbitSeed};
+        end = clock_.work +
+              (clock_.budget() - std::min(clock_.budget(), clock_.work)) * OrbitShare / 8;
+        for (std::size_t i = 0; i < orbits.size(); ++i) {
+            const uint64_t until =
+                clock_.work + (end - std::min(end, clock_.work)) / (orbits.size() - i);
+            std::vector<uint64_t> blocks =
+                orbit_cover(v_, g_, orbits[i], orbit_rng.next(), clock_, until);
+            keep(blocks);
         }
         if (best.empty() || best.size() >= blocks_.size()) return;
         clear();
@@ -250,6 +266,11 @@ class CoverSearch {
     static constexpr std::size_t SmallStart = 150;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
+    // The eighths of the work left after the annealing over orbits that the set-cover search over
+    // orbits takes (more leaves the annealing over all blocks too little on small designs).
+    static constexpr uint64_t OrbitShare = 4;
+    // Mixed into the seed for the set-cover search over orbits.
+    static constexpr uint64_t OrbitSeed = 0x6f72626974636f76;
     // Covers made of orbits are searched while the m-subsets are no more.
     static constexpr uint64_t CyclicLimit = 4'000'000;
 
