@@ -32,6 +32,6 @@ Wheel find_wheel(const std::vector<uint8_t>& numbers, Guarantee g, const SearchO
 // The most work units of the default effort (o.effort = 1; wheels of fewer than 1500 subsets
 // get less, down to a sixth); the search stops after effort times as many. A unit is roughly a
 // nanosecond of one core's time.
-inline constexpr uint64_t WheelWorkPerEffort = 6'000'000'000;
+inline constexpr uint64_t WheelWorkPerEffort = 5'000'000'000;
 
 } // namespace lotto
