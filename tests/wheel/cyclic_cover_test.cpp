@@ -2,8 +2,8 @@
 // cycle; a search cut short gives nothing. The annealing schedule's steps and chances.
 #include "wheel/cyclic_cover.h"
 
+#include "tests/wheel/closed_cover.h"
 #include "wheel/cooling.h"
-#include "wheel/wheel_verify.h"
 
 #include <gtest/gtest.h>
 
@@ -28,22 +28,7 @@ TEST(CyclicCover, GivesCoversClosedUnderTheCycle) {
             cyclic_cover(c.v, c.g, cycle_shapes(c.v)[0], 1, clock, clock.budget());
         ASSERT_FALSE(blocks.empty());
         EXPECT_EQ(blocks.size() % (c.v - 1), 0u); // v - 1 is prime: every orbit is whole
-        std::vector<uint8_t> numbers;
-        for (uint32_t n = 1; n <= c.v; ++n) numbers.push_back(static_cast<uint8_t>(n));
-        std::vector<Combination> tickets;
-        for (uint64_t b : blocks) {
-            Combination t{};
-            int i = 0;
-            uint64_t image = 0;
-            for (uint64_t rest = b; rest; rest &= rest - 1) {
-                const auto p = static_cast<uint32_t>(std::countr_zero(rest));
-                t[i++] = static_cast<uint8_t>(p + 1);
-                image |= uint64_t{1} << next_point(p, c.v);
-            }
-            tickets.push_back(t);
-            EXPECT_TRUE(std::binary_search(blocks.begin(), blocks.end(), image));
-        }
-        EXPECT_TRUE(verify_wheel(numbers, c.g.t, c.g.m, tickets).holds());
+        test::expect_closed_cover(c.v, c.g, blocks, [&](uint32_t p) { return next_point(p, c.v); });
     }
 }
 

@@ -2,7 +2,7 @@
 // and is closed under the permutation; too little work gives nothing.
 #include "wheel/orbit_cover.h"
 
-#include "wheel/wheel_verify.h"
+#include "tests/wheel/closed_cover.h"
 
 #include <gtest/gtest.h>
 
@@ -34,22 +34,7 @@ TEST(OrbitCover, GivesCoversClosedUnderThePermutation) {
         ASSERT_FALSE(blocks.empty());
         EXPECT_TRUE(std::is_sorted(blocks.begin(), blocks.end()));
         EXPECT_EQ(std::adjacent_find(blocks.begin(), blocks.end()), blocks.end());
-        std::vector<uint8_t> numbers;
-        for (uint32_t n = 1; n <= c.v; ++n) numbers.push_back(static_cast<uint8_t>(n));
-        std::vector<Combination> tickets;
-        for (uint64_t b : blocks) {
-            Combination t{};
-            int i = 0;
-            uint64_t to = 0;
-            for (uint64_t rest = b; rest; rest &= rest - 1) {
-                const auto p = static_cast<uint32_t>(std::countr_zero(rest));
-                t[i++] = static_cast<uint8_t>(p + 1);
-                to |= uint64_t{1} << image(p, c.shape);
-            }
-            tickets.push_back(t);
-            EXPECT_TRUE(std::binary_search(blocks.begin(), blocks.end(), to));
-        }
-        EXPECT_TRUE(verify_wheel(numbers, c.g.t, c.g.m, tickets).holds());
+        test::expect_closed_cover(c.v, c.g, blocks, [&](uint32_t p) { return image(p, c.shape); });
     }
 }
 
