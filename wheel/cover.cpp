@@ -97,29 +97,38 @@ class CoverSearch {
             if (!blocks.empty() && (best.empty() || blocks.size() < best.size())) best.swap(blocks);
         };
         const std::vector<PointCycles> shapes = cycle_shapes(v_);
-        uint64_t end = clock_.work + (clock_.budget() - std::min(clock_.budget(), clock_.work)) / 2;
-        for (std::size_t i = 0; i < shapes.size(); ++i) {
-            const uint64_t until =
-                clock_.work + (end - std::min(end, clock_.work)) / (shapes.size() - i);
-            std::vector<uint64_t> blocks =
-                cyclic_cover(v_, g_, shapes[i], rng_.next(), clock_, until);
-            keep(blocks);
-        }
+        share_work(
+            shapes.size(), clock_.work + work_left() / 2,
+            [&](std::size_t i, uint64_t until) {
+                return cyclic_cover(v_, g_, shapes[i], rng_.next(), clock_, until);
+            },
+            keep);
         const std::vector<PointCycles> orbits = orbit_shapes(v_);
         SplitMix64 orbit_rng{options_.seed ^ OrbitSeed};
-        end = clock_.work +
-              (clock_.budget() - std::min(clock_.budget(), clock_.work)) * OrbitShare / 8;
-        for (std::size_t i = 0; i < orbits.size(); ++i) {
-            const uint64_t until =
-                clock_.work + (end - std::min(end, clock_.work)) / (orbits.size() - i);
-            std::vector<uint64_t> blocks =
-                orbit_cover(v_, g_, orbits[i], orbit_rng.next(), clock_, until);
-            keep(blocks);
-        }
+        share_work(
+            orbits.size(), clock_.work + work_left() * OrbitShare / 8,
+            [&](std::size_t i, uint64_t until) {
+                return orbit_cover(v_, g_, orbits[i], orbit_rng.next(), clock_, until);
+            },
+            keep);
         if (best.empty() || best.size() >= blocks_.size()) return;
         clear();
         for (uint64_t b : best) add(b);
         assert(uncovered_.empty());
+    }
+
+    // The work units the budget still holds.
+    uint64_t work_left() const { return clock_.budget() - std::min(clock_.budget(), clock_.work); }
+
+    // Runs search(i, until) for i = 0..count-1, the work up to end shared evenly among the
+    // searches still to run, and hands each cover found to keep.
+    template <class Search, class Keep>
+    void share_work(std::size_t count, uint64_t end, Search&& search, Keep&& keep) {
+        for (std::size_t i = 0; i < count; ++i) {
+            std::vector<uint64_t> blocks =
+                search(i, clock_.work + (end - std::min(end, clock_.work)) / (count - i));
+            keep(blocks);
+        }
     }
 
     // Calls f(rank) for every m-subset the block meets in t points or more.
