@@ -4,6 +4,14 @@
 
 #include "engine/mask.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace lotto {
 
 // popcount_instruction gives the same count as popcount; inside a function marked
@@ -21,6 +29,50 @@ inline bool has_popcnt() { return __builtin_cpu_supports("popcnt"); }
 #define LOTTO_UNLIKELY(c) (c)
 inline int popcount_instruction(Mask m) { return popcount(m); }
 inline bool has_popcnt() { return false; }
+#endif
+
+// Copies bytes (a multiple of 64) from src to dst, both 64-byte aligned, with stores that bypass
+// the cache where the processor has them: a line written whole need not be read first, and the
+// cache keeps what is still to be worked on. stream_fence() orders them before later stores.
+#if defined(__SSE2__)
+inline void stream_lines(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
+    for (std::size_t i = 0; i < bytes; i += 16)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i),
+                         _mm_load_si128(reinterpret_cast<const __m128i*>(src + i)));
+}
+inline void stream_fence() { _mm_sfence(); }
+
+// Writes units times 112 bytes at out: byte i is byte i of from or'ed with byte i % 112 of
+// pattern (112 bytes). Neither out nor from need be aligned.
+inline void or_pattern(uint8_t* out, const uint8_t* from, const uint8_t* pattern,
+                       std::size_t units) {
+    __m128i p[7];
+    for (int k = 0; k < 7; ++k)
+        p[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + 16 * k));
+    for (std::size_t u = 0; u < units; ++u, out += 112, from += 112)
+        for (int k = 0; k < 7; ++k)
+            _mm_storeu_si128(
+                reinterpret_cast<__m128i*>(out + 16 * k),
+                _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16 * k)),
+                             p[k]));
+}
+#else
+inline void stream_lines(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
+    std::memcpy(dst, src, bytes);
+}
+inline void stream_fence() {}
+
+inline void or_pattern(uint8_t* out, const uint8_t* from, const uint8_t* pattern,
+                       std::size_t units) {
+    for (std::size_t u = 0; u < units; ++u, out += 112, from += 112)
+        for (int k = 0; k < 14; ++k) {
+            uint64_t a, b;
+            std::memcpy(&a, from + 8 * k, 8);
+            std::memcpy(&b, pattern + 8 * k, 8);
+            a |= b;
+            std::memcpy(out + 8 * k, &a, 8);
+        }
+}
 #endif
 
 // The bit count a routine built for Popcnt (or not) uses.

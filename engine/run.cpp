@@ -1,5 +1,6 @@
 #include "engine/run.h"
 
+#include "engine/bits.h"
 #include "engine/chain.h"
 #include "engine/chunks.h"
 #include "engine/context.h"
@@ -56,44 +57,120 @@ LOTTO_ALWAYS_INLINE Mask survivors(const Routine* routines, uint32_t length, Run
     return alive;
 }
 
-// The last three numbers c5 < c6 < c7 of the combinations of 1..n in lexicographic order, each in
-// bytes 0..2 of a word: the tails of the prefixes whose c4 is d are the list's end from d's place
-// on, so that one list serves every prefix c1..c4.
+// The last three numbers c5 < c6 < c7 of the combinations of 1..n in lexicographic order, as
+// records whose c1..c4 are zero: the tails of the prefixes whose c4 is d are the list's end from
+// d's place on, so that one list serves every prefix c1..c4. Padded with a unit of zero bytes.
 class Tails {
   public:
     explicit Tails(uint32_t n) : first_above_(n + 1) {
         for (uint32_t e = 1; e + 2 <= n; ++e) {
-            first_above_[e - 1] = static_cast<uint32_t>(tails_.size());
+            first_above_[e - 1] = static_cast<uint32_t>(bytes_.size() / RecordBytes);
             for (uint32_t f = e + 1; f < n; ++f)
-                for (uint32_t g = f + 1; g <= n; ++g) tails_.push_back(e | f << 8 | g << 16);
+                for (uint32_t g = f + 1; g <= n; ++g) {
+                    const uint8_t record[RecordBytes] = {0,
+                                                         0,
+                                                         0,
+                                                         0,
+                                                         static_cast<uint8_t>(e),
+                                                         static_cast<uint8_t>(f),
+                                                         static_cast<uint8_t>(g)};
+                    bytes_.insert(bytes_.end(), record, record + RecordBytes);
+                }
         }
+        count_ = static_cast<uint32_t>(bytes_.size() / RecordBytes);
+        bytes_.resize(bytes_.size() + PatternBytes, 0);
     }
-    // The first tail whose c5 lies above d (d at most N - 3).
-    const uint32_t* above(uint32_t d) const { return tails_.data() + first_above_[d]; }
-    // The last tail: N - 2, N - 1, N.
-    const uint32_t* last() const { return tails_.data() + tails_.size() - 1; }
+    // The first tail whose c5 lies above d (d at most N - 3), and how many there are from it on.
+    const uint8_t* above(uint32_t d) const { return bytes_.data() + first_above_[d] * RecordBytes; }
+    uint32_t count_above(uint32_t d) const { return count_ - first_above_[d]; }
+
+    // Bytes of sixteen records: the period of a record's place in 16-byte units.
+    static constexpr std::size_t PatternBytes = 16 * RecordBytes;
 
   private:
-    std::vector<uint32_t> tails_;
+    std::vector<uint8_t> bytes_;
     std::vector<uint32_t> first_above_;
+    uint32_t count_ = 0;
 };
 
-// Every combination starting with a, b is stored: the records are written straight through, each
-// but a prefix's last with one 8-byte store whose eighth byte the next record overwrites.
+// Sixteen records' bytes holding the numbers of packed (c1..c4 in its low bytes) in their places.
+struct Pattern {
+    uint8_t bytes[Tails::PatternBytes + 8];
+    explicit Pattern(uint64_t packed) {
+        for (std::size_t i = 0; i < 16; ++i) std::memcpy(bytes + i * RecordBytes, &packed, 8);
+    }
+};
+
+// Records written into a buffer in the cache and streamed from there into the store in whole
+// cache lines (see stream_lines); the partial lines at either end get plain copies of exactly their
+// bytes, so that a neighbouring range of the store may be written at the same time.
+class StreamedRecords {
+  public:
+    // Records from out on.
+    explicit StreamedRecords(uint8_t* out)
+        : next_(out), from_(reinterpret_cast<uintptr_t>(out) % 64), at_(buffer_ + from_) {}
+
+    // Where the next record goes; room for Room records and a pattern's bytes from there.
+    uint8_t* at() const { return at_; }
+    static constexpr std::size_t Room = 2048;
+
+    // Takes the records up to at, streaming out the whole lines once enough have gathered.
+    void advance(uint8_t* at) {
+        at_ = at;
+        const std::size_t held = static_cast<std::size_t>(at_ - buffer_);
+        if (held < FlushBytes) return;
+        const std::size_t lines = held / 64 * 64;
+        std::size_t first = from_;
+        if (from_ != 0) { // the first line begins before the range
+            std::memcpy(next_, buffer_ + from_, 64 - from_);
+            next_ += 64 - from_;
+            first = 64;
+            from_ = 0;
+        }
+        stream_lines(next_, buffer_ + first, lines - first);
+        next_ += lines - first;
+        std::memcpy(buffer_, buffer_ + lines, held - lines);
+        at_ = buffer_ + (held - lines);
+    }
+
+    // Puts the records still held in place; returns the end of the records in the store.
+    uint8_t* finish() {
+        const std::size_t held = static_cast<std::size_t>(at_ - buffer_);
+        std::memcpy(next_, buffer_ + from_, held - from_);
+        stream_fence();
+        return next_ + (held - from_);
+    }
+
+  private:
+    static constexpr std::size_t FlushBytes = 8192;
+
+    uint8_t* next_;    // the first byte of the store not yet written
+    std::size_t from_; // where in the buffer that byte is: its place in its cache line
+    uint8_t* at_;
+    alignas(64) uint8_t buffer_[FlushBytes + Room * RecordBytes + Tails::PatternBytes + 64];
+};
+
+// Every combination starting with a, b is stored from out on; returns the end of its records.
+// The records of one prefix c1..c4 are its tails with the prefix's pattern or'ed in.
 uint8_t* store_all_of(const Tails& tails, uint32_t n, uint32_t a, uint32_t b, uint8_t* out) {
-    const uint32_t* const last = tails.last();
+    constexpr uint32_t Slice = StreamedRecords::Room; // a multiple of sixteen records
+    StreamedRecords records(out);
     for (uint32_t c = b + 1; c <= n - 4; ++c)
         for (uint32_t d = c + 1; d <= n - 3; ++d) {
-            const uint64_t r4 =
-                packed_byte(a, 0) | packed_byte(b, 1) | packed_byte(c, 2) | packed_byte(d, 3);
-            for (const uint32_t* t = tails.above(d); t != last; ++t) {
-                const uint64_t r = r4 | uint64_t{*t} << 32;
-                std::memcpy(out, &r, sizeof r);
-                out += RecordBytes;
+            const Pattern pattern(packed_byte(a, 0) | packed_byte(b, 1) | packed_byte(c, 2) |
+                                  packed_byte(d, 3));
+            const uint8_t* from = tails.above(d);
+            for (uint32_t left = tails.count_above(d); left != 0;) {
+                const uint32_t now = std::min(left, Slice);
+                const std::size_t bytes = std::size_t{now} * RecordBytes;
+                or_pattern(records.at(), from, pattern.bytes,
+                           (bytes + Tails::PatternBytes - 1) / Tails::PatternBytes);
+                records.advance(records.at() + bytes);
+                from += bytes;
+                left -= now;
             }
-            out = put_record(out, r4 | uint64_t{*last} << 32);
         }
-    return out;
+    return records.finish();
 }
 
 // Every combination of 1..n is stored.

@@ -74,6 +74,40 @@ TEST(Threads, FixedCasesStoreAllAndNothing) {
         EXPECT_EQ(count_passing(fixed[0], highest, 2), 0u) << highest;
 }
 
+// With every filter off the records pass through a buffer and on in whole cache lines: every
+// alignment of the store, on one thread and on several, puts exactly the combinations, in order.
+TEST(Threads, EveryCombinationStoredAtAnyAlignment) {
+    Settings all;
+    init_defaults(all);
+    for (uint32_t highest : {8u, 12u, 23u, 30u}) {
+        // The combinations in lexicographic order, by stepping the last number that can go up.
+        std::vector<uint8_t> expected;
+        std::array<uint8_t, RecordBytes> c{1, 2, 3, 4, 5, 6, 7};
+        for (int i = 0; i >= 0;) {
+            expected.insert(expected.end(), c.begin(), c.end());
+            for (i = 6; i >= 0 && c[i] == highest - 6 + i; --i) {
+            }
+            if (i < 0) break;
+            ++c[i];
+            for (int j = i + 1; j < 7; ++j) c[j] = static_cast<uint8_t>(c[j - 1] + 1);
+        }
+        std::vector<uint8_t> store(expected.size() + 128);
+        for (std::size_t offset : {0u, 1u, 13u, 63u})
+            for (unsigned threads : {1u, 2u, 3u}) {
+                std::fill(store.begin(), store.end(), 0xa5);
+                ASSERT_EQ(run(all, highest, store.data() + offset, threads) * RecordBytes,
+                          expected.size());
+                const auto guard = [](uint8_t b) { return b == 0xa5; };
+                EXPECT_TRUE(std::all_of(store.begin(), store.begin() + offset, guard));
+                EXPECT_TRUE(std::equal(expected.begin(), expected.end(), store.begin() + offset))
+                    << highest << " offset " << offset << " threads " << threads;
+                EXPECT_TRUE(
+                    std::all_of(store.begin() + offset + expected.size(), store.end(), guard))
+                    << highest << " offset " << offset << " threads " << threads;
+            }
+    }
+}
+
 TEST(Threads, FunnelOnSeveralThreadsIsTheFunnelOnOne) {
     const SystemCase systems[] = {{9, 6, 20}, {16, 7, 10}, {39, 8, 2}};
     for (const auto& [highest, seed, random] : systems) {
