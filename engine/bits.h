@@ -42,6 +42,20 @@ inline void stream_lines(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
 }
 inline void stream_fence() { _mm_sfence(); }
 
+// Copies bytes from src to dst (apart), the whole cache lines of dst as stream_lines does, the
+// partial lines at either end with plain stores of just their bytes.
+inline void stream_copy(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
+    const std::size_t head = (64 - reinterpret_cast<uintptr_t>(dst) % 64) % 64;
+    if (bytes <= head) return static_cast<void>(std::memcpy(dst, src, bytes));
+    std::memcpy(dst, src, head);
+    dst += head, src += head, bytes -= head;
+    const std::size_t lines = bytes / 64 * 64;
+    for (std::size_t i = 0; i < lines; i += 16)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i)));
+    std::memcpy(dst + lines, src + lines, bytes - lines);
+}
+
 // Writes units times 112 bytes at out: byte i is byte i of from or'ed with byte i % 112 of
 // pattern (112 bytes). Neither out nor from need be aligned.
 inline void or_pattern(uint8_t* out, const uint8_t* from, const uint8_t* pattern,
@@ -61,6 +75,10 @@ inline void stream_lines(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
     std::memcpy(dst, src, bytes);
 }
 inline void stream_fence() {}
+
+inline void stream_copy(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
+    std::memcpy(dst, src, bytes);
+}
 
 inline void or_pattern(uint8_t* out, const uint8_t* from, const uint8_t* pattern,
                        std::size_t units) {

@@ -281,12 +281,16 @@ class Placer {
                                       : buffers_[buffer].get();
             uint8_t* to = store_ + std::size_t{stored_} * RecordBytes;
             lock.unlock();
-            if (to != from) std::memmove(to, from, std::size_t{n} * RecordBytes);
+            if (buffer != InStore)
+                stream_copy(to, from, std::size_t{n} * RecordBytes);
+            else if (to != from)
+                std::memmove(to, from, std::size_t{n} * RecordBytes);
             lock.lock();
             if (buffer != InStore) free_.push_back(buffer);
             stored_ += n;
             ++next_;
         }
+        stream_fence();
         moving_ = false;
     }
 
