@@ -31,19 +31,11 @@ inline int popcount_instruction(Mask m) { return popcount(m); }
 inline bool has_popcnt() { return false; }
 #endif
 
-// Copies bytes (a multiple of 64) from src to dst, both 64-byte aligned, with stores that bypass
-// the cache where the processor has them: a line written whole need not be read first, and the
-// cache keeps what is still to be worked on. stream_fence() orders them before later stores.
 #if defined(__SSE2__)
-inline void stream_lines(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
-    for (std::size_t i = 0; i < bytes; i += 16)
-        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i),
-                         _mm_load_si128(reinterpret_cast<const __m128i*>(src + i)));
-}
-inline void stream_fence() { _mm_sfence(); }
-
-// Copies bytes from src to dst (apart), the whole cache lines of dst as stream_lines does, the
-// partial lines at either end with plain stores of just their bytes.
+// Copies bytes from src to dst (apart): the whole cache lines of dst with stores that bypass the
+// cache where the processor has them (a line written whole need not be read first, and the cache
+// keeps what is still to be worked on), the partial lines at either end with plain stores of just
+// their bytes. stream_fence() orders the copies before later stores.
 inline void stream_copy(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
     const std::size_t head = (64 - reinterpret_cast<uintptr_t>(dst) % 64) % 64;
     if (bytes <= head) return static_cast<void>(std::memcpy(dst, src, bytes));
@@ -55,6 +47,7 @@ inline void stream_copy(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i)));
     std::memcpy(dst + lines, src + lines, bytes - lines);
 }
+inline void stream_fence() { _mm_sfence(); }
 
 // Writes units times 112 bytes at out: byte i is byte i of from or'ed with byte i % 112 of
 // pattern (112 bytes). Neither out nor from need be aligned.
@@ -71,9 +64,6 @@ inline void or_pattern(uint8_t* out, const uint8_t* from, const uint8_t* pattern
                              p[k]));
 }
 #else
-inline void stream_lines(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
-    std::memcpy(dst, src, bytes);
-}
 inline void stream_fence() {}
 
 inline void stream_copy(uint8_t* dst, const uint8_t* src, std::size_t bytes) {

@@ -66,16 +66,9 @@ class Tails {
         for (uint32_t e = 1; e + 2 <= n; ++e) {
             first_above_[e - 1] = static_cast<uint32_t>(bytes_.size() / RecordBytes);
             for (uint32_t f = e + 1; f < n; ++f)
-                for (uint32_t g = f + 1; g <= n; ++g) {
-                    const uint8_t record[RecordBytes] = {0,
-                                                         0,
-                                                         0,
-                                                         0,
-                                                         static_cast<uint8_t>(e),
-                                                         static_cast<uint8_t>(f),
-                                                         static_cast<uint8_t>(g)};
-                    bytes_.insert(bytes_.end(), record, record + RecordBytes);
-                }
+                for (uint32_t g = f + 1; g <= n; ++g)
+                    bytes_.insert(bytes_.end(), {0, 0, 0, 0, static_cast<uint8_t>(e),
+                                                 static_cast<uint8_t>(f), static_cast<uint8_t>(g)});
         }
         count_ = static_cast<uint32_t>(bytes_.size() / RecordBytes);
         bytes_.resize(bytes_.size() + PatternBytes, 0);
@@ -102,7 +95,7 @@ struct Pattern {
 };
 
 // Records written into a buffer in the cache and streamed from there into the store in whole
-// cache lines (see stream_lines); the partial lines at either end get plain copies of exactly their
+// cache lines (see stream_copy); the partial lines at either end get plain copies of exactly their
 // bytes, so that a neighbouring range of the store may be written at the same time.
 class StreamedRecords {
   public:
@@ -120,15 +113,9 @@ class StreamedRecords {
         const std::size_t held = static_cast<std::size_t>(at_ - buffer_);
         if (held < FlushBytes) return;
         const std::size_t lines = held / 64 * 64;
-        std::size_t first = from_;
-        if (from_ != 0) { // the first line begins before the range
-            std::memcpy(next_, buffer_ + from_, 64 - from_);
-            next_ += 64 - from_;
-            first = 64;
-            from_ = 0;
-        }
-        stream_lines(next_, buffer_ + first, lines - first);
-        next_ += lines - first;
+        stream_copy(next_, buffer_ + from_, lines - from_);
+        next_ += lines - from_;
+        from_ = 0;
         std::memcpy(buffer_, buffer_ + lines, held - lines);
         at_ = buffer_ + (held - lines);
     }
