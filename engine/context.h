@@ -27,8 +27,17 @@ struct SetCount {
 
 // What a run gathers once from its settings for the routines that test several filters at once.
 struct GatheredFilters {
-    std::array<SetCount, FilterCount> counts{}; // the counting filters, one entry per set
-    uint32_t count_sets = 0;
+    // The counting filters, one entry per set: the sets with one count at most that passes both
+    // ways (a candidate inside the set or not) tested one by one, the others (counts[tight_sets]
+    // on) by byte lanes, entry tight_sets + i in byte i % 8 of word i / 8: members[n] has a one
+    // where number n lies in the set, so that a prefix's counts are the sum of its numbers' words,
+    // and a count passes both ways when its byte plus above's stays below 128 and is at least
+    // lowest's.
+    std::array<SetCount, FilterCount> counts{};
+    uint32_t count_sets = 0, tight_sets = 0;
+    static constexpr uint32_t CountLanes = 24;
+    std::array<std::array<uint64_t, 3>, 65> members{};
+    std::array<uint64_t, 3> above{}, lowest_counts{};
     std::array<uint32_t, 4> lowest{};  // c1, c2, c5 and c6 from lowest ..
     std::array<uint32_t, 4> span{};    // .. to lowest + span
     Mask seventh = ~Mask{0};           // the numbers c7 may be

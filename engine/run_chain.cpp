@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 
 namespace lotto {
 
@@ -65,6 +66,23 @@ Mask gather_counts(const Settings& s, GatheredFilters& g) {
         else
             c = {0, 1, 0}; // a count of 0 in the empty set is never 1
     }
+    // Summing a word of lanes costs about what testing four sets one by one does.
+    const auto tight = [](const SetCount& c) { return c.span <= 1; };
+    g.tight_sets = static_cast<uint32_t>(
+        std::stable_partition(g.counts.begin(), g.counts.begin() + g.count_sets, tight) -
+        g.counts.begin());
+    if (g.count_sets - g.tight_sets < 4) g.tight_sets = g.count_sets;
+    // At most nineteen sets: odd, even, two single numbers, ten ranges, three step-3 arrays and
+    // the two chosen arrays.
+    assert(g.count_sets - g.tight_sets <= GatheredFilters::CountLanes);
+    for (uint32_t i = 0; i < g.count_sets - g.tight_sets; ++i) {
+        const SetCount& c = g.counts[g.tight_sets + i];
+        const uint32_t word = i / 8, shift = 8 * (i % 8);
+        g.above[word] |= uint64_t{128 - c.lowest - c.span} << shift;
+        g.lowest_counts[word] |= uint64_t{c.lowest} << shift;
+        for (Mask m = c.set; m != 0; m &= m - 1)
+            g.members[lowest_number(m)][word] |= uint64_t{1} << shift;
+    }
     return gathered;
 }
 
@@ -88,25 +106,50 @@ Mask gather_positions(const Settings& s, GatheredFilters& g) {
     return gathered;
 }
 
-// The candidates whose combinations keep every gathered count within its bounds: a candidate in
-// a set adds one to the prefix's count in it.
-template <bool Popcnt> LOTTO_ALWAYS_INLINE Mask keep_counts(RunContext& x, Mask candidates) {
+// The candidates of a prefix that counts k in set c whose combinations keep the count within
+// c's bounds: a candidate in the set adds one.
+LOTTO_ALWAYS_INLINE Mask keep_count(const SetCount& c, uint32_t k, Mask candidates) {
+    const Mask inside = k + 1 - c.lowest <= c.span ? c.set : 0;
+    const Mask outside = k - c.lowest <= c.span ? ~c.set : 0;
+    return candidates & (inside | outside);
+}
+
+// The candidates whose combinations keep every gathered count within its bounds: the tight sets
+// one by one, the others in Words words of lanes, where counts that pass both ways, found for all
+// sets at once, keep every candidate and only the others are tested one by one.
+template <bool Popcnt, int Words> Mask keep_counts(RunContext& x, Mask candidates) {
+    constexpr uint64_t High = 0x8080808080808080u;
     const GatheredFilters& g = *x.gathered;
     const Mask prefix = x.mask[0];
-    for (uint32_t i = 0; i < g.count_sets; ++i) {
+    for (uint32_t i = 0; i < g.tight_sets; ++i) {
         const SetCount& c = g.counts[i];
-        const uint32_t n = static_cast<uint32_t>(count_bits<Popcnt>(prefix & c.set));
-        const Mask inside = n + 1 - c.lowest <= c.span ? c.set : 0;
-        const Mask outside = n - c.lowest <= c.span ? ~c.set : 0;
-        candidates &= inside | outside;
+        candidates =
+            keep_count(c, static_cast<uint32_t>(count_bits<Popcnt>(prefix & c.set)), candidates);
+    }
+    for (int w = 0; w < Words; ++w) {
+        uint64_t n = 0;
+        for (int j = 0; j < 6; ++j) n += g.members[x.c[j]][w];
+        uint64_t failing = ((n + g.above[w]) | ~((n | High) - g.lowest_counts[w])) & High;
+        for (; failing != 0; failing &= failing - 1) {
+            const int lane = std::countr_zero(failing) / 8;
+            candidates = keep_count(g.counts[g.tight_sets + 8 * w + lane],
+                                    static_cast<uint32_t>(n >> (8 * lane)) & 0xff, candidates);
+        }
     }
     return candidates;
 }
 
-Mask portable_counts(RunContext& x, Mask candidates) { return keep_counts<false>(x, candidates); }
-LOTTO_POPCNT_TARGET Mask popcnt_counts(RunContext& x, Mask candidates) {
-    return keep_counts<true>(x, candidates);
+// keep_counts for every count of words, in its portable build and its build for POPCNT.
+template <int Words> Mask portable_counts(RunContext& x, Mask candidates) {
+    return keep_counts<false, Words>(x, candidates);
 }
+template <int Words> LOTTO_POPCNT_TARGET Mask popcnt_counts(RunContext& x, Mask candidates) {
+    return keep_counts<true, Words>(x, candidates);
+}
+constexpr Routine PortableCounts[] = {portable_counts<0>, portable_counts<1>, portable_counts<2>,
+                                      portable_counts<3>};
+constexpr Routine PopcntCounts[] = {popcnt_counts<0>, popcnt_counts<1>, popcnt_counts<2>,
+                                    popcnt_counts<3>};
 
 // The candidates kept when c1, c2, c5 and c6 are within their bounds, none otherwise.
 Mask keep_positions(RunContext& x, Mask candidates) {
@@ -138,7 +181,8 @@ Chain build_run_chain(const Settings& s, bool popcnt) {
     chain.gathered = g;
     append(chain, groups, keep_adjacency_patterns);
     append(chain, positions, keep_positions);
-    append(chain, counts, popcnt ? popcnt_counts : portable_counts);
+    const uint32_t words = (g.count_sets - g.tight_sets + 7) / 8;
+    append(chain, counts, popcnt ? PopcntCounts[words] : PortableCounts[words]);
     return chain;
 }
 

@@ -203,5 +203,34 @@ TEST(Measure, FiltersCountingInOneSetAgreeWithTheRun) {
     }
 }
 
+// Every counting filter on at once: nineteen sets, so that the run keeps counts in more than one
+// word; the loose bounds pass everything, the biting ones lie in every word, most of them with
+// several counts that pass whether the seventh number is in the set or not.
+TEST(Measure, EveryCountingFilterAtOnceAgreesWithTheRun) {
+    const std::vector<std::pair<int, uint32_t>> biting[] = {
+        {},                          // only the lucky 5 and the unlucky 9
+        {{3, 4}, {37, 2}},           // at least 4 even, at most 2 in range A2
+        {{44, 2}, {47, 2}},          // at least 2 in range E1, at most 2 in 1, 4, 7 ..
+        {{50, 2}, {62, 2}},          // at least 2 in 3, 6, 9 .., at most 2 in the 7-element array
+        {{63, 2}, {64, 4}},          // 2 to 4 in the 15-element array
+        {{45, 0}, {50, 3}, {51, 3}}, // nothing in range E2, exactly 3 in 3, 6, 9 ..
+    };
+    std::vector<uint8_t> small(11440 * RecordBytes);
+    for (const auto& on : biting) {
+        Settings s;
+        init_defaults(s);
+        for (int r = 1; r <= 10; ++r) set_range(s, r, r, r + 5);
+        for (int i = 1; i <= 4; ++i) set_array7_entry(s, i, 4 * i);
+        for (int i = 1; i <= 6; ++i) set_array15_entry(s, i, 2 * i + 3);
+        for (int k : {3, 4, 5, 6, 7, 8, 62, 63, 64})
+            turn_filter_on(s, k), set_parameter(s, k, k % 2 == 1 && k != 7 ? 0 : 7);
+        for (int k = 36; k <= 51; ++k) turn_filter_on(s, k), set_parameter(s, k, k % 2 ? 7 : 0);
+        set_parameter(s, 7, 5), set_parameter(s, 8, 9);
+        for (auto [k, p] : on) set_parameter(s, k, p);
+        SCOPED_TRACE(::testing::PrintToString(on));
+        test::expect_small_system_agrees(s, 16, small, keeps);
+    }
+}
+
 } // namespace
 } // namespace lotto
