@@ -54,6 +54,10 @@ struct alignas(64) RunContext {
     uint32_t groups = 0;  // adjacency pattern of the prefix plus GroupsAnalysed, 0 = not yet
     Mask differences = 0; // scratch of filters 34 and 35, overwritten before use
     const GatheredFilters* gathered = nullptr; // the run chain's tables, see build_run_chain
+    // The lane counts of c1..c4 (see GatheredFilters::members) and those numbers' lanes, kept
+    // while they stay the same.
+    std::array<uint64_t, 3> first_counts{};
+    Lanes first_counted = ~Lanes{0};
 };
 
 // A filter routine: of the candidates for c7 (number bits above c6), the ones whose combination

@@ -116,7 +116,8 @@ LOTTO_ALWAYS_INLINE Mask keep_count(const SetCount& c, uint32_t k, Mask candidat
 
 // The candidates whose combinations keep every gathered count within its bounds: the tight sets
 // one by one, the others in Words words of lanes, where counts that pass both ways, found for all
-// sets at once, keep every candidate and only the others are tested one by one.
+// sets at once, keep every candidate and only the others are tested one by one. The counts of
+// c1..c4 are kept in the context from one prefix to the next.
 template <bool Popcnt, int Words> Mask keep_counts(RunContext& x, Mask candidates) {
     constexpr uint64_t High = 0x8080808080808080u;
     const GatheredFilters& g = *x.gathered;
@@ -126,9 +127,17 @@ template <bool Popcnt, int Words> Mask keep_counts(RunContext& x, Mask candidate
         candidates =
             keep_count(c, static_cast<uint32_t>(count_bits<Popcnt>(prefix & c.set)), candidates);
     }
+    if constexpr (Words > 0) {
+        const Lanes first = x.lanes & 0xffffffffu;
+        if (first != x.first_counted) {
+            x.first_counted = first;
+            for (int w = 0; w < Words; ++w)
+                x.first_counts[w] = g.members[x.c[0]][w] + g.members[x.c[1]][w] +
+                                    g.members[x.c[2]][w] + g.members[x.c[3]][w];
+        }
+    }
     for (int w = 0; w < Words; ++w) {
-        uint64_t n = 0;
-        for (int j = 0; j < 6; ++j) n += g.members[x.c[j]][w];
+        const uint64_t n = x.first_counts[w] + g.members[x.c[4]][w] + g.members[x.c[5]][w];
         uint64_t failing = ((n + g.above[w]) | ~((n | High) - g.lowest_counts[w])) & High;
         for (; failing != 0; failing &= failing - 1) {
             const int lane = std::countr_zero(failing) / 8;
