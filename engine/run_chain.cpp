@@ -148,7 +148,7 @@ template <bool Popcnt, int Words> Mask keep_counts(RunContext& x, Mask candidate
     return candidates;
 }
 
-// keep_counts for every count of words, in its portable build and its build for POPCNT.
+// keep_counts with none to three words of lanes, in its portable build and its build for POPCNT.
 template <int Words> Mask portable_counts(RunContext& x, Mask candidates) {
     return keep_counts<false, Words>(x, candidates);
 }
