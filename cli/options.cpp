@@ -75,8 +75,10 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true},
     {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true},
     {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true},
-    {"", "--array7", Opt::Array7, Takes::Value, "up to 7 comma-separated numbers 0..N", true},
-    {"", "--array15", Opt::Array15, Takes::Value, "up to 15 comma-separated numbers 0..N", true},
+    {"", "--array7", Opt::Array7, Takes::Value, "up to 7 comma-separated numbers 0..N or ranges",
+     true},
+    {"", "--array15", Opt::Array15, Takes::Value, "up to 15 comma-separated numbers 0..N or ranges",
+     true},
     {"", "--settings", Opt::Settings, Takes::Value, "a settings file"},
     {"", "--save-settings", Opt::SaveSettings, Takes::Value, "the file to write"},
     {"", "--page", Opt::Page, Takes::Value, "a page number, 1 or more"},
@@ -376,20 +378,37 @@ class Parser {
         }
     }
 
+    // The numbers of an array for positions 1.. in order: numbers, 0 for an empty position, and
+    // ranges A-B (1 <= A <= B) for the numbers A to B.
     void array(std::string_view value, int size, ArrayCode (*set)(Settings&, int, int32_t)) {
-        const std::vector<std::string_view> items = split_list(value);
-        if (items.size() > static_cast<std::size_t>(size))
-            return fail_value(cat(std::to_string(items.size()), " positions given, at most ",
-                                  std::to_string(size)));
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            uint32_t n = 0;
-            if (std::string why = read_number(items[i], n); !why.empty()) return fail_value(why);
-            if (n > o().highest)
-                return fail_value(cat("number ", std::to_string(n), " at position ",
+        std::vector<uint32_t> numbers;
+        uint64_t positions = 0;
+        for (std::string_view item : split_list(value)) {
+            const std::size_t dash = item.find('-');
+            uint32_t first = 0, last = 0;
+            if (dash == std::string_view::npos) {
+                if (std::string why = read_number(item, first); !why.empty())
+                    return fail_value(why);
+                last = first;
+            } else if (!read_number(item.substr(0, dash), first).empty() ||
+                       !read_number(item.substr(dash + 1), last).empty() || first == 0 ||
+                       first > last) {
+                return fail_value(cat(quoted(item), " is not a range A-B with 1 <= A <= B"));
+            }
+            positions += uint64_t{last} - first + 1;
+            for (uint32_t n = first; n <= last && positions <= uint64_t(size); ++n)
+                numbers.push_back(n);
+        }
+        if (positions > static_cast<uint64_t>(size))
+            return fail_value(
+                cat(std::to_string(positions), " positions given, at most ", std::to_string(size)));
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            if (numbers[i] > o().highest)
+                return fail_value(cat("number ", std::to_string(numbers[i]), " at position ",
                                       std::to_string(i + 1), " is outside 0..",
                                       std::to_string(o().highest), " (0 = empty)"));
             [[maybe_unused]] const ArrayCode code =
-                set(s(), static_cast<int>(i + 1), static_cast<int32_t>(n));
+                set(s(), static_cast<int>(i + 1), static_cast<int32_t>(numbers[i]));
             assert(code == ArrayCode::Accepted);
         }
     }

@@ -50,6 +50,12 @@ TEST(Parse, GoodAndBadArguments) {
         {{"-r", "A1=1-9x"}, "'9x' is not a number"},
         {{"--array7", "40"}, "number 40 at position 1 is outside 0..39"},
         {{"--array7", "1,2,3,4,5,6,7,8"}, "8 positions given, at most 7"},
+        {{"--array15", "0,1-15"}, "16 positions given, at most 15"},
+        {{"--array7", "3-99999999999"}, "'3-99999999999' is not a range A-B with 1 <= A <= B"},
+        {{"--array7", "5-4"}, "'5-4' is not a range"},
+        {{"--array7", "0-4"}, "'0-4' is not a range"},
+        {{"--array7", "-4"}, "'-4' is not a range"},
+        {{"--array7", "1,38-40"}, "number 40 at position 4 is outside 0..39"},
         {{"--page", "0"}, "--page 0: the page must be 1 or more"},
         {{"--page=-3"}, "--page=-3: '-3' is not a number"},
         {{"-f", "1x"}, "'1x' is not a number"},
@@ -106,7 +112,7 @@ TEST(Parse, SettingsAndOutputOptions) {
 
     const ParseResult r = parse_options(words(
         "-p 1=248 -f 1 -f 2=100,7 -p 2=180,9=33 --filter=64=7 -f52 -r A1=5-5 --range e2=40-64 "
-        "--array7 1,0,39 --array15 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15 --array7 5 -q "
+        "--array7 1,0,39 --array15 1-3,4,5-14,15 --array7 5,0,38-39 -q "
         "--page=15381 --export=out/dir --stats"));
     ASSERT_TRUE(r.ok()) << r.error;
     const Settings& s = r.options.settings;
@@ -118,9 +124,9 @@ TEST(Parse, SettingsAndOutputOptions) {
     EXPECT_EQ(s.effective[0].start, 5);
     EXPECT_EQ(s.entered[0].end, 5);
     EXPECT_EQ(s.range_masks[9], span_mask(40, 64));
-    EXPECT_EQ(s.range_masks[1], span_mask(1, 9));            // untouched ranges keep their defaults
-    EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 39})); // positions count from 1
-    EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[39]);
+    EXPECT_EQ(s.range_masks[1], span_mask(1, 9)); // untouched ranges keep their defaults
+    EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 38, 39})); // positions count from 1
+    EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[38] | NumberBit[39]);
     EXPECT_EQ(s.array15_mask, span_mask(1, 15));
     EXPECT_TRUE(r.options.quiet && r.options.export_text && r.options.stats);
     EXPECT_EQ(r.options.page, 15381u);
