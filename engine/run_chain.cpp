@@ -114,6 +114,18 @@ LOTTO_ALWAYS_INLINE Mask keep_count(const SetCount& c, uint32_t k, Mask candidat
     return candidates & (inside | outside);
 }
 
+// The candidates kept by the sets of word w of lanes whose counts n sit at an edge (the high bits
+// of their lanes in failing), tested one by one.
+[[gnu::noinline]] Mask keep_counts_at_edges(const GatheredFilters& g, int w, uint64_t n,
+                                            uint64_t failing, Mask candidates) {
+    for (; failing != 0; failing &= failing - 1) {
+        const int lane = std::countr_zero(failing) / 8;
+        candidates = keep_count(g.counts[g.tight_sets + 8 * w + lane],
+                                static_cast<uint32_t>(n >> (8 * lane)) & 0xff, candidates);
+    }
+    return candidates;
+}
+
 // The candidates whose combinations keep every gathered count within its bounds: the tight sets
 // one by one, the others in Words words of lanes, where counts that pass both ways, found for all
 // sets at once, keep every candidate and only the others are tested one by one. The counts of
@@ -138,12 +150,8 @@ template <bool Popcnt, int Words> Mask keep_counts(RunContext& x, Mask candidate
     }
     for (int w = 0; w < Words; ++w) {
         const uint64_t n = x.first_counts[w] + g.members[x.c[4]][w] + g.members[x.c[5]][w];
-        uint64_t failing = ((n + g.above[w]) | ~((n | High) - g.lowest_counts[w])) & High;
-        for (; failing != 0; failing &= failing - 1) {
-            const int lane = std::countr_zero(failing) / 8;
-            candidates = keep_count(g.counts[g.tight_sets + 8 * w + lane],
-                                    static_cast<uint32_t>(n >> (8 * lane)) & 0xff, candidates);
-        }
+        const uint64_t failing = ((n + g.above[w]) | ~((n | High) - g.lowest_counts[w])) & High;
+        if (failing != 0) candidates = keep_counts_at_edges(g, w, n, failing, candidates);
     }
     return candidates;
 }
