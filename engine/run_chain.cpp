@@ -66,10 +66,11 @@ Mask gather_counts(const Settings& s, GatheredFilters& g) {
         else
             c = {0, 1, 0}; // a count of 0 in the empty set is never 1
     }
-    // Summing a word of lanes costs about what testing four sets one by one does.
+    // The sets are tested in any order. Summing a word of lanes costs about what testing four
+    // sets one by one does.
     const auto tight = [](const SetCount& c) { return c.span <= 1; };
     g.tight_sets = static_cast<uint32_t>(
-        std::stable_partition(g.counts.begin(), g.counts.begin() + g.count_sets, tight) -
+        std::partition(g.counts.begin(), g.counts.begin() + g.count_sets, tight) -
         g.counts.begin());
     if (g.count_sets - g.tight_sets < 4) g.tight_sets = g.count_sets;
     // At most nineteen sets: odd, even, two single numbers, ten ranges, three step-3 arrays and
