@@ -110,7 +110,12 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
         if (failed || is_blank_or_comment(line)) return;
         any_content = true;
         Ticket t{number, {}};
-        if (read_ticket(line, highest, numbered, t.numbers, why)) {
+        // A label may stand before the seven numbers: "Ticket 12: 1 2 3 4 5 6 7".
+        const std::size_t colon = line.rfind(':');
+        std::string ignored;
+        if (read_ticket(line, highest, numbered, t.numbers, why) ||
+            (colon != std::string_view::npos &&
+             read_ticket(line.substr(colon + 1), highest, false, t.numbers, ignored))) {
             f.tickets.push_back(t);
             return;
         }

@@ -26,7 +26,7 @@ TEST(CliHistory, BadFilesAreRefused) {
     EXPECT_EQ(skipped.status, 0);
     EXPECT_EQ(skipped.err, "lotto739-cli: bad.csv:2: skipped: number 40 is outside 1..39\n"
                            "lotto739-cli: bad.csv: 1 bad line(s) skipped\n");
-    EXPECT_TRUE(holds(skipped.out, "on 1 draws from bad.csv")) << skipped.out;
+    EXPECT_TRUE(holds(skipped.out, "on 1 draw from bad.csv")) << skipped.out;
 }
 
 // Filters 7 (lucky 5) and 8 (unlucky 39) on 20 draws that all hold 5, the last also 39: 20 and
