@@ -97,6 +97,22 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
     return true;
 }
 
+// The line after its last word that is not a number, as in "Ticket 12: 1 2 3 4 5 6 7" or
+// "Row A) 1 2 3 4 5 6 7"; the whole line when every word is a number.
+std::string_view after_label(std::string_view line) {
+    std::size_t label_end = 0;
+    for (std::size_t i = 0; i < line.size();) {
+        while (i < line.size() && (is_separator(line[i]) || line[i] == '\r')) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
+        const bool number = history::for_each_part(line.substr(start, i - start), [](auto part) {
+            return history::whole_number(part) != history::NotWhole;
+        });
+        if (!number) label_end = i;
+    }
+    return line.substr(label_end);
+}
+
 } // namespace
 
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest) {
@@ -105,23 +121,23 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     text = without_bom(text);
     TicketFile f;
     bool failed = false, any_content = false, numbered = false;
-    std::string why;
+    std::string why, first_skipped;
     for_each_line(text, [&](std::string_view line, uint32_t number) {
         if (failed || is_blank_or_comment(line)) return;
         any_content = true;
         Ticket t{number, {}};
-        // A label may stand before the seven numbers: "Ticket 12: 1 2 3 4 5 6 7".
-        const std::size_t colon = line.rfind(':');
+        line = line.substr(0, line.find('#')); // a comment may end the line
         std::string ignored;
         if (read_ticket(line, highest, numbered, t.numbers, why) ||
-            (colon != std::string_view::npos &&
-             read_ticket(line.substr(colon + 1), highest, false, t.numbers, ignored))) {
+            read_ticket(after_label(line), highest, false, t.numbers, ignored)) {
             f.tickets.push_back(t);
             return;
         }
         // Header lines stand before the first ticket.
         if (f.tickets.empty() && history::looks_like_header(line)) {
             numbered = field_count(line) == 8;
+            if (first_skipped.empty())
+                first_skipped = std::string(name) + ":" + std::to_string(number) + ": " + why;
             return;
         }
         f.error = std::string(name) + ":" + std::to_string(number) + ": " + why;
@@ -129,8 +145,8 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     });
     if (failed) return failure(std::move(f.error));
     if (f.tickets.empty())
-        return failure(std::string(name) +
-                       (any_content ? ": is empty: no line holds a ticket" : ": is empty"));
+        return failure(any_content ? first_skipped + "; no line holds a ticket"
+                                   : std::string(name) + ": is empty");
     return f;
 }
 

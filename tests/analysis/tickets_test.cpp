@@ -30,6 +30,8 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
         {"n1;n2;n3;n4;n5;n6;n7\n\"1\";2;3;4;5;6;7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
         {"03-12-17-22-28-33-39\n1 2-3-4-5 6 7\n", 2, {1, 2, 3, 4, 5, 6, 7}},
         {"Ticket 1: 1 2 3 4 5 6 7\nTicket 2: 8 9 10 11 12 13 14\n", 2, {8, 9, 10, 11, 12, 13, 14}},
+        {"Row A) 5 8 9 17 29 32 37\nRow B) 1 2 3 4 5 6 7\n", 2, {1, 2, 3, 4, 5, 6, 7}},
+        {"3, 11, 20, 29, 33, 37, 39  # my birthday\n", 1, {3, 11, 20, 29, 33, 37, 39}},
     };
     for (const Layout& l : layouts) {
         const TicketFile f = parse_tickets(l.text, "t.txt");
@@ -57,7 +59,9 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"1,2,3,4,5,6,7\nnotes\n", "t.txt:2: \"notes\" is not a number"},
         {"1,2,3,4,5,6,7\nTicket 2: 1 2 3 4 5 6\n", "t.txt:2: \"Ticket\" is not a number"},
         {"", "t.txt: is empty"},
-        {"# nothing\nn1,n2\n", "t.txt: is empty: no line holds a ticket"},
+        {"# nothing\nn1,n2\n", "t.txt:2: \"n1\" is not a number; no line holds a ticket"},
+        {"Week 12 5 8 9 17 29 32 37\n",
+         "t.txt:1: \"Week\" is not a number; no line holds a ticket"},
         {"\xff\xfe\x31\x00", "t.txt: is UTF-16 text; save it as UTF-8 or plain text"},
     };
     for (const auto& [text, error] : cases)
