@@ -6,6 +6,7 @@
 #include "cli/texts.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,9 @@ int main(int argc, char** argv) {
     // The export text and CSV carry their own CR LF line ends.
     if (o.export_to_stdout() || o.format == Format::Csv) _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    return finish(execute(o));
+    try {
+        return finish(execute(o));
+    } catch (const std::bad_alloc&) {
+        return fail("out of memory: this work needs more memory than the system gives", 1);
+    }
 }

@@ -83,6 +83,12 @@ TEST(CliThreads, AStoreThatCannotBeHadIsOneLineAndTheCountNeedsNone) {
     const Outcome funnel = run_cli("-f 7=5 --funnel --format csv", dir.path, limit);
     EXPECT_EQ(funnel.status, 0) << funnel.err;
     EXPECT_NE(funnel.out.find("\n7,"), std::string::npos) << funnel.out;
+    // The store fits in 400 MB but the reduction of its 14 million records does not.
+    const Outcome reduce =
+        run_cli("-f 1=100 --reduce 3 --seed 1 --threads 1", dir.path, "ulimit -v 400000");
+    expect_one_line_error(reduce, 1);
+    EXPECT_EQ(reduce.err,
+              "lotto739-cli: out of memory: this work needs more memory than the system gives\n");
 }
 #endif
 
