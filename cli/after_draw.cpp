@@ -18,6 +18,7 @@ bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
         fail(name + ":" + std::to_string(skipped.line) + ": skipped: " + skipped.why, 0);
     if (!h.skipped.empty())
         fail(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped", 0);
+    check_game(o, h.draws);
     from = {o.history, order_oldest_first(h, o.newest_first),
             static_cast<uint32_t>(h.draws.size())};
     if (o.last != 0) keep_latest(h, o.last);

@@ -34,20 +34,6 @@ constexpr std::size_t LongestMessage = 1000;
 
 void note(const std::string& message) { fail(message, 0); }
 
-// One line when the draws never reach the top numbers of the game and chance alone makes that
-// very unlikely: they were most likely drawn in a smaller game.
-void check_game(const Options& o, const std::vector<Draw>& draws) {
-    const TopNumbersCheck c = check_top_numbers(draws, o.highest);
-    if (!c.smaller_game_likely()) return;
-    char chance[32];
-    std::snprintf(chance, sizeof chance, "%.2g", c.chance);
-    const std::string smaller = "7/" + std::to_string(c.highest_drawn);
-    note(printable(o.history) + ": no draw holds a number above " +
-         std::to_string(c.highest_drawn) + " in " + std::to_string(draws.size()) +
-         " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance +
-         "); if the game is " + smaller + ", give --game " + smaller);
-}
-
 int backtest(const Options& o) {
     const History h = read_history(o.history, o.history_options);
     if (!h.ok()) return fail(h.error, 2);
@@ -174,6 +160,18 @@ int fail(const std::string& message, int status) {
     const std::string line = "lotto739-cli: " + printable(message, LongestMessage) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
     return status;
+}
+
+void check_game(const Options& o, const std::vector<Draw>& draws) {
+    const TopNumbersCheck c = check_top_numbers(draws, o.highest);
+    if (!c.smaller_game_likely()) return;
+    char chance[32];
+    std::snprintf(chance, sizeof chance, "%.2g", c.chance);
+    const std::string smaller = "7/" + std::to_string(c.highest_drawn);
+    note(printable(o.history) + ": no draw holds a number above " +
+         std::to_string(c.highest_drawn) + " in " + std::to_string(draws.size()) +
+         " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance +
+         "); if the game is " + smaller + ", give --game " + smaller);
 }
 
 int execute(const Options& o) {

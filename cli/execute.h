@@ -2,10 +2,12 @@
 // outputs or one of the analysis modes, each printed in the chosen format.
 #pragma once
 
+#include "analysis/history.h"
 #include "cli/options.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lotto::cli {
 
@@ -18,6 +20,10 @@ uint64_t system_seed();
 
 // The threads the runs take: --threads K, or one per core.
 unsigned run_threads(const Options& o);
+
+// Notes on stderr, in one line, when the draws of --history never reach the top numbers of the
+// game and chance alone makes that very unlikely: they were most likely drawn in a smaller game.
+void check_game(const Options& o, const std::vector<Draw>& draws);
 
 // Prints "lotto739-cli: MESSAGE" as one line on stderr and returns status.
 int fail(const std::string& message, int status);

@@ -130,6 +130,16 @@ TEST(CliGame, BackTestOfASevenOfThirtySevenHistory) {
     EXPECT_TRUE(holds(as37.out, ",600,1.000000,10295472,1.000000,")) << as37.out;
     const Outcome text = run_cli(game(37) + "-f 18=37 --backtest --history h37.csv", dir.path);
     EXPECT_TRUE(holds(text.out, "as of all 10295472 combinations.")) << text.out;
+    // The history's own statistics and the ticket check say the same, once.
+    for (const char* args :
+         {"--history-stats --history h37.csv", "--check-tickets t.txt --history h37.csv"}) {
+        test::write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n");
+        const Outcome other = run_cli(args, dir.path);
+        EXPECT_EQ(other.status, 0) << args << other.err;
+        EXPECT_TRUE(other.err.ends_with("); if the game is 7/37, give --game 7/37\n")) << other.err;
+        EXPECT_EQ(std::count(other.err.begin(), other.err.end(), '\n'), 1) << other.err;
+        EXPECT_EQ(run_cli(game(37) + args, dir.path).err, "") << args;
+    }
 }
 
 TEST(CliGame, SettingsFilesCarryTheGame) {
