@@ -1,6 +1,7 @@
 #include "wheel/reduce.h"
 
 #include "analysis/splitmix64.h"
+#include "wheel/cover.h"
 #include "wheel/designs.h"
 #include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
+#include <set>
 
 namespace lotto {
 
@@ -212,16 +214,68 @@ std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, u
     return useful;
 }
 
+// The numbers of a mask of seven, ascending.
+Combination block_of_mask(uint64_t m) {
+    Combination c{};
+    for (uint8_t& n : c) {
+        n = static_cast<uint8_t>(std::countr_zero(m) + 1);
+        m &= m - 1;
+    }
+    return c;
+}
+
+// Whether the store holds every combination of 1..highest: as many records as there are
+// combinations, in strictly ascending order.
+bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
+    if (count != game_combinations(highest)) return false;
+    for (uint32_t i = 1; i < count; ++i)
+        if (std::memcmp(store + 7 * std::size_t{i - 1}, store + 7 * std::size_t{i}, 7) >= 0)
+            return false;
+    return true;
+}
+
+// Tickets of 1..highest meeting every combination in at least t numbers (2..4), for a game
+// without a fixed construction: the numbers split into 6 / (t - 1) parts, so that any seven put
+// t into one part, and each part of more than seven numbers covered by a searched t-if-t wheel
+// (parts of one size share theirs), the others by one ticket filled up with the lowest numbers.
+std::vector<Combination> searched_split(uint32_t highest, int t, const SearchOptions& o,
+                                        bool& stopped) {
+    const Clock::time_point start = Clock::now();
+    const uint32_t parts = 6 / static_cast<uint32_t>(t - 1);
+    std::vector<std::vector<Combination>> designs(highest + 1);
+    std::set<Combination> tickets;
+    uint32_t first = 1;
+    for (uint32_t part = 0; part < parts; ++part) {
+        const uint32_t size = (highest + part) / parts; // sizes differ by at most one
+        if (size > 7 && designs[size].empty()) {
+            std::vector<uint8_t> numbers(size);
+            std::iota(numbers.begin(), numbers.end(), uint8_t{1});
+            SearchOptions part_options = o;
+            part_options.progress = nullptr;
+            if (o.time_limit > 0) { // what is left of it; 0 would mean no limit
+                const std::chrono::duration<double> spent = Clock::now() - start;
+                part_options.time_limit = std::max(o.time_limit - spent.count(), 1e-3);
+            }
+            const Wheel w = find_wheel(numbers, {t, t}, part_options);
+            stopped = stopped || w.stopped_early;
+            designs[size] = w.tickets;
+        }
+        const std::vector<Combination> whole{{1, 2, 3, 4, 5, 6, 7}};
+        for (const Combination& block : size > 7 ? designs[size] : whole) {
+            uint64_t m = 0;
+            for (uint8_t n : block)
+                if (n <= size) m |= uint64_t{1} << (first + n - 2);
+            for (uint32_t n = 0; std::popcount(m) < 7; ++n) m |= uint64_t{1} << n;
+            tickets.insert(block_of_mask(m));
+        }
+        first += size;
+    }
+    return {tickets.begin(), tickets.end()};
+}
+
 std::vector<Combination> sorted_tickets(const std::vector<uint64_t>& masks) {
     std::vector<Combination> tickets;
-    for (uint64_t m : masks) {
-        Combination c{};
-        for (uint8_t& n : c) {
-            n = static_cast<uint8_t>(std::countr_zero(m) + 1);
-            m &= m - 1;
-        }
-        tickets.push_back(c);
-    }
+    for (uint64_t m : masks) tickets.push_back(block_of_mask(m));
     std::sort(tickets.begin(), tickets.end());
     return tickets;
 }
@@ -239,20 +293,22 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                           std::chrono::duration<double>(o.time_limit));
     }
-    const std::vector<uint64_t> masks = distinct_masks(store, count);
     const auto report = [&](std::size_t size) {
         if (o.progress) o.progress(size);
     };
-    // The whole game: its construction, too large for the greedy to better.
+    // The whole game: its construction, too large for the greedy to better (or to run at all
+    // in the larger games).
     constexpr uint32_t LargeWholeGame = 1'000'000;
-    if (masks.size() == game_combinations(highest) && masks.size() >= LargeWholeGame) {
-        const std::vector<Combination> built = split_construction(highest, t);
+    if (count >= LargeWholeGame && whole_game(store, count, highest)) {
+        std::vector<Combination> built = split_construction(highest, t);
+        if (built.empty() && t <= 4) built = searched_split(highest, t, o, r.stopped_early);
         if (!built.empty()) {
             r.tickets = built;
             report(built.size());
             return r;
         }
     }
+    const std::vector<uint64_t> masks = distinct_masks(store, count);
     SubsetIndex index(masks, highest, t);
     std::vector<uint64_t> best = lazy_greedy(masks, highest, t, index, deadline, r.stopped_early);
     report(best.size());

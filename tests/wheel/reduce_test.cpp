@@ -363,5 +363,27 @@ TEST(Designs, WholeGameOf39) {
     }
 }
 
+// A whole game beyond the fixed constructions: its numbers split into parts, each covered by a
+// searched wheel, and the result verified over every combination.
+TEST(Designs, WholeGameOf40BySearchedParts) {
+    const uint32_t count = game_combinations(40);
+    std::vector<uint8_t> store(std::size_t{count} * 7);
+    Settings s;
+    init_defaults(s, 40);
+    ASSERT_EQ(run(s, 40, store.data()), count);
+    SearchOptions o;
+    o.seed = 1;
+    o.work = 100'000'000;
+    for (int t : {3, 4}) {
+        const Reduction r = reduce_stored(store.data(), count, 40, t, TicketsFrom::Stored, o);
+        EXPECT_FALSE(r.stopped_early);
+        // 3: three parts of 13 or 14 numbers (C(14,7,3) is 15); 4: two of 20 (C(20,7,4) is 198).
+        EXPECT_LE(r.tickets.size(), t == 3 ? 60u : 560u) << t;
+        const CoverCheck check = verify_reduction(store.data(), count, t, r.tickets);
+        EXPECT_TRUE(check.holds()) << t;
+        EXPECT_EQ(check.cases, count);
+    }
+}
+
 } // namespace
 } // namespace lotto
