@@ -5,6 +5,7 @@
 #include "wheel/cyclic_cover.h"
 #include "wheel/orbit_cover.h"
 #include "wheel/search_clock.h"
+#include "wheel/split_wheel.h"
 
 #include <algorithm>
 #include <bit>
@@ -301,6 +302,9 @@ class CoverSearch {
     uint64_t heat_ = WarmHeat;
 };
 
+// Above this many sevens of the chosen numbers a "t if 7" wheel is the split construction alone.
+constexpr uint64_t SplitOnlyAbove = 4'000'000;
+
 } // namespace
 
 std::string check_wheel_request(const std::vector<uint8_t>& numbers, Guarantee g,
@@ -326,16 +330,34 @@ Wheel find_wheel(const std::vector<uint8_t>& numbers, Guarantee g, const SearchO
     assert(check_wheel_request(numbers, g, 64).empty());
     std::vector<uint8_t> sorted = numbers;
     std::sort(sorted.begin(), sorted.end());
-    CoverSearch search(static_cast<uint32_t>(sorted.size()), g, o);
+    const auto v = static_cast<uint32_t>(sorted.size());
     Wheel w;
+    // "t if 7" for t <= 4 has the split construction: where the sevens are too many for the
+    // search to do better it is the answer, else the smaller of the two.
+    std::vector<Combination> split;
+    if (g.m == 7 && g.t <= 4) split = split_wheel(v, g.t, o, w.stopped_early);
+    const auto place = [&](std::vector<Combination> tickets) {
+        for (Combination& c : tickets)
+            for (uint8_t& n : c) n = sorted[n - 1];
+        std::sort(tickets.begin(), tickets.end());
+        w.tickets = std::move(tickets);
+    };
+    if (!split.empty() && choose(v, 7) > SplitOnlyAbove) {
+        if (o.progress) o.progress(split.size());
+        place(std::move(split));
+        return w;
+    }
+    CoverSearch search(v, g, o);
+    std::vector<Combination> found;
     for (uint64_t block : search.run()) {
         Combination c{};
         int i = 0;
-        for (uint64_t b = block; b; b &= b - 1) c[i++] = sorted[std::countr_zero(b)];
-        w.tickets.push_back(c);
+        for (uint64_t b = block; b; b &= b - 1)
+            c[i++] = static_cast<uint8_t>(std::countr_zero(b) + 1);
+        found.push_back(c);
     }
-    std::sort(w.tickets.begin(), w.tickets.end());
-    w.stopped_early = search.stopped_early();
+    w.stopped_early = w.stopped_early || search.stopped_early();
+    place(!split.empty() && split.size() < found.size() ? std::move(split) : std::move(found));
     return w;
 }
 

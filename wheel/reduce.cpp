@@ -1,12 +1,12 @@
 #include "wheel/reduce.h"
 
 #include "analysis/splitmix64.h"
-#include "wheel/cover.h"
 #include "wheel/designs.h"
 #include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
 #include "wheel/reduce_index.h"
 #include "wheel/reduce_levels.h"
+#include "wheel/split_wheel.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,7 +14,6 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
-#include <set>
 
 namespace lotto {
 
@@ -234,45 +233,6 @@ bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
     return true;
 }
 
-// Tickets of 1..highest meeting every combination in at least t numbers (2..4), for a game
-// without a fixed construction: the numbers split into 6 / (t - 1) parts, so that any seven put
-// t into one part, and each part of more than seven numbers covered by a searched t-if-t wheel
-// (parts of one size share theirs), the others by one ticket filled up with the lowest numbers.
-std::vector<Combination> searched_split(uint32_t highest, int t, const SearchOptions& o,
-                                        bool& stopped) {
-    const Clock::time_point start = Clock::now();
-    const uint32_t parts = 6 / static_cast<uint32_t>(t - 1);
-    std::vector<std::vector<Combination>> designs(highest + 1);
-    std::set<Combination> tickets;
-    uint32_t first = 1;
-    for (uint32_t part = 0; part < parts; ++part) {
-        const uint32_t size = (highest + part) / parts; // sizes differ by at most one
-        if (size > 7 && designs[size].empty()) {
-            std::vector<uint8_t> numbers(size);
-            std::iota(numbers.begin(), numbers.end(), uint8_t{1});
-            SearchOptions part_options = o;
-            part_options.progress = nullptr;
-            if (o.time_limit > 0) { // what is left of it; 0 would mean no limit
-                const std::chrono::duration<double> spent = Clock::now() - start;
-                part_options.time_limit = std::max(o.time_limit - spent.count(), 1e-3);
-            }
-            const Wheel w = find_wheel(numbers, {t, t}, part_options);
-            stopped = stopped || w.stopped_early;
-            designs[size] = w.tickets;
-        }
-        const std::vector<Combination> whole{{1, 2, 3, 4, 5, 6, 7}};
-        for (const Combination& block : size > 7 ? designs[size] : whole) {
-            uint64_t m = 0;
-            for (uint8_t n : block)
-                if (n <= size) m |= uint64_t{1} << (first + n - 2);
-            for (uint32_t n = 0; std::popcount(m) < 7; ++n) m |= uint64_t{1} << n;
-            tickets.insert(block_of_mask(m));
-        }
-        first += size;
-    }
-    return {tickets.begin(), tickets.end()};
-}
-
 std::vector<Combination> sorted_tickets(const std::vector<uint64_t>& masks) {
     std::vector<Combination> tickets;
     for (uint64_t m : masks) tickets.push_back(block_of_mask(m));
@@ -300,8 +260,8 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     // in the larger games).
     constexpr uint32_t LargeWholeGame = 1'000'000;
     if (count >= LargeWholeGame && whole_game(store, count, highest)) {
-        std::vector<Combination> built = split_construction(highest, t);
-        if (built.empty() && t <= 4) built = searched_split(highest, t, o, r.stopped_early);
+        std::vector<Combination> built;
+        if (t <= 4) built = split_wheel(highest, t, o, r.stopped_early);
         if (!built.empty()) {
             r.tickets = built;
             report(built.size());

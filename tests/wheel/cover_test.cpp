@@ -67,6 +67,23 @@ TEST(WheelSearch, TheSameSeedGivesTheSameTickets) {
     EXPECT_EQ(a.tickets, pinned);
 }
 
+// "t if 7" over many numbers is the split construction laid on the chosen numbers: far fewer
+// tickets than the search finds there, and at once.
+TEST(WheelSearch, TIfSevenOverManyNumbersIsTheSplitConstruction) {
+    std::vector<uint8_t> numbers;
+    for (uint8_t n = 2; numbers.size() < 33; ++n) numbers.push_back(n); // 2..34
+    const struct {
+        int t;
+        std::size_t most;
+    } cases[] = {{3, 39}, {4, 300}};
+    for (const auto& c : cases) {
+        const Wheel w = find_wheel(numbers, {c.t, 7}, quick(1));
+        EXPECT_LE(w.tickets.size(), c.most) << c.t;
+        EXPECT_TRUE(verify_wheel(numbers, c.t, 7, w.tickets).holds()) << c.t;
+        for (const Combination& ticket : w.tickets) EXPECT_GE(ticket[0], 2) << c.t;
+    }
+}
+
 TEST(WheelSearch, TheTimeLimitStillGivesACover) {
     SearchOptions o;
     o.seed = 3;

@@ -1,0 +1,66 @@
+#include "wheel/split_wheel.h"
+
+#include "wheel/cover.h"
+#include "wheel/designs.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+#include <chrono>
+#include <numeric>
+#include <set>
+
+namespace lotto {
+
+namespace {
+
+// The numbers of a mask of seven, ascending.
+Combination numbers_of(uint64_t m) {
+    Combination c{};
+    for (uint8_t& n : c) {
+        n = static_cast<uint8_t>(std::countr_zero(m) + 1);
+        m &= m - 1;
+    }
+    return c;
+}
+
+} // namespace
+
+std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, bool& stopped) {
+    assert(v >= 8 && v <= 64 && t >= 2 && t <= 4);
+    if (std::vector<Combination> fixed = split_construction(v, t); !fixed.empty()) return fixed;
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    const uint32_t parts = 6 / static_cast<uint32_t>(t - 1);
+    std::vector<std::vector<Combination>> designs(v + 1);
+    const std::vector<Combination> whole{{1, 2, 3, 4, 5, 6, 7}};
+    std::set<Combination> tickets;
+    uint32_t first = 1;
+    for (uint32_t part = 0; part < parts; ++part) {
+        const uint32_t size = (v + part) / parts; // sizes differ by at most one
+        if (size > 7 && designs[size].empty()) {
+            std::vector<uint8_t> numbers(size);
+            std::iota(numbers.begin(), numbers.end(), uint8_t{1});
+            SearchOptions part_options = o;
+            part_options.progress = nullptr;
+            if (o.time_limit > 0) { // what is left of it; 0 would mean no limit
+                const std::chrono::duration<double> spent = Clock::now() - start;
+                part_options.time_limit = std::max(o.time_limit - spent.count(), 1e-3);
+            }
+            const Wheel w = find_wheel(numbers, {t, t}, part_options);
+            stopped = stopped || w.stopped_early;
+            designs[size] = w.tickets;
+        }
+        for (const Combination& block : size > 7 ? designs[size] : whole) {
+            uint64_t m = 0;
+            for (uint8_t n : block)
+                if (n <= size) m |= uint64_t{1} << (first + n - 2);
+            for (uint32_t n = 0; std::popcount(m) < 7; ++n) m |= uint64_t{1} << n;
+            tickets.insert(numbers_of(m));
+        }
+        first += size;
+    }
+    return {tickets.begin(), tickets.end()};
+}
+
+} // namespace lotto
