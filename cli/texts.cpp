@@ -54,7 +54,7 @@ std::string usage_text() {
            "  -h, --help                print this help\n"
            "      --version             print the version and the license\n"
            "Wheels and reduction (instead of the count run's outputs):\n"
-           "      --wheel LIST          tickets over 8..39 chosen numbers (comma-separated; 1-15\n"
+           "      --wheel LIST          tickets over 8..N chosen numbers (comma-separated; 1-15\n"
            "                            stands for 1 to 15)\n"
            "      --guarantee T-if-M    ...such that if M of them are drawn, a ticket has T\n"
            "      --reduce T            tickets such that every stored combination shares T\n"

@@ -302,6 +302,10 @@ class CoverSearch {
     uint64_t heat_ = WarmHeat;
 };
 
+// The most m-subsets a wheel the search builds may have: every 7-subset of 39 numbers and a few
+// more. Wheels beyond it would take millions of tickets and hours.
+constexpr uint64_t MostCases = 20'000'000;
+
 // Above this many sevens of the chosen numbers a "t if 7" wheel is the split construction alone.
 constexpr uint64_t SplitOnlyAbove = 4'000'000;
 
@@ -323,6 +327,12 @@ std::string check_wheel_request(const std::vector<uint8_t>& numbers, Guarantee g
     if (static_cast<std::size_t>(g.m) > numbers.size())
         return "M = " + std::to_string(g.m) + " is more than the " +
                std::to_string(numbers.size()) + " numbers chosen";
+    const auto v = static_cast<uint32_t>(numbers.size());
+    const uint64_t cases = choose(v, static_cast<uint32_t>(g.m));
+    if (cases > MostCases && !(g.m == 7 && g.t <= 4))
+        return "a wheel over " + std::to_string(v) + " numbers has " + std::to_string(cases) + " " +
+               std::to_string(g.m) + "-subsets to cover, more than the " +
+               std::to_string(MostCases) + " the search takes; choose fewer numbers";
     return "";
 }
 

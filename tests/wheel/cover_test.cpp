@@ -125,6 +125,12 @@ TEST(WheelRequest, RefusesWhatNoWheelCanBe) {
     };
     for (const auto& c : cases) EXPECT_EQ(check_wheel_request(c.numbers, c.g), c.error);
     EXPECT_EQ(check_wheel_request(first_numbers(8), {3, 7}), "");
+    // Too many subsets to cover, but for "t if 7" with t <= 4, which the split construction builds.
+    EXPECT_EQ(check_wheel_request(first_numbers(41), {5, 7}, 64),
+              "a wheel over 41 numbers has 22481940 7-subsets to cover, more than the 20000000 "
+              "the search takes; choose fewer numbers");
+    EXPECT_EQ(check_wheel_request(first_numbers(40), {5, 7}, 64), "");
+    EXPECT_EQ(check_wheel_request(first_numbers(64), {4, 7}, 64), "");
 }
 
 TEST(Guarantee, ReadsTIfMAndRefusesTheRest) {
