@@ -78,18 +78,22 @@ std::string why_no_run(std::string_view line, uint32_t highest) {
     return "only " + std::to_string(longest) + numbers_in + " stand in a row";
 }
 
-// The first seven of the first run of at least seven numbers in 1..N; the tokens of the field
-// counter_field (0: none) break runs.
-bool find_draw(std::string_view line, int counter_field, uint32_t highest, Combination& numbers,
-               std::string& why) {
+// The first seven of the first run of at least seven numbers in 1..N; the tokens of the fields
+// counter_field and bonus_field (0: none) break runs. longer_run says whether an eighth follows.
+bool find_draw(std::string_view line, int counter_field, int bonus_field, uint32_t highest,
+               Combination& numbers, std::string& why, bool& longer_run) {
     int run = 0;
-    const bool no_run = for_each_token(line, [&](std::string_view token, int field) {
+    longer_run = false;
+    for_each_token(line, [&](std::string_view token, int field) {
         const int value = whole_number(token);
-        if (!in_draw_range(value, highest) || field == counter_field) return run = 0, true;
+        const bool number =
+            in_draw_range(value, highest) && field != counter_field && field != bonus_field;
+        if (run == 7) return longer_run = number, false;
+        if (!number) return run = 0, true;
         numbers[run++] = static_cast<uint8_t>(value);
-        return run < 7;
+        return true;
     });
-    if (no_run) {
+    if (run < 7) {
         why = why_no_run(line, highest);
         return false;
     }
@@ -149,9 +153,15 @@ bool read_fields(std::string_view line, int first, int last, uint32_t highest, C
 } // namespace
 
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
-               Combination& numbers, std::string& why, uint32_t highest) {
-    return first_column == 0 ? find_draw(line, counter_field, highest, numbers, why)
-                             : read_fields(line, first_column, last_column, highest, numbers, why);
+               Combination& numbers, std::string& why, uint32_t highest, int bonus_field,
+               bool* longer_run) {
+    bool longer = false;
+    const bool read =
+        first_column == 0
+            ? find_draw(line, counter_field, bonus_field, highest, numbers, why, longer)
+            : read_fields(line, first_column, last_column, highest, numbers, why);
+    if (longer_run) *longer_run = longer;
+    return read;
 }
 
 int single_number_field(std::string_view line, int field_number) {

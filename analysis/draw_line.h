@@ -11,11 +11,14 @@
 namespace lotto::history {
 
 // Reads the line's draw into numbers, sorted: found automatically when first_column is 0 (the
-// field counter_field, when not 0, holding a draw counter that is never one of the numbers), else
-// from the fields first_column..last_column (1-based; one field holding all seven when equal).
-// Returns false and says why when the line holds no draw.
+// fields counter_field and bonus_field, when not 0, holding a draw counter and a bonus number
+// that are never among the seven), else from the fields first_column..last_column (1-based; one
+// field holding all seven when equal). Returns false and says why when the line holds no draw.
+// Found automatically, *longer_run (when given) says whether an eighth number in 1..N follows
+// the seven in their run, which leaves it open which seven are the draw.
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
-               Combination& numbers, std::string& why, uint32_t highest = 39);
+               Combination& numbers, std::string& why, uint32_t highest = 39, int bonus_field = 0,
+               bool* longer_run = nullptr);
 
 // The whole number that field field_number (1-based) holds as its only token, else NotWhole.
 int single_number_field(std::string_view line, int field_number);

@@ -112,11 +112,13 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         Draw draw;
         draw.line = line_number;
         why.clear();
+        bool longer_run = false;
         if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why,
-                               o.highest) &&
+                               o.highest, o.bonus_column, &longer_run) &&
             read_bonus(line, o.bonus_column, o.highest, draw, why)) {
             draw.date = find_draw_date(line);
             h.draws.push_back(draw);
+            if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
             headers_allowed = false;
             return;
         }

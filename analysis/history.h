@@ -37,7 +37,10 @@ struct SkippedLine {
 struct History {
     std::vector<Draw> draws;
     std::vector<SkippedLine> skipped; // only with skip_bad_lines
-    std::string error;                // "" when read; else one line naming file, line and fault
+    // Draws found on lines where more than seven numbers stand in a row (the first seven taken),
+    // and the first such line; 0 when none.
+    uint32_t longer_runs = 0, first_longer_run = 0;
+    std::string error; // "" when read; else one line naming file, line and fault
     bool ok() const { return error.empty(); }
 };
 

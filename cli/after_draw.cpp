@@ -13,11 +13,7 @@ namespace {
 bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
     h = read_history(o.history, o.history_options);
     if (!h.ok()) return status = fail(h.error, 2), false;
-    const std::string name = printable(o.history);
-    for (const SkippedLine& skipped : h.skipped)
-        fail(name + ":" + std::to_string(skipped.line) + ": skipped: " + skipped.why, 0);
-    if (!h.skipped.empty())
-        fail(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped", 0);
+    note_history(o, h);
     check_game(o, h.draws);
     from = {o.history, order_oldest_first(h, o.newest_first),
             static_cast<uint32_t>(h.draws.size())};

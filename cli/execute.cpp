@@ -37,12 +37,8 @@ void note(const std::string& message) { fail(message, 0); }
 int backtest(const Options& o) {
     const History h = read_history(o.history, o.history_options);
     if (!h.ok()) return fail(h.error, 2);
-    const std::string name = printable(o.history);
-    for (const SkippedLine& skipped : h.skipped)
-        note(name + ":" + std::to_string(skipped.line) + ": skipped: " + skipped.why);
-    if (!h.skipped.empty())
-        note(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped");
-    if (h.draws.empty()) return fail(name + ": no draw to test", 2);
+    note_history(o, h);
+    if (h.draws.empty()) return fail(printable(o.history) + ": no draw to test", 2);
     check_game(o, h.draws);
     const Backtest b = run_backtest(o.settings, h.draws, run_threads(o));
     switch (o.format) {
@@ -160,6 +156,19 @@ int fail(const std::string& message, int status) {
     const std::string line = "lotto739-cli: " + printable(message, LongestMessage) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
     return status;
+}
+
+void note_history(const Options& o, const History& h) {
+    const std::string name = printable(o.history);
+    for (const SkippedLine& skipped : h.skipped)
+        note(name + ":" + std::to_string(skipped.line) + ": skipped: " + skipped.why);
+    if (!h.skipped.empty())
+        note(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped");
+    if (h.longer_runs != 0)
+        note(name + ":" + std::to_string(h.first_longer_run) +
+             ": more than seven numbers stand in a row on " + std::to_string(h.longer_runs) +
+             " line(s); the first seven were taken as the draw (if that is wrong, name the fields "
+             "with --history-columns A-B, or the bonus with --bonus-column C)");
 }
 
 void check_game(const Options& o, const std::vector<Draw>& draws) {

@@ -21,6 +21,10 @@ uint64_t system_seed();
 // The threads the runs take: --threads K, or one per core.
 unsigned run_threads(const Options& o);
 
+// Notes on stderr the lines of --history skipped, and where more than seven numbers stood in a
+// row, which seven were taken.
+void note_history(const Options& o, const History& h);
+
 // Notes on stderr, in one line, when the draws of --history never reach the top numbers of the
 // game and chance alone makes that very unlikely: they were most likely drawn in a smaller game.
 void check_game(const Options& o, const std::vector<Draw>& draws);

@@ -123,6 +123,31 @@ TEST(History, DrawCounterBeforeTheNumbersIsNoNumber) {
     }
 }
 
+// More than seven numbers in a row: the first seven are the draw, and the lines are counted so
+// that the user hears of it; a bonus field named with --bonus-column breaks the row.
+TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
+    HistoryOptions bonus_second;
+    bonus_second.bonus_column = 2;
+    const struct {
+        const char* text;
+        HistoryOptions o;
+        Numbers first;
+        uint32_t longer_runs, first_longer_run;
+    } cases[] = {
+        {"2022-01-04,31,5,8,9,17,29,32,37\n", Auto, {5, 8, 9, 17, 29, 31, 32}, 1, 1},
+        {"2022-01-04,31,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
+        {"1,2,3,4,5,6,7\n7,3,12,39,1,20,15,4\n7,3,12,39,1,20,15,4\n", Auto, OneToSeven, 2, 2},
+        {"7,3,12,39,1,20,15,x,4\n", Auto, Example, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const History h = parse_history(c.text, "draws.csv", c.o);
+        ASSERT_EQ(h.error, "") << c.text;
+        EXPECT_EQ(line_draws(h).front().numbers, c.first) << c.text;
+        EXPECT_EQ(h.longer_runs, c.longer_runs) << c.text;
+        EXPECT_EQ(h.first_longer_run, c.first_longer_run) << c.text;
+    }
+}
+
 TEST(History, NamesFileLineAndFault) {
     const std::string e = "\xc3\xa9"; // two bytes of UTF-8
     const std::tuple<std::string, HistoryOptions, std::string> cases[] = {

@@ -27,6 +27,14 @@ TEST(CliHistory, BadFilesAreRefused) {
     EXPECT_EQ(skipped.err, "lotto739-cli: bad.csv:2: skipped: number 40 is outside 1..39\n"
                            "lotto739-cli: bad.csv: 1 bad line(s) skipped\n");
     EXPECT_TRUE(holds(skipped.out, "on 1 draw from bad.csv")) << skipped.out;
+    // An eighth number in the row: one note says which seven were taken.
+    write_file(dir.path / "eight.csv", "1,2,3,4,5,6,7,8\n9,10,11,12,13,14,15\n");
+    const Outcome eight = run_cli("-f 7=5 --backtest --history eight.csv", dir.path);
+    EXPECT_EQ(eight.status, 0);
+    EXPECT_EQ(eight.err, "lotto739-cli: eight.csv:1: more than seven numbers stand in a row on 1 "
+                         "line(s); the first seven were taken as the draw (if that is wrong, name "
+                         "the fields with --history-columns A-B, or the bonus with --bonus-column "
+                         "C)\n");
 }
 
 // Filters 7 (lucky 5) and 8 (unlucky 39) on 20 draws that all hold 5, the last also 39: 20 and
