@@ -1,8 +1,8 @@
 // One line of a draw history cut into fields and tokens. Fields end at ',', ';' or a tab outside
 // double quotes; spaces around a field and the quotes of a quoted field are not part of it. A
 // token is a space-separated part of a field (inside quotes commas and semicolons separate tokens
-// too), and four or more whole numbers joined by dashes are a token each; an empty field is one
-// empty token.
+// too), and four or more whole numbers joined by dashes are a token each; a dash standing alone
+// between spaces only separates tokens; an empty field is one empty token.
 #pragma once
 
 #include <algorithm>
@@ -105,7 +105,8 @@ template <class Visit> constexpr bool for_each_part(std::string_view token, Visi
 }
 
 // Calls visit(token, field_number) for the tokens of the field numbered field_number (from 1),
-// in order, while visit returns true (a field without tokens gives one empty token); returns
+// in order, while visit returns true (a field without tokens, or with lone dashes only, gives
+// one empty token); returns
 // false when visit stopped it.
 template <class Visit>
 constexpr bool for_each_field_token(std::string_view field, int field_number, Visit&& visit) {
@@ -115,6 +116,7 @@ constexpr bool for_each_field_token(std::string_view field, int field_number, Vi
         const std::size_t start = i;
         while (i < field.size() && !is_token_end(field[i])) ++i;
         if (i == start) break;
+        if (field.substr(start, i - start) == "-") continue; // "5 - 8 - 9": a dash between tokens
         any = true;
         if (!for_each_part(field.substr(start, i - start),
                            [&](std::string_view part) { return visit(part, field_number); }))

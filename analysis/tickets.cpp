@@ -56,6 +56,7 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
         while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
         if (i == start) break;
         const std::string_view token = line.substr(start, i - start);
+        if (token == "-") continue; // "5 - 8 - 9": a dash between numbers
         bool too_many = false;
         const bool all_numbers = history::for_each_part(token, [&](std::string_view part) {
             const int value = history::whole_number(part);
@@ -105,9 +106,10 @@ std::string_view after_label(std::string_view line) {
         while (i < line.size() && (is_separator(line[i]) || line[i] == '\r')) ++i;
         const std::size_t start = i;
         while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
-        const bool number = history::for_each_part(line.substr(start, i - start), [](auto part) {
-            return history::whole_number(part) != history::NotWhole;
-        });
+        const std::string_view token = line.substr(start, i - start);
+        const bool number = token == "-" || history::for_each_part(token, [](auto part) {
+                                return history::whole_number(part) != history::NotWhole;
+                            });
         if (!number) label_end = i;
     }
     return line.substr(label_end);

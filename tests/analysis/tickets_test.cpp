@@ -32,6 +32,7 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
         {"Ticket 1: 1 2 3 4 5 6 7\nTicket 2: 8 9 10 11 12 13 14\n", 2, {8, 9, 10, 11, 12, 13, 14}},
         {"Row A) 5 8 9 17 29 32 37\nRow B) 1 2 3 4 5 6 7\n", 2, {1, 2, 3, 4, 5, 6, 7}},
         {"3, 11, 20, 29, 33, 37, 39  # my birthday\n", 1, {3, 11, 20, 29, 33, 37, 39}},
+        {"Line 2: 3 - 11 - 20 - 29 - 33 - 37 - 39\n", 1, {3, 11, 20, 29, 33, 37, 39}},
     };
     for (const Layout& l : layouts) {
         const TicketFile f = parse_tickets(l.text, "t.txt");
