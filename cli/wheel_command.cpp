@@ -133,6 +133,10 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     return deliver(o, found_output(o.format, f), f.tickets.size());
 }
 
+// The most T-subsets of stored combinations a reduction indexes: enough for every result of
+// 7/39 at T = 3 and 4 (15,380,937 combinations of 35 subsets each).
+constexpr uint64_t MostIndexed = 540'000'000;
+
 } // namespace
 
 int run_wheel_command(const Options& o) {
@@ -144,9 +148,19 @@ int run_wheel_command(const Options& o) {
                         " bytes)",
                     1);
     const uint32_t count = run(o.settings, o.highest, store.get(), run_threads(o));
+    const std::string reduce = "--reduce " + std::to_string(o.wheel.reduce);
     if (count == 0)
-        return fail("--reduce " + std::to_string(o.wheel.reduce) +
-                        ": the settings store no combination, so there is nothing to cover",
+        return fail(reduce + ": the settings store no combination, so there is nothing to cover",
+                    2);
+    // The search indexes every T-subset of every stored combination (a whole game up to T = 4
+    // needs no index): beyond MostIndexed subsets that takes many gigabytes and minutes.
+    const uint64_t most = MostIndexed / choose(7, static_cast<uint32_t>(o.wheel.reduce));
+    const bool whole_game = count == game_combinations(o.highest) && o.wheel.reduce <= 4;
+    if (o.wheel.check_file.empty() && !whole_game && count > most)
+        return fail(reduce + ": the " + format_plain(count) +
+                        " stored combinations are more than the " + format_plain(most) +
+                        " a reduction to " + std::to_string(o.wheel.reduce) +
+                        " can take; filter them further or choose a smaller T",
                     2);
     return o.wheel.check_file.empty() ? search(o, store.get(), count)
                                       : check_file(o, store.get(), count);

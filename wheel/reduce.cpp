@@ -272,7 +272,8 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     SubsetIndex index(masks, highest, t);
     std::vector<uint64_t> best = lazy_greedy(masks, highest, t, index, deadline, r.stopped_early);
     report(best.size());
-    best = drop_redundant(best, index, t, masks.size());
+    // Past the time limit the cover stands as it is.
+    if (!r.stopped_early) best = drop_redundant(best, index, t, masks.size());
     report(best.size());
     // More greedy passes breaking ties by seeded random keys, while the store is small.
     constexpr uint64_t RestartWork = 50'000;

@@ -150,6 +150,9 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"--reduce 3 --tickets-from some", "expected stored or any"},
         {"--check-wheel bad.txt", "--check-wheel needs"},
         {"-f 3=7,5=7 --reduce 3", "the settings store no combination"}, // 7 even and 7 odd
+        {"--game 7/42 --reduce 5",
+         "the 26978328 stored combinations are more than the 25714285 a reduction to 5 can "
+         "take"},
         {eight + "--guarantee 2-if-2 --check-wheel missing.txt", "missing.txt"},
         {eight + "--guarantee 2-if-2 --check-wheel empty.txt", "empty.txt"},
         {eight + "--guarantee 2-if-2 --check-wheel .", "."},
