@@ -540,6 +540,20 @@ class Parser {
 
     // Seven distinct numbers 1..N in any order, sorted; none after a failure.
     std::optional<Combination> seven_numbers(std::string_view value) {
+        // Without commas, spaces or dashes may stand between the numbers: "5 8 9 17 29 32 37",
+        // "05-08-09-17-29-32-37".
+        std::string spaced;
+        if (value.find(',') == std::string_view::npos) {
+            for (char c : value) {
+                const bool between = c == ' ' || (c == '-' && !spaced.empty()); // "-5" stays
+                if (!between)
+                    spaced += c;
+                else if (!spaced.empty() && spaced.back() != ',')
+                    spaced += ',';
+            }
+            if (!spaced.empty() && spaced.back() == ',') spaced.pop_back();
+            value = spaced;
+        }
         const std::vector<std::string_view> items = split_list(value);
         if (items.size() != 7)
             return fail_value(
@@ -582,8 +596,10 @@ std::string check_after_draw(const Options& o) {
         return "--history is read by --backtest, --history-stats and --check-tickets only";
     if (o.backtest && o.history.empty()) return "--backtest needs --history FILE";
     if (o.history_stats && o.history.empty()) return "--history-stats needs --history FILE";
-    if (!o.check_tickets.empty() && o.history.empty() == !o.draw)
+    if (!o.check_tickets.empty() && o.history.empty() && !o.draw)
         return "--check-tickets needs either --history FILE or --draw N1,...,N7";
+    if (!o.check_tickets.empty() && !o.history.empty() && o.draw)
+        return "--check-tickets takes either --history FILE or --draw N1,...,N7, not both";
     if (o.draw && o.check_tickets.empty()) return "--draw is read by --check-tickets only";
     if (o.history.empty() &&
         (o.history_options.first_column != 0 || o.history_options.skip_bad_lines ||

@@ -62,7 +62,7 @@ std::string found_text(const Found& f) {
     std::string s;
     for (const Combination& c : f.tickets) s += joined(c, ", ") + "\n";
     const Promise& p = f.promise;
-    s += "# " + format_plain(f.tickets.size()) + " tickets" +
+    s += "# " + format_plain(f.tickets.size()) + (f.tickets.size() == 1 ? " ticket" : " tickets") +
          (p.wheel ? " over the " + std::to_string(p.numbers.size()) + " numbers " +
                         joined(p.numbers, " ")
                   : std::string(p.from == TicketsFrom::Stored ? ", each a stored combination,"

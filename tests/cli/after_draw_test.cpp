@@ -27,6 +27,11 @@ TEST(CliAfterDraw, CheckTicketsInEveryFormat) {
     const Outcome text = run_cli(args, dir.path);
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_TRUE(holds(text.out, "Past results say nothing about future draws.")) << text.out;
+    // The draw may be written with spaces or dashes between its numbers too.
+    for (const char* draw : {"\"10 9 8 1 2 3 4\"", "10-09-08-01-02-03-04"})
+        EXPECT_EQ(run_cli("--check-tickets tickets.txt --draw " + std::string(draw), dir.path).out,
+                  text.out)
+            << draw;
     EXPECT_TRUE(holds(text.out, "\n   -  -     01 02 03 04 08 09 10      -            2  4\n"))
         << text.out;
     EXPECT_TRUE(holds(text.out, "\n          2  01 02 03 04 05 06 07  0  1  0  0  0\n"
@@ -180,7 +185,9 @@ TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
         {"--check-tickets good.txt --draw 1,2,3,4,5,6,40", "number 40 is outside 1..39"},
         {"--history-stats --history h.csv --last 0", "1 or more"},
         {"--check-tickets good.txt", "either --history FILE or --draw"},
-        {"--check-tickets good.txt --history h.csv --draw 1,2,3,4,5,6,7", "either"},
+        {"--check-tickets good.txt --history h.csv --draw 1,2,3,4,5,6,7", "not both"},
+        {"--check-tickets good.txt --draw -1-2-3-4-5-6-7", "'-1' is not a number"},
+        {"--check-tickets good.txt --draw \"1 2 3\"", "seven numbers expected, 3 given"},
         {"--draw 1,2,3,4,5,6,7", "--draw is read by --check-tickets only"},
         {"--history-stats", "--history-stats needs --history FILE"},
         {"--history-stats --backtest --history h.csv", "separate runs"},
