@@ -140,8 +140,12 @@ constexpr uint64_t MostIndexed = 540'000'000;
 } // namespace
 
 int run_wheel_command(const Options& o) {
-    if (o.wheel.wheel())
+    if (o.wheel.wheel()) {
+        if (o.settings.active != 0)
+            note("the filters do not narrow a --wheel, which covers every choice of M of its "
+                 "numbers; --reduce T covers the filtered result");
         return o.wheel.check_file.empty() ? search(o, nullptr, 0) : check_file(o, nullptr, 0);
+    }
     const ResultStore store = allocate_store(o.highest);
     if (!store)
         return fail("cannot obtain the result store (" + format_plain(store_bytes(o.highest)) +

@@ -29,6 +29,11 @@ TEST(WheelCli, TextListsTheTicketsAndWhatWasVerified) {
     EXPECT_EQ(std::vector<std::string>(o.lines.begin(), o.lines.begin() + 5), expected);
     EXPECT_TRUE(o.lines[5].starts_with("# seed 1, effort 1, search ")) << o.lines[5];
     EXPECT_EQ(o.err, "");
+    // Filters given with a wheel change nothing, and one line says so.
+    const Outcome filtered = run_cli("-f 7=5 " + std::string(Small), dir.path);
+    EXPECT_EQ(std::vector(filtered.lines.begin(), filtered.lines.begin() + 5), expected);
+    EXPECT_EQ(filtered.err, "lotto739-cli: the filters do not narrow a --wheel, which covers every "
+                            "choice of M of its numbers; --reduce T covers the filtered result\n");
 }
 
 TEST(WheelCli, RangesInTheListStandForTheirNumbers) {
