@@ -17,6 +17,18 @@ namespace lotto::cli {
 
 namespace {
 
+// Whether the file name ends in the extension of a picture format other than SVG.
+bool picture_name(const std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return false;
+    std::string ext = name.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    for (const char* picture : {"png", "jpg", "jpeg", "gif", "bmp", "webp", "pdf", "tif", "tiff"})
+        if (ext == picture) return true;
+    return false;
+}
+
+
 enum class Opt {
     Game,
     Filter,
@@ -615,6 +627,8 @@ std::string check_after_draw(const Options& o) {
     if (!o.chart.empty() && !o.history_stats && !o.backtest && !o.funnel)
         return "--chart draws the chart of --history-stats, --backtest or --funnel: give one "
                "of them";
+    if (picture_name(o.chart))
+        return "--chart " + o.chart + ": the chart is an SVG drawing; give the file a .svg name";
     return "";
 }
 

@@ -193,6 +193,7 @@ TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
         {"--history-stats --backtest --history h.csv", "separate runs"},
         {"--chart c.svg", "--chart draws the chart of"},
         {"--explain 1,2,3,4,5,6,7 --chart c.svg", "--chart draws the chart of"},
+        {"--history-stats --history h.csv --chart c.PNG", "give the file a .svg name"},
         {"--bonus-column 4", "need --history FILE"},
         {"--backtest --history h.csv --last 2", "--last is for"},
         {"--backtest --history h.csv --newest-first", "the back-test lists them as the file"},
