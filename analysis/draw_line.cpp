@@ -65,15 +65,22 @@ std::string why_no_run(std::string_view line, uint32_t highest) {
         return tokens[bad].empty() ? "an empty field stands between the numbers"
                                    : shown(tokens[bad]) + " between the numbers is not a number";
     }
-    std::size_t count = 0, row = 0, longest = 0;
+    std::size_t count = 0, row = 0, longest = 0, above = 0;
     bool any_whole = false;
+    int top = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        count += good(i), any_whole |= whole_number(tokens[i]) != NotWhole;
+        const int value = whole_number(tokens[i]);
+        count += good(i), any_whole |= value != NotWhole;
         row = good(i) ? row + 1 : 0, longest = std::max(longest, row);
+        if (value > static_cast<int>(highest) && value <= 64) ++above, top = std::max(top, value);
     }
     if (!any_whole) return "no numbers found";
     const std::string numbers_in = " numbers in " + draw_range(highest);
     if (count == 0) return "no" + numbers_in + " found";
+    if (count < 7 && count + above >= 7)
+        return "only " + std::to_string(count) + numbers_in + " found, and " +
+               std::to_string(above) + " more up to " + std::to_string(top) +
+               ": for a game of more numbers give --game 7/N";
     if (count < 7) return "only " + std::to_string(count) + numbers_in + " found";
     return "only " + std::to_string(longest) + numbers_in + " stand in a row";
 }

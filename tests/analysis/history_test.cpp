@@ -158,6 +158,9 @@ TEST(History, NamesFileLineAndFault) {
         {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"2013-04-05,1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"1,2,3,4,5,6,40\n", Auto, "draws.csv:1: number 40 is outside 1..39"},
+        {"2022-01-04;3;12;17;22;28;45;47\n", Auto,
+         "draws.csv:1: only 5 numbers in 1..39 found, and 2 more up to 47: for a game of more "
+         "numbers give --game 7/N"},
         {"00,1,2,3,4,5,6\n", Auto, "draws.csv:1: number 0 is outside 1..39"},
         {"1,2,3,99999999999999999999999999,4,5,6\n", Auto,
          "draws.csv:1: number 99999999999999999999... is outside 1..39"},
