@@ -92,7 +92,12 @@ std::vector<std::string> line_words(std::string_view line) {
         const std::size_t start = line.find_first_not_of(" \t\r", at);
         if (start == std::string_view::npos) break;
         const std::size_t end = std::min(line.find_first_of(" \t\r", start), line.size());
-        words.emplace_back(line.substr(start, end - start));
+        const std::string_view word = line.substr(start, end - start);
+        // A list written with spaces after its commas ("--array7 1, 2, 3") stays one word.
+        if (!words.empty() && (words.back().ends_with(',') || word.starts_with(',')))
+            words.back() += word;
+        else
+            words.emplace_back(word);
         at = end;
     }
     return words;

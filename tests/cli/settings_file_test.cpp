@@ -82,7 +82,7 @@ TEST(SettingsFile, OptionsApplyWhereTheFileStands) {
                                                          "  --filter 7=9   # lucky nine\r\n"
                                                          "\t-f1=100\n-p 2=180\n--array15=1,2,3\n"
                                                          "-r c2=5-25\n--param=3=4#no space");
-    const std::string b = write_file(dir.path / "b.txt", "--filter 7=11\n--array7 5,6\n");
+    const std::string b = write_file(dir.path / "b.txt", "--filter 7=11\n--array7 5, 6 ,8\n");
     const ParseResult r = parse_options(
         {"-f", "7=5", "-f", "9=3", "--settings", a, "-f", "7=3", "--settings", b, "-p", "1=120"});
     ASSERT_TRUE(r.ok()) << r.error;
@@ -95,7 +95,7 @@ TEST(SettingsFile, OptionsApplyWhereTheFileStands) {
     EXPECT_EQ(s.params[8], 3u);
     EXPECT_EQ(s.effective[5], (Range{5, 25}));
     EXPECT_EQ(s.array15_mask, NumberBit[1] | NumberBit[2] | NumberBit[3]);
-    EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[6]);
+    EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[6] | NumberBit[8]);
 }
 
 TEST(SettingsFile, SavedTextHasAFixedOrder) {
