@@ -28,7 +28,6 @@ bool picture_name(const std::string& name) {
     return false;
 }
 
-
 enum class Opt {
     Game,
     Filter,
