@@ -91,6 +91,12 @@ std::vector<Block> steiner_4_7_23() {
 
 std::vector<Block> covering_16_7_4() { return {std::begin(c16_7_4), std::end(c16_7_4)}; }
 
+Combination numbers_of_mask(uint64_t mask) {
+    Combination c = block_of(mask);
+    for (uint8_t& n : c) ++n;
+    return c;
+}
+
 std::vector<Combination> split_construction(uint32_t highest, int t) {
     std::vector<uint64_t> masks;
     if (t == 2 && highest >= 7 && highest <= 42) {
@@ -110,11 +116,7 @@ std::vector<Combination> split_construction(uint32_t highest, int t) {
         lay_part(steiner_4_7_23(), small + 1, highest - small, t, highest, masks);
     }
     std::vector<Combination> tickets;
-    for (uint64_t m : masks) {
-        Combination c = block_of(m);
-        for (uint8_t& n : c) ++n;
-        tickets.push_back(c);
-    }
+    for (uint64_t m : masks) tickets.push_back(numbers_of_mask(m));
     std::sort(tickets.begin(), tickets.end());
     tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
     return tickets;

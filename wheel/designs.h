@@ -22,6 +22,9 @@ std::vector<Block> steiner_4_7_23();
 // A 78-block C(16,7,4) covering found by simulated annealing (the best known has 76).
 std::vector<Block> covering_16_7_4();
 
+// The numbers of a mask of seven (bit n - 1 standing for number n), ascending.
+Combination numbers_of_mask(uint64_t mask);
+
 // Tickets of 1..highest meeting every combination of 1..highest in at least t numbers, built by
 // splitting the numbers into parts so that any seven of them put enough into one part, each part
 // covered by a design: t = 2 up to 6 parts of at most 7 numbers (highest <= 42), t = 3 three parts

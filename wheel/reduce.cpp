@@ -213,16 +213,6 @@ std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, u
     return useful;
 }
 
-// The numbers of a mask of seven, ascending.
-Combination block_of_mask(uint64_t m) {
-    Combination c{};
-    for (uint8_t& n : c) {
-        n = static_cast<uint8_t>(std::countr_zero(m) + 1);
-        m &= m - 1;
-    }
-    return c;
-}
-
 // Whether the store holds every combination of 1..highest: as many records as there are
 // combinations, in strictly ascending order.
 bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
@@ -235,7 +225,7 @@ bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
 
 std::vector<Combination> sorted_tickets(const std::vector<uint64_t>& masks) {
     std::vector<Combination> tickets;
-    for (uint64_t m : masks) tickets.push_back(block_of_mask(m));
+    for (uint64_t m : masks) tickets.push_back(numbers_of_mask(m));
     std::sort(tickets.begin(), tickets.end());
     return tickets;
 }

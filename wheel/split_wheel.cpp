@@ -12,20 +12,6 @@
 
 namespace lotto {
 
-namespace {
-
-// The numbers of a mask of seven, ascending.
-Combination numbers_of(uint64_t m) {
-    Combination c{};
-    for (uint8_t& n : c) {
-        n = static_cast<uint8_t>(std::countr_zero(m) + 1);
-        m &= m - 1;
-    }
-    return c;
-}
-
-} // namespace
-
 std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, bool& stopped) {
     assert(v >= 8 && v <= 64 && t >= 2 && t <= 4);
     if (std::vector<Combination> fixed = split_construction(v, t); !fixed.empty()) return fixed;
@@ -56,7 +42,7 @@ std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, 
             for (uint8_t n : block)
                 if (n <= size) m |= uint64_t{1} << (first + n - 2);
             for (uint32_t n = 0; std::popcount(m) < 7; ++n) m |= uint64_t{1} << n;
-            tickets.insert(numbers_of(m));
+            tickets.insert(numbers_of_mask(m));
         }
         first += size;
     }
