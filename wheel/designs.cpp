@@ -17,22 +17,7 @@ Block block_of(uint64_t points) {
     return b;
 }
 
-// The blocks of a design on v points, laid on the part first..first+size-1 of the numbers
-// (size <= v): points beyond the part are dropped, blocks left with fewer than t points go, and
-// the rest are filled up to seven numbers with the smallest numbers of 1..highest they lack.
-void lay_part(const std::vector<Block>& design, uint32_t first, uint32_t size, int t,
-              uint32_t highest, std::vector<uint64_t>& tickets) {
-    for (const Block& b : design) {
-        uint64_t m = 0;
-        for (uint8_t p : b)
-            if (p < size) m |= uint64_t{1} << (first + p - 1);
-        if (std::popcount(m) < t) continue;
-        for (uint32_t n = 0; n < highest && std::popcount(m) < 7; ++n) m |= uint64_t{1} << n;
-        tickets.push_back(m);
-    }
-}
-
-const std::vector<Block> whole_part{{0, 1, 2, 3, 4, 5, 6}};
+const std::vector<Block> whole_part = {WholePart};
 
 constexpr Block c16_7_4[] = {
     {0, 1, 2, 3, 7, 9, 15},    {0, 1, 2, 4, 5, 12, 15},   {0, 1, 2, 4, 7, 11, 14},
@@ -91,6 +76,26 @@ std::vector<Block> steiner_4_7_23() {
 
 std::vector<Block> covering_16_7_4() { return {std::begin(c16_7_4), std::end(c16_7_4)}; }
 
+void lay_part(const std::vector<Block>& design, uint32_t first, uint32_t size, int t,
+              uint32_t highest, std::vector<uint64_t>& tickets) {
+    for (const Block& b : design) {
+        uint64_t m = 0;
+        for (uint8_t p : b)
+            if (p < size) m |= uint64_t{1} << (first + p - 1);
+        if (std::popcount(m) < t) continue;
+        for (uint32_t n = 0; n < highest && std::popcount(m) < 7; ++n) m |= uint64_t{1} << n;
+        tickets.push_back(m);
+    }
+}
+
+std::vector<Combination> tickets_of(const std::vector<uint64_t>& masks) {
+    std::vector<Combination> tickets;
+    for (uint64_t m : masks) tickets.push_back(numbers_of_mask(m));
+    std::sort(tickets.begin(), tickets.end());
+    tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
+    return tickets;
+}
+
 Combination numbers_of_mask(uint64_t mask) {
     Combination c = block_of(mask);
     for (uint8_t& n : c) ++n;
@@ -115,11 +120,7 @@ std::vector<Combination> split_construction(uint32_t highest, int t) {
         lay_part(covering_16_7_4(), 1, small, t, highest, masks);
         lay_part(steiner_4_7_23(), small + 1, highest - small, t, highest, masks);
     }
-    std::vector<Combination> tickets;
-    for (uint64_t m : masks) tickets.push_back(numbers_of_mask(m));
-    std::sort(tickets.begin(), tickets.end());
-    tickets.erase(std::unique(tickets.begin(), tickets.end()), tickets.end());
-    return tickets;
+    return tickets_of(masks);
 }
 
 } // namespace lotto

@@ -22,6 +22,19 @@ std::vector<Block> steiner_4_7_23();
 // A 78-block C(16,7,4) covering found by simulated annealing (the best known has 76).
 std::vector<Block> covering_16_7_4();
 
+// The single block of a part of at most seven numbers: all of them.
+inline constexpr Block WholePart = {0, 1, 2, 3, 4, 5, 6};
+
+// Appends to tickets (number masks, bit n - 1 for number n) the blocks of a design on v points
+// laid on the part first..first+size-1 of the numbers (size <= v): points beyond the part are
+// dropped, blocks left with fewer than t points go, and the rest are filled up to seven numbers
+// with the smallest numbers of 1..highest they lack.
+void lay_part(const std::vector<Block>& design, uint32_t first, uint32_t size, int t,
+              uint32_t highest, std::vector<uint64_t>& tickets);
+
+// The tickets of the masks, sorted, each once.
+std::vector<Combination> tickets_of(const std::vector<uint64_t>& masks);
+
 // The numbers of a mask of seven (bit n - 1 standing for number n), ascending.
 Combination numbers_of_mask(uint64_t mask);
 

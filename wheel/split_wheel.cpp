@@ -4,11 +4,9 @@
 #include "wheel/designs.h"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
 #include <chrono>
 #include <numeric>
-#include <set>
 
 namespace lotto {
 
@@ -18,9 +16,8 @@ std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     const uint32_t parts = 6 / static_cast<uint32_t>(t - 1);
-    std::vector<std::vector<Combination>> designs(v + 1);
-    const std::vector<Combination> whole{{1, 2, 3, 4, 5, 6, 7}};
-    std::set<Combination> tickets;
+    std::vector<std::vector<Block>> designs(v + 1); // by part size, points from 0
+    std::vector<uint64_t> masks;
     uint32_t first = 1;
     for (uint32_t part = 0; part < parts; ++part) {
         const uint32_t size = (v + part) / parts; // sizes differ by at most one
@@ -35,18 +32,16 @@ std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, 
             }
             const Wheel w = find_wheel(numbers, {t, t}, part_options);
             stopped = stopped || w.stopped_early;
-            designs[size] = w.tickets;
+            for (Block b : w.tickets) {
+                for (uint8_t& p : b) --p;
+                designs[size].push_back(b);
+            }
         }
-        for (const Combination& block : size > 7 ? designs[size] : whole) {
-            uint64_t m = 0;
-            for (uint8_t n : block)
-                if (n <= size) m |= uint64_t{1} << (first + n - 2);
-            for (uint32_t n = 0; std::popcount(m) < 7; ++n) m |= uint64_t{1} << n;
-            tickets.insert(numbers_of_mask(m));
-        }
+        lay_part(size > 7 ? designs[size] : std::vector<Block>{WholePart}, first, size, t, v,
+                 masks);
         first += size;
     }
-    return {tickets.begin(), tickets.end()};
+    return tickets_of(masks);
 }
 
 } // namespace lotto
