@@ -46,9 +46,53 @@ std::string create_beside(const std::string& target, TemporaryFile& tmp) {
     return "no free temporary name beside the file";
 }
 
+// Where a write to path lands: path itself, or the end of its chain of symbolic links (so that
+// the link stays a link). A loop of links is left to the rename, which reports it.
+std::filesystem::path follow_links(const std::filesystem::path& path) {
+    std::filesystem::path p = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
+        const std::filesystem::path to = std::filesystem::read_symlink(p, ec);
+        if (ec) return p;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return path;
+}
+
+// The reason a write or a close failed, from the errno each left.
+std::string write_failure(std::size_t written, std::size_t size, int write_errno, int close_errno) {
+    const int e = written != size ? write_errno : close_errno;
+    std::string why = e != 0 ? std::strerror(e) : "the write was incomplete";
+    if (written != size)
+        why += " (" + format_plain(written) + " of " + format_plain(size) + " bytes written)";
+    return why;
+}
+
+// Writes straight into a device or a pipe, which a rename would replace by a plain file.
+std::string write_through(const std::filesystem::path& path, const char* data, std::size_t size) {
+    errno = 0;
+    std::FILE* f = std::fopen(path.string().c_str(), "wb");
+    if (!f) return errno != 0 ? std::strerror(errno) : "the file cannot be opened";
+    errno = 0;
+    const std::size_t written = size == 0 ? 0 : std::fwrite(data, 1, size, f);
+    const int write_errno = errno;
+    errno = 0;
+    const bool closed = std::fclose(f) == 0;
+    if (written != size || !closed) return write_failure(written, size, write_errno, errno);
+    return {};
+}
+
 } // namespace
 
-std::string write_replacing(const std::string& path, const char* data, std::size_t size) {
+std::string write_replacing(const std::string& given, const char* data, std::size_t size) {
+    const std::filesystem::path target = follow_links(given);
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(target, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_directory(status))
+        return write_through(target, data, size);
+    const std::string path = target.string();
     TemporaryFile tmp;
     if (std::string why = create_beside(path, tmp); !why.empty()) return why;
 
@@ -58,14 +102,7 @@ std::string write_replacing(const std::string& path, const char* data, std::size
     errno = 0;
     const bool closed = std::fclose(std::exchange(tmp.file, nullptr)) == 0;
     const int close_errno = errno;
-    if (written != size || !closed) {
-        const int e = written != size ? write_errno : close_errno;
-        std::string why = e != 0 ? std::strerror(e) : "the write was incomplete";
-        if (written != size)
-            why += " (" + format_plain(written) + " of " + format_plain(size) + " bytes written)";
-        return why;
-    }
-    std::error_code ec;
+    if (written != size || !closed) return write_failure(written, size, write_errno, close_errno);
     std::filesystem::rename(tmp.path, path, ec);
     if (ec) return ec.message();
     tmp.path.clear(); // it is the file at path now
