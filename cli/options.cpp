@@ -413,11 +413,14 @@ class Parser {
         if (positions > static_cast<uint64_t>(size))
             return fail_value(
                 cat(std::to_string(positions), " positions given, at most ", std::to_string(size)));
-        for (std::size_t i = 0; i < numbers.size(); ++i) {
+        for (std::size_t i = 0; i < numbers.size(); ++i)
             if (numbers[i] > o().highest)
                 return fail_value(cat("number ", std::to_string(numbers[i]), " at position ",
                                       std::to_string(i + 1), " is outside 0..",
                                       std::to_string(o().highest), " (0 = empty)"));
+        // The list replaces the whole array: the positions it leaves out are empty.
+        numbers.resize(static_cast<std::size_t>(size), 0);
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
             [[maybe_unused]] const ArrayCode code =
                 set(s(), static_cast<int>(i + 1), static_cast<int32_t>(numbers[i]));
             assert(code == ArrayCode::Accepted);

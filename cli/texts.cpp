@@ -18,7 +18,7 @@ std::string usage_text() {
            "  -r, --range NAME=S-E      set range NAME (A1 A2 B1 B2 C1 C2 D1 D2 E1 E2) to S..E\n"
            "      --array7 LIST         numbers 0..N for positions 1.. of the 7-element array\n"
            "      --array15 LIST        numbers 0..N for positions 1.. of the 15-element array\n"
-           "                            (0 = empty position; 1-15 stands for 1 to 15)\n"
+           "                            (0 or left out = empty; 1-15 stands for 1 to 15)\n"
            "      --settings FILE       read settings from FILE (one option a line, # comments)\n"
            "      --save-settings FILE  write the settings in force to FILE\n"
            "Outputs of the count run:\n"

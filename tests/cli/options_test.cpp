@@ -112,7 +112,7 @@ TEST(Parse, SettingsAndOutputOptions) {
 
     const ParseResult r = parse_options(words(
         "-p 1=248 -f 1 -f 2=100,7 -p 2=180,9=33 --filter=64=7 -f52 -r A1=5-5 --range e2=40-64 "
-        "--array7 1,0,39 --array15 1-3,4,5-14,15 --array7 5,0,38-39 -q "
+        "--array7 1,0,39,4,7,9 --array15 1-3,4,5-14,15 --array7 5,0,38-39 -q "
         "--page=15381 --export=out/dir --stats"));
     ASSERT_TRUE(r.ok()) << r.error;
     const Settings& s = r.options.settings;
@@ -125,7 +125,8 @@ TEST(Parse, SettingsAndOutputOptions) {
     EXPECT_EQ(s.entered[0].end, 5);
     EXPECT_EQ(s.range_masks[9], span_mask(40, 64));
     EXPECT_EQ(s.range_masks[1], span_mask(1, 9)); // untouched ranges keep their defaults
-    EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 38, 39})); // positions count from 1
+    // Positions count from 1; the later list replaces the whole array.
+    EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 38, 39}));
     EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[38] | NumberBit[39]);
     EXPECT_EQ(s.array15_mask, span_mask(1, 15));
     EXPECT_TRUE(r.options.quiet && r.options.export_text && r.options.stats);
