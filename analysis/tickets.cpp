@@ -4,6 +4,8 @@
 #include "analysis/line_tokens.h"
 #include "analysis/text_file.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 
 namespace lotto {
@@ -115,12 +117,49 @@ std::string_view after_label(std::string_view line) {
     return line.substr(label_end);
 }
 
+// The tickets of a JSON document: every array of seven whole numbers in it, in the document's
+// order (the wheel's "tickets", the sample's and the page's "numbers"); a ticket's line is its
+// place among them, counting from 1.
+TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint32_t highest) {
+    const auto doc = nlohmann::ordered_json::parse(text, nullptr, false);
+    if (doc.is_discarded()) return failure(std::string(name) + ": is not a valid JSON document");
+    TicketFile f;
+    const auto walk = [&](const auto& self, const nlohmann::ordered_json& j) -> void {
+        if (!f.error.empty()) return;
+        const bool ticket =
+            j.is_array() && j.size() == 7 && std::all_of(j.begin(), j.end(), [](const auto& n) {
+                return n.is_number_integer() && n.template get<int64_t>() >= 0 &&
+                       n.template get<int64_t>() < 1000;
+            });
+        if (!ticket) {
+            if (j.is_structured())
+                for (const auto& element : j) self(self, element);
+            return;
+        }
+        std::string line, why;
+        for (const auto& n : j) line += std::to_string(n.template get<int64_t>()) + " ";
+        Ticket t{static_cast<uint32_t>(f.tickets.size() + 1), {}};
+        if (read_ticket(line, highest, false, t.numbers, why))
+            f.tickets.push_back(t);
+        else
+            f.error = std::string(name) + ": ticket " + std::to_string(t.line) + ": " + why;
+    };
+    walk(walk, doc);
+    if (!f.error.empty()) return failure(std::move(f.error));
+    if (f.tickets.empty())
+        return failure(std::string(name) + ": no array of seven numbers in the JSON document");
+    return f;
+}
+
 } // namespace
 
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest) {
     if (std::string fault = text_fault(text, name); !fault.empty())
         return failure(std::move(fault));
     text = without_bom(text);
+    if (const std::size_t first = text.find_first_not_of(" \t\r\n");
+        first != std::string_view::npos && (text[first] == '{' || text[first] == '['))
+        return parse_json_tickets(text, name, highest);
     TicketFile f;
     bool failed = false, any_content = false, numbered = false;
     std::string why, first_skipped;

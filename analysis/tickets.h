@@ -1,7 +1,7 @@
 // Ticket files: one ticket of seven numbers a line, in any of the layouts the program writes (the
 // export's "01, 02, 03, 04, 05, 06, 07" lines, the viewer's "00000001=01,02,...,07," lines, CSV
-// rows with a record or ticket number before the seven numbers, the wheel outputs) or plainly
-// separated by commas, semicolons, tabs or spaces.
+// rows with a record or ticket number before the seven numbers, the wheel outputs, the JSON
+// documents) or plainly separated by commas, semicolons, tabs or spaces.
 #pragma once
 
 #include "engine/measure.h"
@@ -29,7 +29,8 @@ struct TicketFile {
 // line holds seven numbers, or eight when the first is a record or ticket number (a viewer line
 // "00000001=01,...", or a row under a header of eight columns such as "index,n1,...,n7"); each
 // number lies in 1..highest and none is repeated. Any other line is an error "NAME:LINE: what is
-// wrong"; a text with no ticket is an error too.
+// wrong"; a text with no ticket is an error too. A text opening with '{' or '[' is a JSON
+// document whose arrays of seven whole numbers are the tickets, each numbered by its place.
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest = 39);
 
 // Reads the file at path: missing, unreadable, empty files and directories are errors.

@@ -33,6 +33,12 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
         {"Row A) 5 8 9 17 29 32 37\nRow B) 1 2 3 4 5 6 7\n", 2, {1, 2, 3, 4, 5, 6, 7}},
         {"3, 11, 20, 29, 33, 37, 39  # my birthday\n", 1, {3, 11, 20, 29, 33, 37, 39}},
         {"Line 2: 3 - 11 - 20 - 29 - 33 - 37 - 39\n", 1, {3, 11, 20, 29, 33, 37, 39}},
+        {"{\"tickets\":[[1,2,3,4,5,6,9],[9,8,7,6,5,4,3]],\"numbers\":[1,2,3,4,5,6,7,8,9]}",
+         2,
+         {3, 4, 5, 6, 7, 8, 9}},
+        {" {\"page\":{\"combinations\":[{\"index\":1,\"numbers\":[31,34,35,36,37,38,39]}]}}\n",
+         1,
+         {31, 34, 35, 36, 37, 38, 39}},
     };
     for (const Layout& l : layouts) {
         const TicketFile f = parse_tickets(l.text, "t.txt");
@@ -64,6 +70,11 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"Week 12 5 8 9 17 29 32 37\n",
          "t.txt:1: \"Week\" is not a number; no line holds a ticket"},
         {"\xff\xfe\x31\x00", "t.txt: is UTF-16 text; save it as UTF-8 or plain text"},
+        {"{\"tickets\":[[1,2,3,4,5,6,7],", "t.txt: is not a valid JSON document"},
+        {"{\"tickets\":[[1,2,3,4,5,6,7],[1,2,3,4,5,6,40]]}",
+         "t.txt: ticket 2: number 40 is outside 1..39"},
+        {"{\"tickets\":[[1,2,3,4,5,6,6]]}", "t.txt: ticket 1: number 6 appears twice"},
+        {"[[1,2,3,4,5,6]]", "t.txt: no array of seven numbers in the JSON document"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parse_tickets(std::string_view(text, std::char_traits<char>::length(text) +
