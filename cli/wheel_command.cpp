@@ -56,9 +56,10 @@ Promise promise_of(const Options& o, uint32_t stored) {
     return p;
 }
 
-// Prints the text to stdout, or writes it to the --output file and says so on stderr.
+// Prints the text to stdout (also for --output -), or writes it to the --output file and says so
+// on stderr.
 int deliver(const Options& o, const std::string& text, std::size_t tickets) {
-    if (o.wheel.output_file.empty()) {
+    if (o.wheel.output_file.empty() || o.wheel.output_file == "-") {
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }

@@ -105,7 +105,7 @@ std::string read_time_limit(std::string_view value, WheelOptions& w) {
     const bool fraction_ok =
         fraction.size() <= 6 && fraction.find_first_not_of("0123456789") == std::string_view::npos;
     if (!w1 || !fraction_ok || (whole.empty() && fraction.empty()))
-        return quoted(value) + " is not a number of seconds";
+        return quoted(value) + " is not a number of seconds (up to 10000000, at most six decimals)";
     double seconds = *w1, scale = 0.1;
     for (char c : fraction) seconds += (c - '0') * scale, scale /= 10;
     if (seconds <= 0) return "the time limit must be more than 0 seconds";

@@ -71,7 +71,7 @@ TEST(WheelCli, JsonAndCsvCarryTheSameWheel) {
 
 TEST(WheelCli, OutputFileReadsBackAsAWheelThatHolds) {
     TempDir dir;
-    for (const char* format : {"text", "csv"}) {
+    for (const char* format : {"text", "csv", "json"}) {
         SCOPED_TRACE(format);
         const Outcome w = run_cli(Small + " --format " + format + " --output w.txt", dir.path);
         ASSERT_EQ(w.status, 0) << w.err;
@@ -83,6 +83,9 @@ TEST(WheelCli, OutputFileReadsBackAsAWheelThatHolds) {
         EXPECT_EQ(c.out, "guarantee 2 if 2 holds for the 3 tickets of w.txt: verified over all 28 "
                          "2-subsets\n");
     }
+    const Outcome dash = run_cli(Small + " --output -", dir.path); // stdout, as without --output
+    EXPECT_EQ(dash.out, run_cli(Small, dir.path).out);
+    EXPECT_FALSE(std::filesystem::exists(dir.path / "-"));
 }
 
 TEST(WheelCli, CheckFindsAPlantedHole) {
