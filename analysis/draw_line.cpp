@@ -171,14 +171,14 @@ bool read_draw(std::string_view line, int first_column, int last_column, int cou
     return read;
 }
 
-int single_number_field(std::string_view line, int field_number) {
+int single_number_field(std::string_view line, int field_number, int cap) {
     Fields fields(line);
     std::string_view field;
     for (int number = 1; fields.next(field); ++number) {
         if (number < field_number) continue;
         int value = NotWhole, tokens = 0;
         for_each_field_token(field, number, [&](std::string_view t, int) {
-            value = whole_number(t);
+            value = whole_number(t, cap);
             return ++tokens == 1;
         });
         return tokens == 1 ? value : NotWhole;

@@ -3,6 +3,7 @@
 // named fields, and, when the line holds none, a short text saying what is wrong.
 #pragma once
 
+#include "analysis/line_tokens.h"
 #include "engine/measure.h"
 
 #include <string>
@@ -20,8 +21,9 @@ bool read_draw(std::string_view line, int first_column, int last_column, int cou
                Combination& numbers, std::string& why, uint32_t highest = 39, int bonus_field = 0,
                bool* longer_run = nullptr);
 
-// The whole number that field field_number (1-based) holds as its only token, else NotWhole.
-int single_number_field(std::string_view line, int field_number);
+// The whole number (capped at cap) that field field_number (1-based) holds as its only token,
+// else NotWhole.
+int single_number_field(std::string_view line, int field_number, int cap = LargeWhole);
 
 // Whether the line reads as a title or a column header: no token is a whole number, or every
 // non-empty field begins with something other than a digit ("Draw,Date,Ball 1,...,Ball 7").

@@ -51,7 +51,7 @@ int counter_field(std::string_view text) {
     for_each_line(text, [&](std::string_view line, uint32_t) {
         if (is_blank_or_comment(line)) return;
         for (int f = 0; f < Fields; ++f) {
-            const int value = history::single_number_field(line, f + 1);
+            const int value = history::single_number_field(line, f + 1, history::LargeCounter);
             if (value != history::NotWhole && last[f] != history::NotWhole) {
                 ++pairs[f];
                 steps[f] += value == last[f] + 1 || value == last[f] - 1;
@@ -68,10 +68,20 @@ std::string line_error(std::string_view name, const SkippedLine& bad) {
     return std::string(name) + ":" + std::to_string(bad.line) + ": " + bad.why;
 }
 
-// Reads the bonus number from field column (0: none) into the draw; false with why set when the
-// field holds no number in 1..39 or one of the seven.
+// Whether field column (1-based) of the line is blank or missing.
+bool blank_field(std::string_view line, int column) {
+    history::Fields fields(line);
+    std::string_view field;
+    for (int number = 1; fields.next(field); ++number)
+        if (number == column) return field.find_first_not_of(" \r") == std::string_view::npos;
+    return true;
+}
+
+// Reads the bonus number from field column (0: none) into the draw; a blank field is a draw
+// without one (older draws often have none). False with why set when the field holds no number
+// in 1..N or one of the seven.
 bool read_bonus(std::string_view line, int column, uint32_t highest, Draw& draw, std::string& why) {
-    if (column == 0) return true;
+    if (column == 0 || blank_field(line, column)) return true;
     const int value = history::single_number_field(line, column);
     if (!history::in_draw_range(value, highest))
         why = "field " + std::to_string(column) + " holds no bonus number in 1.." +

@@ -18,15 +18,18 @@ constexpr bool is_token_end(char c) { return c == ' ' || c == '\r' || is_field_e
 inline constexpr int NotWhole = -1;
 inline constexpr int LargeWhole = 1000;
 
-// The value of a token made of decimal digits only, leading zeros allowed, capped at LargeWhole;
-// NotWhole for anything else, the empty token included.
-constexpr int whole_number(std::string_view token) {
+// A cap large enough for a draw counter of any history.
+inline constexpr int LargeCounter = 100'000'000;
+
+// The value of a token made of decimal digits only, leading zeros allowed, capped at cap (at most
+// LargeCounter); NotWhole for anything else, the empty token included.
+constexpr int whole_number(std::string_view token, int cap = LargeWhole) {
     if (token.empty()) return NotWhole;
     int value = 0;
     for (char c : token) {
         if (c < '0' || c > '9') return NotWhole;
         value = value * 10 + (c - '0');
-        if (value > LargeWhole) value = LargeWhole;
+        if (value > cap) value = cap;
     }
     return value;
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -96,7 +97,14 @@ TEST(History, ReadsEachLayout) {
 }
 
 // Lines "PREFIX W SEPARATOR 7 3 12 39 1 20 15 4" for W = each counter.
-std::string counted_lines(const std::string& prefix, const Numbers& counters, const char* sep) {
+std::vector<int> from_one_to(int last) {
+    std::vector<int> counters(static_cast<std::size_t>(last));
+    std::iota(counters.begin(), counters.end(), 1);
+    return counters;
+}
+
+std::string counted_lines(const std::string& prefix, const std::vector<int>& counters,
+                          const char* sep) {
     std::string text;
     for (int w : counters) {
         text += prefix + std::to_string(w);
@@ -118,6 +126,7 @@ TEST(History, DrawCounterBeforeTheNumbersIsNoNumber) {
         {counted_lines("", {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 40}, ","), Example},
         {counted_lines("", {21, 22, 23, 24, 25, 26, 27, 28, 29, 35, 40}, ","),
          {1, 3, 7, 12, 20, 21, 39}},
+        {counted_lines("", from_one_to(1200), ";"), Example}, // counters past 1000
     };
     for (const auto& [text, first] : cases) {
         const History h = parse_history(text, "draws.csv", Auto);
@@ -142,6 +151,8 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
         {"2022-01-04,31,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
         {"1,2,3,4,5,6,7\n7,3,12,39,1,20,15,4\n7,3,12,39,1,20,15,4\n", Auto, OneToSeven, 2, 2},
         {"7,3,12,39,1,20,15,x,4\n", Auto, Example, 0, 0},
+        // A blank bonus field is a draw without a bonus.
+        {"2022-01-04,,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
     };
     for (const auto& c : cases) {
         const History h = parse_history(c.text, "draws.csv", c.o);
