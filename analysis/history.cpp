@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace lotto {
 namespace {
@@ -68,6 +69,11 @@ std::string line_error(std::string_view name, const SkippedLine& bad) {
     return std::string(name) + ":" + std::to_string(bad.line) + ": " + bad.why;
 }
 
+bool has_letter(std::string_view line) {
+    return std::any_of(line.begin(), line.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
 // Whether field column (1-based) of the line is blank or missing.
 bool blank_field(std::string_view line, int column) {
     history::Fields fields(line);
@@ -112,6 +118,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     SkippedLine second_header;
     std::string why;
     const int counter = o.first_column == 0 ? counter_field(text) : 0;
+    std::optional<Draw> numbered_header;
     for_each_line(text, [&](std::string_view line, uint32_t line_number) {
         if (failed) return;
         if (is_blank_or_comment(line)) {
@@ -127,6 +134,15 @@ History parse_history(std::string_view text, std::string_view name, const Histor
                                o.highest, o.bonus_column, &longer_run) &&
             read_bonus(line, o.bonus_column, o.highest, draw, why)) {
             draw.date = find_draw_date(line);
+            // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
+            // 1-7 without a date; it is a header when the next draw has one.
+            if (h.draws.empty() && !numbered_header && !draw.date &&
+                draw.numbers == Combination{1, 2, 3, 4, 5, 6, 7} && has_letter(line)) {
+                numbered_header = draw;
+                return;
+            }
+            if (numbered_header && !draw.date) h.draws.push_back(*numbered_header);
+            numbered_header.reset();
             h.draws.push_back(draw);
             if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
             headers_allowed = false;
@@ -145,6 +161,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         h.skipped.push_back({line_number, why});
     });
     if (failed) return failure(std::move(h.error));
+    if (numbered_header) h.draws.insert(h.draws.begin(), *numbered_header);
     if (!h.draws.empty()) return h;
     if (!h.skipped.empty())
         h.error = std::string(name) + ": no draw left after skipping " +

@@ -53,6 +53,10 @@ TEST(History, ReadsEachLayout) {
          Auto,
          {{1, Example}, {2, OneToSeven}}},
         {"Draw 12,2013/4/5,07,3,12,39,1,20,15,4,9,1.5 EUR,x\n", Auto, {{1, Example}}},
+        // A header naming the columns 1..7 above dated draws; the same first line above an
+        // undated draw is a draw.
+        {"Date;1;2;3;4;5;6;7\n2024-03-05;7;3;12;39;1;20;15\n", Auto, {{2, Example}}},
+        {"Draw;1;2;3;4;5;6;7\nDraw;7;3;12;39;1;20;15\n", Auto, {{1, OneToSeven}, {2, Example}}},
         {"04.01.2022 20:15;\"7 - 3 - 12 - 39 - 1 - 20 - 15\";31;\"8.706.000,00\";1\n",
          Auto,
          {{1, Example}}},
