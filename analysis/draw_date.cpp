@@ -55,32 +55,91 @@ std::optional<DrawDate> make(int year, int month, int day) {
     return d;
 }
 
+// The year of four digits, or of two: 00..69 are 2000..2069, 70..99 1970..1999; 0 for others.
+int year_of(std::string_view digits) {
+    if ((digits.size() != 2 && digits.size() != 4) ||
+        history::whole_number(digits) == history::NotWhole)
+        return 0;
+    const int value = digits_value(digits);
+    return digits.size() == 4 ? value : value < 70 ? 2000 + value : 1900 + value;
+}
+
+// The day of one or two digits, else 0.
+int day_of(std::string_view digits) {
+    if (digits.empty() || digits.size() > 2 || history::whole_number(digits) == history::NotWhole)
+        return 0;
+    return digits_value(digits);
+}
+
+// The month an English name or its abbreviation of three letters or more names ("Feb", "feb.",
+// "Sept", "February", any case); 0 for any other word.
+int month_of(std::string_view word) {
+    if (!word.empty() && word.back() == '.') word.remove_suffix(1);
+    if (word.size() < 3) return 0;
+    constexpr std::array<std::string_view, 12> Names = {
+        "january", "february", "march",     "april",   "may",      "june",
+        "july",    "august",   "september", "october", "november", "december"};
+    for (int m = 0; m < 12; ++m) {
+        if (word.size() > Names[m].size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < word.size() && same; ++i)
+            same = (word[i] | 0x20) == Names[m][i];
+        if (same) return m + 1;
+    }
+    return 0;
+}
+
+// "20-Feb-2024" or "20-feb-24": day, month name and year joined by dashes.
+std::optional<DrawDate> named_month_token(std::string_view token) {
+    const std::size_t first = token.find('-');
+    if (first == std::string_view::npos) return std::nullopt;
+    const std::size_t second = token.find('-', first + 1);
+    if (second == std::string_view::npos) return std::nullopt;
+    const int day = day_of(token.substr(0, first));
+    const int month = month_of(token.substr(first + 1, second - first - 1));
+    const int year = year_of(token.substr(second + 1));
+    if (day == 0 || month == 0 || year == 0) return std::nullopt;
+    return make(year, month, day);
+}
+
 } // namespace
 
 std::optional<DrawDate> parse_draw_date(std::string_view token) {
     std::array<std::string_view, 3> parts;
     char sep = 0;
-    if (!split_three(token, parts, sep)) return std::nullopt;
+    if (!split_three(token, parts, sep)) return named_month_token(token);
     const int a = digits_value(parts[0]), b = digits_value(parts[1]), c = digits_value(parts[2]);
     if (parts[0].size() == 4) // year first: 2013-04-05, 2013/04/05, 2013.04.05
         return parts[1].size() <= 2 && parts[2].size() <= 2 ? make(a, b, c) : std::nullopt;
-    if (parts[2].size() != 4 || parts[0].size() > 2 || parts[1].size() > 2) return std::nullopt;
-    if (sep == '-') return std::nullopt;
-    if (sep == '.') return make(c, b, a); // 05.04.2013: day first
-    if (b > 12) {                         // 4/25/2013: month first is the only reading
-        std::optional<DrawDate> d = make(c, a, b);
+    // Day or month first, the year last in four digits or two: 05.04.2013, 05.04.13, 05-04-2013.
+    const int year = year_of(parts[2]);
+    if (year == 0 || parts[0].size() > 2 || parts[1].size() > 2) return std::nullopt;
+    if (sep == '.') return make(year, b, a); // 05.04.2013: day first
+    if (b > 12) {                            // 4/25/2013: month first is the only reading
+        std::optional<DrawDate> d = make(year, a, b);
         if (d) d->slash = DrawDate::Slash::MonthFirst;
         return d;
     }
-    std::optional<DrawDate> d = make(c, b, a);
+    std::optional<DrawDate> d = make(year, b, a);
     if (d) d->slash = a <= 12 ? DrawDate::Slash::Ambiguous : DrawDate::Slash::DayFirst;
     return d;
 }
 
 std::optional<DrawDate> find_draw_date(std::string_view line) {
     std::optional<DrawDate> found;
+    // The last two tokens, for a month's name between a day and a year ("20 Feb 2024") or before
+    // them ("Feb 20, 2024").
+    std::string_view before_last, last;
     history::for_each_token(line, [&](std::string_view token, int) {
         found = parse_draw_date(token);
+        if (!found && year_of(token) != 0) {
+            if (const int m = month_of(last); m != 0 && day_of(before_last) != 0)
+                found = make(year_of(token), m, day_of(before_last));
+            else if (const int n = month_of(before_last); n != 0 && day_of(last) != 0)
+                found = make(year_of(token), n, day_of(last));
+        }
+        before_last = last;
+        last = token;
         return !found;
     });
     return found;

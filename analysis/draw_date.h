@@ -1,8 +1,10 @@
 // The date on a line of a draw history: the first token that reads as a calendar date in one of
-// the common layouts, "2013-04-05" (also with '/' or '.'), "05.04.2013", "05/04/2013" or
-// "4/5/2013". Slashed dates are read day first, as most of the world writes them, unless only
-// month first makes a date ("4/25/2013"); settle_slashed_dates then reads the file's other
-// slashed dates month first too.
+// the common layouts, "2013-04-05" (also with '/' or '.'), "05.04.2013", "05/04/2013",
+// "05-04-2013", "4/5/2013", any of these with a two-digit year ("05.04.13": 00..69 are 20xx,
+// 70..99 19xx), or with the month's English name ("5-Apr-2013", or the three tokens "5 Apr
+// 2013" and "Apr 5, 2013"). Slashed and dashed dates are read day first, as most of the world
+// writes them, unless only month first makes a date ("4/25/2013"); settle_slashed_dates then
+// reads the file's other such dates month first too.
 #pragma once
 
 #include <cstdint>

@@ -214,7 +214,13 @@ TEST(DrawDates, CommonLayouts) {
                                                             {"25/4/2013", 2013, 4, 25},
                                                             {"29.02.2013", 0, 0, 0},
                                                             {"2013-13-01", 0, 0, 0},
-                                                            {"05-04-2013", 0, 0, 0},
+                                                            {"05-04-2013", 2013, 4, 5},
+                                                            {"05.04.13", 2013, 4, 5},
+                                                            {"4/25/99", 1999, 4, 25},
+                                                            {"20-Feb-2024", 2024, 2, 20},
+                                                            {"20-sept.-24", 2024, 9, 20},
+                                                            {"20-Fe-2024", 0, 0, 0},
+                                                            {"05.04.123", 0, 0, 0},
                                                             {"1.2", 0, 0, 0},
                                                             {"12", 0, 0, 0},
                                                             {"2013-04-05x", 0, 0, 0}};
@@ -226,6 +232,10 @@ TEST(DrawDates, CommonLayouts) {
         }
     }
     EXPECT_EQ(date_text(*find_draw_date("7,\"Sat 2021-01-02\",1,2,3")), "2021-01-02");
+    for (const char* line :
+         {"Tue 20 Feb 2024;5;8;9;17;29;32;37", "\"Feb 20, 2024\",5,8,9", "February 20 2024\t5\t8"})
+        EXPECT_EQ(date_text(find_draw_date(line).value_or(DrawDate{})), "2024-02-20") << line;
+    EXPECT_FALSE(find_draw_date("20 Feb;5;8;9;17;29;32;37").has_value());
 }
 
 TEST(DrawOrder, DatesDecideOtherwiseTheFlag) {
