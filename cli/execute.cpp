@@ -167,8 +167,9 @@ void note_history(const Options& o, const History& h) {
     if (h.longer_runs != 0)
         note(name + ":" + std::to_string(h.first_longer_run) +
              ": more than seven numbers stand in a row on " + std::to_string(h.longer_runs) +
-             " line(s); the first seven were taken as the draw (if that is wrong, name the fields "
-             "with --history-columns A-B, or the bonus with --bonus-column C)");
+             " line(s); the first seven were taken as the draw (wrong when a draw counter or a "
+             "week stands before the numbers: then name the fields with --history-columns A-B, "
+             "or a bonus after them with --bonus-column C)");
 }
 
 void check_game(const Options& o, const std::vector<Draw>& draws) {

@@ -32,9 +32,9 @@ TEST(CliHistory, BadFilesAreRefused) {
     const Outcome eight = run_cli("-f 7=5 --backtest --history eight.csv", dir.path);
     EXPECT_EQ(eight.status, 0);
     EXPECT_EQ(eight.err, "lotto739-cli: eight.csv:1: more than seven numbers stand in a row on 1 "
-                         "line(s); the first seven were taken as the draw (if that is wrong, name "
-                         "the fields with --history-columns A-B, or the bonus with --bonus-column "
-                         "C)\n");
+                         "line(s); the first seven were taken as the draw (wrong when a draw "
+                         "counter or a week stands before the numbers: then name the fields with "
+                         "--history-columns A-B, or a bonus after them with --bonus-column C)\n");
 }
 
 // Filters 7 (lucky 5) and 8 (unlucky 39) on 20 draws that all hold 5, the last also 39: 20 and
