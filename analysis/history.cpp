@@ -40,15 +40,33 @@ std::string file_error(std::string_view name, const char* what) {
     return std::string(name) + ": " + what;
 }
 
+// How many fields of the line hold a lone number in 1..highest.
+int fields_in_range(std::string_view line, uint32_t highest) {
+    history::Fields fields(line);
+    std::string_view field;
+    int count = 0;
+    for (int number = 1; fields.next(field); ++number) {
+        int value = history::NotWhole, tokens = 0;
+        history::for_each_field_token(field, number, [&](std::string_view t, int) {
+            value = history::whole_number(t);
+            return ++tokens == 1;
+        });
+        count += tokens == 1 && history::in_draw_range(value, highest);
+    }
+    return count;
+}
+
 // The first of the leading fields that holds a draw counter on most lines: a lone whole number
 // that steps by one from line to line, up or down (1, 2, 3, .. or a week number), so that a
 // counter of 39 or less standing right before the numbers is not taken for one of them. 0 when
-// no field does so on at least nine steps out of ten, over ten lines or more.
-int counter_field(std::string_view text) {
+// no field does so on at least nine steps out of ten over ten lines or more, or, in a file of
+// three to nine draws, on every step while every line holds more than seven numbers.
+int counter_field(std::string_view text, uint32_t highest) {
     constexpr int Fields = 3;
     std::array<int, Fields> last{};
     std::array<uint32_t, Fields> pairs{}, steps{};
     last.fill(history::NotWhole);
+    bool every_line_longer = true;
     for_each_line(text, [&](std::string_view line, uint32_t) {
         if (is_blank_or_comment(line)) return;
         for (int f = 0; f < Fields; ++f) {
@@ -59,9 +77,14 @@ int counter_field(std::string_view text) {
             }
             last[f] = value;
         }
+        if (!history::looks_like_header(line))
+            every_line_longer &= fields_in_range(line, highest) > 7;
     });
     for (int f = 0; f < Fields; ++f)
         if (pairs[f] >= 9 && steps[f] * 10 >= pairs[f] * 9) return f + 1;
+    for (int f = 0; f < Fields; ++f)
+        if (pairs[f] >= 2 && pairs[f] < 9 && steps[f] == pairs[f] && every_line_longer)
+            return f + 1;
     return 0;
 }
 
@@ -117,7 +140,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     uint32_t headers = 0;
     SkippedLine second_header;
     std::string why;
-    const int counter = o.first_column == 0 ? counter_field(text) : 0;
+    const int counter = o.first_column == 0 ? counter_field(text, o.highest) : 0;
     std::optional<Draw> numbered_header;
     for_each_line(text, [&](std::string_view line, uint32_t line_number) {
         if (failed) return;

@@ -131,6 +131,7 @@ TEST(History, DrawCounterBeforeTheNumbersIsNoNumber) {
         {counted_lines("", {21, 22, 23, 24, 25, 26, 27, 28, 29, 35, 40}, ","),
          {1, 3, 7, 12, 20, 21, 39}},
         {counted_lines("", from_one_to(1200), ";"), Example}, // counters past 1000
+        {counted_lines("2024;", {10, 11, 12}, ";"), Example}, // a short file, every step by one
     };
     for (const auto& [text, first] : cases) {
         const History h = parse_history(text, "draws.csv", Auto);
@@ -138,6 +139,11 @@ TEST(History, DrawCounterBeforeTheNumbersIsNoNumber) {
         EXPECT_EQ(line_draws(h).front(), (LineDraw{1, first})) << text;
         EXPECT_EQ(line_draws(h).back(), (LineDraw{uint32_t(h.draws.size()), Example})) << text;
     }
+    // Steps by one in a short file of seven numbers a line are numbers.
+    const History seven = parse_history("5,8,9,17,29,32,37\n6,8,9,17,29,32,37\n7,8,9,17,29,32,37\n",
+                                        "draws.csv", Auto);
+    ASSERT_EQ(seven.error, "");
+    EXPECT_EQ(line_draws(seven).front(), (LineDraw{1, {5, 8, 9, 17, 29, 32, 37}}));
 }
 
 // More than seven numbers in a row: the first seven are the draw, and the lines are counted so
