@@ -171,18 +171,20 @@ bool read_draw(std::string_view line, int first_column, int last_column, int cou
     return read;
 }
 
+int lone_number(std::string_view field, int field_number, int cap) {
+    int value = NotWhole, tokens = 0;
+    for_each_field_token(field, field_number, [&](std::string_view t, int) {
+        value = whole_number(t, cap);
+        return ++tokens == 1;
+    });
+    return tokens == 1 ? value : NotWhole;
+}
+
 int single_number_field(std::string_view line, int field_number, int cap) {
     Fields fields(line);
     std::string_view field;
-    for (int number = 1; fields.next(field); ++number) {
-        if (number < field_number) continue;
-        int value = NotWhole, tokens = 0;
-        for_each_field_token(field, number, [&](std::string_view t, int) {
-            value = whole_number(t, cap);
-            return ++tokens == 1;
-        });
-        return tokens == 1 ? value : NotWhole;
-    }
+    for (int number = 1; fields.next(field); ++number)
+        if (number == field_number) return lone_number(field, number, cap);
     return NotWhole;
 }
 

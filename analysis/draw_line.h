@@ -21,6 +21,10 @@ bool read_draw(std::string_view line, int first_column, int last_column, int cou
                Combination& numbers, std::string& why, uint32_t highest = 39, int bonus_field = 0,
                bool* longer_run = nullptr);
 
+// The whole number (capped at cap) that a field, number field_number (1-based) of its line, holds
+// as its only token, else NotWhole.
+int lone_number(std::string_view field, int field_number, int cap = LargeWhole);
+
 // The whole number (capped at cap) that field field_number (1-based) holds as its only token,
 // else NotWhole.
 int single_number_field(std::string_view line, int field_number, int cap = LargeWhole);

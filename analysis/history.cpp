@@ -45,14 +45,8 @@ int fields_in_range(std::string_view line, uint32_t highest) {
     history::Fields fields(line);
     std::string_view field;
     int count = 0;
-    for (int number = 1; fields.next(field); ++number) {
-        int value = history::NotWhole, tokens = 0;
-        history::for_each_field_token(field, number, [&](std::string_view t, int) {
-            value = history::whole_number(t);
-            return ++tokens == 1;
-        });
-        count += tokens == 1 && history::in_draw_range(value, highest);
-    }
+    for (int number = 1; fields.next(field); ++number)
+        count += history::in_draw_range(history::lone_number(field, number), highest);
     return count;
 }
 
