@@ -17,7 +17,12 @@ DrawOrder order_oldest_first(History& h, bool newest_first) {
         });
         return DrawOrder::ByDate;
     }
-    if (!newest_first) return DrawOrder::AsWritten;
+    // Draw numbers that fall from line to line say the file runs newest first.
+    const bool numbers_fall =
+        h.draws.size() >= 2 && std::all_of(h.draws.begin(), h.draws.end(), [&](const Draw& d) {
+            return d.counter != 0 && (&d == &h.draws.front() || d.counter < (&d - 1)->counter);
+        });
+    if (!newest_first && !numbers_fall) return DrawOrder::AsWritten;
     std::reverse(h.draws.begin(), h.draws.end());
     return DrawOrder::Reversed;
 }

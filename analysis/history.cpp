@@ -82,6 +82,41 @@ int counter_field(std::string_view text, uint32_t highest) {
     return 0;
 }
 
+// The leading fields a draw number may stand in, and what each holds on one line.
+constexpr int CounterFields = 3;
+using LeadingValues = std::array<int, CounterFields>;
+
+LeadingValues leading_values(std::string_view line) {
+    LeadingValues values{};
+    for (int f = 0; f < CounterFields; ++f)
+        values[f] = history::single_number_field(line, f + 1, history::LargeCounter);
+    return values;
+}
+
+// Gives each draw its number from the first leading field that numbers the draws: a whole number
+// of 1 or more on every draw's line, never one of its seven, rising or falling strictly from
+// line to line; on ten draws or more, or the counter field found before (a draw number that
+// steps by one). values[i] are the leading fields of draw i's line.
+void number_draws(History& h, const std::vector<LeadingValues>& values, int counter) {
+    const std::size_t n = h.draws.size();
+    for (int f = 0; f < CounterFields; ++f) {
+        if (n < 2 || (n < 10 && counter != f + 1)) continue;
+        bool whole = true, rising = true, falling = true;
+        for (std::size_t i = 0; i < n && whole; ++i) {
+            const int v = values[i][f];
+            const Combination& numbers = h.draws[i].numbers;
+            whole =
+                v != history::NotWhole && v >= 1 &&
+                (counter == f + 1 || std::find(numbers.begin(), numbers.end(), v) == numbers.end());
+            if (i > 0) rising &= v > values[i - 1][f], falling &= v < values[i - 1][f];
+        }
+        if (!whole || !(rising || falling)) continue;
+        for (std::size_t i = 0; i < n; ++i)
+            h.draws[i].counter = static_cast<uint32_t>(values[i][f]);
+        return;
+    }
+}
+
 std::string line_error(std::string_view name, const SkippedLine& bad) {
     return std::string(name) + ":" + std::to_string(bad.line) + ": " + bad.why;
 }
@@ -136,6 +171,8 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     std::string why;
     const int counter = o.first_column == 0 ? counter_field(text, o.highest) : 0;
     std::optional<Draw> numbered_header;
+    std::optional<LeadingValues> header_values;
+    std::vector<LeadingValues> values; // the leading fields of each draw's line
     for_each_line(text, [&](std::string_view line, uint32_t line_number) {
         if (failed) return;
         if (is_blank_or_comment(line)) {
@@ -156,11 +193,14 @@ History parse_history(std::string_view text, std::string_view name, const Histor
             if (h.draws.empty() && !numbered_header && !draw.date &&
                 draw.numbers == Combination{1, 2, 3, 4, 5, 6, 7} && has_letter(line)) {
                 numbered_header = draw;
+                header_values = leading_values(line);
                 return;
             }
-            if (numbered_header && !draw.date) h.draws.push_back(*numbered_header);
+            if (numbered_header && !draw.date)
+                h.draws.push_back(*numbered_header), values.push_back(*header_values);
             numbered_header.reset();
             h.draws.push_back(draw);
+            values.push_back(leading_values(line));
             if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
             headers_allowed = false;
             return;
@@ -178,8 +218,14 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         h.skipped.push_back({line_number, why});
     });
     if (failed) return failure(std::move(h.error));
-    if (numbered_header) h.draws.insert(h.draws.begin(), *numbered_header);
-    if (!h.draws.empty()) return h;
+    if (numbered_header) {
+        h.draws.insert(h.draws.begin(), *numbered_header);
+        values.insert(values.begin(), *header_values);
+    }
+    if (!h.draws.empty()) {
+        if (o.first_column == 0) number_draws(h, values, counter);
+        return h;
+    }
     if (!h.skipped.empty())
         h.error = std::string(name) + ": no draw left after skipping " +
                   std::to_string(h.skipped.size()) + " bad lines; line " +

@@ -19,6 +19,7 @@ struct Draw {
     Combination numbers{};        // sorted ascending
     std::optional<DrawDate> date; // the line's first date, when it holds one
     uint8_t bonus = 0;            // the bonus number, with bonus_column; 0 = none
+    uint32_t counter = 0;         // the draw's number from a leading draw-number field; 0 = none
 };
 
 struct HistoryOptions {

@@ -3,6 +3,7 @@
 // that do not, with the message each gives; skipping bad lines; named columns; the file cases
 // (missing, a directory, empty, unreadable, too large); the escaping of echoed text. The shipped
 // sample examples/random-draws.csv must read without options.
+#include "analysis/draw_order.h"
 #include "analysis/history.h"
 #include "analysis/printable.h"
 #include "tests/app/support.h"
@@ -144,6 +145,37 @@ TEST(History, DrawCounterBeforeTheNumbersIsNoNumber) {
                                         "draws.csv", Auto);
     ASSERT_EQ(seven.error, "");
     EXPECT_EQ(line_draws(seven).front(), (LineDraw{1, {5, 8, 9, 17, 29, 32, 37}}));
+}
+
+// Draw numbers in a leading field put the draws in order when no dates do: falling from line to
+// line they say the file runs newest first, gaps or not; a rising field of the draws' own first
+// numbers is no draw number.
+TEST(History, DrawNumbersThatFallMeanNewestFirst) {
+    std::vector<int> falling, rising;
+    for (int i = 0; i < 12; ++i) falling.push_back(5000 - 3 * i), rising.push_back(90 + 2 * i);
+    std::string own_first; // the draws' own first numbers rise: no draw number
+    for (int i = 1; i <= 12; ++i) own_first += std::to_string(2 * i) + ",31,32,33,34,35,36\n";
+    // text, the draws' numbers in file order (empty: none), the order
+    const std::tuple<std::string, std::vector<int>, DrawOrder> cases[] = {
+        {counted_lines("", falling, ","), falling, DrawOrder::Reversed},
+        {counted_lines("x;", rising, ";"), rising, DrawOrder::AsWritten},
+        {counted_lines("", {11, 10, 9}, ","), {11, 10, 9}, DrawOrder::Reversed},
+        {counted_lines("", {60, 64, 58, 59, 57, 56, 55, 54, 53, 52, 51}, ","),
+         {},
+         DrawOrder::AsWritten},
+        {own_first, {}, DrawOrder::AsWritten},
+        {counted_lines("2021-01-02;", falling, ";"), falling, DrawOrder::ByDate},
+    };
+    for (const auto& [text, numbers, order] : cases) {
+        History h = parse_history(text, "draws.csv", Auto);
+        ASSERT_EQ(h.error, "") << text;
+        std::vector<int> counters;
+        for (const Draw& d : h.draws)
+            if (d.counter != 0) counters.push_back(static_cast<int>(d.counter));
+        EXPECT_EQ(counters, numbers) << text;
+        EXPECT_EQ(order_oldest_first(h, false), order) << text;
+        if (order == DrawOrder::Reversed) EXPECT_EQ(h.draws.front().line, h.draws.size()) << text;
+    }
 }
 
 // More than seven numbers in a row: the first seven are the draw, and the lines are counted so
