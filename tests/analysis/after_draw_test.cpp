@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <tuple>
 
 namespace lotto {
@@ -181,25 +182,60 @@ TEST(HistoryStats, GapsAndLastSeenOnAHandMadeHistory) {
     EXPECT_EQ(sum.draws[0] + sum.draws[1], 2u);
 }
 
-TEST(HistoryStats, DistributionsOnSeveralThreadsEqualOneThreads) {
-    Settings s;
-    init_defaults(s, 16);
-    for (const auto& [k, p] : {std::pair{2, 80u}, std::pair{22, 1u}, std::pair{34, 2u}}) {
-        turn_filter_on(s, k);
-        set_parameter(s, k, p);
-    }
-    const std::vector<Draw> draws = random_draws(5, 40, 16);
-    const HistoryStats one = history_stats(draws, s, 16, 10, 1);
-    for (unsigned threads : {2u, 7u}) {
-        const HistoryStats many = history_stats(draws, s, 16, 10, threads);
-        ASSERT_EQ(many.distributions.size(), 7u);
-        for (std::size_t i = 0; i < one.distributions.size(); ++i) {
-            const Distribution &a = one.distributions[i], &b = many.distributions[i];
-            EXPECT_EQ(b.combination_total, 11440u) << a.name; // C(16, 7)
-            EXPECT_EQ(a.values, b.values) << a.name;
-            EXPECT_EQ(a.draws, b.draws) << a.name;
-            EXPECT_EQ(a.combinations, b.combinations) << a.name;
-            EXPECT_EQ(a.kept, b.kept) << a.name;
+// Every measure's count of combinations, computed without visiting them, against a visit of every
+// combination in games of 7/10, 7/16 and 7/25 with all 64 filters on.
+TEST(HistoryStats, DistributionsMatchAVisitOfEveryCombination) {
+    for (const uint32_t highest : {10u, 16u, 25u}) {
+        Settings s;
+        init_defaults(s, highest);
+        for (int k = 1; k <= FilterCount; ++k) turn_filter_on(s, k);
+        set_parameter(s, 7, 3);
+        for (int i = 1; i <= 4; ++i) set_array7_entry(s, i, 2 * i + 1);
+        for (int i = 1; i <= 6; ++i) set_array15_entry(s, i, 3 * i);
+        const std::vector<Draw> draws = random_draws(highest, 30, highest);
+        const HistoryStats h = history_stats(draws, s, highest, 10, 2);
+        ASSERT_EQ(h.distributions.size(), 4u + FilterCount);
+        // Per measure: value -> {draws, combinations}, and the values kept.
+        std::vector<std::map<int32_t, std::pair<uint32_t, uint64_t>>> visit(4 + FilterCount);
+        std::vector<std::map<int32_t, bool>> kept(4 + FilterCount);
+        const auto add = [&](const Combination& c, bool is_draw) {
+            int32_t general[4] = {0, 0, 0, 0};
+            for (std::size_t i = 0; i < 7; ++i) {
+                general[0] += c[i], general[1] += c[i] % 2 == 0, general[2] += c[i] <= highest / 2;
+                general[3] += i > 0 && c[i] == c[i - 1] + 1 && (i == 1 || c[i - 1] != c[i - 2] + 1);
+            }
+            for (std::size_t m = 0; m < 4 + FilterCount; ++m) {
+                int32_t value = general[std::min<std::size_t>(m, 3)];
+                if (m >= 4) {
+                    const FilterMeasure f = measure_filter(s, int(m - 3), c);
+                    value = f.value, kept[m][value] = f.kept;
+                }
+                auto& [d, n] = visit[m][value];
+                is_draw ? ++d : ++n;
+            }
+        };
+        for (const Draw& d : draws) add(d.numbers, true);
+        Combination c{};
+        std::vector<bool> pick(highest, false);
+        std::fill(pick.begin(), pick.begin() + 7, true);
+        do {
+            for (uint32_t i = 0, j = 0; i < highest; ++i)
+                if (pick[i]) c[j++] = static_cast<uint8_t>(i + 1);
+            add(c, false);
+        } while (std::prev_permutation(pick.begin(), pick.end()));
+        for (std::size_t m = 0; m < h.distributions.size(); ++m) {
+            const Distribution& d = h.distributions[m];
+            EXPECT_EQ(d.combination_total, binomial(highest, 7)) << d.name;
+            ASSERT_EQ(d.values.size(), visit[m].size()) << highest << " " << d.name;
+            for (std::size_t i = 0; i < d.values.size(); ++i) {
+                const auto& [draws_seen, combinations] = visit[m][d.values[i]];
+                EXPECT_EQ(d.draws[i], draws_seen) << highest << " " << d.name << " " << d.values[i];
+                EXPECT_EQ(d.combinations[i], combinations)
+                    << highest << " " << d.name << " " << d.values[i];
+                if (m >= 4) {
+                    EXPECT_EQ(d.kept[i] != 0, kept[m][d.values[i]]) << d.name;
+                }
+            }
         }
     }
 }
