@@ -358,6 +358,8 @@ HistoryStats history_stats(const std::vector<Draw>& draws, const Settings& s, ui
         const uint32_t since = seen[n] ? d - 1 - last[n] : d;
         h.numbers.push_back({n, counts[n], d * 7.0 / highest, since, std::max(gap[n], since)});
     }
+    h.expected_since_last = expected_since_last(7.0 / highest, d);
+    h.expected_longest_gap = expected_longest_gap(7.0 / highest, d);
     h.chi_square = uniformity_test(counts, d, highest);
     const double pair_expected = d * 42.0 / (double(highest) * (highest - 1.0));
     for (uint32_t a = 1; a <= highest; ++a)

@@ -48,6 +48,10 @@ struct HistoryStats {
     uint32_t draw_count = 0;
     uint32_t highest = 39;
     std::vector<NumberStats> numbers; // 1..highest
+    // By chance alone, for any one number (drawn with probability 7 / highest each draw), over
+    // draw_count draws: the mean of since_last and of longest_gap.
+    double expected_since_last = 0;
+    double expected_longest_gap = 0;
     ChiSquare chi_square;
     std::vector<PairStats> pairs; // the most frequent, most first, ties by the numbers
     std::vector<Distribution> distributions;

@@ -104,6 +104,33 @@ TEST(TicketCheck, ExpectationIsExactOverAllCombinationsOfASmallGame) {
     EXPECT_EQ(hit_probability(8, 12), 0.0);
 }
 
+// Every draw of 7/12 with each of its five possible bonus numbers: the expectations by chance of
+// one ticket, and of the best ticket, are then exact counts, the same when the ticket is repeated.
+TEST(TicketCheck, ChanceFiguresAreExactOverEveryDrawWithItsBonus) {
+    std::vector<Draw> all;
+    std::vector<bool> pick(12, false);
+    std::fill(pick.begin(), pick.begin() + 7, true);
+    do {
+        Combination c{};
+        for (std::size_t i = 0, j = 0; i < 12; ++i)
+            if (pick[i]) c[j++] = static_cast<uint8_t>(i + 1);
+        for (std::size_t i = 0; i < 12; ++i)
+            if (!pick[i]) all.push_back(make_draw(c, static_cast<uint8_t>(i + 1)));
+    } while (std::prev_permutation(pick.begin(), pick.end()));
+    const Ticket ticket{1, {2, 3, 5, 7, 8, 11, 12}};
+    for (const std::vector<Ticket>& tickets : {std::vector{ticket}, std::vector{ticket, ticket}}) {
+        const TicketCheck c = check_tickets(tickets, all, 12);
+        EXPECT_EQ(c.repeated, tickets.size() - 1);
+        EXPECT_EQ(c.bonus_draw_count, 3960u);
+        for (std::size_t k = 0; k < 8; ++k) {
+            EXPECT_NEAR(c.ticket_expected[k], c.tickets[0].hits[k], 1e-9) << k;
+            EXPECT_NEAR(c.ticket_bonus_expected[k], c.tickets[0].bonus_hits[k], 1e-9) << k;
+            EXPECT_EQ(c.best[k], c.tickets[0].hits[k]) << k;
+            EXPECT_NEAR(c.best_expected[k], c.best[k], 1e-9) << k;
+        }
+    }
+}
+
 // The upper tail of chi-square with an even df, in closed form: e^(-x/2) sum (x/2)^i / i!.
 double even_df_tail(double x, uint32_t df) {
     double term = 1, sum = 0;
@@ -180,6 +207,34 @@ TEST(HistoryStats, GapsAndLastSeenOnAHandMadeHistory) {
     EXPECT_EQ(sum.values.front(), 28);
     EXPECT_EQ(sum.values.back(), 49);
     EXPECT_EQ(sum.draws[0] + sum.draws[1], 2u);
+}
+
+// The means by chance of since_last and longest_gap against every sequence of hits and misses
+// of a few draws, weighted by its chance.
+TEST(HistoryStats, GapExpectationsMatchEverySequenceOfDraws) {
+    for (const double p : {7.0 / 39, 0.5, 7.0 / 64})
+        for (const uint32_t draws : {1u, 2u, 5u, 13u}) {
+            double since = 0, longest = 0;
+            for (uint32_t hits = 0; hits < (1u << draws); ++hits) {
+                double chance = 1;
+                uint32_t run = 0, most = 0;
+                for (uint32_t i = 0; i < draws; ++i) {
+                    const bool hit = (hits >> i & 1) != 0;
+                    chance *= hit ? p : 1 - p;
+                    run = hit ? 0 : run + 1;
+                    most = std::max(most, run);
+                }
+                since += chance * run, longest += chance * most;
+            }
+            EXPECT_NEAR(expected_since_last(p, draws), since, 1e-12) << p << " " << draws;
+            EXPECT_NEAR(expected_longest_gap(p, draws), longest, 1e-12) << p << " " << draws;
+        }
+    // Long histories: a never-ending one waits (1 - p) / p; the longest gap nears the known
+    // asymptote log(D p) / log(1 / q) + gamma / log(1 / q) - 1/2.
+    EXPECT_NEAR(expected_since_last(7.0 / 39, 100000), 32.0 / 7, 1e-12);
+    const double log_q = std::log(39.0 / 32);
+    EXPECT_NEAR(expected_longest_gap(7.0 / 39, 3000),
+                std::log(3000 * 7.0 / 39) / log_q + 0.5772156649 / log_q - 0.5, 0.05);
 }
 
 // Every measure's count of combinations, computed without visiting them, against a visit of every
