@@ -26,17 +26,14 @@ struct Tally {
             kept.resize(value + 1);
         }
     }
-    void add(int32_t value, bool is_draw) {
+    void add_draw(int32_t value) {
         grow(value);
-        is_draw ? ++draws[value] : ++combinations[value];
+        ++draws[value];
     }
-    // Adds the counts of another tally of the same measure.
-    void merge(const Tally& o) {
-        if (!o.draws.empty()) grow(static_cast<int32_t>(o.draws.size() - 1));
-        for (std::size_t v = 0; v < o.draws.size(); ++v) {
-            draws[v] += o.draws[v];
-            combinations[v] += o.combinations[v];
-        }
+    void add_combinations(int32_t value, uint64_t count) {
+        if (count == 0) return;
+        grow(value);
+        combinations[value] += count;
     }
 };
 
@@ -72,10 +69,7 @@ std::vector<std::array<uint64_t, 8>> weight_counts(uint32_t highest,
 void count_by_weight(uint32_t highest, const std::function<int32_t(uint32_t)>& weight, Tally& t) {
     const auto counts = weight_counts(highest, weight);
     for (std::size_t v = 0; v < counts.size(); ++v)
-        if (counts[v][7] != 0) {
-            t.grow(static_cast<int32_t>(v));
-            t.combinations[v] += counts[v][7];
-        }
+        t.add_combinations(static_cast<int32_t>(v), counts[v][7]);
 }
 
 // The combinations of 7 out of 1..highest by how many of their runs of consecutive numbers have
@@ -97,34 +91,22 @@ void count_by_runs(uint32_t highest, const std::array<bool, 8>& counts, int most
                 }
         std::copy(&next[0][0][0], &next[0][0][0] + 8 * 8 * 8, &ways[0][0][0]);
     }
-    for (int g = 0; g <= 7; ++g)
-        if (ways[7][g][0] != 0) {
-            t.grow(g);
-            t.combinations[g] += ways[7][g][0];
-        }
+    for (int g = 0; g <= 7; ++g) t.add_combinations(g, ways[7][g][0]);
 }
 
 // The combinations of 7 out of 1..highest by how many of the numbers at positions first and
 // first + 1 (with two) are odd.
 void count_by_edge_parity(uint32_t highest, int first, int count, Tally& t) {
-    t.grow(count);
     for (uint32_t a = 1; a <= highest; ++a) {
         if (count == 1) {
             // a at position 0: the other six above it; at position 6: below it.
-            t.combinations[a % 2] += first == 0 ? binomial(highest - a, 6) : binomial(a - 1, 6);
+            t.add_combinations(a % 2, first == 0 ? binomial(highest - a, 6) : binomial(a - 1, 6));
             continue;
         }
         for (uint32_t b = a + 1; b <= highest; ++b)
-            t.combinations[a % 2 + b % 2] +=
-                first == 0 ? binomial(highest - b, 5) : binomial(a - 1, 5);
+            t.add_combinations(a % 2 + b % 2,
+                               first == 0 ? binomial(highest - b, 5) : binomial(a - 1, 5));
     }
-}
-
-// Adds w combinations of the value v.
-void add_combinations(Tally& t, int32_t v, uint64_t w) {
-    if (w == 0) return;
-    t.grow(v);
-    t.combinations[v] += w;
 }
 
 // The combinations of 7 out of 1..highest by their smallest difference between neighbours (all
@@ -148,8 +130,8 @@ void count_by_difference(uint32_t highest, bool largest, Tally& t) {
         return n;
     };
     for (uint32_t d = 1; d + 5 < highest; ++d)
-        add_combinations(t, int32_t(d),
-                         largest ? at_most(d) - at_most(d - 1) : at_least(d) - at_least(d + 1));
+        t.add_combinations(int32_t(d),
+                           largest ? at_most(d) - at_most(d - 1) : at_least(d) - at_least(d + 1));
 }
 
 // The combinations of 7 out of 1..highest by how many of their six differences repeat an earlier
@@ -171,7 +153,7 @@ void count_by_repeated_differences(uint32_t highest, Tally& t) {
     }
     for (uint32_t sum = 0; sum < highest; ++sum)
         for (uint32_t u = 1; u <= 6; ++u)
-            add_combinations(t, int32_t(6 - u), ways[sum][6][u] * (highest - sum));
+            t.add_combinations(int32_t(6 - u), ways[sum][6][u] * (highest - sum));
 }
 
 // The combinations of 7 out of 1..highest by how many of their last digits repeat an earlier one:
@@ -188,7 +170,7 @@ void count_by_repeated_digits(uint32_t highest, Tally& t) {
                     next[j + n][u + (n > 0)] += ways[j][u] * binomial(ending, n);
         std::copy(&next[0][0], &next[0][0] + 64, &ways[0][0]);
     }
-    for (uint32_t u = 1; u <= 7; ++u) add_combinations(t, int32_t(7 - u), ways[7][u]);
+    for (uint32_t u = 1; u <= 7; ++u) t.add_combinations(int32_t(7 - u), ways[7][u]);
 }
 
 // Which run lengths filters 19..31 count: adjacent pairs (19, 20: whether any), every group,
@@ -235,10 +217,7 @@ void count_filter(const Settings& s, int k, uint32_t highest, Tally& t) {
         constexpr uint32_t Position[5] = {0, 1, 4, 5, 6};
         const uint32_t i = Position[(k - 9) / 2];
         for (uint32_t v = 1; v <= highest; ++v)
-            if (const uint64_t w = binomial(v - 1, i) * binomial(highest - v, 6 - i); w != 0) {
-                t.grow(int32_t(v));
-                t.combinations[v] += w;
-            }
+            t.add_combinations(int32_t(v), binomial(v - 1, i) * binomial(highest - v, 6 - i));
     } else if (k <= 31)
         count_by_runs(highest, counted_runs(k), k <= 20 ? 1 : 7, t);
     else if (k <= 33)
@@ -282,10 +261,10 @@ std::vector<Distribution> distributions(const std::vector<Draw>& draws, const Se
     for (const int k : filters) rules.push_back(measure_filter(s, k, {1, 2, 3, 4, 5, 6, 7}));
     for (const Draw& d : draws) {
         const std::array<int32_t, 4> general = general_measures(d.numbers, highest);
-        for (std::size_t i = 0; i < general.size(); ++i) tallies[i].add(general[i], true);
+        for (std::size_t i = 0; i < general.size(); ++i) tallies[i].add_draw(general[i]);
         for (std::size_t f = 0; f < filters.size(); ++f)
-            tallies[GeneralNames.size() + f].add(measure_filter(s, filters[f], d.numbers).value,
-                                                 true);
+            tallies[GeneralNames.size() + f].add_draw(
+                measure_filter(s, filters[f], d.numbers).value);
     }
     // The combinations, counted without visiting them one by one.
     const uint32_t low = low_limit(highest);
