@@ -24,4 +24,10 @@ CountBand binomial_band(uint32_t n, double p);
 // fits it, a normal approximation beyond.
 double binomial_p(uint64_t n, uint64_t k, double p);
 
+// A number that each draw holds with probability p, over `draws` draws by chance alone: the
+// expected count of draws after its latest appearance (all of them when it never comes), and the
+// expected longest run of draws without it, the runs at both ends included. Both exact.
+double expected_since_last(double p, uint32_t draws);
+double expected_longest_gap(double p, uint32_t draws);
+
 } // namespace lotto

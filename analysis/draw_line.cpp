@@ -143,7 +143,7 @@ bool read_fields(std::string_view line, int first, int last, uint32_t highest, C
         if (!fits) return false;
         if (count < 7) {
             why = "field " + std::to_string(number) + " holds only " + std::to_string(count) +
-                  " numbers";
+                  (count == 1 ? " number" : " numbers");
             return false;
         }
     }

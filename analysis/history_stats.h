@@ -48,6 +48,10 @@ struct HistoryStats {
     uint32_t draw_count = 0;
     uint32_t highest = 39;
     std::vector<NumberStats> numbers; // 1..highest
+    // By chance alone, for any one number (drawn with probability 7 / highest each draw), over
+    // draw_count draws: the mean of since_last and of longest_gap.
+    double expected_since_last = 0;
+    double expected_longest_gap = 0;
     ChiSquare chi_square;
     std::vector<PairStats> pairs; // the most frequent, most first, ties by the numbers
     std::vector<Distribution> distributions;
@@ -62,7 +66,8 @@ ChiSquare uniformity_test(const std::vector<uint32_t>& counts, uint32_t draw_cou
 
 // The statistics of draws (oldest first) in a game of 7 out of 1..highest, with the distributions
 // of the general measures and of every active filter's measure; top_pairs pairs at most. The
-// combinations are counted on up to threads threads.
+// combinations are counted without visiting them, in a few milliseconds in any game, on the
+// calling thread: threads is accepted for the callers that give it and starts none.
 HistoryStats history_stats(const std::vector<Draw>& draws, const Settings& s, uint32_t highest = 39,
                            std::size_t top_pairs = 10, unsigned threads = 1);
 

@@ -3,7 +3,9 @@
 #include "analysis/chance.h"
 #include "engine/mask.h"
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 
 namespace lotto {
 
@@ -40,7 +42,8 @@ TicketCheck check_tickets(const std::vector<Ticket>& tickets, const std::vector<
             if (i == 0 || hits > best.hits || (hits == best.hits && with_bonus && !best.bonus))
                 best = {d, static_cast<uint32_t>(i), hits, with_bonus};
         }
-        if (!masks.empty()) c.draws.push_back(best);
+        if (!masks.empty()) c.draws.push_back(best), ++c.best[best.hits];
+        c.bonus_draw_count += d.bonus != 0;
     }
     for (const TicketHits& t : c.tickets)
         for (std::size_t k = 0; k < 8; ++k) c.observed[k] += t.hits[k];
@@ -55,6 +58,23 @@ TicketCheck check_tickets(const std::vector<Ticket>& tickets, const std::vector<
     }
     c.expected_three_or_more = pairs * p3;
     c.p_value = binomial_p(uint64_t(tickets.size()) * draws.size(), c.three_or_more, p3);
+    std::sort(masks.begin(), masks.end());
+    const auto distinct =
+        static_cast<double>(std::unique(masks.begin(), masks.end()) - masks.begin());
+    c.repeated = static_cast<uint32_t>(tickets.size() - distinct);
+    // P(best <= k) = F(k)^K for K independent tickets, F the chance of k hits or fewer.
+    double at_most = 0, best_below = 0;
+    for (uint32_t k = 0; k < 8; ++k) {
+        const double p = hit_probability(k, highest);
+        c.ticket_expected[k] = draws.size() * p;
+        if (highest > 7)
+            c.ticket_bonus_expected[k] = c.bonus_draw_count * p * (7.0 - k) / (highest - 7);
+        at_most = k == 7 ? 1 : std::min(1.0, at_most + p);
+        const double best_at_most = distinct > 0 ? std::pow(at_most, distinct) : 1;
+        c.best_expected[k] = draws.size() * (best_at_most - best_below);
+        best_below = best_at_most;
+    }
+    if (distinct == 0) c.best_expected = {};
     return c;
 }
 

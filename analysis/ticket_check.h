@@ -34,8 +34,19 @@ struct TicketCheck {
     uint64_t three_or_more = 0;         // pairs with 3 or more hits
     double expected_three_or_more = 0;
     // Two-sided binomial p-value of three_or_more, each pair a trial. Exact for one ticket; with
-    // several the pairs of one draw are not independent, and it is a guide only.
+    // several the pairs of one draw are not independent, and it is a guide only. It holds for
+    // tickets fixed before the draws, not for tickets chosen after looking at them.
     double p_value = 1;
+    uint32_t repeated = 0;         // tickets holding the same numbers as an earlier ticket
+    uint32_t bonus_draw_count = 0; // draws with a bonus number
+    // By chance alone for one ticket over these draws: the draws in which it hits exactly 0..7,
+    // and of those the draws whose bonus number it holds too.
+    std::array<double, 8> ticket_expected{};
+    std::array<double, 8> ticket_bonus_expected{};
+    std::array<uint32_t, 8> best{}; // draws whose best ticket hit exactly 0..7
+    // The same by chance alone: the best of the distinct tickets, their hits taken as independent
+    // (exact for one ticket; tickets sharing numbers move together, so a guide for more).
+    std::array<double, 8> best_expected{};
 };
 
 // The hits of every ticket in every draw of a game of 7 out of 1..highest.

@@ -1,35 +1,44 @@
 #include "cli/after_draw.h"
 
 #include "analysis/charts.h"
+#include "analysis/game_check.h"
 #include "cli/execute.h"
 #include "cli/printable.h"
 #include "cli/write_file.h"
 
+#include <new>
+
 namespace lotto::cli {
 
 namespace {
+
+// Notes on stderr, in one line, when the draws never reach the top numbers of the game and chance
+// alone makes that very unlikely; a chance too small for a double is said to be so.
+void note_smaller_game(const Options& o, const std::vector<Draw>& draws) {
+    const TopNumbersCheck c = check_top_numbers(draws, o.highest);
+    if (!c.smaller_game_likely()) return;
+    const std::string smaller = "7/" + std::to_string(c.highest_drawn);
+    fail(printable(o.history) + ": no draw holds a number above " +
+             std::to_string(c.highest_drawn) + " in " + std::to_string(draws.size()) +
+             " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance_text(c.chance) +
+             "); if the game is " + smaller + ", give --game " + smaller,
+         0);
+}
 
 // The history of --history in order, oldest first, cut to --last; notes the skipped lines.
 bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
     h = read_history(o.history, o.history_options);
     if (!h.ok()) return status = fail(h.error, 2), false;
     note_history(o, h);
-    check_game(o, h.draws);
+    note_smaller_game(o, h.draws);
     from = {o.history, order_oldest_first(h, o.newest_first),
             static_cast<uint32_t>(h.draws.size())};
     if (o.last != 0) keep_latest(h, o.last);
     return true;
 }
 
-} // namespace
-
-int write_chart(const std::string& path, const BarChart& chart) {
-    if (std::string why = write_file_replacing(path, svg_document(chart)); !why.empty())
-        return fail(why, 1);
-    return 0;
-}
-
-int check_tickets_command(const Options& o) {
+// The ticket check; tickets and draws count what was read before memory ran out.
+int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_read) {
     const TicketFile tickets = read_tickets(o.check_tickets, o.highest);
     if (!tickets.ok()) return fail(tickets.error, 2);
     History h;
@@ -41,6 +50,7 @@ int check_tickets_command(const Options& o) {
     } else if (int status = 0; !read_ordered(o, h, from, status)) {
         return status;
     }
+    tickets_read = tickets.tickets.size(), draws_read = h.draws.size();
     const TicketCheck c = check_tickets(tickets.tickets, h.draws, o.highest);
     switch (o.format) {
     case Format::Text: text::check_tickets(stdout, o, from, c); break;
@@ -48,6 +58,27 @@ int check_tickets_command(const Options& o) {
     case Format::Json: json::check_tickets(stdout, from, c); break;
     }
     return 0;
+}
+
+} // namespace
+
+int write_chart(const std::string& path, const BarChart& chart) {
+    if (std::string why = write_file_replacing(path, svg_document(chart)); !why.empty())
+        return fail(why, 1);
+    return 0;
+}
+
+int check_tickets_command(const Options& o) {
+    uint64_t tickets_read = 0, draws_read = 0;
+    try {
+        return check_tickets_run(o, tickets_read, draws_read);
+    } catch (const std::bad_alloc&) {
+        const std::string work =
+            tickets_read == 0 ? "reading " + printable(o.check_tickets) + " and the draws"
+                              : "checking " + std::to_string(tickets_read) + " ticket(s) against " +
+                                    std::to_string(draws_read) + " draw(s)";
+        return fail("out of memory: " + work + " needs more memory than the system gives", 1);
+    }
 }
 
 int history_stats_command(const Options& o) {

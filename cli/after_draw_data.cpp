@@ -62,6 +62,17 @@ void csv::check_tickets(std::FILE* out, const TicketCheck& c) {
     expected.push_back("");
     row(out, observed);
     row(out, expected);
+    // Draws by the best ticket's hits, and one ticket's draws, beside chance.
+    const auto counts = [&](const char* kind, const auto& values, const char* format) {
+        std::vector<std::string> r{kind, "", ""};
+        for (const auto v : values) r.push_back(format ? number(v, format) : std::to_string(v));
+        r.push_back("");
+        row(out, r);
+    };
+    counts("best", c.best, nullptr);
+    counts("best_expected", c.best_expected, "%.4f");
+    counts("ticket_expected", c.ticket_expected, "%.4f");
+    counts("ticket_bonus_expected", c.ticket_bonus_expected, "%.4f");
 }
 
 void csv::history_stats(std::FILE* out, const HistoryStats& h) {
@@ -71,6 +82,8 @@ void csv::history_stats(std::FILE* out, const HistoryStats& h) {
         row(out, {"number", "", std::to_string(n.number), std::to_string(n.count),
                   number(n.expected, "%.4f"), std::to_string(n.since_last),
                   std::to_string(n.longest_gap), ""});
+    row(out, {"gaps", "expected", "", "", "", number(h.expected_since_last, "%.4f"),
+              number(h.expected_longest_gap, "%.4f"), ""});
     row(out,
         {"chi_square", "statistic", number(h.chi_square.statistic, "%.4f"), "", "", "", "", ""});
     row(out, {"chi_square", "df", std::to_string(h.chi_square.df), "", "", "", "", ""});
@@ -86,30 +99,47 @@ void csv::history_stats(std::FILE* out, const HistoryStats& h) {
                  std::to_string(d.combinations[i])});
 }
 
+// The JSON of seven numbers or of counts, written by hand like the rest of the long arrays of the
+// ticket check, so that no document of them all is held.
+template <class Values> std::string json_array(const Values& values) {
+    std::string t = "[";
+    for (const auto v : values) {
+        if (t.size() > 1) t += ',';
+        t += std::to_string(v);
+    }
+    return t + "]";
+}
+
 void json::check_tickets(std::FILE* out, const DrawSource& from, const TicketCheck& c) {
-    Json tickets = Json::array(), draws = Json::array();
+    const Json order = from.name == "--draw" ? Json(nullptr) : Json(order_text(from.order));
+    put(out, "{\"draw_count\":" + std::to_string(c.draw_count) + ",\"order\":" + order.dump() +
+                 ",\"tickets\":[");
     for (const TicketHits& t : c.tickets)
-        tickets.push_back({{"line", t.ticket.line},
-                           {"numbers", t.ticket.numbers},
-                           {"hits", t.hits},
-                           {"bonus_hits", t.bonus_hits}});
-    for (const DrawBest& d : c.draws)
-        draws.push_back({{"line", d.draw.line},
-                         {"date", date_json(d.draw)},
-                         {"numbers", d.draw.numbers},
-                         {"bonus", d.draw.bonus ? Json(d.draw.bonus) : Json(nullptr)},
-                         {"best_ticket_line", c.tickets[d.ticket].ticket.line},
-                         {"hits", d.hits},
-                         {"bonus_hit", d.bonus}});
-    const Json doc = {
-        {"draw_count", c.draw_count},
-        {"order", from.name == "--draw" ? Json(nullptr) : Json(order_text(from.order))},
-        {"tickets", tickets},
+        put(out, std::string(&t == &c.tickets.front() ? "" : ",") +
+                     "{\"line\":" + std::to_string(t.ticket.line) + ",\"numbers\":" +
+                     json_array(t.ticket.numbers) + ",\"hits\":" + json_array(t.hits) +
+                     ",\"bonus_hits\":" + json_array(t.bonus_hits) + "}");
+    const std::string totals = Json{
         {"totals", {{"observed", c.observed}, {"expected", c.expected}}},
         {"three_or_more", {{"observed", c.three_or_more}, {"expected", c.expected_three_or_more}}},
         {"p_value", c.p_value},
-        {"draws", draws}};
-    put(out, doc.dump() + "\n");
+        {"p_value_assumes", "tickets fixed before the draws"},
+        {"repeated_tickets", c.repeated},
+        {"ticket_expected", {{"hits", c.ticket_expected}, {"bonus_hits", c.ticket_bonus_expected}}},
+        {"best",
+         {{"observed", c.best},
+          {"expected",
+           c.best_expected}}}}.dump();
+    put(out, "]," + totals.substr(1, totals.size() - 2) + ",\"draws\":[");
+    for (const DrawBest& d : c.draws)
+        put(out, std::string(&d == &c.draws.front() ? "" : ",") + "{\"line\":" +
+                     std::to_string(d.draw.line) + ",\"date\":" + date_json(d.draw).dump() +
+                     ",\"numbers\":" + json_array(d.draw.numbers) +
+                     ",\"bonus\":" + (d.draw.bonus ? std::to_string(d.draw.bonus) : "null") +
+                     ",\"best_ticket_line\":" + std::to_string(c.tickets[d.ticket].ticket.line) +
+                     ",\"hits\":" + std::to_string(d.hits) +
+                     ",\"bonus_hit\":" + (d.bonus ? "true" : "false") + "}");
+    put(out, "]}\n");
 }
 
 void json::history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h) {
@@ -138,6 +168,9 @@ void json::history_stats(std::FILE* out, const DrawSource& from, const HistorySt
     const Json doc = {{"draw_count", h.draw_count},
                       {"order", order_text(from.order)},
                       {"numbers", numbers},
+                      {"gaps",
+                       {{"expected_since_last", h.expected_since_last},
+                        {"expected_longest_gap", h.expected_longest_gap}}},
                       {"chi_square",
                        {{"statistic", h.chi_square.statistic},
                         {"df", h.chi_square.df},

@@ -86,6 +86,24 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
     table(out, {"line", "date", "numbers", "bonus", "ticket line", "hits"}, rows, "rllrrl");
     put_line(out, "");
     rows.clear();
+    const uint64_t distinct = c.tickets.size() - c.repeated;
+    if (distinct > 0) {
+        for (std::size_t k = 0; k < 8; ++k)
+            rows.push_back(
+                {std::to_string(k), std::to_string(c.best[k]), fixed(c.best_expected[k], "%.2f")});
+        const std::string best = "Draws by the best ticket's hits, beside the draws expected by "
+                                 "chance for ";
+        if (distinct == 1) {
+            put_line(out, best + "one ticket:");
+        } else {
+            put_line(out, best + "the best of " + std::to_string(distinct) + " tickets");
+            put_line(out, "(their hits taken as independent: a guide only, since tickets sharing "
+                          "numbers hit together):");
+        }
+        table(out, {"hits", "draws", "expected"}, rows, "rrr");
+        put_line(out, "");
+        rows.clear();
+    }
     for (const TicketHits& t : c.tickets) {
         Row r{std::to_string(t.ticket.line), numbers(t.ticket.numbers)};
         for (std::size_t k = 3; k <= 7; ++k) r.push_back(std::to_string(t.hits[k]));
@@ -98,6 +116,17 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
     Row header{"ticket line", "numbers", "3", "4", "5", "6", "7"};
     if (bonus) header.insert(header.end(), {"3+b", "4+b", "5+b", "6+b"});
     table(out, header, rows, "rlrrrrrrrrr");
+    Row chance{"expected"};
+    for (std::size_t k = 3; k <= 7; ++k) chance.push_back(fixed(c.ticket_expected[k], "%.2f"));
+    if (bonus)
+        for (std::size_t k = 3; k <= 6; ++k)
+            chance.push_back(fixed(c.ticket_bonus_expected[k], "%.2f"));
+    header.erase(header.begin(), header.begin() + 2);
+    header.insert(header.begin(), "");
+    put_line(out, "");
+    put_line(out, "Draws in which one ticket hits 3..7 numbers by chance in these " +
+                      std::to_string(c.draw_count) + " draw(s), on average:");
+    table(out, header, {chance}, "lrrrrrrrrr");
     put_line(out, "");
     rows.clear();
     for (std::size_t k = 0; k < 8; ++k)
@@ -108,6 +137,13 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
     put_line(out, "3 or more hits: " + std::to_string(c.three_or_more) + " ticket-draws, " +
                       fixed(c.expected_three_or_more, "%.2f") +
                       " expected by chance; two-sided p-value " + p_text(c.p_value) + ".");
+    put_line(out, "The p-value assumes tickets fixed before the draws; for tickets chosen after "
+                  "looking at the");
+    put_line(out, "draws it means nothing.");
+    if (c.repeated != 0)
+        put_line(out, std::to_string(c.repeated) +
+                          " ticket(s) repeat the numbers of an earlier ticket and are counted "
+                          "again, which the p-value does not allow for.");
 }
 
 void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h) {
@@ -121,6 +157,11 @@ void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h
                         fixed(n.expected, "%.2f"), std::to_string(n.since_last),
                         std::to_string(n.longest_gap)});
     table(out, {"number", "count", "expected", "since last", "longest gap"}, rows, "rrrrr");
+    put_line(out, "By chance one number's since last is " + fixed(h.expected_since_last, "%.2f") +
+                      " draws and its longest gap " + fixed(h.expected_longest_gap, "%.2f") +
+                      " draws on average;");
+    put_line(out, "the largest of the " + std::to_string(h.highest) +
+                      " numbers lie above these by chance alone.");
     put_line(out, "");
     const ChiSquare& x = h.chi_square;
     put_line(out, "Chi-square test of uniformity: statistic " + fixed(x.statistic, "%.2f") + ", " +

@@ -2,12 +2,21 @@
 
 #include "analysis/printable.h"
 
+#include <cstdio>
+
 namespace lotto::cli {
 
 std::string printable(std::string_view text, std::size_t limit) {
     std::string s = escaped_head(text, limit);
     if (text.size() > limit) s += "...(" + std::to_string(text.size()) + " bytes)";
     return s;
+}
+
+std::string chance_text(double p) {
+    if (p < 1e-300) return "below 1e-300";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2g", p);
+    return text;
 }
 
 } // namespace lotto::cli

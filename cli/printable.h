@@ -13,4 +13,9 @@ inline constexpr std::size_t EchoLimit = 60;
 // cut to its first limit bytes followed by "...(N bytes)".
 std::string printable(std::string_view text, std::size_t limit = EchoLimit);
 
+// A probability in two significant digits ("0.0012", "3.4e-45"), or "below 1e-300" where it is
+// too small for that (a double's 0 included), so that no vanishing chance reads as an impossible
+// one.
+std::string chance_text(double p);
+
 } // namespace lotto::cli

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <tuple>
 
 namespace lotto {
@@ -103,6 +104,33 @@ TEST(TicketCheck, ExpectationIsExactOverAllCombinationsOfASmallGame) {
     EXPECT_EQ(hit_probability(8, 12), 0.0);
 }
 
+// Every draw of 7/12 with each of its five possible bonus numbers: the expectations by chance of
+// one ticket, and of the best ticket, are then exact counts, the same when the ticket is repeated.
+TEST(TicketCheck, ChanceFiguresAreExactOverEveryDrawWithItsBonus) {
+    std::vector<Draw> all;
+    std::vector<bool> pick(12, false);
+    std::fill(pick.begin(), pick.begin() + 7, true);
+    do {
+        Combination c{};
+        for (std::size_t i = 0, j = 0; i < 12; ++i)
+            if (pick[i]) c[j++] = static_cast<uint8_t>(i + 1);
+        for (std::size_t i = 0; i < 12; ++i)
+            if (!pick[i]) all.push_back(make_draw(c, static_cast<uint8_t>(i + 1)));
+    } while (std::prev_permutation(pick.begin(), pick.end()));
+    const Ticket ticket{1, {2, 3, 5, 7, 8, 11, 12}};
+    for (const std::vector<Ticket>& tickets : {std::vector{ticket}, std::vector{ticket, ticket}}) {
+        const TicketCheck c = check_tickets(tickets, all, 12);
+        EXPECT_EQ(c.repeated, tickets.size() - 1);
+        EXPECT_EQ(c.bonus_draw_count, 3960u);
+        for (std::size_t k = 0; k < 8; ++k) {
+            EXPECT_NEAR(c.ticket_expected[k], c.tickets[0].hits[k], 1e-9) << k;
+            EXPECT_NEAR(c.ticket_bonus_expected[k], c.tickets[0].bonus_hits[k], 1e-9) << k;
+            EXPECT_EQ(c.best[k], c.tickets[0].hits[k]) << k;
+            EXPECT_NEAR(c.best_expected[k], c.best[k], 1e-9) << k;
+        }
+    }
+}
+
 // The upper tail of chi-square with an even df, in closed form: e^(-x/2) sum (x/2)^i / i!.
 double even_df_tail(double x, uint32_t df) {
     double term = 1, sum = 0;
@@ -181,25 +209,88 @@ TEST(HistoryStats, GapsAndLastSeenOnAHandMadeHistory) {
     EXPECT_EQ(sum.draws[0] + sum.draws[1], 2u);
 }
 
-TEST(HistoryStats, DistributionsOnSeveralThreadsEqualOneThreads) {
-    Settings s;
-    init_defaults(s, 16);
-    for (const auto& [k, p] : {std::pair{2, 80u}, std::pair{22, 1u}, std::pair{34, 2u}}) {
-        turn_filter_on(s, k);
-        set_parameter(s, k, p);
-    }
-    const std::vector<Draw> draws = random_draws(5, 40, 16);
-    const HistoryStats one = history_stats(draws, s, 16, 10, 1);
-    for (unsigned threads : {2u, 7u}) {
-        const HistoryStats many = history_stats(draws, s, 16, 10, threads);
-        ASSERT_EQ(many.distributions.size(), 7u);
-        for (std::size_t i = 0; i < one.distributions.size(); ++i) {
-            const Distribution &a = one.distributions[i], &b = many.distributions[i];
-            EXPECT_EQ(b.combination_total, 11440u) << a.name; // C(16, 7)
-            EXPECT_EQ(a.values, b.values) << a.name;
-            EXPECT_EQ(a.draws, b.draws) << a.name;
-            EXPECT_EQ(a.combinations, b.combinations) << a.name;
-            EXPECT_EQ(a.kept, b.kept) << a.name;
+// The means by chance of since_last and longest_gap against every sequence of hits and misses
+// of a few draws, weighted by its chance.
+TEST(HistoryStats, GapExpectationsMatchEverySequenceOfDraws) {
+    for (const double p : {7.0 / 39, 0.5, 7.0 / 64})
+        for (const uint32_t draws : {1u, 2u, 5u, 13u}) {
+            double since = 0, longest = 0;
+            for (uint32_t hits = 0; hits < (1u << draws); ++hits) {
+                double chance = 1;
+                uint32_t run = 0, most = 0;
+                for (uint32_t i = 0; i < draws; ++i) {
+                    const bool hit = (hits >> i & 1) != 0;
+                    chance *= hit ? p : 1 - p;
+                    run = hit ? 0 : run + 1;
+                    most = std::max(most, run);
+                }
+                since += chance * run, longest += chance * most;
+            }
+            EXPECT_NEAR(expected_since_last(p, draws), since, 1e-12) << p << " " << draws;
+            EXPECT_NEAR(expected_longest_gap(p, draws), longest, 1e-12) << p << " " << draws;
+        }
+    // Long histories: a never-ending one waits (1 - p) / p; the longest gap nears the known
+    // asymptote log(D p) / log(1 / q) + gamma / log(1 / q) - 1/2.
+    EXPECT_NEAR(expected_since_last(7.0 / 39, 100000), 32.0 / 7, 1e-12);
+    const double log_q = std::log(39.0 / 32);
+    EXPECT_NEAR(expected_longest_gap(7.0 / 39, 3000),
+                std::log(3000 * 7.0 / 39) / log_q + 0.5772156649 / log_q - 0.5, 0.05);
+}
+
+// Every measure's count of combinations, computed without visiting them, against a visit of every
+// combination in games of 7/10, 7/16 and 7/25 with all 64 filters on.
+TEST(HistoryStats, DistributionsMatchAVisitOfEveryCombination) {
+    for (const uint32_t highest : {10u, 16u, 25u}) {
+        Settings s;
+        init_defaults(s, highest);
+        for (int k = 1; k <= FilterCount; ++k) turn_filter_on(s, k);
+        set_parameter(s, 7, 3);
+        for (int i = 1; i <= 4; ++i) set_array7_entry(s, i, 2 * i + 1);
+        for (int i = 1; i <= 6; ++i) set_array15_entry(s, i, 3 * i);
+        const std::vector<Draw> draws = random_draws(highest, 30, highest);
+        const HistoryStats h = history_stats(draws, s, highest, 10, 2);
+        ASSERT_EQ(h.distributions.size(), 4u + FilterCount);
+        // Per measure: value -> {draws, combinations}, and the values kept.
+        std::vector<std::map<int32_t, std::pair<uint32_t, uint64_t>>> visit(4 + FilterCount);
+        std::vector<std::map<int32_t, bool>> kept(4 + FilterCount);
+        const auto add = [&](const Combination& c, bool is_draw) {
+            int32_t general[4] = {0, 0, 0, 0};
+            for (std::size_t i = 0; i < 7; ++i) {
+                general[0] += c[i], general[1] += c[i] % 2 == 0, general[2] += c[i] <= highest / 2;
+                general[3] += i > 0 && c[i] == c[i - 1] + 1 && (i == 1 || c[i - 1] != c[i - 2] + 1);
+            }
+            for (std::size_t m = 0; m < 4 + FilterCount; ++m) {
+                int32_t value = general[std::min<std::size_t>(m, 3)];
+                if (m >= 4) {
+                    const FilterMeasure f = measure_filter(s, int(m - 3), c);
+                    value = f.value, kept[m][value] = f.kept;
+                }
+                auto& [d, n] = visit[m][value];
+                is_draw ? ++d : ++n;
+            }
+        };
+        for (const Draw& d : draws) add(d.numbers, true);
+        Combination c{};
+        std::vector<bool> pick(highest, false);
+        std::fill(pick.begin(), pick.begin() + 7, true);
+        do {
+            for (uint32_t i = 0, j = 0; i < highest; ++i)
+                if (pick[i]) c[j++] = static_cast<uint8_t>(i + 1);
+            add(c, false);
+        } while (std::prev_permutation(pick.begin(), pick.end()));
+        for (std::size_t m = 0; m < h.distributions.size(); ++m) {
+            const Distribution& d = h.distributions[m];
+            EXPECT_EQ(d.combination_total, binomial(highest, 7)) << d.name;
+            ASSERT_EQ(d.values.size(), visit[m].size()) << highest << " " << d.name;
+            for (std::size_t i = 0; i < d.values.size(); ++i) {
+                const auto& [draws_seen, combinations] = visit[m][d.values[i]];
+                EXPECT_EQ(d.draws[i], draws_seen) << highest << " " << d.name << " " << d.values[i];
+                EXPECT_EQ(d.combinations[i], combinations)
+                    << highest << " " << d.name << " " << d.values[i];
+                if (m >= 4) {
+                    EXPECT_EQ(d.kept[i] != 0, kept[m][d.values[i]]) << d.name;
+                }
+            }
         }
     }
 }

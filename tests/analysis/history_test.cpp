@@ -248,6 +248,7 @@ TEST(History, NamesFileLineAndFault) {
         {"1,1,2,40,3,4,5,6\n", columns(2, 8), "draws.csv:1: field 4: number 40 is outside 1..39"},
         {"1,1,2,3,4,5,6,2\n", columns(2, 8), "draws.csv:1: number 2 appears twice"},
         {"d,1 2 3 4 5 6\n", columns(2, 2), "draws.csv:1: field 2 holds only 6 numbers"},
+        {"d,1\n", columns(2, 2), "draws.csv:1: field 2 holds only 1 number"},
         {"d,1 2 3 4 5 6 7 8\n", columns(2, 2), "draws.csv:1: field 2 holds more than 7 numbers"},
         {"1,2,3,4,5,6,7\n", columns(3, 5), "history columns 3-5 name neither seven fields nor one"},
         {"1,2,3,4,5,6,7\n", columns(0, 4), "history columns 0-4 name neither seven fields nor one"},

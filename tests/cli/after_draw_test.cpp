@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+
 namespace {
 
 using namespace lotto::test;
@@ -59,7 +61,7 @@ TEST(CliAfterDraw, CheckTicketsInEveryFormat) {
     EXPECT_NEAR(j["p_value"].get<double>(), three_up * three_up, 1e-12);
 
     const Outcome csv = run_cli(args + " --format csv", dir.path);
-    ASSERT_EQ(csv.lines.size(), 5u) << csv.out;
+    ASSERT_EQ(csv.lines.size(), 9u) << csv.out;
     EXPECT_EQ(csv.lines[1], "ticket,2,1 2 3 4 5 6 7,0,0,0,0,1,0,0,0,\r");
     EXPECT_EQ(csv.lines[3], "observed,,,0,0,0,1,1,0,0,0,0.00879977\r");
     std::string expected = "expected,,";
@@ -69,6 +71,57 @@ TEST(CliAfterDraw, CheckTicketsInEveryFormat) {
         expected += cell;
     }
     EXPECT_EQ(csv.lines[4], expected + ",\r");
+}
+
+// Beside the best ticket of each draw and each ticket's hits stands what chance gives, in every
+// format; a repeated ticket counts once in the best of the tickets and is named beside the p-value.
+TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
+    TempDir dir;
+    write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n7 6 5 4 3 2 1\n8,9,10,11,12,13,14\n");
+    const std::string args = "--check-tickets t.txt --draw 10,9,8,1,2,3,4";
+    // The best of two tickets holds at most k: P(at most k)^2.
+    std::array<double, 8> best{}, one{};
+    double previous = 0;
+    for (int k = 0; k < 8; ++k) {
+        double at_most = 0;
+        for (int i = 0; i <= k; ++i) at_most += hit_chance(i);
+        best[k] = at_most * at_most - previous, previous = at_most * at_most;
+        one[k] = hit_chance(k);
+    }
+    const Outcome text = run_cli(args, dir.path);
+    ASSERT_EQ(text.status, 0) << text.err;
+    char row[80];
+    std::snprintf(row, sizeof row, "\n   4      1  %8.2f\n", best[4]);
+    EXPECT_TRUE(holds(text.out, "expected by chance for the best of 2 tickets\n")) << text.out;
+    EXPECT_TRUE(holds(text.out, row)) << row << text.out;
+    std::snprintf(row, sizeof row, "\nexpected  %.2f  %.2f  0.00  0.00  0.00\n", one[3], one[4]);
+    EXPECT_TRUE(holds(text.out, row)) << row << text.out;
+    EXPECT_TRUE(holds(text.out, "The p-value assumes tickets fixed before the draws;")) << text.out;
+    EXPECT_TRUE(holds(text.out, "\n1 ticket(s) repeat the numbers of an earlier ticket"))
+        << text.out;
+
+    const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
+    EXPECT_EQ(j["repeated_tickets"], 1);
+    EXPECT_EQ(j["p_value_assumes"], "tickets fixed before the draws");
+    EXPECT_EQ(j["best"]["observed"], Json({0, 0, 0, 0, 1, 0, 0, 0}));
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_NEAR(j["best"]["expected"][k].get<double>(), best[k], 1e-12) << k;
+        EXPECT_NEAR(j["ticket_expected"]["hits"][k].get<double>(), one[k], 1e-12) << k;
+        EXPECT_EQ(j["ticket_expected"]["bonus_hits"][k], 0.0) << k; // the draw has no bonus
+    }
+
+    const Outcome csv = run_cli(args + " --format csv", dir.path);
+    ASSERT_EQ(csv.lines.size(), 10u) << csv.out;
+    EXPECT_EQ(csv.lines[6], "best,,,0,0,0,0,1,0,0,0,\r");
+    std::string best_row = "best_expected,,", one_row = "ticket_expected,,";
+    for (int k = 0; k < 8; ++k) {
+        std::snprintf(row, sizeof row, ",%.4f", best[k]);
+        best_row += row;
+        std::snprintf(row, sizeof row, ",%.4f", one[k]);
+        one_row += row;
+    }
+    EXPECT_EQ(csv.lines[7], best_row + ",\r");
+    EXPECT_EQ(csv.lines[8], one_row + ",\r");
 }
 
 // Four draws listed newest first with their dates; the dates put them in order by themselves.
@@ -115,6 +168,38 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
               "section,name,value,count,expected,since_last,longest_gap,combinations\r");
     EXPECT_EQ(csv.lines[1], "number,,1,1,0.1795,0,0,\r");
     EXPECT_EQ(csv.lines[2], "number,,2,0,0.1795,1,1,\r");
+    // One draw: a number misses it with chance 32/39, both means alike.
+    EXPECT_EQ(csv.lines[40], "gaps,expected,,,,0.8205,0.8205,\r");
+}
+
+// What chance gives for since last and the longest gap in 4 draws of 7/39, from the 16 ways
+// of holding a number or not, in text and JSON.
+TEST(CliAfterDraw, GapsBesideTheirExpectation) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", Dated);
+    const double p = 7.0 / 39;
+    double since = 0, longest = 0;
+    for (int hits = 0; hits < 16; ++hits) {
+        double chance = 1;
+        int run = 0, most = 0;
+        for (int i = 0; i < 4; ++i) {
+            chance *= (hits >> i & 1) ? p : 1 - p;
+            run = (hits >> i & 1) ? 0 : run + 1;
+            most = std::max(most, run);
+        }
+        since += chance * run, longest += chance * most;
+    }
+    const std::string args = "--history-stats --history h.csv --history-columns 3";
+    char line[120];
+    std::snprintf(line, sizeof line,
+                  "\nBy chance one number's since last is %.2f draws and its longest gap %.2f "
+                  "draws on average;\n",
+                  since, longest);
+    const Outcome text = run_cli(args, dir.path);
+    EXPECT_TRUE(holds(text.out, line)) << line << text.out;
+    const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
+    EXPECT_NEAR(j["gaps"]["expected_since_last"].get<double>(), since, 1e-12);
+    EXPECT_NEAR(j["gaps"]["expected_longest_gap"].get<double>(), longest, 1e-12);
 }
 
 // The bonus number of field 4 (10 in every draw) and --last 2: the two latest draws by date.
@@ -207,5 +292,60 @@ TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
         EXPECT_TRUE(holds(o.err, fragment)) << args << ": " << o.err;
     }
 }
+
+// The note on draws that never reach the game's top numbers gives their chance, or says that it
+// lies below what a double holds: 7/39 draws read as 7/64 have (C(39,7) / C(64,7))^D.
+TEST(CliAfterDraw, SmallerGameNoteNamesAVanishingChance) {
+    TempDir dir;
+    // draws, the chance in the note
+    char ten[16];
+    std::snprintf(ten, sizeof ten, "%.2g", std::pow(choose(39, 7) / choose(64, 7), 10));
+    const std::pair<int, std::string> cases[] = {{10, ten}, {200, "below 1e-300"}};
+    for (const auto& [draws, chance] : cases) {
+        std::string history;
+        for (int d = 0; d < draws; ++d) {
+            for (int i = 0; i < 7; ++i)
+                history += std::to_string((7 * d + i) % 39 + 1) + (i < 6 ? " " : "\n");
+        }
+        write_file(dir.path / "h.txt", history);
+        const Outcome o = run_cli("--history-stats --history h.txt --game 7/64", dir.path);
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_TRUE(
+            holds(o.err, " draws read as 7/64 (chance " + chance + "); if the game is 7/39"))
+            << o.err;
+    }
+}
+
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// In 60 MB of address space: 200,000 tickets are checked in CSV and JSON, written as they go,
+// while the text, whose tables are held whole, fails with one line naming the work; the history's
+// statistics start no threads, so --threads 5000 cannot fail them.
+TEST(CliAfterDraw, LittleMemoryIsEnoughOrOneLine) {
+    TempDir dir;
+    std::string tickets;
+    for (int i = 0; i < 200000; ++i)
+        for (int n = 0; n < 7; ++n)
+            tickets += std::to_string(i % 33 + 1 + n) + (n < 6 ? " " : "\n");
+    write_file(dir.path / "t.txt", tickets);
+    write_file(dir.path / "h.csv", Dated);
+    const std::string limit = "ulimit -v 60000";
+    const std::string check = "--check-tickets t.txt --draw 1,2,3,4,5,6,7";
+    const Outcome json = run_cli(check + " --format json", dir.path, limit);
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(occurrences(json.out, "{\"line\":"), 200001u); // the tickets and the draw
+    EXPECT_TRUE(json.out.ends_with(",\"bonus_hit\":false}]}\n"));
+    const Outcome csv = run_cli(check + " --format csv", dir.path, limit);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.lines.size(), 200007u);
+    const Outcome text = run_cli(check, dir.path, limit);
+    expect_one_line_error(text, 1);
+    EXPECT_EQ(text.err, "lotto739-cli: out of memory: checking 200000 ticket(s) against 1 draw(s) "
+                        "needs more memory than the system gives\n");
+    const std::string stats = "--history-stats --history h.csv --history-columns 3 -f 34=2";
+    const Outcome many = run_cli(stats + " --threads 5000", dir.path, limit);
+    EXPECT_EQ(many.status, 0) << many.err;
+    EXPECT_EQ(many.out, run_cli(stats, dir.path).out);
+}
+#endif
 
 } // namespace
