@@ -174,7 +174,9 @@ TEST(History, DrawNumbersThatFallMeanNewestFirst) {
             if (d.counter != 0) counters.push_back(static_cast<int>(d.counter));
         EXPECT_EQ(counters, numbers) << text;
         EXPECT_EQ(order_oldest_first(h, false), order) << text;
-        if (order == DrawOrder::Reversed) EXPECT_EQ(h.draws.front().line, h.draws.size()) << text;
+        if (order == DrawOrder::Reversed) {
+            EXPECT_EQ(h.draws.front().line, h.draws.size()) << text;
+        }
     }
 }
 
