@@ -82,7 +82,7 @@ void draw_sample(const Options& o, RunOutput& r) {
     if (!o.seed) note("seed " + std::to_string(r.seed));
     if (o.sample > r.count)
         note("--sample " + std::to_string(o.sample) + ": the run stored only " +
-             std::to_string(r.count) + " combinations; printing all of them");
+             format_count(r.count, "combination") + "; printing all of them");
     r.sample = sample_indices(r.count, o.sample, r.seed);
 }
 
@@ -114,29 +114,23 @@ int count_run(const Options& o) {
     r.seconds = watch.seconds();
 
     if (o.page > page_count(r.count))
-        return fail("--page " + format_plain(o.page) + ": the run stored " + format_plain(r.count) +
-                        " combinations in " + format_plain(page_count(r.count)) + " page(s)",
+        return fail("--page " + format_plain(o.page) + ": the run stored " +
+                        format_count(r.count, "combination") + " in " +
+                        format_plain(page_count(r.count)) + " page(s)",
                     2);
     if (o.sample != 0) draw_sample(o, r);
     if (o.export_text)
         r.exported = o.export_to_stdout() ? export_to_stream(stdout, r.store, r.count)
                                           : export_to_file(o.export_dir, r.store, r.count);
-    const bool exported = !r.exported || r.exported->ok;
+    if (r.exported && !r.exported->ok) return fail(r.exported->error, 1); // stdout left empty
     std::FILE* out = o.export_to_stdout() ? stderr : stdout;
     switch (o.format) {
     case Format::Text: text::run(out, o, r); break;
     case Format::Csv:
-        if (!exported) break;
         csv::run(out, o, r);
         if (r.exported && !o.export_to_stdout()) note(export_line(*r.exported));
         break;
-    case Format::Json:
-        if (exported) json::run(out, o, r);
-        break;
-    }
-    if (!exported) {
-        std::fflush(stdout);
-        return fail(r.exported->error, 1);
+    case Format::Json: json::run(out, o, r); break;
     }
     return 0;
 }

@@ -26,8 +26,8 @@ struct RunOutput {
 };
 
 // Each format prints the count run's report (or only the count with -q), then what the options
-// ask for: --page, the export's confirmation, --stats and --sample. Text stops after the page when
-// the export failed; the caller prints csv and json only after a good export.
+// ask for: --page, the export's confirmation, --stats and --sample. They are called only after a
+// good export: when it fails, stdout stays empty.
 namespace text {
 void run(std::FILE* out, const Options& o, const RunOutput& r);
 void list(std::FILE* out, uint32_t highest);
