@@ -8,6 +8,7 @@
 #include "analysis/sample.h"
 #include "app/clock.h"
 #include "app/format.h"
+#include "app/statistics.h"
 #include "app/viewer.h"
 #include "cli/after_draw.h"
 #include "cli/export_stream.h"
@@ -86,20 +87,47 @@ void draw_sample(const Options& o, RunOutput& r) {
     r.sample = sample_indices(r.count, o.sample, r.seed);
 }
 
+// The count run's outputs in the chosen format; the report goes to stderr when the export fills
+// stdout.
+void print_run(const Options& o, const RunOutput& r) {
+    std::FILE* out = o.export_to_stdout() ? stderr : stdout;
+    switch (o.format) {
+    case Format::Text: text::run(out, o, r); break;
+    case Format::Csv:
+        csv::run(out, o, r);
+        if (r.exported && !o.export_to_stdout()) note(export_line(*r.exported));
+        break;
+    case Format::Json: json::run(out, o, r); break;
+    }
+}
+
 // The count alone (-q with nothing that reads the records), counted without a store.
 void count_only(const Options& o) {
     RunOutput r;
     r.count = count_passing(o.settings, o.highest, run_threads(o));
-    switch (o.format) {
-    case Format::Text: text::run(stdout, o, r); break;
-    case Format::Csv: csv::run(stdout, o, r); break;
-    case Format::Json: json::run(stdout, o, r); break;
-    }
+    print_run(o, r);
+}
+
+// The count and the statistics (--stats with nothing else that reads the records): the numbers are
+// counted as the run goes, without a store.
+void statistics_only(const Options& o) {
+    RunOutput r;
+    const Stopwatch watch;
+    const NumberCounts counts = count_numbers_passing(o.settings, o.highest, run_threads(o));
+    r.seconds = watch.seconds();
+    r.count = counts.total;
+    r.stats.emplace();
+    std::copy(counts.of.begin(), counts.of.end(), r.stats->begin());
+    print_run(o, r);
 }
 
 int count_run(const Options& o) {
     if (o.count_only()) {
         count_only(o);
+        return 0;
+    }
+    if (o.stats && o.page == 0 && !o.export_text && o.sample == 0) {
+        statistics_only(o);
         return 0;
     }
     RunOutput r;
@@ -123,15 +151,8 @@ int count_run(const Options& o) {
         r.exported = o.export_to_stdout() ? export_to_stream(stdout, r.store, r.count)
                                           : export_to_file(o.export_dir, r.store, r.count);
     if (r.exported && !r.exported->ok) return fail(r.exported->error, 1); // stdout left empty
-    std::FILE* out = o.export_to_stdout() ? stderr : stdout;
-    switch (o.format) {
-    case Format::Text: text::run(out, o, r); break;
-    case Format::Csv:
-        csv::run(out, o, r);
-        if (r.exported && !o.export_to_stdout()) note(export_line(*r.exported));
-        break;
-    case Format::Json: json::run(out, o, r); break;
-    }
+    if (o.stats) count_numbers(r.store, r.count, r.stats.emplace());
+    print_run(o, r);
     return 0;
 }
 

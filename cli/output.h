@@ -4,6 +4,7 @@
 #include "analysis/backtest.h"
 #include "analysis/explain.h"
 #include "app/export_file.h"
+#include "app/statistics.h"
 #include "cli/options.h"
 #include "engine/funnel.h"
 
@@ -23,6 +24,7 @@ struct RunOutput {
     std::vector<uint32_t> sample; // drawn record indices (0-based, ascending), with --sample
     uint64_t seed = 0;
     std::optional<ExportResult> exported; // the export to a file or to stdout ("-"), when asked
+    std::optional<StatisticsTable> stats; // how many stored combinations hold each number, --stats
 };
 
 // Each format prints the count run's report (or only the count with -q), then what the options

@@ -39,8 +39,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
         for (const std::string& line : page_lines(r.store, r.count, o.page)) print_line(out, line);
     if (r.exported && !o.export_to_stdout()) print_line(out, export_line(*r.exported));
     if (o.stats) {
-        StatisticsTable table{};
-        count_numbers(r.store, r.count, table);
+        const StatisticsTable& table = *r.stats;
         print_line(out, format_count(r.count, "combination"));
         for (const std::string& line : statistics_lines(table)) print_line(out, line);
     }
