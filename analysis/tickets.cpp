@@ -120,8 +120,8 @@ bool all_digits(std::string_view text) {
 bool is_run_line(std::string_view line, bool first) {
     line = trimmed(line);
     if (first && all_digits(line)) return true;
-    if (line.ends_with(" combinations") || line.ends_with(" combination"))
-        return all_digits(line.substr(0, line.find(' ')));
+    for (const std::string_view noun : {" combinations", " combination"})
+        if (line.ends_with(noun)) return all_digits(line.substr(0, line.size() - noun.size()));
     if (line.size() == 13 && line[10] == '=')
         return all_digits(line.substr(0, 10)) && all_digits(line.substr(11));
     if (!line.starts_with("Exported ") || !line.ends_with(" seconds")) return false;

@@ -68,6 +68,7 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"", "t.txt: is empty"},
         {"1,2,3,4,5,6,7\n12\n", "t.txt:2: the line holds 1 number; a ticket holds seven"},
         {"12\n", "t.txt:1: the program's count or summary, not a ticket; no line holds a ticket"},
+        {"1,2,3,4,5,6,7\n1 2 combinations\n", "t.txt:2: \"combinations\" is not a number"},
         {"12\n1,2,3,4,5,6,7\n0000000012=1\n",
          "t.txt:3: the line holds 2 numbers; a ticket holds seven"},
         {"1,2,3,4,5,6,7\nExported k.txt: 28 bytes in 1 seconds\n",
