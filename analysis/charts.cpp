@@ -60,6 +60,11 @@ BarChart funnel_chart(const Funnel& f) {
     for (const FunnelRow& r : f.rows)
         c.bars.push_back({std::to_string(r.filter), double(r.cumulative), std::nullopt,
                           std::nullopt, std::nullopt, double(r.alone)});
+    // With no filter active every combination is kept: one bar for them, so that the axis reaches
+    // their decade instead of ending at 10 above an empty plot.
+    if (f.rows.empty())
+        c.bars.push_back({"no filter", double(f.stored), std::nullopt, std::nullopt, std::nullopt,
+                          std::nullopt});
     return c;
 }
 

@@ -19,7 +19,7 @@ BarChart frequency_chart(const HistoryStats& h);
 BarChart backtest_chart(const Backtest& b);
 
 // One bar per active filter: the combinations it and the filters before it keep, on a logarithmic
-// axis, with a tick at what it keeps alone.
+// axis, with a tick at what it keeps alone; with no filter active, one bar of every combination.
 BarChart funnel_chart(const Funnel& f);
 
 } // namespace lotto

@@ -78,8 +78,10 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
     }
     if (count != 7 && !(count == 8 && (numbered || viewer_line))) {
         why = "the line holds " +
-              (count > 8 ? std::string("more than eight") : std::to_string(count)) +
-              " numbers; a ticket holds seven";
+              (count > 8    ? std::string("more than eight numbers")
+               : count == 1 ? std::string("1 number")
+                            : std::to_string(count) + " numbers") +
+              "; a ticket holds seven";
         return false;
     }
     const int* first = values + (count - 7); // a record or ticket number stands before the seven
@@ -98,6 +100,40 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
             return false;
         }
     return true;
+}
+
+// The line without the spaces and the carriage return around it.
+std::string_view trimmed(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+bool all_digits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Whether the line is one the count run prints around the tickets of its page or sample, which a
+// ticket file may keep: the count alone that -q prints first (first is set for the file's first
+// line of content), the export's "Exported PATH: 336 bytes in 0.001 seconds", and the statistics'
+// "12 combinations" (or "1 combination") and "0000000012=05" lines.
+bool is_run_line(std::string_view line, bool first) {
+    line = trimmed(line);
+    if (first && all_digits(line)) return true;
+    for (const std::string_view noun : {" combinations", " combination"})
+        if (line.ends_with(noun)) return all_digits(line.substr(0, line.size() - noun.size()));
+    if (line.size() == 13 && line[10] == '=')
+        return all_digits(line.substr(0, 10)) && all_digits(line.substr(11));
+    if (!line.starts_with("Exported ") || !line.ends_with(" seconds")) return false;
+    const std::size_t colon = line.rfind(": ");
+    if (colon == std::string_view::npos) return false;
+    const std::string_view rest = line.substr(colon + 2); // "336 bytes in 0.001 seconds"
+    const std::size_t bytes = rest.find(" bytes in ");
+    if (bytes == std::string_view::npos || !all_digits(rest.substr(0, bytes))) return false;
+    const std::string_view seconds = rest.substr(bytes + 10, rest.size() - bytes - 18);
+    const std::size_t point = seconds.find('.');
+    return point != std::string_view::npos && all_digits(seconds.substr(0, point)) &&
+           all_digits(seconds.substr(point + 1));
 }
 
 // The line after its last word that is not a number, as in "Ticket 12: 1 2 3 4 5 6 7" or
@@ -165,6 +201,13 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     std::string why, first_skipped;
     for_each_line(text, [&](std::string_view line, uint32_t number) {
         if (failed || is_blank_or_comment(line)) return;
+        if (is_run_line(line, !any_content)) {
+            if (first_skipped.empty())
+                first_skipped = std::string(name) + ":" + std::to_string(number) +
+                                ": the program's count or summary, not a ticket";
+            any_content = true;
+            return;
+        }
         any_content = true;
         Ticket t{number, {}};
         line = line.substr(0, line.find('#')); // a comment may end the line

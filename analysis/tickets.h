@@ -25,7 +25,9 @@ struct TicketFile {
 };
 
 // Reads the tickets of the text; name is what messages call it. Blank lines, lines starting with
-// '#' and header lines before the first ticket (no field begins with a digit) are passed over. A
+// '#', header lines before the first ticket (no field begins with a digit) and the lines the count
+// run prints around its tickets (the count alone on the first line, as -q prints it, the export's
+// "Exported ..." line and the statistics' lines) are passed over. A
 // line holds seven numbers, or eight when the first is a record or ticket number (a viewer line
 // "00000001=01,...", or a row under a header of eight columns such as "index,n1,...,n7"); each
 // number lies in 1..highest and none is repeated. Any other line is an error "NAME:LINE: what is

@@ -5,6 +5,7 @@
 #include "app/replace_file.h"
 #include "engine/run.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -61,13 +62,19 @@ ExportResult export_to_file(const std::string& dir, const uint8_t* store, uint32
     ExportResult r;
     r.path = join_path(dir, export_file_name(count));
     const std::size_t size = std::size_t{count} * ExportLineBytes;
+    const std::size_t slice = std::size_t{std::min(count, ExportSliceRecords)} * ExportLineBytes;
 
-    std::unique_ptr<char[]> text(new (std::nothrow) char[size == 0 ? 1 : size]);
-    if (!text) return failure(r, "out of memory for " + format_plain(size) + " bytes of text");
+    std::unique_ptr<char[]> text(new (std::nothrow) char[slice == 0 ? 1 : slice]);
+    if (!text) return failure(r, "out of memory for " + format_plain(slice) + " bytes of text");
 
     const Stopwatch watch;
-    build_export_text(store, count, text.get());
-    const std::string why = write_replacing(r.path, text.get(), size);
+    ReplacingFile file(r.path, size);
+    for (uint32_t first = 0; first < count && file.ok(); first += ExportSliceRecords) {
+        const uint32_t n = std::min(ExportSliceRecords, count - first);
+        build_export_text(record(store, first), n, text.get());
+        file.write(text.get(), std::size_t{n} * ExportLineBytes);
+    }
+    const std::string why = file.commit();
     r.seconds = watch.seconds();
     if (!why.empty()) return failure(r, why);
     r.ok = true;

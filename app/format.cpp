@@ -20,6 +20,10 @@ std::string format_plain(uint64_t value) {
     return std::string(buf, end);
 }
 
+std::string format_count(uint64_t value, const std::string& noun) {
+    return format_plain(value) + " " + noun + (value == 1 ? "" : "s");
+}
+
 std::string format_decimal4(double value) {
     // to_chars rounds the exact binary value correctly, ties to even; the largest double needs
     // 309 integer digits plus sign, point and four decimals.

@@ -13,6 +13,9 @@ std::string format_zero_padded(uint64_t value, int digits);
 // Masks "#...#": the digits without padding; 0 prints as "0".
 std::string format_plain(uint64_t value);
 
+// A count and its noun, singular for one: "1 combination", "12 combinations".
+std::string format_count(uint64_t value, const std::string& noun);
+
 // Masks "##.####" and "###.####": rounded to four decimals (ties to even), integer part without
 // padding (0 below 1), the point always kept, trailing decimal zeros dropped ("3.", "2.751").
 std::string format_decimal4(double value);

@@ -13,36 +13,23 @@ namespace lotto {
 
 namespace {
 
-// The file before it is renamed into place: beside the target, under the target's name with
-// ".tmp-" and eight hex digits appended. Removed when dropped unless committed.
-struct TemporaryFile {
-    std::string path;
-    std::FILE* file = nullptr;
-
-    TemporaryFile() = default;
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (file) std::fclose(file);
-        if (!path.empty()) std::remove(path.c_str());
-    }
-};
-
-// Creates a temporary file beside target that no file held before; the reason when it cannot.
-std::string create_beside(const std::string& target, TemporaryFile& tmp) {
+// Creates a file beside target that no file held before, under the target's name with ".tmp-"
+// and eight hex digits appended; the reason when it cannot.
+std::string create_beside(const std::string& target, std::string& path, std::FILE*& file) {
     static std::mt19937 names{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".tmp-%08x", static_cast<unsigned>(names()));
-        const std::string path = target + suffix;
+        path = target + suffix;
         std::error_code ec;
         if (std::filesystem::exists(path, ec)) continue; // an error shows in fopen
         errno = 0;
-        tmp.file = std::fopen(path.c_str(), "wb");
-        if (!tmp.file) return errno != 0 ? std::strerror(errno) : "the file cannot be created";
-        tmp.path = path;
-        return {};
+        file = std::fopen(path.c_str(), "wb");
+        if (file) return {};
+        path.clear();
+        return errno != 0 ? std::strerror(errno) : "the file cannot be created";
     }
+    path.clear();
     return "no free temporary name beside the file";
 }
 
@@ -69,44 +56,61 @@ std::string write_failure(std::size_t written, std::size_t size, int write_errno
     return why;
 }
 
-// Writes straight into a device or a pipe, which a rename would replace by a plain file.
-std::string write_through(const std::filesystem::path& path, const char* data, std::size_t size) {
-    errno = 0;
-    std::FILE* f = std::fopen(path.string().c_str(), "wb");
-    if (!f) return errno != 0 ? std::strerror(errno) : "the file cannot be opened";
-    errno = 0;
-    const std::size_t written = size == 0 ? 0 : std::fwrite(data, 1, size, f);
-    const int write_errno = errno;
-    errno = 0;
-    const bool closed = std::fclose(f) == 0;
-    if (written != size || !closed) return write_failure(written, size, write_errno, errno);
-    return {};
-}
-
 } // namespace
 
-std::string write_replacing(const std::string& given, const char* data, std::size_t size) {
+ReplacingFile::ReplacingFile(const std::string& given, std::size_t size) : size_(size) {
     const std::filesystem::path target = follow_links(given);
+    target_ = target.string();
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(target, ec);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
-        !std::filesystem::is_directory(status))
-        return write_through(target, data, size);
-    const std::string path = target.string();
-    TemporaryFile tmp;
-    if (std::string why = create_beside(path, tmp); !why.empty()) return why;
+        !std::filesystem::is_directory(status)) {
+        // A device or a pipe, which a rename would replace by a plain file: written straight into.
+        errno = 0;
+        file_ = std::fopen(target_.c_str(), "wb");
+        if (!file_) open_failure_ = errno != 0 ? std::strerror(errno) : "the file cannot be opened";
+        return;
+    }
+    open_failure_ = create_beside(target_, temporary_, file_);
+}
 
+ReplacingFile::~ReplacingFile() {
+    if (file_) std::fclose(file_);
+    if (!temporary_.empty()) std::remove(temporary_.c_str());
+}
+
+bool ReplacingFile::write(const char* data, std::size_t size) {
+    if (!ok()) return false;
+    if (size == 0) return true;
     errno = 0;
-    const std::size_t written = size == 0 ? 0 : std::fwrite(data, 1, size, tmp.file);
-    const int write_errno = errno;
+    const std::size_t n = std::fwrite(data, 1, size, file_);
+    written_ += n;
+    if (n != size) {
+        write_errno_ = errno;
+        write_failed_ = true;
+    }
+    return !write_failed_;
+}
+
+std::string ReplacingFile::commit() {
+    if (!file_) return open_failure_.empty() ? "the file is closed" : open_failure_;
     errno = 0;
-    const bool closed = std::fclose(std::exchange(tmp.file, nullptr)) == 0;
+    const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
     const int close_errno = errno;
-    if (written != size || !closed) return write_failure(written, size, write_errno, close_errno);
-    std::filesystem::rename(tmp.path, path, ec);
+    if (written_ != size_ || !closed)
+        return write_failure(written_, size_, write_errno_, close_errno);
+    if (temporary_.empty()) return {};
+    std::error_code ec;
+    std::filesystem::rename(temporary_, target_, ec);
     if (ec) return ec.message();
-    tmp.path.clear(); // it is the file at path now
+    temporary_.clear(); // it is the file at target_ now
     return {};
+}
+
+std::string write_replacing(const std::string& path, const char* data, std::size_t size) {
+    ReplacingFile file(path, size);
+    file.write(data, size);
+    return file.commit();
 }
 
 } // namespace lotto

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 namespace lotto {
@@ -12,5 +13,36 @@ namespace lotto {
 // A symbolic link is followed (the file it names is replaced, the link stays); a device or a pipe
 // is written straight into.
 std::string write_replacing(const std::string& path, const char* data, std::size_t size);
+
+// The same for a text written piece by piece, so that it never has to be held whole: the pieces
+// go to the temporary file as they come, commit() renames it into place, and a file dropped
+// without a commit (or whose commit fails) removes its temporary file and leaves path as it was.
+class ReplacingFile {
+  public:
+    // Opens the temporary file for a text of size bytes (the size a failure names).
+    ReplacingFile(const std::string& path, std::size_t size);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    // Whether the file is open and every piece so far was written whole.
+    bool ok() const { return file_ != nullptr && !write_failed_; }
+
+    // Appends a piece; once a write has failed, does nothing and returns false.
+    bool write(const char* data, std::size_t size);
+
+    // Closes the file and renames it over path. Returns "" when done, else the reason (also when
+    // the pieces did not add up to size).
+    std::string commit();
+
+  private:
+    std::string target_;    // where the text lands
+    std::string temporary_; // the file being written; "" when writing straight into target_
+    std::FILE* file_ = nullptr;
+    std::string open_failure_; // why the file could not be opened
+    std::size_t size_ = 0, written_ = 0;
+    int write_errno_ = 0;
+    bool write_failed_ = false;
+};
 
 } // namespace lotto

@@ -8,6 +8,7 @@
 #include "analysis/sample.h"
 #include "app/clock.h"
 #include "app/format.h"
+#include "app/statistics.h"
 #include "app/viewer.h"
 #include "cli/after_draw.h"
 #include "cli/export_stream.h"
@@ -82,24 +83,51 @@ void draw_sample(const Options& o, RunOutput& r) {
     if (!o.seed) note("seed " + std::to_string(r.seed));
     if (o.sample > r.count)
         note("--sample " + std::to_string(o.sample) + ": the run stored only " +
-             std::to_string(r.count) + " combinations; printing all of them");
+             format_count(r.count, "combination") + "; printing all of them");
     r.sample = sample_indices(r.count, o.sample, r.seed);
+}
+
+// The count run's outputs in the chosen format; the report goes to stderr when the export fills
+// stdout.
+void print_run(const Options& o, const RunOutput& r) {
+    std::FILE* out = o.export_to_stdout() ? stderr : stdout;
+    switch (o.format) {
+    case Format::Text: text::run(out, o, r); break;
+    case Format::Csv:
+        csv::run(out, o, r);
+        if (r.exported && !o.export_to_stdout()) note(export_line(*r.exported));
+        break;
+    case Format::Json: json::run(out, o, r); break;
+    }
 }
 
 // The count alone (-q with nothing that reads the records), counted without a store.
 void count_only(const Options& o) {
     RunOutput r;
     r.count = count_passing(o.settings, o.highest, run_threads(o));
-    switch (o.format) {
-    case Format::Text: text::run(stdout, o, r); break;
-    case Format::Csv: csv::run(stdout, o, r); break;
-    case Format::Json: json::run(stdout, o, r); break;
-    }
+    print_run(o, r);
+}
+
+// The count and the statistics (--stats with nothing else that reads the records): the numbers are
+// counted as the run goes, without a store.
+void statistics_only(const Options& o) {
+    RunOutput r;
+    const Stopwatch watch;
+    const NumberCounts counts = count_numbers_passing(o.settings, o.highest, run_threads(o));
+    r.seconds = watch.seconds();
+    r.count = counts.total;
+    r.stats.emplace();
+    std::copy(counts.of.begin(), counts.of.end(), r.stats->begin());
+    print_run(o, r);
 }
 
 int count_run(const Options& o) {
     if (o.count_only()) {
         count_only(o);
+        return 0;
+    }
+    if (o.stats && o.page == 0 && !o.export_text && o.sample == 0) {
+        statistics_only(o);
         return 0;
     }
     RunOutput r;
@@ -114,30 +142,17 @@ int count_run(const Options& o) {
     r.seconds = watch.seconds();
 
     if (o.page > page_count(r.count))
-        return fail("--page " + format_plain(o.page) + ": the run stored " + format_plain(r.count) +
-                        " combinations in " + format_plain(page_count(r.count)) + " page(s)",
+        return fail("--page " + format_plain(o.page) + ": the run stored " +
+                        format_count(r.count, "combination") + " in " +
+                        format_plain(page_count(r.count)) + " page(s)",
                     2);
     if (o.sample != 0) draw_sample(o, r);
     if (o.export_text)
         r.exported = o.export_to_stdout() ? export_to_stream(stdout, r.store, r.count)
                                           : export_to_file(o.export_dir, r.store, r.count);
-    const bool exported = !r.exported || r.exported->ok;
-    std::FILE* out = o.export_to_stdout() ? stderr : stdout;
-    switch (o.format) {
-    case Format::Text: text::run(out, o, r); break;
-    case Format::Csv:
-        if (!exported) break;
-        csv::run(out, o, r);
-        if (r.exported && !o.export_to_stdout()) note(export_line(*r.exported));
-        break;
-    case Format::Json:
-        if (exported) json::run(out, o, r);
-        break;
-    }
-    if (!exported) {
-        std::fflush(stdout);
-        return fail(r.exported->error, 1);
-    }
+    if (r.exported && !r.exported->ok) return fail(r.exported->error, 1); // stdout left empty
+    if (o.stats) count_numbers(r.store, r.count, r.stats.emplace());
+    print_run(o, r);
     return 0;
 }
 

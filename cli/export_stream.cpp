@@ -9,13 +9,12 @@
 namespace lotto::cli {
 
 ExportResult export_to_stream(std::FILE* out, const uint8_t* store, uint32_t count) {
-    constexpr uint32_t SliceRecords = 1 << 16;
     ExportResult r;
     r.path.assign(1, '-'); // (not = "-": GCC 12 warns falsely about that assignment)
-    std::vector<char> text(std::size_t{SliceRecords} * ExportLineBytes);
+    std::vector<char> text(std::size_t{ExportSliceRecords} * ExportLineBytes);
     const Stopwatch watch;
-    for (uint32_t first = 0; first < count; first += SliceRecords) {
-        const uint32_t n = std::min(SliceRecords, count - first);
+    for (uint32_t first = 0; first < count; first += ExportSliceRecords) {
+        const uint32_t n = std::min(ExportSliceRecords, count - first);
         build_export_text(record(store, first), n, text.data());
         const std::size_t size = std::size_t{n} * ExportLineBytes;
         if (std::fwrite(text.data(), 1, size, out) != size) break;

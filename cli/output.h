@@ -4,6 +4,7 @@
 #include "analysis/backtest.h"
 #include "analysis/explain.h"
 #include "app/export_file.h"
+#include "app/statistics.h"
 #include "cli/options.h"
 #include "engine/funnel.h"
 
@@ -23,11 +24,12 @@ struct RunOutput {
     std::vector<uint32_t> sample; // drawn record indices (0-based, ascending), with --sample
     uint64_t seed = 0;
     std::optional<ExportResult> exported; // the export to a file or to stdout ("-"), when asked
+    std::optional<StatisticsTable> stats; // how many stored combinations hold each number, --stats
 };
 
 // Each format prints the count run's report (or only the count with -q), then what the options
-// ask for: --page, the export's confirmation, --stats and --sample. Text stops after the page when
-// the export failed; the caller prints csv and json only after a good export.
+// ask for: --page, the export's confirmation, --stats and --sample. They are called only after a
+// good export: when it fails, stdout stays empty.
 namespace text {
 void run(std::FILE* out, const Options& o, const RunOutput& r);
 void list(std::FILE* out, uint32_t highest);

@@ -72,8 +72,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
         const PageSpan span = page_span(o.page, r.count);
         combinations(out, r.store, span.first, span.last);
     } else if (o.stats) {
-        StatisticsTable table{};
-        count_numbers(r.store, r.count, table);
+        const StatisticsTable& table = *r.stats;
         row(out, {"number", "count"});
         for (uint32_t n = 1; n <= o.highest; ++n)
             row(out, {std::to_string(n), std::to_string(table[n])});

@@ -86,8 +86,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
                              {"bytes", r.exported->bytes},
                              {"seconds", r.exported->seconds}});
     if (o.stats) {
-        StatisticsTable table{};
-        count_numbers(r.store, r.count, table);
+        const StatisticsTable& table = *r.stats;
         Json list = Json::array();
         for (uint32_t n = 1; n <= o.highest; ++n)
             list.push_back({{"number", n}, {"count", table[n]}});

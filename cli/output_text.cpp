@@ -37,12 +37,10 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
             print_line(out, line);
     if (o.page != 0)
         for (const std::string& line : page_lines(r.store, r.count, o.page)) print_line(out, line);
-    if (r.exported && !r.exported->ok) return;
     if (r.exported && !o.export_to_stdout()) print_line(out, export_line(*r.exported));
     if (o.stats) {
-        StatisticsTable table{};
-        count_numbers(r.store, r.count, table);
-        print_line(out, format_plain(r.count) + " combinations");
+        const StatisticsTable& table = *r.stats;
+        print_line(out, format_count(r.count, "combination"));
         for (const std::string& line : statistics_lines(table)) print_line(out, line);
     }
     for (const uint32_t i : r.sample) print_line(out, viewer_line(i + 1, record(r.store, i)));

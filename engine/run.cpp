@@ -222,6 +222,32 @@ LOTTO_POPCNT_TARGET uint32_t popcnt_count_of(const Chain& chain, RunContext& x, 
     return count_of<true>(chain, x, a, b);
 }
 
+// Adds the combinations of the prefixes starting with a, b that pass the chain to counts: each
+// prefix's survivors count once for each of c1..c6 and once for their own c7.
+template <bool Popcnt>
+LOTTO_ALWAYS_INLINE void numbers_of(const Chain& chain, RunContext& x, uint32_t a, uint32_t b,
+                                    NumberCounts& counts) {
+    const Routine* routines = chain.routines.data();
+    const uint32_t length = chain.length;
+    for_each_prefix_of(x, a, b, [&](Mask candidates, Lanes) {
+        Mask alive = survivors(routines, length, x, candidates);
+        if (alive == 0) return;
+        const auto k = static_cast<uint32_t>(count_bits<Popcnt>(alive));
+        counts.total += k;
+        for (int i = 0; i < 6; ++i) counts.of[x.c[i]] += k;
+        for (; alive != 0; alive &= alive - 1) ++counts.of[lowest_number(alive)];
+    });
+}
+
+void portable_numbers_of(const Chain& chain, RunContext& x, uint32_t a, uint32_t b,
+                         NumberCounts& counts) {
+    numbers_of<false>(chain, x, a, b, counts);
+}
+LOTTO_POPCNT_TARGET void popcnt_numbers_of(const Chain& chain, RunContext& x, uint32_t a,
+                                           uint32_t b, NumberCounts& counts) {
+    numbers_of<true>(chain, x, a, b, counts);
+}
+
 // Puts the records of a threaded run's chunks where a single-threaded run puts them, in chunk
 // order. A chunk is written into a free staging buffer, which stays in the processor's cache, and
 // copied into the store once every chunk before it is in place; without a free buffer it is
@@ -384,6 +410,29 @@ uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads) {
         count.fetch_add(n, std::memory_order_relaxed);
     });
     return count.load();
+}
+
+NumberCounts count_numbers_passing(const Settings& s, uint32_t highest, unsigned threads) {
+    NumberCounts counts;
+    if (!walks(highest)) return counts;
+    const Chain chain = build_run_chain(s); // with no filter, every candidate survives
+    const bool popcnt = has_popcnt();
+    const std::vector<Chunk> chunks = chunks_of(highest);
+    std::mutex mutex;
+    for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
+        RunContext x = context_for(s, highest);
+        x.gathered = &chain.gathered;
+        const Chunk& k = chunks[i];
+        NumberCounts part;
+        if (popcnt)
+            popcnt_numbers_of(chain, x, k.first, k.second, part);
+        else
+            portable_numbers_of(chain, x, k.first, k.second, part);
+        const std::lock_guard lock(mutex);
+        counts.total += part.total;
+        for (uint32_t n = 1; n <= highest; ++n) counts.of[n] += part.of[n];
+    });
+    return counts;
 }
 
 bool combination_passes(const Settings& s, const uint8_t (&numbers)[7]) {

@@ -5,6 +5,7 @@
 
 #include "settings.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -57,6 +58,15 @@ uint32_t run(const Settings& s, uint32_t highest, uint8_t* store, unsigned threa
 // How many combinations the run over 1..highest would store, counted on up to threads threads
 // without any store (0 outside 7..64).
 uint32_t count_passing(const Settings& s, uint32_t highest, unsigned threads);
+
+// How many combinations the run over 1..highest would store (total) and how many of them hold each
+// number (of[n] for n in 1..highest), counted on up to threads threads without any store (all
+// zero outside 7..64).
+struct NumberCounts {
+    uint32_t total = 0;
+    std::array<uint32_t, 65> of{};
+};
+NumberCounts count_numbers_passing(const Settings& s, uint32_t highest, unsigned threads);
 
 // Whether one combination (seven ascending numbers in 1..s.highest) passes the chain built from
 // s.active, walked as the run walks it. Anything else is not a combination and does not pass.

@@ -81,8 +81,8 @@ ChildExport export_in_child(const fs::path& dir, uint32_t count, rlim_t limit,
 }
 
 // The device fills during the write itself (28,000 bytes, more than stdio buffers), during the
-// flush at close (56 buffered bytes), or kills the export in the middle of its write; each with
-// and without an earlier file of the same name.
+// flush at close (56 buffered bytes), in the export's second slice of text, or kills the export
+// in the middle of its write; each with and without an earlier file of the same name.
 TEST(ExportFailure, FullDeviceLeavesTheEarlierFileWholeAndNoPartialFile) {
     const std::string too_large = std::strerror(EFBIG);
     const struct {
@@ -94,6 +94,7 @@ TEST(ExportFailure, FullDeviceLeavesTheEarlierFileWholeAndNoPartialFile) {
     } cases[] = {
         {"write", 1000, 10000, false, too_large + " (10000 of 28000 bytes written)"},
         {"close", 2, 20, false, too_large},
+        {"second slice", 70000, 1900000, false, too_large + " (1900000 of 1960000 bytes written)"},
         {"killed", 1000, 10000, true, ""},
     };
     for (const auto& c : cases)

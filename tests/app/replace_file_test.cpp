@@ -28,6 +28,38 @@ TEST(ReplaceFile, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
     EXPECT_EQ(test::names_in(dir.path), (std::vector<std::string>{"link", "target.txt"}));
 }
 
+// A text written in pieces shows under its name only once committed, whole; a file dropped before
+// its commit, or whose pieces fall short of the size announced, leaves the earlier file as it was.
+TEST(ReplaceFile, PiecesReplaceTheFileOnlyWhenCommittedWhole) {
+    const struct {
+        const char* what;
+        std::size_t size;
+        bool commit;
+        std::string reason, left; // what the commit says, what the file then holds
+    } cases[] = {
+        {"committed", 6, true, "", "abcdef"},
+        {"dropped", 6, false, "", "old"},
+        {"short", 7, true, "the write was incomplete (6 of 7 bytes written)", "old"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        const fs::path target = dir.path / "target.txt";
+        test::write_file(target, "old");
+        {
+            ReplacingFile file(target.string(), c.size);
+            EXPECT_TRUE(file.write("abc", 3) && file.write("def", 3));
+            EXPECT_EQ(test::read_file(target), "old");
+            EXPECT_EQ(test::names_in(dir.path).size(), 2u); // beside it, the temporary file
+            if (c.commit) {
+                EXPECT_EQ(file.commit(), c.reason);
+            }
+        }
+        EXPECT_EQ(test::read_file(target), c.left);
+        EXPECT_EQ(test::names_in(dir.path), std::vector<std::string>{"target.txt"});
+    }
+}
+
 #ifdef __linux__
 TEST(ReplaceFile, APipeIsWrittenIntoAndStaysAPipe) {
     test::TempDir dir;

@@ -20,20 +20,20 @@ TEST(CliFailure, StdoutOnAFullDeviceIsAnError) {
 }
 
 // Filter 32 with 5: 6435 combinations, a file of 180,180 bytes; the shell's file-size limit of
-// one block (512 bytes) fills the device early in the export's write. In text the count is
-// printed; CSV and JSON print nothing rather than a report of an export that failed. The
+// one block (512 bytes) fills the device early in the export's write. No format prints anything
+// on stdout: the run failed, as a page past the end or a bad history fails. The
 // export's own tests cover an export killed by the limit, and the cases without an earlier file.
 TEST(CliFailure, ExportOnAFullDeviceKeepsTheEarlierFile) {
     TempDir dir;
     const std::string name = "kvx7_00006435.txt";
     write_file(dir.path / name, "an earlier export\r\n");
-    for (const auto& [format, out] : {std::pair{"text", "6435\n"}, {"csv", ""}, {"json", ""}}) {
+    for (const char* format : {"text", "csv", "json"}) {
         const Outcome o = run_cli("-f 32=5 --export -q --format " + std::string(format), dir.path,
                                   "trap '' XFSZ; ulimit -f 1");
         expect_one_line_error(o, 1);
         EXPECT_NE(o.err.find("cannot write " + name + ": File too large"), std::string::npos)
             << o.err;
-        EXPECT_EQ(o.out, out) << format;
+        EXPECT_EQ(o.out, "") << format;
     }
     EXPECT_EQ(read_file(dir.path / name), "an earlier export\r\n");
     EXPECT_EQ(names_in(dir.path), std::vector<std::string>{name});

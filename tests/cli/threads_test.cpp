@@ -60,15 +60,15 @@ TEST(CliThreads, OutputsAreTheSameOnAnyNumberOfThreads) {
 #endif
 
 // With 60 MB of address space the 7/39 store (107,666,559 bytes) cannot be had: the runs that read
-// records fail with one line naming its size; the count alone and the funnel need no store, and
-// the threads the system refuses are done without.
+// records fail with one line naming its size; the count alone, the statistics alone and the funnel
+// need no store, and the threads the system refuses are done without.
 TEST(CliThreads, AStoreThatCannotBeHadIsOneLineAndTheCountNeedsNone) {
 #ifdef LOTTO_SANITIZED
     GTEST_SKIP() << "address-space limits and sanitizers do not mix";
 #endif
     TempDir dir;
     const std::string limit = "ulimit -v 60000";
-    for (const char* args : {"-f 7=5 --page 1", "-q --stats", "--export=- -f 32=6"}) {
+    for (const char* args : {"-f 7=5 --page 1", "-q --stats --sample 1", "--export=- -f 32=6"}) {
         const Outcome o = run_cli(args, dir.path, limit);
         expect_one_line_error(o, 1);
         EXPECT_EQ(o.err, "lotto739-cli: cannot obtain the result store (107666559 bytes)\n")
@@ -76,6 +76,8 @@ TEST(CliThreads, AStoreThatCannotBeHadIsOneLineAndTheCountNeedsNone) {
         EXPECT_EQ(o.out, "") << args;
     }
     EXPECT_EQ(run_cli("-f 7=5 -q", dir.path, limit).out, "2760681\n");
+    EXPECT_TRUE(run_cli("-f 7=5 -q --stats", dir.path, limit)
+                    .out.starts_with("2760681\n2760681 combinations\n0000435897=01\n"));
     // Room for a few threads' stacks only: the threads that start do the work.
     EXPECT_EQ(run_cli("-f 7=5 -q --threads 5000", dir.path, limit).out, "2760681\n");
     EXPECT_EQ(run_cli("-f 7=5 -q --format csv --threads 2", dir.path, limit).out,

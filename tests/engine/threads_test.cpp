@@ -1,6 +1,7 @@
 // Runs, counts and funnels on several threads held against the same on one thread: the stores
-// byte for byte, the counts and the funnel tables, for random settings over systems of several
-// sizes; and the store's size for each highest number.
+// byte for byte, the counts (and the counts of each number against the stored records) and the
+// funnel tables, for random settings over systems of several sizes; and the store's size for each
+// highest number.
 #include "engine/lotto739.h"
 #include "funnel_table.h"
 #include "random_settings.h"
@@ -52,6 +53,13 @@ TEST(Threads, StoresAndCountsOfOneTwoAndThreeThreadsAreTheSame) {
             const std::string where = std::to_string(highest) + " case " + std::to_string(i++);
             const uint32_t count = run(s, highest, one.get());
             EXPECT_EQ(count_passing(s, highest, 1), count) << where;
+            std::array<uint32_t, 65> held{}; // how many stored records hold each number
+            for (std::size_t b = 0; b < std::size_t{count} * RecordBytes; ++b) ++held[one[b]];
+            for (unsigned threads : {1u, 3u}) {
+                const NumberCounts counted = count_numbers_passing(s, highest, threads);
+                EXPECT_EQ(counted.total, count) << where << " " << threads;
+                EXPECT_EQ(counted.of, held) << where << " " << threads;
+            }
             // 200 threads hold more chunks at once than there are staging buffers for 7/39.
             for (unsigned threads : {2u, 3u, 64u, 200u}) {
                 std::memset(many.get(), 0xa5, std::size_t{count} * RecordBytes);
@@ -70,8 +78,10 @@ TEST(Threads, FixedCasesStoreAllAndNothing) {
     EXPECT_EQ(run(fixed[0], 20, store.get(), 2), 77'520u);
     EXPECT_EQ(run(fixed[1], 20, store.get(), 2), 0u);
     EXPECT_EQ(count_passing(fixed[0], 64, 2), 621'216'192u);
-    for (uint32_t highest : {0u, 6u, 65u})
+    for (uint32_t highest : {0u, 6u, 65u}) {
         EXPECT_EQ(count_passing(fixed[0], highest, 2), 0u) << highest;
+        EXPECT_EQ(count_numbers_passing(fixed[0], highest, 2).total, 0u) << highest;
+    }
 }
 
 // With every filter off the records pass through a buffer and on in whole cache lines: every
