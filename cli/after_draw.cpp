@@ -1,7 +1,6 @@
 #include "cli/after_draw.h"
 
 #include "analysis/charts.h"
-#include "analysis/game_check.h"
 #include "cli/execute.h"
 #include "cli/printable.h"
 #include "cli/write_file.h"
@@ -12,25 +11,12 @@ namespace lotto::cli {
 
 namespace {
 
-// Notes on stderr, in one line, when the draws never reach the top numbers of the game and chance
-// alone makes that very unlikely; a chance too small for a double is said to be so.
-void note_smaller_game(const Options& o, const std::vector<Draw>& draws) {
-    const TopNumbersCheck c = check_top_numbers(draws, o.highest);
-    if (!c.smaller_game_likely()) return;
-    const std::string smaller = "7/" + std::to_string(c.highest_drawn);
-    fail(printable(o.history) + ": no draw holds a number above " +
-             std::to_string(c.highest_drawn) + " in " + std::to_string(draws.size()) +
-             " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance_text(c.chance) +
-             "); if the game is " + smaller + ", give --game " + smaller,
-         0);
-}
-
 // The history of --history in order, oldest first, cut to --last; notes the skipped lines.
 bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
     h = read_history(o.history, o.history_options);
     if (!h.ok()) return status = fail(h.error, 2), false;
     note_history(o, h);
-    note_smaller_game(o, h.draws);
+    check_game(o, h.draws);
     from = {o.history, order_oldest_first(h, o.newest_first),
             static_cast<uint32_t>(h.draws.size())};
     if (o.last != 0) keep_latest(h, o.last);

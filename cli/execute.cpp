@@ -190,12 +190,10 @@ void note_history(const Options& o, const History& h) {
 void check_game(const Options& o, const std::vector<Draw>& draws) {
     const TopNumbersCheck c = check_top_numbers(draws, o.highest);
     if (!c.smaller_game_likely()) return;
-    char chance[32];
-    std::snprintf(chance, sizeof chance, "%.2g", c.chance);
     const std::string smaller = "7/" + std::to_string(c.highest_drawn);
     note(printable(o.history) + ": no draw holds a number above " +
          std::to_string(c.highest_drawn) + " in " + std::to_string(draws.size()) +
-         " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance +
+         " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance_text(c.chance) +
          "); if the game is " + smaller + ", give --game " + smaller);
 }
 
