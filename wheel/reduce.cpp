@@ -256,7 +256,7 @@ void keep_first_occurrences(std::vector<uint64_t>& masks) {
 
 // The share of the game (DenseShareIn / DenseShareOf) from which a large store is covered from the
 // construction.
-constexpr uint64_t DenseShareIn = 9, DenseShareOf = 10;
+constexpr uint64_t DenseShareIn = 1, DenseShareOf = 2;
 
 // Whether a store is large and holds so much of the game that it is covered from the construction.
 bool dense(uint32_t count, uint32_t highest, int t) {
@@ -304,11 +304,34 @@ class TicketLists {
     uint32_t epoch_ = 0;
 };
 
+// Of the tickets: which are the only cover of some stored combination, which cover any; and the
+// stored combinations none covers, in store order.
+struct Survey {
+    std::vector<uint8_t> needed, useful;
+    std::vector<uint64_t> uncovered;
+};
+
+Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                 const std::vector<uint64_t>& tickets) {
+    TicketLists lists(tickets, highest, t);
+    std::vector<uint32_t> found(tickets.size());
+    Survey s;
+    s.needed.assign(tickets.size(), 0);
+    s.useful.assign(tickets.size(), 0);
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint64_t m = mask_of(store + 7 * std::size_t{i});
+        const uint32_t n = lists.covering(m, found.data());
+        if (n == 0) s.uncovered.push_back(m);
+        if (n == 1) s.needed[found[0]] = 1;
+        for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+    }
+    return s;
+}
+
 // A cover of a store holding most of the game without an index of it: the tickets of the whole
-// game's construction (those stored, with tickets from the stored), less those whose stored
-// combinations all have another of them (last first), and the combinations they leave uncovered
-// covered by cover_of(them, every stored combination offered). Empty when the game has no
-// construction.
+// game's construction (those stored, with tickets from the stored), the combinations they leave
+// uncovered covered by cover_of(them, every stored combination offered), less the tickets whose
+// stored combinations all have another (last first). Empty when the game has no construction.
 template <class CoverOf>
 std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t highest, int t,
                                   TicketsFrom from, const SearchOptions& o, bool& stopped,
@@ -330,26 +353,35 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             return (stored[rank[0] / 64] >> (rank[0] % 64) & 1) == 0;
         });
     }
-    // Which tickets are the only cover of some stored combination; the uncovered ones.
-    TicketLists lists(tickets, highest, t);
-    std::vector<uint32_t> found(tickets.size());
-    std::vector<uint8_t> needed(tickets.size(), 0), useful(tickets.size(), 0);
-    std::vector<uint64_t> uncovered;
-    for (uint32_t i = 0; i < count; ++i) {
-        const uint64_t m = mask_of(rec(i));
-        const uint32_t n = lists.covering(m, found.data());
-        if (n == 0) uncovered.push_back(m);
-        if (n == 1) needed[found[0]] = 1;
-        for (uint32_t j = 0; j < n; ++j) useful[found[j]] = 1;
+    // The combinations they leave uncovered, covered by the greedy over every stored combination.
+    Survey survey = survey_of(store, count, highest, t, tickets);
+    if (!survey.uncovered.empty()) {
+        std::vector<uint64_t>& uncovered = survey.uncovered;
+        keep_first_occurrences(uncovered);
+        std::vector<std::pair<uint64_t, uint32_t>> at;
+        for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
+        std::sort(at.begin(), at.end());
+        Offered offered;
+        offered.masks = distinct_masks(store, count);
+        offered.target.reserve(offered.masks.size());
+        for (uint64_t m : offered.masks) {
+            const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
+            offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
+        }
+        for (uint64_t m : cover_of(uncovered, offered)) tickets.push_back(m);
+        survey = survey_of(store, count, highest, t, tickets);
+        assert(survey.uncovered.empty());
     }
-    // The others (the last 64 of them, the rest kept) may go, last first, where each stored
-    // combination they alone cover keeps one of them: the sets of them that alone cover a
-    // combination, as masks.
+    // The tickets covering no stored combination go; the others that are never the only cover
+    // (the last 64 of them, the rest kept) may go, last first, where each stored combination they
+    // alone cover keeps one of them: the sets of them that alone cover a combination, as masks.
     std::vector<uint32_t> optional;
     for (uint32_t j = static_cast<uint32_t>(tickets.size()); j-- > 0 && optional.size() < 64;)
-        if (useful[j] && !needed[j]) optional.push_back(j);
-    std::vector<uint8_t> kept = useful;
+        if (survey.useful[j] && !survey.needed[j]) optional.push_back(j);
+    std::vector<uint8_t> kept = survey.useful;
     if (!optional.empty()) {
+        TicketLists lists(tickets, highest, t);
+        std::vector<uint32_t> found(tickets.size());
         std::vector<uint64_t> bit(tickets.size(), 0);
         for (std::size_t k = 0; k < optional.size(); ++k) bit[optional[k]] = uint64_t{1} << k;
         std::vector<uint64_t> alone;
@@ -381,21 +413,6 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     std::vector<uint64_t> cover;
     for (std::size_t j = 0; j < tickets.size(); ++j)
         if (kept[j]) cover.push_back(tickets[j]);
-    if (!uncovered.empty()) {
-        keep_first_occurrences(uncovered);
-        // Every stored combination is offered to cover them.
-        std::vector<std::pair<uint64_t, uint32_t>> at;
-        for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
-        std::sort(at.begin(), at.end());
-        Offered offered;
-        offered.masks = distinct_masks(store, count);
-        offered.target.reserve(offered.masks.size());
-        for (uint64_t m : offered.masks) {
-            const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
-            offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
-        }
-        for (uint64_t m : cover_of(uncovered, offered)) cover.push_back(m);
-    }
     return cover;
 }
 

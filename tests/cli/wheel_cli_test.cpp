@@ -116,10 +116,10 @@ TEST(WheelCli, AReductionWithoutTheMemoryItNeedsSaysHowMuch) {
     GTEST_SKIP() << "address-space limits and sanitizers do not mix";
 #endif
     TempDir dir;
-    const Outcome o = run_cli("-f 1=140 --reduce 3 --seed 1", dir.path, "ulimit -v 900000");
+    const Outcome o = run_cli("-f 1=150 --reduce 3 --seed 1", dir.path, "ulimit -v 900000");
     expect_one_line_error(o, 1);
-    EXPECT_EQ(o.err, "lotto739-cli: --reduce 3: not enough memory for the 7800213 stored "
-                     "combinations: the search needs about 1380 MB; filter them further or "
+    EXPECT_EQ(o.err, "lotto739-cli: --reduce 3: not enough memory for the 5643043 stored "
+                     "combinations: the search needs about 1088 MB; filter them further or "
                      "choose a smaller T\n");
     EXPECT_EQ(o.out, "");
 }
