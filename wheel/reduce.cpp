@@ -81,10 +81,9 @@ struct Offered {
 
 // The plain greedy choice: the stored combination covering the most uncovered ones (among those
 // offered, when given), the first in store order (or by the tie keys given) among equals, until
-// all are covered. Gains only fall, so
-// the candidates wait on levels by an upper bound of their gain (the last counted, or a cheaper
-// bound since), and a round bounds and recounts them from the highest level down until no level
-// left can beat the best found. Returns the picks in order.
+// all are covered. Gains only fall, so the candidates wait on levels by an upper bound of their
+// gain (the last counted, or a cheaper bound since), and a round bounds and recounts them from the
+// highest level down until no level left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
                                   const SubsetIndex& index, const Deadline& deadline, bool& stopped,
