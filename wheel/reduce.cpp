@@ -264,6 +264,9 @@ bool dense(uint32_t count, uint32_t highest, int t) {
            uint64_t{count} * DenseShareOf >= uint64_t{game_combinations(highest)} * DenseShareIn;
 }
 
+// The share of a store (1 / MostToMend) that the construction may leave uncovered.
+constexpr uint32_t MostToMend = 50;
+
 // Which tickets cover each stored combination: a list of tickets per t-subset of 1..highest.
 class TicketLists {
   public:
@@ -330,7 +333,8 @@ Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
 // A cover of a store holding most of the game without an index of it: the tickets of the whole
 // game's construction (those stored, with tickets from the stored), the combinations they leave
 // uncovered covered by cover_of(them, every stored combination offered), less the tickets whose
-// stored combinations all have another (last first). Empty when the game has no construction.
+// stored combinations all have another (last first). Empty when the game has no construction or
+// it leaves more than a fiftieth of the store uncovered.
 template <class CoverOf>
 std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t highest, int t,
                                   TicketsFrom from, const SearchOptions& o, bool& stopped,
@@ -352,8 +356,11 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             return (stored[rank[0] / 64] >> (rank[0] % 64) & 1) == 0;
         });
     }
-    // The combinations they leave uncovered, covered by the greedy over every stored combination.
+    // The combinations they leave uncovered, covered by the greedy over every stored combination;
+    // where they are many (whole parts of the construction missing) the greedy over the whole store
+    // does better, and none is returned.
     Survey survey = survey_of(store, count, highest, t, tickets);
+    if (survey.uncovered.size() > count / MostToMend) return {};
     if (!survey.uncovered.empty()) {
         std::vector<uint64_t>& uncovered = survey.uncovered;
         keep_first_occurrences(uncovered);
@@ -482,8 +489,8 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         }
         return best;
     };
-    // Most of a large game: the construction, mended where tickets are missing, without an index
-    // of the whole store.
+    // Most of a large game: the construction, mended where a few tickets are missing, without an
+    // index of the whole store.
     if (dense(count, highest, t)) {
         const std::vector<uint64_t> cover =
             dense_cover(store, count, highest, t, from, o, r.stopped_early,
