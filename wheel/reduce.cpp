@@ -520,10 +520,9 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
 
 uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {
     // Per combination: its mask, a candidate with its place on a level (twice, as levels grow),
-    // stamps and counts; and the index, or (dense) the offered tickets' targets.
-    const uint64_t each = dense(count, highest, t)
-                              ? 8 + 2 * sizeof(Candidate) + 8
-                              : 8 + 2 * sizeof(Candidate) + 12 + 4 * reduce_detail::binomial(7, t);
+    // stamps and counts, and its t-subsets in the index; the game's combinations as bits and the
+    // subset counts.
+    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 4 * reduce_detail::binomial(7, t);
     return uint64_t{count} * each + game_combinations(highest) / 8 +
            reduce_detail::binomial(highest, 6) * (t <= 5 ? 3 : 1);
 }
