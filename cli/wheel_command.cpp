@@ -10,11 +10,13 @@
 #include "cli/write_file.h"
 #include "engine/run.h"
 #include "wheel/cover.h"
+#include "wheel/reduce.h"
 #include "wheel/reduce_verify.h"
 #include "wheel/wheel_verify.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 
 namespace lotto::cli {
 
@@ -113,8 +115,18 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
         f.verified_cases = check.cases;
         uncovered = check.uncovered;
     } else {
-        const Reduction r =
-            reduce_stored(store, count, o.highest, f.promise.reduce, f.promise.from, so);
+        Reduction r;
+        try {
+            r = reduce_stored(store, count, o.highest, f.promise.reduce, f.promise.from, so);
+        } catch (const std::bad_alloc&) {
+            const uint64_t bytes = reduce_stored_bytes(count, o.highest, f.promise.reduce);
+            return fail("--reduce " + std::to_string(f.promise.reduce) +
+                            ": not enough memory for the " + format_plain(count) +
+                            " stored combinations: the search needs about " +
+                            format_plain((bytes + (1 << 20) - 1) >> 20) +
+                            " MB; filter them further or choose a smaller T",
+                        1);
+        }
         f.seconds = watch.seconds();
         f.tickets = r.tickets;
         f.stopped_early = r.stopped_early;

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
+#include <unordered_set>
 
 namespace lotto {
 
@@ -58,26 +59,36 @@ std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
     return masks;
 }
 
-// Candidates waiting in the greedy's queue: a number mask, its store index, an upper bound on
-// its gain now (the gain when last counted, or lower), the rest of its gain then, and whether it
-// was uncovered itself then (once covered it stays so).
+// Candidates waiting in the greedy's queue: a number mask (in two halves, for 20 bytes in all), a
+// store index, an upper bound on its gain now (the gain when last counted, or lower) and the rest
+// of its gain then. Whether the candidate still counts itself is read from the coverage: once
+// covered it stays so, and the bound holds either way.
 struct Candidate {
-    uint64_t mask;
+    uint32_t low, high;
     uint32_t index;
     uint32_t bound;
     uint32_t rest;
-    bool uncovered;
+    uint64_t mask() const { return uint64_t{high} << 32 | low; }
 };
 
-// The plain greedy choice: the stored combination covering the most uncovered ones, the first in
-// store order (or by the tie keys given) among equals, until all are covered. Gains only fall, so
-// the candidates wait on levels by an upper bound of their gain (the last counted, or a cheaper
-// bound since), and a round bounds and recounts them from the highest level down until no level
-// left can beat the best found. Returns the picks in order.
+// Tickets offered besides the combinations to cover, in store order: their masks and the index of
+// the combination to cover that each is, or NotToCover.
+constexpr uint32_t NotToCover = UINT32_MAX;
+struct Offered {
+    std::vector<uint64_t> masks;
+    std::vector<uint32_t> target;
+};
+
+// The plain greedy choice: the stored combination covering the most uncovered ones (among those
+// offered, when given), the first in store order (or by the tie keys given) among equals, until
+// all are covered. Gains only fall, so the candidates wait on levels by an upper bound of their
+// gain (the last counted, or a cheaper bound since), and a round bounds and recounts them from the
+// highest level down until no level left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
                                   const SubsetIndex& index, const Deadline& deadline, bool& stopped,
-                                  const std::vector<uint32_t>& ties = {}) {
+                                  const std::vector<uint32_t>& ties = {},
+                                  const Offered* offered = nullptr) {
     // Among equal gains the first by (tie key, index); without keys the first in store order.
     const auto before = [&](uint32_t i, uint32_t j) {
         if (j == UINT32_MAX) return true;
@@ -85,6 +96,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         return ties[i] < ties[j];
     };
     const uint32_t count = static_cast<uint32_t>(masks.size());
+    const uint32_t candidates = offered ? static_cast<uint32_t>(offered->masks.size()) : count;
+    const auto mask_at = [&](uint32_t i) { return offered ? offered->masks[i] : masks[i]; };
+    const auto target_at = [&](uint32_t i) { return offered ? offered->target[i] : i; };
     SubsetCounts counts(highest, t);
     for (uint64_t m : masks) counts.add(m, 1);
     struct Level {
@@ -92,14 +106,18 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         uint32_t fresh_round = 0;   // the round that last added candidates counted in it
         std::size_t fresh_from = 0; // where that round's candidates start
     };
-    std::vector<Level> levels;
+    std::vector<Level> levels(1);
     uint32_t top = 0;
-    for (uint32_t i = 0; i < count; ++i) {
+    for (uint32_t i = 0; i < candidates; ++i) {
         uint32_t rest = 0;
-        const uint32_t gain = static_cast<uint32_t>(counts.gain(masks[i], true, rest));
+        const uint32_t gain =
+            static_cast<uint32_t>(counts.gain(mask_at(i), target_at(i) != NotToCover, rest));
+        if (gain == 0) continue;
         const uint32_t level = level_of(gain);
         if (level >= levels.size()) levels.resize(level + 1);
-        levels[level].waiting.push_back({masks[i], i, gain, rest, true});
+        const uint64_t m = mask_at(i);
+        levels[level].waiting.push_back(
+            {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
         top = std::max(top, level);
     }
     const bool bounded = counts.split() < 6;
@@ -121,17 +139,18 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
             for (std::size_t j = 0; j < waiting.size(); ++j) {
                 Candidate c = waiting[j];
                 if (j < fresh && can_win(c.bound, c.index)) {
-                    // First the cheaper bound (counting the candidate itself while it may be
+                    // First the cheaper bound (counting the candidate itself while it is
                     // uncovered), then (if that can still win) the gain.
+                    const uint64_t mask = c.mask();
+                    const uint32_t target = target_at(c.index);
+                    const bool itself = target != NotToCover && !cover.covered(target);
                     const uint32_t bound =
-                        bounded
-                            ? static_cast<uint32_t>(counts.gain_bound(c.mask, c.uncovered, c.rest))
-                            : c.bound;
+                        bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
+                                : c.bound;
                     if (can_win(bound, c.index)) {
-                        c.uncovered = c.uncovered && !cover.covered(c.index);
-                        c.bound = static_cast<uint32_t>(counts.gain(c.mask, c.uncovered, c.rest));
+                        c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
                         if (can_win(c.bound, c.index))
-                            best = c.bound, best_i = c.index, best_mask = c.mask;
+                            best = c.bound, best_i = c.index, best_mask = mask;
                     } else {
                         c.bound = std::min(c.bound, bound);
                     }
@@ -151,6 +170,8 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 lower.waiting.push_back(c);
             }
             waiting.resize(kept);
+            // Candidates only move down: a level once crowded gives its room back.
+            if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
         }
         while (top > 0 && levels[top].waiting.empty()) --top;
         assert(best > 0);
@@ -223,6 +244,184 @@ bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
     return true;
 }
 
+// Drops the masks met before, keeping the order.
+void keep_first_occurrences(std::vector<uint64_t>& masks) {
+    std::vector<uint64_t> sorted = masks;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) return;
+    std::unordered_set<uint64_t> seen;
+    std::erase_if(masks, [&](uint64_t m) { return !seen.insert(m).second; });
+}
+
+// The share of the game (DenseShareIn / DenseShareOf) from which a large store is covered from the
+// construction.
+constexpr uint64_t DenseShareIn = 1, DenseShareOf = 2;
+
+// Whether a store is large and holds so much of the game that it is covered from the construction.
+bool dense(uint32_t count, uint32_t highest, int t) {
+    constexpr uint32_t LargeDenseStore = 1'000'000;
+    return count >= LargeDenseStore && t <= 4 &&
+           uint64_t{count} * DenseShareOf >= uint64_t{game_combinations(highest)} * DenseShareIn;
+}
+
+// The share of a store (1 / MostToMend) that the construction may leave uncovered.
+constexpr uint32_t MostToMend = 50;
+
+// Which tickets cover each stored combination: a list of tickets per t-subset of 1..highest.
+class TicketLists {
+  public:
+    TicketLists(const std::vector<uint64_t>& tickets, uint32_t highest, int t)
+        : t_(t), offsets_(reduce_detail::binomial(highest, static_cast<uint32_t>(t)) + 1, 0),
+          seen_(tickets.size(), 0) {
+        uint64_t ranks[35];
+        for (uint64_t m : tickets)
+            for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) ++offsets_[ranks[j] + 1];
+        for (std::size_t r = 1; r < offsets_.size(); ++r) offsets_[r] += offsets_[r - 1];
+        items_.resize(offsets_.back());
+        std::vector<uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
+        for (uint32_t i = 0; i < tickets.size(); ++i)
+            for (int n = subset_ranks(tickets[i], t, ranks), j = 0; j < n; ++j)
+                items_[fill[ranks[j]]++] = i;
+    }
+
+    // The distinct tickets sharing at least t numbers with the combination, written to out (room
+    // for every ticket). Returns how many.
+    uint32_t covering(uint64_t mask, uint32_t* out) {
+        if (++epoch_ == 0) {
+            std::fill(seen_.begin(), seen_.end(), 0);
+            epoch_ = 1;
+        }
+        const uint32_t d = epoch_;
+        uint64_t ranks[35];
+        uint32_t found = 0;
+        for (int n = subset_ranks(mask, t_, ranks), j = 0; j < n; ++j)
+            for (uint32_t k = offsets_[ranks[j]]; k < offsets_[ranks[j] + 1]; ++k)
+                if (const uint32_t i = items_[k]; seen_[i] != d) seen_[i] = d, out[found++] = i;
+        return found;
+    }
+
+  private:
+    int t_;
+    std::vector<uint32_t> offsets_, items_, seen_;
+    uint32_t epoch_ = 0;
+};
+
+// Of the tickets: which are the only cover of some stored combination, which cover any; and the
+// stored combinations none covers, in store order.
+struct Survey {
+    std::vector<uint8_t> needed, useful;
+    std::vector<uint64_t> uncovered;
+};
+
+Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                 const std::vector<uint64_t>& tickets) {
+    TicketLists lists(tickets, highest, t);
+    std::vector<uint32_t> found(tickets.size());
+    Survey s;
+    s.needed.assign(tickets.size(), 0);
+    s.useful.assign(tickets.size(), 0);
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint64_t m = mask_of(store + 7 * std::size_t{i});
+        const uint32_t n = lists.covering(m, found.data());
+        if (n == 0) s.uncovered.push_back(m);
+        if (n == 1) s.needed[found[0]] = 1;
+        for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+    }
+    return s;
+}
+
+// A cover of a store holding most of the game without an index of it: the tickets of the whole
+// game's construction (those stored, with tickets from the stored), the combinations they leave
+// uncovered covered by cover_of(them, every stored combination offered), less the tickets whose
+// stored combinations all have another (last first). Empty when the game has no construction or
+// it leaves more than a fiftieth of the store uncovered.
+template <class CoverOf>
+std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                                  TicketsFrom from, const SearchOptions& o, bool& stopped,
+                                  CoverOf&& cover_of) {
+    std::vector<uint64_t> tickets;
+    for (const Combination& c : split_wheel(highest, t, o, stopped))
+        tickets.push_back(mask_of(c.data()));
+    if (tickets.empty()) return {};
+    const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
+    if (from == TicketsFrom::Stored) {
+        std::vector<uint64_t> stored((game_combinations(highest) + 63) / 64, 0);
+        uint64_t rank[1];
+        for (uint32_t i = 0; i < count; ++i) {
+            subset_ranks(mask_of(rec(i)), 7, rank);
+            stored[rank[0] / 64] |= uint64_t{1} << (rank[0] % 64);
+        }
+        std::erase_if(tickets, [&](uint64_t m) {
+            subset_ranks(m, 7, rank);
+            return (stored[rank[0] / 64] >> (rank[0] % 64) & 1) == 0;
+        });
+    }
+    // The combinations they leave uncovered, covered by the greedy over every stored combination;
+    // where they are many (whole parts of the construction missing) the greedy over the whole store
+    // does better, and none is returned.
+    Survey survey = survey_of(store, count, highest, t, tickets);
+    if (survey.uncovered.size() > count / MostToMend) return {};
+    if (!survey.uncovered.empty()) {
+        std::vector<uint64_t>& uncovered = survey.uncovered;
+        keep_first_occurrences(uncovered);
+        std::vector<std::pair<uint64_t, uint32_t>> at;
+        for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
+        std::sort(at.begin(), at.end());
+        Offered offered;
+        offered.masks = distinct_masks(store, count);
+        offered.target.reserve(offered.masks.size());
+        for (uint64_t m : offered.masks) {
+            const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
+            offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
+        }
+        for (uint64_t m : cover_of(uncovered, offered)) tickets.push_back(m);
+        survey = survey_of(store, count, highest, t, tickets);
+        assert(survey.uncovered.empty());
+    }
+    // The tickets covering no stored combination go; the others that are never the only cover
+    // (the last 64 of them, the rest kept) may go, last first, where each stored combination they
+    // alone cover keeps one of them: the sets of them that alone cover a combination, as masks.
+    std::vector<uint32_t> optional;
+    for (uint32_t j = static_cast<uint32_t>(tickets.size()); j-- > 0 && optional.size() < 64;)
+        if (survey.useful[j] && !survey.needed[j]) optional.push_back(j);
+    std::vector<uint8_t> kept = survey.useful;
+    if (!optional.empty()) {
+        TicketLists lists(tickets, highest, t);
+        std::vector<uint32_t> found(tickets.size());
+        std::vector<uint64_t> bit(tickets.size(), 0);
+        for (std::size_t k = 0; k < optional.size(); ++k) bit[optional[k]] = uint64_t{1} << k;
+        std::vector<uint64_t> alone;
+        const auto tidy = [&] {
+            std::sort(alone.begin(), alone.end());
+            alone.erase(std::unique(alone.begin(), alone.end()), alone.end());
+        };
+        for (uint32_t i = 0; i < count; ++i) {
+            const uint32_t n = lists.covering(mask_of(rec(i)), found.data());
+            uint64_t set = 0;
+            bool others = false;
+            for (uint32_t j = 0; j < n && !others; ++j) {
+                set |= bit[found[j]];
+                others = bit[found[j]] == 0;
+            }
+            if (!others && set != 0) alone.push_back(set);
+            if (alone.size() >= (std::size_t{1} << 20)) tidy();
+        }
+        tidy();
+        uint64_t in = optional.size() == 64 ? ~uint64_t{0} : (uint64_t{1} << optional.size()) - 1;
+        for (std::size_t k = 0; k < optional.size(); ++k) {
+            const uint64_t b = uint64_t{1} << k;
+            const bool spare = std::all_of(alone.begin(), alone.end(), [&](uint64_t set) {
+                return (set & b) == 0 || (set & in & ~b) != 0;
+            });
+            if (spare) in &= ~b, kept[optional[k]] = 0;
+        }
+    }
+    std::vector<uint64_t> cover;
+    for (std::size_t j = 0; j < tickets.size(); ++j)
+        if (kept[j]) cover.push_back(tickets[j]);
+    return cover;
+}
+
 std::vector<Combination> sorted_tickets(const std::vector<uint64_t>& masks) {
     std::vector<Combination> tickets;
     for (uint64_t m : masks) tickets.push_back(numbers_of_mask(m));
@@ -258,33 +457,55 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
             return r;
         }
     }
-    const std::vector<uint64_t> masks = distinct_masks(store, count);
-    SubsetIndex index(masks, highest, t);
-    std::vector<uint64_t> best = lazy_greedy(masks, highest, t, index, deadline, r.stopped_early);
-    report(best.size());
-    // Past the time limit the cover stands as it is.
-    if (!r.stopped_early) best = drop_redundant(best, index, t, masks.size());
-    report(best.size());
-    // More greedy passes breaking ties by seeded random keys, while the store is small.
-    constexpr uint64_t RestartWork = 50'000;
-    const uint64_t passes = std::min<uint64_t>(32, RestartWork / masks.size()) * o.effort;
-    SplitMix64 random{o.seed};
-    std::vector<uint32_t> ties(masks.size());
-    for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
-        for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
-        bool stopped = false;
-        std::vector<uint64_t> tried =
-            lazy_greedy(masks, highest, t, index, deadline, stopped, ties);
-        if (stopped) {
-            r.stopped_early = true;
-            break;
+    // The greedy cover of distinct masks, and while they are few the smallest of more greedy
+    // passes breaking ties by seeded random keys.
+    const auto greedy_cover = [&](const std::vector<uint64_t>& masks, const SubsetIndex& index,
+                                  const Offered* offered) {
+        std::vector<uint64_t> best =
+            lazy_greedy(masks, highest, t, index, deadline, r.stopped_early, {}, offered);
+        report(best.size());
+        // Past the time limit the cover stands as it is.
+        if (!r.stopped_early) best = drop_redundant(best, index, t, masks.size());
+        report(best.size());
+        constexpr uint64_t RestartWork = 50'000;
+        const uint64_t passes =
+            offered ? 0 : std::min<uint64_t>(32, RestartWork / masks.size()) * o.effort;
+        SplitMix64 random{o.seed};
+        std::vector<uint32_t> ties(passes > 0 ? masks.size() : 0);
+        for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
+            for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
+            bool stopped = false;
+            std::vector<uint64_t> tried =
+                lazy_greedy(masks, highest, t, index, deadline, stopped, ties);
+            if (stopped) {
+                r.stopped_early = true;
+                break;
+            }
+            tried = drop_redundant(tried, index, t, masks.size());
+            if (tried.size() < best.size()) {
+                best = tried;
+                report(best.size());
+            }
         }
-        tried = drop_redundant(tried, index, t, masks.size());
-        if (tried.size() < best.size()) {
-            best = tried;
-            report(best.size());
+        return best;
+    };
+    // Most of a large game: the construction, mended where a few tickets are missing, without an
+    // index of the whole store.
+    if (dense(count, highest, t)) {
+        const std::vector<uint64_t> cover =
+            dense_cover(store, count, highest, t, from, o, r.stopped_early,
+                        [&](const std::vector<uint64_t>& masks, const Offered& offered) {
+                            return greedy_cover(masks, SubsetIndex(masks, highest, t), &offered);
+                        });
+        if (!cover.empty()) {
+            r.tickets = sorted_tickets(cover);
+            report(r.tickets.size());
+            return r;
         }
     }
+    const std::vector<uint64_t> masks = distinct_masks(store, count);
+    const SubsetIndex index(masks, highest, t);
+    std::vector<uint64_t> best = greedy_cover(masks, index, nullptr);
     std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, index);
     if (!built.empty()) {
         built = drop_redundant(built, index, t, masks.size());
@@ -295,6 +516,15 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     }
     r.tickets = sorted_tickets(best);
     return r;
+}
+
+uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {
+    // Per combination: its mask, a candidate with its place on a level (twice, as levels grow),
+    // stamps and counts, and its t-subsets in the index; the game's combinations as bits and the
+    // subset counts.
+    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 4 * reduce_detail::binomial(7, t);
+    return uint64_t{count} * each + game_combinations(highest) / 8 +
+           reduce_detail::binomial(highest, 6) * (t <= 5 ? 3 : 1);
 }
 
 } // namespace lotto

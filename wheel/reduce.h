@@ -24,4 +24,8 @@ struct Reduction {
 Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, int t,
                         TicketsFrom from, const SearchOptions& o);
 
+// About the most memory (bytes) reduce_stored takes for count stored combinations, most of it an
+// index of their t-subsets.
+uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t);
+
 } // namespace lotto

@@ -109,6 +109,22 @@ TEST(WheelCli, CheckFindsAPlantedHole) {
         << text.out;
 }
 
+#ifdef __linux__
+// A reduction without the memory it needs is one line naming how much it needs, not a crash.
+TEST(WheelCli, AReductionWithoutTheMemoryItNeedsSaysHowMuch) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "address-space limits and sanitizers do not mix";
+#endif
+    TempDir dir;
+    const Outcome o = run_cli("-f 1=150 --reduce 3 --seed 1", dir.path, "ulimit -v 900000");
+    expect_one_line_error(o, 1);
+    EXPECT_EQ(o.err, "lotto739-cli: --reduce 3: not enough memory for the 5643043 stored "
+                     "combinations: the search needs about 1088 MB; filter them further or "
+                     "choose a smaller T\n");
+    EXPECT_EQ(o.out, "");
+}
+#endif
+
 TEST(WheelCli, CheckOfAReductionCountsTheStoredCombinations) {
     TempDir dir;
     write_file(dir.path / "one.txt", "01, 02, 03, 04, 05, 06, 07\n");

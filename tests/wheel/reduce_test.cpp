@@ -184,6 +184,40 @@ TEST(ReduceStored, CoversFilteredSystemsWithNoMoreThanGreedy) {
     EXPECT_GE(checked, 20);
 }
 
+// Over most of a large game the cover starts from the whole game's construction: with some of its
+// tickets not stored, the rest of them and a stored ticket where one is missing (the greedy alone
+// takes over 50).
+TEST(ReduceStored, MostOfALargeGameIsCoveredFromTheConstruction) {
+    std::vector<uint8_t> game(std::size_t{FullSystem} * 7);
+    Settings s;
+    init_defaults(s);
+    ASSERT_EQ(run(s, 39, game.data()), FullSystem);
+    const struct {
+        int t;
+        TicketsFrom from;
+        std::size_t missing; // the first tickets of the construction not stored
+        std::size_t most;    // tickets
+    } cases[] = {{3, TicketsFrom::Stored, 1, 40}, {3, TicketsFrom::Any, 1, 39}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "t " << c.t << " missing " << c.missing);
+        const std::vector<Combination> built = split_construction(39, c.t);
+        std::set<uint64_t> gone;
+        for (std::size_t i = 0; i < c.missing; ++i) gone.insert(mask(built[i].data()));
+        std::vector<uint8_t> store;
+        store.reserve(game.size());
+        for (std::size_t at = 0; at < game.size(); at += 7)
+            if (!gone.contains(mask(&game[at])))
+                store.insert(store.end(), &game[at], &game[at + 7]);
+        const uint32_t count = static_cast<uint32_t>(store.size() / 7);
+        ASSERT_EQ(count, FullSystem - c.missing);
+        const Reduction r = reduce_stored(store.data(), count, 39, c.t, c.from, {});
+        EXPECT_TRUE(verify_reduction(store.data(), count, c.t, r.tickets).holds());
+        EXPECT_LE(r.tickets.size(), c.most);
+        for (const Combination& ticket : r.tickets)
+            if (c.from == TicketsFrom::Stored) EXPECT_FALSE(gone.contains(mask(ticket.data())));
+    }
+}
+
 TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
     const std::vector<Combination> cs = {
         {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 8}};
