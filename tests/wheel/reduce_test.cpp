@@ -213,8 +213,9 @@ TEST(ReduceStored, MostOfALargeGameIsCoveredFromTheConstruction) {
         const Reduction r = reduce_stored(store.data(), count, 39, c.t, c.from, {});
         EXPECT_TRUE(verify_reduction(store.data(), count, c.t, r.tickets).holds());
         EXPECT_LE(r.tickets.size(), c.most);
+        if (c.from != TicketsFrom::Stored) continue;
         for (const Combination& ticket : r.tickets)
-            if (c.from == TicketsFrom::Stored) EXPECT_FALSE(gone.contains(mask(ticket.data())));
+            EXPECT_FALSE(gone.contains(mask(ticket.data())));
     }
 }
 
