@@ -43,8 +43,8 @@ int field_count(std::string_view line) {
 }
 
 // Reads the ticket of one line into numbers, or says why the line holds none. Eight numbers are a
-// ticket when the first stands before '=' (a viewer line) or when numbered is set (a table whose
-// header names eight columns, the first for the record or ticket number).
+// ticket when the first stands before '=' (a viewer line, which needs all eight) or when numbered
+// is set (a table whose header names eight columns, the first for the record or ticket number).
 bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combination& numbers,
                  std::string& why) {
     int values[MostNumbers];
@@ -76,12 +76,14 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
             return false;
         }
     }
-    if (count != 7 && !(count == 8 && (numbered || viewer_line))) {
+    // A viewer line's record number before '=' is never one of the seven.
+    if (viewer_line ? count != 8 : count != 7 && !(count == 8 && numbered)) {
+        const int held = viewer_line ? count - 1 : count;
         why = "the line holds " +
-              (count > 8    ? std::string("more than eight numbers")
-               : count == 1 ? std::string("1 number")
-                            : std::to_string(count) + " numbers") +
-              "; a ticket holds seven";
+              (held > 8    ? std::string("more than eight numbers")
+               : held == 1 ? std::string("1 number")
+                           : std::to_string(held) + " numbers") +
+              (viewer_line ? " after its record number" : "") + "; a ticket holds seven";
         return false;
     }
     const int* first = values + (count - 7); // a record or ticket number stands before the seven
