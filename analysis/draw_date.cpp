@@ -125,12 +125,26 @@ std::optional<DrawDate> parse_draw_date(std::string_view token) {
     return d;
 }
 
+namespace {
+
+// The token without what may follow a date in it: the time of an ISO timestamp
+// ("2013-04-12T20:00:00Z") and a colon ending a title ("Friday 28 July 2023:").
+std::string_view date_part(std::string_view token) {
+    if (const std::size_t t = token.find('T'); t != std::string_view::npos && t >= 8)
+        token = token.substr(0, t);
+    while (!token.empty() && token.back() == ':') token.remove_suffix(1);
+    return token;
+}
+
+} // namespace
+
 std::optional<DrawDate> find_draw_date(std::string_view line) {
     std::optional<DrawDate> found;
     // The last two tokens, for a month's name between a day and a year ("20 Feb 2024") or before
     // them ("Feb 20, 2024").
     std::string_view before_last, last;
-    history::for_each_token(line, [&](std::string_view token, int) {
+    history::for_each_token(line, [&](std::string_view whole, int) {
+        const std::string_view token = date_part(whole);
         found = parse_draw_date(token);
         if (!found && year_of(token) != 0) {
             if (const int m = month_of(last); m != 0 && day_of(before_last) != 0)

@@ -324,7 +324,8 @@ TEST(DrawDates, CommonLayouts) {
     }
     EXPECT_EQ(date_text(*find_draw_date("7,\"Sat 2021-01-02\",1,2,3")), "2021-01-02");
     for (const char* line :
-         {"Tue 20 Feb 2024;5;8;9;17;29;32;37", "\"Feb 20, 2024\",5,8,9", "February 20 2024\t5\t8"})
+         {"Tue 20 Feb 2024;5;8;9;17;29;32;37", "\"Feb 20, 2024\",5,8,9", "February 20 2024\t5\t8",
+          "Tuesday 20 February 2024: 5, 8, 9", "2024-02-20T20:00:00Z;5;8;9"})
         EXPECT_EQ(date_text(find_draw_date(line).value_or(DrawDate{})), "2024-02-20") << line;
     EXPECT_FALSE(find_draw_date("20 Feb;5;8;9;17;29;32;37").has_value());
 }
