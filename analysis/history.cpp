@@ -54,30 +54,41 @@ int fields_in_range(std::string_view line, uint32_t highest) {
 // that steps by one from line to line, up or down (1, 2, 3, .. or a week number), so that a
 // counter of 39 or less standing right before the numbers is not taken for one of them. 0 when
 // no field does so on at least nine steps out of ten over ten lines or more, or, in a file of
-// three to nine draws, on every step while every line holds more than seven numbers.
+// three to nine draws, on every step while every line holds more than seven numbers; nor rises
+// or falls (gaps allowed) on every one of ten lines or more, each holding more than seven numbers.
 int counter_field(std::string_view text, uint32_t highest) {
     constexpr int Fields = 3;
     std::array<int, Fields> last{};
-    std::array<uint32_t, Fields> pairs{}, steps{};
+    std::array<uint32_t, Fields> pairs{}, steps{}, rises{}, falls{}, holes{};
     last.fill(history::NotWhole);
     bool every_line_longer = true;
+    uint32_t lines = 0;
     for_each_line(text, [&](std::string_view line, uint32_t) {
         if (is_blank_or_comment(line)) return;
+        const bool header = history::looks_like_header(line);
+        lines += !header;
         for (int f = 0; f < Fields; ++f) {
             const int value = history::single_number_field(line, f + 1, history::LargeCounter);
             if (value != history::NotWhole && last[f] != history::NotWhole) {
                 ++pairs[f];
                 steps[f] += value == last[f] + 1 || value == last[f] - 1;
+                rises[f] += value > last[f];
+                falls[f] += value < last[f];
             }
+            holes[f] += value == history::NotWhole && !header;
             last[f] = value;
         }
-        if (!history::looks_like_header(line))
-            every_line_longer &= fields_in_range(line, highest) > 7;
+        if (!header) every_line_longer &= fields_in_range(line, highest) > 7;
     });
     for (int f = 0; f < Fields; ++f)
         if (pairs[f] >= 9 && steps[f] * 10 >= pairs[f] * 9) return f + 1;
     for (int f = 0; f < Fields; ++f)
         if (pairs[f] >= 2 && pairs[f] < 9 && steps[f] == pairs[f] && every_line_longer)
+            return f + 1;
+    // Draw numbers with gaps.
+    for (int f = 0; f < Fields; ++f)
+        if (pairs[f] >= 9 && holes[f] == 0 && pairs[f] + 1 == lines &&
+            (rises[f] == pairs[f] || falls[f] == pairs[f]) && every_line_longer)
             return f + 1;
     return 0;
 }
