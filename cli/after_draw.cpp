@@ -72,12 +72,16 @@ int history_stats_command(const Options& o) {
     DrawSource from;
     if (int status = 0; !read_ordered(o, h, from, status)) return status;
     const HistoryStats stats = history_stats(h.draws, o.settings, o.highest, 10, run_threads(o));
+    // The chart first, so that a chart that cannot be written leaves stdout empty.
+    if (!o.chart.empty())
+        if (const int status = write_chart(o.chart, frequency_chart(stats)); status != 0)
+            return status;
     switch (o.format) {
     case Format::Text: text::history_stats(stdout, from, stats); break;
     case Format::Csv: csv::history_stats(stdout, stats); break;
     case Format::Json: json::history_stats(stdout, from, stats); break;
     }
-    return o.chart.empty() ? 0 : write_chart(o.chart, frequency_chart(stats));
+    return 0;
 }
 
 } // namespace lotto::cli

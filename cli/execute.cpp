@@ -42,22 +42,28 @@ int backtest(const Options& o) {
     if (h.draws.empty()) return fail(printable(o.history) + ": no draw to test", 2);
     check_game(o, h.draws);
     const Backtest b = run_backtest(o.settings, h.draws, run_threads(o));
+    // The chart first, so that a chart that cannot be written leaves stdout empty.
+    if (!o.chart.empty())
+        if (const int status = write_chart(o.chart, backtest_chart(b)); status != 0) return status;
     switch (o.format) {
     case Format::Text: text::backtest(stdout, o, b); break;
     case Format::Csv: csv::backtest(stdout, o.settings, b); break;
     case Format::Json: json::backtest(stdout, o.settings, b); break;
     }
-    return o.chart.empty() ? 0 : write_chart(o.chart, backtest_chart(b));
+    return 0;
 }
 
 int funnel(const Options& o) {
     const Funnel f = filter_funnel(o.settings, o.highest, run_threads(o));
+    // The chart first, so that a chart that cannot be written leaves stdout empty.
+    if (!o.chart.empty())
+        if (const int status = write_chart(o.chart, funnel_chart(f)); status != 0) return status;
     switch (o.format) {
     case Format::Text: text::funnel(stdout, o.settings, f); break;
     case Format::Csv: csv::funnel(stdout, o.settings, f); break;
     case Format::Json: json::funnel(stdout, o.settings, f); break;
     }
-    return o.chart.empty() ? 0 : write_chart(o.chart, funnel_chart(f));
+    return 0;
 }
 
 void explain_combination(const Options& o) {

@@ -253,8 +253,14 @@ TEST(CliAfterDraw, ChartsAreWellFormedFiles) {
         const std::string svg = read_file(dir.path / "c.svg");
         EXPECT_EQ(xml_fault(svg), "") << args;
         EXPECT_EQ(occurrences(svg, "class=\"mark\""), marks) << args;
+        // A chart that cannot be written is the one error, with nothing on stdout.
+        const Outcome missing =
+            run_cli(args.substr(0, args.size() - 5) + "missing/c.svg", dir.path);
+        EXPECT_EQ(missing.status, 1) << args;
+        EXPECT_NE(missing.err.find("lotto739-cli: cannot write 'missing/c.svg'"), std::string::npos)
+            << args;
+        EXPECT_EQ(missing.out, "") << args;
     }
-    expect_one_line_error(run_cli("-f 3=2 --funnel --chart missing/c.svg", dir.path), 1);
 }
 
 TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
