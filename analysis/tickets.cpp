@@ -155,9 +155,9 @@ std::string_view after_label(std::string_view line) {
     return line.substr(label_end);
 }
 
-// The tickets of a JSON document: every array of seven whole numbers in it, in the document's
-// order (the wheel's "tickets", the sample's and the page's "numbers"); a ticket's line is its
-// place among them, counting from 1.
+// The tickets of a JSON document: every array of seven whole numbers in its "tickets" array when
+// it has one, else in the whole document (the sample's and the page's "numbers"), in the
+// document's order; a ticket's line is its place among them, counting from 1.
 TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint32_t highest) {
     const auto doc = nlohmann::ordered_json::parse(text, nullptr, false);
     if (doc.is_discarded()) return failure(std::string(name) + ": is not a valid JSON document");
@@ -182,7 +182,12 @@ TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint
         else
             f.error = std::string(name) + ": ticket " + std::to_string(t.line) + ": " + why;
     };
-    walk(walk, doc);
+    // A document with a "tickets" array (the wheel's, the ticket check's) holds its tickets there
+    // only: the ticket check's draws are no tickets.
+    if (doc.is_object() && doc.contains("tickets") && doc["tickets"].is_array())
+        walk(walk, doc["tickets"]);
+    else
+        walk(walk, doc);
     if (!f.error.empty()) return failure(std::move(f.error));
     if (f.tickets.empty())
         return failure(std::string(name) + ": no array of seven numbers in the JSON document");
