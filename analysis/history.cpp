@@ -137,6 +137,15 @@ bool has_letter(std::string_view line) {
                        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
+// Whether the line has a field column (1-based), blank or not.
+bool has_field(std::string_view line, int column) {
+    history::Fields fields(line);
+    std::string_view field;
+    for (int number = 1; fields.next(field); ++number)
+        if (number == column) return true;
+    return false;
+}
+
 // Whether field column (1-based) of the line is blank or missing.
 bool blank_field(std::string_view line, int column) {
     history::Fields fields(line);
@@ -184,6 +193,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     std::optional<Draw> numbered_header;
     std::optional<LeadingValues> header_values;
     std::vector<LeadingValues> values; // the leading fields of each draw's line
+    bool bonus_field_seen = false;     // some draw's line has the field of --bonus-column
     for_each_line(text, [&](std::string_view line, uint32_t line_number) {
         if (failed) return;
         if (is_blank_or_comment(line)) {
@@ -198,6 +208,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why,
                                o.highest, o.bonus_column, &longer_run) &&
             read_bonus(line, o.bonus_column, o.highest, draw, why)) {
+            bonus_field_seen = bonus_field_seen || has_field(line, o.bonus_column);
             draw.date = find_draw_date(line);
             // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
             // 1-7 without a date; it is a header when the next draw has one.
@@ -233,6 +244,9 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         h.draws.insert(h.draws.begin(), *numbered_header);
         values.insert(values.begin(), *header_values);
     }
+    if (!h.draws.empty() && o.bonus_column != 0 && !bonus_field_seen)
+        return failure(std::string(name) + ": no draw's line has a field " +
+                       std::to_string(o.bonus_column) + " for the bonus number");
     if (!h.draws.empty()) {
         if (o.first_column == 0) number_draws(h, values, counter);
         return h;

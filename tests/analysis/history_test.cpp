@@ -213,7 +213,11 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
 
 TEST(History, NamesFileLineAndFault) {
     const std::string e = "\xc3\xa9"; // two bytes of UTF-8
+    HistoryOptions bonus_ninth;
+    bonus_ninth.bonus_column = 9;
     const std::tuple<std::string, HistoryOptions, std::string> cases[] = {
+        {"1,2,3,4,5,6,7\n1,2,3,4,5,6,8\n", bonus_ninth,
+         "draws.csv: no draw's line has a field 9 for the bonus number"},
         {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"2013-04-05,1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"1,2,3,4,5,6,40\n", Auto, "draws.csv:1: number 40 is outside 1..39"},
