@@ -153,6 +153,10 @@ constexpr uint64_t MostIndexed = 540'000'000;
 } // namespace
 
 int run_wheel_command(const Options& o) {
+    // A file the tickets cannot go to is told before the search, not after it.
+    if (!o.wheel.output_file.empty() && o.wheel.output_file != "-")
+        if (std::string why = unwritable_path(o.wheel.output_file); !why.empty())
+            return fail(why, 1);
     if (o.wheel.wheel()) {
         if (o.settings.active != 0)
             note("the filters do not narrow a --wheel, which covers every choice of M of its "

@@ -16,4 +16,15 @@ std::string write_file_replacing(const std::string& path, const std::string& tex
     return why.empty() ? why : failed + why;
 }
 
+std::string unwritable_path(const std::string& path) {
+    const std::string failed = "cannot write '" + printable(path) + "': ";
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return failed + "it is a directory";
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    if (!std::filesystem::is_directory(folder, ec))
+        return failed + "the folder '" + printable(folder.string()) + "' does not exist";
+    return "";
+}
+
 } // namespace lotto::cli

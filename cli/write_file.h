@@ -10,4 +10,8 @@ namespace lotto::cli {
 // "" on success.
 std::string write_file_replacing(const std::string& path, const std::string& text);
 
+// The message write_file_replacing would give for a path that is a directory or lies in a folder
+// that does not exist, told before long work; "" otherwise.
+std::string unwritable_path(const std::string& path);
+
 } // namespace lotto::cli

@@ -86,6 +86,18 @@ TEST(WheelCli, OutputFileReadsBackAsAWheelThatHolds) {
     const Outcome dash = run_cli(Small + " --output -", dir.path); // stdout, as without --output
     EXPECT_EQ(dash.out, run_cli(Small, dir.path).out);
     EXPECT_FALSE(std::filesystem::exists(dir.path / "-"));
+    // A file that cannot be written is told before the search: a folder, a missing folder.
+    std::filesystem::create_directory(dir.path / "d");
+    for (const char* path : {"d", "missing/w.txt"}) {
+        const Outcome bad =
+            run_cli("--wheel 1-20 --guarantee 5-if-6 --output " + std::string(path), dir.path);
+        expect_one_line_error(bad, 1);
+        EXPECT_EQ(bad.out, "");
+        EXPECT_NE(bad.err.find(path[0] == 'd' ? "it is a directory" : "does not exist"),
+                  std::string::npos)
+            << bad.err;
+        EXPECT_EQ(bad.err.find("seed"), std::string::npos) << bad.err; // no search began
+    }
 }
 
 TEST(WheelCli, CheckFindsAPlantedHole) {
