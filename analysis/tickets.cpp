@@ -22,9 +22,16 @@ bool is_separator(char c) {
     return c == ',' || c == ';' || c == '\t' || c == ' ' || c == '=' || c == '"';
 }
 
+// Whether the '#' at place i of the line begins a ticket's number ("#1: 3 9 19 ..."), not a
+// comment.
+bool numbered_label(std::string_view line, std::size_t i) {
+    return i + 1 < line.size() && line[i + 1] >= '0' && line[i + 1] <= '9';
+}
+
 bool is_blank_or_comment(std::string_view line) {
-    for (char c : line)
-        if (!is_separator(c) && c != '\r') return c == '#';
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (!is_separator(line[i]) && line[i] != '\r')
+            return line[i] == '#' && !numbered_label(line, i);
     return true;
 }
 
@@ -146,6 +153,7 @@ std::string_view after_label(std::string_view line) {
         while (i < line.size() && (is_separator(line[i]) || line[i] == '\r')) ++i;
         const std::size_t start = i;
         while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
+        if (i == start) break; // spaces end the line
         const std::string_view token = line.substr(start, i - start);
         const bool number = token == "-" || history::for_each_part(token, [](auto part) {
                                 return history::whole_number(part) != history::NotWhole;
@@ -204,10 +212,14 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
         first != std::string_view::npos && (text[first] == '{' || text[first] == '['))
         return parse_json_tickets(text, name, highest);
     TicketFile f;
-    bool failed = false, any_content = false, numbered = false;
+    bool failed = false, any_content = false, any_comment = false, numbered = false;
     std::string why, first_skipped;
     for_each_line(text, [&](std::string_view line, uint32_t number) {
-        if (failed || is_blank_or_comment(line)) return;
+        if (failed) return;
+        if (is_blank_or_comment(line)) {
+            any_comment = any_comment || line.find('#') != std::string_view::npos;
+            return;
+        }
         if (is_run_line(line, !any_content)) {
             if (first_skipped.empty())
                 first_skipped = std::string(name) + ":" + std::to_string(number) +
@@ -217,7 +229,11 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
         }
         any_content = true;
         Ticket t{number, {}};
-        line = line.substr(0, line.find('#')); // a comment may end the line
+        // A comment may end the line; "#1: 3 9 19 ..." begins with a label, not a comment.
+        const std::size_t hash = line.find('#');
+        line = line.substr(0, hash != std::string_view::npos && numbered_label(line, hash)
+                                  ? line.find('#', hash + 1)
+                                  : hash);
         std::string ignored;
         if (read_ticket(line, highest, numbered, t.numbers, why) ||
             read_ticket(after_label(line), highest, false, t.numbers, ignored)) {
@@ -236,8 +252,9 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     });
     if (failed) return failure(std::move(f.error));
     if (f.tickets.empty())
-        return failure(any_content ? first_skipped + "; no line holds a ticket"
-                                   : std::string(name) + ": is empty");
+        return failure(any_content   ? first_skipped + "; no line holds a ticket"
+                       : any_comment ? std::string(name) + ": holds only comments, no ticket"
+                                     : std::string(name) + ": is empty");
     return f;
 }
 
