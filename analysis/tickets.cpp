@@ -163,6 +163,30 @@ std::string_view after_label(std::string_view line) {
     return line.substr(label_end);
 }
 
+// The line after a leading ticket number and a dash standing alone ("1 - 3 9 19 ..." after the
+// label "Ticket"); the whole line when it does not begin so.
+std::string_view after_number_dash(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t,;");
+    if (first == std::string_view::npos) return line;
+    const std::size_t end = line.find_first_of(" \t,;", first);
+    if (end == std::string_view::npos ||
+        history::whole_number(line.substr(first, end - first)) == history::NotWhole)
+        return line;
+    const std::size_t dash = line.find_first_not_of(" \t,;", end);
+    if (dash == std::string_view::npos || line[dash] != '-' || dash + 1 >= line.size() ||
+        (line[dash + 1] != ' ' && line[dash + 1] != '\t'))
+        return line;
+    return line.substr(dash + 1);
+}
+
+// The line without a note in brackets at its end ("3 9 19 23 24 25 28 (birthdays)").
+std::string_view without_closing_note(std::string_view line) {
+    const std::size_t last = line.find_last_not_of(" \t\r");
+    if (last == std::string_view::npos || line[last] != ')') return line;
+    const std::size_t open = line.rfind('(', last);
+    return open == std::string_view::npos ? line : line.substr(0, open);
+}
+
 // The tickets of a JSON document: every array of seven whole numbers in its "tickets" array when
 // it has one, else in the whole document (the sample's and the page's "numbers"), in the
 // document's order; a ticket's line is its place among them, counting from 1.
@@ -234,9 +258,11 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
         line = line.substr(0, hash != std::string_view::npos && numbered_label(line, hash)
                                   ? line.find('#', hash + 1)
                                   : hash);
+        line = without_closing_note(line);
         std::string ignored;
         if (read_ticket(line, highest, numbered, t.numbers, why) ||
-            read_ticket(after_label(line), highest, false, t.numbers, ignored)) {
+            read_ticket(after_label(line), highest, false, t.numbers, ignored) ||
+            read_ticket(after_number_dash(after_label(line)), highest, false, t.numbers, ignored)) {
             f.tickets.push_back(t);
             return;
         }
