@@ -137,22 +137,19 @@ bool has_letter(std::string_view line) {
                        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
-// Whether the line has a field column (1-based), blank or not.
-bool has_field(std::string_view line, int column) {
+// Field column (1-based) of the line; none when the line ends before it.
+std::optional<std::string_view> field_at(std::string_view line, int column) {
     history::Fields fields(line);
     std::string_view field;
     for (int number = 1; fields.next(field); ++number)
-        if (number == column) return true;
-    return false;
+        if (number == column) return field;
+    return std::nullopt;
 }
 
 // Whether field column (1-based) of the line is blank or missing.
 bool blank_field(std::string_view line, int column) {
-    history::Fields fields(line);
-    std::string_view field;
-    for (int number = 1; fields.next(field); ++number)
-        if (number == column) return field.find_first_not_of(" \r") == std::string_view::npos;
-    return true;
+    const std::optional<std::string_view> field = field_at(line, column);
+    return !field || field->find_first_not_of(" \r") == std::string_view::npos;
 }
 
 // Reads the bonus number from field column (0: none) into the draw; a blank field is a draw
@@ -208,7 +205,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why,
                                o.highest, o.bonus_column, &longer_run) &&
             read_bonus(line, o.bonus_column, o.highest, draw, why)) {
-            bonus_field_seen = bonus_field_seen || has_field(line, o.bonus_column);
+            bonus_field_seen = bonus_field_seen || field_at(line, o.bonus_column).has_value();
             draw.date = find_draw_date(line);
             // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
             // 1-7 without a date; it is a header when the next draw has one.
