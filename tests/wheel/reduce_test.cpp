@@ -34,6 +34,15 @@ std::vector<uint8_t> store_of(const std::vector<Combination>& cs) {
     return s;
 }
 
+// The records of every combination of the 7/39 game, as a run with every filter off stores them.
+std::vector<uint8_t> whole_game() {
+    std::vector<uint8_t> store(std::size_t{FullSystem} * 7);
+    Settings s;
+    init_defaults(s);
+    EXPECT_EQ(run(s, 39, store.data()), FullSystem);
+    return store;
+}
+
 // Brute force: every stored combination against every ticket.
 CoverCheck brute_check(const std::vector<uint8_t>& store, int t,
                        const std::vector<Combination>& tickets, std::size_t keep) {
@@ -188,10 +197,7 @@ TEST(ReduceStored, CoversFilteredSystemsWithNoMoreThanGreedy) {
 // tickets not stored, the rest of them and a stored ticket where one is missing (the greedy alone
 // takes over 50).
 TEST(ReduceStored, MostOfALargeGameIsCoveredFromTheConstruction) {
-    std::vector<uint8_t> game(std::size_t{FullSystem} * 7);
-    Settings s;
-    init_defaults(s);
-    ASSERT_EQ(run(s, 39, game.data()), FullSystem);
+    const std::vector<uint8_t> game = whole_game();
     const struct {
         int t;
         TicketsFrom from;
@@ -380,10 +386,7 @@ TEST(Designs, SplitConstructionsCoverSmallGames) {
 }
 
 TEST(Designs, WholeGameOf39) {
-    std::vector<uint8_t> store(std::size_t{FullSystem} * 7);
-    Settings s;
-    init_defaults(s);
-    ASSERT_EQ(run(s, 39, store.data()), FullSystem);
+    const std::vector<uint8_t> store = whole_game();
     const struct {
         int t;
         std::size_t tickets;
