@@ -295,7 +295,7 @@ class Placer {
             uint8_t* to = store_ + std::size_t{stored_} * RecordBytes;
             lock.unlock();
             if (buffer != InStore)
-                stream_copy(to, from, std::size_t{n} * RecordBytes);
+                std::memcpy(to, from, std::size_t{n} * RecordBytes);
             else if (to != from)
                 std::memmove(to, from, std::size_t{n} * RecordBytes);
             lock.lock();
@@ -303,7 +303,6 @@ class Placer {
             stored_ += n;
             ++next_;
         }
-        stream_fence();
         moving_ = false;
     }
 
