@@ -6,6 +6,7 @@
 #include "analysis/game_check.h"
 #include "analysis/history.h"
 #include "analysis/sample.h"
+#include "app/catalogue.h"
 #include "app/clock.h"
 #include "app/format.h"
 #include "app/statistics.h"
@@ -107,11 +108,50 @@ void print_run(const Options& o, const RunOutput& r) {
     }
 }
 
+// "Maximum amount of numbers" for filter 2: the catalogue's label without its number.
+std::string filter_name(int k) {
+    std::string_view l = filter_label(k);
+    l = l.substr(0, l.find_last_not_of(' ') + 1);
+    if (const std::size_t number_end = l.find(") "); number_end != std::string_view::npos)
+        l.remove_prefix(number_end + 2);
+    return std::string(l);
+}
+
+// After a run that stored nothing with filters on, one note naming the filters that each let no
+// combination through on their own (the funnel's counts), or saying that only together do they
+// leave nothing.
+void note_empty_result(const Options& o, uint32_t count) {
+    if (count != 0 || o.settings.active == 0) return;
+    const Funnel f = filter_funnel(o.settings, o.highest, run_threads(o));
+    std::vector<std::pair<std::string, std::string>> alone; // the filter, "with its value P"
+    for (const FunnelRow& row : f.rows)
+        if (row.alone == 0) {
+            const std::optional<uint32_t> p = shown_parameter(o.settings, row.filter);
+            alone.emplace_back("filter " + std::to_string(row.filter) + " (" +
+                                   filter_name(row.filter) + ")",
+                               p ? " with its value " + std::to_string(*p) : "");
+        }
+    if (alone.empty())
+        return note("note: each active filter alone lets combinations through, but the " +
+                    std::to_string(f.rows.size()) +
+                    " filters together leave none (--funnel shows what each keeps)");
+    if (alone.size() == 1)
+        return note("note: " + alone[0].first + " alone lets no combination through" +
+                    alone[0].second);
+    std::string named;
+    for (std::size_t i = 0; i < alone.size(); ++i) {
+        if (i != 0) named += i + 1 == alone.size() ? " and " : ", ";
+        named += alone[i].first + alone[i].second;
+    }
+    note("note: " + named + " each alone let no combination through");
+}
+
 // The count alone (-q with nothing that reads the records), counted without a store.
 void count_only(const Options& o) {
     RunOutput r;
     r.count = count_passing(o.settings, o.highest, run_threads(o));
     print_run(o, r);
+    note_empty_result(o, r.count);
 }
 
 // The count and the statistics (--stats with nothing else that reads the records): the numbers are
@@ -125,6 +165,7 @@ void statistics_only(const Options& o) {
     r.stats.emplace();
     std::copy(counts.of.begin(), counts.of.end(), r.stats->begin());
     print_run(o, r);
+    note_empty_result(o, r.count);
 }
 
 int count_run(const Options& o) {
@@ -159,6 +200,7 @@ int count_run(const Options& o) {
     if (r.exported && !r.exported->ok) return fail(r.exported->error, 1); // stdout left empty
     if (o.stats) count_numbers(r.store, r.count, r.stats.emplace());
     print_run(o, r);
+    note_empty_result(o, r.count);
     return 0;
 }
 
