@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "app/catalogue.h"
+#include "cli/number_list.h"
 #include "cli/printable.h"
 #include "cli/settings_file.h"
 #include "engine/run.h"
@@ -86,10 +87,10 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true},
     {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true},
     {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true},
-    {"", "--array7", Opt::Array7, Takes::Value, "up to 7 comma-separated numbers 0..N or ranges",
-     true},
-    {"", "--array15", Opt::Array15, Takes::Value, "up to 15 comma-separated numbers 0..N or ranges",
-     true},
+    {"", "--array7", Opt::Array7, Takes::Value,
+     "up to 7 numbers 0..N or ranges, between commas or spaces", true},
+    {"", "--array15", Opt::Array15, Takes::Value,
+     "up to 15 numbers 0..N or ranges, between commas or spaces", true},
     {"", "--settings", Opt::Settings, Takes::Value, "a settings file"},
     {"", "--save-settings", Opt::SaveSettings, Takes::Value, "the file to write"},
     {"", "--page", Opt::Page, Takes::Value, "a page number, 1 or more"},
@@ -118,7 +119,7 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"-h", "--help", Opt::Help, Takes::Nothing, ""},
     {"", "--version", Opt::Version, Takes::Nothing, ""},
     {"", "--wheel", Opt::Wheel, Takes::Value,
-     "8 or more distinct numbers 1..N, comma-separated (ranges A-B allowed)"},
+     "8 or more distinct numbers 1..N or ranges A-B, between commas or spaces"},
     {"", "--guarantee", Opt::Guarantee, Takes::Value, "T-if-M with 2 <= T <= M <= 7"},
     {"", "--reduce", Opt::Reduce, Takes::Value, "a number of matches 2..6"},
     {"", "--tickets-from", Opt::TicketsFrom, Takes::Value, "stored or any"},
@@ -390,11 +391,11 @@ class Parser {
     }
 
     // The numbers of an array for positions 1.. in order: numbers, 0 for an empty position, and
-    // ranges A-B (1 <= A <= B) for the numbers A to B.
+    // ranges A-B (1 <= A <= B) for the numbers A to B, between commas, semicolons or blanks.
     void array(std::string_view value, int size, ArrayCode (*set)(Settings&, int, int32_t)) {
         std::vector<uint32_t> numbers;
         uint64_t positions = 0;
-        for (std::string_view item : split_list(value)) {
+        for (std::string_view item : number_list_items(value)) {
             const std::size_t dash = item.find('-');
             uint32_t first = 0, last = 0;
             if (dash == std::string_view::npos) {
@@ -554,8 +555,8 @@ class Parser {
 
     // Seven distinct numbers 1..N in any order, sorted; none after a failure.
     std::optional<Combination> seven_numbers(std::string_view value) {
-        // Without commas, spaces or dashes may stand between the numbers: "5 8 9 17 29 32 37",
-        // "05-08-09-17-29-32-37".
+        // Without commas, dashes may stand between the numbers too: "05-08-09-17-29-32-37",
+        // "5 - 8 - 9 - 17 - 29 - 32 - 37".
         std::string spaced;
         if (value.find(',') == std::string_view::npos) {
             for (char c : value) {
@@ -568,7 +569,7 @@ class Parser {
             if (!spaced.empty() && spaced.back() == ',') spaced.pop_back();
             value = spaced;
         }
-        const std::vector<std::string_view> items = split_list(value);
+        const std::vector<std::string_view> items = number_list_items(value);
         if (items.size() != 7)
             return fail_value(
                        cat("seven numbers expected, ", std::to_string(items.size()), " given")),

@@ -1,5 +1,6 @@
 #include "cli/wheel_options.h"
 
+#include "cli/number_list.h"
 #include "cli/printable.h"
 #include "wheel/cover.h"
 
@@ -39,13 +40,8 @@ std::string read_wheel_list(std::string_view value, WheelOptions& w, uint32_t hi
         numbers.push_back(static_cast<uint8_t>(n));
         return std::string();
     };
-    // Items between commas: a number, or a range A-B of the numbers A to B.
-    for (std::size_t at = 0; at <= value.size();) {
-        const std::size_t comma = std::min(value.find(',', at), value.size());
-        std::string_view item = value.substr(at, comma - at);
-        at = comma + 1;
-        while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
-        while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
+    // Each item a number, or a range A-B of the numbers A to B.
+    for (const std::string_view item : number_list_items(value)) {
         const std::size_t dash = item.find('-');
         const std::optional<uint32_t> first = whole_number(item.substr(0, dash), 1000);
         const std::optional<uint32_t> last =

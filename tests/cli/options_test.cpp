@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/number_list.h"
+
 #include "engine/mask.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +58,10 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--array7", "0-4"}, "'0-4' is not a range"},
         {{"--array7", "-4"}, "'-4' is not a range"},
         {{"--array7", "1,38-40"}, "number 40 at position 4 is outside 0..39"},
+        {{"--array7", "1 x;3"}, "--array7 1 x;3: 'x' is not a number"},
+        {{"--array7", "1;;3"}, "a number is missing"},
+        {{"--array15", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"}, "16 positions given"},
+        {{"--explain", "1;2;3;4;5;6"}, "seven numbers expected, 6 given"},
         {{"--page", "0"}, "--page 0: the page must be 1 or more"},
         {{"--page=-3"}, "--page=-3: '-3' is not a number"},
         {{"-f", "1x"}, "'1x' is not a number"},
@@ -97,6 +103,27 @@ TEST(Parse, GoodAndBadArguments) {
     }
 }
 
+// Commas, semicolons, spaces and tabs all stand between items; blanks beside a comma or a
+// semicolon belong to it, and a comma or semicolon with nothing on one side leaves an empty item.
+TEST(Parse, NumberListItems) {
+    using Items = std::vector<std::string_view>;
+    const struct {
+        std::string_view value;
+        Items items;
+    } cases[] = {
+        {"1,2,3", {"1", "2", "3"}},
+        {"3 7 11", {"3", "7", "11"}},
+        {"  1-5, 9 12\t;13  ", {"1-5", "9", "12", "13"}},
+        {"1 , 2 ;3", {"1", "2", "3"}},
+        {"1,,2", {"1", "", "2"}},
+        {"1, ", {"1", ""}},
+        {";1", {"", "1"}},
+        {"", {""}},
+        {" \t", {""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(number_list_items(c.value), c.items) << c.value;
+}
+
 // Settings go through the engine's setters in command-line order, later values winning.
 TEST(Parse, SettingsAndOutputOptions) {
     Settings defaults;
@@ -128,6 +155,10 @@ TEST(Parse, SettingsAndOutputOptions) {
     // Positions count from 1; the later list replaces the whole array.
     EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 38, 39}));
     EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[38] | NumberBit[39]);
+    // Blanks and semicolons stand between numbers as commas do.
+    EXPECT_EQ(parse_options({"--array7", " 5 0;\t38-39 "}).options.settings.array7, s.array7);
+    EXPECT_EQ(parse_options({"--explain", "7 3, 5;1\t2 4 6"}).options.explain,
+              (Combination{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(s.array15_mask, span_mask(1, 15));
     EXPECT_TRUE(r.options.quiet && r.options.export_text && r.options.stats);
     EXPECT_EQ(r.options.page, 15381u);
