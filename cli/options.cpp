@@ -662,6 +662,8 @@ std::string check_combination(const Options& o) {
                 return cat(mode, " prints its own output instead of the count run; drop ", name);
     if (std::string why = check_after_draw(o); !why.empty()) return why;
     if (o.seed && o.sample == 0 && !o.wheel.active()) return "--seed needs --sample N";
+    if (o.seed && !o.wheel.check_file.empty())
+        return "--check-wheel checks the file's tickets and searches none; drop --seed";
     const std::pair<bool, std::string_view> tables[] = {
         {o.page != 0, "--page"}, {o.stats, "--stats"}, {o.sample != 0, "--sample"}};
     std::string_view table;

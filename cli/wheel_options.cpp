@@ -120,7 +120,8 @@ std::string check_wheel_options(const WheelOptions& w, const OtherModes& others,
     const std::pair<bool, std::string_view> search_only[] = {
         {w.effort.has_value(), "--effort"},
         {w.time_limit.has_value(), "--time-limit"},
-        {!w.output_file.empty(), "--output"}};
+        {!w.output_file.empty(), "--output"},
+        {w.from.has_value(), "--tickets-from"}};
     for (const auto& [given, name] : search_only) {
         if (given && !w.active()) return std::string(name) + " needs --wheel or --reduce";
         if (given && !w.check_file.empty())
