@@ -195,9 +195,7 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"--check-wheel bad.txt", "--check-wheel needs"},
         {"--reduce 3 --check-wheel bad.txt --tickets-from any",
          "--check-wheel checks the file's tickets and searches none; drop --tickets-from"},
-        {eight + "--guarantee 2-if-2 --tickets-from stored", "--tickets-from needs --reduce"},
         {eight + "--guarantee 2-if-2 --check-wheel bad.txt --seed 3", "searches none; drop --seed"},
-        {"--reduce 3 --check-wheel bad.txt --seed 3", "searches none; drop --seed"},
         {"--wheel '1 2 x 4 5 6 7 8' --guarantee 2-if-2", "'x' is not a number 1..39"},
         {"--wheel '1 2;;4 5 6 7 8 9' --guarantee 2-if-2", "'' is not a number 1..39"},
         {"-f 3=7,5=7 --reduce 3", "the settings store no combination"}, // 7 even and 7 odd
