@@ -179,7 +179,8 @@ History parse_history(std::string_view text, std::string_view name, const Histor
                        std::to_string(o.last_column) + " name neither seven fields nor one");
     if (std::string fault = text_fault(text, name); !fault.empty())
         return failure(std::move(fault));
-    text = without_bom(text);
+    std::string decoded;
+    text = utf8_text(text, decoded);
 
     History h;
     bool headers_allowed = true, any_content = false, failed = false;

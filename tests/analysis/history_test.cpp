@@ -92,6 +92,17 @@ TEST(History, ReadsEachLayout) {
          Auto,
          {{1, Example}, {2, OneToSeven}}},
         {"2013-04-05,7-3-12-39-1-20-15,4\n", columns(2, 2), {{1, Example}}},
+        // UTF-16 as spreadsheets save it: a byte-order mark, tabs, CR LF, a header in German.
+        {test::utf16_bytes(u"\uFEFFZiehung\tDatum\tGl\u00fcckszahlen\r\n\r\n"
+                           u"12\t05.04.2013\t7\t3\t12\t39\t1\t20\t15\r\n"
+                           u"13\t12.04.2013\t1\t2\t3\t4\t5\t6\t7\r\n",
+                           false),
+         Auto,
+         {{3, Example}, {4, OneToSeven}}},
+        {test::utf16_bytes(u"\uFEFF2013-04-05;7;3;12;39;1;20;15\n#\n2013-04-12;1;2;3;4;5;6;7",
+                           true),
+         Auto,
+         {{1, Example}, {3, OneToSeven}}},
     };
     for (const auto& [text, options, draws] : cases) {
         const History h = parse_history(text, "draws.csv", options);
@@ -247,9 +258,9 @@ TEST(History, NamesFileLineAndFault) {
         {"draw,date,n1\n# comment\n", Auto, "draws.csv: is empty: no line holds a draw"},
         {"Results\n\ndraw,date\n2013-04-05,01-02-03 04-05-06\n", Auto,
          "draws.csv:3: no numbers found"},
-        {"\xff\xfe\x31", Auto, "draws.csv: is UTF-16 text; save it as UTF-8 or plain text"},
-        {std::string("\xfe\xff\0\x31", 4), Auto,
-         "draws.csv: is UTF-16 text; save it as UTF-8 or plain text"},
+        {"\xff\xfe\x31", Auto, "draws.csv: is not valid UTF-16 text (an odd number of bytes)"},
+        {test::utf16_bytes(u"\uFEFF1\r\n\xD800\r\n", true), Auto,
+         "draws.csv:2: is not valid UTF-16 text (an unpaired surrogate)"},
         {std::string("1,2,3\0,4", 8), Auto, "draws.csv: is not a text file"},
         {"1,2013-04-05,1,2,3,4,5,6\n", columns(3, 9),
          "draws.csv:1: the line ends after field 8; the numbers are in fields 3-9"},
