@@ -89,6 +89,19 @@ int month_of(std::string_view word) {
     return 0;
 }
 
+// The date a, b, year: day first, as most of the world writes it, unless only month first makes a
+// date (4/25/2013); marked with how it was read.
+std::optional<DrawDate> day_or_month_first(int year, int a, int b) {
+    if (b > 12) {
+        std::optional<DrawDate> d = make(year, a, b);
+        if (d) d->slash = DrawDate::Slash::MonthFirst;
+        return d;
+    }
+    std::optional<DrawDate> d = make(year, b, a);
+    if (d) d->slash = a <= 12 ? DrawDate::Slash::Ambiguous : DrawDate::Slash::DayFirst;
+    return d;
+}
+
 // "20-Feb-2024" or "20-feb-24": day, month name and year joined by dashes.
 std::optional<DrawDate> named_month_token(std::string_view token) {
     const std::size_t first = token.find('-');
@@ -115,14 +128,7 @@ std::optional<DrawDate> parse_draw_date(std::string_view token) {
     const int year = year_of(parts[2]);
     if (year == 0 || parts[0].size() > 2 || parts[1].size() > 2) return std::nullopt;
     if (sep == '.') return make(year, b, a); // 05.04.2013: day first
-    if (b > 12) {                            // 4/25/2013: month first is the only reading
-        std::optional<DrawDate> d = make(year, a, b);
-        if (d) d->slash = DrawDate::Slash::MonthFirst;
-        return d;
-    }
-    std::optional<DrawDate> d = make(year, b, a);
-    if (d) d->slash = a <= 12 ? DrawDate::Slash::Ambiguous : DrawDate::Slash::DayFirst;
-    return d;
+    return day_or_month_first(year, a, b);
 }
 
 namespace {
@@ -157,6 +163,33 @@ std::optional<DrawDate> find_draw_date(std::string_view line) {
         return !found;
     });
     return found;
+}
+
+SpacedDate spaced_date(std::string_view line) {
+    std::string_view field;
+    history::Fields(line).next(field);
+    std::array<std::string_view, 3> parts;
+    for (std::string_view& part : parts) {
+        const std::size_t start = field.find_first_not_of(' ');
+        if (start == std::string_view::npos) return {};
+        field.remove_prefix(start);
+        part = field.substr(0, field.find(' '));
+        field.remove_prefix(part.size());
+        if (part.size() > 4 || history::whole_number(part) == history::NotWhole) return {};
+    }
+    const auto four_digit_year = [](std::string_view p) {
+        return p.size() == 4 && digits_value(p) >= 1900 && digits_value(p) <= 2199;
+    };
+    SpacedDate s;
+    const bool year_first = four_digit_year(parts[0]);
+    if (!year_first && !four_digit_year(parts[2])) return s;
+    const std::string_view year = parts[year_first ? 0 : 2];
+    const std::string_view a = parts[year_first ? 1 : 0], b = parts[year_first ? 2 : 1];
+    s.year = static_cast<uint16_t>(digits_value(year));
+    if (a.size() > 2 || b.size() > 2) return s;
+    s.date = year_first ? make(s.year, digits_value(a), digits_value(b))
+                        : day_or_month_first(s.year, digits_value(a), digits_value(b));
+    return s;
 }
 
 void settle_slashed_dates(std::vector<DrawDate*>& dates) {

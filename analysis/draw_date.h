@@ -19,8 +19,9 @@ struct DrawDate {
     uint16_t year = 0;
     uint8_t month = 0; // 1..12
     uint8_t day = 0;   // 1..31
-    // How a slashed date was read: not slashed; both parts 12 or less, read day first though
-    // month first may be meant; day first, the only reading; month first, the only reading.
+    // How a slashed date, or one written with spaces with its year last, was read: neither; both
+    // parts 12 or less, read day first though month first may be meant; day first, the only
+    // reading; month first, the only reading.
     enum class Slash : uint8_t { None, Ambiguous, DayFirst, MonthFirst };
     Slash slash = Slash::None;
 
@@ -33,6 +34,16 @@ std::optional<DrawDate> parse_draw_date(std::string_view token);
 
 // The first token of the line that reads as a date.
 std::optional<DrawDate> find_draw_date(std::string_view line);
+
+// Three whole numbers separated by spaces that open the first field of a line, the first or the
+// last a year of four digits (1900..2199): a date written with spaces, "2024 01 05" (year, month,
+// day) or "05 01 2024" and "5 1 2024" (day first, or month first when only that makes a date, and
+// marked so, as slashed dates are), or numbers that only look like one.
+struct SpacedDate {
+    uint16_t year = 0;            // 0: the line does not open so
+    std::optional<DrawDate> date; // the date, when the three make one
+};
+SpacedDate spaced_date(std::string_view line);
 
 // Settles the ambiguous slashed dates of one file: when some slashed date can only be read month
 // first and none only day first, every ambiguous one is read month first too.

@@ -51,9 +51,13 @@ bool distinct_sorted(Combination& numbers, std::string& why) {
 // whole number outside 1..N (say 40 or 0 next to six good numbers) or when X stands between good
 // numbers, at least two on each side (a label and a date before six numbers are no such case);
 // otherwise the count of numbers in 1..N, or the longest row of them, tells.
-std::string why_no_run(std::string_view line, uint32_t highest) {
+std::string why_no_run(std::string_view line, uint32_t highest, int date_tokens) {
     std::vector<std::string_view> tokens;
-    for_each_token(line, [&](std::string_view t, int) { return tokens.push_back(t), true; });
+    int skipped = 0;
+    for_each_token(line, [&](std::string_view t, int) {
+        if (skipped++ >= date_tokens) tokens.push_back(t);
+        return true;
+    });
     auto good = [&](std::size_t i) { return in_draw_range(whole_number(tokens[i]), highest); };
     for (std::size_t start = 0; start + 7 <= tokens.size(); ++start) {
         std::size_t bad = 0, bad_count = 0;
@@ -86,22 +90,23 @@ std::string why_no_run(std::string_view line, uint32_t highest) {
 }
 
 // The first seven of the first run of at least seven numbers in 1..N; the tokens of the fields
-// counter_field and bonus_field (0: none) break runs. longer_run says whether an eighth follows.
-bool find_draw(std::string_view line, int counter_field, int bonus_field, uint32_t highest,
-               Combination& numbers, std::string& why, bool& longer_run) {
-    int run = 0;
+// counter_field and bonus_field (0: none) and the first date_tokens tokens break runs. longer_run
+// says whether an eighth follows.
+bool find_draw(std::string_view line, int counter_field, int bonus_field, int date_tokens,
+               uint32_t highest, Combination& numbers, std::string& why, bool& longer_run) {
+    int run = 0, index = 0;
     longer_run = false;
     for_each_token(line, [&](std::string_view token, int field) {
         const int value = whole_number(token);
-        const bool number =
-            in_draw_range(value, highest) && field != counter_field && field != bonus_field;
+        const bool number = index++ >= date_tokens && in_draw_range(value, highest) &&
+                            field != counter_field && field != bonus_field;
         if (run == 7) return longer_run = number, false;
         if (!number) return run = 0, true;
         numbers[run++] = static_cast<uint8_t>(value);
         return true;
     });
     if (run < 7) {
-        why = why_no_run(line, highest);
+        why = why_no_run(line, highest, date_tokens);
         return false;
     }
     return distinct_sorted(numbers, why);
@@ -161,12 +166,12 @@ bool read_fields(std::string_view line, int first, int last, uint32_t highest, C
 
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
                Combination& numbers, std::string& why, uint32_t highest, int bonus_field,
-               bool* longer_run) {
+               bool* longer_run, int date_tokens) {
     bool longer = false;
-    const bool read =
-        first_column == 0
-            ? find_draw(line, counter_field, bonus_field, highest, numbers, why, longer)
-            : read_fields(line, first_column, last_column, highest, numbers, why);
+    const bool read = first_column == 0
+                          ? find_draw(line, counter_field, bonus_field, date_tokens, highest,
+                                      numbers, why, longer)
+                          : read_fields(line, first_column, last_column, highest, numbers, why);
     if (longer_run) *longer_run = longer;
     return read;
 }

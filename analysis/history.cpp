@@ -93,6 +93,27 @@ int counter_field(std::string_view text, uint32_t highest) {
     return 0;
 }
 
+// How many tokens a date written with spaces takes ("2024 01 05").
+constexpr int SpacedDateTokens = 3;
+
+// Whether the lines open with dates written with spaces ("2024 01 05 3 7 11 ..."): some line does,
+// nine in ten of the lines that open with three whole numbers, the first or the last a year of four
+// digits, make a date of them, and those years do not step by one from every line to the next (a
+// draw counter such as 2013 before the numbers 1 5 ...), over three lines or more.
+bool spaced_dates(std::string_view text) {
+    uint32_t lines = 0, dates = 0, steps = 0;
+    int last = 0;
+    for_each_line(text, [&](std::string_view line, uint32_t) {
+        if (is_blank_or_comment(line)) return;
+        const SpacedDate s = spaced_date(line);
+        if (s.year == 0) return;
+        dates += s.date.has_value();
+        steps += lines++ > 0 && (s.year == last + 1 || s.year == last - 1);
+        last = s.year;
+    });
+    return dates > 0 && dates * 10 >= lines * 9 && !(lines >= 3 && steps == lines - 1);
+}
+
 // The leading fields a draw number may stand in, and what each holds on one line.
 constexpr int CounterFields = 3;
 using LeadingValues = std::array<int, CounterFields>;
@@ -179,7 +200,8 @@ History parse_history(std::string_view text, std::string_view name, const Histor
                        std::to_string(o.last_column) + " name neither seven fields nor one");
     if (std::string fault = text_fault(text, name); !fault.empty())
         return failure(std::move(fault));
-    text = without_bom(text);
+    std::string decoded;
+    text = utf8_text(text, decoded);
 
     History h;
     bool headers_allowed = true, any_content = false, failed = false;
@@ -187,6 +209,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     SkippedLine second_header;
     std::string why;
     const int counter = o.first_column == 0 ? counter_field(text, o.highest) : 0;
+    const bool spaced = spaced_dates(text);
     std::optional<Draw> numbered_header;
     std::optional<LeadingValues> header_values;
     std::vector<LeadingValues> values; // the leading fields of each draw's line
@@ -200,13 +223,20 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         any_content = true;
         Draw draw;
         draw.line = line_number;
-        why.clear();
         bool longer_run = false;
-        if (history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers, why,
-                               o.highest, o.bonus_column, &longer_run) &&
-            read_bonus(line, o.bonus_column, o.highest, draw, why)) {
+        const auto read = [&](int date_tokens) {
+            why.clear();
+            return history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers,
+                                      why, o.highest, o.bonus_column, &longer_run, date_tokens);
+        };
+        // A date written with spaces is the line's when the numbers after it hold the draw;
+        // else the whole line is read as any other.
+        std::optional<DrawDate> date = spaced ? spaced_date(line).date : std::nullopt;
+        const bool after_date = date && o.first_column == 0 && read(SpacedDateTokens);
+        if (!after_date && o.first_column == 0) date.reset();
+        if ((after_date || read(0)) && read_bonus(line, o.bonus_column, o.highest, draw, why)) {
             bonus_field_seen = bonus_field_seen || field_at(line, o.bonus_column).has_value();
-            draw.date = find_draw_date(line);
+            draw.date = date ? date : find_draw_date(line);
             // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
             // 1-7 without a date; it is a header when the next draw has one.
             if (h.draws.empty() && !numbered_header && !draw.date &&

@@ -1,8 +1,10 @@
 #include "analysis/text_file.h"
 
+#include <cassert>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace lotto {
 
@@ -42,11 +44,98 @@ TextFile read_text_file(const std::string& path, std::size_t max_bytes,
     return f;
 }
 
+namespace {
+
+struct Utf16 {
+    bool big_endian = false;
+    std::size_t start = 0; // after the byte-order mark
+};
+
+// Whether the text is UTF-16, and in which byte order. Without a byte-order mark a text is UTF-16
+// only when at least three in four of its two-byte units hold an ASCII character beside a NUL
+// byte, all on the same side.
+std::optional<Utf16> utf16_layout(std::string_view text) {
+    if (text.starts_with("\xff\xfe")) return Utf16{false, 2};
+    if (text.starts_with("\xfe\xff")) return Utf16{true, 2};
+    if (!std::memchr(text.data(), 0, text.size())) return std::nullopt;
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) - 1u < 0x7fu; };
+    std::size_t little = 0, big = 0;
+    const std::size_t units = text.size() / 2;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        little += ascii(text[i]) && text[i + 1] == 0;
+        big += text[i] == 0 && ascii(text[i + 1]);
+    }
+    if (little * 4 >= units * 3 && units > 0) return Utf16{false, 0};
+    if (big * 4 >= units * 3 && units > 0) return Utf16{true, 0};
+    return std::nullopt;
+}
+
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xc0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3f));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xe0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3f));
+        out += static_cast<char>(0x80 | (c & 0x3f));
+    } else {
+        out += static_cast<char>(0xf0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3f));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3f));
+        out += static_cast<char>(0x80 | (c & 0x3f));
+    }
+}
+
+// Walks the UTF-16 units (the bytes after the byte-order mark), appending their characters to out
+// in UTF-8 when out is given. Returns what is wrong, after name, or "" when nothing is; an unpaired
+// surrogate is named with its line, counted as for_each_line counts them.
+std::string decode_utf16(std::string_view bytes, bool big_endian, std::string_view name,
+                         std::string* out) {
+    const std::string file(name);
+    if (bytes.size() % 2 != 0) return file + ": is not valid UTF-16 text (an odd number of bytes)";
+    const auto unit = [&](std::size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return big_endian ? char32_t(first) << 8 | second : char32_t(second) << 8 | first;
+    };
+    uint32_t line = 1;
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c == 0) return file + ": is not a text file";
+        if (c >= 0xd800 && c <= 0xdfff) {
+            const char32_t low = i + 2 < bytes.size() ? unit(i + 2) : 0;
+            if (c >= 0xdc00 || low < 0xdc00 || low > 0xdfff)
+                return file + ":" + std::to_string(line) +
+                       ": is not valid UTF-16 text (an unpaired surrogate)";
+            c = 0x10000 + ((c - 0xd800) << 10) + (low - 0xdc00);
+            i += 2;
+        }
+        if (c == '\n' || (c == '\r' && (i + 2 >= bytes.size() || unit(i + 2) != '\n'))) ++line;
+        if (out) append_utf8(*out, c);
+    }
+    return {};
+}
+
+} // namespace
+
 std::string text_fault(std::string_view text, std::string_view name) {
-    if (text.starts_with("\xff\xfe") || text.starts_with("\xfe\xff"))
-        return std::string(name) + ": is UTF-16 text; save it as UTF-8 or plain text";
+    if (const std::optional<Utf16> utf16 = utf16_layout(text))
+        return decode_utf16(text.substr(utf16->start), utf16->big_endian, name, nullptr);
     if (std::memchr(text.data(), 0, text.size())) return std::string(name) + ": is not a text file";
     return {};
+}
+
+std::string_view utf8_text(std::string_view text, std::string& decoded) {
+    const std::optional<Utf16> utf16 = utf16_layout(text);
+    if (!utf16) return without_bom(text);
+    decoded.clear();
+    decoded.reserve(text.size() / 2);
+    [[maybe_unused]] const std::string fault =
+        decode_utf16(text.substr(utf16->start), utf16->big_endian, "", &decoded);
+    assert(fault.empty());
+    return decoded;
 }
 
 } // namespace lotto

@@ -19,9 +19,15 @@ struct TextFile {
 // max_bytes are errors; too_large is what the message says of the last ("is too large ...").
 TextFile read_text_file(const std::string& path, std::size_t max_bytes, std::string_view too_large);
 
-// What is wrong with the text for a reader of plain text lines ("is UTF-16 text; ...", "is not a
-// text file"), or "" when nothing is; name is what the message calls the file.
+// What is wrong with the text for a reader of text lines ("is not a text file", "is not valid
+// UTF-16 text (...)"), or "" when nothing is; name is what the message calls the file.
 std::string text_fault(std::string_view text, std::string_view name);
+
+// The text in UTF-8 without a byte-order mark, for a text with no text_fault. UTF-16 text, told by
+// its byte-order mark (FF FE little-endian, FE FF big-endian) or, without one, by a NUL byte
+// beside each of at least three in four of its characters (ASCII ones), is decoded into decoded,
+// which the result views; other text is returned as it is, without a UTF-8 byte-order mark.
+std::string_view utf8_text(std::string_view text, std::string& decoded);
 
 // The text without a leading UTF-8 byte-order mark.
 constexpr std::string_view without_bom(std::string_view text) {

@@ -231,7 +231,8 @@ TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest) {
     if (std::string fault = text_fault(text, name); !fault.empty())
         return failure(std::move(fault));
-    text = without_bom(text);
+    std::string decoded;
+    text = utf8_text(text, decoded);
     if (const std::size_t first = text.find_first_not_of(" \t\r\n");
         first != std::string_view::npos && (text[first] == '{' || text[first] == '['))
         return parse_json_tickets(text, name, highest);

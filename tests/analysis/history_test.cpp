@@ -92,6 +92,17 @@ TEST(History, ReadsEachLayout) {
          Auto,
          {{1, Example}, {2, OneToSeven}}},
         {"2013-04-05,7-3-12-39-1-20-15,4\n", columns(2, 2), {{1, Example}}},
+        // UTF-16 as spreadsheets save it: a byte-order mark, tabs, CR LF, a header in German.
+        {test::utf16_bytes(u"\uFEFFZiehung\tDatum\tGl\u00fcckszahlen\r\n\r\n"
+                           u"12\t05.04.2013\t7\t3\t12\t39\t1\t20\t15\r\n"
+                           u"13\t12.04.2013\t1\t2\t3\t4\t5\t6\t7\r\n",
+                           false),
+         Auto,
+         {{3, Example}, {4, OneToSeven}}},
+        {test::utf16_bytes(u"\uFEFF2013-04-05;7;3;12;39;1;20;15\n#\n2013-04-12;1;2;3;4;5;6;7",
+                           true),
+         Auto,
+         {{1, Example}, {3, OneToSeven}}},
     };
     for (const auto& [text, options, draws] : cases) {
         const History h = parse_history(text, "draws.csv", options);
@@ -184,6 +195,57 @@ TEST(History, DrawNumbersThatFallMeanNewestFirst) {
     }
 }
 
+// Year, month and day separated by spaces open the line: the date of the draw that follows, which
+// orders the draws; day and month with the year last are read as slashed dates are, the whole
+// file month first when one date can only be. A year that steps by one from line to line is a
+// draw counter, and a line whose date leaves no draw after it, or a file with dates that are no
+// dates, reads as without them.
+TEST(History, DatesWrittenWithSpaces) {
+    HistoryOptions named = columns(2, 8);
+    // text, options, each draw oldest first as "line date numbers", the order
+    const std::tuple<std::string, HistoryOptions, std::vector<std::string>, DrawOrder> cases[] = {
+        {"2024 01 12 38 31 23 19 11 7 3\n2024 01 05 1 2 3 4 5 6 7 8\n",
+         Auto,
+         {"2 2024-01-05 1 2 3 4 5 6 7", "1 2024-01-12 3 7 11 19 23 31 38"},
+         DrawOrder::ByDate},
+        {"2 1 2024\t1\t2\t3\t4\t5\t6\t7\n1 13 2024\t7\t3\t12\t39\t1\t20\t15\n"
+         "01 06 2024 1 2 3 4 5 6 8\n",
+         Auto,
+         {"3 2024-01-06 1 2 3 4 5 6 8", "2 2024-01-13 1 3 7 12 15 20 39",
+          "1 2024-02-01 1 2 3 4 5 6 7"},
+         DrawOrder::ByDate},
+        {"13 1 2024 1 2 3 4 5 6 7\n2 1 2024 1 2 3 4 5 6 8\n",
+         Auto,
+         {"2 2024-01-02 1 2 3 4 5 6 8", "1 2024-01-13 1 2 3 4 5 6 7"},
+         DrawOrder::ByDate},
+        {"2024 01 12;38;31;23;19;11;7;3\n2024 01 05;1;2;3;4;5;6;7\n",
+         named,
+         {"2 2024-01-05 1 2 3 4 5 6 7", "1 2024-01-12 3 7 11 19 23 31 38"},
+         DrawOrder::ByDate},
+        {"1995 3 12 17 22 28 33 39 4 9\n1996 1 5 3 7 11 19 23 31\n1997 2 3 4 5 6 7 8 9\n",
+         Auto,
+         {"1 - 3 12 17 22 28 33 39", "2 - 1 3 5 7 11 19 23", "3 - 2 3 4 5 6 7 8"},
+         DrawOrder::AsWritten},
+        {"2013 1 2 3 4 5 6 7\n", Auto, {"1 - 1 2 3 4 5 6 7"}, DrawOrder::AsWritten},
+        {"2024 01 05 3 7 11 19 23 31 38\n2024 02 30 3 7 11 19 23 31 38\n",
+         Auto,
+         {"1 - 1 3 5 7 11 19 23", "2 - 2 3 7 11 19 23 30"},
+         DrawOrder::AsWritten},
+        {"12 1 5 3 7 11 19 23 31 38\n", Auto, {"1 - 1 3 5 7 11 12 19"}, DrawOrder::AsWritten},
+    };
+    for (const auto& [text, options, draws, order] : cases) {
+        History h = parse_history(text, "draws.csv", options);
+        ASSERT_EQ(h.error, "") << text;
+        EXPECT_EQ(order_oldest_first(h, false), order) << text;
+        std::vector<std::string> read;
+        for (const Draw& d : h.draws) {
+            read.push_back(std::to_string(d.line) + " " + (d.date ? date_text(*d.date) : "-"));
+            for (int n : d.numbers) read.back().append(" ").append(std::to_string(n));
+        }
+        EXPECT_EQ(read, draws) << text;
+    }
+}
+
 // More than seven numbers in a row: the first seven are the draw, and the lines are counted so
 // that the user hears of it; a bonus field named with --bonus-column breaks the row.
 TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
@@ -247,9 +309,9 @@ TEST(History, NamesFileLineAndFault) {
         {"draw,date,n1\n# comment\n", Auto, "draws.csv: is empty: no line holds a draw"},
         {"Results\n\ndraw,date\n2013-04-05,01-02-03 04-05-06\n", Auto,
          "draws.csv:3: no numbers found"},
-        {"\xff\xfe\x31", Auto, "draws.csv: is UTF-16 text; save it as UTF-8 or plain text"},
-        {std::string("\xfe\xff\0\x31", 4), Auto,
-         "draws.csv: is UTF-16 text; save it as UTF-8 or plain text"},
+        {"\xff\xfe\x31", Auto, "draws.csv: is not valid UTF-16 text (an odd number of bytes)"},
+        {test::utf16_bytes(u"\uFEFF1\r\n\xD800\r\n", true), Auto,
+         "draws.csv:2: is not valid UTF-16 text (an unpaired surrogate)"},
         {std::string("1,2,3\0,4", 8), Auto, "draws.csv: is not a text file"},
         {"1,2013-04-05,1,2,3,4,5,6\n", columns(3, 9),
          "draws.csv:1: the line ends after field 8; the numbers are in fields 3-9"},

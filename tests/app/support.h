@@ -11,6 +11,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lotto::test {
@@ -56,6 +57,17 @@ inline std::string read_file(const fs::path& p, uint64_t from = 0, uint64_t leng
 inline std::string write_file(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;
     return p.string();
+}
+
+// The text in UTF-16 bytes, big-endian or little-endian (a byte-order mark only when it holds one).
+inline std::string utf16_bytes(std::u16string_view text, bool big_endian) {
+    std::string bytes;
+    for (const char16_t c : text) {
+        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xff);
+        bytes += big_endian ? high : low;
+        bytes += big_endian ? low : high;
+    }
+    return bytes;
 }
 
 // The names of the files in dir, sorted.

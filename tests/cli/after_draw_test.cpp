@@ -221,6 +221,34 @@ TEST(CliAfterDraw, BonusColumnAndLast) {
         "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
 }
 
+// Files as spreadsheets and Notepad save them: tickets in UTF-16 with a byte-order mark, tabs and
+// CR LF; a history in big-endian UTF-16, newest first, its dates written with spaces.
+TEST(CliAfterDraw, Utf16FilesAndDatesWrittenWithSpaces) {
+    TempDir dir;
+    write_file(dir.path / "t.txt",
+               utf16_bytes(u"\uFEFF# Tipps f\u00fcr Samstag\r\n"
+                           u"1\t2\t3\t4\t5\t6\t7\r\n08\t09\t10\t11\t12\t13\t14\r\n",
+                           false));
+    write_file(dir.path / "h.txt", utf16_bytes(u"\uFEFF2024 01 13 8 9 10 11 1 2 39\r\n"
+                                               u"2024 01 06 1 2 3 4 5 6 38\r\n",
+                                               true));
+    const Json j =
+        Json::parse(run_cli("--check-tickets t.txt --history h.txt --format json", dir.path).out);
+    EXPECT_EQ(j["order"], "by date");
+    EXPECT_EQ(j["tickets"][1]["line"], 3);
+    EXPECT_EQ(j["tickets"][1]["numbers"], Json({8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(j["draws"], Json::parse(R"([
+        {"line":2,"date":"2024-01-06","numbers":[1,2,3,4,5,6,38],"bonus":null,
+         "bonus_hit":false,"best_ticket_line":2,"hits":6},
+        {"line":1,"date":"2024-01-13","numbers":[1,2,8,9,10,11,39],"bonus":null,
+         "bonus_hit":false,"best_ticket_line":3,"hits":4}])"));
+    write_file(dir.path / "odd.txt", "\xff\xfe\x31");
+    const Outcome odd = run_cli("--check-tickets odd.txt --draw 1,2,3,4,5,6,7", dir.path);
+    expect_one_line_error(odd, 2);
+    EXPECT_TRUE(holds(odd.err, "odd.txt: is not valid UTF-16 text (an odd number of bytes)\n"))
+        << odd.err;
+}
+
 // Undated draws are oldest first unless --newest-first says otherwise.
 TEST(CliAfterDraw, NewestFirstTurnsAnUndatedFile) {
     TempDir dir;
