@@ -79,14 +79,17 @@ std::string why_no_run(std::string_view line, uint32_t highest, int date_tokens)
         if (value > static_cast<int>(highest) && value <= 64) ++above, top = std::max(top, value);
     }
     if (!any_whole) return "no numbers found";
-    const std::string numbers_in = " numbers in " + draw_range(highest);
-    if (count == 0) return "no" + numbers_in + " found";
+    const std::string range = " in " + draw_range(highest);
+    // "only 1 number in 1..N", "only 2 numbers in 1..N".
+    const auto only = [&](std::size_t n) {
+        return "only " + std::to_string(n) + (n == 1 ? " number" : " numbers") + range;
+    };
+    if (count == 0) return "no numbers" + range + " found";
     if (count < 7 && count + above >= 7)
-        return "only " + std::to_string(count) + numbers_in + " found, and " +
-               std::to_string(above) + " more up to " + std::to_string(top) +
-               ": for a game of more numbers give --game 7/N";
-    if (count < 7) return "only " + std::to_string(count) + numbers_in + " found";
-    return "only " + std::to_string(longest) + numbers_in + " stand in a row";
+        return only(count) + " found, and " + std::to_string(above) + " more up to " +
+               std::to_string(top) + ": for a game of more numbers give --game 7/N";
+    if (count < 7) return only(count) + " found";
+    return only(longest) + (longest == 1 ? " stands" : " stand") + " in a row";
 }
 
 // The first seven of the first run of at least seven numbers in 1..N; the tokens of the fields

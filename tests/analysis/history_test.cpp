@@ -280,6 +280,7 @@ TEST(History, NamesFileLineAndFault) {
     const std::tuple<std::string, HistoryOptions, std::string> cases[] = {
         {"1,2,3,4,5,6,7\n1,2,3,4,5,6,8\n", bonus_ninth,
          "draws.csv: no draw's line has a field 9 for the bonus number"},
+        {"7\n", Auto, "draws.csv:1: only 1 number in 1..39 found"},
         {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"2013-04-05,1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"1,2,3,4,5,6,40\n", Auto, "draws.csv:1: number 40 is outside 1..39"},
