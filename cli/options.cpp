@@ -428,6 +428,18 @@ class Parser {
         }
     }
 
+    // A list of numbers written with spaces on a settings file's line ("--array7 1 2 3") is the
+    // option's one value, as on the command line within quotes.
+    static void join_number_list(std::vector<std::string>& words) {
+        const std::string_view first = words[0];
+        const std::string_view name = first.substr(0, first.find('='));
+        const bool list = name == "--array7" || name == "--array15";
+        const std::size_t value = name.size() < first.size() ? 0 : 1; // the word the value opens
+        if (!list || words.size() <= value + 1) return;
+        for (std::size_t i = value + 1; i < words.size(); ++i) words[value] += " " + words[i];
+        words.resize(value + 1);
+    }
+
     // The file's options, line by line, where --settings stands; problems name file and line.
     void settings_file(const std::string& path) {
         std::string text;
@@ -435,10 +447,10 @@ class Parser {
         std::size_t line_number = 0;
         for (std::size_t at = 0; at <= text.size() && error_.empty(); ++line_number) {
             const std::size_t nl = std::min(text.find('\n', at), text.size());
-            const std::vector<std::string> words =
-                line_words(std::string_view(text).substr(at, nl - at));
+            std::vector<std::string> words = line_words(std::string_view(text).substr(at, nl - at));
             at = nl + 1;
             if (words.empty()) continue;
+            join_number_list(words);
             std::string why;
             Parser(words, options_, why, true).parse_line();
             if (!why.empty())

@@ -80,9 +80,9 @@ TEST(SettingsFile, OptionsApplyWhereTheFileStands) {
     TempDir dir;
     const std::string a = write_file(dir.path / "a.txt", "\xef\xbb\xbf# strategy\r\n\r\n"
                                                          "  --filter 7=9   # lucky nine\r\n"
-                                                         "\t-f1=100\n-p 2=180\n--array15=1,2,3\n"
+                                                         "\t-f1=100\n-p 2=180\n--array15=1 2\t3\n"
                                                          "-r c2=5-25\n--param=3=4#no space");
-    const std::string b = write_file(dir.path / "b.txt", "--filter 7=11\n--array7 5, 6 ,8\n");
+    const std::string b = write_file(dir.path / "b.txt", "--filter 7=11\n--array7 5, 6 8\n");
     const ParseResult r = parse_options(
         {"-f", "7=5", "-f", "9=3", "--settings", a, "-f", "7=3", "--settings", b, "-p", "1=120"});
     ASSERT_TRUE(r.ok()) << r.error;
