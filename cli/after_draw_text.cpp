@@ -73,19 +73,21 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
     put_line(out, "average. Past results say nothing about future draws.");
     put_line(out, "");
     bool bonus = false;
-    std::vector<Row> rows;
-    for (const DrawBest& d : c.draws) {
-        bonus |= d.draw.bonus != 0;
-        rows.push_back({d.draw.line ? std::to_string(d.draw.line) : "-",
-                        d.draw.date ? date_text(*d.draw.date) : "-", numbers(d.draw.numbers),
-                        d.draw.bonus ? two_digits(d.draw.bonus) : "-",
-                        std::to_string(c.tickets[d.ticket].ticket.line),
-                        std::to_string(d.hits) + (d.bonus ? " + bonus" : "")});
-    }
+    for (const DrawBest& d : c.draws) bonus |= d.draw.bonus != 0;
+    const auto draw_row = [&](std::size_t i) -> Row {
+        const DrawBest& d = c.draws[i];
+        return {d.draw.line ? std::to_string(d.draw.line) : "-",
+                d.draw.date ? date_text(*d.draw.date) : "-",
+                numbers(d.draw.numbers),
+                d.draw.bonus ? two_digits(d.draw.bonus) : "-",
+                std::to_string(c.tickets[d.ticket].ticket.line),
+                std::to_string(d.hits) + (d.bonus ? " + bonus" : "")};
+    };
     put_line(out, "Best ticket of each draw:");
-    table(out, {"line", "date", "numbers", "bonus", "ticket line", "hits"}, rows, "rllrrl");
+    table(out, {"line", "date", "numbers", "bonus", "ticket line", "hits"}, c.draws.size(),
+          draw_row, "rllrrl");
     put_line(out, "");
-    rows.clear();
+    std::vector<Row> rows;
     const uint64_t distinct = c.tickets.size() - c.repeated;
     if (distinct > 0) {
         for (std::size_t k = 0; k < 8; ++k)
@@ -104,18 +106,20 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
         put_line(out, "");
         rows.clear();
     }
-    for (const TicketHits& t : c.tickets) {
-        Row r{std::to_string(t.ticket.line), numbers(t.ticket.numbers)};
-        for (std::size_t k = 3; k <= 7; ++k) r.push_back(std::to_string(t.hits[k]));
-        if (bonus)
-            for (std::size_t k = 3; k <= 6; ++k) r.push_back(std::to_string(t.bonus_hits[k]));
-        rows.push_back(std::move(r));
-    }
     put_line(out, "Draws in which each ticket hit 3..7 numbers" +
                       std::string(bonus ? " (k+b: k numbers and the bonus):" : ":"));
     Row header{"ticket line", "numbers", "3", "4", "5", "6", "7"};
     if (bonus) header.insert(header.end(), {"3+b", "4+b", "5+b", "6+b"});
-    table(out, header, rows, "rlrrrrrrrrr");
+    // A row at a time: files of many tickets would otherwise hold the whole table.
+    const auto ticket_row = [&](std::size_t i) {
+        const TicketHits& t = c.tickets[i];
+        Row r{std::to_string(t.ticket.line), numbers(t.ticket.numbers)};
+        for (std::size_t k = 3; k <= 7; ++k) r.push_back(std::to_string(t.hits[k]));
+        if (bonus)
+            for (std::size_t k = 3; k <= 6; ++k) r.push_back(std::to_string(t.bonus_hits[k]));
+        return r;
+    };
+    table(out, header, c.tickets.size(), ticket_row, "rlrrrrrrrrr");
     Row chance{"expected"};
     for (std::size_t k = 3; k <= 7; ++k) chance.push_back(fixed(c.ticket_expected[k], "%.2f"));
     if (bonus)

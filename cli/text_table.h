@@ -18,13 +18,18 @@ inline void put_line(std::FILE* out, std::string line) {
     std::fwrite(line.data(), 1, line.size(), out);
 }
 
-// The rows under the header; align holds 'l' or 'r' per column.
-inline void table(std::FILE* out, const Row& header, const std::vector<Row>& rows,
-                  std::string_view align) {
+// The rows under the header, row i of count built by row_of(i) (twice: once for the columns'
+// widths, once to print), so that no more than one row is held at a time; align holds 'l' or
+// 'r' per column.
+template <class RowOf>
+void table(std::FILE* out, const Row& header, std::size_t count, RowOf&& row_of,
+           std::string_view align) {
     std::vector<std::size_t> width;
     for (const std::string& h : header) width.push_back(h.size());
-    for (const Row& r : rows)
+    for (std::size_t i = 0; i < count; ++i) {
+        const Row r = row_of(i);
         for (std::size_t c = 0; c < r.size(); ++c) width[c] = std::max(width[c], r[c].size());
+    }
     const auto print = [&](const Row& r) {
         std::string line;
         for (std::size_t c = 0; c < r.size(); ++c) {
@@ -35,7 +40,14 @@ inline void table(std::FILE* out, const Row& header, const std::vector<Row>& row
         put_line(out, line);
     };
     print(header);
-    for (const Row& r : rows) print(r);
+    for (std::size_t i = 0; i < count; ++i) print(row_of(i));
+}
+
+// The rows under the header; align holds 'l' or 'r' per column.
+inline void table(std::FILE* out, const Row& header, const std::vector<Row>& rows,
+                  std::string_view align) {
+    table(
+        out, header, rows.size(), [&](std::size_t i) -> const Row& { return rows[i]; }, align);
 }
 
 // The value through a printf format.
