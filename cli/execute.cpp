@@ -246,10 +246,14 @@ void check_game(const Options& o, const std::vector<Draw>& draws) {
 }
 
 int execute(const Options& o) {
-    if (!o.save_settings.empty())
+    if (o.save_settings == "-") {
+        const std::string text = settings_text(o.settings); // before the run's own output
+        std::fwrite(text.data(), 1, text.size(), stdout);
+    } else if (!o.save_settings.empty()) {
         if (std::string why = write_file_replacing(o.save_settings, settings_text(o.settings));
             !why.empty())
             return fail(why, 1);
+    }
     if (o.wheel.active()) return run_wheel_command(o);
     if (o.list) {
         list(o);

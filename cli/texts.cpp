@@ -21,7 +21,7 @@ std::string usage_text() {
            "                            (0 or left out = empty; 1-15 stands for 1 to 15;\n"
            "                            commas, semicolons or spaces between the items)\n"
            "      --settings FILE       read settings from FILE (one option a line, # comments)\n"
-           "      --save-settings FILE  write the settings in force to FILE\n"
+           "      --save-settings FILE  write the settings in force to FILE (- to stdout)\n"
            "Outputs of the count run:\n"
            "      --page P              print page P (1000 combinations each) after the report\n"
            "      --export[=DIR]        write the text file into DIR (default: current dir);\n"

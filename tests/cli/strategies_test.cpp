@@ -26,6 +26,10 @@ TEST(CliStrategies, SaveEditLoad) {
     EXPECT_EQ(edited.substr(edited.find('\n') + 1), "--filter 1=100\n--filter 2=180\n"
                                                     "--filter 7=5\n--filter 41=2\n"
                                                     "--range C2=5-25\n--array7 1,0,39,0,0,0,0\n");
+    // "-" is the standard output, ahead of the run's own lines.
+    EXPECT_EQ(run_cli("--settings t.txt --save-settings - -q", dir.path).out,
+              edited + run_cli("--settings t.txt -q", dir.path).out);
+    EXPECT_FALSE(fs::exists(dir.path / "-"));
 }
 
 // A save that fails exits 1, leaves the earlier file as it was and no temporary file beside it.
