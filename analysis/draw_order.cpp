@@ -17,11 +17,12 @@ DrawOrder order_oldest_first(History& h, bool newest_first) {
         });
         return DrawOrder::ByDate;
     }
-    // Draw numbers that fall from line to line say the file runs newest first.
+    // Draw numbers that fall from line to line (the last one at least 1, so none is 0) say the
+    // file runs newest first.
+    const auto not_falling = [](const Draw& a, const Draw& b) { return a.counter <= b.counter; };
     const bool numbers_fall =
-        h.draws.size() >= 2 && std::all_of(h.draws.begin(), h.draws.end(), [&](const Draw& d) {
-            return d.counter != 0 && (&d == &h.draws.front() || d.counter < (&d - 1)->counter);
-        });
+        h.draws.size() >= 2 && h.draws.back().counter != 0 &&
+        std::adjacent_find(h.draws.begin(), h.draws.end(), not_falling) == h.draws.end();
     if (!newest_first && !numbers_fall) return DrawOrder::AsWritten;
     std::reverse(h.draws.begin(), h.draws.end());
     return DrawOrder::Reversed;
