@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 namespace lotto::cli {
@@ -71,6 +72,21 @@ int deliver(const Options& o, const std::string& text, std::size_t tickets) {
     return 0;
 }
 
+// Whether every ticket is one of the count stored combinations (records in lexicographic order).
+bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets) {
+    return std::all_of(tickets.begin(), tickets.end(), [&](const Combination& c) {
+        uint32_t low = 0, high = count; // the first record not below c lies in low..high
+        while (low < high) {
+            const uint32_t mid = low + (high - low) / 2;
+            if (std::memcmp(store + std::size_t{mid} * 7, c.data(), 7) < 0)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        return low < count && std::memcmp(store + std::size_t{low} * 7, c.data(), 7) == 0;
+    });
+}
+
 int check_file(const Options& o, const uint8_t* store, uint32_t count) {
     const TicketFile file = read_tickets(o.wheel.check_file, o.highest);
     if (!file.ok()) return fail(file.error, 2);
@@ -85,6 +101,7 @@ int check_file(const Options& o, const uint8_t* store, uint32_t count) {
             verify_wheel(c.promise.numbers, c.promise.guarantee.t, c.promise.guarantee.m, tickets);
         c.cases = w.cases, c.uncovered = w.uncovered, c.first_uncovered = w.first_uncovered;
     } else {
+        c.promise.from = all_stored(store, count, tickets) ? TicketsFrom::Stored : TicketsFrom::Any;
         const CoverCheck r = verify_reduction(store, count, c.promise.reduce, tickets);
         c.cases = r.cases, c.uncovered = r.uncovered;
         for (const Combination& u : r.first_uncovered)

@@ -151,6 +151,15 @@ TEST(WheelCli, CheckOfAReductionCountsTheStoredCombinations) {
     const Outcome o = run_cli("-f 32=5 --reduce 6 --check-wheel one.txt --format csv", dir.path);
     EXPECT_EQ(o.status, 1) << o.err;
     EXPECT_EQ(o.out, "holds,tickets,cases,uncovered\r\nno,1,6435,6435\r\n");
+    // The JSON says whether the tickets are all stored combinations: the first and last stored are.
+    write_file(dir.path / "two.txt", "01 06 11 16 21 26 31\n09 14 19 24 29 34 39\n");
+    for (const auto& [file, from] : {std::pair{"one.txt", "any"}, {"two.txt", "stored"}}) {
+        const nlohmann::json j = nlohmann::json::parse(
+            run_cli("-f 32=5 --reduce 6 --check-wheel " + std::string(file) + " --format json",
+                    dir.path)
+                .out);
+        EXPECT_EQ(j["reduce"]["tickets_from"], from) << file;
+    }
 }
 
 TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
