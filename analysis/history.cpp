@@ -1,6 +1,7 @@
 #include "analysis/history.h"
 
 #include "analysis/draw_line.h"
+#include "analysis/history_header.h"
 #include "analysis/line_tokens.h"
 #include "analysis/text_file.h"
 
@@ -189,33 +190,76 @@ bool read_bonus(std::string_view line, int column, uint32_t highest, Draw& draw,
     return why.empty();
 }
 
-} // namespace
+// Whether the comment line is a header whose first field is "#" ("#,Date,1,2,...").
+bool hash_header(std::string_view line) {
+    history::Fields fields(line);
+    std::string_view first, second;
+    return fields.next(first) && first == "#" && fields.next(second);
+}
 
-// One pass over the lines, after a look for a draw counter. Blank lines and comments are passed
-// over, and so are lines that look like a title or a header before the first line that does not;
-// when no draw follows, the second of them is the fault.
-History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o) {
-    if (!columns_valid(o))
-        return failure("history columns " + std::to_string(o.first_column) + "-" +
-                       std::to_string(o.last_column) + " name neither seven fields nor one");
-    if (std::string fault = text_fault(text, name); !fault.empty())
-        return failure(std::move(fault));
-    std::string decoded;
-    text = utf8_text(text, decoded);
+// A header line and the columns it names.
+struct Header {
+    uint32_t line = 0;
+    history::NamedColumns columns;
+};
 
+// The columns named by the file's header: its first line that is neither blank nor a comment (or
+// a comment that names them, its first field "#"), when it reads as a header and names them. A line
+// that names the fields 1..7 with bare numbers ("Date;1;2;3;4;5;6;7") reads as a draw unless the
+// next line holds a date, as the pass over the lines takes it.
+std::optional<Header> header_columns(std::string_view text) {
+    std::optional<Header> header;
+    bool looked = false, date_needed = false;
+    for_each_line(text, [&](std::string_view line, uint32_t line_number) {
+        if (looked && !date_needed) return;
+        const bool comment = is_blank_or_comment(line);
+        if (date_needed) {
+            if (comment) return;
+            date_needed = false;
+            if (!find_draw_date(line)) header.reset();
+            return;
+        }
+        if (comment && !hash_header(line)) return;
+        std::optional<history::NamedColumns> named = history::named_columns(line);
+        looked = !comment || named;
+        if (!named) return;
+        if (!comment && !history::looks_like_header(line)) {
+            if (!has_letter(line) || find_draw_date(line)) return;
+            date_needed = true;
+        }
+        header = Header{line_number, std::move(*named)};
+    });
+    if (date_needed) header.reset();
+    return header;
+}
+
+// What a pass over the lines takes besides the options: the line of the header that named the
+// columns (0: none), the field of a draw counter (0: none) and whether the draws are given their
+// numbers from a leading field.
+struct Pass {
+    uint32_t header_line = 0;
+    int counter = 0;
+    bool number_draws = false;
+};
+
+// One pass over the lines. Blank lines and comments are passed over, and so are lines that look
+// like a title or a header before the first line that does not; when no draw follows, the second
+// of them is the fault.
+History read_lines(std::string_view text, std::string_view name, const HistoryOptions& o,
+                   const Pass& pass) {
     History h;
     bool headers_allowed = true, any_content = false, failed = false;
     uint32_t headers = 0;
     SkippedLine second_header;
     std::string why;
-    const int counter = o.first_column == 0 ? counter_field(text, o.highest) : 0;
+    const int counter = pass.counter;
     const bool spaced = spaced_dates(text);
     std::optional<Draw> numbered_header;
     std::optional<LeadingValues> header_values;
     std::vector<LeadingValues> values; // the leading fields of each draw's line
     bool bonus_field_seen = false;     // some draw's line has the field of --bonus-column
     for_each_line(text, [&](std::string_view line, uint32_t line_number) {
-        if (failed) return;
+        if (failed || line_number == pass.header_line) return;
         if (is_blank_or_comment(line)) {
             any_content |= line.find('#') != std::string_view::npos;
             return;
@@ -275,7 +319,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         return failure(std::string(name) + ": no draw's line has a field " +
                        std::to_string(o.bonus_column) + " for the bonus number");
     if (!h.draws.empty()) {
-        if (o.first_column == 0) number_draws(h, values, counter);
+        if (pass.number_draws) number_draws(h, values, counter);
         return h;
     }
     if (!h.skipped.empty())
@@ -287,6 +331,42 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     else
         h.error = file_error(name, any_content ? "is empty: no line holds a draw" : "is empty");
     return h;
+}
+
+} // namespace
+
+// A look for a draw counter, then one pass over the lines with the columns the header names
+// when the options name none and every line after the header reads with them; else (or when
+// that pass fails) one pass as without the header.
+History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o) {
+    if (!columns_valid(o))
+        return failure("history columns " + std::to_string(o.first_column) + "-" +
+                       std::to_string(o.last_column) + " name neither seven fields nor one");
+    if (std::string fault = text_fault(text, name); !fault.empty())
+        return failure(std::move(fault));
+    std::string decoded;
+    text = utf8_text(text, decoded);
+
+    const bool find_columns = o.first_column == 0;
+    const int counter = find_columns ? counter_field(text, o.highest) : 0;
+    if (find_columns && o.bonus_column == 0)
+        if (const std::optional<Header> header = header_columns(text)) {
+            const history::NamedColumns& c = header->columns;
+            HistoryOptions named = o;
+            named.first_column = c.first, named.last_column = c.last, named.bonus_column = c.bonus;
+            named.skip_bad_lines = false;
+            // A draw counter found among the named fields is none.
+            const bool named_field =
+                (counter >= c.first && counter <= c.last) || counter == c.bonus;
+            History h =
+                read_lines(text, name, named, {header->line, named_field ? 0 : counter, true});
+            if (h.ok()) {
+                h.named_first = c.first_name, h.named_last = c.last_name;
+                h.named_bonus = c.bonus_name;
+                return h;
+            }
+        }
+    return read_lines(text, name, o, {0, counter, find_columns});
 }
 
 History read_history(const std::string& path, const HistoryOptions& o) {

@@ -41,11 +41,17 @@ struct History {
     // Draws found on lines where more than seven numbers stand in a row (the first seven taken),
     // and the first such line; 0 when none.
     uint32_t longer_runs = 0, first_longer_run = 0;
+    // The names of the fields read when the file's header named them (options naming no
+    // columns): the first and the last of the seven numbers ("N1", "N7"; one name twice when one
+    // field holds them all), and the bonus number's ("" when none). All "" when not so read.
+    std::string named_first, named_last, named_bonus;
     std::string error; // "" when read; else one line naming file, line and fault
     bool ok() const { return error.empty(); }
 };
 
-// Reads the draws of the text; name is what messages call it (the file name).
+// Reads the draws of the text; name is what messages call it (the file name). When the options
+// name neither the numbers' fields nor the bonus number's, a header that names them decides them
+// (named_first and the like say so), unless some line after it does not read by them.
 History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o);
 
 // Reads the file at path: missing, unreadable, empty files and directories are errors.

@@ -223,6 +223,12 @@ int fail(const std::string& message, int status) {
 
 void note_history(const Options& o, const History& h) {
     const std::string name = printable(o.history);
+    if (!h.named_first.empty())
+        note(name + ": " +
+             (h.named_first == h.named_last ? "column " + h.named_first
+                                            : "columns " + h.named_first + ".." + h.named_last) +
+             " taken from the header" +
+             (h.named_bonus.empty() ? "" : ", " + h.named_bonus + " as the bonus number"));
     for (const SkippedLine& skipped : h.skipped)
         note(name + ":" + std::to_string(skipped.line) + ": skipped: " + skipped.why);
     if (!h.skipped.empty())

@@ -1,8 +1,8 @@
 // The draw history reader: a table of files that read (each published layout, byte-order mark,
 // headers, comments, bonus numbers, unsorted draws, quoted fields, odd line ends) and of files
-// that do not, with the message each gives; skipping bad lines; named columns; the file cases
-// (missing, a directory, empty, unreadable, too large); the escaping of echoed text. The shipped
-// sample examples/random-draws.csv must read without options.
+// that do not, with the message each gives; skipping bad lines; named columns; columns a header
+// names; the file cases (missing, a directory, empty, unreadable, too large); the escaping of
+// echoed text. The shipped sample examples/random-draws.csv must read without options.
 #include "analysis/draw_order.h"
 #include "analysis/history.h"
 #include "analysis/printable.h"
@@ -270,6 +270,93 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
         EXPECT_EQ(line_draws(h).front().numbers, c.first) << c.text;
         EXPECT_EQ(h.longer_runs, c.longer_runs) << c.text;
         EXPECT_EQ(h.first_longer_run, c.first_longer_run) << c.text;
+    }
+}
+
+// A header that names the fields of the numbers and of the bonus number is read by them when the
+// options name no fields: the draw counter, the date and further fields are no numbers. A header
+// that leaves doubt, a line without those fields, or fields named by options read as without it.
+TEST(History, HeaderNamesTheColumns) {
+    HistoryOptions bonus_first;
+    bonus_first.bonus_column = 1;
+    // text, options, the draws oldest first as "line: numbers +bonus", the names taken
+    const std::tuple<std::string, HistoryOptions, std::vector<std::string>, std::string> cases[] = {
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,9\n13,1,4,9,15,22,30,36,5\n"
+         "15,2,6,10,17,25,33,39,8\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38 +9", "3: 1 4 9 15 22 30 36 +5", "4: 2 6 10 17 25 33 39 +8"},
+         "N1..N7 Bonus"},
+        {"Draw Number;Draw Date;Ball 1;Ball 2;Ball 3;Ball 4;Ball 5;Ball 6;Ball 7;Bonus Ball\n"
+         "2;12/01/2024;1;4;9;15;22;30;36;5\n1;05/01/2024;3;7;11;19;23;31;38;12\n",
+         Auto,
+         {"3: 3 7 11 19 23 31 38 +12", "2: 1 4 9 15 22 30 36 +5"},
+         "Ball 1..Ball 7 Bonus Ball"},
+        {"# Lotto\n\nNr;Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zahl 7;Zusatzzahl\n"
+         "1;05.01.2024;3;7;11;19;23;31;38;\n2;12.01.2024;1;4;9;15;22;30;36;5\n",
+         Auto,
+         {"4: 3 7 11 19 23 31 38", "5: 1 4 9 15 22 30 36 +5"},
+         "Zahl 1..Zahl 7 Zusatzzahl"},
+        {"#, saved 2024\n#,Date,1,2,3,4,5,6,7,Extra\n1,2024-01-05,3,7,11,19,23,31,38,12\n",
+         Auto,
+         {"3: 3 7 11 19 23 31 38 +12"},
+         "1..7 Extra"},
+        {"Date;1;2;3;4;5;6;7;Bonus\n2024-01-05;3;7;11;19;23;31;38;12\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38 +12"},
+         "1..7 Bonus"},
+        {"Date,\"Winning Numbers\",Supp.\n2024-01-12,1-4-9-15-22-30-36,5\n"
+         "2024-01-05,3 7 11 19 23 31 38,12\n",
+         Auto,
+         {"3: 3 7 11 19 23 31 38 +12", "2: 1 4 9 15 22 30 36 +5"},
+         "Winning Numbers..Winning Numbers Supp."},
+        {"Date,1st,2nd,3rd,4th,5th,6th,7th\n2024-01-05,3,7,11,19,23,31,38\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38"},
+         "1st..7th "},
+        // A first number that falls by one from line to line is no draw number running backwards.
+        {"N1,N2,N3,N4,N5,N6,N7,Bonus\n7,10,11,19,23,31,38,12\n6,10,11,19,23,31,38,12\n"
+         "5,10,11,19,23,31,38,12\n",
+         Auto,
+         {"2: 7 10 11 19 23 31 38 +12", "3: 6 10 11 19 23 31 38 +12", "4: 5 10 11 19 23 31 38 +12"},
+         "N1..N7 Bonus"},
+        // Read as without the header: two bonus fields, six numbered ones, numbers out of order,
+        // a line without the named fields, fields named by options, no header.
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus,Extra\n12,3,7,11,19,23,31,38,9,1\n",
+         Auto,
+         {"2: 3 7 11 12 19 23 31"},
+         " "},
+        {"Draw,N1,N2,N3,N4,N5,N6,Bonus\n12,3,7,11,19,23,31,9\n",
+         Auto,
+         {"2: 3 7 11 12 19 23 31"},
+         " "},
+        {"Draw,N1,N2,N3,N4,N5,N7,N6\n12,3,7,11,19,23,31,9\n", Auto, {"2: 3 7 11 12 19 23 31"}, " "},
+        {"Draw,N1,N2,N3,N4,N5,N6,N7\n12,3,7,11,19,23,31,38\n3,7,11,19,23,31,38\n",
+         Auto,
+         {"2: 3 7 11 12 19 23 31", "3: 3 7 11 19 23 31 38"},
+         " "},
+        {"Draw,Date,N1,N2,N3,N4,N5,N6,N7,Bonus\n1,2024-01-05,3,7,11,19,23,31,38,12\n",
+         columns(4, 10),
+         {"2: 7 11 12 19 23 31 38"},
+         " "},
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,9\n",
+         bonus_first,
+         {"2: 3 7 11 19 23 31 38 +12"},
+         " "},
+        {"12,3,7,11,19,23,31,38,9\n", Auto, {"1: 3 7 11 12 19 23 31"}, " "},
+    };
+    for (const auto& [text, options, draws, names] : cases) {
+        History h = parse_history(text, "draws.csv", options);
+        ASSERT_EQ(h.error, "") << text;
+        order_oldest_first(h, false);
+        std::vector<std::string> read;
+        for (const Draw& d : h.draws) {
+            read.push_back(std::to_string(d.line) + ":");
+            for (int n : d.numbers) read.back().append(" ").append(std::to_string(n));
+            if (d.bonus != 0) read.back().append(" +").append(std::to_string(d.bonus));
+        }
+        EXPECT_EQ(read, draws) << text;
+        const std::string taken = h.named_first.empty() ? "" : h.named_first + ".." + h.named_last;
+        EXPECT_EQ(taken + " " + h.named_bonus, names) << text;
     }
 }
 

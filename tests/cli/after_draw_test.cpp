@@ -221,6 +221,22 @@ TEST(CliAfterDraw, BonusColumnAndLast) {
         "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
 }
 
+// A header naming the fields: the draw number before the numbers is none of them, the bonus is
+// read, and one note names the fields taken.
+TEST(CliAfterDraw, HeaderNamesTheColumns) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", "Draw;N1;N2;N3;N4;N5;N6;N7;Bonus\n12;3;7;11;19;23;31;38;9\n"
+                                   "14;1;4;9;15;22;30;36;5\n");
+    write_file(dir.path / "t.txt", "3 7 11 19 23 31 9\n");
+    const Outcome o = run_cli("--check-tickets t.txt --history h.csv", dir.path);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "lotto739-cli: h.csv: columns N1..N7 taken from the header, Bonus as the "
+                     "bonus number\n");
+    EXPECT_TRUE(holds(o.out, "\n   2  -     03 07 11 19 23 31 38     09            1  6 + bonus\n"
+                             "   3  -     01 04 09 15 22 30 36     05            1  1\n"))
+        << o.out;
+}
+
 // Files as spreadsheets and Notepad save them: tickets in UTF-16 with a byte-order mark, tabs and
 // CR LF; a history in big-endian UTF-16, newest first, its dates written with spaces.
 TEST(CliAfterDraw, Utf16FilesAndDatesWrittenWithSpaces) {

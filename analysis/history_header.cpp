@@ -1,0 +1,119 @@
+#include "analysis/history_header.h"
+
+#include "analysis/line_tokens.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace lotto::history {
+namespace {
+
+constexpr std::string_view Digits = "0123456789";
+
+// The name as names are compared: letters in lower case and digits only (the bytes of characters
+// beyond ASCII kept as they are).
+std::string key_of(std::string_view name) {
+    std::string key;
+    for (char c : name) {
+        if (c >= 'A' && c <= 'Z')
+            key += static_cast<char>(c - 'A' + 'a');
+        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                 static_cast<unsigned char>(c) >= 0x80)
+            key += c;
+    }
+    return key;
+}
+
+// Names of the field holding all seven numbers, as key_of gives them.
+constexpr std::array<std::string_view, 18> AllNumbersNames{
+    "numbers",     "winningnumbers", "drawnnumbers",      "numbersdrawn", "mainnumbers",
+    "balls",       "winningballs",   "drawnballs",        "result",       "results",
+    "combination", "zahlen",         "gewinnzahlen",      "lottozahlen",  "gezogenezahlen",
+    "ziehung",     "ziehungszahlen", "winningcombination"};
+
+// A bonus number's field is named by one of these words, alone or with one of the endings.
+constexpr std::array<std::string_view, 8> BonusWords{
+    "bonus", "extra", "supplementary", "supp", "additional", "special", "zusatzzahl", "superzahl"};
+constexpr std::array<std::string_view, 6> BonusEndings{"", "ball", "number", "num", "no", "nr"};
+
+bool names_all_numbers(const std::string& key) {
+    for (std::string_view name : AllNumbersNames)
+        if (key == name) return true;
+    return false;
+}
+
+bool names_bonus(const std::string& key) {
+    for (std::string_view word : BonusWords)
+        for (std::string_view ending : BonusEndings)
+            if (key.size() == word.size() + ending.size() && key.starts_with(word) &&
+                key.ends_with(ending))
+                return true;
+    return false;
+}
+
+// A name that carries a number: the number (NotWhole when the name carries two), and the letters
+// around it, the ordinal ending that fits the number ("1st", "2nd", "3rd", "4th") left out.
+struct Numbered {
+    int number = NotWhole;
+    std::string around;
+};
+
+std::optional<Numbered> numbered(const std::string& key) {
+    const std::size_t first = key.find_first_of(Digits);
+    if (first == std::string::npos) return std::nullopt;
+    const std::size_t end = std::min(key.find_first_not_of(Digits, first), key.size());
+    std::string_view rest = std::string_view(key).substr(end);
+    Numbered n;
+    if (rest.find_first_of(Digits) == std::string_view::npos)
+        n.number = whole_number(std::string_view(key).substr(first, end - first));
+    const std::string_view ordinal = n.number == 1   ? "st"
+                                     : n.number == 2 ? "nd"
+                                     : n.number == 3 ? "rd"
+                                                     : "th";
+    if (rest.starts_with(ordinal)) rest.remove_prefix(ordinal.size());
+    n.around = key.substr(0, first) + "#" + std::string(rest);
+    return n;
+}
+
+} // namespace
+
+std::optional<NamedColumns> named_columns(std::string_view line) {
+    std::vector<std::string_view> names;
+    Fields fields(line);
+    for (std::string_view field; fields.next(field);) names.push_back(field);
+    std::vector<int> with_number, for_all, for_bonus; // 0-based fields
+    std::vector<Numbered> numbers;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string key = key_of(names[i]);
+        const int field = static_cast<int>(i);
+        if (const std::optional<Numbered> n = numbered(key))
+            with_number.push_back(field), numbers.push_back(*n);
+        else if (names_all_numbers(key))
+            for_all.push_back(field);
+        else if (names_bonus(key))
+            for_bonus.push_back(field);
+    }
+    if (for_bonus.size() > 1) return std::nullopt;
+    NamedColumns c;
+    if (!with_number.empty()) {
+        if (with_number.size() != 7) return std::nullopt;
+        for (int i = 0; i < 7; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i);
+            if (with_number[k] != with_number[0] + i || numbers[k].number != i + 1 ||
+                numbers[k].around != numbers[0].around)
+                return std::nullopt;
+        }
+        c.first = with_number[0] + 1, c.last = c.first + 6;
+    } else {
+        if (for_all.size() != 1) return std::nullopt;
+        c.first = c.last = for_all[0] + 1;
+    }
+    c.first_name = names[static_cast<std::size_t>(c.first - 1)];
+    c.last_name = names[static_cast<std::size_t>(c.last - 1)];
+    if (!for_bonus.empty())
+        c.bonus = for_bonus[0] + 1, c.bonus_name = names[static_cast<std::size_t>(for_bonus[0])];
+    return c;
+}
+
+} // namespace lotto::history

@@ -1,0 +1,24 @@
+// The columns a history's header line names: the seven fields of the drawn numbers ("N1".."N7",
+// "Ball 1".."Ball 7", "1st".."7th") or the one field holding them all ("Winning Numbers"), and
+// the field of the bonus number ("Bonus", "Supplementary", "Zusatzzahl").
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lotto::history {
+
+struct NamedColumns {
+    int first = 0, last = 0; // 1-based fields of the seven numbers; equal: one field holds them all
+    int bonus = 0;           // 1-based field of the bonus number; 0 = none
+    std::string first_name, last_name, bonus_name; // those fields' names as the header writes them
+};
+
+// The columns the line names when it leaves no doubt: exactly seven fields whose names carry a
+// number, running 1..7 over consecutive fields with the same letters around it; or, when no name
+// carries a number, exactly one field named for all seven. At most one field may be named for the
+// bonus number. Names are compared without case, spaces, punctuation and quotes.
+std::optional<NamedColumns> named_columns(std::string_view line);
+
+} // namespace lotto::history
