@@ -204,12 +204,15 @@ struct Header {
 };
 
 // The columns named by the file's header: its first line that is neither blank nor a comment (or
-// a comment that names them, its first field "#"), when it reads as a header and names them. A line
+// a comment that names them, its first field "#") and names them, after at most MostTitles lines
+// that read as a title or a header and name none ("Lotto results 2024"). A line
 // that names the fields 1..7 with bare numbers ("Date;1;2;3;4;5;6;7") reads as a draw unless the
 // next line holds a date, as the pass over the lines takes it.
 std::optional<Header> header_columns(std::string_view text) {
+    constexpr int MostTitles = 3;
     std::optional<Header> header;
     bool looked = false, date_needed = false;
+    int titles = 0;
     for_each_line(text, [&](std::string_view line, uint32_t line_number) {
         if (looked && !date_needed) return;
         const bool comment = is_blank_or_comment(line);
@@ -221,6 +224,8 @@ std::optional<Header> header_columns(std::string_view text) {
         }
         if (comment && !hash_header(line)) return;
         std::optional<history::NamedColumns> named = history::named_columns(line);
+        if (!named && !comment && history::looks_like_header(line) && ++titles <= MostTitles)
+            return;
         looked = !comment || named;
         if (!named) return;
         if (!comment && !history::looks_like_header(line)) {
