@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <optional>
 
 namespace lotto {
@@ -168,15 +169,26 @@ std::optional<std::string_view> field_at(std::string_view line, int column) {
     return std::nullopt;
 }
 
-// Whether field column (1-based) of the line is blank or missing.
+// Whether field column (1-based) of the line is missing or holds no value: blank, quotes, a dash,
+// "n/a".
 bool blank_field(std::string_view line, int column) {
     const std::optional<std::string_view> field = field_at(line, column);
-    return !field || field->find_first_not_of(" \r") == std::string_view::npos;
+    if (!field) return true;
+    std::string_view f = *field;
+    f.remove_prefix(std::min(f.size(), f.find_first_not_of(" \r\"")));
+    f = f.substr(0, f.find_last_not_of(" \r\"") + 1);
+    // What a spreadsheet puts where a value is missing: nothing, a dash, "n/a".
+    std::string lower(f);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (std::string_view none :
+         {"", "-", "--", "\xe2\x80\x93", "\xe2\x80\x94", "n/a", "na", "none"})
+        if (lower == none) return true;
+    return false;
 }
 
-// Reads the bonus number from field column (0: none) into the draw; a blank field is a draw
-// without one (older draws often have none). False with why set when the field holds no number
-// in 1..N or one of the seven.
+// Reads the bonus number from field column (0: none) into the draw; a blank field, or one holding
+// a dash or "n/a", is a draw without one (older draws often have none). False with why set when the
+// field holds no number in 1..N or one of the seven.
 bool read_bonus(std::string_view line, int column, uint32_t highest, Draw& draw, std::string& why) {
     if (column == 0 || blank_field(line, column)) return true;
     const int value = history::single_number_field(line, column);

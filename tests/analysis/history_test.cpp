@@ -261,8 +261,10 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
         {"2022-01-04,31,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
         {"1,2,3,4,5,6,7\n7,3,12,39,1,20,15,4\n7,3,12,39,1,20,15,4\n", Auto, OneToSeven, 2, 2},
         {"7,3,12,39,1,20,15,x,4\n", Auto, Example, 0, 0},
-        // A blank bonus field is a draw without a bonus.
+        // A blank bonus field, a dash or "n/a" is a draw without a bonus.
         {"2022-01-04,,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
+        {"2022-01-04, - ,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
+        {"2022-01-04,\"N/A\",5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
     };
     for (const auto& c : cases) {
         const History h = parse_history(c.text, "draws.csv", c.o);
