@@ -97,14 +97,19 @@ std::optional<NamedColumns> named_columns(std::string_view line) {
     if (for_bonus.size() > 1) return std::nullopt;
     NamedColumns c;
     if (!with_number.empty()) {
-        if (with_number.size() != 7) return std::nullopt;
-        for (int i = 0; i < 7; ++i) {
-            const std::size_t k = static_cast<std::size_t>(i);
-            if (with_number[k] != with_number[0] + i || numbers[k].number != i + 1 ||
-                numbers[k].around != numbers[0].around)
-                return std::nullopt;
+        // Seven consecutive fields named alike and counting 1..7; other numbered fields ("Prize
+        // 1", "Winners 6+1") may stand beside them, but not a second such run.
+        int runs = 0;
+        for (std::size_t j = 0; j + 7 <= with_number.size(); ++j) {
+            bool run = true;
+            for (std::size_t i = 0; i < 7 && run; ++i)
+                run = with_number[j + i] == with_number[j] + static_cast<int>(i) &&
+                      numbers[j + i].number == static_cast<int>(i) + 1 &&
+                      numbers[j + i].around == numbers[j].around;
+            if (run) ++runs, c.first = with_number[j] + 1;
         }
-        c.first = with_number[0] + 1, c.last = c.first + 6;
+        if (runs != 1) return std::nullopt;
+        c.last = c.first + 6;
     } else {
         if (for_all.size() != 1) return std::nullopt;
         c.first = c.last = for_all[0] + 1;
