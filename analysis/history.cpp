@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <optional>
 
 namespace lotto {
@@ -169,21 +168,14 @@ std::optional<std::string_view> field_at(std::string_view line, int column) {
     return std::nullopt;
 }
 
-// Whether field column (1-based) of the line is missing or holds no value: blank, quotes, a dash,
-// "n/a".
+// Whether field column (1-based) of the line is missing or holds no value: nothing but spaces,
+// quotes and punctuation (a dash), "n/a" or "none".
 bool blank_field(std::string_view line, int column) {
     const std::optional<std::string_view> field = field_at(line, column);
     if (!field) return true;
-    std::string_view f = *field;
-    f.remove_prefix(std::min(f.size(), f.find_first_not_of(" \r\"")));
-    f = f.substr(0, f.find_last_not_of(" \r\"") + 1);
-    // What a spreadsheet puts where a value is missing: nothing, a dash, "n/a".
-    std::string lower(f);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (std::string_view none :
-         {"", "-", "--", "\xe2\x80\x93", "\xe2\x80\x94", "n/a", "na", "none"})
-        if (lower == none) return true;
-    return false;
+    const std::string key = history::key_of(*field);
+    return key.empty() || key == "na" || key == "none" || key == "\xe2\x80\x93" ||
+           key == "\xe2\x80\x94";
 }
 
 // Reads the bonus number from field column (0: none) into the draw; a blank field, or one holding
@@ -359,10 +351,9 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     if (!columns_valid(o))
         return failure("history columns " + std::to_string(o.first_column) + "-" +
                        std::to_string(o.last_column) + " name neither seven fields nor one");
-    if (std::string fault = text_fault(text, name); !fault.empty())
-        return failure(std::move(fault));
     std::string decoded;
-    text = utf8_text(text, decoded);
+    if (std::string fault = as_utf8(text, name, decoded); !fault.empty())
+        return failure(std::move(fault));
 
     const bool find_columns = o.first_column == 0;
     const int counter = find_columns ? counter_field(text, o.highest) : 0;

@@ -7,12 +7,7 @@
 #include <vector>
 
 namespace lotto::history {
-namespace {
 
-constexpr std::string_view Digits = "0123456789";
-
-// The name as names are compared: letters in lower case and digits only (the bytes of characters
-// beyond ASCII kept as they are).
 std::string key_of(std::string_view name) {
     std::string key;
     for (char c : name) {
@@ -24,6 +19,10 @@ std::string key_of(std::string_view name) {
     }
     return key;
 }
+
+namespace {
+
+constexpr std::string_view Digits = "0123456789";
 
 // Names of the field holding all seven numbers, as key_of gives them.
 constexpr std::array<std::string_view, 18> AllNumbersNames{

@@ -15,10 +15,14 @@ struct NamedColumns {
     std::string first_name, last_name, bonus_name; // those fields' names as the header writes them
 };
 
-// The columns the line names when it leaves no doubt: exactly seven fields whose names carry a
-// number, running 1..7 over consecutive fields with the same letters around it; or, when no name
-// carries a number, exactly one field named for all seven. At most one field may be named for the
-// bonus number. Names are compared without case, spaces, punctuation and quotes.
+// A field's name as names are compared: letters in lower case and digits only (the bytes of
+// characters beyond ASCII kept as they are; spaces, punctuation and quotes dropped).
+std::string key_of(std::string_view name);
+
+// The columns the line names when it leaves no doubt: one run of seven consecutive fields whose
+// names carry the numbers 1..7 with the same letters around them (other numbered fields aside);
+// or, when no name carries a number, exactly one field named for all seven. At most one field may
+// be named for the bonus number. Names are compared without case, spaces, punctuation and quotes.
 std::optional<NamedColumns> named_columns(std::string_view line);
 
 } // namespace lotto::history

@@ -89,10 +89,10 @@ void append_utf8(std::string& out, char32_t c) {
 }
 
 // Walks the UTF-16 units (the bytes after the byte-order mark), appending their characters to out
-// in UTF-8 when out is given. Returns what is wrong, after name, or "" when nothing is; an unpaired
+// in UTF-8. Returns what is wrong, after name, or "" when nothing is; an unpaired
 // surrogate is named with its line, counted as for_each_line counts them.
 std::string decode_utf16(std::string_view bytes, bool big_endian, std::string_view name,
-                         std::string* out) {
+                         std::string& out) {
     const std::string file(name);
     if (bytes.size() % 2 != 0) return file + ": is not valid UTF-16 text (an odd number of bytes)";
     const auto unit = [&](std::size_t i) -> char32_t {
@@ -113,29 +113,37 @@ std::string decode_utf16(std::string_view bytes, bool big_endian, std::string_vi
             i += 2;
         }
         if (c == '\n' || (c == '\r' && (i + 2 >= bytes.size() || unit(i + 2) != '\n'))) ++line;
-        if (out) append_utf8(*out, c);
+        append_utf8(out, c);
     }
     return {};
 }
 
 } // namespace
 
+std::string as_utf8(std::string_view& text, std::string_view name, std::string& decoded) {
+    const std::optional<Utf16> utf16 = utf16_layout(text);
+    if (!utf16) {
+        if (std::memchr(text.data(), 0, text.size()))
+            return std::string(name) + ": is not a text file";
+        text = without_bom(text);
+        return {};
+    }
+    decoded.clear();
+    decoded.reserve(text.size() / 2);
+    std::string fault = decode_utf16(text.substr(utf16->start), utf16->big_endian, name, decoded);
+    if (fault.empty()) text = decoded;
+    return fault;
+}
+
 std::string text_fault(std::string_view text, std::string_view name) {
-    if (const std::optional<Utf16> utf16 = utf16_layout(text))
-        return decode_utf16(text.substr(utf16->start), utf16->big_endian, name, nullptr);
-    if (std::memchr(text.data(), 0, text.size())) return std::string(name) + ": is not a text file";
-    return {};
+    std::string decoded;
+    return as_utf8(text, name, decoded);
 }
 
 std::string_view utf8_text(std::string_view text, std::string& decoded) {
-    const std::optional<Utf16> utf16 = utf16_layout(text);
-    if (!utf16) return without_bom(text);
-    decoded.clear();
-    decoded.reserve(text.size() / 2);
-    [[maybe_unused]] const std::string fault =
-        decode_utf16(text.substr(utf16->start), utf16->big_endian, "", &decoded);
+    [[maybe_unused]] const std::string fault = as_utf8(text, "", decoded);
     assert(fault.empty());
-    return decoded;
+    return text;
 }
 
 } // namespace lotto

@@ -29,6 +29,10 @@ std::string text_fault(std::string_view text, std::string_view name);
 // which the result views; other text is returned as it is, without a UTF-8 byte-order mark.
 std::string_view utf8_text(std::string_view text, std::string& decoded);
 
+// text_fault and utf8_text in one pass: what is wrong with the text (as text_fault says), or ""
+// with text set to its UTF-8 (in decoded where it had to be decoded).
+std::string as_utf8(std::string_view& text, std::string_view name, std::string& decoded);
+
 // The text without a leading UTF-8 byte-order mark.
 constexpr std::string_view without_bom(std::string_view text) {
     return text.starts_with("\xef\xbb\xbf") ? text.substr(3) : text;

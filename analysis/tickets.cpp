@@ -229,10 +229,9 @@ TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint
 } // namespace
 
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest) {
-    if (std::string fault = text_fault(text, name); !fault.empty())
-        return failure(std::move(fault));
     std::string decoded;
-    text = utf8_text(text, decoded);
+    if (std::string fault = as_utf8(text, name, decoded); !fault.empty())
+        return failure(std::move(fault));
     if (const std::size_t first = text.find_first_not_of(" \t\r\n");
         first != std::string_view::npos && (text[first] == '{' || text[first] == '['))
         return parse_json_tickets(text, name, highest);
