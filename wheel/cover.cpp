@@ -6,6 +6,7 @@
 #include "wheel/orbit_cover.h"
 #include "wheel/search_clock.h"
 #include "wheel/split_wheel.h"
+#include "wheel/steiner_cover.h"
 
 #include <algorithm>
 #include <bit>
@@ -97,6 +98,15 @@ class CoverSearch {
         const auto keep = [&](std::vector<uint64_t>& blocks) {
             if (!blocks.empty() && (best.empty() || blocks.size() < best.size())) best.swap(blocks);
         };
+        // "4 if 4" over 20 to 23 points: the Steiner system's blocks within them, the rest
+        // searched.
+        if (t_ == 4 && m_ == 4 && has_steiner_cover(v_)) {
+            SplitMix64 steiner_rng{options_.seed ^ SteinerSeed};
+            std::vector<uint64_t> blocks = steiner_cover(v_, steiner_rng.next(), clock_,
+                                                         clock_.work + work_left() / SteinerPart);
+            keep(blocks);
+            if (!best.empty() && best.size() <= lower_bound_) return start_from(best);
+        }
         const std::vector<PointCycles> shapes = cycle_shapes(v_);
         share_work(
             shapes.size(), clock_.work + work_left() / 2,
@@ -112,6 +122,11 @@ class CoverSearch {
                 return orbit_cover(v_, g_, orbits[i], orbit_rng.next(), clock_, until);
             },
             keep);
+        start_from(best);
+    }
+
+    // Goes on from the cover best when it has fewer blocks than the present one.
+    void start_from(const std::vector<uint64_t>& best) {
         if (best.empty() || best.size() >= blocks_.size()) return;
         clear();
         for (uint64_t b : best) add(b);
@@ -281,6 +296,9 @@ class CoverSearch {
     static constexpr uint64_t OrbitShare = 4;
     // Mixed into the seed for the set-cover search over orbits.
     static constexpr uint64_t OrbitSeed = 0x6f72626974636f76;
+    // The part of the work the start from the Steiner system takes, and its seed's mix.
+    static constexpr uint64_t SteinerPart = 3;
+    static constexpr uint64_t SteinerSeed = 0x737465696e657221;
     // Covers made of orbits are searched while the m-subsets are no more.
     static constexpr uint64_t CyclicLimit = 4'000'000;
 

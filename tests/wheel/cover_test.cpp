@@ -55,6 +55,20 @@ TEST(WheelSearch, ReachesTheKnownDesignsOfFewNumbers) {
     EXPECT_EQ(find_wheel(first_numbers(9), {2, 2}, o).tickets.size(), 3u);
 }
 
+// "4 if 4" over 21 to 23 numbers needs no more tickets than S(4,7,23) has (253), which the search
+// alone far exceeded below 23 numbers; over 23 it is that system.
+TEST(WheelSearch, FourIfFourUpTo23NumbersStaysWithinTheSteinerSystem) {
+    SearchOptions o = quick(1);
+    o.work = 1'000'000'000;
+    for (uint8_t v : {21, 22, 23}) {
+        const Wheel w = find_wheel(first_numbers(v), {4, 4}, o);
+        SCOPED_TRACE(testing::Message() << "v " << int{v});
+        EXPECT_LE(w.tickets.size(), 253u);
+        EXPECT_TRUE(verify_wheel(first_numbers(v), 4, 4, w.tickets).holds());
+    }
+    EXPECT_EQ(find_wheel(first_numbers(23), {4, 4}, o).tickets.size(), 253u);
+}
+
 TEST(WheelSearch, TheSameSeedGivesTheSameTickets) {
     const std::vector<uint8_t> numbers = {2, 5, 8, 11, 14, 17, 20, 23, 26, 29, 32, 35};
     const Wheel a = find_wheel(numbers, {3, 4}, quick(5));
