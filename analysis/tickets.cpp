@@ -60,6 +60,7 @@ int field_count(std::string_view line) {
 // Reads the ticket of one line into numbers, or says why the line holds none. Eight numbers are a
 // ticket when the first stands before '=' (a viewer line, which needs all eight) or when numbered
 // is set (a table whose header names eight columns, the first for the record or ticket number).
+// labelled says that a label stood before the line's numbers, as why then says.
 bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combination& numbers,
                  std::string& why, bool labelled = false) {
     int values[MostNumbers];

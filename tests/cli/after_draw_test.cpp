@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -310,14 +311,48 @@ TEST(CliAfterDraw, ChartsAreWellFormedFiles) {
     }
 }
 
+// Filters change neither --check-tickets nor --list: the output stays, and one line says so.
+TEST(CliAfterDraw, FiltersGivenWhereTheyDoNothingAreNoted) {
+    TempDir dir;
+    write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n");
+    write_file(dir.path / "s.txt", "-f 8=3\n");
+    const std::string check = "--check-tickets t.txt --draw 1,2,3,4,5,6,8",
+                      check_note = "lotto739-cli: the filters do not narrow --check-tickets, which "
+                                   "checks every ticket of the file; --backtest shows how the "
+                                   "filters did on past draws\n",
+                      list_note = "lotto739-cli: the filters do not change --list, which prints "
+                                  "every filter with the values it offers\n";
+    // the run, the filters, the note
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {check, "-f 7=5", check_note},
+        {check + " --format csv", "--settings s.txt", check_note},
+        {check + " --format json", "--array15 1-3", check_note},
+        {"--list", "-r A1=2-9", list_note},
+        {"--list --format json", "--array7 4", list_note},
+        {"--list --game 7/35", "-p 1=100", ""},
+    };
+    for (const auto& [run, filters, note] : cases) {
+        const Outcome plain = run_cli(run, dir.path),
+                      filtered = run_cli(run + " " + filters, dir.path);
+        ASSERT_EQ(plain.status, 0) << run << plain.err;
+        EXPECT_EQ(filtered.status, 0) << run << " " << filters;
+        EXPECT_EQ(filtered.out, plain.out) << run << " " << filters;
+        EXPECT_EQ(filtered.err, note) << run << " " << filters;
+    }
+}
+
 TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
     TempDir dir;
     write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n1,2,3,4,5,6\n");
     write_file(dir.path / "good.txt", "1,2,3,4,5,6,7\n");
+    write_file(dir.path / "l.txt", "Line 1: 2 4 6 8 10 12\n");
     write_file(dir.path / "h.csv", Dated);
     // arguments, a part of the message
     const std::pair<std::string, std::string> cases[] = {
         {"--check-tickets t.txt --draw 1,2,3,4,5,6,7", "t.txt:2: "},
+        {"--check-tickets t.txt --draw 1,2,3,4,5,6,7 -f 7=5", "t.txt:2: "}, // and no note
+        {"--check-tickets l.txt --draw 1,2,3,4,5,6,7",
+         "l.txt:1: the line holds 6 numbers after its label; a ticket holds seven"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6", "seven numbers expected, 6 given"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6,6", "number 6 is given twice"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6,40", "number 40 is outside 1..39"},
