@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -167,13 +168,19 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
     EXPECT_EQ(least["combinations"], 1);
     EXPECT_NEAR(least["expected"].get<double>(), 4.0 / 15380937, 1e-18);
 
-    const Outcome csv = run_cli(args + " --format csv --last 1", dir.path);
+    const Outcome csv = run_cli(args + " --format csv --last 1 -f 7=9", dir.path);
     EXPECT_EQ(csv.lines[0],
-              "section,name,value,count,expected,since_last,longest_gap,combinations\r");
-    EXPECT_EQ(csv.lines[1], "number,,1,1,0.1795,0,0,\r");
-    EXPECT_EQ(csv.lines[2], "number,,2,0,0.1795,1,1,\r");
+              "section,name,value,count,expected,since_last,longest_gap,combinations,kept\r");
+    EXPECT_EQ(csv.lines[1], "number,,1,1,0.1795,0,0,,\r");
+    EXPECT_EQ(csv.lines[2], "number,,2,0,0.1795,1,1,,\r");
     // One draw: a number misses it with chance 32/39, both means alike.
-    EXPECT_EQ(csv.lines[40], "gaps,expected,,,,0.8205,0.8205,\r");
+    EXPECT_EQ(csv.lines[40], "gaps,expected,,,,0.8205,0.8205,,\r");
+    // The lucky number 9 is kept by filter 7; the last draw holds it. The sum is no filter's.
+    const auto filter_rows = std::find(csv.lines.begin(), csv.lines.end(),
+                                       "distribution,filter 7,0,0,0.8205,,,12620256,false\r");
+    ASSERT_NE(filter_rows, csv.lines.end()) << csv.out;
+    EXPECT_EQ(filter_rows[1], "distribution,filter 7,1,1,0.1795,,,2760681,true\r");
+    EXPECT_TRUE(holds(csv.out, "\ndistribution,sum,28,0,0.0000,,,1,\r\n")) << csv.out;
 }
 
 // What chance gives for since last and the longest gap in 4 draws of 7/39, from the 16 ways
