@@ -28,10 +28,18 @@ bool numbered_label(std::string_view line, std::size_t i) {
     return i + 1 < line.size() && line[i + 1] >= '0' && line[i + 1] <= '9';
 }
 
+// Where a comment begins in the line, '#' or "//" (npos when none); "#1: 3 9 19 ..." begins with a
+// label, not a comment.
+std::size_t comment_start(std::string_view line) {
+    std::size_t hash = line.find('#');
+    if (hash != std::string_view::npos && numbered_label(line, hash))
+        hash = line.find('#', hash + 1);
+    return std::min(hash, line.find("//"));
+}
+
 bool is_blank_or_comment(std::string_view line) {
     for (std::size_t i = 0; i < line.size(); ++i)
-        if (!is_separator(line[i]) && line[i] != '\r')
-            return line[i] == '#' && !numbered_label(line, i);
+        if (!is_separator(line[i]) && line[i] != '\r') return i == comment_start(line);
     return true;
 }
 
@@ -52,8 +60,9 @@ int field_count(std::string_view line) {
 // Reads the ticket of one line into numbers, or says why the line holds none. Eight numbers are a
 // ticket when the first stands before '=' (a viewer line, which needs all eight) or when numbered
 // is set (a table whose header names eight columns, the first for the record or ticket number).
+// labelled says that a label stood before the line's numbers, as why then says.
 bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combination& numbers,
-                 std::string& why) {
+                 std::string& why, bool labelled = false) {
     int values[MostNumbers];
     int count = 0;
     const std::size_t equals = line.find('=');
@@ -90,7 +99,10 @@ bool read_ticket(std::string_view line, uint32_t highest, bool numbered, Combina
               (held > 8    ? std::string("more than eight numbers")
                : held == 1 ? std::string("1 number")
                            : std::to_string(held) + " numbers") +
-              (viewer_line ? " after its record number" : "") + "; a ticket holds seven";
+              (viewer_line ? " after its record number"
+               : labelled  ? " after its label"
+                           : "") +
+              "; a ticket holds seven";
         return false;
     }
     const int* first = values + (count - 7); // a record or ticket number stands before the seven
@@ -145,38 +157,106 @@ bool is_run_line(std::string_view line, bool first) {
            all_digits(seconds.substr(point + 1));
 }
 
-// The line after its last word that is not a number, as in "Ticket 12: 1 2 3 4 5 6 7" or
-// "Row A) 1 2 3 4 5 6 7"; the whole line when every word is a number.
-std::string_view after_label(std::string_view line) {
-    std::size_t label_end = 0;
+// A label followed by this many numbers or more is a ticket someone typed, never a title or a
+// header line: what is wrong with it is said about its numbers.
+constexpr int LeastTypedNumbers = 4;
+
+// Calls visit(word, place) for each word of the line as read_ticket cuts it, place being where the
+// word begins.
+template <class Visit> void for_each_word(std::string_view line, Visit&& visit) {
     for (std::size_t i = 0; i < line.size();) {
         while (i < line.size() && (is_separator(line[i]) || line[i] == '\r')) ++i;
         const std::size_t start = i;
         while (i < line.size() && !is_separator(line[i]) && line[i] != '\r') ++i;
         if (i == start) break; // spaces end the line
-        const std::string_view token = line.substr(start, i - start);
-        const bool number = token == "-" || history::for_each_part(token, [](auto part) {
-                                return history::whole_number(part) != history::NotWhole;
-                            });
-        if (!number) label_end = i;
+        visit(line.substr(start, i - start), start);
     }
-    return line.substr(label_end);
 }
 
-// The line after a leading ticket number and a dash standing alone ("1 - 3 9 19 ..." after the
-// label "Ticket"); the whole line when it does not begin so.
-std::string_view after_number_dash(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t,;");
-    if (first == std::string_view::npos) return line;
-    const std::size_t end = line.find_first_of(" \t,;", first);
-    if (end == std::string_view::npos ||
-        history::whole_number(line.substr(first, end - first)) == history::NotWhole)
-        return line;
-    const std::size_t dash = line.find_first_not_of(" \t,;", end);
-    if (dash == std::string_view::npos || line[dash] != '-' || dash + 1 >= line.size() ||
-        (line[dash + 1] != ' ' && line[dash + 1] != '\t'))
-        return line;
-    return line.substr(dash + 1);
+// How many numbers the word stands for: 0 for a dash standing alone, -1 for a word that is no
+// number.
+int numbers_in(std::string_view word) {
+    if (word == "-") return 0;
+    int count = 0;
+    const bool numbers = history::for_each_part(word, [&](std::string_view part) {
+        ++count;
+        return history::whole_number(part) != history::NotWhole;
+    });
+    return numbers ? count : -1;
+}
+
+// A line as a person types a ticket: a label ("Ticket 12:", "Row A)"), the last run of numbers
+// (dashes standing alone among them) and words after it ("lucky").
+struct TypedLine {
+    std::string_view label, run;
+    int numbers = 0; // in the run
+    bool label_begins_with_word = false;
+    bool words_after = false;
+    bool digit_after = false; // in the words after the run: a stray number, perhaps
+};
+
+TypedLine cut_typed_line(std::string_view line) {
+    TypedLine t;
+    std::size_t begin = 0, end = 0;
+    bool in_run = false, first = true;
+    for_each_word(line, [&](std::string_view word, std::size_t at) {
+        const int count = numbers_in(word);
+        // Numbers joined by dashes too few to stand apart ("1-2-3") are no word.
+        if (first) t.label_begins_with_word = count < 0 && history::dashed_numbers(word) == 0;
+        first = false;
+        if (count < 0) {
+            in_run = false;
+            return;
+        }
+        if (!in_run) begin = at, t.numbers = 0, in_run = true;
+        t.numbers += count;
+        end = at + word.size();
+    });
+    t.label = line.substr(0, begin);
+    t.run = line.substr(begin, end - begin);
+    for_each_word(line.substr(end), [&](std::string_view word, std::size_t) {
+        t.words_after = true;
+        t.digit_after = t.digit_after || word.find_first_of("0123456789") != std::string_view::npos;
+    });
+    return t;
+}
+
+// The run without a leading ticket number and the dash standing alone after it ("Ticket 2 - 3 9
+// 19 ..."); the whole run when it does not begin so or when more dashes stand alone in it, as in
+// "3 - 9 - 19 - ...".
+std::string_view without_ticket_number(std::string_view run) {
+    int place = 0;
+    std::size_t rest = 0;
+    bool ticket_number = false;
+    for_each_word(run, [&](std::string_view word, std::size_t at) {
+        if (place == 0) ticket_number = history::whole_number(word) != history::NotWhole;
+        if (place == 1) ticket_number = ticket_number && word == "-", rest = at + 1;
+        if (place > 1 && word == "-") ticket_number = false;
+        ++place;
+    });
+    return ticket_number && place > 2 ? run.substr(rest) : run;
+}
+
+// Reads the ticket of a line as people type it: the whole line; else the last run of numbers,
+// after a label and before words without a digit, and without a ticket number before a lone dash.
+// A line whose words after the numbers hold a digit is no ticket: "7 lucky 8" may be a stray
+// number. When the whole line is no ticket, why says why; about the run's numbers when they are a
+// ticket someone typed (typed is set then), else about the first word that is no number.
+bool read_typed_line(std::string_view line, uint32_t highest, bool numbered, Combination& numbers,
+                     std::string& why, bool& typed) {
+    typed = false;
+    if (read_ticket(line, highest, numbered, numbers, why)) return true;
+    const TypedLine t = cut_typed_line(line);
+    // A label beginning with a number ("1 2 x 4 5 6 ...") may hold numbers of the ticket.
+    const bool plain_label = t.label.empty() || t.label_begins_with_word;
+    if (t.digit_after || (t.words_after && !plain_label)) return false;
+    std::string run_why;
+    if (read_ticket(without_ticket_number(t.run), highest, false, numbers, run_why,
+                    !t.label.empty()))
+        return true;
+    typed = t.numbers >= LeastTypedNumbers && plain_label && (!t.label.empty() || t.words_after);
+    if (typed) why = std::move(run_why);
+    return false;
 }
 
 // The line without a note in brackets at its end ("3 9 19 23 24 25 28 (birthdays)").
@@ -241,7 +321,7 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     for_each_line(text, [&](std::string_view line, uint32_t number) {
         if (failed) return;
         if (is_blank_or_comment(line)) {
-            any_comment = any_comment || line.find('#') != std::string_view::npos;
+            any_comment = any_comment || comment_start(line) != std::string_view::npos;
             return;
         }
         if (is_run_line(line, !any_content)) {
@@ -253,21 +333,14 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
         }
         any_content = true;
         Ticket t{number, {}};
-        // A comment may end the line; "#1: 3 9 19 ..." begins with a label, not a comment.
-        const std::size_t hash = line.find('#');
-        line = line.substr(0, hash != std::string_view::npos && numbered_label(line, hash)
-                                  ? line.find('#', hash + 1)
-                                  : hash);
-        line = without_closing_note(line);
-        std::string ignored;
-        if (read_ticket(line, highest, numbered, t.numbers, why) ||
-            read_ticket(after_label(line), highest, false, t.numbers, ignored) ||
-            read_ticket(after_number_dash(after_label(line)), highest, false, t.numbers, ignored)) {
+        line = without_closing_note(line.substr(0, comment_start(line)));
+        bool typed = false;
+        if (read_typed_line(line, highest, numbered, t.numbers, why, typed)) {
             f.tickets.push_back(t);
             return;
         }
         // Header lines stand before the first ticket.
-        if (f.tickets.empty() && history::looks_like_header(line)) {
+        if (!typed && f.tickets.empty() && history::looks_like_header(line)) {
             numbered = field_count(line) == 8;
             if (first_skipped.empty())
                 first_skipped = std::string(name) + ":" + std::to_string(number) + ": " + why;

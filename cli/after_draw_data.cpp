@@ -77,26 +77,31 @@ void csv::check_tickets(std::FILE* out, const TicketCheck& c) {
 
 void csv::history_stats(std::FILE* out, const HistoryStats& h) {
     row(out, {"section", "name", "value", "count", "expected", "since_last", "longest_gap",
-              "combinations"});
+              "combinations", "kept"});
     for (const NumberStats& n : h.numbers)
         row(out, {"number", "", std::to_string(n.number), std::to_string(n.count),
                   number(n.expected, "%.4f"), std::to_string(n.since_last),
-                  std::to_string(n.longest_gap), ""});
+                  std::to_string(n.longest_gap), "", ""});
     row(out, {"gaps", "expected", "", "", "", number(h.expected_since_last, "%.4f"),
-              number(h.expected_longest_gap, "%.4f"), ""});
+              number(h.expected_longest_gap, "%.4f"), "", ""});
+    row(out, {"chi_square", "statistic", number(h.chi_square.statistic, "%.4f"), "", "", "", "", "",
+              ""});
+    row(out, {"chi_square", "df", std::to_string(h.chi_square.df), "", "", "", "", "", ""});
     row(out,
-        {"chi_square", "statistic", number(h.chi_square.statistic, "%.4f"), "", "", "", "", ""});
-    row(out, {"chi_square", "df", std::to_string(h.chi_square.df), "", "", "", "", ""});
-    row(out, {"chi_square", "p_value", number(h.chi_square.p_value, "%.6g"), "", "", "", "", ""});
+        {"chi_square", "p_value", number(h.chi_square.p_value, "%.6g"), "", "", "", "", "", ""});
     for (const PairStats& p : h.pairs)
         row(out, {"pair", "", std::to_string(p.numbers[0]) + " " + std::to_string(p.numbers[1]),
-                  std::to_string(p.count), number(p.expected, "%.4f"), "", "", ""});
+                  std::to_string(p.count), number(p.expected, "%.4f"), "", "", "", ""});
+    // kept: whether an active filter keeps the value; blank for a measure of no filter.
     for (const Distribution& d : h.distributions)
         for (std::size_t i = 0; i < d.values.size(); ++i)
             row(out,
                 {"distribution", d.name, std::to_string(d.values[i]), std::to_string(d.draws[i]),
                  number(expected_draws(d, i, h.draw_count), "%.4f"), "", "",
-                 std::to_string(d.combinations[i])});
+                 std::to_string(d.combinations[i]),
+                 d.filter == 0    ? ""
+                 : d.kept[i] != 0 ? "true"
+                                  : "false"});
 }
 
 // The JSON of seven numbers or of counts, written by hand like the rest of the long arrays of the

@@ -36,6 +36,16 @@ constexpr std::size_t LongestMessage = 1000;
 
 void note(const std::string& message) { fail(message, 0); }
 
+// Whether the settings hold filters: one switched on, a range moved from the game's default or a
+// chosen-number array holding a number.
+bool filters_given(const Settings& s) {
+    const auto filled = [](const auto& array) {
+        return std::any_of(array.begin(), array.end(), [](int32_t n) { return n != 0; });
+    };
+    return s.active != 0 || s.effective != default_ranges(s.highest) || filled(s.array7) ||
+           filled(s.array15);
+}
+
 int backtest(const Options& o) {
     const History h = read_history(o.history, o.history_options);
     if (!h.ok()) return fail(h.error, 2);
@@ -262,6 +272,9 @@ int execute(const Options& o) {
     }
     if (o.wheel.active()) return run_wheel_command(o);
     if (o.list) {
+        if (filters_given(o.settings))
+            note("the filters do not change --list, which prints every filter with the values it "
+                 "offers");
         list(o);
         return 0;
     }
@@ -271,7 +284,13 @@ int execute(const Options& o) {
     }
     if (o.funnel) return funnel(o);
     if (o.backtest) return backtest(o);
-    if (!o.check_tickets.empty()) return check_tickets_command(o);
+    if (!o.check_tickets.empty()) {
+        const int status = check_tickets_command(o);
+        if (status == 0 && filters_given(o.settings))
+            note("the filters do not narrow --check-tickets, which checks every ticket of the "
+                 "file; --backtest shows how the filters did on past draws");
+        return status;
+    }
     if (o.history_stats) return history_stats_command(o);
     return count_run(o);
 }

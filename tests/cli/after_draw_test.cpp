@@ -5,7 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -166,13 +168,19 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
     EXPECT_EQ(least["combinations"], 1);
     EXPECT_NEAR(least["expected"].get<double>(), 4.0 / 15380937, 1e-18);
 
-    const Outcome csv = run_cli(args + " --format csv --last 1", dir.path);
+    const Outcome csv = run_cli(args + " --format csv --last 1 -f 7=9", dir.path);
     EXPECT_EQ(csv.lines[0],
-              "section,name,value,count,expected,since_last,longest_gap,combinations\r");
-    EXPECT_EQ(csv.lines[1], "number,,1,1,0.1795,0,0,\r");
-    EXPECT_EQ(csv.lines[2], "number,,2,0,0.1795,1,1,\r");
+              "section,name,value,count,expected,since_last,longest_gap,combinations,kept\r");
+    EXPECT_EQ(csv.lines[1], "number,,1,1,0.1795,0,0,,\r");
+    EXPECT_EQ(csv.lines[2], "number,,2,0,0.1795,1,1,,\r");
     // One draw: a number misses it with chance 32/39, both means alike.
-    EXPECT_EQ(csv.lines[40], "gaps,expected,,,,0.8205,0.8205,\r");
+    EXPECT_EQ(csv.lines[40], "gaps,expected,,,,0.8205,0.8205,,\r");
+    // The lucky number 9 is kept by filter 7; the last draw holds it. The sum is no filter's.
+    const auto filter_rows = std::find(csv.lines.begin(), csv.lines.end(),
+                                       "distribution,filter 7,0,0,0.8205,,,12620256,false\r");
+    ASSERT_NE(filter_rows, csv.lines.end()) << csv.out;
+    EXPECT_EQ(filter_rows[1], "distribution,filter 7,1,1,0.1795,,,2760681,true\r");
+    EXPECT_TRUE(holds(csv.out, "\ndistribution,sum,28,0,0.0000,,,1,\r\n")) << csv.out;
 }
 
 // What chance gives for since last and the longest gap in 4 draws of 7/39, from the 16 ways
@@ -310,14 +318,48 @@ TEST(CliAfterDraw, ChartsAreWellFormedFiles) {
     }
 }
 
+// Filters change neither --check-tickets nor --list: the output stays, and one line says so.
+TEST(CliAfterDraw, FiltersGivenWhereTheyDoNothingAreNoted) {
+    TempDir dir;
+    write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n");
+    write_file(dir.path / "s.txt", "-f 8=3\n");
+    const std::string check = "--check-tickets t.txt --draw 1,2,3,4,5,6,8",
+                      check_note = "lotto739-cli: the filters do not narrow --check-tickets, which "
+                                   "checks every ticket of the file; --backtest shows how the "
+                                   "filters did on past draws\n",
+                      list_note = "lotto739-cli: the filters do not change --list, which prints "
+                                  "every filter with the values it offers\n";
+    // the run, the filters, the note
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {check, "-f 7=5", check_note},
+        {check + " --format csv", "--settings s.txt", check_note},
+        {check + " --format json", "--array15 1-3", check_note},
+        {"--list", "-r A1=2-9", list_note},
+        {"--list --format json", "--array7 4", list_note},
+        {"--list --game 7/35", "-p 1=100", ""},
+    };
+    for (const auto& [run, filters, note] : cases) {
+        const Outcome plain = run_cli(run, dir.path),
+                      filtered = run_cli(run + " " + filters, dir.path);
+        ASSERT_EQ(plain.status, 0) << run << plain.err;
+        EXPECT_EQ(filtered.status, 0) << run << " " << filters;
+        EXPECT_EQ(filtered.out, plain.out) << run << " " << filters;
+        EXPECT_EQ(filtered.err, note) << run << " " << filters;
+    }
+}
+
 TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
     TempDir dir;
     write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n1,2,3,4,5,6\n");
     write_file(dir.path / "good.txt", "1,2,3,4,5,6,7\n");
+    write_file(dir.path / "l.txt", "Line 1: 2 4 6 8 10 12\n");
     write_file(dir.path / "h.csv", Dated);
     // arguments, a part of the message
     const std::pair<std::string, std::string> cases[] = {
         {"--check-tickets t.txt --draw 1,2,3,4,5,6,7", "t.txt:2: "},
+        {"--check-tickets t.txt --draw 1,2,3,4,5,6,7 -f 7=5", "t.txt:2: "}, // and no note
+        {"--check-tickets l.txt --draw 1,2,3,4,5,6,7",
+         "l.txt:1: the line holds 6 numbers after its label; a ticket holds seven"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6", "seven numbers expected, 6 given"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6,6", "number 6 is given twice"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6,40", "number 40 is outside 1..39"},
