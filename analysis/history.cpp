@@ -201,11 +201,14 @@ bool blank_field(std::string_view line, int column) {
 }
 
 // Reads the bonus number from field column (0: none) into the draw; a blank field, or one holding
-// a dash or "n/a", is a draw without one (older draws often have none). False with why set when the
-// field holds no number in 1..N or one of the seven.
-bool read_bonus(std::string_view line, int column, uint32_t highest, Draw& draw, std::string& why) {
+// a dash or "n/a", is a draw without one (older draws often have none), and so, in a field the
+// header named (named), is any other text and 0. False with why set when the field holds no
+// number in 1..N or one of the seven.
+bool read_bonus(std::string_view line, int column, bool named, uint32_t highest, Draw& draw,
+                std::string& why) {
     if (column == 0 || blank_field(line, column)) return true;
     const int value = history::single_number_field(line, column);
+    if (named && (value == history::NotWhole || value == 0)) return true;
     if (!history::in_draw_range(value, highest))
         why = "field " + std::to_string(column) + " holds no bonus number in 1.." +
               std::to_string(highest);
@@ -330,7 +333,8 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
         std::optional<DrawDate> date = spaced ? leading_date(line).date : std::nullopt;
         const bool after_date = date && o.first_column == 0 && read(SpacedDateTokens);
         if (!after_date && o.first_column == 0) date.reset();
-        if ((after_date || read(0)) && read_bonus(line, o.bonus_column, o.highest, draw, why)) {
+        if ((after_date || read(0)) &&
+            read_bonus(line, o.bonus_column, pass.header_line != 0, o.highest, draw, why)) {
             bonus_field_seen = bonus_field_seen || field_at(line, o.bonus_column).has_value();
             draw.date = date_in_fields(line, pass.date_fields);
             if (!draw.date) draw.date = date ? date : find_draw_date(line);

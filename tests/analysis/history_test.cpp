@@ -350,15 +350,25 @@ TEST(History, HeaderNamesTheColumns) {
          Auto,
          {"2: 7 10 11 19 23 31 38 +12", "3: 6 10 11 19 23 31 38 +12", "4: 5 10 11 19 23 31 38 +12"},
          "N1..N7 Bonus"},
+        // A bonus field holding other text, or 0, is a draw without a bonus.
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,x\n13,1,4,9,15,22,30,36,0\n"
+         "14,2,6,10,17,25,33,39,8\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38", "3: 1 4 9 15 22 30 36", "4: 2 6 10 17 25 33 39 +8"},
+         "N1..N7 Bonus"},
         // Other numbered fields beside the seven.
         {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus,Prize 1,Prize 2\n12,3,7,11,19,23,31,38,9,1,2\n",
          Auto,
          {"2: 3 7 11 19 23 31 38 +9"},
          "N1..N7 Bonus"},
-        // Read as without the header: two bonus fields, six numbered ones,
+        // Read as without the header: a bonus above the game, two bonus fields, six numbered ones,
         // numbers out of order, two runs of seven, a line without the named fields, fields named by
         // options, no header.
         {"Draw,N1,N2,N3,N4,N5,N6,N7,M1,M2,M3,M4,M5,M6,M7\n12,3,7,11,19,23,31,38,1,2,3,4,5,6,7\n",
+         Auto,
+         {"2: 3 7 11 12 19 23 31"},
+         " "},
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,40\n",
          Auto,
          {"2: 3 7 11 12 19 23 31"},
          " "},
