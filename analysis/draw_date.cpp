@@ -165,18 +165,14 @@ std::optional<DrawDate> find_draw_date(std::string_view line) {
     return found;
 }
 
-SpacedDate spaced_date(std::string_view line) {
-    std::string_view field;
-    history::Fields(line).next(field);
-    std::array<std::string_view, 3> parts;
-    for (std::string_view& part : parts) {
-        const std::size_t start = field.find_first_not_of(' ');
-        if (start == std::string_view::npos) return {};
-        field.remove_prefix(start);
-        part = field.substr(0, field.find(' '));
-        field.remove_prefix(part.size());
+namespace {
+
+// Three whole numbers of up to four digits, the first or the last a year of four digits
+// (1900..2199), and the date they make: year, month and day, or day and month (month first
+// when only that makes a date) before the year.
+SpacedDate three_part_date(const std::array<std::string_view, 3>& parts) {
+    for (std::string_view part : parts)
         if (part.size() > 4 || history::whole_number(part) == history::NotWhole) return {};
-    }
     const auto four_digit_year = [](std::string_view p) {
         return p.size() == 4 && digits_value(p) >= 1900 && digits_value(p) <= 2199;
     };
@@ -190,6 +186,38 @@ SpacedDate spaced_date(std::string_view line) {
     s.date = year_first ? make(s.year, digits_value(a), digits_value(b))
                         : day_or_month_first(s.year, digits_value(a), digits_value(b));
     return s;
+}
+
+} // namespace
+
+SpacedDate spaced_date(std::string_view line) {
+    std::string_view field;
+    history::Fields(line).next(field);
+    std::array<std::string_view, 3> parts;
+    for (std::string_view& part : parts) {
+        const std::size_t start = field.find_first_not_of(' ');
+        if (start == std::string_view::npos) return {};
+        field.remove_prefix(start);
+        part = field.substr(0, field.find(' '));
+        field.remove_prefix(part.size());
+    }
+    return three_part_date(parts);
+}
+
+SpacedDate fields_date(std::string_view line) {
+    history::Fields fields(line);
+    std::array<std::string_view, 3> parts;
+    for (std::string_view& part : parts)
+        if (!fields.next(part)) return {};
+    return three_part_date(parts);
+}
+
+std::optional<DrawDate> date_of_parts(std::string_view year, std::string_view month,
+                                      std::string_view day) {
+    const int y = year_of(year), d = day_of(day);
+    const int m = day_of(month) != 0 ? day_of(month) : month_of(month);
+    if (y == 0 || m == 0 || d == 0) return std::nullopt;
+    return make(y, m, d);
 }
 
 void settle_slashed_dates(std::vector<DrawDate*>& dates) {

@@ -45,6 +45,15 @@ struct SpacedDate {
 };
 SpacedDate spaced_date(std::string_view line);
 
+// The same for three leading fields that each hold one whole number: a date whose year, month
+// and day stand in fields of their own, "2024,1,5" or "5;1;2024", read as spaced_date reads it.
+SpacedDate fields_date(std::string_view line);
+
+// The date that a year (four digits, or two as in "05.04.13"), a month (a number or its English
+// name) and a day, each given apart, make.
+std::optional<DrawDate> date_of_parts(std::string_view year, std::string_view month,
+                                      std::string_view day);
+
 // Settles the ambiguous slashed dates of one file: when some slashed date can only be read month
 // first and none only day first, every ambiguous one is read month first too.
 void settle_slashed_dates(std::vector<DrawDate*>& dates);

@@ -94,25 +94,44 @@ int counter_field(std::string_view text, uint32_t highest) {
     return 0;
 }
 
-// How many tokens a date written with spaces takes ("2024 01 05").
+// How many tokens a date written with spaces ("2024 01 05") or in three fields takes.
 constexpr int SpacedDateTokens = 3;
 
-// Whether the lines open with dates written with spaces ("2024 01 05 3 7 11 ..."): some line does,
-// nine in ten of the lines that open with three whole numbers, the first or the last a year of four
-// digits, make a date of them, and those years do not step by one from every line to the next (a
-// draw counter such as 2013 before the numbers 1 5 ...), over three lines or more.
-bool spaced_dates(std::string_view text) {
-    uint32_t lines = 0, dates = 0, steps = 0;
-    int last = 0;
+// The date the line opens with: written with spaces in its first field ("2024 01 05 3 7 ...") or
+// with its year, month and day in fields of their own ("2024,1,5,3,7,...").
+SpacedDate leading_date(std::string_view line) {
+    const SpacedDate s = spaced_date(line);
+    return s.year != 0 ? s : fields_date(line);
+}
+
+// Whether the lines open with dates (leading_date): none; written with spaces; some in three
+// fields.
+enum class LeadingDates { None, Spaced, InFields };
+
+// Whether the lines open with dates: some line does, nine in ten of the lines that open with three
+// whole numbers, the first or the last a year of four digits, make a date of them, and neither
+// those years nor the dates' months step by one from every line to the next over three lines or
+// more (a draw counter such as 2013 before the numbers 1 5 ..., or a week after the year).
+LeadingDates leading_dates(std::string_view text) {
+    uint32_t lines = 0, dates = 0, steps = 0, month_steps = 0;
+    int last = 0, last_month = 0;
+    bool in_fields = false;
+    const auto by_one = [](int a, int b) { return a == b + 1 || a == b - 1; };
     for_each_line(text, [&](std::string_view line, uint32_t) {
         if (is_blank_or_comment(line)) return;
-        const SpacedDate s = spaced_date(line);
+        const SpacedDate s = leading_date(line);
         if (s.year == 0) return;
         dates += s.date.has_value();
-        steps += lines++ > 0 && (s.year == last + 1 || s.year == last - 1);
-        last = s.year;
+        in_fields |= s.date && spaced_date(line).year == 0;
+        const int month = s.date ? s.date->month : 0;
+        month_steps += lines > 0 && month != 0 && by_one(month, last_month);
+        steps += lines++ > 0 && by_one(s.year, last);
+        last = s.year, last_month = month;
     });
-    return dates > 0 && dates * 10 >= lines * 9 && !(lines >= 3 && steps == lines - 1);
+    const auto counts = [&](uint32_t n) { return lines >= 3 && n == lines - 1; };
+    if (dates == 0 || dates * 10 < lines * 9 || counts(steps) || counts(month_steps))
+        return LeadingDates::None;
+    return in_fields ? LeadingDates::InFields : LeadingDates::Spaced;
 }
 
 // The leading fields a draw number may stand in, and what each holds on one line.
@@ -129,11 +148,14 @@ LeadingValues leading_values(std::string_view line) {
 // Gives each draw its number from the first leading field that numbers the draws: a whole number
 // of 1 or more on every draw's line, never one of its seven, rising or falling strictly from
 // line to line; on ten draws or more, or the counter field found before (a draw number that
-// steps by one). values[i] are the leading fields of draw i's line.
-void number_draws(History& h, const std::vector<LeadingValues>& values, int counter) {
+// steps by one). values[i] are the leading fields of draw i's line; a field of the date
+// (is_date_field) numbers none.
+template <class IsDateField>
+void number_draws(History& h, const std::vector<LeadingValues>& values, int counter,
+                  IsDateField&& is_date_field) {
     const std::size_t n = h.draws.size();
     for (int f = 0; f < CounterFields; ++f) {
-        if (n < 2 || (n < 10 && counter != f + 1)) continue;
+        if (n < 2 || (n < 10 && counter != f + 1) || is_date_field(f + 1)) continue;
         bool whole = true, rising = true, falling = true;
         for (std::size_t i = 0; i < n && whole; ++i) {
             const int v = values[i][f];
@@ -179,11 +201,14 @@ bool blank_field(std::string_view line, int column) {
 }
 
 // Reads the bonus number from field column (0: none) into the draw; a blank field, or one holding
-// a dash or "n/a", is a draw without one (older draws often have none). False with why set when the
-// field holds no number in 1..N or one of the seven.
-bool read_bonus(std::string_view line, int column, uint32_t highest, Draw& draw, std::string& why) {
+// a dash or "n/a", is a draw without one (older draws often have none), and so, in a field the
+// header named (named), is any other text and 0. False with why set when the field holds no
+// number in 1..N or one of the seven.
+bool read_bonus(std::string_view line, int column, bool named, uint32_t highest, Draw& draw,
+                std::string& why) {
     if (column == 0 || blank_field(line, column)) return true;
     const int value = history::single_number_field(line, column);
+    if (named && (value == history::NotWhole || value == 0)) return true;
     if (!history::in_draw_range(value, highest))
         why = "field " + std::to_string(column) + " holds no bonus number in 1.." +
               std::to_string(highest);
@@ -243,13 +268,27 @@ std::optional<Header> header_columns(std::string_view text) {
 }
 
 // What a pass over the lines takes besides the options: the line of the header that named the
-// columns (0: none), the field of a draw counter (0: none) and whether the draws are given their
-// numbers from a leading field.
+// columns (0: none), the field of a draw counter (0: none), whether the draws are given their
+// numbers from a leading field, and the fields of the date's year, month and day the header
+// named (0: none).
 struct Pass {
     uint32_t header_line = 0;
     int counter = 0;
     bool number_draws = false;
+    std::array<int, 3> date_fields{};
 };
+
+// The date that the fields of year, month and day make on the line; none without such fields.
+std::optional<DrawDate> date_in_fields(std::string_view line, const std::array<int, 3>& fields) {
+    if (fields[0] == 0) return std::nullopt;
+    std::array<std::string_view, 3> parts;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::optional<std::string_view> field = field_at(line, fields[i]);
+        if (!field) return std::nullopt;
+        parts[i] = *field;
+    }
+    return date_of_parts(parts[0], parts[1], parts[2]);
+}
 
 // One pass over the lines. Blank lines and comments are passed over, and so are lines that look
 // like a title or a header before the first line that does not; when no draw follows, the second
@@ -261,8 +300,15 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     uint32_t headers = 0;
     SkippedLine second_header;
     std::string why;
-    const int counter = pass.counter;
-    const bool spaced = spaced_dates(text);
+    const LeadingDates leading = leading_dates(text);
+    const bool spaced = leading != LeadingDates::None;
+    // The fields that hold the date are no draw counter.
+    const auto is_date_field = [&](int field) {
+        return std::find(pass.date_fields.begin(), pass.date_fields.end(), field) !=
+                   pass.date_fields.end() ||
+               (leading == LeadingDates::InFields && field <= SpacedDateTokens);
+    };
+    const int counter = pass.counter != 0 && is_date_field(pass.counter) ? 0 : pass.counter;
     std::optional<Draw> numbered_header;
     std::optional<LeadingValues> header_values;
     std::vector<LeadingValues> values; // the leading fields of each draw's line
@@ -282,14 +328,16 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
             return history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers,
                                       why, o.highest, o.bonus_column, &longer_run, date_tokens);
         };
-        // A date written with spaces is the line's when the numbers after it hold the draw;
-        // else the whole line is read as any other.
-        std::optional<DrawDate> date = spaced ? spaced_date(line).date : std::nullopt;
+        // A date written with spaces or in three fields is the line's when the numbers after it
+        // hold the draw; else the whole line is read as any other.
+        std::optional<DrawDate> date = spaced ? leading_date(line).date : std::nullopt;
         const bool after_date = date && o.first_column == 0 && read(SpacedDateTokens);
         if (!after_date && o.first_column == 0) date.reset();
-        if ((after_date || read(0)) && read_bonus(line, o.bonus_column, o.highest, draw, why)) {
+        if ((after_date || read(0)) &&
+            read_bonus(line, o.bonus_column, pass.header_line != 0, o.highest, draw, why)) {
             bonus_field_seen = bonus_field_seen || field_at(line, o.bonus_column).has_value();
-            draw.date = date ? date : find_draw_date(line);
+            draw.date = date_in_fields(line, pass.date_fields);
+            if (!draw.date) draw.date = date ? date : find_draw_date(line);
             // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
             // 1-7 without a date; it is a header when the next draw has one.
             if (h.draws.empty() && !numbered_header && !draw.date &&
@@ -328,7 +376,7 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
         return failure(std::string(name) + ": no draw's line has a field " +
                        std::to_string(o.bonus_column) + " for the bonus number");
     if (!h.draws.empty()) {
-        if (pass.number_draws) number_draws(h, values, counter);
+        if (pass.number_draws) number_draws(h, values, counter, is_date_field);
         return h;
     }
     if (!h.skipped.empty())
@@ -366,8 +414,9 @@ History parse_history(std::string_view text, std::string_view name, const Histor
             // A draw counter found among the named fields is none.
             const bool named_field =
                 (counter >= c.first && counter <= c.last) || counter == c.bonus;
-            History h =
-                read_lines(text, name, named, {header->line, named_field ? 0 : counter, true});
+            History h = read_lines(
+                text, name, named,
+                {header->line, named_field ? 0 : counter, true, {c.year, c.month, c.day}});
             if (h.ok()) {
                 h.named_first = c.first_name, h.named_last = c.last_name;
                 h.named_bonus = c.bonus_name;

@@ -36,6 +36,18 @@ constexpr std::array<std::string_view, 8> BonusWords{
     "bonus", "extra", "supplementary", "supp", "additional", "special", "zusatzzahl", "superzahl"};
 constexpr std::array<std::string_view, 6> BonusEndings{"", "ball", "number", "num", "no", "nr"};
 
+// The names of the fields of a date's year, month and day, as key_of gives them.
+constexpr std::array<std::array<std::string_view, 2>, 3> DatePartNames{
+    {{"year", "jahr"}, {"month", "monat"}, {"day", "tag"}}};
+
+// Which part of a date the name names: 0 year, 1 month, 2 day; -1 none.
+int date_part(const std::string& key) {
+    for (std::size_t part = 0; part < DatePartNames.size(); ++part)
+        for (std::string_view name : DatePartNames[part])
+            if (key == name) return static_cast<int>(part);
+    return -1;
+}
+
 bool names_all_numbers(const std::string& key) {
     for (std::string_view name : AllNumbersNames)
         if (key == name) return true;
@@ -82,6 +94,7 @@ std::optional<NamedColumns> named_columns(std::string_view line) {
     Fields fields(line);
     for (std::string_view field; fields.next(field);) names.push_back(field);
     std::vector<int> with_number, for_all, for_bonus; // 0-based fields
+    std::array<std::vector<int>, 3> for_date;         // the year's, month's and day's
     std::vector<Numbered> numbers;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string key = key_of(names[i]);
@@ -92,6 +105,8 @@ std::optional<NamedColumns> named_columns(std::string_view line) {
             for_all.push_back(field);
         else if (names_bonus(key))
             for_bonus.push_back(field);
+        else if (const int part = date_part(key); part >= 0)
+            for_date[static_cast<std::size_t>(part)].push_back(field + 1);
     }
     if (for_bonus.size() > 1) return std::nullopt;
     NamedColumns c;
@@ -117,6 +132,8 @@ std::optional<NamedColumns> named_columns(std::string_view line) {
     c.last_name = names[static_cast<std::size_t>(c.last - 1)];
     if (!for_bonus.empty())
         c.bonus = for_bonus[0] + 1, c.bonus_name = names[static_cast<std::size_t>(for_bonus[0])];
+    if (std::all_of(for_date.begin(), for_date.end(), [](const auto& f) { return f.size() == 1; }))
+        c.year = for_date[0][0], c.month = for_date[1][0], c.day = for_date[2][0];
     return c;
 }
 

@@ -178,6 +178,9 @@ int run_wheel_command(const Options& o) {
         if (o.settings.active != 0)
             note("the filters do not narrow a --wheel, which covers every choice of M of its "
                  "numbers; --reduce T covers the filtered result");
+        if (o.threads != 0)
+            note("--threads changes nothing for a --wheel, whose tickets are searched and checked "
+                 "on one thread; --reduce T shares its count run among the threads");
         return o.wheel.check_file.empty() ? search(o, nullptr, 0) : check_file(o, nullptr, 0);
     }
     const ResultStore store = allocate_store(o.highest);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <numeric>
 #include <string>
@@ -195,13 +196,22 @@ TEST(History, DrawNumbersThatFallMeanNewestFirst) {
     }
 }
 
-// Year, month and day separated by spaces open the line: the date of the draw that follows, which
-// orders the draws; day and month with the year last are read as slashed dates are, the whole
-// file month first when one date can only be. A year that steps by one from line to line is a
-// draw counter, and a line whose date leaves no draw after it, or a file with dates that are no
-// dates, reads as without them.
+// Year, month and day separated by spaces, or standing in three fields, open the line: the date of
+// the draw that follows, which orders the draws; day and month with the year last are read as
+// slashed dates are, the whole file month first when one date can only be. A year or a month that
+// steps by one from line to line is a draw counter, a day that does so is none, and a line whose
+// date leaves no draw after it, or a file with dates that are no dates, reads as without them.
 TEST(History, DatesWrittenWithSpaces) {
     HistoryOptions named = columns(2, 8);
+    std::string daily;
+    std::vector<std::string> daily_draws;
+    for (int day = 10; day >= 1; --day) {
+        daily +=
+            "2024,1," + std::to_string(day) + ",1,2,3,4,5,6," + std::to_string(day + 20) + "\n";
+        daily_draws.push_back(std::to_string(11 - day) + " 2024-01-" + (day < 10 ? "0" : "") +
+                              std::to_string(day) + " 1 2 3 4 5 6 " + std::to_string(day + 20));
+    }
+    std::reverse(daily_draws.begin(), daily_draws.end());
     // text, options, each draw oldest first as "line date numbers", the order
     const std::tuple<std::string, HistoryOptions, std::vector<std::string>, DrawOrder> cases[] = {
         {"2024 01 12 38 31 23 19 11 7 3\n2024 01 05 1 2 3 4 5 6 7 8\n",
@@ -232,6 +242,20 @@ TEST(History, DatesWrittenWithSpaces) {
          {"1 - 1 3 5 7 11 19 23", "2 - 2 3 7 11 19 23 30"},
          DrawOrder::AsWritten},
         {"12 1 5 3 7 11 19 23 31 38\n", Auto, {"1 - 1 3 5 7 11 12 19"}, DrawOrder::AsWritten},
+        {"2024,1,12,38,31,23,19,11,7,3\n2024,01,05,1,2,3,4,5,6,7,8\n",
+         Auto,
+         {"2 2024-01-05 1 2 3 4 5 6 7", "1 2024-01-12 3 7 11 19 23 31 38"},
+         DrawOrder::ByDate},
+        {"1;13;2024;1;2;3;4;5;6;7\n2\t1\t2024\t1\t2\t3\t4\t5\t6\t8\n",
+         Auto,
+         {"1 2024-01-13 1 2 3 4 5 6 7", "2 2024-02-01 1 2 3 4 5 6 8"},
+         DrawOrder::ByDate},
+        {"2013,1,7,3,12,39,1,20,15,4\n2013,2,7,3,12,39,1,20,15,4\n2013,3,7,3,12,39,1,20,15,4\n",
+         Auto,
+         {"1 - 1 3 7 12 15 20 39 #1", "2 - 1 3 7 12 15 20 39 #2", "3 - 1 3 7 12 15 20 39 #3"},
+         DrawOrder::AsWritten},
+        {"2024,1,5,3,7,11,19,23\n", Auto, {"1 - 1 3 5 7 11 19 23"}, DrawOrder::AsWritten},
+        {daily, Auto, daily_draws, DrawOrder::ByDate},
     };
     for (const auto& [text, options, draws, order] : cases) {
         History h = parse_history(text, "draws.csv", options);
@@ -241,6 +265,7 @@ TEST(History, DatesWrittenWithSpaces) {
         for (const Draw& d : h.draws) {
             read.push_back(std::to_string(d.line) + " " + (d.date ? date_text(*d.date) : "-"));
             for (int n : d.numbers) read.back().append(" ").append(std::to_string(n));
+            if (d.counter != 0) read.back().append(" #").append(std::to_string(d.counter));
         }
         EXPECT_EQ(read, draws) << text;
     }
@@ -325,14 +350,25 @@ TEST(History, HeaderNamesTheColumns) {
          Auto,
          {"2: 7 10 11 19 23 31 38 +12", "3: 6 10 11 19 23 31 38 +12", "4: 5 10 11 19 23 31 38 +12"},
          "N1..N7 Bonus"},
+        // A bonus field holding other text, or 0, is a draw without a bonus.
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,x\n13,1,4,9,15,22,30,36,0\n"
+         "14,2,6,10,17,25,33,39,8\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38", "3: 1 4 9 15 22 30 36", "4: 2 6 10 17 25 33 39 +8"},
+         "N1..N7 Bonus"},
         // Other numbered fields beside the seven.
         {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus,Prize 1,Prize 2\n12,3,7,11,19,23,31,38,9,1,2\n",
          Auto,
          {"2: 3 7 11 19 23 31 38 +9"},
          "N1..N7 Bonus"},
-        // Read as without the header: two bonus fields, six numbered ones, numbers out of order,
-        // two runs of seven, a line without the named fields, fields named by options, no header.
+        // Read as without the header: a bonus above the game, two bonus fields, six numbered ones,
+        // numbers out of order, two runs of seven, a line without the named fields, fields named by
+        // options, no header.
         {"Draw,N1,N2,N3,N4,N5,N6,N7,M1,M2,M3,M4,M5,M6,M7\n12,3,7,11,19,23,31,38,1,2,3,4,5,6,7\n",
+         Auto,
+         {"2: 3 7 11 12 19 23 31"},
+         " "},
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,40\n",
          Auto,
          {"2: 3 7 11 12 19 23 31"},
          " "},
@@ -372,6 +408,38 @@ TEST(History, HeaderNamesTheColumns) {
         EXPECT_EQ(read, draws) << text;
         const std::string taken = h.named_first.empty() ? "" : h.named_first + ".." + h.named_last;
         EXPECT_EQ(taken + " " + h.named_bonus, names) << text;
+    }
+}
+
+// Fields a header names for the year, month and day are the draw's date, which orders the draws;
+// a line whose fields make no date has none, and a header naming one of them twice names no date.
+TEST(History, HeaderNamesTheDateFields) {
+    // text, each draw oldest first as "line date", the order
+    const std::tuple<std::string, std::vector<std::string>, DrawOrder> cases[] = {
+        {"Nr;Jahr;Monat;Tag;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zahl 7\n"
+         "1;2024;1;12;3;7;11;19;23;31;38\n2;2024;1;5;1;2;3;4;5;6;7\n",
+         {"3 2024-01-05", "2 2024-01-12"},
+         DrawOrder::ByDate},
+        {"Month,Day,Year,N1,N2,N3,N4,N5,N6,N7\n12,1,2024,3,7,11,19,23,31,38\n"
+         "Jan,5,24,1,2,3,4,5,6,7\n",
+         {"3 2024-01-05", "2 2024-12-01"},
+         DrawOrder::ByDate},
+        {"Draw,Year,Month,Day,N1,N2,N3,N4,N5,N6,N7\n1,2024,2,30,3,7,11,19,23,31,38\n"
+         "2,2024,1,5,1,2,3,4,5,6,7\n",
+         {"2 -", "3 2024-01-05"},
+         DrawOrder::AsWritten},
+        {"Draw,Year,Month,Day,Day,N1,N2,N3,N4,N5,N6,N7\n1,2024,1,5,5,3,7,11,19,23,31,38\n",
+         {"2 -"},
+         DrawOrder::AsWritten},
+    };
+    for (const auto& [text, draws, order] : cases) {
+        History h = parse_history(text, "draws.csv", Auto);
+        ASSERT_EQ(h.error, "") << text;
+        EXPECT_EQ(order_oldest_first(h, false), order) << text;
+        std::vector<std::string> read;
+        for (const Draw& d : h.draws)
+            read.push_back(std::to_string(d.line) + " " + (d.date ? date_text(*d.date) : "-"));
+        EXPECT_EQ(read, draws) << text;
     }
 }
 

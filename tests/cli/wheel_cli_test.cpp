@@ -34,6 +34,24 @@ TEST(WheelCli, TextListsTheTicketsAndWhatWasVerified) {
     EXPECT_EQ(std::vector(filtered.lines.begin(), filtered.lines.begin() + 5), expected);
     EXPECT_EQ(filtered.err, "lotto739-cli: the filters do not narrow a --wheel, which covers every "
                             "choice of M of its numbers; --reduce T covers the filtered result\n");
+    // So does --threads, with a search or a check over chosen numbers, but not with --reduce.
+    const std::string threads_note =
+        "lotto739-cli: --threads changes nothing for a --wheel, whose tickets are searched and "
+        "checked on one thread; --reduce T shares its count run among the threads\n";
+    const Outcome threaded = run_cli(Small + " --threads 2", dir.path);
+    EXPECT_EQ(threaded.status, 0);
+    EXPECT_EQ(std::vector(threaded.lines.begin(), threaded.lines.begin() + 5), expected);
+    EXPECT_EQ(threaded.err, threads_note);
+    write_file(dir.path / "w.txt", "03, 05, 12, 20, 21, 30, 38\n03, 09, 12, 20, 21, 30, 38\n"
+                                   "05, 09, 12, 20, 21, 30, 38\n");
+    const std::string check = "--wheel 3,9,12,20,21,30,38,5 --guarantee 2-if-2 --check-wheel w.txt";
+    const Outcome checked = run_cli(check + " --threads 2", dir.path);
+    EXPECT_EQ(checked.status, 0);
+    EXPECT_EQ(checked.out, run_cli(check, dir.path).out);
+    EXPECT_EQ(checked.err, threads_note);
+    const Outcome reduced = run_cli("-f 32=5 --reduce 6 --check-wheel w.txt --threads 2", dir.path);
+    EXPECT_EQ(reduced.status, 1);
+    EXPECT_EQ(reduced.err, "");
 }
 
 // Ranges stand for their numbers; commas, semicolons, spaces and tabs all separate the items.
