@@ -148,12 +148,18 @@ void note_empty_result(const Options& o, uint32_t count) {
     if (alone.size() == 1)
         return note("note: " + alone[0].first + " alone lets no combination through" +
                     alone[0].second);
+    // At most NamedAlone are named, so that the note stays one readable line.
+    constexpr std::size_t NamedAlone = 6;
+    const std::size_t shown = alone.size() > NamedAlone ? NamedAlone - 1 : alone.size();
     std::string named;
-    for (std::size_t i = 0; i < alone.size(); ++i) {
+    for (std::size_t i = 0; i < shown; ++i) {
         if (i != 0) named += i + 1 == alone.size() ? " and " : ", ";
         named += alone[i].first + alone[i].second;
     }
-    note("note: " + named + " each alone let no combination through");
+    if (shown < alone.size())
+        named += " and " + std::to_string(alone.size() - shown) + " more filters";
+    note("note: " + named + " each alone let no combination through" +
+         (shown < alone.size() ? " (--funnel shows them all)" : ""));
 }
 
 // The count alone (-q with nothing that reads the records), counted without a store.

@@ -23,6 +23,12 @@ TEST(EmptyResult, NoteNamesTheFiltersThatLetNothingThrough) {
         {"-f 2,18 -q", "0\n",
          "lotto739-cli: note: filter 2 (Maximum amount of numbers) with its value 0 and filter 18 "
          "(Maximum 7.number) with its value 0 each alone let no combination through\n"},
+        {"--game 7/8 -f 2,10,12,14,16,18,20 -q", "0\n", // seven such filters: five named
+         "lotto739-cli: note: filter 2 (Maximum amount of numbers) with its value 0, filter 10 "
+         "(Maximum 1.number) with its value 0, filter 12 (Maximum 2.number) with its value 0, "
+         "filter 14 (Maximum 5.number) with its value 0, filter 16 (Maximum 6.number) with its "
+         "value 0 and 2 more filters each alone let no combination through (--funnel shows them "
+         "all)\n"},
         {"--game 7/8 -f 7=3,20 -q", "0\n", // every seven of 1..8 has a group
          "lotto739-cli: note: filter 20 (No groups) alone lets no combination through\n"},
         {"-f 3=7,5=7 -q", "0\n", // seven even numbers and seven odd ones
