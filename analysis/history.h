@@ -38,8 +38,8 @@ struct SkippedLine {
 struct History {
     std::vector<Draw> draws;
     std::vector<SkippedLine> skipped; // only with skip_bad_lines
-    // Draws found on lines where more than seven numbers stand in a row (the first seven taken),
-    // and the first such line; 0 when none.
+    // Draws found on lines where more than seven numbers stand in a row with no draw counter
+    // before them (the first seven taken), and the first such line; 0 when none.
     uint32_t longer_runs = 0, first_longer_run = 0;
     // The names of the fields read when the file's header named them (options naming no
     // columns): the first and the last of the seven numbers ("N1", "N7"; one name twice when one

@@ -272,12 +272,14 @@ TEST(History, DatesWrittenWithSpaces) {
 }
 
 // More than seven numbers in a row: the first seven are the draw, and the lines are counted so
-// that the user hears of it; a bonus field named with --bonus-column breaks the row.
+// that the user hears of it, unless a draw counter before them shows where the draw starts; a
+// bonus field named with --bonus-column breaks the row.
 TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
     HistoryOptions bonus_second;
     bonus_second.bonus_column = 2;
+    const std::string falling = counted_lines("", {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, ";");
     const struct {
-        const char* text;
+        std::string text;
         HistoryOptions o;
         Numbers first;
         uint32_t longer_runs, first_longer_run;
@@ -286,6 +288,9 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
         {"2022-01-04,31,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
         {"1,2,3,4,5,6,7\n7,3,12,39,1,20,15,4\n7,3,12,39,1,20,15,4\n", Auto, OneToSeven, 2, 2},
         {"7,3,12,39,1,20,15,x,4\n", Auto, Example, 0, 0},
+        // A draw counter before the numbers, the bonus number after them.
+        {falling, Auto, Example, 0, 0},
+        {counted_lines("2024-01-05;", from_one_to(12), ";"), Auto, Example, 0, 0},
         // A blank bonus field, a dash or "n/a" is a draw without a bonus.
         {"2022-01-04,,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
         {"2022-01-04, - ,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
