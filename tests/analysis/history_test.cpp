@@ -305,6 +305,28 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
     }
 }
 
+// Lines whose date does not read though something looks like one (a field, or a bracketed part,
+// with a year among other numbers and characters) are counted, so that the user hears the file
+// order was taken; numbers alone, amounts, labels and dates that read are no such thing.
+TEST(History, CountsDatesThatDoNotRead) {
+    // text, lines counted, the first of them
+    const std::tuple<std::string, uint32_t, uint32_t> cases[] = {
+        {"1;2;3;4;5;6;7\n2015. janu\xc3\xa1r 2.;1;2;3;4;5;6;7\n", 1, 2},
+        {"Draw 1599 (KW 1/2015): 1 2 3 4 5 6 7\nDraw 1600 [KW 2/2015] 1 2 3 4 5 6 7\n", 2, 1},
+        {"Draw 1599 (2015): 1 2 3 4 5 6 7\n", 0, 0},
+        {"\"\xe2\x82\xac 1.234.567\";1;2;3;4;5;6;7\n", 0, 0},
+        {"Draw 1599;1;2;3;4;5;6;7\n2015 1 2 3 4 5 6 7\n1.2.3;1;2;3;4;5;6;7\n", 0, 0},
+        {"26. Juni 2026;1;2;3;4;5;6;7\n(26/06/2026) 1 2 3 4 5 6 7\n", 0, 0},
+        {"2015/20150;1;2;3;4;5;6;7\n1/2/3/2015;1;2;3;4;5;6;7\n", 0, 0},
+    };
+    for (const auto& [text, lines, first] : cases) {
+        const History h = parse_history(text, "draws.csv", Auto);
+        ASSERT_EQ(h.error, "") << text;
+        EXPECT_EQ(h.unread_dates, lines) << text;
+        EXPECT_EQ(h.first_unread_date, first) << text;
+    }
+}
+
 // A header that names the fields of the numbers and of the bonus number is read by them when the
 // options name no fields: the draw counter, the date and further fields are no numbers. A header
 // that leaves doubt, a line without those fields, or fields named by options read as without it.
