@@ -2,6 +2,7 @@
 
 #include "analysis/line_tokens.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -71,22 +72,158 @@ int day_of(std::string_view digits) {
     return digits_value(digits);
 }
 
-// The month an English name or its abbreviation of three letters or more names ("Feb", "feb.",
-// "Sept", "February", any case); 0 for any other word.
+// The lower case of a letter of Latin-1 or Latin Extended-A (A-umlaut to a-umlaut, the Polish L
+// with stroke to l), given as its code point; other code points as they are.
+unsigned lower_code_point(unsigned cp) {
+    if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
+    const bool even = cp % 2 == 0;
+    if (((cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177)) && even) return cp + 1;
+    if (((cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E)) && !even) return cp + 1;
+    return cp;
+}
+
+// The word in lower case, its UTF-8 letters of two bytes too, in buffer; "" when it does not fit.
+std::string_view folded(std::string_view word, std::array<char, 24>& buffer) {
+    if (word.size() > buffer.size()) return {};
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const auto c = static_cast<unsigned char>(word[i]);
+        const auto next = i + 1 < word.size() ? static_cast<unsigned char>(word[i + 1]) : 0u;
+        if (c >= 0xC3 && c <= 0xC5 && (next & 0xC0) == 0x80) {
+            const unsigned cp = lower_code_point(((c & 0x1Fu) << 6) | (next & 0x3Fu));
+            buffer[i] = static_cast<char>(0xC0 | (cp >> 6));
+            buffer[++i] = static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            buffer[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+        }
+    }
+    return {buffer.data(), word.size()};
+}
+
+// Month names in English, German, French, Spanish, Italian, Dutch, Polish (as written alone and
+// in a date: "styczen" and "stycznia", with their accents) and Swedish, in lower case, with the
+// month each names.
+struct MonthName {
+    std::string_view name;
+    int month;
+};
+constexpr MonthName MonthNames[] = {
+    {"january", 1},
+    {"januar", 1},
+    {"j\xc3\xa4nner", 1},
+    {"janvier", 1},
+    {"enero", 1},
+    {"gennaio", 1},
+    {"januari", 1},
+    {"stycze\xc5\x84", 1},
+    {"stycznia", 1},
+    {"february", 2},
+    {"februar", 2},
+    {"feber", 2},
+    {"f\xc3\xa9vrier", 2},
+    {"fevrier", 2},
+    {"febrero", 2},
+    {"febbraio", 2},
+    {"februari", 2},
+    {"luty", 2},
+    {"lutego", 2},
+    {"march", 3},
+    {"m\xc3\xa4rz", 3},
+    {"maerz", 3},
+    {"mrz", 3},
+    {"mars", 3},
+    {"marzo", 3},
+    {"maart", 3},
+    {"mrt", 3},
+    {"marzec", 3},
+    {"marca", 3},
+    {"april", 4},
+    {"avril", 4},
+    {"abril", 4},
+    {"aprile", 4},
+    {"kwiecie\xc5\x84", 4},
+    {"kwietnia", 4},
+    {"may", 5},
+    {"mai", 5},
+    {"mayo", 5},
+    {"maggio", 5},
+    {"mei", 5},
+    {"maj", 5},
+    {"maja", 5},
+    {"june", 6},
+    {"juni", 6},
+    {"juin", 6},
+    {"junio", 6},
+    {"giugno", 6},
+    {"czerwiec", 6},
+    {"czerwca", 6},
+    {"july", 7},
+    {"juli", 7},
+    {"juillet", 7},
+    {"julio", 7},
+    {"luglio", 7},
+    {"lipiec", 7},
+    {"lipca", 7},
+    {"august", 8},
+    {"augustus", 8},
+    {"augusti", 8},
+    {"ao\xc3\xbbt", 8},
+    {"aout", 8},
+    {"agosto", 8},
+    {"sierpie\xc5\x84", 8},
+    {"sierpnia", 8},
+    {"september", 9},
+    {"septembre", 9},
+    {"septiembre", 9},
+    {"setiembre", 9},
+    {"settembre", 9},
+    {"wrzesie\xc5\x84", 9},
+    {"wrze\xc5\x9bnia", 9},
+    {"october", 10},
+    {"oktober", 10},
+    {"octobre", 10},
+    {"octubre", 10},
+    {"ottobre", 10},
+    {"pa\xc5\xba"
+     "dziernik",
+     10},
+    {"pa\xc5\xba"
+     "dziernika",
+     10},
+    {"november", 11},
+    {"novembre", 11},
+    {"noviembre", 11},
+    {"listopad", 11},
+    {"listopada", 11},
+    {"december", 12},
+    {"dezember", 12},
+    {"d\xc3\xa9"
+     "cembre",
+     12},
+    {"decembre", 12},
+    {"diciembre", 12},
+    {"dicembre", 12},
+    {"grudzie\xc5\x84", 12},
+    {"grudnia", 12},
+};
+
+// The month a name or its abbreviation of three letters or more names ("Feb", "feb.", "Sept",
+// "Februar", "janv.", "Mrt", any case), when all the names it abbreviates name the same month
+// ("jui" may be "juin" or "juillet"); 0 for any other word.
 int month_of(std::string_view word) {
     if (!word.empty() && word.back() == '.') word.remove_suffix(1);
-    if (word.size() < 3) return 0;
-    constexpr std::array<std::string_view, 12> Names = {
-        "january", "february", "march",     "april",   "may",      "june",
-        "july",    "august",   "september", "october", "november", "december"};
-    for (int m = 0; m < 12; ++m) {
-        if (word.size() > Names[m].size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < word.size() && same; ++i)
-            same = (word[i] | 0x20) == Names[m][i];
-        if (same) return m + 1;
+    std::array<char, 24> buffer{};
+    const std::string_view key = folded(word, buffer);
+    const auto letters = std::count_if(key.begin(), key.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    if (letters < 3) return 0;
+    int month = 0;
+    for (const MonthName& m : MonthNames) {
+        if (!m.name.starts_with(key)) continue;
+        if (month != 0 && month != m.month) return 0;
+        month = m.month;
     }
-    return 0;
+    return month;
 }
 
 // The date a, b, year: day first, as most of the world writes it, unless only month first makes a
@@ -133,31 +270,68 @@ std::optional<DrawDate> parse_draw_date(std::string_view token) {
 
 namespace {
 
-// The token without what may follow a date in it: the time of an ISO timestamp
-// ("2013-04-12T20:00:00Z") and a colon ending a title ("Friday 28 July 2023:").
+// The token without brackets around it ("(26/06/2026):") and what may follow a date in it: the
+// time of an ISO timestamp ("2013-04-12T20:00:00Z") and a colon ending a title ("Friday 28 July
+// 2023:").
 std::string_view date_part(std::string_view token) {
+    while (!token.empty() && (token.front() == '(' || token.front() == '[')) token.remove_prefix(1);
     if (const std::size_t t = token.find('T'); t != std::string_view::npos && t >= 8)
         token = token.substr(0, t);
-    while (!token.empty() && token.back() == ':') token.remove_suffix(1);
+    while (!token.empty() && (token.back() == ':' || token.back() == ')' || token.back() == ']'))
+        token.remove_suffix(1);
     return token;
+}
+
+// The day a word gives before a month's name: "5", "5." or "5th" ("1st", "2nd", "3rd", the
+// French "1er"); else 0.
+int day_word(std::string_view word) {
+    if (word.ends_with('.')) {
+        word.remove_suffix(1);
+    } else {
+        for (std::string_view ending : {"st", "nd", "rd", "th", "er"})
+            if (word.ends_with(ending)) word.remove_suffix(ending.size());
+    }
+    return day_of(word);
+}
+
+// The value of one or two digits followed by a dot ("6." in "26. 6. 2026"), else 0; with four
+// digits when year.
+int dotted(std::string_view word, bool year = false) {
+    if (!word.ends_with('.')) return 0;
+    word.remove_suffix(1);
+    if (year) return word.size() == 4 ? year_of(word) : 0;
+    return day_of(word);
+}
+
+// The date that three tokens in a row make: day, month's name and year ("20 Feb 2024",
+// "2. Januar 2015"), the name, day and year ("Feb 20 2024"), or numbers ending in dots, day
+// first ("26. 6. 2026") or year first ("2026. 06. 26.").
+std::optional<DrawDate> date_of_words(std::string_view a, std::string_view b, std::string_view c) {
+    if (const int year = year_of(c); year != 0) {
+        if (const int m = month_of(b); m != 0 && day_word(a) != 0)
+            return make(year, m, day_word(a));
+        if (const int m = month_of(a); m != 0 && day_word(b) != 0)
+            return make(year, m, day_word(b));
+        if (c.size() == 4 && dotted(a) != 0 && dotted(b) != 0)
+            return make(year, dotted(b), dotted(a));
+    }
+    const int year = dotted(a, true), day = c.ends_with('.') ? dotted(c) : day_of(c);
+    if (year == 0 || dotted(b) == 0 || day == 0) return std::nullopt;
+    return make(year, dotted(b), day);
 }
 
 } // namespace
 
 std::optional<DrawDate> find_draw_date(std::string_view line) {
     std::optional<DrawDate> found;
-    // The last two tokens, for a month's name between a day and a year ("20 Feb 2024") or before
-    // them ("Feb 20, 2024").
+    // The last two tokens, for a date written in three ("20 Feb 2024", "Feb 20, 2024"); "de"
+    // between them is passed over ("2 de enero de 2015").
     std::string_view before_last, last;
     history::for_each_token(line, [&](std::string_view whole, int) {
         const std::string_view token = date_part(whole);
+        if (token == "de" || token == "del") return true;
         found = parse_draw_date(token);
-        if (!found && year_of(token) != 0) {
-            if (const int m = month_of(last); m != 0 && day_of(before_last) != 0)
-                found = make(year_of(token), m, day_of(before_last));
-            else if (const int n = month_of(before_last); n != 0 && day_of(last) != 0)
-                found = make(year_of(token), n, day_of(last));
-        }
+        if (!found) found = date_of_words(before_last, last, token);
         before_last = last;
         last = token;
         return !found;

@@ -1,10 +1,13 @@
 // The date on a line of a draw history: the first token that reads as a calendar date in one of
 // the common layouts, "2013-04-05" (also with '/' or '.'), "05.04.2013", "05/04/2013",
 // "05-04-2013", "4/5/2013", any of these with a two-digit year ("05.04.13": 00..69 are 20xx,
-// 70..99 19xx), or with the month's English name ("5-Apr-2013", or the three tokens "5 Apr
-// 2013" and "Apr 5, 2013"). Slashed and dashed dates are read day first, as most of the world
-// writes them, unless only month first makes a date ("4/25/2013"); settle_slashed_dates then
-// reads the file's other such dates month first too.
+// 70..99 19xx), or with the month's name ("5-Apr-2013", or the three tokens "5 Apr 2013",
+// "Apr 5, 2013", "2. Januar 2015", "2 de enero de 2015": English, German, French, Spanish,
+// Italian, Dutch, Polish and Swedish names and their abbreviations, where they name one month
+// only), or three numbers ending in dots ("26. 6. 2026", "2026. 06. 26."); brackets around a
+// date are no part of it ("(26/06/2026):"). Slashed and dashed dates are read day first, as most
+// of the world writes them, unless only month first makes a date ("4/25/2013");
+// settle_slashed_dates then reads the file's other such dates month first too.
 #pragma once
 
 #include <cstdint>
@@ -49,8 +52,8 @@ SpacedDate spaced_date(std::string_view line);
 // and day stand in fields of their own, "2024,1,5" or "5;1;2024", read as spaced_date reads it.
 SpacedDate fields_date(std::string_view line);
 
-// The date that a year (four digits, or two as in "05.04.13"), a month (a number or its English
-// name) and a day, each given apart, make.
+// The date that a year (four digits, or two as in "05.04.13"), a month (a number or its name)
+// and a day, each given apart, make.
 std::optional<DrawDate> date_of_parts(std::string_view year, std::string_view month,
                                       std::string_view day);
 

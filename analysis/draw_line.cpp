@@ -94,17 +94,19 @@ std::string why_no_run(std::string_view line, uint32_t highest, int date_tokens)
 
 // The first seven of the first run of at least seven numbers in 1..N; the tokens of the fields
 // counter_field and bonus_field (0: none) and the first date_tokens tokens break runs. longer_run
-// says whether an eighth follows.
+// says whether an eighth follows while no draw counter stands before the run, which would show
+// that the draw starts where the run does.
 bool find_draw(std::string_view line, int counter_field, int bonus_field, int date_tokens,
                uint32_t highest, Combination& numbers, std::string& why, bool& longer_run) {
     int run = 0, index = 0;
     longer_run = false;
+    bool counter_before = false;
     for_each_token(line, [&](std::string_view token, int field) {
         const int value = whole_number(token);
         const bool number = index++ >= date_tokens && in_draw_range(value, highest) &&
                             field != counter_field && field != bonus_field;
-        if (run == 7) return longer_run = number, false;
-        if (!number) return run = 0, true;
+        if (run == 7) return longer_run = number && !counter_before, false;
+        if (!number) return run = 0, counter_before |= field == counter_field, true;
         numbers[run++] = static_cast<uint8_t>(value);
         return true;
     });

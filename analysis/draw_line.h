@@ -16,8 +16,9 @@ namespace lotto::history {
 // that are never among the seven), else from the fields first_column..last_column (1-based; one
 // field holding all seven when equal). Returns false and says why when the line holds no draw.
 // Found automatically, *longer_run (when given) says whether an eighth number in 1..N follows
-// the seven in their run, which leaves it open which seven are the draw, and the first
-// date_tokens tokens of the line (a date written with spaces) are never among the seven.
+// the seven in their run while no draw counter (counter_field) stands before the run, which
+// leaves it open which seven are the draw, and the first date_tokens tokens of the
+// line (a date written with spaces) are never among the seven.
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
                Combination& numbers, std::string& why, uint32_t highest = 39, int bonus_field = 0,
                bool* longer_run = nullptr, int date_tokens = 0);

@@ -181,6 +181,43 @@ bool has_letter(std::string_view line) {
                        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
+// Whether the text looks like a date: besides digits and spaces it holds other characters, and it
+// has two or three groups of digits, each of one, two or four digits, one a year of four
+// (1900..2199): "2. Januar 2015", "2015. 01. 02.", "(26/06/2026)".
+bool date_like(std::string_view text) {
+    int groups = 0;
+    bool year = false, other = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t end = std::min(text.find_first_not_of("0123456789", i), text.size());
+        if (end == i) {
+            other |= text[i] != ' ';
+            ++i;
+            continue;
+        }
+        const std::size_t digits = end - i;
+        if (digits == 3 || digits > 4 || ++groups > 3) return false;
+        const int value = history::whole_number(text.substr(i, digits), 10000);
+        year |= digits == 4 && value >= 1900 && value <= 2199;
+        i = end;
+    }
+    return other && groups >= 2 && year;
+}
+
+// Whether a field of the line, or a bracketed part of one, looks like a date (date_like).
+bool holds_date_like(std::string_view line) {
+    history::Fields fields(line);
+    for (std::string_view field; fields.next(field);) {
+        if (date_like(field)) return true;
+        for (std::size_t open = field.find_first_of("(["); open != std::string_view::npos;
+             open = field.find_first_of("([", open + 1)) {
+            const std::size_t close = field.find(field[open] == '(' ? ')' : ']', open);
+            if (close != std::string_view::npos && date_like(field.substr(open, close - open + 1)))
+                return true;
+        }
+    }
+    return false;
+}
+
 // Field column (1-based) of the line; none when the line ends before it.
 std::optional<std::string_view> field_at(std::string_view line, int column) {
     history::Fields fields(line);
@@ -311,6 +348,10 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     const int counter = pass.counter != 0 && is_date_field(pass.counter) ? 0 : pass.counter;
     std::optional<Draw> numbered_header;
     std::optional<LeadingValues> header_values;
+    bool header_unread = false; // the line of numbered_header holds a date that does not read
+    const auto count_unread = [&h](bool unread, uint32_t line_number) {
+        if (unread && h.unread_dates++ == 0) h.first_unread_date = line_number;
+    };
     std::vector<LeadingValues> values; // the leading fields of each draw's line
     bool bonus_field_seen = false;     // some draw's line has the field of --bonus-column
     for_each_line(text, [&](std::string_view line, uint32_t line_number) {
@@ -338,20 +379,25 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
             bonus_field_seen = bonus_field_seen || field_at(line, o.bonus_column).has_value();
             draw.date = date_in_fields(line, pass.date_fields);
             if (!draw.date) draw.date = date ? date : find_draw_date(line);
+            const bool unread = !draw.date && holds_date_like(line);
             // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
             // 1-7 without a date; it is a header when the next draw has one.
             if (h.draws.empty() && !numbered_header && !draw.date &&
                 draw.numbers == Combination{1, 2, 3, 4, 5, 6, 7} && has_letter(line)) {
                 numbered_header = draw;
                 header_values = leading_values(line);
+                header_unread = unread;
                 return;
             }
-            if (numbered_header && !draw.date)
+            if (numbered_header && !draw.date) {
                 h.draws.push_back(*numbered_header), values.push_back(*header_values);
+                count_unread(header_unread, numbered_header->line);
+            }
             numbered_header.reset();
             h.draws.push_back(draw);
             values.push_back(leading_values(line));
             if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
+            count_unread(unread, line_number);
             headers_allowed = false;
             return;
         }
@@ -371,6 +417,7 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     if (numbered_header) {
         h.draws.insert(h.draws.begin(), *numbered_header);
         values.insert(values.begin(), *header_values);
+        count_unread(header_unread, numbered_header->line);
     }
     if (!h.draws.empty() && o.bonus_column != 0 && !bonus_field_seen)
         return failure(std::string(name) + ": no draw's line has a field " +

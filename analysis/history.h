@@ -38,9 +38,13 @@ struct SkippedLine {
 struct History {
     std::vector<Draw> draws;
     std::vector<SkippedLine> skipped; // only with skip_bad_lines
-    // Draws found on lines where more than seven numbers stand in a row (the first seven taken),
-    // and the first such line; 0 when none.
+    // Draws found on lines where more than seven numbers stand in a row with no draw counter
+    // before them (the first seven taken), and the first such line; 0 when none.
     uint32_t longer_runs = 0, first_longer_run = 0;
+    // Draws whose lines hold what looks like a date but does not read as one (a field, or a
+    // bracketed part of one, with a year among one or two more numbers and other characters),
+    // and the first such line; 0 when none.
+    uint32_t unread_dates = 0, first_unread_date = 0;
     // The names of the fields read when the file's header named them (options naming no
     // columns): the first and the last of the seven numbers ("N1", "N7"; one name twice when one
     // field holds them all), and the bonus number's ("" when none). All "" when not so read.

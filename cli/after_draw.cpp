@@ -11,7 +11,8 @@ namespace lotto::cli {
 
 namespace {
 
-// The history of --history in order, oldest first, cut to --last; notes the skipped lines.
+// The history of --history in order, oldest first, cut to --last; notes the skipped lines, and
+// dates that did not read when the file order was taken.
 bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
     h = read_history(o.history, o.history_options);
     if (!h.ok()) return status = fail(h.error, 2), false;
@@ -19,6 +20,13 @@ bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
     check_game(o, h.draws);
     from = {o.history, order_oldest_first(h, o.newest_first),
             static_cast<uint32_t>(h.draws.size())};
+    if (from.order == DrawOrder::AsWritten && h.unread_dates * 2 > h.draws.size())
+        fail(printable(o.history) + ":" + std::to_string(h.first_unread_date) +
+                 ": what looks like a date on " + std::to_string(h.unread_dates) + " of " +
+                 std::to_string(h.draws.size()) +
+                 " draws' lines does not read as one; the file's order was taken as oldest first "
+                 "(give --newest-first if it lists the newest draw first)",
+             0); // a note
     if (o.last != 0) keep_latest(h, o.last);
     return true;
 }

@@ -93,8 +93,13 @@ std::vector<std::string> line_words(std::string_view line) {
         if (start == std::string_view::npos) break;
         const std::size_t end = std::min(line.find_first_of(" \t\r", start), line.size());
         const std::string_view word = line.substr(start, end - start);
-        // A list written with spaces after its commas ("--array7 1, 2, 3") stays one word.
-        if (!words.empty() && (words.back().ends_with(',') || word.starts_with(',')))
+        // A list written with spaces after its commas ("--array7 1, 2, 3") stays one word, and so
+        // does a value written with spaces around its '=' ("-f 7 = 5"); an option's name stays
+        // apart ("-f = 7" is refused as before).
+        const bool list = !words.empty() && (words.back().ends_with(',') || word.starts_with(','));
+        const bool equals = !words.empty() && !words.back().starts_with('-') &&
+                            (words.back().ends_with('=') || word.starts_with('='));
+        if (list || equals)
             words.back() += word;
         else
             words.emplace_back(word);

@@ -330,6 +330,41 @@ TEST(DrawDates, CommonLayouts) {
     EXPECT_FALSE(find_draw_date("20 Feb;5;8;9;17;29;32;37").has_value());
 }
 
+TEST(DrawDates, MonthNamesOfOtherLanguagesDottedAndBracketedDates) {
+    // line, the date read ("" none)
+    const std::pair<const char*, const char*> cases[] = {
+        {"26. Juni 2026;3;4;25", "2026-06-26"},
+        {"Freitag, 2. J\xc3\xa4nner 2015;1;2", "2015-01-02"},
+        {"8 M\xc3\x84RZ 2015", "2015-03-08"},
+        {"3 PA\xc5\xb9"
+         "DZIERNIKA 2015",
+         "2015-10-03"},
+        {"3 wrze\xc5\x9bnia 2015", "2015-09-03"},
+        {"4 f\xc3\xa9vr. 2015", "2015-02-04"},
+        {"1er janvier 2015", "2015-01-01"},
+        {"5 juil. 2015", "2015-07-05"},
+        {"2 de enero de 2015;1;2", "2015-01-02"},
+        {"12 mrt 2015", "2015-03-12"},
+        {"7 maj 2015", "2015-05-07"},
+        {"June 2nd 2015", "2015-06-02"},
+        {"2026. 06. 26.;3;4", "2026-06-26"},
+        {"2026. 6. 26;3;4", "2026-06-26"},
+        {"26. 6. 2026;3;4", "2026-06-26"},
+        {"Draw 1599 (26/06/2026): 3 4 25 26 27 33 36 Bonus: 7", "2026-06-26"},
+        {"[2026-06-26] 3 4 25", "2026-06-26"},
+        {"5 jui 2015", ""},    // juin or juillet
+        {"5 ju 2015", ""},     // too short to tell
+        {"26. 6. 26;3;4", ""}, // a year of two digits, and dots, may be numbers
+        {"2026 06. 26.;3", ""},
+        {"2026. 13. 26.;3", ""},
+        {"31. Juni 2026", ""},
+    };
+    for (const auto& [line, date] : cases) {
+        const std::optional<DrawDate> d = find_draw_date(line);
+        EXPECT_EQ(d ? date_text(*d) : "", date) << line;
+    }
+}
+
 TEST(DrawOrder, DatesDecideOtherwiseTheFlag) {
     const auto history = [](std::vector<std::string> dates) {
         History h;

@@ -272,12 +272,14 @@ TEST(History, DatesWrittenWithSpaces) {
 }
 
 // More than seven numbers in a row: the first seven are the draw, and the lines are counted so
-// that the user hears of it; a bonus field named with --bonus-column breaks the row.
+// that the user hears of it, unless a draw counter before them shows where the draw starts; a
+// bonus field named with --bonus-column breaks the row.
 TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
     HistoryOptions bonus_second;
     bonus_second.bonus_column = 2;
+    const std::string falling = counted_lines("", {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, ";");
     const struct {
-        const char* text;
+        std::string text;
         HistoryOptions o;
         Numbers first;
         uint32_t longer_runs, first_longer_run;
@@ -286,6 +288,9 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
         {"2022-01-04,31,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
         {"1,2,3,4,5,6,7\n7,3,12,39,1,20,15,4\n7,3,12,39,1,20,15,4\n", Auto, OneToSeven, 2, 2},
         {"7,3,12,39,1,20,15,x,4\n", Auto, Example, 0, 0},
+        // A draw counter before the numbers, the bonus number after them.
+        {falling, Auto, Example, 0, 0},
+        {counted_lines("2024-01-05;", from_one_to(12), ";"), Auto, Example, 0, 0},
         // A blank bonus field, a dash or "n/a" is a draw without a bonus.
         {"2022-01-04,,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
         {"2022-01-04, - ,5,8,9,17,29,32,37\n", bonus_second, {5, 8, 9, 17, 29, 32, 37}, 0, 0},
@@ -297,6 +302,28 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
         EXPECT_EQ(line_draws(h).front().numbers, c.first) << c.text;
         EXPECT_EQ(h.longer_runs, c.longer_runs) << c.text;
         EXPECT_EQ(h.first_longer_run, c.first_longer_run) << c.text;
+    }
+}
+
+// Lines whose date does not read though something looks like one (a field, or a bracketed part,
+// with a year among other numbers and characters) are counted, so that the user hears the file
+// order was taken; numbers alone, amounts, labels and dates that read are no such thing.
+TEST(History, CountsDatesThatDoNotRead) {
+    // text, lines counted, the first of them
+    const std::tuple<std::string, uint32_t, uint32_t> cases[] = {
+        {"1;2;3;4;5;6;7\n2015. janu\xc3\xa1r 2.;1;2;3;4;5;6;7\n", 1, 2},
+        {"Draw 1599 (KW 1/2015): 1 2 3 4 5 6 7\nDraw 1600 [KW 2/2015] 1 2 3 4 5 6 7\n", 2, 1},
+        {"Draw 1599 (2015): 1 2 3 4 5 6 7\n", 0, 0},
+        {"\"\xe2\x82\xac 1.234.567\";1;2;3;4;5;6;7\n", 0, 0},
+        {"Draw 1599;1;2;3;4;5;6;7\n2015 1 2 3 4 5 6 7\n1.2.3;1;2;3;4;5;6;7\n", 0, 0},
+        {"26. Juni 2026;1;2;3;4;5;6;7\n(26/06/2026) 1 2 3 4 5 6 7\n", 0, 0},
+        {"2015/20150;1;2;3;4;5;6;7\n1/2/3/2015;1;2;3;4;5;6;7\n", 0, 0},
+    };
+    for (const auto& [text, lines, first] : cases) {
+        const History h = parse_history(text, "draws.csv", Auto);
+        ASSERT_EQ(h.error, "") << text;
+        EXPECT_EQ(h.unread_dates, lines) << text;
+        EXPECT_EQ(h.first_unread_date, first) << text;
     }
 }
 

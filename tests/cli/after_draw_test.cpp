@@ -290,6 +290,26 @@ TEST(CliAfterDraw, NewestFirstTurnsAnUndatedFile) {
         const std::string text = run_cli("--history-stats --history u.csv " + option, dir.path).out;
         EXPECT_TRUE(holds(text, "2 draw(s) from u.csv, in " + order + "\n")) << text;
     }
+    // Dates that do not read on most lines are noted, unless --newest-first settles the order.
+    write_file(dir.path / "hu.csv", "2015. janu\xc3\xa1r 9.;1;2;3;4;5;6;7\n"
+                                    "2015. janu\xc3\xa1r 2.;8;9;10;11;12;13;14\n"
+                                    "2015. 01. 01.;1;2;3;4;5;6;9\n");
+    write_file(dir.path / "few.csv", "2015. janu\xc3\xa1r 9.;1;2;3;4;5;6;7\n"
+                                     "8;9;10;11;12;13;14\n1;2;3;4;5;6;9\n");
+    // arguments, the note ("" none)
+    const std::pair<std::string, std::string> notes[] = {
+        {"--history hu.csv",
+         "lotto739-cli: hu.csv:1: what looks like a date on 2 of 3 draws' lines does not read as "
+         "one; the file's order was taken as oldest first (give --newest-first if it lists the "
+         "newest draw first)\n"},
+        {"--history hu.csv --newest-first", ""},
+        {"--history few.csv", ""},
+        {"--history u.csv", ""}};
+    for (const auto& [args, note] : notes) {
+        const Outcome o = run_cli("--history-stats --game 7/14 " + args, dir.path);
+        ASSERT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.err, note) << args;
+    }
 }
 
 TEST(CliAfterDraw, ChartsAreWellFormedFiles) {

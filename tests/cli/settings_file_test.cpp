@@ -82,7 +82,8 @@ TEST(SettingsFile, OptionsApplyWhereTheFileStands) {
                                                          "  --filter 7=9   # lucky nine\r\n"
                                                          "\t-f1=100\n-p 2=180\n--array15=1 2\t3\n"
                                                          "-r c2=5-25\n--param=3=4#no space");
-    const std::string b = write_file(dir.path / "b.txt", "--filter 7=11\n--array7 5, 6 8\n");
+    const std::string b = write_file(dir.path / "b.txt", "--filter 7 = 11\n--array7 5, 6 8\n"
+                                                         "-p 4 =6\n-r A1= 2-9\n");
     const ParseResult r = parse_options(
         {"-f", "7=5", "-f", "9=3", "--settings", a, "-f", "7=3", "--settings", b, "-p", "1=120"});
     ASSERT_TRUE(r.ok()) << r.error;
@@ -91,8 +92,10 @@ TEST(SettingsFile, OptionsApplyWhereTheFileStands) {
     EXPECT_EQ(s.params[0], 120u);
     EXPECT_EQ(s.params[1], 180u);
     EXPECT_EQ(s.params[2], 4u);
+    EXPECT_EQ(s.params[3], 6u);
     EXPECT_EQ(s.params[6], 11u);
     EXPECT_EQ(s.params[8], 3u);
+    EXPECT_EQ(s.effective[0], (Range{2, 9}));
     EXPECT_EQ(s.effective[5], (Range{5, 25}));
     EXPECT_EQ(s.array15_mask, NumberBit[1] | NumberBit[2] | NumberBit[3]);
     EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[6] | NumberBit[8]);
