@@ -44,7 +44,7 @@ class CoverSearch {
 
     // The smallest cover found.
     std::vector<uint64_t> run() {
-        construct();
+        if (!steiner_start()) construct();
         try_cyclic_covers();
         heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
         best_ = blocks_;
@@ -87,6 +87,20 @@ class CoverSearch {
         uncovered_.fill(index_.size());
     }
 
+    // "4 if 4" over 20 to 23 points: the start is the Steiner system's blocks within them and the
+    // fewest blocks for the rest the set-cover search finds with a SteinerPart of the work; false
+    // where there is no such start or listing its blocks would take more.
+    bool steiner_start() {
+        if (t_ != 4 || m_ != 4 || !has_steiner_cover(v_)) return false;
+        SplitMix64 steiner_rng{options_.seed ^ SteinerSeed};
+        const std::vector<uint64_t> blocks =
+            steiner_cover(v_, steiner_rng.next(), clock_, clock_.work + work_left() / SteinerPart);
+        if (blocks.empty()) return false;
+        for (uint64_t b : blocks) add(b);
+        assert(uncovered_.empty());
+        return true;
+    }
+
     // Searches covers made of orbits: by annealing under the permutations of cycle_shapes with
     // half the work left, then by the set-cover search under those of orbit_shapes with
     // OrbitShare eighths of the work left then (its own random numbers, so that the annealing's
@@ -98,15 +112,6 @@ class CoverSearch {
         const auto keep = [&](std::vector<uint64_t>& blocks) {
             if (!blocks.empty() && (best.empty() || blocks.size() < best.size())) best.swap(blocks);
         };
-        // "4 if 4" over 20 to 23 points: the Steiner system's blocks within them, the rest
-        // searched.
-        if (t_ == 4 && m_ == 4 && has_steiner_cover(v_)) {
-            SplitMix64 steiner_rng{options_.seed ^ SteinerSeed};
-            std::vector<uint64_t> blocks = steiner_cover(v_, steiner_rng.next(), clock_,
-                                                         clock_.work + work_left() / SteinerPart);
-            keep(blocks);
-            if (!best.empty() && best.size() <= lower_bound_) return start_from(best);
-        }
         const std::vector<PointCycles> shapes = cycle_shapes(v_);
         share_work(
             shapes.size(), clock_.work + work_left() / 2,
@@ -122,11 +127,6 @@ class CoverSearch {
                 return orbit_cover(v_, g_, orbits[i], orbit_rng.next(), clock_, until);
             },
             keep);
-        start_from(best);
-    }
-
-    // Goes on from the cover best when it has fewer blocks than the present one.
-    void start_from(const std::vector<uint64_t>& best) {
         if (best.empty() || best.size() >= blocks_.size()) return;
         clear();
         for (uint64_t b : best) add(b);
