@@ -92,8 +92,20 @@ bool ReplacingFile::write(const char* data, std::size_t size) {
     return !write_failed_;
 }
 
+bool ReplacingFile::flush() {
+    if (!ok()) return false;
+    errno = 0;
+    if (std::fflush(file_) != 0) {
+        write_errno_ = errno;
+        write_failed_ = flush_failed_ = true;
+    }
+    return !write_failed_;
+}
+
 std::string ReplacingFile::commit() {
     if (!file_) return open_failure_.empty() ? "the file is closed" : open_failure_;
+    if (flush_failed_)
+        return write_errno_ != 0 ? std::strerror(write_errno_) : "the write was incomplete";
     errno = 0;
     const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
     const int close_errno = errno;

@@ -31,6 +31,10 @@ class ReplacingFile {
     // Appends a piece; once a write has failed, does nothing and returns false.
     bool write(const char* data, std::size_t size);
 
+    // Sends the pieces so far on to the file, so that a full disk shows now rather than at the
+    // commit; once that has failed, ok() is false and commit() says why.
+    bool flush();
+
     // Closes the file and renames it over path. Returns "" when done, else the reason (also when
     // the pieces did not add up to size).
     std::string commit();
@@ -43,6 +47,7 @@ class ReplacingFile {
     std::size_t size_ = 0, written_ = 0;
     int write_errno_ = 0;
     bool write_failed_ = false;
+    bool flush_failed_ = false;
 };
 
 } // namespace lotto

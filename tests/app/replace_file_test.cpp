@@ -74,6 +74,16 @@ TEST(ReplaceFile, APipeIsWrittenIntoAndStaysAPipe) {
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(pipe)));
     close(reader);
 }
+
+// A full device shows at the flush, before the commit, which then says why.
+TEST(ReplaceFile, AFlushTellsAFullDeviceBeforeTheCommit) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    ReplacingFile file("/dev/full", 3);
+    EXPECT_TRUE(file.write("abc", 3));
+    EXPECT_FALSE(file.flush());
+    EXPECT_FALSE(file.ok());
+    EXPECT_EQ(file.commit(), "No space left on device");
+}
 #endif
 
 } // namespace
