@@ -268,8 +268,9 @@ std::string_view without_closing_note(std::string_view line) {
 }
 
 // The tickets of a JSON document: every array of seven whole numbers in its "tickets" array when
-// it has one, else in the whole document (the sample's and the page's "numbers"), in the
-// document's order; a ticket's line is its place among them, counting from 1.
+// it has one, else in its "sample", else in its "page", else in the whole document, in the
+// document's order; a ticket's line is its place among them, counting from 1. A check's document
+// holds no tickets.
 TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint32_t highest) {
     const auto doc = nlohmann::ordered_json::parse(text, nullptr, false);
     if (doc.is_discarded()) return failure(std::string(name) + ": is not a valid JSON document");
@@ -294,12 +295,25 @@ TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint
         else
             f.error = std::string(name) + ": ticket " + std::to_string(t.line) + ": " + why;
     };
+    if (doc.is_object() && doc.contains("holds") && doc.contains("first_uncovered"))
+        return failure(std::string(name) +
+                       ": is the output of a check (holds, first_uncovered), which holds no "
+                       "tickets; give the ticket file it checked");
+    if (doc.is_object() && doc.contains("draw_count") && !doc.contains("tickets"))
+        return failure(std::string(name) +
+                       ": is the output of a back-test or of the history statistics, whose "
+                       "numbers are past draws, not tickets");
     // A document with a "tickets" array (the wheel's, the ticket check's) holds its tickets there
-    // only: the ticket check's draws are no tickets.
-    if (doc.is_object() && doc.contains("tickets") && doc["tickets"].is_array())
-        walk(walk, doc["tickets"]);
-    else
-        walk(walk, doc);
+    // only: the ticket check's draws are no tickets. The count run's holds its sample, its page
+    // or both: the sample is the tickets drawn, the page a view of the result.
+    const nlohmann::ordered_json* list = &doc;
+    if (doc.is_object())
+        for (const char* key : {"tickets", "sample", "page"})
+            if (const auto at = doc.find(key); at != doc.end() && at->is_structured()) {
+                list = &*at;
+                break;
+            }
+    walk(walk, *list);
     if (!f.error.empty()) return failure(std::move(f.error));
     if (f.tickets.empty())
         return failure(std::string(name) + ": no array of seven numbers in the JSON document");

@@ -32,7 +32,9 @@ struct TicketFile {
 // "00000001=01,...", or a row under a header of eight columns such as "index,n1,...,n7"); each
 // number lies in 1..highest and none is repeated. Any other line is an error "NAME:LINE: what is
 // wrong"; a text with no ticket is an error too. A text opening with '{' or '[' is a JSON
-// document whose arrays of seven whole numbers are the tickets, each numbered by its place.
+// document whose arrays of seven whole numbers are the tickets, each numbered by its place: those
+// of its "tickets" array when it has one, else of its "sample", else of its "page", else of the
+// whole document; a check's, a back-test's and the history statistics' documents hold none.
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest = 39);
 
 // Reads the file at path: missing, unreadable, empty files and directories are errors.

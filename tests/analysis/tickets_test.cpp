@@ -52,6 +52,12 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
         {" {\"page\":{\"combinations\":[{\"index\":1,\"numbers\":[31,34,35,36,37,38,39]}]}}\n",
          1,
          {31, 34, 35, 36, 37, 38, 39}},
+        // A page and a sample: the sample's tickets only, wherever it stands.
+        {"{\"sample\":{\"seed\":1,\"combinations\":[{\"numbers\":[1,2,3,4,5,6,7]}]},\"page\":{"
+         "\"combinations\":[{\"numbers\":[8,9,10,11,12,13,14]},{\"numbers\":[1,2,3,4,5,6,8]}]}}",
+         1,
+         {1, 2, 3, 4, 5, 6, 7}},
+        {"[[1,2,3,4,5,6,7],[2,3,4,5,6,7,8]]", 2, {2, 3, 4, 5, 6, 7, 8}},
     };
     for (const Layout& l : layouts) {
         const TicketFile f = parse_tickets(l.text, "t.txt");
@@ -118,6 +124,13 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
          "t.txt: ticket 2: number 40 is outside 1..39"},
         {"{\"tickets\":[[1,2,3,4,5,6,6]]}", "t.txt: ticket 1: number 6 appears twice"},
         {"[[1,2,3,4,5,6]]", "t.txt: no array of seven numbers in the JSON document"},
+        {"{\"holds\":false,\"tickets\":6,\"verified_cases\":9,\"uncovered\":2,"
+         "\"first_uncovered\":[[1,5,9,15,19,24,28],[1,5,9,15,19,24,30]]}",
+         "t.txt: is the output of a check (holds, first_uncovered), which holds no tickets; give "
+         "the ticket file it checked"},
+        {"{\"draw_count\":1,\"draws\":[{\"line\":2,\"numbers\":[1,2,3,4,5,6,7]}]}",
+         "t.txt: is the output of a back-test or of the history statistics, whose numbers are "
+         "past draws, not tickets"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parse_tickets(text, "t.txt").error, error) << text;
