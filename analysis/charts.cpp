@@ -20,24 +20,11 @@ BarChart empty_chart(std::string title, std::string x_label, std::string y_label
     return c;
 }
 
-} // namespace
-
-BarChart frequency_chart(const HistoryStats& h) {
+// The back-test's bars, each filter's labelled by its parameter in s when s is given.
+BarChart backtest_bars(const Backtest& b, const Settings* s) {
     BarChart c = empty_chart(
-        "How often each number was drawn in " + std::to_string(h.draw_count) + " draws",
-        "number (1.." + std::to_string(h.highest) + ")", "draws holding the number",
-        "bars: draws; red line: expected by chance; band: 95% of counts by chance alone");
-    const CountBand band = binomial_band(h.draw_count, 7.0 / h.highest);
-    for (const NumberStats& n : h.numbers)
-        c.bars.push_back({std::to_string(n.number), double(n.count), n.expected, band.low,
-                          band.high, std::nullopt});
-    return c;
-}
-
-BarChart backtest_chart(const Backtest& b) {
-    BarChart c = empty_chart(
-        "Share of " + std::to_string(b.draw_count) + " past draws each filter keeps", "filter",
-        "share kept (%)",
+        "Share of " + std::to_string(b.draw_count) + " past draws each filter keeps",
+        s ? "filter=parameter" : "filter", "share kept (%)",
         "bars: share of the draws; red line: share of all combinations; band: 95% by chance alone");
     const auto bar = [&](std::string label, const BacktestRow& r) {
         const double share = double(r.combinations_kept) / b.full_system;
@@ -46,10 +33,32 @@ BarChart backtest_chart(const Backtest& b) {
         c.bars.push_back({std::move(label), 100 * r.draws_kept / n, 100 * share, 100 * band.low / n,
                           100 * band.high / n, std::nullopt});
     };
-    for (const BacktestRow& r : b.filters) bar(std::to_string(r.filter), r);
+    for (const BacktestRow& r : b.filters)
+        bar(std::to_string(r.filter) +
+                (s && has_parameter(r.filter) ? "=" + std::to_string(s->params[r.filter - 1]) : ""),
+            r);
     bar("all", b.all);
     return c;
 }
+
+} // namespace
+
+BarChart frequency_chart(const HistoryStats& h) {
+    BarChart c = empty_chart(
+        "How often each number was drawn in " + std::to_string(h.draw_count) + " draws",
+        "number (1.." + std::to_string(h.highest) + ")", "draws holding the number",
+        "bars: draws; red line: expected by chance; band: 95% of counts by chance alone");
+    c.whole_ticks = true;
+    const CountBand band = binomial_band(h.draw_count, 7.0 / h.highest);
+    for (const NumberStats& n : h.numbers)
+        c.bars.push_back({std::to_string(n.number), double(n.count), n.expected, band.low,
+                          band.high, std::nullopt});
+    return c;
+}
+
+BarChart backtest_chart(const Backtest& b) { return backtest_bars(b, nullptr); }
+
+BarChart backtest_chart(const Backtest& b, const Settings& s) { return backtest_bars(b, &s); }
 
 BarChart funnel_chart(const Funnel& f) {
     BarChart c = empty_chart(

@@ -17,6 +17,8 @@ BarChart frequency_chart(const HistoryStats& h);
 // with its share of all combinations as the line and the binomial 95% range of the draws' share
 // by chance as a band.
 BarChart backtest_chart(const Backtest& b);
+// The same with each filter's bar labelled by its parameter in s, as -f writes it ("1=100").
+BarChart backtest_chart(const Backtest& b, const Settings& s);
 
 // One bar per active filter: the combinations it and the filters before it keep, on a logarithmic
 // axis, with a tick at what it keeps alone; with no filter active, one bar of every combination.

@@ -47,6 +47,7 @@ class Scale {
             decades_ = std::max(1.0, std::ceil(std::log10(std::max(top, 1.0))));
         } else {
             step_ = nice_step(top > 0 ? top : 1);
+            if (c.whole_ticks) step_ = std::max(step_, 1.0);
             top_ = std::ceil(top / step_) * step_;
             if (top_ <= 0) top_ = step_;
         }

@@ -21,8 +21,9 @@ struct ChartBar {
 struct BarChart {
     std::string title;
     std::string x_label, y_label;
-    std::string legend;     // one line under the x axis label, e.g. what the line and band are
-    bool log_scale = false; // a logarithmic y axis (values below 1 sit on the axis)
+    std::string legend;       // one line under the x axis label, e.g. what the line and band are
+    bool log_scale = false;   // a logarithmic y axis (values below 1 sit on the axis)
+    bool whole_ticks = false; // ticks at whole numbers only (counts)
     std::vector<ChartBar> bars;
 };
 

@@ -413,6 +413,38 @@ TEST(Charts, BacktestLineIsTheShareOfTheGamesCombinations) {
     EXPECT_NEAR(*chart.bars[1].expected, 14.0, 1e-9);
 }
 
+// The y axis's tick labels of an SVG chart (they stand at the plot's left edge, x = 90).
+std::vector<std::string> tick_labels(const std::string& svg) {
+    std::vector<std::string> labels;
+    for (std::size_t at = 0; (at = svg.find("<text x=\"90.00\"", at)) != std::string::npos;) {
+        const std::size_t open = svg.find('>', at) + 1;
+        labels.push_back(svg.substr(open, svg.find('<', open) - open));
+        at = open;
+    }
+    return labels;
+}
+
+// Counts of a few draws take whole ticks; shares keep their fractions. The back-test's bars carry
+// the filters' parameters as -f writes them.
+TEST(Charts, WholeCountTicksAndParameterLabels) {
+    Settings s;
+    init_defaults(s);
+    turn_filter_on(s, 1), set_parameter(s, 1, 100);
+    turn_filter_on(s, 52);
+    const std::vector<Draw> draws = random_draws(5, 3);
+    EXPECT_EQ(tick_labels(svg_document(frequency_chart(history_stats(draws, s)))),
+              (std::vector<std::string>{"0", "1", "2"}));
+    BarChart shares;
+    shares.bars.push_back({"a", 1.5, std::nullopt, std::nullopt, std::nullopt, std::nullopt});
+    EXPECT_EQ(tick_labels(svg_document(shares)),
+              (std::vector<std::string>{"0", "0.5", "1", "1.5"}));
+    const Backtest b = run_backtest(s, draws);
+    std::vector<std::string> labels;
+    for (const ChartBar& bar : backtest_chart(b, s).bars) labels.push_back(bar.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"1=100", "52", "all"}));
+    EXPECT_EQ(backtest_chart(b).bars[0].label, "1");
+}
+
 TEST(Charts, WellFormedWithOneMarkPerNumberOrFilter) {
     Settings s;
     init_defaults(s);
