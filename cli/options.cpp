@@ -581,7 +581,7 @@ class Parser {
             if (!spaced.empty() && spaced.back() == ',') spaced.pop_back();
             value = spaced;
         }
-        const std::vector<std::string_view> items = number_list_items(value);
+        const std::vector<std::string> items = number_list_items(value);
         if (items.size() != 7)
             return fail_value(
                        cat("seven numbers expected, ", std::to_string(items.size()), " given")),
@@ -673,6 +673,14 @@ std::string check_combination(const Options& o) {
             if (given)
                 return cat(mode, " prints its own output instead of the count run; drop ", name);
     if (std::string why = check_after_draw(o); !why.empty()) return why;
+    // Settings lines ahead of a table, a document or the export text would spoil it for the
+    // program that reads it.
+    if (o.save_settings == "-" && (o.format != Format::Text || o.export_to_stdout()))
+        return cat("--save-settings - would print the settings ahead of ",
+                   o.export_to_stdout()      ? "the export text"
+                   : o.format == Format::Csv ? "the CSV table"
+                                             : "the JSON document",
+                   " on stdout; write them to a file instead: --save-settings FILE");
     if (o.seed && o.sample == 0 && !o.wheel.active()) return "--seed needs --sample N";
     if (o.seed && !o.wheel.check_file.empty())
         return "--check-wheel checks the file's tickets and searches none; drop --seed";

@@ -13,7 +13,8 @@ struct Guarantee {
     int m = 0; // drawn numbers among the chosen ones, t..7
 };
 
-// Reads "T-if-M" (2 <= T <= M <= 7) into g; returns "" or what is wrong with the text.
+// Reads "T-if-M" (2 <= T <= M <= 7; also "T if M", "T IF M") into g; returns "" or what is wrong
+// with the text.
 std::string parse_guarantee(std::string_view text, Guarantee& g);
 
 // The binomial coefficient n choose k for n <= 64, k <= 8 (0 when k > n).

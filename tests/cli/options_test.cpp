@@ -76,6 +76,17 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--seed", "1"}, "--seed needs --sample N"},
         {{"--export=-", "--sample", "1"}, "--export=- fills stdout with the export text"},
         {{"--export=-", "-q", "--format", "json"}, ""},
+        {{"--save-settings", "-", "--page", "1", "--format", "json"},
+         "--save-settings - would print the settings ahead of the JSON document on stdout; write "
+         "them to a file instead: --save-settings FILE"},
+        {{"--save-settings", "-", "--funnel", "--format", "csv"}, "ahead of the CSV table"},
+        {{"--save-settings", "-", "--export=-"}, "ahead of the export text"},
+        {{"--save-settings", "-", "--page", "1"}, ""},
+        {{"--save-settings", "s.txt", "--format", "json"}, ""},
+        {{"--wheel", "1-9", "--guarantee", "3if4"}, "'3if4': expected T-if-M"},
+        {{"--wheel", "1-9", "--guarantee", "3 if 8"}, "'3 if 8': M must lie in T..7"},
+        {{"--wheel", "1-9", "--guarantee", " if 4"}, "T and M single digits"},
+        {{"--wheel", "1\n2\nx", "--guarantee", "2-if-2"}, "'x' is not a number 1..39"},
         {{"--explain", "1,2,3"}, "--explain 1,2,3: seven numbers expected, 3 given"},
         {{"--explain", "1,2,3,4,5,6,40"}, "number 40 is outside 1..39"},
         {{"--explain", "7,2,3,4,5,6,7"}, "number 7 is given twice"},
@@ -101,10 +112,11 @@ TEST(Parse, GoodAndBadArguments) {
     }
 }
 
-// Commas, semicolons, spaces and tabs all stand between items; blanks beside a comma or a
-// semicolon belong to it, and a comma or semicolon with nothing on one side leaves an empty item.
+// Commas, semicolons, spaces, tabs and line ends all stand between items; blanks beside a comma or
+// a semicolon belong to it, one at either end of the list is dropped, two in a row leave an empty
+// item; every way of writing a range comes out as A-B.
 TEST(Parse, NumberListItems) {
-    using Items = std::vector<std::string_view>;
+    using Items = std::vector<std::string>;
     const struct {
         std::string_view value;
         Items items;
@@ -113,12 +125,53 @@ TEST(Parse, NumberListItems) {
         {"3 7 11", {"3", "7", "11"}},
         {"  1-5, 9 12\t;13  ", {"1-5", "9", "12", "13"}},
         {"1,,2", {"1", "", "2"}},
-        {"1, ", {"1", ""}},
-        {";1", {"", "1"}},
+        {"1, ", {"1"}},
+        {";1", {"1"}},
+        {",1,2,", {"1", "2"}},
+        {",,1", {"", "1"}},
         {"", {""}},
         {" \t", {""}},
+        {",", {""}},
+        {"1\n2\n3\n", {"1", "2", "3"}},
+        {"1\r\n2\r\n", {"1", "2"}},
+        {"1 - 9, 12 -14 ,20- 22", {"1-9", "12-14", "20-22"}},
+        {"1\xE2\x80\x93"
+         "10 11\xE2\x80\x94"
+         "12",
+         {"1-10", "11-12"}},
+        {"1..10;12", {"1-10", "12"}},
+        {"1...3", {"1-.3"}},
     };
     for (const auto& c : cases) EXPECT_EQ(number_list_items(c.value), c.items) << c.value;
+}
+
+// Wheel lists and guarantees as people type or paste them.
+TEST(Parse, WheelListsAndGuaranteesAsTyped) {
+    const std::vector<uint8_t> nine = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const struct {
+        std::string list, guarantee;
+        std::vector<uint8_t> numbers;
+        int t, m;
+    } cases[] = {
+        {"1,2,3,4,5,6,7,8,9,", "3 if 4", nine, 3, 4},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", "2 IF 5", nine, 2, 5},
+        {"1 - 9", "3 - if - 3", nine, 3, 3},
+        {"1\xE2\x80\x93"
+         "8, 20",
+         "4-if-7",
+         {1, 2, 3, 4, 5, 6, 7, 8, 20},
+         4,
+         7},
+        {"12..20", "2-if-2", {12, 13, 14, 15, 16, 17, 18, 19, 20}, 2, 2},
+    };
+    for (const auto& c : cases) {
+        const ParseResult r = parse_options({"--wheel", c.list, "--guarantee", c.guarantee});
+        ASSERT_TRUE(r.ok()) << c.list << ": " << r.error;
+        EXPECT_EQ(r.options.wheel.numbers, c.numbers) << c.list;
+        EXPECT_EQ(std::pair(r.options.wheel.guarantee->t, r.options.wheel.guarantee->m),
+                  std::pair(c.t, c.m))
+            << c.guarantee;
+    }
 }
 
 // Settings go through the engine's setters in command-line order, later values winning.
