@@ -46,6 +46,7 @@ int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_
     }
     tickets_read = tickets.tickets.size(), draws_read = h.draws.size();
     const TicketCheck c = check_tickets(tickets.tickets, h.draws, o.highest);
+    print_settings(o);
     switch (o.format) {
     case Format::Text: text::check_tickets(stdout, o, from, c); break;
     case Format::Csv: csv::check_tickets(stdout, c); break;
@@ -84,6 +85,7 @@ int history_stats_command(const Options& o) {
     if (!o.chart.empty())
         if (const int status = write_chart(o.chart, frequency_chart(stats)); status != 0)
             return status;
+    print_settings(o);
     switch (o.format) {
     case Format::Text: text::history_stats(stdout, from, stats); break;
     case Format::Csv: csv::history_stats(stdout, stats); break;

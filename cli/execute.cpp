@@ -9,6 +9,7 @@
 #include "app/catalogue.h"
 #include "app/clock.h"
 #include "app/format.h"
+#include "app/replace_file.h"
 #include "app/statistics.h"
 #include "app/viewer.h"
 #include "cli/after_draw.h"
@@ -24,7 +25,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <new>
+#include <optional>
 #include <random>
 #include <utility>
 
@@ -55,7 +58,9 @@ int backtest(const Options& o) {
     const Backtest b = run_backtest(o.settings, h.draws, run_threads(o));
     // The chart first, so that a chart that cannot be written leaves stdout empty.
     if (!o.chart.empty())
-        if (const int status = write_chart(o.chart, backtest_chart(b)); status != 0) return status;
+        if (const int status = write_chart(o.chart, backtest_chart(b, o.settings)); status != 0)
+            return status;
+    print_settings(o);
     switch (o.format) {
     case Format::Text: text::backtest(stdout, o, b); break;
     case Format::Csv: csv::backtest(stdout, o.settings, b); break;
@@ -69,6 +74,7 @@ int funnel(const Options& o) {
     // The chart first, so that a chart that cannot be written leaves stdout empty.
     if (!o.chart.empty())
         if (const int status = write_chart(o.chart, funnel_chart(f)); status != 0) return status;
+    print_settings(o);
     switch (o.format) {
     case Format::Text: text::funnel(stdout, o.settings, f); break;
     case Format::Csv: csv::funnel(stdout, o.settings, f); break;
@@ -79,6 +85,7 @@ int funnel(const Options& o) {
 
 void explain_combination(const Options& o) {
     const Explanation e = explain(o.settings, *o.explain);
+    print_settings(o);
     switch (o.format) {
     case Format::Text: text::explain(stdout, o.settings, e); break;
     case Format::Csv: csv::explain(stdout, o.settings, e); break;
@@ -87,6 +94,7 @@ void explain_combination(const Options& o) {
 }
 
 void list(const Options& o) {
+    print_settings(o);
     switch (o.format) {
     case Format::Text: text::list(stdout, o.highest); break;
     case Format::Csv: csv::list(stdout, o.highest); break;
@@ -108,6 +116,7 @@ void draw_sample(const Options& o, RunOutput& r) {
 // stdout.
 void print_run(const Options& o, const RunOutput& r) {
     std::FILE* out = o.export_to_stdout() ? stderr : stdout;
+    print_settings(o);
     switch (o.format) {
     case Format::Text: text::run(out, o, r); break;
     case Format::Csv:
@@ -162,6 +171,39 @@ void note_empty_result(const Options& o, uint32_t count) {
          (shown < alone.size() ? " (--funnel shows them all)" : ""));
 }
 
+// What keeps --export=DIR from writing into DIR when DIR is no folder, told before the run;
+// "" otherwise.
+std::string export_folder_problem(const Options& o) {
+    if (!o.export_text || o.export_to_stdout() || o.export_dir.empty()) return "";
+    // "FILE/" names the file too.
+    std::string path = o.export_dir;
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) return "";
+    const std::string what =
+        "--export=" + printable(o.export_dir) +
+        ": --export takes a folder and writes kvx7_NNNNNNNN.txt into it (NNNNNNNN the number of "
+        "stored combinations), ";
+    if (std::filesystem::exists(status)) {
+        const std::string folder = std::filesystem::path(path).parent_path().string();
+        return what + "but this is a file; " +
+               (folder.empty() ? std::string("--export alone writes into the current folder")
+                               : "give its folder: --export=" + printable(folder));
+    }
+    return what + "but there is no such folder";
+}
+
+// The message for an input file that is missing or a folder, told before the run; "" otherwise.
+std::string missing_input(const std::string& path) {
+    if (path.empty()) return "";
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return path + ": no such file";
+    if (status.type() == std::filesystem::file_type::directory) return path + ": is a directory";
+    return "";
+}
+
 // The count alone (-q with nothing that reads the records), counted without a store.
 void count_only(const Options& o) {
     RunOutput r;
@@ -193,6 +235,7 @@ int count_run(const Options& o) {
         statistics_only(o);
         return 0;
     }
+    if (const std::string why = export_folder_problem(o); !why.empty()) return fail(why, 1);
     RunOutput r;
     const ResultStore store = allocate_store(o.highest);
     if (!store)
@@ -218,6 +261,53 @@ int count_run(const Options& o) {
     print_run(o, r);
     note_empty_result(o, r.count);
     return 0;
+}
+
+// Why the settings file cannot be written, found before the run so that stdout stays empty then
+// (the settings are written only after the command succeeds); "" when it can. A plain file is
+// tried out: the text goes to a temporary file beside it, which is dropped, so that an
+// interrupted run leaves nothing behind. A device or a pipe, which would take the text twice, is
+// not.
+std::string unwritable_settings(const std::string& path, const std::string& text) {
+    if (std::string why = unwritable_path(path); !why.empty()) return why;
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return "";
+    ReplacingFile trial(path, text.size());
+    if (trial.write(text.data(), text.size()) && trial.flush()) return "";
+    return "cannot write '" + printable(path) + "': " + trial.commit();
+}
+
+// The command itself, its outputs and their exit status.
+int run_command(const Options& o) {
+    if (o.wheel.active()) {
+        // The files the wheel command reads, told before the settings go ahead of its output.
+        if (std::string why = missing_input(o.wheel.check_file); !why.empty()) return fail(why, 2);
+        print_settings(o);
+        return run_wheel_command(o);
+    }
+    if (o.list) {
+        if (filters_given(o.settings))
+            note("the filters do not change --list, which prints every filter with the values it "
+                 "offers");
+        list(o);
+        return 0;
+    }
+    if (o.explain) {
+        explain_combination(o);
+        return 0;
+    }
+    if (o.funnel) return funnel(o);
+    if (o.backtest) return backtest(o);
+    if (!o.check_tickets.empty()) {
+        const int status = check_tickets_command(o);
+        if (status == 0 && filters_given(o.settings))
+            note("the filters do not narrow --check-tickets, which checks every ticket of the "
+                 "file; --backtest shows how the filters did on past draws");
+        return status;
+    }
+    if (o.history_stats) return history_stats_command(o);
+    return count_run(o);
 }
 
 } // namespace
@@ -267,38 +357,23 @@ void check_game(const Options& o, const std::vector<Draw>& draws) {
          "); if the game is " + smaller + ", give --game " + smaller);
 }
 
+void print_settings(const Options& o) {
+    if (o.save_settings != "-") return;
+    const std::string text = settings_text(o.settings);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
 int execute(const Options& o) {
-    if (o.save_settings == "-") {
-        const std::string text = settings_text(o.settings); // before the run's own output
-        std::fwrite(text.data(), 1, text.size(), stdout);
-    } else if (!o.save_settings.empty()) {
-        if (std::string why = write_file_replacing(o.save_settings, settings_text(o.settings));
-            !why.empty())
+    const bool saving = !o.save_settings.empty() && o.save_settings != "-";
+    const std::string settings = saving ? settings_text(o.settings) : "";
+    if (saving)
+        if (std::string why = unwritable_settings(o.save_settings, settings); !why.empty())
             return fail(why, 1);
-    }
-    if (o.wheel.active()) return run_wheel_command(o);
-    if (o.list) {
-        if (filters_given(o.settings))
-            note("the filters do not change --list, which prints every filter with the values it "
-                 "offers");
-        list(o);
-        return 0;
-    }
-    if (o.explain) {
-        explain_combination(o);
-        return 0;
-    }
-    if (o.funnel) return funnel(o);
-    if (o.backtest) return backtest(o);
-    if (!o.check_tickets.empty()) {
-        const int status = check_tickets_command(o);
-        if (status == 0 && filters_given(o.settings))
-            note("the filters do not narrow --check-tickets, which checks every ticket of the "
-                 "file; --backtest shows how the filters did on past draws");
-        return status;
-    }
-    if (o.history_stats) return history_stats_command(o);
-    return count_run(o);
+    const int status = run_command(o);
+    if (status == 0 && saving)
+        if (std::string why = write_file_replacing(o.save_settings, settings); !why.empty())
+            return fail(why, 1);
+    return status;
 }
 
 } // namespace lotto::cli

@@ -12,7 +12,8 @@
 namespace lotto::cli {
 
 // Runs the command and returns the exit status: 0 done, 1 a write or the store failed, 2 bad
-// input found after the parse (a history file, a page past the end).
+// input found after the parse (a history file, a page past the end). A --save-settings file is
+// written only when the command succeeds.
 int execute(const Options& o);
 
 // A seed nobody chose: the system's random device mixed with the clock.
@@ -28,6 +29,10 @@ void note_history(const Options& o, const History& h);
 // Notes on stderr, in one line, when the draws of --history never reach the top numbers of the
 // game and chance alone makes that very unlikely: they were most likely drawn in a smaller game.
 void check_game(const Options& o, const std::vector<Draw>& draws);
+
+// With --save-settings -, prints the settings on stdout; each command calls it once, after what can
+// go wrong before its output and ahead of that output. Does nothing otherwise.
+void print_settings(const Options& o);
 
 // Prints "lotto739-cli: MESSAGE" as one line on stderr and returns status.
 int fail(const std::string& message, int status);

@@ -41,4 +41,29 @@ TEST(CliFailure, ExportOnAFullDeviceKeepsTheEarlierFile) {
 
 #endif
 
+// --export=DIR given something other than a folder says what it takes, before the run.
+TEST(CliFailure, ExportToSomethingOtherThanAFolder) {
+    using namespace lotto::test;
+    TempDir dir;
+    std::filesystem::create_directory(dir.path / "sub");
+    write_file(dir.path / "sub" / "kvx7_00000036.txt", "earlier\r\n");
+    const std::string takes = "lotto739-cli: --export=%: --export takes a folder and writes "
+                              "kvx7_NNNNNNNN.txt into it (NNNNNNNN the number of stored "
+                              "combinations), but ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"sub/kvx7_00000036.txt", "this is a file; give its folder: --export=sub"},
+        {"sub/kvx7_00000036.txt/", "this is a file; give its folder: --export=sub"},
+        {"nowhere", "there is no such folder"},
+    };
+    for (const auto& [target, why] : cases) {
+        const Outcome o = run_cli("-f 32=6 --export=" + target, dir.path);
+        std::string message = takes + why + "\n";
+        message.replace(message.find('%'), 1, target);
+        EXPECT_EQ(std::tie(o.status, o.out, o.err), std::tuple(1, "", message)) << target;
+    }
+    const Outcome here = run_cli("-f 32=6 --export=kvx7_00000036.txt", dir.path / "sub");
+    EXPECT_TRUE(holds(here.err, "--export alone writes into the current folder"));
+    EXPECT_EQ(read_file(dir.path / "sub" / "kvx7_00000036.txt"), "earlier\r\n");
+}
+
 } // namespace

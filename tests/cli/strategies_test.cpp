@@ -55,6 +55,36 @@ TEST(CliStrategies, FailedSaveLeavesTheEarlierFile) {
     EXPECT_EQ(names_in(dir.path), std::vector<std::string>{"s.txt"});
 }
 
+// Settings are saved only by a command that succeeds; with "-" a command that fails before its
+// output prints none of them. Filter 32 with 6 stores 36 combinations, one page.
+TEST(CliStrategies, FailedCommandSavesNoSettings) {
+    TempDir dir;
+    write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {"--backtest --history none.csv", "none.csv: no such file"},
+        {"--page 2 -q", "--page 2: the run stored 36 combinations in 1 page(s)"},
+        {"--check-tickets t.txt --history none.csv", "none.csv: no such file"},
+        {"--wheel 1-9 --guarantee 3-if-3 --check-wheel none.txt", "none.txt: no such file"},
+        {"--export=t.txt -q", "but this is a file"},
+    };
+    for (const auto& [args, message] : cases)
+        for (const char* target : {"s.txt", "-"}) {
+            const Outcome o = run_cli("-f 32=6 " + args + " --save-settings " + target, dir.path);
+            EXPECT_NE(o.status, 0) << args;
+            EXPECT_TRUE(holds(o.err, message)) << args << ": " << o.err;
+            EXPECT_EQ(o.out, "") << args << " " << target;
+        }
+    // A check whose guarantee fails did not succeed either.
+    EXPECT_EQ(run_cli("--wheel 1-9 --guarantee 3-if-3 --check-wheel t.txt --save-settings s.txt",
+                      dir.path)
+                  .status,
+              1);
+    EXPECT_EQ(names_in(dir.path), std::vector<std::string>{"t.txt"});
+    const Outcome saved = run_cli("-f 32=6 --page 1 --save-settings s.txt", dir.path);
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(read_file(dir.path / "s.txt").ends_with("\n--filter 32=6\n"));
+}
+
 // A sample's tickets are distinct records of the result in store order; a drawn seed is shown and
 // gives the same tickets again; a sample larger than the result prints all of it. (The sampler's
 // own tests hold distinct, ascending indices on results of every size.)
