@@ -33,10 +33,11 @@ BarChart backtest_bars(const Backtest& b, const Settings* s) {
         c.bars.push_back({std::move(label), 100 * r.draws_kept / n, 100 * share, 100 * band.low / n,
                           100 * band.high / n, std::nullopt});
     };
-    for (const BacktestRow& r : b.filters)
-        bar(std::to_string(r.filter) +
-                (s && has_parameter(r.filter) ? "=" + std::to_string(s->params[r.filter - 1]) : ""),
-            r);
+    for (const BacktestRow& r : b.filters) {
+        std::string label = std::to_string(r.filter);
+        if (s && has_parameter(r.filter)) label += '=' + std::to_string(s->params[r.filter - 1]);
+        bar(std::move(label), r);
+    }
     bar("all", b.all);
     return c;
 }
