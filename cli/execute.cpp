@@ -199,8 +199,10 @@ std::string missing_input(const std::string& path) {
     if (path.empty()) return "";
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) return path + ": no such file";
-    if (status.type() == std::filesystem::file_type::directory) return path + ": is a directory";
+    if (status.type() == std::filesystem::file_type::not_found)
+        return printable(path) + ": no such file";
+    if (status.type() == std::filesystem::file_type::directory)
+        return printable(path) + ": is a directory";
     return "";
 }
 
