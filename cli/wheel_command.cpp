@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <new>
 
 namespace lotto::cli {
@@ -26,6 +28,15 @@ namespace {
 constexpr int InternalError = 3;
 
 void note(const std::string& message) { fail(message, 0); }
+
+// The most T-subsets of stored combinations a reduction indexes: enough for every result of
+// 7/39 at T = 3 and 4 (15,380,937 combinations of 35 subsets each).
+constexpr uint64_t MostIndexed = 540'000'000;
+
+// What to do about a result too large to reduce to t matches.
+std::string too_large_advice(int t) {
+    return t > 2 ? "filter them further or choose a smaller T" : "filter them further";
+}
 
 // The best size so far, over itself on the terminal's last line.
 void show_progress(std::size_t best) {
@@ -42,6 +53,30 @@ SearchOptions search_options(const Options& o, uint64_t seed) {
     so.time_limit = o.wheel.time_limit.value_or(0);
     if (stderr_is_terminal()) so.progress = show_progress;
     return so;
+}
+
+// The m-subsets a wheel's verification walks per second, about (4 if 7 over 50 numbers on one
+// core; lower guarantees run faster).
+constexpr double VerifiedPerSecond = 40'000'000;
+// Above this many cases the verification is announced.
+constexpr uint64_t LongVerification = 20'000'000;
+
+// Says on stderr what a long verification checks and about how long it takes; returns what shows
+// its progress on a terminal (nothing otherwise).
+std::function<void(uint64_t)> announce_verification(const Promise& p, const SearchOptions& so) {
+    const uint64_t cases =
+        choose(static_cast<uint32_t>(p.numbers.size()), static_cast<uint32_t>(p.guarantee.m));
+    if (cases <= LongVerification) return {};
+    if (so.progress) end_progress();
+    note("verifying the " + format_plain(p.numbers.size()) + " numbers' " + format_plain(cases) +
+         " " + std::to_string(p.guarantee.m) + "-subsets one by one, about " +
+         format_plain(static_cast<uint64_t>(cases / VerifiedPerSecond) + 1) + " seconds");
+    if (!so.progress) return {};
+    return [cases](uint64_t done) {
+        std::fprintf(stderr, "\rverified %.0f%% ",
+                     100.0 * static_cast<double>(done) / static_cast<double>(cases));
+        std::fflush(stderr);
+    };
 }
 
 Promise promise_of(const Options& o, uint32_t stored) {
@@ -90,9 +125,17 @@ bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combinat
 int check_file(const Options& o, const uint8_t* store, uint32_t count) {
     const TicketFile file = read_tickets(o.wheel.check_file, o.highest);
     if (!file.ok()) return fail(file.error, 2);
-    std::vector<Combination> tickets;
-    for (const Ticket& t : file.tickets) tickets.push_back(t.numbers);
+    // A ticket repeating an earlier one's numbers counts once, and is named.
     Checked c;
+    std::vector<Combination> tickets;
+    std::map<Combination, uint32_t> first_line;
+    for (const Ticket& t : file.tickets) {
+        const auto [at, fresh] = first_line.emplace(t.numbers, t.line);
+        if (fresh)
+            tickets.push_back(t.numbers);
+        else
+            c.repeats.push_back({t.line, at->second});
+    }
     c.promise = promise_of(o, count);
     c.file = o.wheel.check_file;
     c.tickets = tickets.size();
@@ -107,6 +150,7 @@ int check_file(const Options& o, const uint8_t* store, uint32_t count) {
         for (const Combination& u : r.first_uncovered)
             c.first_uncovered.emplace_back(u.begin(), u.end());
     }
+    if (o.format == Format::Csv && !c.repeats.empty()) note(repeats_line(c));
     const std::string text = checked_output(o.format, c);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return c.uncovered == 0 ? 0 : 1;
@@ -127,27 +171,44 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
         f.seconds = watch.seconds();
         f.tickets = w.tickets;
         f.stopped_early = w.stopped_early;
-        const WheelCheck check = verify_wheel(f.promise.numbers, f.promise.guarantee.t,
-                                              f.promise.guarantee.m, f.tickets);
+        const Stopwatch verifying;
+        const WheelCheck check =
+            verify_wheel(f.promise.numbers, f.promise.guarantee.t, f.promise.guarantee.m, f.tickets,
+                         5, announce_verification(f.promise, so));
+        f.verify_seconds = verifying.seconds();
         f.verified_cases = check.cases;
         uncovered = check.uncovered;
     } else {
         Reduction r;
         try {
-            r = reduce_stored(store, count, o.highest, f.promise.reduce, f.promise.from, so);
+            r = reduce_stored(store, count, o.highest, f.promise.reduce, f.promise.from, so,
+                              MostIndexed);
         } catch (const std::bad_alloc&) {
             const uint64_t bytes = reduce_stored_bytes(count, o.highest, f.promise.reduce);
             return fail("--reduce " + std::to_string(f.promise.reduce) +
                             ": not enough memory for the " + format_plain(count) +
                             " stored combinations: the search needs about " +
-                            format_plain((bytes + (1 << 20) - 1) >> 20) +
-                            " MB; filter them further or choose a smaller T",
+                            format_plain((bytes + (1 << 20) - 1) >> 20) + " MB; " +
+                            too_large_advice(f.promise.reduce),
                         1);
+        }
+        if (r.refused != 0) {
+            if (so.progress) end_progress();
+            const int t = f.promise.reduce;
+            return fail(
+                "--reduce " + std::to_string(t) + ": the whole game's construction leaves " +
+                    format_plain(r.refused) + " of the " + format_plain(count) +
+                    " stored combinations uncovered, more than the " +
+                    format_plain(MostIndexed / choose(7, static_cast<uint32_t>(t))) +
+                    " a reduction to " + std::to_string(t) + " can mend; " + too_large_advice(t),
+                2);
         }
         f.seconds = watch.seconds();
         f.tickets = r.tickets;
         f.stopped_early = r.stopped_early;
+        const Stopwatch verifying;
         const CoverCheck check = verify_reduction(store, count, f.promise.reduce, f.tickets);
+        f.verify_seconds = verifying.seconds();
         f.verified_cases = check.cases;
         uncovered = check.uncovered;
     }
@@ -159,13 +220,10 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     if (f.stopped_early)
         note("the time limit stopped the search after " + format_plain(f.tickets.size()) +
              " tickets");
-    if (o.format == Format::Csv) note(verified_line(f));
+    if (o.format == Format::Csv)
+        note(verified_line(f) + " in " + seconds_text(f.verify_seconds) + " seconds");
     return deliver(o, found_output(o.format, f), f.tickets.size());
 }
-
-// The most T-subsets of stored combinations a reduction indexes: enough for every result of
-// 7/39 at T = 3 and 4 (15,380,937 combinations of 35 subsets each).
-constexpr uint64_t MostIndexed = 540'000'000;
 
 } // namespace
 
@@ -196,12 +254,15 @@ int run_wheel_command(const Options& o) {
     // The search indexes every T-subset of every stored combination (a whole game up to T = 4
     // needs no index): beyond MostIndexed subsets that takes many gigabytes and minutes.
     const uint64_t most = MostIndexed / choose(7, static_cast<uint32_t>(o.wheel.reduce));
+    // Most of a game is first covered from its construction, and only what that leaves is
+    // indexed: the search refuses it if that is still too much.
     const bool whole_game = count == game_combinations(o.highest) && o.wheel.reduce <= 4;
-    if (o.wheel.check_file.empty() && !whole_game && count > most)
+    if (o.wheel.check_file.empty() && !whole_game && count > most &&
+        !reduce_starts_from_construction(count, o.highest, o.wheel.reduce))
         return fail(reduce + ": the " + format_plain(count) +
                         " stored combinations are more than the " + format_plain(most) +
-                        " a reduction to " + std::to_string(o.wheel.reduce) +
-                        " can take; filter them further or choose a smaller T",
+                        " a reduction to " + std::to_string(o.wheel.reduce) + " can take; " +
+                        too_large_advice(o.wheel.reduce),
                     2);
     return o.wheel.check_file.empty() ? search(o, store.get(), count)
                                       : check_file(o, store.get(), count);

@@ -42,12 +42,6 @@ std::string what_it_means(const Promise& p) {
                          std::to_string(p.reduce) + " of its numbers";
 }
 
-std::string seconds_text(double s) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.3f", s);
-    return buffer;
-}
-
 Json promise_json(const Promise& p) {
     if (p.wheel)
         return Json{{"guarantee", {{"t", p.guarantee.t}, {"m", p.guarantee.m}}},
@@ -72,7 +66,8 @@ std::string found_text(const Found& f) {
     s += "# " + verified_line(f) + ": " + what_it_means(p) + "\n";
     s += "# seed " + std::to_string(f.seed) + ", effort " + std::to_string(f.effort) + ", search " +
          seconds_text(f.seconds) + " seconds" +
-         (f.stopped_early ? ", stopped by the time limit" : "") + "\n";
+         (f.stopped_early ? ", stopped by the time limit" : "") + ", verification " +
+         seconds_text(f.verify_seconds) + " seconds\n";
     return s;
 }
 
@@ -99,27 +94,31 @@ std::string found_json(const Found& f) {
                   {"seed", f.seed},
                   {"effort", f.effort},
                   {"search_seconds", f.seconds},
+                  {"verify_seconds", f.verify_seconds},
                   {"stopped_early", f.stopped_early}});
     return j.dump() + "\n";
 }
 
 std::string checked_text(const Checked& c) {
     const std::string head = promise_name(c.promise) + (c.uncovered == 0 ? " holds" : " fails") +
-                             " for the " + format_plain(c.tickets) + " tickets of " +
+                             " for the " + format_plain(c.tickets) +
+                             (c.repeats.empty() ? "" : " distinct") + " tickets of " +
                              printable(c.file) + ": ";
+    const std::string repeats = c.repeats.empty() ? "" : repeats_line(c) + "\n";
     if (c.uncovered == 0)
-        return head + "verified over all " + cases_name(c.promise, c.cases) + "\n";
-    std::string s =
-        head + format_plain(c.uncovered) + " of " + cases_name(c.promise, c.cases) + " uncovered\n";
+        return head + "verified over all " + cases_name(c.promise, c.cases) + "\n" + repeats;
+    std::string s = head + format_plain(c.uncovered) + " of " + cases_name(c.promise, c.cases) +
+                    " uncovered\n" + repeats;
     for (const std::vector<uint8_t>& u : c.first_uncovered)
         s += "uncovered: " + joined(u, ", ") + "\n";
     return s;
 }
 
 std::string checked_csv(const Checked& c) {
-    return "holds,tickets,cases,uncovered\r\n" + std::string(c.uncovered == 0 ? "yes" : "no") +
-           "," + std::to_string(c.tickets) + "," + std::to_string(c.cases) + "," +
-           std::to_string(c.uncovered) + "\r\n";
+    return "holds,tickets,cases,uncovered,repeated\r\n" +
+           std::string(c.uncovered == 0 ? "yes" : "no") + "," + std::to_string(c.tickets) + "," +
+           std::to_string(c.cases) + "," + std::to_string(c.uncovered) + "," +
+           std::to_string(c.repeats.size()) + "\r\n";
 }
 
 std::string checked_json(const Checked& c) {
@@ -128,14 +127,37 @@ std::string checked_json(const Checked& c) {
     j.update(Json{{"verified_cases", c.cases},
                   {"uncovered", c.uncovered},
                   {"first_uncovered", c.first_uncovered}});
+    Json repeats = Json::array();
+    for (const Checked::Repeat& r : c.repeats) repeats.push_back({{"line", r.line}, {"of", r.of}});
+    j["repeats"] = repeats;
     return j.dump() + "\n";
 }
 
 } // namespace
 
+std::string seconds_text(double s) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", s);
+    return buffer;
+}
+
 std::string verified_line(const Found& f) {
     return promise_name(f.promise) + " verified over all " +
            cases_name(f.promise, f.verified_cases);
+}
+
+std::string repeats_line(const Checked& c) {
+    std::string s = std::to_string(c.repeats.size()) +
+                    " ticket(s) repeat the numbers of an earlier ticket and are counted once:";
+    for (std::size_t i = 0; i < c.repeats.size(); ++i) {
+        if (i == 5) {
+            s += " ...";
+            break;
+        }
+        s += (i == 0 ? " line " : ", line ") + std::to_string(c.repeats[i].line) + " (line " +
+             std::to_string(c.repeats[i].of) + ")";
+    }
+    return s;
 }
 
 std::string found_output(Format format, const Found& f) {

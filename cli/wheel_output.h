@@ -29,13 +29,18 @@ struct Found {
     uint64_t seed = 0;
     uint32_t effort = 1;
     double seconds = 0;
+    double verify_seconds = 0;
     bool stopped_early = false;
 };
 
 struct Checked {
     Promise promise;
     std::string file;
-    std::size_t tickets = 0;
+    std::size_t tickets = 0; // distinct
+    struct Repeat {
+        uint32_t line, of; // a ticket's line (its place in a JSON file), an earlier one's
+    };
+    std::vector<Repeat> repeats; // tickets holding the numbers of an earlier ticket
     uint64_t cases = 0, uncovered = 0;
     std::vector<std::vector<uint8_t>> first_uncovered;
 };
@@ -43,6 +48,12 @@ struct Checked {
 // "guarantee 3 if 4 verified over all 495 4-subsets" or "reduction to 3 matches verified over all
 // 1234 stored combinations".
 std::string verified_line(const Found& f);
+
+// Seconds with three decimals: "1.005".
+std::string seconds_text(double s);
+
+// "1 ticket(s) repeat the numbers of an earlier ticket and are counted once: line 4 (line 2)".
+std::string repeats_line(const Checked& c);
 
 std::string found_output(Format format, const Found& f);
 std::string checked_output(Format format, const Checked& c);

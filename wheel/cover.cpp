@@ -49,7 +49,9 @@ class CoverSearch {
         heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
         best_ = blocks_;
         report();
-        while (blocks_.size() > lower_bound_ && !out_of_time()) {
+        // Within the budget: past it a greedy start of many redundant blocks would drop them one
+        // by one, each drop as dear as a pass over every block.
+        while (blocks_.size() > lower_bound_ && !out_of_time() && clock_.work < clock_.budget()) {
             drop_weakest_block();
             // A size not covered within a third of the budget is taken for out of reach.
             const uint64_t give_up = std::min(clock_.budget(), clock_.work + clock_.budget() / 3);

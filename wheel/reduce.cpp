@@ -267,6 +267,10 @@ bool dense(uint32_t count, uint32_t highest, int t) {
 // The share of a store (1 / MostToMend) that the construction may leave uncovered.
 constexpr uint32_t MostToMend = 50;
 
+// The most stored combinations offered as tickets for what the construction leaves uncovered
+// (about 50 bytes each).
+constexpr std::size_t MostOffered = 16'000'000;
+
 // Which tickets cover each stored combination: a list of tickets per t-subset of 1..highest.
 class TicketLists {
   public:
@@ -332,13 +336,16 @@ Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
 
 // A cover of a store holding most of the game without an index of it: the tickets of the whole
 // game's construction (those stored, with tickets from the stored), the combinations they leave
-// uncovered covered by cover_of(them, every stored combination offered), less the tickets whose
-// stored combinations all have another (last first). Empty when the game has no construction or
-// it leaves more than a fiftieth of the store uncovered.
+// uncovered covered by cover_of(them, the stored combinations sharing t numbers with one of them
+// offered, or none where they are more than MostOffered), less the tickets whose stored
+// combinations all have another (last first). Empty when the game has no construction or it leaves
+// more than a fiftieth of the store uncovered, unless the whole store has more than most_indexed
+// t-subsets: then those uncovered are mended where theirs are fewer, and refused is set to their
+// count where not.
 template <class CoverOf>
 std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t highest, int t,
                                   TicketsFrom from, const SearchOptions& o, bool& stopped,
-                                  CoverOf&& cover_of) {
+                                  uint64_t most_indexed, uint64_t& refused, CoverOf&& cover_of) {
     std::vector<uint64_t> tickets;
     for (const Combination& c : split_wheel(highest, t, o, stopped))
         tickets.push_back(mask_of(c.data()));
@@ -360,21 +367,45 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     // where they are many (whole parts of the construction missing) the greedy over the whole store
     // does better, and none is returned.
     Survey survey = survey_of(store, count, highest, t, tickets);
-    if (survey.uncovered.size() > count / MostToMend) return {};
+    const uint64_t each = reduce_detail::binomial(7, static_cast<uint32_t>(t));
+    if (survey.uncovered.size() > count / MostToMend) {
+        if (uint64_t{count} * each <= most_indexed) return {};
+        if (survey.uncovered.size() * each > most_indexed) {
+            refused = survey.uncovered.size();
+            return {};
+        }
+    }
     if (!survey.uncovered.empty()) {
         std::vector<uint64_t>& uncovered = survey.uncovered;
         keep_first_occurrences(uncovered);
         std::vector<std::pair<uint64_t, uint32_t>> at;
         for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
         std::sort(at.begin(), at.end());
+        // Only a stored combination sharing t numbers with an uncovered one can cover any.
+        std::vector<uint8_t> near(reduce_detail::binomial(highest, static_cast<uint32_t>(t)), 0);
+        uint64_t ranks[35];
+        for (uint64_t m : uncovered)
+            for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) near[ranks[j]] = 1;
+        const auto is_near = [&](uint64_t m) {
+            const int n = subset_ranks(m, t, ranks);
+            return std::any_of(ranks, ranks + n, [&](uint64_t r) { return near[r] != 0; });
+        };
+        // Too many to weigh (and hold): the uncovered combinations are the tickets offered (all
+        // stored, so either way of choosing tickets allows them).
+        std::size_t nearby = 0;
+        for (uint32_t i = 0; i < count && nearby <= MostOffered; ++i)
+            nearby += is_near(mask_of(rec(i)));
+        const bool few = nearby <= MostOffered;
         Offered offered;
-        offered.masks = distinct_masks(store, count);
+        for (uint32_t i = 0; i < count && few; ++i)
+            if (const uint64_t m = mask_of(rec(i)); is_near(m)) offered.masks.push_back(m);
+        keep_first_occurrences(offered.masks);
         offered.target.reserve(offered.masks.size());
         for (uint64_t m : offered.masks) {
             const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
             offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
         }
-        for (uint64_t m : cover_of(uncovered, offered)) tickets.push_back(m);
+        for (uint64_t m : cover_of(uncovered, few ? &offered : nullptr)) tickets.push_back(m);
         survey = survey_of(store, count, highest, t, tickets);
         assert(survey.uncovered.empty());
     }
@@ -432,7 +463,7 @@ std::vector<Combination> sorted_tickets(const std::vector<uint64_t>& masks) {
 } // namespace
 
 Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, int t,
-                        TicketsFrom from, const SearchOptions& o) {
+                        TicketsFrom from, const SearchOptions& o, uint64_t most_indexed) {
     assert(highest >= 7 && highest <= 64 && t >= 2 && t <= 6);
     Reduction r;
     if (count == 0) return r;
@@ -493,15 +524,20 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     // index of the whole store.
     if (dense(count, highest, t)) {
         const std::vector<uint64_t> cover =
-            dense_cover(store, count, highest, t, from, o, r.stopped_early,
-                        [&](const std::vector<uint64_t>& masks, const Offered& offered) {
-                            return greedy_cover(masks, SubsetIndex(masks, highest, t), &offered);
+            dense_cover(store, count, highest, t, from, o, r.stopped_early, most_indexed, r.refused,
+                        [&](const std::vector<uint64_t>& masks, const Offered* offered) {
+                            return greedy_cover(masks, SubsetIndex(masks, highest, t), offered);
                         });
         if (!cover.empty()) {
             r.tickets = sorted_tickets(cover);
             report(r.tickets.size());
             return r;
         }
+        if (r.refused != 0) return r;
+    }
+    if (uint64_t{count} * reduce_detail::binomial(7, static_cast<uint32_t>(t)) > most_indexed) {
+        r.refused = count;
+        return r;
     }
     const std::vector<uint64_t> masks = distinct_masks(store, count);
     const SubsetIndex index(masks, highest, t);
@@ -516,6 +552,10 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     }
     r.tickets = sorted_tickets(best);
     return r;
+}
+
+bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
+    return dense(count, highest, t);
 }
 
 uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <functional>
 
 namespace lotto {
 
@@ -23,46 +24,91 @@ template <class F> void for_each_choice(int n, int k, F&& f) {
     }
 }
 
-// The set of numbers at the given positions of list: bit n-1 stands for number n.
-template <class List> uint64_t set_of(const List& list, const std::vector<int>& positions) {
-    uint64_t set = 0;
-    for (int i : positions) set |= uint64_t{1} << (list[i] - 1);
-    return set;
-}
+// The binomial coefficients C(n, k) for n <= 64, k <= 7.
+struct Choose {
+    uint64_t c[65][8] = {};
+    Choose() {
+        for (int n = 0; n <= 64; ++n) {
+            c[n][0] = 1;
+            for (int k = 1; k <= 7 && k <= n; ++k) c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
+        }
+    }
+};
 
-// A set of number masks for look-up: open addressing in a power-of-two table at most half full.
-class MaskSet {
+// The walk over every m-subset of the positions 0..v-1 in lexicographic order. A subset is met
+// when one of its t-subsets is held (bits by colex rank: C(p1, 1) + ... + C(pt, t) for positions
+// p1 < ... < pt); the t-subsets are looked at as their largest position joins, so a prefix that
+// is met already settles every subset that extends it.
+class Walk {
   public:
-    explicit MaskSet(const std::vector<uint64_t>& masks) {
-        std::size_t size = 16;
-        while (size < 2 * masks.size()) size *= 2;
-        slots_.assign(size, 0); // 0 is no mask of t >= 1 numbers
-        shift_ = 64 - std::countr_zero(size);
-        for (uint64_t m : masks) {
-            std::size_t i = slot(m);
-            while (slots_[i] != 0 && slots_[i] != m) i = (i + 1) & (slots_.size() - 1);
-            slots_[i] = m;
-        }
+    Walk(int v, int m, int t, const std::vector<uint64_t>& held, const Choose& choose,
+         WheelCheck& check, std::size_t keep, const std::vector<uint8_t>& chosen,
+         const std::function<void(uint64_t)>& progress)
+        : v_(v), m_(m), t_(t), held_(held), c_(choose), check_(check), keep_(keep), chosen_(chosen),
+          progress_(progress) {
+        // The (t-1)-subsets of the first d positions of a subset, for each d.
+        for (int d = 0; d < m; ++d)
+            for_each_choice(d, t - 1, [&](const std::vector<int>& at) {
+                std::array<uint8_t, 7> part{};
+                for (int i = 0; i < t - 1; ++i) part[i] = static_cast<uint8_t>(at[i]);
+                parts_[d].push_back(part);
+            });
     }
-    bool contains(uint64_t m) const {
-        for (std::size_t i = slot(m);; i = (i + 1) & (slots_.size() - 1)) {
-            if (slots_[i] == m) return true;
-            if (slots_[i] == 0) return false;
-        }
-    }
+
+    void run() { walk(0, 0, false); }
 
   private:
-    std::size_t slot(uint64_t m) const {
-        return static_cast<std::size_t>((m * 0x9e3779b97f4a7c15u) >> shift_);
+    // Whether the subset's first d positions with x after them hold a held t-subset with x in it.
+    bool meets_with(int d, int x) const {
+        if (d + 1 < t_) return false;
+        const uint64_t top = c_.c[x][t_];
+        for (const std::array<uint8_t, 7>& part : parts_[d]) {
+            uint64_t r = top;
+            for (int i = 0; i < t_ - 1; ++i) r += c_.c[at_[part[i]]][i + 1];
+            if (held_[r / 64] >> (r % 64) & 1) return true;
+        }
+        return false;
     }
-    std::vector<uint64_t> slots_;
-    int shift_ = 60;
+
+    void walk(int d, int from, bool met) {
+        const int last = v_ - (m_ - d);
+        if (d == m_ - 1) {
+            for (int x = from; x <= last; ++x) {
+                if (++check_.cases % ProgressEvery == 0 && progress_) progress_(check_.cases);
+                if (met || meets_with(d, x)) continue;
+                at_[d] = x;
+                ++check_.uncovered;
+                if (check_.first_uncovered.size() < keep_) {
+                    std::vector<uint8_t> shown;
+                    for (int i = 0; i < m_; ++i) shown.push_back(chosen_[at_[i]]);
+                    check_.first_uncovered.push_back(shown);
+                }
+            }
+            return;
+        }
+        for (int x = from; x <= last; ++x) {
+            at_[d] = x;
+            walk(d + 1, x + 1, met || meets_with(d, x));
+        }
+    }
+
+    static constexpr uint64_t ProgressEvery = uint64_t{1} << 22;
+    const int v_, m_, t_;
+    const std::vector<uint64_t>& held_;
+    const Choose& c_;
+    WheelCheck& check_;
+    const std::size_t keep_;
+    const std::vector<uint8_t>& chosen_;
+    const std::function<void(uint64_t)>& progress_;
+    std::vector<std::array<uint8_t, 7>> parts_[7];
+    int at_[7] = {};
 };
 
 } // namespace
 
 WheelCheck verify_wheel(const std::vector<uint8_t>& numbers, int t, int m,
-                        const std::vector<Combination>& tickets, std::size_t keep) {
+                        const std::vector<Combination>& tickets, std::size_t keep,
+                        const std::function<void(uint64_t cases)>& progress) {
     WheelCheck check;
     std::vector<uint8_t> chosen = numbers;
     std::sort(chosen.begin(), chosen.end());
@@ -70,37 +116,24 @@ WheelCheck verify_wheel(const std::vector<uint8_t>& numbers, int t, int m,
     if (m < 1 || m > v || t < 1 || t > m) return check;
 
     // A subset meets a ticket in t numbers or more exactly when one of its t-subsets lies in the
-    // ticket: every t-subset of every ticket, in a set for look-up.
-    std::vector<uint64_t> held;
-    for (const Combination& c : tickets)
-        for_each_choice(7, t, [&](const std::vector<int>& at) { held.push_back(set_of(c, at)); });
-    const MaskSet held_set(held);
-
-    // The positions of the t-subsets among a subset's m numbers.
-    std::vector<std::array<uint8_t, 7>> parts;
-    for_each_choice(m, t, [&](const std::vector<int>& at) {
-        std::array<uint8_t, 7> part{};
-        for (int i = 0; i < t; ++i) part[i] = static_cast<uint8_t>(at[i]);
-        parts.push_back(part);
-    });
-    for_each_choice(v, m, [&](const std::vector<int>& subset) {
-        ++check.cases;
-        uint64_t bits[7];
-        for (int i = 0; i < m; ++i) bits[i] = uint64_t{1} << (chosen[subset[i]] - 1);
-        bool met = false;
-        for (const std::array<uint8_t, 7>& part : parts) {
-            uint64_t set = 0;
-            for (int i = 0; i < t; ++i) set |= bits[part[i]];
-            if ((met = held_set.contains(set))) break;
-        }
-        if (met) return;
-        ++check.uncovered;
-        if (check.first_uncovered.size() < keep) {
-            std::vector<uint8_t> shown;
-            for (int i : subset) shown.push_back(chosen[i]);
-            check.first_uncovered.push_back(shown);
-        }
-    });
+    // ticket: every t-subset of every ticket's chosen numbers, as positions among the chosen.
+    static const Choose choose;
+    int position[65];
+    std::fill(std::begin(position), std::end(position), -1);
+    for (int i = 0; i < v; ++i) position[chosen[i]] = i;
+    std::vector<uint64_t> held((choose.c[v][t] + 63) / 64, 0);
+    for (const Combination& c : tickets) {
+        std::vector<int> inside; // ascending, as the ticket is
+        for (uint8_t n : c)
+            if (n <= 64 && position[n] >= 0) inside.push_back(position[n]);
+        std::sort(inside.begin(), inside.end());
+        for_each_choice(static_cast<int>(inside.size()), t, [&](const std::vector<int>& at) {
+            uint64_t r = 0;
+            for (int i = 0; i < t; ++i) r += choose.c[inside[at[i]]][i + 1];
+            held[r / 64] |= uint64_t{1} << (r % 64);
+        });
+    }
+    Walk(v, m, t, held, choose, check, keep, chosen, progress).run();
     return check;
 }
 

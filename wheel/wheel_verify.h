@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace lotto {
@@ -19,8 +20,10 @@ struct WheelCheck {
 
 // Checks every m-subset of numbers (distinct, 1..64; m <= their count) for a ticket holding at
 // least t of its numbers; counts those without one and keeps the first keep of them, in
-// lexicographic order of the sorted numbers.
+// lexicographic order of the sorted numbers. progress, when given, hears the cases checked so far
+// every few million.
 WheelCheck verify_wheel(const std::vector<uint8_t>& numbers, int t, int m,
-                        const std::vector<Combination>& tickets, std::size_t keep = 5);
+                        const std::vector<Combination>& tickets, std::size_t keep = 5,
+                        const std::function<void(uint64_t cases)>& progress = {});
 
 } // namespace lotto

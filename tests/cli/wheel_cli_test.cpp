@@ -28,6 +28,7 @@ TEST(WheelCli, TextListsTheTicketsAndWhatWasVerified) {
     ASSERT_GE(o.lines.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(o.lines.begin(), o.lines.begin() + 5), expected);
     EXPECT_TRUE(o.lines[5].starts_with("# seed 1, effort 1, search ")) << o.lines[5];
+    EXPECT_NE(o.lines[5].find(" seconds, verification 0.0"), std::string::npos) << o.lines[5];
     EXPECT_EQ(o.err, "");
     // Filters given with a wheel change nothing, and one line says so.
     const Outcome filtered = run_cli("-f 7=5 " + std::string(Small), dir.path);
@@ -87,12 +88,16 @@ TEST(WheelCli, JsonAndCsvCarryTheSameWheel) {
     EXPECT_EQ(doc["effort"], 1);
     EXPECT_EQ(doc["stopped_early"], false);
     EXPECT_GE(doc["search_seconds"].get<double>(), 0.0);
+    EXPECT_GE(doc["verify_seconds"].get<double>(), 0.0);
 
     const Outcome c = run_cli(Small + " --format csv", dir.path);
     ASSERT_EQ(c.status, 0) << c.err;
     EXPECT_EQ(c.out, "ticket,n1,n2,n3,n4,n5,n6,n7\r\n1,3,5,12,20,21,30,38\r\n"
                      "2,3,9,12,20,21,30,38\r\n3,5,9,12,20,21,30,38\r\n");
-    EXPECT_EQ(c.err, "lotto739-cli: guarantee 2 if 2 verified over all 28 2-subsets\n");
+    EXPECT_TRUE(c.err.starts_with("lotto739-cli: guarantee 2 if 2 verified over all 28 2-subsets "
+                                  "in 0.0"))
+        << c.err;
+    EXPECT_TRUE(c.err.ends_with(" seconds\n")) << c.err;
 }
 
 TEST(WheelCli, OutputFileReadsBackAsAWheelThatHolds) {
@@ -147,6 +152,38 @@ TEST(WheelCli, CheckFindsAPlantedHole) {
         << text.out;
 }
 
+// A ticket repeating an earlier one counts once and is named, in every format.
+TEST(WheelCli, CheckCountsRepeatedTicketsOnce) {
+    TempDir dir;
+    write_file(dir.path / "dup.txt", FourTickets + FourTickets.substr(27, 27) +
+                                         FourTickets.substr(0, 27) + FourTickets.substr(27, 27));
+    const std::string check = Twelve + " --check-wheel dup.txt --format ";
+    const std::string named = "3 ticket(s) repeat the numbers of an earlier ticket and are counted "
+                              "once: line 5 (line 2), line 6 (line 1), line 7 (line 2)";
+    const struct {
+        std::string format, out, err;
+    } cases[] = {
+        {"text",
+         "guarantee 3 if 4 holds for the 4 distinct tickets of dup.txt: verified over all 495 "
+         "4-subsets\n" +
+             named + "\n",
+         ""},
+        {"csv", "holds,tickets,cases,uncovered,repeated\r\nyes,4,495,0,3\r\n",
+         "lotto739-cli: " + named + "\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = run_cli(check + c.format, dir.path);
+        EXPECT_EQ(o.status, 0) << c.format;
+        EXPECT_EQ(o.out, c.out);
+        EXPECT_EQ(o.err, c.err);
+    }
+    const nlohmann::json doc = nlohmann::json::parse(run_cli(check + "json", dir.path).out);
+    EXPECT_EQ(doc["tickets"], 4);
+    EXPECT_EQ(doc["repeats"], nlohmann::json::parse(R"([{"line":5,"of":2},{"line":6,"of":1},)"
+                                                    R"({"line":7,"of":2}])"));
+    EXPECT_EQ(doc["holds"], true);
+}
+
 #ifdef __linux__
 // A reduction without the memory it needs is one line naming how much it needs, not a crash.
 TEST(WheelCli, AReductionWithoutTheMemoryItNeedsSaysHowMuch) {
@@ -168,7 +205,7 @@ TEST(WheelCli, CheckOfAReductionCountsTheStoredCombinations) {
     write_file(dir.path / "one.txt", "01, 02, 03, 04, 05, 06, 07\n");
     const Outcome o = run_cli("-f 32=5 --reduce 6 --check-wheel one.txt --format csv", dir.path);
     EXPECT_EQ(o.status, 1) << o.err;
-    EXPECT_EQ(o.out, "holds,tickets,cases,uncovered\r\nno,1,6435,6435\r\n");
+    EXPECT_EQ(o.out, "holds,tickets,cases,uncovered,repeated\r\nno,1,6435,6435,0\r\n");
     // The JSON says whether the tickets are all stored combinations: the first and last stored are.
     write_file(dir.path / "two.txt", "01 06 11 16 21 26 31\n09 14 19 24 29 34 39\n");
     for (const auto& [file, from] : {std::pair{"one.txt", "any"}, {"two.txt", "stored"}}) {
@@ -228,7 +265,15 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"-f 3=7,5=7 --reduce 3", "the settings store no combination"}, // 7 even and 7 odd
         {"--game 7/42 --reduce 5",
          "the 26978328 stored combinations are more than the 25714285 a reduction to 5 can "
-         "take"},
+         "take; filter them further or choose a smaller T\n"},
+        // Below half the game, and at T = 2 no smaller T to advise.
+        {"--game 7/47 -f 1=170 --reduce 2",
+         "the 30346567 stored combinations are more than the 25714285 a reduction to 2 can "
+         "take; filter them further\n"},
+        // Half the game or more: what the construction leaves is too much to mend.
+        {"--game 7/47 -f 1=150,2=200 --reduce 3 --time-limit 0.1 --seed 1",
+         "stored combinations uncovered, more than the 15428571 a reduction to 3 can mend; filter "
+         "them further or choose a smaller T\n"},
         {eight + "--guarantee 2-if-2 --check-wheel missing.txt", "missing.txt"},
         {eight + "--guarantee 2-if-2 --check-wheel empty.txt", "empty.txt"},
         {eight + "--guarantee 2-if-2 --check-wheel .", "."},

@@ -124,6 +124,20 @@ TEST(WheelSearch, TheTimeLimitCutsTheGreedyStart) {
     EXPECT_GT(crude.tickets.size(), greedy.tickets.size() + 100);
 }
 
+// A start that spends the budget is the answer: its redundant blocks (the random greedy's, over
+// many numbers) are not dropped one by one past it, each drop a pass over every block, so the
+// best size is told once.
+TEST(WheelSearch, NoDropsPastTheBudget) {
+    SearchOptions o;
+    o.seed = 3;
+    o.work = 1;
+    std::vector<std::size_t> sizes;
+    o.progress = [&](std::size_t best) { sizes.push_back(best); };
+    const Wheel w = find_wheel(first_numbers(26), {5, 6}, o);
+    EXPECT_EQ(sizes, std::vector<std::size_t>{w.tickets.size()});
+    EXPECT_TRUE(verify_wheel(first_numbers(26), 5, 6, w.tickets).holds());
+}
+
 TEST(WheelRequest, RefusesWhatNoWheelCanBe) {
     const struct {
         std::vector<uint8_t> numbers;

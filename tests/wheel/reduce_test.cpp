@@ -225,6 +225,45 @@ TEST(ReduceStored, MostOfALargeGameIsCoveredFromTheConstruction) {
     }
 }
 
+// With a cap on what it may index, most of a large game is mended from the construction even
+// where it leaves more than a fiftieth uncovered (7/28 without the construction's tickets holding
+// 5), and refused where what it leaves would pass the cap; a store that is not most of its game
+// and passes the cap is refused at once.
+TEST(ReduceStored, ACapOnTheIndexMendsOrRefuses) {
+    std::vector<Combination> kept_tickets, game;
+    std::set<Combination> gone;
+    for (const Combination& c : split_construction(28, 3)) {
+        if (std::find(c.begin(), c.end(), 5) != c.end())
+            gone.insert(c);
+        else
+            kept_tickets.push_back(c);
+    }
+    for (const Combination& c : whole_game(28))
+        if (!gone.contains(c)) game.push_back(c);
+    const std::vector<uint8_t> store = store_of(game);
+    const uint32_t count = static_cast<uint32_t>(game.size());
+    const uint64_t left = verify_reduction(store.data(), count, 3, kept_tickets).uncovered;
+    ASSERT_GT(left, count / 50);
+    const struct { uint64_t cap, refused; } cases[] = {{left * 35 - 1, left}, {left * 35, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cap);
+        const Reduction r =
+            reduce_stored(store.data(), count, 28, 3, TicketsFrom::Stored, {}, c.cap);
+        EXPECT_EQ(r.refused, c.refused);
+        if (c.refused != 0) {
+            EXPECT_TRUE(r.tickets.empty());
+            continue;
+        }
+        EXPECT_TRUE(verify_reduction(store.data(), count, 3, r.tickets).holds());
+        EXPECT_LT(r.tickets.size(), 100u);
+        for (const Combination& ticket : r.tickets) EXPECT_FALSE(gone.contains(ticket));
+    }
+    const std::vector<uint8_t> few = store_of(whole_game(9));
+    EXPECT_EQ(reduce_stored(few.data(), 36, 9, 3, TicketsFrom::Stored, {}, 36 * 35 - 1).refused,
+              36u);
+    EXPECT_EQ(reduce_stored(few.data(), 36, 9, 3, TicketsFrom::Stored, {}, 36 * 35).refused, 0u);
+}
+
 TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
     const std::vector<Combination> cs = {
         {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 8}};

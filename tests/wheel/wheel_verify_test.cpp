@@ -73,6 +73,18 @@ TEST(WheelVerify, AgreesWithBruteForceOnRandomTicketSets) {
     }
 }
 
+// Progress is told every 2^22 cases: once over the 4,272,048 sevens of 33 numbers.
+TEST(WheelVerify, TellsItsProgress) {
+    std::vector<uint8_t> numbers;
+    for (uint8_t n = 1; n <= 33; ++n) numbers.push_back(n);
+    std::vector<uint64_t> told;
+    const WheelCheck check = verify_wheel(numbers, 7, 7, {{1, 2, 3, 4, 5, 6, 7}}, 5,
+                                          [&](uint64_t cases) { told.push_back(cases); });
+    EXPECT_EQ(told, std::vector<uint64_t>{uint64_t{1} << 22});
+    EXPECT_EQ(check.cases, 4'272'048u);
+    EXPECT_EQ(check.uncovered, 4'272'047u);
+}
+
 TEST(WheelVerify, APlantedHoleIsFoundAndShown) {
     // The four tickets cover 3 if 4 over 1..12; moving 12 out of the last one opens holes.
     const std::vector<uint8_t> numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
