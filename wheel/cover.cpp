@@ -60,6 +60,12 @@ class CoverSearch {
             best_ = blocks_;
             report();
         }
+        // The budget spent before the drops could thin the start: its blocks that every subset
+        // they cover has another for go in one pass.
+        if (uncovered_.empty() && clock_.work >= clock_.budget() && !out_of_time()) {
+            drop_redundant_blocks();
+            if (blocks_.size() < best_.size()) best_ = blocks_, report();
+        }
         return best_;
     }
 
@@ -234,6 +240,18 @@ class CoverSearch {
             }
             assert(most > 0);
             add(chosen);
+        }
+    }
+
+    // Removes, last first, each block whose subsets all have another block.
+    void drop_redundant_blocks() {
+        for (std::size_t j = blocks_.size(); j-- > 0;) {
+            bool needed = false;
+            for_each_covered(blocks_[j], [&](uint32_t r) { needed = needed || count_[r] == 1; });
+            if (needed) continue;
+            for_each_covered(blocks_[j], [&](uint32_t r) { --count_[r]; });
+            blocks_[j] = blocks_.back();
+            blocks_.pop_back();
         }
     }
 
