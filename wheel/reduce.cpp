@@ -392,13 +392,11 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
         };
         // Too many to weigh (and hold): the uncovered combinations are the tickets offered (all
         // stored, so either way of choosing tickets allows them).
-        std::size_t nearby = 0;
-        for (uint32_t i = 0; i < count && nearby <= MostOffered; ++i)
-            nearby += is_near(mask_of(rec(i)));
-        const bool few = nearby <= MostOffered;
         Offered offered;
-        for (uint32_t i = 0; i < count && few; ++i)
+        for (uint32_t i = 0; i < count && offered.masks.size() <= MostOffered; ++i)
             if (const uint64_t m = mask_of(rec(i)); is_near(m)) offered.masks.push_back(m);
+        const bool few = offered.masks.size() <= MostOffered;
+        if (!few) std::vector<uint64_t>().swap(offered.masks);
         keep_first_occurrences(offered.masks);
         offered.target.reserve(offered.masks.size());
         for (uint64_t m : offered.masks) {
