@@ -1,6 +1,7 @@
 #include "wheel/cover.h"
 
 #include "analysis/splitmix64.h"
+#include "engine/bits.h"
 #include "wheel/cover_index.h"
 #include "wheel/cyclic_cover.h"
 #include "wheel/orbit_cover.h"
@@ -16,6 +17,33 @@
 namespace lotto {
 
 namespace {
+
+// Blocks drawn at random until one meets s in t-1 points (then uniform among those), else the
+// closest of those drawn: its index. Two work units a draw.
+template <bool Popcnt>
+LOTTO_ALWAYS_INLINE uint32_t draw_closest(const std::vector<uint64_t>& blocks, uint64_t s, int t,
+                                          SplitMix64& rng, uint64_t& work) {
+    uint32_t b = 0;
+    int closest = -1;
+    const uint32_t count = static_cast<uint32_t>(blocks.size());
+    for (uint32_t draw = 0; draw < count && closest < t - 1; ++draw) {
+        const uint32_t candidate = rng.below(count);
+        const int meet = count_bits<Popcnt>(blocks[candidate] & s);
+        if (meet > closest) closest = meet, b = candidate;
+        work += 2;
+    }
+    return b;
+}
+
+// The same with the processor's bit count (only where has_popcnt() holds) and without.
+LOTTO_POPCNT_TARGET uint32_t draw_closest_popcnt(const std::vector<uint64_t>& blocks, uint64_t s,
+                                                 int t, SplitMix64& rng, uint64_t& work) {
+    return draw_closest<true>(blocks, s, t, rng, work);
+}
+uint32_t draw_closest_plain(const std::vector<uint64_t>& blocks, uint64_t s, int t, SplitMix64& rng,
+                            uint64_t& work) {
+    return draw_closest<false>(blocks, s, t, rng, work);
+}
 
 // The work of the default effort: WheelWorkPerEffort, less for few subsets, whose wheels are
 // found sooner (the search would spend the rest on sizes out of reach).
@@ -44,9 +72,14 @@ class CoverSearch {
 
     // The smallest cover found.
     std::vector<uint64_t> run() {
-        if (!steiner_start()) construct();
-        try_cyclic_covers();
-        heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
+        // The covers made of orbits never beat the Steiner systems' starts.
+        if (steiner_start()) {
+            heat_ = t_ == 4 ? SteinerHeat4 : SteinerHeat5;
+        } else {
+            construct();
+            try_cyclic_covers();
+            heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
+        }
         best_ = blocks_;
         report();
         // Within the budget: past it a greedy start of many redundant blocks would drop them one
@@ -95,14 +128,17 @@ class CoverSearch {
         uncovered_.fill(index_.size());
     }
 
-    // "4 if 4" over 20 to 23 points: the start is the Steiner system's blocks within them and the
-    // fewest blocks for the rest the set-cover search finds with a SteinerPart of the work; false
-    // where there is no such start or listing its blocks would take more.
+    // "4 if 4" over 20 to 23 points and "5 if 5" over 18 to 22: the start is built from a
+    // Steiner system's blocks and the fewest blocks for the rest the set-cover search finds with
+    // a part of the work (the rest of "5 if 5" needs about a block for each of its octads, so the
+    // annealing gets more); false where there is no such start or listing its blocks would take
+    // more.
     bool steiner_start() {
-        if (t_ != 4 || m_ != 4 || !has_steiner_cover(v_)) return false;
+        if (t_ != m_ || !has_steiner_cover(v_, t_)) return false;
         SplitMix64 steiner_rng{options_.seed ^ SteinerSeed};
+        const uint64_t part = work_left() / (t_ == 4 ? SteinerPart4 : SteinerPart5);
         const std::vector<uint64_t> blocks =
-            steiner_cover(v_, steiner_rng.next(), clock_, clock_.work + work_left() / SteinerPart);
+            steiner_cover(v_, t_, steiner_rng.next(), clock_, clock_.work + part);
         if (blocks.empty()) return false;
         for (uint64_t b : blocks) add(b);
         assert(uncovered_.empty());
@@ -265,17 +301,8 @@ class CoverSearch {
     // one of the block's points outside the subset swapped for one of the subset's points.
     void step() {
         const uint64_t s = index_.unrank(uncovered_[rng_.below(uncovered_.size())]);
-        // Blocks drawn at random until one meets the subset in t-1 points (then uniform among
-        // those), else the closest of those drawn.
-        uint32_t b = 0;
-        int closest = -1;
-        const uint32_t blocks = static_cast<uint32_t>(blocks_.size());
-        for (uint32_t draw = 0; draw < blocks && closest < t_ - 1; ++draw) {
-            const uint32_t candidate = rng_.below(blocks);
-            const int meet = bit_count(blocks_[candidate] & s);
-            if (meet > closest) closest = meet, b = candidate;
-            clock_.work += 2;
-        }
+        const uint32_t b = popcnt_ ? draw_closest_popcnt(blocks_, s, t_, rng_, clock_.work)
+                                   : draw_closest_plain(blocks_, s, t_, rng_, clock_.work);
         const uint64_t block = blocks_[b];
         const uint64_t out = random_bit(rng_, block & ~s), in = random_bit(rng_, s & ~block);
 
@@ -308,6 +335,8 @@ class CoverSearch {
     // starts of up to SmallStart blocks, 1/64 above (found by trial on the benchmark's designs);
     // d more are accepted with its d-th power.
     static constexpr uint64_t WarmHeat = uint64_t{1} << 28, CoolHeat = uint64_t{1} << 26;
+    // The same after the Steiner systems' starts: 1/32 for "4 if 4", 3/64 for "5 if 5".
+    static constexpr uint64_t SteinerHeat4 = uint64_t{1} << 27, SteinerHeat5 = uint64_t{3} << 26;
     static constexpr std::size_t SmallStart = 150;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
@@ -316,8 +345,8 @@ class CoverSearch {
     static constexpr uint64_t OrbitShare = 4;
     // Mixed into the seed for the set-cover search over orbits.
     static constexpr uint64_t OrbitSeed = 0x6f72626974636f76;
-    // The part of the work the start from the Steiner system takes, and its seed's mix.
-    static constexpr uint64_t SteinerPart = 3;
+    // The parts of the work the starts from the Steiner systems take, and their seeds' mix.
+    static constexpr uint64_t SteinerPart4 = 3, SteinerPart5 = 12;
     static constexpr uint64_t SteinerSeed = 0x737465696e657221;
     // Covers made of orbits are searched while the m-subsets are no more.
     static constexpr uint64_t CyclicLimit = 4'000'000;
@@ -336,6 +365,7 @@ class CoverSearch {
     std::vector<uint64_t> kept_, others_;
     // Work units of one rank and count look-up: more once the counts leave the cache.
     const uint64_t rank_cost_ = index_.size() > (1u << 20) ? 48 : 8;
+    const bool popcnt_ = has_popcnt();
     uint64_t per_block_ = 0, lower_bound_ = 1;
     uint64_t heat_ = WarmHeat;
 };

@@ -61,17 +61,39 @@ std::vector<Block> covering_13_7_3() {
     return blocks;
 }
 
-std::vector<Block> steiner_4_7_23() {
+namespace {
+
+// Calls f(word) for each of the 4096 words of the binary Golay code of length 23.
+template <class F> void for_each_golay_word(F&& f) {
     constexpr uint64_t generator = 0b110001110101; // x^11+x^10+x^6+x^5+x^4+x^2+1
-    std::vector<Block> blocks;
     for (uint64_t message = 0; message < (1u << 12); ++message) {
         uint64_t word = 0; // message(x) * generator(x) over GF(2): degree <= 22
         for (int i = 0; i < 12; ++i)
             if (message >> i & 1) word ^= generator << i;
-        if (std::popcount(word) == 7) blocks.push_back(block_of(word));
+        f(word);
     }
+}
+
+} // namespace
+
+std::vector<Block> steiner_4_7_23() {
+    std::vector<Block> blocks;
+    for_each_golay_word([&](uint64_t word) {
+        if (std::popcount(word) == 7) blocks.push_back(block_of(word));
+    });
     std::sort(blocks.begin(), blocks.end());
     return blocks;
+}
+
+std::vector<uint32_t> steiner_5_8_24() {
+    std::vector<uint32_t> octads;
+    for_each_golay_word([&](uint64_t word) {
+        const int weight = std::popcount(word);
+        if (weight == 7) octads.push_back(static_cast<uint32_t>(word | uint64_t{1} << 23));
+        if (weight == 8) octads.push_back(static_cast<uint32_t>(word));
+    });
+    std::sort(octads.begin(), octads.end());
+    return octads;
 }
 
 std::vector<Block> covering_16_7_4() { return {std::begin(c16_7_4), std::end(c16_7_4)}; }

@@ -19,6 +19,12 @@ std::vector<Block> covering_13_7_3();
 // points in exactly one block.
 std::vector<Block> steiner_4_7_23();
 
+// The 759 octads of the extended binary Golay code of length 24, as masks of points 0..23: the
+// Steiner system S(5,8,24), each 5-subset of the 24 points in exactly one octad. They are the
+// blocks of steiner_4_7_23 with point 23 added and the supports of the weight-8 words of the
+// code of length 23.
+std::vector<uint32_t> steiner_5_8_24();
+
 // A 78-block C(16,7,4) covering found by simulated annealing (the best known has 76).
 std::vector<Block> covering_16_7_4();
 
