@@ -86,12 +86,21 @@ class CoverSearch {
         // by one, each drop as dear as a pass over every block.
         while (blocks_.size() > lower_bound_ && !out_of_time() && clock_.work < clock_.budget()) {
             drop_weakest_block();
-            // A size not covered within a third of the budget is taken for out of reach.
+            // A size not covered within a third of the budget is given up: the annealing starts
+            // again from the smallest cover, on other random numbers, while the budget lasts.
             const uint64_t give_up = std::min(clock_.budget(), clock_.work + clock_.budget() / 3);
             while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) step();
-            if (!uncovered_.empty()) break;
-            best_ = blocks_;
-            report();
+            if (uncovered_.empty()) {
+                best_ = blocks_;
+                report();
+            } else if (clock_.work < clock_.budget()) {
+                clear();
+                for (uint64_t b : best_) add(b);
+            }
+        }
+        if (!uncovered_.empty()) {
+            clear();
+            for (uint64_t b : best_) add(b);
         }
         // The budget spent before the drops could thin the start: its blocks that every subset
         // they cover has another for go in one pass.
