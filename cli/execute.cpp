@@ -283,9 +283,7 @@ std::string unwritable_settings(const std::string& path, const std::string& text
 // The command itself, its outputs and their exit status.
 int run_command(const Options& o) {
     if (o.wheel.active()) {
-        // The files the wheel command reads, told before the settings go ahead of its output.
         if (std::string why = missing_input(o.wheel.check_file); !why.empty()) return fail(why, 2);
-        print_settings(o);
         return run_wheel_command(o);
     }
     if (o.list) {

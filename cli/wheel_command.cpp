@@ -95,14 +95,16 @@ Promise promise_of(const Options& o, uint32_t stored) {
 }
 
 // Prints the text to stdout (also for --output -), or writes it to the --output file and says so
-// on stderr.
+// on stderr; the settings of --save-settings - go ahead, once the text has a place.
 int deliver(const Options& o, const std::string& text, std::size_t tickets) {
     if (o.wheel.output_file.empty() || o.wheel.output_file == "-") {
+        print_settings(o);
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
     if (std::string why = write_file_replacing(o.wheel.output_file, text); !why.empty())
         return fail(why, 1);
+    print_settings(o);
     note("wrote " + format_plain(tickets) + " tickets to " + printable(o.wheel.output_file));
     return 0;
 }
@@ -152,6 +154,7 @@ int check_file(const Options& o, const uint8_t* store, uint32_t count) {
     }
     if (o.format == Format::Csv && !c.repeats.empty()) note(repeats_line(c));
     const std::string text = checked_output(o.format, c);
+    print_settings(o);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return c.uncovered == 0 ? 0 : 1;
 }

@@ -60,11 +60,14 @@ TEST(CliStrategies, FailedSaveLeavesTheEarlierFile) {
 TEST(CliStrategies, FailedCommandSavesNoSettings) {
     TempDir dir;
     write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n");
+    write_file(dir.path / "short.txt", "1,2,3\n");
     const std::pair<std::string, std::string> cases[] = {
         {"--backtest --history none.csv", "none.csv: no such file"},
         {"--page 2 -q", "--page 2: the run stored 36 combinations in 1 page(s)"},
         {"--check-tickets t.txt --history none.csv", "none.csv: no such file"},
         {"--wheel 1-9 --guarantee 3-if-3 --check-wheel none.txt", "none.txt: no such file"},
+        {"--reduce 3 --check-wheel short.txt", "short.txt:1: the line holds 3 numbers"},
+        {"--wheel 1-9 --guarantee 3-if-3 --output no/w.txt", "the folder 'no' does not exist"},
         {"--export=t.txt -q", "but this is a file"},
     };
     for (const auto& [args, message] : cases)
@@ -79,7 +82,7 @@ TEST(CliStrategies, FailedCommandSavesNoSettings) {
                       dir.path)
                   .status,
               1);
-    EXPECT_EQ(names_in(dir.path), std::vector<std::string>{"t.txt"});
+    EXPECT_EQ(names_in(dir.path), (std::vector<std::string>{"short.txt", "t.txt"}));
     const Outcome saved = run_cli("-f 32=6 --page 1 --save-settings s.txt", dir.path);
     EXPECT_EQ(saved.status, 0) << saved.err;
     EXPECT_TRUE(read_file(dir.path / "s.txt").ends_with("\n--filter 32=6\n"));
