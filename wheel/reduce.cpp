@@ -344,10 +344,15 @@ Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
 // count where not.
 template <class CoverOf>
 std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t highest, int t,
-                                  TicketsFrom from, const SearchOptions& o, bool& stopped,
-                                  uint64_t most_indexed, uint64_t& refused, CoverOf&& cover_of) {
+                                  TicketsFrom from, const SearchOptions& o, uint64_t most_indexed,
+                                  uint64_t& refused, CoverOf&& cover_of) {
+    // The parts' wheels are searched in full: cut short by the time limit, they would leave more
+    // to mend, which takes longer than the search they save and gives more tickets.
+    SearchOptions parts = o;
+    parts.time_limit = 0;
+    bool parts_stopped = false;
     std::vector<uint64_t> tickets;
-    for (const Combination& c : split_wheel(highest, t, o, stopped))
+    for (const Combination& c : split_wheel(highest, t, parts, parts_stopped))
         tickets.push_back(mask_of(c.data()));
     if (tickets.empty()) return {};
     const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
@@ -522,7 +527,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     // index of the whole store.
     if (dense(count, highest, t)) {
         const std::vector<uint64_t> cover =
-            dense_cover(store, count, highest, t, from, o, r.stopped_early, most_indexed, r.refused,
+            dense_cover(store, count, highest, t, from, o, most_indexed, r.refused,
                         [&](const std::vector<uint64_t>& masks, const Offered* offered) {
                             return greedy_cover(masks, SubsetIndex(masks, highest, t), offered);
                         });
