@@ -1,6 +1,7 @@
 #include "wheel/reduce.h"
 
 #include "analysis/splitmix64.h"
+#include "wheel/cover.h"
 #include "wheel/designs.h"
 #include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
@@ -554,6 +555,27 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         }
     }
     r.tickets = sorted_tickets(best);
+    // A whole game of few combinations is the wheel "t if 7" over all its numbers, which the wheel
+    // search, moving single numbers of tickets, covers with fewer than the greedy.
+    if (count <= LargeWholeGame && !r.stopped_early && whole_game(store, count, highest)) {
+        std::vector<uint8_t> numbers(highest);
+        std::iota(numbers.begin(), numbers.end(), uint8_t{1});
+        SearchOptions w = o;
+        w.progress = nullptr;
+        if (deadline.limited) {
+            const std::chrono::duration<double> left = deadline.end - Clock::now();
+            w.time_limit = left.count();
+        }
+        if (check_wheel_request(numbers, {t, 7}, highest).empty() &&
+            (!deadline.limited || w.time_limit > 0)) {
+            Wheel wheel = find_wheel(numbers, {t, 7}, w);
+            if (wheel.tickets.size() < r.tickets.size()) {
+                r.tickets = std::move(wheel.tickets);
+                r.stopped_early = wheel.stopped_early;
+                report(r.tickets.size());
+            }
+        }
+    }
     return r;
 }
 

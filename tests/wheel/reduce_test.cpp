@@ -265,6 +265,18 @@ TEST(ReduceStored, ACapOnTheIndexMendsOrRefuses) {
     EXPECT_EQ(reduce_stored(few.data(), 36, 9, 3, TicketsFrom::Stored, {}, 36 * 35).refused, 0u);
 }
 
+// A whole game of few combinations is the wheel "t if 7" over all its numbers: the whole 7/14
+// game reduces to 5 in 16 tickets, where the greedy over the stored combinations takes 18.
+TEST(ReduceStored, AWholeSmallGameIsAWheel) {
+    const std::vector<uint8_t> store = store_of(whole_game(14));
+    SearchOptions o;
+    o.seed = 1;
+    o.work = 200'000'000;
+    const Reduction r = reduce_stored(store.data(), 3432, 14, 5, TicketsFrom::Stored, o);
+    EXPECT_TRUE(verify_reduction(store.data(), 3432, 5, r.tickets).holds());
+    EXPECT_LE(r.tickets.size(), 16u);
+}
+
 TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
     const std::vector<Combination> cs = {
         {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 8}};
