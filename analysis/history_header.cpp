@@ -11,7 +11,12 @@ namespace lotto::history {
 std::string key_of(std::string_view name) {
     std::string key;
     for (char c : name) {
-        if (c >= 'A' && c <= 'Z')
+        // The capitals of UTF-8's Latin-1 letters ("Ä" C3 84) as small ones ("ä" C3 A4), the
+        // multiplication sign (C3 97) aside.
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9e && byte != 0x97 && key.ends_with('\xc3'))
+            key += static_cast<char>(byte + 0x20);
+        else if (c >= 'A' && c <= 'Z')
             key += static_cast<char>(c - 'A' + 'a');
         else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
                  static_cast<unsigned char>(c) >= 0x80)
@@ -32,8 +37,9 @@ constexpr std::array<std::string_view, 18> AllNumbersNames{
     "ziehung",     "ziehungszahlen", "winningcombination"};
 
 // A bonus number's field is named by one of these words, alone or with one of the endings.
-constexpr std::array<std::string_view, 8> BonusWords{
-    "bonus", "extra", "supplementary", "supp", "additional", "special", "zusatzzahl", "superzahl"};
+constexpr std::array<std::string_view, 10> BonusWords{
+    "bonus",   "extra",      "supplementary", "supp",           "additional",
+    "special", "zusatzzahl", "superzahl",     "till\xc3\xa4gg", "till\xc3\xa4ggsnummer"};
 constexpr std::array<std::string_view, 6> BonusEndings{"", "ball", "number", "num", "no", "nr"};
 
 // The names of the fields of a date's year, month and day, as key_of gives them.

@@ -1,7 +1,7 @@
 // The columns a history's header line names: the seven fields of the drawn numbers ("N1".."N7",
 // "Ball 1".."Ball 7", "1st".."7th") or the one field holding them all ("Winning Numbers"), and
-// the field of the bonus number ("Bonus", "Supplementary", "Zusatzzahl"), and the fields of the
-// draw's year, month and day ("Year", "Month", "Day"; "Jahr", "Monat", "Tag").
+// the field of the bonus number ("Bonus", "Supplementary", "Zusatzzahl", "Tillägg"), and the
+// fields of the draw's year, month and day ("Year", "Month", "Day"; "Jahr", "Monat", "Tag").
 #pragma once
 
 #include <optional>
@@ -19,7 +19,8 @@ struct NamedColumns {
 };
 
 // A field's name as names are compared: letters in lower case and digits only (the bytes of
-// characters beyond ASCII kept as they are; spaces, punctuation and quotes dropped).
+// characters beyond ASCII kept as they are, but for the capitals of Latin-1's letters in UTF-8,
+// "Ä" read as "ä"; spaces, punctuation and quotes dropped).
 std::string key_of(std::string_view name);
 
 // The columns the line names when it leaves no doubt: one run of seven consecutive fields whose

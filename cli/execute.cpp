@@ -280,6 +280,12 @@ std::string unwritable_settings(const std::string& path, const std::string& text
     return "cannot write '" + printable(path) + "': " + trial.commit();
 }
 
+// Says on stderr that a --threads given changes nothing for the command, told as "--list, which
+// ...".
+void note_threads_unused(const Options& o, const std::string& command) {
+    if (o.threads != 0) note("--threads changes nothing for " + command);
+}
+
 // The command itself, its outputs and their exit status.
 int run_command(const Options& o) {
     if (o.wheel.active()) {
@@ -287,6 +293,7 @@ int run_command(const Options& o) {
         return run_wheel_command(o);
     }
     if (o.list) {
+        note_threads_unused(o, "--list, which only prints the filters and the values they offer");
         if (filters_given(o.settings))
             note("the filters do not change --list, which prints every filter with the values it "
                  "offers");
@@ -294,6 +301,7 @@ int run_command(const Options& o) {
         return 0;
     }
     if (o.explain) {
+        note_threads_unused(o, "--explain, which measures one combination on one thread");
         explain_combination(o);
         return 0;
     }
@@ -304,9 +312,16 @@ int run_command(const Options& o) {
         if (status == 0 && filters_given(o.settings))
             note("the filters do not narrow --check-tickets, which checks every ticket of the "
                  "file; --backtest shows how the filters did on past draws");
+        if (status == 0)
+            note_threads_unused(o, "--check-tickets, whose tickets are checked on one thread");
         return status;
     }
-    if (o.history_stats) return history_stats_command(o);
+    if (o.history_stats) {
+        const int status = history_stats_command(o);
+        if (status == 0)
+            note_threads_unused(o, "--history-stats, whose counts are taken on one thread");
+        return status;
+    }
     return count_run(o);
 }
 

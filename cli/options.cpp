@@ -492,19 +492,48 @@ class Parser {
 
     // "7/N", N in 8..64. The game's offered values come with it, and its default ranges replace
     // ranges still at the previous game's defaults; a value already set that the game cannot hold
-    // is an error naming it.
+    // is an error naming it. Spaces may stand around the numbers and the slash ("7 / 39"); "7-39"
+    // is refused with the game it likely means.
     void game(std::string_view value) {
+        const auto trimmed = [](std::string_view s) {
+            const std::size_t first = s.find_first_not_of(" \t"), last = s.find_last_not_of(" \t");
+            return first == std::string_view::npos ? s.substr(0, 0)
+                                                   : s.substr(first, last - first + 1);
+        };
+        const auto digits = [](std::string_view s) {
+            return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        const std::string_view expected =
+            "expected 7/N, the pick-7 game of the numbers 1..N, e.g. 7/37";
+        value = trimmed(value);
         const std::size_t slash = value.find('/');
+        if (slash == std::string_view::npos) {
+            // 7, one other separator (or spaces) and a game's N: "7-39", "7 - 39", "7:39", "7 39".
+            const std::string_view rest = value.starts_with('7') ? value.substr(1) : "";
+            std::string_view after = trimmed(rest);
+            if (!after.empty() && !digits(after.substr(0, 1)))
+                after = trimmed(after.substr(1));
+            else if (after.size() == rest.size()) // no separator: "739"
+                after = "";
+            uint32_t n = 0;
+            if (digits(after) && read_number(after, n).empty() && is_game(n))
+                return fail_value(cat(expected, "; did you mean 7/", std::to_string(n), "?"));
+            return fail_value(expected);
+        }
+        const std::string_view pick_text = trimmed(value.substr(0, slash)),
+                               n_text = trimmed(value.substr(slash + 1));
+        if (!digits(pick_text) || !digits(n_text)) return fail_value(expected);
+        // A number too large to read is shown as written.
         uint32_t pick = 0, n = 0;
-        if (slash == std::string_view::npos || !read_number(value.substr(0, slash), pick).empty() ||
-            !read_number(value.substr(slash + 1), n).empty())
-            return fail_value("expected 7/N, the pick-7 game of the numbers 1..N, e.g. 7/37");
-        if (pick != 7)
-            return fail_value(
-                cat("only pick-7 games are supported, not pick-", std::to_string(pick)));
-        if (!is_game(n))
-            return fail_value(cat("N = ", std::to_string(n), " is outside ",
-                                  std::to_string(SmallestGame), "..", std::to_string(LargestGame)));
+        const bool pick_read = read_number(pick_text, pick).empty(),
+                   n_read = read_number(n_text, n).empty();
+        if (!pick_read || pick != 7)
+            return fail_value(cat("only pick-7 games are supported, not pick-",
+                                  pick_read ? std::to_string(pick) : std::string(pick_text)));
+        if (!n_read || !is_game(n))
+            return fail_value(cat("N = ", n_read ? std::to_string(n) : std::string(n_text),
+                                  " is outside ", std::to_string(SmallestGame), "..",
+                                  std::to_string(LargestGame)));
         if (std::string why = beyond_game(n); !why.empty()) return fail_value(why);
         const std::array<Range, RangeCount> previous = default_ranges(o().highest);
         const std::array<Range, RangeCount> defaults = default_ranges(n);

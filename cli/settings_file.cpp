@@ -94,12 +94,13 @@ std::vector<std::string> line_words(std::string_view line) {
         const std::size_t end = std::min(line.find_first_of(" \t\r", start), line.size());
         const std::string_view word = line.substr(start, end - start);
         // A list written with spaces after its commas ("--array7 1, 2, 3") stays one word, and so
-        // does a value written with spaces around its '=' ("-f 7 = 5"); an option's name stays
-        // apart ("-f = 7" is refused as before).
+        // does a value written with spaces around its '=' ("-f 7 = 5") or a game's slash
+        // ("--game 7 / 39"); an option's name stays apart ("-f = 7" is refused as before).
         const bool list = !words.empty() && (words.back().ends_with(',') || word.starts_with(','));
-        const bool equals = !words.empty() && !words.back().starts_with('-') &&
-                            (words.back().ends_with('=') || word.starts_with('='));
-        if (list || equals)
+        const bool joined = !words.empty() && !words.back().starts_with('-') &&
+                            (words.back().ends_with('=') || word.starts_with('=') ||
+                             words.back().ends_with('/') || word.starts_with('/'));
+        if (list || joined)
             words.back() += word;
         else
             words.emplace_back(word);

@@ -18,8 +18,8 @@ std::string settings_text(const Settings& s);
 // Reads the whole file at path into text; returns "" or a one-line message naming the file.
 std::string read_settings_file(const std::string& path, std::string& text);
 
-// The words of one line: split at spaces and tabs, but not next to a comma, nor next to an '='
-// after a value ("-f 7 = 5"), from '#' on a comment, CR dropped.
+// The words of one line: split at spaces and tabs, but not next to a comma, nor next to an '=' or
+// a '/' after a value ("-f 7 = 5", "--game 7 / 39"), from '#' on a comment, CR dropped.
 std::vector<std::string> line_words(std::string_view line);
 
 } // namespace lotto::cli

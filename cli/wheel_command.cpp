@@ -15,6 +15,7 @@
 #include "wheel/wheel_verify.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -55,22 +56,25 @@ SearchOptions search_options(const Options& o, uint64_t seed) {
     return so;
 }
 
-// The m-subsets a wheel's verification walks per second, about (4 if 7 over 50 numbers on one
-// core; lower guarantees run faster).
-constexpr double VerifiedPerSecond = 40'000'000;
-// Above this many cases the verification is announced.
-constexpr uint64_t LongVerification = 20'000'000;
+// The m-subsets a wheel's verification walks per second on one core, by the guarantee's T: about
+// what "T if 7" over 40 to 64 numbers takes (2: 375 to 445 million a second, 3: 185 to 200, 4:
+// 62 to 67, 5: 70 to 160, 6: 23; 7 taken as 6); "T if M" for a smaller M runs faster.
+constexpr std::array<double, 8> VerifiedPerSecond{0, 0, 400e6, 190e6, 64e6, 100e6, 23e6, 23e6};
+// A verification expected to take this many seconds or more is announced.
+constexpr double LongVerification = 3;
 
 // Says on stderr what a long verification checks and about how long it takes; returns what shows
 // its progress on a terminal (nothing otherwise).
 std::function<void(uint64_t)> announce_verification(const Promise& p, const SearchOptions& so) {
     const uint64_t cases =
         choose(static_cast<uint32_t>(p.numbers.size()), static_cast<uint32_t>(p.guarantee.m));
-    if (cases <= LongVerification) return {};
+    const double seconds =
+        static_cast<double>(cases) / VerifiedPerSecond[static_cast<std::size_t>(p.guarantee.t)];
+    if (seconds < LongVerification) return {};
     if (so.progress) end_progress();
     note("verifying the " + format_plain(p.numbers.size()) + " numbers' " + format_plain(cases) +
          " " + std::to_string(p.guarantee.m) + "-subsets one by one, about " +
-         format_plain(static_cast<uint64_t>(cases / VerifiedPerSecond) + 1) + " seconds");
+         format_plain(static_cast<uint64_t>(seconds + 0.5)) + " seconds");
     if (!so.progress) return {};
     return [cases](uint64_t done) {
         std::fprintf(stderr, "\rverified %.0f%% ",

@@ -350,6 +350,16 @@ TEST(History, HeaderNamesTheColumns) {
          Auto,
          {"4: 3 7 11 19 23 31 38", "5: 1 4 9 15 22 30 36 +5"},
          "Zahl 1..Zahl 7 Zusatzzahl"},
+        {"Datum;Nr 1;Nr 2;Nr 3;Nr 4;Nr 5;Nr 6;Nr "
+         "7;TILL\xc3\x84GG\n2024-01-05;3;7;11;19;23;31;38;12\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38 +12"},
+         "Nr 1..Nr 7 TILL\xc3\x84GG"},
+        {"Datum;Nr 1;Nr 2;Nr 3;Nr 4;Nr 5;Nr 6;Nr 7;Till\xc3\xa4ggsnummer\n"
+         "2024-01-05;3;7;11;19;23;31;38;12\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38 +12"},
+         "Nr 1..Nr 7 Till\xc3\xa4ggsnummer"},
         {"#, saved 2024\n#,Date,1,2,3,4,5,6,7,Extra\n1,2024-01-05,3,7,11,19,23,31,38,12\n",
          Auto,
          {"3: 3 7 11 19 23 31 38 +12"},

@@ -151,6 +151,13 @@ TEST(CliGame, SettingsFilesCarryTheGame) {
     EXPECT_EQ(text.substr(text.find('\n') + 1),
               "--game 7/50\n--filter 1=300\n--range E1=40-50\n--array7 50,0,0,0,0,0,0\n");
     EXPECT_EQ(run_cli("--settings s.txt -q", dir.path).out, saved.out);
+    // Spaces may stand around the numbers and the slash, on the command line and in a file (the
+    // sum 300 is above 7/39's largest).
+    test::write_file(dir.path / "spaced.txt", "--game 7 / 50\n--filter 1=300\n");
+    const Outcome count = run_cli(game(50) + "-f 1=300 -q", dir.path);
+    ASSERT_EQ(count.status, 0) << count.err;
+    EXPECT_EQ(run_cli("--settings spaced.txt -q", dir.path).out, count.out);
+    EXPECT_EQ(run_cli("--game ' 7 / 50 ' -f 1=300 -q", dir.path).out, count.out);
     // A later game wins when it holds every value; one that does not names the value.
     EXPECT_EQ(run_cli("--settings s.txt --game 7/64 -q", dir.path).status, 0);
     const Outcome smaller = run_cli("--settings s.txt --game 7/49", dir.path);
@@ -172,6 +179,7 @@ TEST(CliGame, BadGameInputExitsTwoWithOneLine) {
     TempDir dir;
     test::write_file(dir.path / "h.csv", "1,2,3,4,5,6,7\n1,2,3,4,5,6,38\n");
     test::write_file(dir.path / "g.txt", "--game 7/99\n");
+    test::write_file(dir.path / "g2.txt", "--game 7-37\n");
     const std::pair<std::string, std::string> cases[] = {
         {"--game 39", "--game 39: expected 7/N"},
         {"--game 7/x", "--game 7/x: expected 7/N"},
@@ -179,6 +187,13 @@ TEST(CliGame, BadGameInputExitsTwoWithOneLine) {
         {"--game 6/39", "--game 6/39: only pick-7 games are supported"},
         {"--game 7/7", "--game 7/7: N = 7 is outside 8..64"},
         {"--game 7/65", "--game 7/65: N = 65 is outside 8..64"},
+        {"--game 7/4294967335", "--game 7/4294967335: N = 4294967335 is outside 8..64"},
+        {"--game 7-39", "--game 7-39: expected 7/N, the pick-7 game of the numbers 1..N, e.g. "
+                        "7/37; did you mean 7/39?\n"},
+        {"--game '7 - 50'", "did you mean 7/50?\n"},
+        {"--game 739",
+         "--game 739: expected 7/N, the pick-7 game of the numbers 1..N, e.g. 7/37\n"},
+        {"--settings g2.txt", "g2.txt:1: --game 7-37: expected 7/N"},
         {"--game 7/37 -f 1=239", "-f 1=239: parameter 239 of filter 1 is outside 0..238"},
         {"--game 7/37 -f 17=38", "-f 17=38: parameter 38 of filter 17 is outside 0..37"},
         {"--game 7/50 -r E2=45-51", "-r E2=45-51: end 51 is above 50 (1 <= start <= end <= 50)"},

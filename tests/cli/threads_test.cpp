@@ -54,6 +54,31 @@ TEST(CliThreads, OutputsAreTheSameOnAnyNumberOfThreads) {
     }
 }
 
+// The commands that run on one thread take --threads with one line saying it changes nothing,
+// their output as without it; without --threads they say nothing.
+TEST(CliThreads, CommandsOnOneThreadSaySo) {
+    TempDir dir;
+    write_file(dir.path / "tk.txt", "1,2,3,4,5,6,7\n");
+    write_file(dir.path / "h.csv", "1,2,3,4,5,6,39\n8,9,10,11,12,13,38\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"--list", "--list, which only prints the filters and the values they offer"},
+        {"--explain 1,2,3,4,5,6,7", "--explain, which measures one combination on one thread"},
+        {"--check-tickets tk.txt --draw 1,2,3,4,5,6,7",
+         "--check-tickets, whose tickets are checked on one thread"},
+        {"--history-stats --history h.csv",
+         "--history-stats, whose counts are taken on one thread"}};
+    for (const auto& [args, command] : cases) {
+        const Outcome plain = run_cli(args, dir.path);
+        ASSERT_EQ(plain.status, 0) << args << plain.err;
+        EXPECT_EQ(plain.err, "") << args;
+        const Outcome threaded = run_cli(std::string(args) + " --threads 3", dir.path);
+        EXPECT_EQ(threaded.status, 0) << args;
+        EXPECT_EQ(threaded.out, plain.out) << args;
+        EXPECT_EQ(threaded.err,
+                  std::string("lotto739-cli: --threads changes nothing for ") + command + "\n");
+    }
+}
+
 #ifdef __linux__
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define LOTTO_SANITIZED 1 // the sanitizers reserve more address space than the limit below allows

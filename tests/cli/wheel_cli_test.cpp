@@ -100,6 +100,19 @@ TEST(WheelCli, JsonAndCsvCarryTheSameWheel) {
     EXPECT_TRUE(c.err.ends_with(" seconds\n")) << c.err;
 }
 
+// Over 20,000,000 subsets a verification that takes well under a second ("2 if 7" over 41
+// numbers) is not announced; only its summary line follows.
+TEST(WheelCli, AFastVerificationOfManySubsetsIsNotAnnounced) {
+    TempDir dir;
+    const Outcome o =
+        run_cli("--game 7/41 --wheel 1-41 --guarantee 2-if-7 --seed 1 --format csv", dir.path);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(o.err.starts_with("lotto739-cli: guarantee 2 if 7 verified over all 22481940 "
+                                  "7-subsets in "))
+        << o.err;
+    EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
+}
+
 TEST(WheelCli, OutputFileReadsBackAsAWheelThatHolds) {
     TempDir dir;
     for (const char* format : {"text", "csv", "json"}) {
