@@ -213,6 +213,9 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
         f.seconds = watch.seconds();
         f.tickets = r.tickets;
         f.stopped_early = r.stopped_early;
+        // Tickets that may be any combination are told as stored ones where they all are.
+        if (f.promise.from == TicketsFrom::Any && all_stored(store, count, f.tickets))
+            f.promise.from = TicketsFrom::Stored;
         const Stopwatch verifying;
         const CoverCheck check = verify_reduction(store, count, f.promise.reduce, f.tickets);
         f.verify_seconds = verifying.seconds();
@@ -227,6 +230,13 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     if (f.stopped_early)
         note("the time limit stopped the search after " + format_plain(f.tickets.size()) +
              " tickets");
+    // What a first cover needs is not cut short: a search far past the limit says so.
+    if (so.time_limit > 0 && f.seconds > 2 * so.time_limit && f.seconds > so.time_limit + 1) {
+        char limit[32];
+        std::snprintf(limit, sizeof limit, "%g", so.time_limit);
+        note("--time-limit " + std::string(limit) + ": the search took " + seconds_text(f.seconds) +
+             " seconds; the limit cuts the improvement of a cover, not the building of the first");
+    }
     if (o.format == Format::Csv)
         note(verified_line(f) + " in " + seconds_text(f.verify_seconds) + " seconds");
     return deliver(o, found_output(o.format, f), f.tickets.size());

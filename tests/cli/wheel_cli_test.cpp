@@ -213,6 +213,26 @@ TEST(WheelCli, AReductionWithoutTheMemoryItNeedsSaysHowMuch) {
 }
 #endif
 
+// A reduction's JSON says what its tickets are: with --tickets-from any, "any" where the
+// construction's tickets (not stored: 7/21 without neighbours) win, else "stored".
+TEST(WheelCli, AReductionSaysWhetherItsTicketsAreStored) {
+    TempDir dir;
+    const struct {
+        const char* args;
+        std::size_t tickets;
+        const char* from;
+    } cases[] = {{"--game 7/21 -f 20 --reduce 3 --tickets-from any", 3, "any"},
+                 {"--game 7/24 -f 20 --reduce 3 --tickets-from any", 8, "stored"},
+                 {"--game 7/24 -f 20 --reduce 3", 8, "stored"}};
+    for (const auto& c : cases) {
+        const Outcome o = run_cli(std::string(c.args) + " --seed 1 --format json", dir.path);
+        ASSERT_EQ(o.status, 0) << o.err;
+        const nlohmann::json j = nlohmann::json::parse(o.out);
+        EXPECT_EQ(j["ticket_count"], c.tickets) << c.args;
+        EXPECT_EQ(j["reduce"]["tickets_from"], c.from) << c.args;
+    }
+}
+
 TEST(WheelCli, CheckOfAReductionCountsTheStoredCombinations) {
     TempDir dir;
     write_file(dir.path / "one.txt", "01, 02, 03, 04, 05, 06, 07\n");
