@@ -97,14 +97,10 @@ class CoverSearch {
             if (uncovered_.empty()) {
                 best_ = blocks_;
                 report();
-            } else if (clock_.work < clock_.budget()) {
+            } else if (clock_.work < clock_.budget() && !out_of_time()) {
                 clear();
                 for (uint64_t b : best_) add(b);
             }
-        }
-        if (!uncovered_.empty()) {
-            clear();
-            for (uint64_t b : best_) add(b);
         }
         // The budget spent before the drops could thin the start: its blocks that every subset
         // they cover has another for go in one pass.
