@@ -569,9 +569,9 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         if (check_wheel_request(numbers, {t, 7}, highest).empty() &&
             (!deadline.limited || w.time_limit > 0)) {
             Wheel wheel = find_wheel(numbers, {t, 7}, w);
+            r.stopped_early = wheel.stopped_early;
             if (wheel.tickets.size() < r.tickets.size()) {
                 r.tickets = std::move(wheel.tickets);
-                r.stopped_early = wheel.stopped_early;
                 report(r.tickets.size());
             }
         }
