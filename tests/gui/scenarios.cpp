@@ -323,8 +323,15 @@ void viewer_scenario() {
             return WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == box7;
         },
         "box 7 under the pointer once the viewer is closed");
-    user_click(box7);
-    wait_until([] { return i64(settings().active) == bits(7, 7); }, "a user's click on box 7");
+    // Under Wine a click can still be lost to the closed viewer's window a moment after it left
+    // the screen: one not taken within four seconds is given once more.
+    const auto box7_on = [] { return i64(settings().active) == bits(7, 7); };
+    for (int attempt = 0; attempt < 2 && !box7_on(); ++attempt) {
+        user_click(box7);
+        for (const ULONGLONG end = GetTickCount64() + 4000; !box7_on() && GetTickCount64() < end;)
+            Sleep(10);
+    }
+    wait_until(box7_on, "a user's click on box 7");
     viewer = count_into_viewer(main, 0, [main](HWND report) {
         RECT box{}, window{}, both{};
         SetWindowPos(report, nullptr, 1250, 950, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
