@@ -127,6 +127,19 @@ void Count50(benchmark::State& state) {
     state.counters["stored"] = stored;
 }
 
+// The count of P1's filters without a store: the same walk as P1's run with nothing written, so
+// that its ratio between thread counts is what the machine allows for work without stores.
+void CountP1(benchmark::State& state) {
+    const Settings s = profile_p1();
+    const auto threads = static_cast<unsigned>(state.range(0));
+    uint32_t stored = 0;
+    for (auto _ : state) {
+        stored = count_passing(s, HighestNumber, threads);
+        benchmark::DoNotOptimize(stored);
+    }
+    state.counters["stored"] = stored;
+}
+
 // The funnel of P3's filters: every routine on every prefix, in one pass.
 void Funnel(benchmark::State& state) {
     const Settings s = profile_p3();
@@ -157,6 +170,7 @@ BENCHMARK(P1)->Apply(on_threads);
 BENCHMARK(P2)->Apply(on_threads);
 BENCHMARK(P3)->Apply(on_threads);
 BENCHMARK(Funnel)->Apply(on_threads);
+BENCHMARK(CountP1)->Name("Count-P1")->Apply(on_threads);
 const auto* const floor_50 =
     benchmark::RegisterBenchmark("Floor-50", Floor50) -> Unit(benchmark::kMillisecond);
 const auto* const p0_50 = benchmark::RegisterBenchmark("P0-50", P0_50) -> Apply(on_all_threads);
