@@ -3,6 +3,7 @@
 #include "analysis/chance.h"
 #include "engine/run.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace lotto {
@@ -62,16 +63,28 @@ BarChart backtest_chart(const Backtest& b) { return backtest_bars(b, nullptr); }
 BarChart backtest_chart(const Backtest& b, const Settings& s) { return backtest_bars(b, &s); }
 
 BarChart funnel_chart(const Funnel& f) {
+    // A logarithmic axis where the counts span more than a factor of LogSpan, so that a funnel
+    // ending in a few tickets still shows its steps; a linear one where they lie close together,
+    // which a logarithmic axis would draw as bars of one height.
+    constexpr double LogSpan = 20;
+    double least = double(f.stored), most = double(f.stored);
+    for (const FunnelRow& r : f.rows)
+        for (double v : {double(r.cumulative), double(r.alone)}) {
+            least = std::min(least, v);
+            most = std::max(most, v);
+        }
+    const bool log_scale = most > LogSpan * std::max(least, 1.0);
     BarChart c = empty_chart(
         "Combinations kept, filter by filter (" + std::to_string(f.stored) + " stored)",
-        "active filter, in order", "combinations kept (log scale)",
+        "active filter, in order",
+        log_scale ? "combinations kept (log scale)" : "combinations kept",
         "bars: kept by this filter and those before it; tick: kept by this filter alone");
-    c.log_scale = true;
+    c.log_scale = log_scale;
     for (const FunnelRow& r : f.rows)
         c.bars.push_back({std::to_string(r.filter), double(r.cumulative), std::nullopt,
                           std::nullopt, std::nullopt, double(r.alone)});
     // With no filter active every combination is kept: one bar for them, so that the axis reaches
-    // their decade instead of ending at 10 above an empty plot.
+    // their count instead of ending above an empty plot.
     if (f.rows.empty())
         c.bars.push_back({"no filter", double(f.stored), std::nullopt, std::nullopt, std::nullopt,
                           std::nullopt});
