@@ -26,7 +26,10 @@ std::string text_fault(std::string_view text, std::string_view name);
 // The text in UTF-8 without a byte-order mark, for a text with no text_fault. UTF-16 text, told by
 // its byte-order mark (FF FE little-endian, FE FF big-endian) or, without one, by a NUL byte
 // beside each of at least three in four of its characters (ASCII ones), is decoded into decoded,
-// which the result views; other text is returned as it is, without a UTF-8 byte-order mark.
+// which the result views; so is other text that is not valid UTF-8 as a whole, read as
+// Windows-1252 (Latin-1 with the printable characters Windows puts at 80..9F: a file saved in a
+// Western European Windows code page). Valid UTF-8 is returned as it is, without a byte-order
+// mark.
 std::string_view utf8_text(std::string_view text, std::string& decoded);
 
 // text_fault and utf8_text in one pass: what is wrong with the text (as text_fault says), or ""

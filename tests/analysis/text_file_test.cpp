@@ -1,6 +1,6 @@
 // The text the readers of histories and ticket files take: UTF-16 in either byte order, with a
-// byte-order mark or told by its NUL bytes, decoded into UTF-8; plain and UTF-8 text as it is; and
-// the faults of text that is neither, each naming the file.
+// byte-order mark or told by its NUL bytes, decoded into UTF-8; UTF-8 text as it is; other text
+// read as Windows-1252; and the faults of text that is none of these, each naming the file.
 #include "analysis/text_file.h"
 #include "tests/app/support.h"
 
@@ -32,6 +32,29 @@ TEST(TextFile, ReadsUtf16AsUtf8AndOtherTextAsItIs) {
         ASSERT_EQ(text_fault(bytes, "f.txt"), "") << text;
         std::string decoded;
         EXPECT_EQ(utf8_text(bytes, decoded), text);
+    }
+}
+
+// A text that is not valid UTF-8 as a whole is Windows-1252, each byte a character of its own.
+TEST(TextFile, ReadsTextThatIsNotUtf8AsWindows1252) {
+    // the file's bytes, the text read from them
+    const std::pair<std::string, std::string> cases[] = {
+        {"Till\xe4gg;Gr\xfc\xdf\r\n", "Till\xc3\xa4gg;Gr\xc3\xbc\xc3\x9f\r\n"},
+        {"\x80\x96\x9f\x81", "\xe2\x82\xac\xe2\x80\x93\xc5\xb8\xc2\x81"},
+        // One byte that is not UTF-8 makes the whole file Windows-1252.
+        {"\xc3\xa4 \xe4", "\xc3\x83\xc2\xa4 \xc3\xa4"},
+        {"\xef\xbb\xbf\xe4", "\xc3\xa4"},
+        // An overlong form, a surrogate, a code point beyond U+10FFFF, a cut sequence.
+        {"\xc1\xa4", "\xc3\x81\xc2\xa4"},
+        {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},
+        {"\xf4\x90\x80\x80", "\xc3\xb4\xc2\x90\xe2\x82\xac\xe2\x82\xac"},
+        {"1 \xe2\x82", "1 \xc3\xa2\xe2\x80\x9a"},
+        // Valid UTF-8 up to U+10FFFF stays as it is.
+        {"\xf4\x8f\xbf\xbf\xed\x9f\xbf", "\xf4\x8f\xbf\xbf\xed\x9f\xbf"},
+    };
+    for (const auto& [bytes, text] : cases) {
+        std::string decoded;
+        EXPECT_EQ(utf8_text(bytes, decoded), text) << bytes;
     }
 }
 
