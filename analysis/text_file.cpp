@@ -163,6 +163,10 @@ void append_windows_1252(std::string& out, std::string_view text) {
 } // namespace
 
 std::string as_utf8(std::string_view& text, std::string_view name, std::string& decoded) {
+    using namespace std::string_view_literals;
+    if (text.starts_with("\xff\xfe\0\0"sv) || text.starts_with("\0\0\xfe\xff"sv))
+        return std::string(name) +
+               ": is UTF-32 text, which is not read; save it as UTF-8 or UTF-16";
     const std::optional<Utf16> utf16 = utf16_layout(text);
     if (!utf16) {
         if (std::memchr(text.data(), 0, text.size()))

@@ -20,7 +20,8 @@ struct TextFile {
 TextFile read_text_file(const std::string& path, std::size_t max_bytes, std::string_view too_large);
 
 // What is wrong with the text for a reader of text lines ("is not a text file", "is not valid
-// UTF-16 text (...)"), or "" when nothing is; name is what the message calls the file.
+// UTF-16 text (...)", "is UTF-32 text, which is not read; ..."), or "" when nothing is; name is
+// what the message calls the file.
 std::string text_fault(std::string_view text, std::string_view name);
 
 // The text in UTF-8 without a byte-order mark, for a text with no text_fault. UTF-16 text, told by

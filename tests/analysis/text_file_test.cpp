@@ -78,6 +78,14 @@ TEST(TextFile, NamesWhatIsWrong) {
                                     4),
                      false),
          "f.txt: is not a text file"},
+        {std::string("\xff\xfe\0\0"
+                     "1\0\0\0",
+                     8),
+         "f.txt: is UTF-32 text, which is not read; save it as UTF-8 or UTF-16"},
+        {std::string("\0\0\xfe\xff\0\0\0"
+                     "1",
+                     8),
+         "f.txt: is UTF-32 text, which is not read; save it as UTF-8 or UTF-16"},
         // Two in four ASCII beside a NUL byte are not enough to tell UTF-16 without its mark.
         {utf16_bytes(u"\u00e9\u00e9 1", false), "f.txt: is not a text file"},
     };
