@@ -57,6 +57,37 @@ int field_count(std::string_view line) {
     return count;
 }
 
+// How many numbers the token joins with single dots or slashes ("1.2.3.4.5.6.7", "1/2/3"), 0 when
+// it is anything else. Such numbers are not read: a date or an amount joins numbers so too.
+std::size_t dotted_numbers(std::string_view token) {
+    std::size_t parts = 1, digits = 0;
+    for (char c : token) {
+        if (c == '.' || c == '/') {
+            if (digits == 0) return 0;
+            ++parts, digits = 0;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+        } else {
+            return 0;
+        }
+    }
+    return digits == 0 || parts == 1 ? 0 : parts;
+}
+
+// What is wrong with a token of the line that joins as many numbers with dots or slashes as a
+// ticket's numbers joined by dashes (a ticket written so, never a header), or "" when none does.
+std::string dotted_ticket(std::string_view line) {
+    std::string why;
+    history::for_each_token(line, [&](std::string_view token, int) {
+        if (dotted_numbers(token) >= history::MinimumDashed)
+            why = history::shown(token) +
+                  " joins numbers with dots or slashes, which are not read: put spaces, commas or "
+                  "dashes between a ticket's numbers";
+        return why.empty();
+    });
+    return why;
+}
+
 // Reads the ticket of one line into numbers, or says why the line holds none. Eight numbers are a
 // ticket when the first stands before '=' (a viewer line, which needs all eight) or when numbered
 // is set (a table whose header names eight columns, the first for the record or ticket number).
@@ -503,7 +534,9 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
             return;
         }
         // Header lines stand before the first ticket.
-        if (!typed && f.tickets.empty() && history::looks_like_header(line)) {
+        if (std::string dotted = dotted_ticket(line); !dotted.empty())
+            why = std::move(dotted);
+        else if (!typed && f.tickets.empty() && history::looks_like_header(line)) {
             numbered = field_count(line) == 8;
             if (first_skipped.empty())
                 first_skipped = std::string(name) + ":" + std::to_string(number) + ": " + why;

@@ -104,6 +104,15 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"1,2,3,4,5,6,6\n", "t.txt:1: number 6 appears twice"},
         {"1,2,x,4,5,6,7\n", "t.txt:1: \"x\" is not a number"},
         {"1-2-3,4,5,6,7\n", "t.txt:1: \"1-2-3\" is not a number"},
+        // Numbers joined by dots or slashes, even on the first line, where a header may stand.
+        {"1.2.3.4.5.6.7\n1 2 3 4 5 6 7\n",
+         "t.txt:1: \"1.2.3.4.5.6.7\" joins numbers with dots or slashes, which are not read: put "
+         "spaces, commas or dashes between a ticket's numbers"},
+        {"Ticket 1: 1/2/3/4/5/6/7\n",
+         "t.txt:1: \"1/2/3/4/5/6/7\" joins numbers with dots or slashes, which are not read: put "
+         "spaces, commas or dashes between a ticket's numbers"},
+        {"Tickets of 05.04.2013\n1 2 3 4 5 6 7\n1 2 3 4 5.6 7\n",
+         "t.txt:3: \"5.6\" is not a number"},
         {"1-2-3-4-5-6-7-8-9\n",
          "t.txt:1: the line holds more than eight numbers; a ticket holds seven"},
         {"1,2,3,4,5,6,7\nnotes\n", "t.txt:2: \"notes\" is not a number"},
