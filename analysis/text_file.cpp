@@ -122,6 +122,15 @@ std::string decode_utf16(std::string_view bytes, bool big_endian, std::string_vi
 // nothing beyond U+10FFFF.
 bool valid_utf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        // Eight ASCII bytes at a time.
+        if (i + 8 <= text.size()) {
+            uint64_t eight = 0;
+            std::memcpy(&eight, text.data() + i, 8);
+            if ((eight & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
             ++i;

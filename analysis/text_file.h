@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace lotto {
 
@@ -43,13 +44,19 @@ constexpr std::string_view without_bom(std::string_view text) {
 }
 
 // Calls visit(line, number) for every line of the text (ended by LF, CR LF or CR), numbered
-// from 1.
+// from 1; a visit that returns bool stops the walk by returning false.
 template <class Visit> void for_each_line(std::string_view text, Visit&& visit) {
     uint32_t number = 0;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = start;
         while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
-        visit(text.substr(start, end - start), ++number);
+        const std::string_view line = text.substr(start, end - start);
+        if constexpr (std::is_same_v<std::invoke_result_t<Visit&, std::string_view, uint32_t>,
+                                     bool>) {
+            if (!visit(line, ++number)) return;
+        } else {
+            visit(line, ++number);
+        }
         start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
 }

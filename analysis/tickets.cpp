@@ -403,20 +403,20 @@ bool check_title(std::string_view line) {
 // comment (set into first, with its number); what says what a NoTickets output is.
 Output own_output(std::string_view text, uint32_t& first, std::string& what) {
     Output output = Output::Other;
-    bool looked = false;
     for_each_line(text, [&](std::string_view line, uint32_t number) {
-        if (looked || is_blank_or_comment(line)) return;
-        looked = true, first = number;
+        if (is_blank_or_comment(line)) return true;
+        first = number;
         line = trimmed(line);
         if (check_title(line)) {
             output = Output::NoTickets, what = CheckOutput;
-            return;
+            return false;
         }
         for (const OutputStart& s : OutputStarts)
             if (s.whole ? line == s.start : line.starts_with(s.start)) {
                 output = s.output, what = s.what;
-                return;
+                return false;
             }
+        return false;
     });
     return output;
 }
