@@ -372,7 +372,6 @@ constexpr std::string_view CountOutput = "is the output of a count run without i
                                          "which holds no tickets (--page and --sample print them)";
 
 constexpr OutputStart OutputStarts[] = {
-    {"Ticket check: ", false, Output::TicketCheck, {}},
     {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value",
      true,
      Output::TicketCheckCsv,
@@ -391,6 +390,14 @@ constexpr OutputStart OutputStarts[] = {
      "is the output of a count run's number statistics, which holds no tickets"},
 };
 
+// Whether the line is the first of a ticket check's text: "Ticket check: 2 ticket(s) from t.txt
+// against ...".
+bool ticket_check_title(std::string_view line) {
+    return line.starts_with("Ticket check: ") &&
+           line.find(" ticket(s) from ") != std::string_view::npos &&
+           line.find(" against ") != std::string_view::npos;
+}
+
 // Whether the line is the first of a check's text: "guarantee 3 if 4 fails for the 2 tickets of
 // ..." or "reduction to 4 matches holds for the ...".
 bool check_title(std::string_view line) {
@@ -407,6 +414,10 @@ Output own_output(std::string_view text, uint32_t& first, std::string& what) {
         if (is_blank_or_comment(line)) return true;
         first = number;
         line = trimmed(line);
+        if (ticket_check_title(line)) {
+            output = Output::TicketCheck;
+            return false;
+        }
         if (check_title(line)) {
             output = Output::NoTickets, what = CheckOutput;
             return false;

@@ -58,6 +58,7 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
          1,
          {1, 2, 3, 4, 5, 6, 7}},
         {"[[1,2,3,4,5,6,7],[2,3,4,5,6,7,8]]", 2, {2, 3, 4, 5, 6, 7, 8}},
+        {"Ticket check: week 12\n1 2 3 4 5 6 7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
         // A ticket check's text and CSV: the tickets of its table of hits, not its draws.
         {"Ticket check: 2 ticket(s) from t.txt against the draw given\n\nBest ticket of each "
          "draw:\nline  date  numbers               bonus  ticket line  hits\n   -  -     01 02 03 "
@@ -192,15 +193,18 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
          "t.txt:1: is the output of a count run's number statistics, which holds no tickets"},
         {"Ticket check: 1 ticket(s) from t.txt against the draw given\n",
          "t.txt: is the output of a ticket check without its table of tickets"},
-        {"Ticket check: 1\nDraws in which each ticket hit 3..7 numbers:\nticket line  numbers\n"
+        {"Ticket check: 1 ticket(s) from t.txt against h.csv\nDraws in which each ticket hit 3..7 "
+         "numbers:\nticket line  numbers\n"
          "  1  01 02 03 04 05 06 07  0  0  0  1\n",
          "t.txt:4: is no row of the ticket check's table (the ticket's line, its seven numbers and "
          "the counts)"},
-        {"Ticket check: 1\nDraws in which each ticket hit 3..7 numbers:\nticket line  numbers\n"
+        {"Ticket check: 1 ticket(s) from t.txt against h.csv\nDraws in which each ticket hit 3..7 "
+         "numbers:\nticket line  numbers\n"
          "  1  01 02 03 04 05 06 07  0  0  x  1  0\n",
          "t.txt:4: is no row of the ticket check's table (the ticket's line, its seven numbers and "
          "the counts)"},
-        {"Ticket check: 1\nDraws in which each ticket hit 3..7 numbers:\nticket line  numbers\n"
+        {"Ticket check: 1 ticket(s) from t.txt against h.csv\nDraws in which each ticket hit 3..7 "
+         "numbers:\nticket line  numbers\n"
          "  1  01 02 03 04 05 06 40  0  0  0  1  0\n",
          "t.txt:4: number 40 is outside 1..39"},
         {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value\n"
