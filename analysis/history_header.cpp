@@ -30,11 +30,12 @@ namespace {
 constexpr std::string_view Digits = "0123456789";
 
 // Names of the field holding all seven numbers, as key_of gives them.
-constexpr std::array<std::string_view, 18> AllNumbersNames{
-    "numbers",     "winningnumbers", "drawnnumbers",      "numbersdrawn", "mainnumbers",
-    "balls",       "winningballs",   "drawnballs",        "result",       "results",
-    "combination", "zahlen",         "gewinnzahlen",      "lottozahlen",  "gezogenezahlen",
-    "ziehung",     "ziehungszahlen", "winningcombination"};
+constexpr std::array<std::string_view, 21> AllNumbersNames{
+    "numbers",     "winningnumbers", "drawnnumbers",       "numbersdrawn", "mainnumbers",
+    "balls",       "winningballs",   "drawnballs",         "result",       "results",
+    "combination", "zahlen",         "gewinnzahlen",       "lottozahlen",  "gezogenezahlen",
+    "ziehung",     "ziehungszahlen", "winningcombination", "vinnarnummer", "vinstnummer",
+    "dragnanummer"};
 
 // A bonus number's field is named by one of these words, alone or with one of the endings.
 constexpr std::array<std::string_view, 10> BonusWords{

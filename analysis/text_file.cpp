@@ -118,14 +118,74 @@ std::string decode_utf16(std::string_view bytes, bool big_endian, std::string_vi
     return {};
 }
 
+// Whether the text is valid UTF-8: no stray continuation byte, no overlong form, no surrogate,
+// nothing beyond U+10FFFF.
+bool valid_utf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        // Eight ASCII bytes at a time.
+        if (i + 8 <= text.size()) {
+            uint64_t eight = 0;
+            std::memcpy(&eight, text.data() + i, 8);
+            if ((eight & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = lead >= 0xc2 && lead <= 0xdf   ? 2
+                                   : lead >= 0xe0 && lead <= 0xef ? 3
+                                   : lead >= 0xf0 && lead <= 0xf4 ? 4
+                                                                  : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        // The second byte's range shuts out overlong forms, surrogates and code points beyond
+        // U+10FFFF.
+        const unsigned char low = lead == 0xe0 ? 0xa0 : lead == 0xf0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xed ? 0x9f : lead == 0xf4 ? 0x8f : 0xbf;
+        if (second < low || second > high) return false;
+        for (std::size_t k = 2; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
+// The characters Windows-1252 gives the bytes 80..9F; the five it leaves undefined keep their
+// Latin-1 meaning, as Windows reads them.
+constexpr char16_t Windows1252High[32] = {
+    0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
+    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
+
+void append_windows_1252(std::string& out, std::string_view text) {
+    out.reserve(out.size() + text.size() + text.size() / 8);
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        append_utf8(out, byte >= 0x80 && byte < 0xa0 ? Windows1252High[byte - 0x80] : byte);
+    }
+}
+
 } // namespace
 
 std::string as_utf8(std::string_view& text, std::string_view name, std::string& decoded) {
+    using namespace std::string_view_literals;
+    if (text.starts_with("\xff\xfe\0\0"sv) || text.starts_with("\0\0\xfe\xff"sv))
+        return std::string(name) +
+               ": is UTF-32 text, which is not read; save it as UTF-8 or UTF-16";
     const std::optional<Utf16> utf16 = utf16_layout(text);
     if (!utf16) {
         if (std::memchr(text.data(), 0, text.size()))
             return std::string(name) + ": is not a text file";
         text = without_bom(text);
+        if (!valid_utf8(text)) {
+            decoded.clear();
+            append_windows_1252(decoded, text);
+            text = decoded;
+        }
         return {};
     }
     decoded.clear();

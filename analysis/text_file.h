@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace lotto {
 
@@ -20,13 +21,17 @@ struct TextFile {
 TextFile read_text_file(const std::string& path, std::size_t max_bytes, std::string_view too_large);
 
 // What is wrong with the text for a reader of text lines ("is not a text file", "is not valid
-// UTF-16 text (...)"), or "" when nothing is; name is what the message calls the file.
+// UTF-16 text (...)", "is UTF-32 text, which is not read; ..."), or "" when nothing is; name is
+// what the message calls the file.
 std::string text_fault(std::string_view text, std::string_view name);
 
 // The text in UTF-8 without a byte-order mark, for a text with no text_fault. UTF-16 text, told by
 // its byte-order mark (FF FE little-endian, FE FF big-endian) or, without one, by a NUL byte
 // beside each of at least three in four of its characters (ASCII ones), is decoded into decoded,
-// which the result views; other text is returned as it is, without a UTF-8 byte-order mark.
+// which the result views; so is other text that is not valid UTF-8 as a whole, read as
+// Windows-1252 (Latin-1 with the printable characters Windows puts at 80..9F: a file saved in a
+// Western European Windows code page). Valid UTF-8 is returned as it is, without a byte-order
+// mark.
 std::string_view utf8_text(std::string_view text, std::string& decoded);
 
 // text_fault and utf8_text in one pass: what is wrong with the text (as text_fault says), or ""
@@ -39,13 +44,19 @@ constexpr std::string_view without_bom(std::string_view text) {
 }
 
 // Calls visit(line, number) for every line of the text (ended by LF, CR LF or CR), numbered
-// from 1.
+// from 1; a visit that returns bool stops the walk by returning false.
 template <class Visit> void for_each_line(std::string_view text, Visit&& visit) {
     uint32_t number = 0;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = start;
         while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
-        visit(text.substr(start, end - start), ++number);
+        const std::string_view line = text.substr(start, end - start);
+        if constexpr (std::is_same_v<std::invoke_result_t<Visit&, std::string_view, uint32_t>,
+                                     bool>) {
+            if (!visit(line, ++number)) return;
+        } else {
+            visit(line, ++number);
+        }
         start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
 }

@@ -57,6 +57,37 @@ int field_count(std::string_view line) {
     return count;
 }
 
+// How many numbers the token joins with single dots or slashes ("1.2.3.4.5.6.7", "1/2/3"), 0 when
+// it is anything else. Such numbers are not read: a date or an amount joins numbers so too.
+std::size_t dotted_numbers(std::string_view token) {
+    std::size_t parts = 1, digits = 0;
+    for (char c : token) {
+        if (c == '.' || c == '/') {
+            if (digits == 0) return 0;
+            ++parts, digits = 0;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+        } else {
+            return 0;
+        }
+    }
+    return digits == 0 || parts == 1 ? 0 : parts;
+}
+
+// What is wrong with a token of the line that joins as many numbers with dots or slashes as a
+// ticket's numbers joined by dashes (a ticket written so, never a header), or "" when none does.
+std::string dotted_ticket(std::string_view line) {
+    std::string why;
+    history::for_each_token(line, [&](std::string_view token, int) {
+        if (dotted_numbers(token) >= history::MinimumDashed)
+            why = history::shown(token) +
+                  " joins numbers with dots or slashes, which are not read: put spaces, commas or "
+                  "dashes between a ticket's numbers";
+        return why.empty();
+    });
+    return why;
+}
+
 // Reads the ticket of one line into numbers, or says why the line holds none. Eight numbers are a
 // ticket when the first stands before '=' (a viewer line, which needs all eight) or when numbered
 // is set (a table whose header names eight columns, the first for the record or ticket number).
@@ -320,6 +351,157 @@ TicketFile parse_json_tickets(std::string_view text, std::string_view name, uint
     return f;
 }
 
+// The program's outputs that a ticket file may be made of, told by their first line, besides those
+// the line-by-line reading takes (the count run's pages, samples and exports, the wheel outputs).
+enum class Output { Other, TicketCheck, TicketCheckCsv, NoTickets };
+
+struct OutputStart {
+    std::string_view start; // how the first line begins
+    bool whole;             // the first line is start and nothing more (a CSV header)
+    Output output;
+    std::string_view what; // with NoTickets: what the output is, and that it holds no tickets
+};
+
+constexpr std::string_view BacktestOutput =
+    "is the output of a back-test, whose numbers are past draws, not tickets";
+constexpr std::string_view HistoryStatsOutput =
+    "is the output of the history statistics, whose numbers are past draws, not tickets";
+constexpr std::string_view CheckOutput =
+    "is the output of a check, which holds no tickets; give the ticket file it checked";
+constexpr std::string_view CountOutput = "is the output of a count run without its combinations, "
+                                         "which holds no tickets (--page and --sample print them)";
+
+constexpr OutputStart OutputStarts[] = {
+    {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value",
+     true,
+     Output::TicketCheckCsv,
+     {}},
+    {"Back-test of the active filters on ", false, Output::NoTickets, BacktestOutput},
+    {"filter,label,parameter,draws_kept,draw_share,combinations_kept,combination_share,"
+     "expected_draws_kept,p_value",
+     true, Output::NoTickets, BacktestOutput},
+    {"History statistics of ", false, Output::NoTickets, HistoryStatsOutput},
+    {"section,name,value,count,expected,since_last,longest_gap,combinations,kept", true,
+     Output::NoTickets, HistoryStatsOutput},
+    {"holds,tickets,cases,uncovered,repeated", true, Output::NoTickets, CheckOutput},
+    {"stored", true, Output::NoTickets, CountOutput},
+    {"stored,seconds", true, Output::NoTickets, CountOutput},
+    {"number,count", true, Output::NoTickets,
+     "is the output of a count run's number statistics, which holds no tickets"},
+};
+
+// Whether the line is the first of a ticket check's text: "Ticket check: 2 ticket(s) from t.txt
+// against ...".
+bool ticket_check_title(std::string_view line) {
+    return line.starts_with("Ticket check: ") &&
+           line.find(" ticket(s) from ") != std::string_view::npos &&
+           line.find(" against ") != std::string_view::npos;
+}
+
+// Whether the line is the first of a check's text: "guarantee 3 if 4 fails for the 2 tickets of
+// ..." or "reduction to 4 matches holds for the ...".
+bool check_title(std::string_view line) {
+    return (line.starts_with("guarantee ") || line.starts_with("reduction to ")) &&
+           (line.find(" holds for the ") != std::string_view::npos ||
+            line.find(" fails for the ") != std::string_view::npos);
+}
+
+// Which of the program's outputs the text is, by its first line that is neither blank nor a
+// comment (set into first, with its number); what says what a NoTickets output is.
+Output own_output(std::string_view text, uint32_t& first, std::string& what) {
+    Output output = Output::Other;
+    for_each_line(text, [&](std::string_view line, uint32_t number) {
+        if (is_blank_or_comment(line)) return true;
+        first = number;
+        line = trimmed(line);
+        if (ticket_check_title(line)) {
+            output = Output::TicketCheck;
+            return false;
+        }
+        if (check_title(line)) {
+            output = Output::NoTickets, what = CheckOutput;
+            return false;
+        }
+        for (const OutputStart& s : OutputStarts)
+            if (s.whole ? line == s.start : line.starts_with(s.start)) {
+                output = s.output, what = s.what;
+                return false;
+            }
+        return false;
+    });
+    return output;
+}
+
+// The tickets of a ticket check's text: the rows of its table of each ticket's hits, each its
+// ticket's line in the checked file, the seven numbers and the counts (5, or 9 with the bonus);
+// a ticket's line is its row's line. The other tables (the draws, the totals) hold no tickets.
+TicketFile parse_check_text(std::string_view text, std::string_view name, uint32_t highest) {
+    TicketFile f;
+    enum { Before, Header, Rows, After } place = Before;
+    for_each_line(text, [&](std::string_view line, uint32_t number) {
+        if (place == After || !f.error.empty()) return;
+        if (place == Before) {
+            if (line.starts_with("Draws in which each ticket hit ")) place = Header;
+            return;
+        }
+        if (place == Header) {
+            place = Rows;
+            return;
+        }
+        if (trimmed(line).empty()) {
+            place = After;
+            return;
+        }
+        std::size_t words = 0, from = 0, to = 0;
+        bool whole = true;
+        for_each_word(line, [&](std::string_view word, std::size_t at) {
+            whole = whole && history::whole_number(word) != history::NotWhole;
+            if (++words == 2) from = at;
+            if (words == 8) to = at + word.size();
+        });
+        Ticket t{number, {}};
+        std::string why;
+        if (!whole || (words != 13 && words != 17))
+            why = "is no row of the ticket check's table (the ticket's line, its seven numbers "
+                  "and the counts)";
+        else
+            read_ticket(line.substr(from, to - from), highest, false, t.numbers, why);
+        if (why.empty())
+            f.tickets.push_back(t);
+        else
+            f.error = std::string(name) + ":" + std::to_string(number) + ": " + why;
+    });
+    if (!f.error.empty()) return failure(std::move(f.error));
+    if (f.tickets.empty())
+        return failure(std::string(name) +
+                       ": is the output of a ticket check without its table of tickets");
+    return f;
+}
+
+// The tickets of a ticket check's CSV: the numbers of its rows of kind "ticket"; a ticket's line
+// is its row's line. Rows of other kinds (the totals) hold no tickets.
+TicketFile parse_check_csv(std::string_view text, std::string_view name, uint32_t highest) {
+    TicketFile f;
+    for_each_line(text, [&](std::string_view line, uint32_t number) {
+        if (!f.error.empty()) return;
+        history::Fields fields(line);
+        std::string_view kind, ticket_line, numbers;
+        if (!fields.next(kind) || kind != "ticket") return;
+        Ticket t{number, {}};
+        std::string why;
+        if (!fields.next(ticket_line) || !fields.next(numbers))
+            why = "the row of a ticket has no field of numbers";
+        else if (read_ticket(numbers, highest, false, t.numbers, why))
+            f.tickets.push_back(t);
+        if (!why.empty()) f.error = std::string(name) + ":" + std::to_string(number) + ": " + why;
+    });
+    if (!f.error.empty()) return failure(std::move(f.error));
+    if (f.tickets.empty())
+        return failure(std::string(name) +
+                       ": is the output of a ticket check without its rows of tickets");
+    return f;
+}
+
 } // namespace
 
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest) {
@@ -329,6 +511,15 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     if (const std::size_t first = text.find_first_not_of(" \t\r\n");
         first != std::string_view::npos && (text[first] == '{' || text[first] == '['))
         return parse_json_tickets(text, name, highest);
+    uint32_t first = 0;
+    std::string what;
+    switch (own_output(text, first, what)) {
+    case Output::TicketCheck: return parse_check_text(text, name, highest);
+    case Output::TicketCheckCsv: return parse_check_csv(text, name, highest);
+    case Output::NoTickets:
+        return failure(std::string(name) + ":" + std::to_string(first) + ": " + what);
+    case Output::Other: break;
+    }
     TicketFile f;
     bool failed = false, any_content = false, any_comment = false, numbered = false;
     std::string why, first_skipped;
@@ -354,7 +545,9 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
             return;
         }
         // Header lines stand before the first ticket.
-        if (!typed && f.tickets.empty() && history::looks_like_header(line)) {
+        if (std::string dotted = dotted_ticket(line); !dotted.empty())
+            why = std::move(dotted);
+        else if (!typed && f.tickets.empty() && history::looks_like_header(line)) {
             numbered = field_count(line) == 8;
             if (first_skipped.empty())
                 first_skipped = std::string(name) + ":" + std::to_string(number) + ": " + why;

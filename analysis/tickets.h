@@ -35,6 +35,9 @@ struct TicketFile {
 // document whose arrays of seven whole numbers are the tickets, each numbered by its place: those
 // of its "tickets" array when it has one, else of its "sample", else of its "page", else of the
 // whole document; a check's, a back-test's and the history statistics' documents hold none.
+// So do their text and CSV outputs and a count run's without its combinations, told by their first
+// line and refused ("NAME:LINE: is the output of ..."); a ticket check's text and CSV hold their
+// tickets in the rows of its table of each ticket's hits, the draws and totals around it aside.
 TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t highest = 39);
 
 // Reads the file at path: missing, unreadable, empty files and directories are errors.

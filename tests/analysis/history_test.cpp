@@ -317,6 +317,7 @@ TEST(History, CountsDatesThatDoNotRead) {
         {"\"\xe2\x82\xac 1.234.567\";1;2;3;4;5;6;7\n", 0, 0},
         {"Draw 1599;1;2;3;4;5;6;7\n2015 1 2 3 4 5 6 7\n1.2.3;1;2;3;4;5;6;7\n", 0, 0},
         {"26. Juni 2026;1;2;3;4;5;6;7\n(26/06/2026) 1 2 3 4 5 6 7\n", 0, 0},
+        {"5. M\xe4rz 2026;1;2;3;4;5;6;7\n", 0, 0}, // in Windows-1252
         {"2015/20150;1;2;3;4;5;6;7\n1/2/3/2015;1;2;3;4;5;6;7\n", 0, 0},
     };
     for (const auto& [text, lines, first] : cases) {
@@ -360,6 +361,11 @@ TEST(History, HeaderNamesTheColumns) {
          Auto,
          {"2: 3 7 11 19 23 31 38 +12"},
          "Nr 1..Nr 7 Till\xc3\xa4ggsnummer"},
+        // Saved in Windows-1252 ("\xe4" for the a-umlaut), named as in UTF-8.
+        {"Dragningsdatum;Vinnarnummer;Till\xe4ggsnummer\r\n2024-01-06;3 7 11 19 23 31 38;5\r\n",
+         Auto,
+         {"2: 3 7 11 19 23 31 38 +5"},
+         "Vinnarnummer..Vinnarnummer Till\xc3\xa4ggsnummer"},
         {"#, saved 2024\n#,Date,1,2,3,4,5,6,7,Extra\n1,2024-01-05,3,7,11,19,23,31,38,12\n",
          Auto,
          {"3: 3 7 11 19 23 31 38 +12"},

@@ -1,6 +1,6 @@
 // The text the readers of histories and ticket files take: UTF-16 in either byte order, with a
-// byte-order mark or told by its NUL bytes, decoded into UTF-8; plain and UTF-8 text as it is; and
-// the faults of text that is neither, each naming the file.
+// byte-order mark or told by its NUL bytes, decoded into UTF-8; UTF-8 text as it is; other text
+// read as Windows-1252; and the faults of text that is none of these, each naming the file.
 #include "analysis/text_file.h"
 #include "tests/app/support.h"
 
@@ -35,6 +35,29 @@ TEST(TextFile, ReadsUtf16AsUtf8AndOtherTextAsItIs) {
     }
 }
 
+// A text that is not valid UTF-8 as a whole is Windows-1252, each byte a character of its own.
+TEST(TextFile, ReadsTextThatIsNotUtf8AsWindows1252) {
+    // the file's bytes, the text read from them
+    const std::pair<std::string, std::string> cases[] = {
+        {"Till\xe4gg;Gr\xfc\xdf\r\n", "Till\xc3\xa4gg;Gr\xc3\xbc\xc3\x9f\r\n"},
+        {"\x80\x96\x9f\x81", "\xe2\x82\xac\xe2\x80\x93\xc5\xb8\xc2\x81"},
+        // One byte that is not UTF-8 makes the whole file Windows-1252.
+        {"\xc3\xa4 \xe4", "\xc3\x83\xc2\xa4 \xc3\xa4"},
+        {"\xef\xbb\xbf\xe4", "\xc3\xa4"},
+        // An overlong form, a surrogate, a code point beyond U+10FFFF, a cut sequence.
+        {"\xc1\xa4", "\xc3\x81\xc2\xa4"},
+        {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},
+        {"\xf4\x90\x80\x80", "\xc3\xb4\xc2\x90\xe2\x82\xac\xe2\x82\xac"},
+        {"1 \xe2\x82", "1 \xc3\xa2\xe2\x80\x9a"},
+        // Valid UTF-8 up to U+10FFFF stays as it is.
+        {"\xf4\x8f\xbf\xbf\xed\x9f\xbf", "\xf4\x8f\xbf\xbf\xed\x9f\xbf"},
+    };
+    for (const auto& [bytes, text] : cases) {
+        std::string decoded;
+        EXPECT_EQ(utf8_text(bytes, decoded), text) << bytes;
+    }
+}
+
 TEST(TextFile, NamesWhatIsWrong) {
     const std::u16string lone_high(1, char16_t{0xd800}), lone_low(1, char16_t{0xdc00});
     // the file's bytes, the fault
@@ -55,6 +78,14 @@ TEST(TextFile, NamesWhatIsWrong) {
                                     4),
                      false),
          "f.txt: is not a text file"},
+        {std::string("\xff\xfe\0\0"
+                     "1\0\0\0",
+                     8),
+         "f.txt: is UTF-32 text, which is not read; save it as UTF-8 or UTF-16"},
+        {std::string("\0\0\xfe\xff\0\0\0"
+                     "1",
+                     8),
+         "f.txt: is UTF-32 text, which is not read; save it as UTF-8 or UTF-16"},
         // Two in four ASCII beside a NUL byte are not enough to tell UTF-16 without its mark.
         {utf16_bytes(u"\u00e9\u00e9 1", false), "f.txt: is not a text file"},
     };

@@ -58,6 +58,23 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
          1,
          {1, 2, 3, 4, 5, 6, 7}},
         {"[[1,2,3,4,5,6,7],[2,3,4,5,6,7,8]]", 2, {2, 3, 4, 5, 6, 7, 8}},
+        {"Ticket check: week 12\n1 2 3 4 5 6 7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
+        // A ticket check's text and CSV: the tickets of its table of hits, not its draws.
+        {"Ticket check: 2 ticket(s) from t.txt against the draw given\n\nBest ticket of each "
+         "draw:\nline  date  numbers               bonus  ticket line  hits\n   -  -     01 02 03 "
+         "04 05 06 08      -            1  6\n\nhits  draws  expected\n   0      0      0.05\n\n"
+         "Draws in which each ticket hit 3..7 numbers (k+b: k numbers and the bonus):\nticket "
+         "line  numbers               3  4  5  6  7  3+b  4+b  5+b  6+b\n          1  01 02 03 04 "
+         "05 06 07  0  0  0  1  0    0    0    0    0\n          4  03 09 19 23 24 25 28  0  0  "
+         "0  0  0    0    0    0    0\n\nexpected  0.08  0.01  0.00  0.00  0.00\n",
+         2,
+         {3, 9, 19, 23, 24, 25, 28}},
+        {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value\r\n"
+         "ticket,1,1 2 3 4 5 6 7,0,0,0,0,0,0,1,0,\r\nticket,4,3 9 19 23 24 25 28,0,1,0,0,0,0,0,0,"
+         "\r\nobserved,,,0,1,0,0,0,0,1,0,0.178814\r\nexpected,,,0.4377,0.8248,0.5499,0.1637,"
+         "0.0226,0.0014,0.0000,0.0000,\r\n",
+         2,
+         {3, 9, 19, 23, 24, 25, 28}},
     };
     for (const Layout& l : layouts) {
         const TicketFile f = parse_tickets(l.text, "t.txt");
@@ -67,6 +84,8 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
     }
     const TicketFile lines = parse_tickets("# x\n\n1,2,3,4,5,6,7\n", "t.txt");
     EXPECT_EQ(lines.tickets.at(0).line, 3u);
+    EXPECT_EQ(parse_tickets(layouts[std::size(layouts) - 2].text, "t.txt").tickets.at(1).line, 13u);
+    EXPECT_EQ(parse_tickets(layouts[std::size(layouts) - 1].text, "t.txt").tickets.at(1).line, 3u);
     // UTF-16 without a byte-order mark, as some web pages save it.
     const TicketFile utf16 = parse_tickets(
         test::utf16_bytes(u"# Tipp\u00e9\r\n\r\n39 2 13 4 5 6 7\r\n", false), "t.txt");
@@ -86,6 +105,15 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"1,2,3,4,5,6,6\n", "t.txt:1: number 6 appears twice"},
         {"1,2,x,4,5,6,7\n", "t.txt:1: \"x\" is not a number"},
         {"1-2-3,4,5,6,7\n", "t.txt:1: \"1-2-3\" is not a number"},
+        // Numbers joined by dots or slashes, even on the first line, where a header may stand.
+        {"1.2.3.4.5.6.7\n1 2 3 4 5 6 7\n",
+         "t.txt:1: \"1.2.3.4.5.6.7\" joins numbers with dots or slashes, which are not read: put "
+         "spaces, commas or dashes between a ticket's numbers"},
+        {"Ticket 1: 1/2/3/4/5/6/7\n",
+         "t.txt:1: \"1/2/3/4/5/6/7\" joins numbers with dots or slashes, which are not read: put "
+         "spaces, commas or dashes between a ticket's numbers"},
+        {"Tickets of 05.04.2013\n1 2 3 4 5 6 7\n1 2 3 4 5.6 7\n",
+         "t.txt:3: \"5.6\" is not a number"},
         {"1-2-3-4-5-6-7-8-9\n",
          "t.txt:1: the line holds more than eight numbers; a ticket holds seven"},
         {"1,2,3,4,5,6,7\nnotes\n", "t.txt:2: \"notes\" is not a number"},
@@ -131,6 +159,55 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"{\"draw_count\":1,\"draws\":[{\"line\":2,\"numbers\":[1,2,3,4,5,6,7]}]}",
          "t.txt: is the output of a back-test or of the history statistics, whose numbers are "
          "past draws, not tickets"},
+        // The program's outputs that hold no tickets, and a ticket check's that are cut or
+        // spoilt.
+        {"\nguarantee 3 if 4 fails for the 2 tickets of a.txt: 185 of 210 4-subsets uncovered\n"
+         "uncovered: 03, 07, 11, 14\n",
+         "t.txt:2: is the output of a check, which holds no tickets; give the ticket file it "
+         "checked"},
+        {"reduction to 4 matches holds for the 37 tickets of r.txt: verified over all 6435 stored "
+         "combinations\n",
+         "t.txt:1: is the output of a check, which holds no tickets; give the ticket file it "
+         "checked"},
+        {"holds,tickets,cases,uncovered,repeated\r\nno,2,210,185,0\r\n",
+         "t.txt:1: is the output of a check, which holds no tickets; give the ticket file it "
+         "checked"},
+        {"Back-test of the active filters on 150 draws from h.csv\n",
+         "t.txt:1: is the output of a back-test, whose numbers are past draws, not tickets"},
+        {"filter,label,parameter,draws_kept,draw_share,combinations_kept,combination_share,"
+         "expected_draws_kept,p_value\n",
+         "t.txt:1: is the output of a back-test, whose numbers are past draws, not tickets"},
+        {"# mine\nHistory statistics of 150 draw(s) from h.csv, ordered by date\n",
+         "t.txt:2: is the output of the history statistics, whose numbers are past draws, not "
+         "tickets"},
+        {"section,name,value,count,expected,since_last,longest_gap,combinations,kept\n",
+         "t.txt:1: is the output of the history statistics, whose numbers are past draws, not "
+         "tickets"},
+        {"stored\n36\n",
+         "t.txt:1: is the output of a count run without its combinations, which holds no tickets "
+         "(--page and --sample print them)"},
+        {"number,count\n1,28\n",
+         "t.txt:1: is the output of a count run's number statistics, which holds no tickets"},
+        {"Ticket check: 1 ticket(s) from t.txt against the draw given\n",
+         "t.txt: is the output of a ticket check without its table of tickets"},
+        {"Ticket check: 1 ticket(s) from t.txt against h.csv\nDraws in which each ticket hit 3..7 "
+         "numbers:\nticket line  numbers\n"
+         "  1  01 02 03 04 05 06 07  0  0  0  1\n",
+         "t.txt:4: is no row of the ticket check's table (the ticket's line, its seven numbers and "
+         "the counts)"},
+        {"Ticket check: 1 ticket(s) from t.txt against h.csv\nDraws in which each ticket hit 3..7 "
+         "numbers:\nticket line  numbers\n"
+         "  1  01 02 03 04 05 06 40  0  0  0  1  0\n",
+         "t.txt:4: number 40 is outside 1..39"},
+        {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value\n"
+         "ticket,1,1 2 3 4 5 6 6,0,0,0,0,0,0,1,0,\n",
+         "t.txt:2: number 6 appears twice"},
+        {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value\n"
+         "ticket,1\n",
+         "t.txt:2: the row of a ticket has no field of numbers"},
+        {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value\n"
+         "observed,,,0,1,0,0,0,0,1,0,0.178814\n",
+         "t.txt: is the output of a ticket check without its rows of tickets"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parse_tickets(text, "t.txt").error, error) << text;

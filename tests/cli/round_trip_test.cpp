@@ -50,4 +50,27 @@ TEST(CliRoundTrip, EveryTicketOutputReadsBackAsTheSameTickets) {
         EXPECT_EQ(read_back(args, dir.path), expected ? *expected : both) << args;
 }
 
+// A ticket check's output holds its tickets, repeats and all, in every format; the check of a
+// reduction holds none and is refused, never read for the combinations it lists as uncovered.
+TEST(CliRoundTrip, ATicketCheckReadsBackAsItsTickets) {
+    TempDir dir;
+    write_file(dir.path / "t.txt", "1 2 3 4 5 6 7\n3 9 19 23 24 25 28\n01-02-03-04-05-06-07\n");
+    write_file(dir.path / "h.csv", "2024-01-06;3 7 11 19 23 31 38;5\n2024-01-13;1 2 3 4 5 6 8;9\n");
+    const Tickets tickets = {
+        {1, 2, 3, 4, 5, 6, 7}, {3, 9, 19, 23, 24, 25, 28}, {1, 2, 3, 4, 5, 6, 7}};
+    const std::string check = "--check-tickets t.txt --history h.csv --history-columns 2 "
+                              "--bonus-column 3 --format ";
+    for (const std::string format : {"text", "csv", "json"})
+        EXPECT_EQ(read_back(check + format, dir.path), tickets) << format;
+    EXPECT_EQ(read_back("--check-tickets t.txt --draw 1,2,3,4,5,6,8", dir.path), tickets);
+
+    const Outcome reduction = run_cli("-f 32=5 --reduce 4 --check-wheel t.txt", dir.path);
+    ASSERT_EQ(reduction.status, 1) << reduction.err;
+    write_file(dir.path / "c.txt", reduction.out);
+    const std::string file = (dir.path / "c.txt").string();
+    EXPECT_EQ(lotto::read_tickets(file).error,
+              file + ":1: is the output of a check, which holds no tickets; give the ticket file "
+                     "it checked");
+}
+
 } // namespace
