@@ -51,3 +51,9 @@ foreach(program lotto739-cli lotto739)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
   ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${lotto_doc_dir} COMPONENT docs)
+# The library alone carries its licence too; a Debian package names it copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${lotto_doc_dir} COMPONENT library)
+if(NOT WIN32)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${lotto_doc_dir} RENAME copyright
+    COMPONENT docs)
+endif()

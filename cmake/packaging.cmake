@@ -20,7 +20,8 @@ else()
   set(CPACK_GENERATOR DEB TGZ)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # installed under /usr
   set(CPACK_DEBIAN_PACKAGE_SECTION math)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1")
+  # The versions whose symbols the programs built on Debian 12 use (GLIBC_2.34, GLIBCXX_3.4.29).
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 11), libgcc-s1 (>= 3.0)")
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "lotto739-cli, and the filtering engine as a static C++20 \
 library with its headers, CMake package configuration and pkg-config file.")
 endif()

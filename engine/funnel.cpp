@@ -132,6 +132,8 @@ Tally threaded_tally(const Settings& s, uint32_t highest, const Filters& f, bool
 
 } // namespace
 
+Funnel filter_funnel(const Settings& s) { return filter_funnel(s, s.highest); }
+
 Funnel filter_funnel(const Settings& s, uint32_t highest) {
     return filter_funnel(s, highest, has_popcnt(), 1);
 }

@@ -22,9 +22,12 @@ struct Funnel {
     uint32_t stored = 0;         // combinations every active filter keeps (the run's count)
 };
 
-// The funnel of the active filters over every combination of 7 out of 1..highest (7..64), on one
-// thread. Outside 7..64 every count is 0.
-Funnel filter_funnel(const Settings& s, uint32_t highest = 39);
+// The funnel of the active filters over every combination of the settings' game, 7 out of
+// 1..s.highest, on one thread.
+Funnel filter_funnel(const Settings& s);
+
+// The same over every combination of 7 out of 1..highest (7..64). Outside 7..64 every count is 0.
+Funnel filter_funnel(const Settings& s, uint32_t highest);
 
 // The same funnel counted on up to threads threads (0 or 1: the calling thread only).
 Funnel filter_funnel(const Settings& s, uint32_t highest, unsigned threads);

@@ -100,7 +100,8 @@ constexpr uint64_t binomial(uint32_t n, uint32_t k) {
     return c;
 }
 
-// C(highest, 7): the combinations of the game 7/highest, its full system (0 below 7).
+// C(highest, 7): the combinations of the game 7/highest, its full system (0 below 7; exact up to
+// 83, beyond which the count does not fit 32 bits).
 constexpr uint32_t game_combinations(uint32_t highest) {
     return static_cast<uint32_t>(binomial(highest, 7));
 }

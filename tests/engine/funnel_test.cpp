@@ -71,6 +71,14 @@ TEST(Funnel, HandCountedCases) {
               (Table{{7, 7, 7, 0}, {18, 1, 1, 6}, {54, 7, 0, 1}, {0}}));
 }
 
+TEST(Funnel, WithoutAGameCountsTheSettingsGame) {
+    Settings s;
+    init_defaults(s, 35);
+    turn_filter_on(s, 7);
+    set_parameter(s, 7, 5);
+    EXPECT_EQ(filter_funnel(s).stored, 1'344'904u); // C(34, 6): the 7/35 combinations holding 5
+}
+
 TEST(Funnel, NoFilterStoresEveryCombination) {
     for (auto [highest, all] : {std::pair{7u, 1u}, {12u, 792u}, {39u, FullSystem}})
         EXPECT_EQ(table(filter_funnel(settings_on({}), highest)), (Table{{0, all, 0, 0}}));
