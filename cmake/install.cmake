@@ -53,7 +53,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
   ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${lotto_doc_dir} COMPONENT docs)
 # The library alone carries its licence too; a Debian package names it copyright.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${lotto_doc_dir} COMPONENT library)
-if(NOT WIN32)
+if(WIN32)
+  # How to start the two programs, for whoever unpacks the zip; with Windows line ends.
+  configure_file(${PROJECT_SOURCE_DIR}/docs/README-Windows.txt
+    ${PROJECT_BINARY_DIR}/README-Windows.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/README-Windows.txt DESTINATION ${lotto_doc_dir}
+    COMPONENT docs)
+else()
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${lotto_doc_dir} RENAME copyright
     COMPONENT docs)
 endif()

@@ -4,7 +4,8 @@
 #     runs), the library, its public headers and nothing internal, the CMake package, the
 #     pkg-config file and the documents;
 #   WIN_BUILD/lotto739-VERSION-win64.zip (when WIN_BUILD is given): the two Windows programs,
-#     stripped, with their version resource and icon, and the documents; no library.
+#     stripped, with their version resource and icon, and the documents (with the Windows
+#     notes, their lines ending in CR LF); no library.
 # usage: scripts/check-packages.sh NATIVE_BUILD [WIN_BUILD]
 set -euo pipefail
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
@@ -59,10 +60,10 @@ zip=$(cd "$2" && pwd)/lotto739-$version-win64.zip
 mkdir "$work/zip"
 (cd "$work/zip" && cmake -E tar xf "$zip")
 top=$work/zip/lotto739-$version-win64
-for f in lotto739.exe lotto739-cli.exe LICENSE README.md CHANGELOG.md; do
+for f in lotto739.exe lotto739-cli.exe LICENSE README.md README-Windows.txt CHANGELOG.md; do
     [ -f "$top/$f" ] || fail "$(basename "$zip") lacks $f"
 done
-extra=$(cd "$top" && ls | grep -vxE 'lotto739(-cli)?\.exe|LICENSE|README\.md|CHANGELOG\.md' || true)
+extra=$(cd "$top" && ls | grep -vxE 'lotto739(-cli)?\.exe|LICENSE|README\.md|README-Windows\.txt|CHANGELOG\.md' || true)
 [ -z "$extra" ] || fail "$(basename "$zip") holds more than the programs: $extra"
 objdump=x86_64-w64-mingw32-objdump
 for exe in lotto739.exe lotto739-cli.exe; do
@@ -74,4 +75,6 @@ for exe in lotto739.exe lotto739-cli.exe; do
     done
     strings -el "$top/$exe" | grep -qx "$version" || fail "$exe does not carry the version $version"
 done
+grep -q $'^lotto739 '"$version"$' for Windows\r$' "$top/README-Windows.txt" ||
+    fail "README-Windows.txt in the zip lacks its version or its CR LF line ends"
 echo "check-packages: $(basename "$zip"): the two programs, stripped, with icon and version"
