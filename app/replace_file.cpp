@@ -34,14 +34,17 @@ std::string create_beside(const std::string& target, std::string& path, std::FIL
 }
 
 // Where a write to path lands: path itself, or the end of its chain of symbolic links (so that
-// the link stays a link). A loop of links is left to the rename, which reports it.
-std::filesystem::path follow_links(const std::filesystem::path& path) {
+// the link stays a link). A loop of links is left to the rename, which reports it. Unless a link
+// was followed the name comes back byte for byte: a path's string() need not give back the bytes
+// it was made from (on Windows it is UTF-8, while the C library takes the user's code page).
+std::string follow_links(const std::string& path) {
     std::filesystem::path p = path;
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code ec;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec)))
+            return hops == 0 ? path : p.string();
         const std::filesystem::path to = std::filesystem::read_symlink(p, ec);
-        if (ec) return p;
+        if (ec) return hops == 0 ? path : p.string();
         p = to.is_absolute() ? to : p.parent_path() / to;
     }
     return path;
@@ -59,10 +62,9 @@ std::string write_failure(std::size_t written, std::size_t size, int write_errno
 } // namespace
 
 ReplacingFile::ReplacingFile(const std::string& given, std::size_t size) : size_(size) {
-    const std::filesystem::path target = follow_links(given);
-    target_ = target.string();
+    target_ = follow_links(given);
     std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(target, ec);
+    const std::filesystem::file_status status = std::filesystem::status(target_, ec);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
         !std::filesystem::is_directory(status)) {
         // A device or a pipe, which a rename would replace by a plain file: written straight into.
