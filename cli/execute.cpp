@@ -186,7 +186,7 @@ std::string export_folder_problem(const Options& o) {
         ": --export takes a folder and writes kvx7_NNNNNNNN.txt into it (NNNNNNNN the number of "
         "stored combinations), ";
     if (std::filesystem::exists(status)) {
-        const std::string folder = std::filesystem::path(path).parent_path().string();
+        const std::string folder = folder_of(path);
         return what + "but this is a file; " +
                (folder.empty() ? std::string("--export alone writes into the current folder")
                                : "give its folder: --export=" + printable(folder));

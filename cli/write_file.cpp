@@ -23,8 +23,16 @@ std::string unwritable_path(const std::string& path) {
     std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty()) folder = ".";
     if (!std::filesystem::is_directory(folder, ec))
-        return failed + "the folder '" + printable(folder.string()) + "' does not exist";
+        return failed + "the folder '" + printable(folder_of(path)) + "' does not exist";
     return "";
+}
+
+std::string folder_of(const std::string& path) {
+    const char* separators = std::filesystem::path::preferred_separator == '/' ? "/" : "/\\";
+    const std::size_t name = path.find_last_of(separators);
+    if (name == std::string::npos) return "";
+    const std::size_t end = path.find_last_not_of(separators, name);
+    return end == std::string::npos ? path.substr(0, 1) : path.substr(0, end + 1);
 }
 
 } // namespace lotto::cli
