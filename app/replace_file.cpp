@@ -9,6 +9,11 @@
 #include <random>
 #include <utility>
 
+#ifdef _WIN32
+#include <clocale>
+#include <cstdlib>
+#endif
+
 namespace lotto {
 
 namespace {
@@ -22,7 +27,8 @@ std::string create_beside(const std::string& target, std::string& path, std::FIL
         std::snprintf(suffix, sizeof suffix, ".tmp-%08x", static_cast<unsigned>(names()));
         path = target + suffix;
         std::error_code ec;
-        if (std::filesystem::exists(path, ec)) continue; // an error shows in fopen
+        if (std::filesystem::exists(file_system_path(path), ec))
+            continue; // an error shows in fopen
         errno = 0;
         file = std::fopen(path.c_str(), "wb");
         if (file) return {};
@@ -34,14 +40,17 @@ std::string create_beside(const std::string& target, std::string& path, std::FIL
 }
 
 // Where a write to path lands: path itself, or the end of its chain of symbolic links (so that
-// the link stays a link). A loop of links is left to the rename, which reports it.
-std::filesystem::path follow_links(const std::filesystem::path& path) {
-    std::filesystem::path p = path;
+// the link stays a link). A loop of links is left to the rename, which reports it. Unless a link
+// was followed the name comes back byte for byte: a path's string() need not give back the bytes
+// it was made from (on Windows it is UTF-8, while the C library takes the user's code page).
+std::string follow_links(const std::string& path) {
+    std::filesystem::path p = file_system_path(path);
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code ec;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec)))
+            return hops == 0 ? path : p.string();
         const std::filesystem::path to = std::filesystem::read_symlink(p, ec);
-        if (ec) return p;
+        if (ec) return hops == 0 ? path : p.string();
         p = to.is_absolute() ? to : p.parent_path() / to;
     }
     return path;
@@ -59,10 +68,10 @@ std::string write_failure(std::size_t written, std::size_t size, int write_errno
 } // namespace
 
 ReplacingFile::ReplacingFile(const std::string& given, std::size_t size) : size_(size) {
-    const std::filesystem::path target = follow_links(given);
-    target_ = target.string();
+    target_ = follow_links(given);
     std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(target, ec);
+    const std::filesystem::file_status status =
+        std::filesystem::status(file_system_path(target_), ec);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
         !std::filesystem::is_directory(status)) {
         // A device or a pipe, which a rename would replace by a plain file: written straight into.
@@ -113,11 +122,28 @@ std::string ReplacingFile::commit() {
         return write_failure(written_, size_, write_errno_, close_errno);
     if (temporary_.empty()) return {};
     std::error_code ec;
-    std::filesystem::rename(temporary_, target_, ec);
+    std::filesystem::rename(file_system_path(temporary_), file_system_path(target_), ec);
     if (ec) return ec.message();
     temporary_.clear(); // it is the file at target_ now
     return {};
 }
+
+#ifdef _WIN32
+// The C library reads a narrow name in the user's code page, while std::filesystem (libstdc++)
+// reads it byte by byte as Latin-1, which misses the euro sign (0x80 in code page 1252) and the
+// letters of other code pages: it gets the name in UTF-16, converted as the C library converts it.
+std::filesystem::path file_system_path(const std::string& name) {
+    static const _locale_t user = _create_locale(LC_CTYPE, "");
+    std::wstring wide(name.size() + 1, L'\0');
+    const std::size_t n =
+        user ? _mbstowcs_l(wide.data(), name.c_str(), wide.size(), user) : std::size_t(-1);
+    if (n == std::size_t(-1)) return name;
+    wide.resize(n);
+    return wide;
+}
+#else
+std::filesystem::path file_system_path(const std::string& name) { return name; }
+#endif
 
 std::string write_replacing(const std::string& path, const char* data, std::size_t size) {
     ReplacingFile file(path, size);

@@ -4,9 +4,15 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace lotto {
+
+// The file that std::fopen opens under name, for the calls of std::filesystem: the name itself
+// where names are bytes; on Windows, where the C library takes a name in the user's code page,
+// the name converted from that code page (std::filesystem would take its bytes as Latin-1).
+std::filesystem::path file_system_path(const std::string& name);
 
 // Writes size bytes of data over the file at path through a temporary file beside it. Returns ""
 // when done, else the reason; then the file at path is as it was and the temporary file is gone.

@@ -179,14 +179,14 @@ std::string export_folder_problem(const Options& o) {
     std::string path = o.export_dir;
     while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
     std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
+    const auto status = std::filesystem::status(file_system_path(path), ec);
     if (std::filesystem::is_directory(status)) return "";
     const std::string what =
         "--export=" + printable(o.export_dir) +
         ": --export takes a folder and writes kvx7_NNNNNNNN.txt into it (NNNNNNNN the number of "
         "stored combinations), ";
     if (std::filesystem::exists(status)) {
-        const std::string folder = std::filesystem::path(path).parent_path().string();
+        const std::string folder = folder_of(path);
         return what + "but this is a file; " +
                (folder.empty() ? std::string("--export alone writes into the current folder")
                                : "give its folder: --export=" + printable(folder));
@@ -198,7 +198,7 @@ std::string export_folder_problem(const Options& o) {
 std::string missing_input(const std::string& path) {
     if (path.empty()) return "";
     std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
+    const auto status = std::filesystem::status(file_system_path(path), ec);
     if (status.type() == std::filesystem::file_type::not_found)
         return printable(path) + ": no such file";
     if (status.type() == std::filesystem::file_type::directory)
@@ -273,7 +273,7 @@ int count_run(const Options& o) {
 std::string unwritable_settings(const std::string& path, const std::string& text) {
     if (std::string why = unwritable_path(path); !why.empty()) return why;
     std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
+    const auto status = std::filesystem::status(file_system_path(path), ec);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return "";
     ReplacingFile trial(path, text.size());
     if (trial.write(text.data(), text.size()) && trial.flush()) return "";

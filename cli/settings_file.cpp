@@ -1,6 +1,7 @@
 #include "cli/settings_file.h"
 
 #include "app/catalogue.h"
+#include "app/replace_file.h"
 #include "cli/printable.h"
 
 #include <cerrno>
@@ -63,7 +64,7 @@ std::string settings_text(const Settings& s) {
 std::string read_settings_file(const std::string& path, std::string& text) {
     const std::string name = "settings file '" + printable(path) + "'";
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return name + " is a directory";
+    if (std::filesystem::is_directory(file_system_path(path), ec)) return name + " is a directory";
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return "cannot read " + name + ": " + (errno ? std::strerror(errno) : "cannot open");

@@ -14,4 +14,9 @@ std::string write_file_replacing(const std::string& path, const std::string& tex
 // that does not exist, told before long work; "" otherwise.
 std::string unwritable_path(const std::string& path);
 
+// The folder part of path, cut from the bytes given ("a/b/c" -> "a/b", "/c" -> "/", "c" -> ""),
+// for messages: a std::filesystem::path's string() need not give back those bytes (on Windows it
+// is UTF-8, while the command line holds the user's code page).
+std::string folder_of(const std::string& path);
+
 } // namespace lotto::cli

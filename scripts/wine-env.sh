@@ -1,4 +1,4 @@
-# Sourced by gui-tests.sh and screenshots.sh: a private Xvfb display and the Wine prefix of the
+# Sourced by gui-tests.sh, cli-wine-tests.sh and screenshots.sh: a private Xvfb display and the Wine prefix of the
 # Windows build tree. Expects $build (the tree) and $work (a scratch directory).
 
 xvfb_pid=

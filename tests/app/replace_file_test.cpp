@@ -28,6 +28,41 @@ TEST(ReplaceFile, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
     EXPECT_EQ(test::names_in(dir.path), (std::vector<std::string>{"link", "target.txt"}));
 }
 
+// A name outside ASCII, in UTF-8 or in a single-byte code page (0xE4 is "ä" in 1252), is the
+// name written, byte for byte, straight or behind a link; nothing else is left in the folder.
+TEST(ReplaceFile, ANameOutsideAsciiKeepsItsBytes) {
+    const struct {
+        std::string folder, name, link; // link: "" writes to the name itself
+    } cases[] = {
+        {"J\xc3\xbcrgen",
+         "r\xc3\xa4"
+         "der.txt",
+         ""},
+        {"J\xfcrgen",
+         "r\xe4"
+         "der.txt",
+         ""},
+        {"J\xc3\xbcrgen",
+         "r\xc3\xa4"
+         "der.txt",
+         "l\xc3\xafnk"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name + " " + c.link);
+        test::TempDir dir;
+        const fs::path folder = dir.path / c.folder;
+        fs::create_directory(folder);
+        if (!c.link.empty()) fs::create_symlink(c.name, folder / c.link);
+        const std::string given =
+            (dir.path / c.folder).string() + "/" + (c.link.empty() ? c.name : c.link);
+        ASSERT_EQ(write_replacing(given, "new", 3), "");
+        EXPECT_EQ(test::read_file(folder / c.name), "new");
+        std::vector<std::string> names{c.name};
+        if (!c.link.empty()) names.insert(names.begin(), c.link);
+        EXPECT_EQ(test::names_in(folder), names);
+    }
+}
+
 // A text written in pieces shows under its name only once committed, whole; a file dropped before
 // its commit, or whose pieces fall short of the size announced, leaves the earlier file as it was.
 TEST(ReplaceFile, PiecesReplaceTheFileOnlyWhenCommittedWhole) {

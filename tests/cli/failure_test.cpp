@@ -1,8 +1,23 @@
 // lotto739-cli when its output cannot be written: stdout on a full device, and an export whose
 // device runs full (a file-size limit) or that is killed by it in the middle of the write.
+#include "cli/write_file.h"
 #include "tests/cli/cli_runner.h"
 
 namespace {
+
+// The folder a message names is cut from the bytes given, so that a name outside ASCII comes back
+// as it was given.
+TEST(CliFailure, TheFolderOfAPathIsItsBytesBeforeTheName) {
+    const char* const cases[][2] = {
+        {"J\xfcrgen/r\xe4"
+         "der.txt",
+         "J\xfcrgen"},
+        {"a/b//c.txt", "a/b"},
+        {"/c.txt", "/"},
+        {"c.txt", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(lotto::cli::folder_of(c[0]), c[1]) << c[0];
+}
 
 #ifdef __linux__
 
