@@ -20,18 +20,22 @@ TextFile failure(std::string_view path, std::string_view what) {
 
 TextFile read_text_file(const std::string& path, std::size_t max_bytes,
                         std::string_view too_large) {
+    // The file is opened under the name as given, and std::filesystem only explains a failure or
+    // tells the size: on Windows it reads a name's bytes otherwise than the C library does (the
+    // euro sign of a name in code page 1252 is "no such file" to it).
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found)
-        return failure(path, "no such file");
-    if (ec) return failure(path, "cannot be read");
     if (status.type() == std::filesystem::file_type::directory)
         return failure(path, "is a directory");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return failure(path, status.type() == std::filesystem::file_type::not_found
+                                 ? "no such file"
+                                 : "cannot be read");
     if (status.type() == std::filesystem::file_type::regular &&
         std::filesystem::file_size(path, ec) > max_bytes && !ec)
         return failure(path, too_large);
 
-    std::ifstream in(path, std::ios::binary);
     TextFile f;
     char chunk[1 << 16];
     while (in) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs lotto739-cli.exe under Wine on what differs from the native program: names outside ASCII,
 # which Windows hands to the program in the user's code page. Every file it writes goes into a
-# folder and under a name with letters outside ASCII, and the messages name them as given.
+# folder and under a name with letters outside ASCII, and the messages name them as given; a
+# ticket file is read from such a folder.
 # usage: scripts/cli-wine-tests.sh BUILD_WIN_DIR
 # Prints PASS/FAIL per case and "cli-wine: N passed, M failed"; exits non-zero on any failure.
 set -u
@@ -35,6 +36,7 @@ case_() {
     shift 6
     rm -rf "$work/run" && mkdir -p "$work/run/Jürgen Ziehungen" "$work/run/€uro"
     echo "kept" >"$work/run/Jürgen Ziehungen/Übersicht.txt"
+    printf '1 2 3 4 5 6 7\r\n' >"$work/run/€uro/Scheine.txt"
     (cd "$work/run" && wine "$exe" "$@" </dev/null >"$work/out" 2>"$work/err")
     local rc=$? got_err why=""
     got_err=$(iconv -f CP1252 -t UTF-8 <"$work/err" | tr -d '\r')
@@ -75,6 +77,7 @@ case_ no-folder 1 "" "" \
     "lotto739-cli: cannot write 'Jörg\\räder.txt': the folder 'Jörg' does not exist" -- \
     --wheel 3,7,11,14,19,22,25,28,31,36 --guarantee 3-if-4 --output 'Jörg\räder.txt'
 case_ euro 0 "€uro/€.txt" "--filter 32=6" "" -- -f 32=6 -q --save-settings "€uro/€.txt"
+case_ read-euro 0 "" "" "" -- --check-tickets "€uro\\Scheine.txt" --draw 1,2,3,4,5,6,7
 case_ chart 0 "$dir/Trichter-é.svg" "</svg>" "" -- -f 32=6 --funnel --chart "$dir/Trichter-é.svg"
 case_ export-file 1 "" "" \
     "lotto739-cli: --export=$dir/Übersicht.txt: --export takes a folder and writes kvx7_NNNNNNNN.txt into it (NNNNNNNN the number of stored combinations), but this is a file; give its folder: --export=$dir" \
