@@ -73,12 +73,12 @@ class Fields {
     bool done_ = false;
 };
 
-// How many whole numbers a token joins with single dashes ("3-12-17-22-28-33-39" joins 7), 0 when
-// it is anything else.
-constexpr std::size_t dashed_numbers(std::string_view token) {
+// How many whole numbers a token joins with single characters of separators ("3-12-17" joins 3
+// with "-"; a plain number is 1), 0 when it is anything else.
+constexpr std::size_t numbers_joined(std::string_view token, std::string_view separators) {
     std::size_t parts = 1, digits = 0;
     for (char c : token) {
-        if (c == '-') {
+        if (separators.find(c) != std::string_view::npos) {
             if (digits == 0) return 0;
             ++parts, digits = 0;
         } else if (c >= '0' && c <= '9') {
@@ -89,6 +89,10 @@ constexpr std::size_t dashed_numbers(std::string_view token) {
     }
     return digits == 0 ? 0 : parts;
 }
+
+// How many whole numbers a token joins with single dashes ("3-12-17-22-28-33-39" joins 7), 0 when
+// it is anything else.
+constexpr std::size_t dashed_numbers(std::string_view token) { return numbers_joined(token, "-"); }
 
 // Numbers joined by dashes stand for separate numbers from this many on; fewer (a date such as
 // 2013-04-05, a score) stay one token.

@@ -60,18 +60,8 @@ int field_count(std::string_view line) {
 // How many numbers the token joins with single dots or slashes ("1.2.3.4.5.6.7", "1/2/3"), 0 when
 // it is anything else. Such numbers are not read: a date or an amount joins numbers so too.
 std::size_t dotted_numbers(std::string_view token) {
-    std::size_t parts = 1, digits = 0;
-    for (char c : token) {
-        if (c == '.' || c == '/') {
-            if (digits == 0) return 0;
-            ++parts, digits = 0;
-        } else if (c >= '0' && c <= '9') {
-            ++digits;
-        } else {
-            return 0;
-        }
-    }
-    return digits == 0 || parts == 1 ? 0 : parts;
+    const std::size_t parts = history::numbers_joined(token, "./");
+    return parts == 1 ? 0 : parts;
 }
 
 // What is wrong with a token of the line that joins as many numbers with dots or slashes as a
