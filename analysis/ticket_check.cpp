@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <unordered_map>
 
 namespace lotto {
 
@@ -58,10 +59,13 @@ TicketCheck check_tickets(const std::vector<Ticket>& tickets, const std::vector<
     }
     c.expected_three_or_more = pairs * p3;
     c.p_value = binomial_p(uint64_t(tickets.size()) * draws.size(), c.three_or_more, p3);
-    std::sort(masks.begin(), masks.end());
-    const auto distinct =
-        static_cast<double>(std::unique(masks.begin(), masks.end()) - masks.begin());
-    c.repeated = static_cast<uint32_t>(tickets.size() - distinct);
+    std::unordered_map<Mask, uint32_t> first_line;
+    for (std::size_t i = 0; i < tickets.size(); ++i) {
+        const auto [at, fresh] = first_line.emplace(masks[i], tickets[i].line);
+        if (!fresh) c.repeats.push_back({tickets[i].line, at->second});
+    }
+    c.repeated = static_cast<uint32_t>(c.repeats.size());
+    const auto distinct = static_cast<double>(first_line.size());
     // P(best <= k) = F(k)^K for K independent tickets, F the chance of k hits or fewer.
     double at_most = 0, best_below = 0;
     for (uint32_t k = 0; k < 8; ++k) {

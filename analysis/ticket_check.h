@@ -17,6 +17,12 @@ struct TicketHits {
     std::array<uint32_t, 8> bonus_hits{}; // of those, the draws whose bonus number it holds too
 };
 
+// A ticket holding the same numbers as an earlier one: its line and the earlier one's.
+struct TicketRepeat {
+    uint32_t line = 0;
+    uint32_t of = 0;
+};
+
 struct DrawBest {
     Draw draw;
     uint32_t ticket = 0; // index of the first ticket with the most hits
@@ -37,8 +43,9 @@ struct TicketCheck {
     // several the pairs of one draw are not independent, and it is a guide only. It holds for
     // tickets fixed before the draws, not for tickets chosen after looking at them.
     double p_value = 1;
-    uint32_t repeated = 0;         // tickets holding the same numbers as an earlier ticket
-    uint32_t bonus_draw_count = 0; // draws with a bonus number
+    uint32_t repeated = 0;             // tickets holding the same numbers as an earlier ticket
+    std::vector<TicketRepeat> repeats; // those tickets, in file order
+    uint32_t bonus_draw_count = 0;     // draws with a bonus number
     // By chance alone for one ticket over these draws: the draws in which it hits exactly 0..7,
     // and of those the draws whose bonus number it holds too.
     std::array<double, 8> ticket_expected{};

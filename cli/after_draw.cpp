@@ -49,7 +49,14 @@ int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_
     print_settings(o);
     switch (o.format) {
     case Format::Text: text::check_tickets(stdout, o, from, c); break;
-    case Format::Csv: csv::check_tickets(stdout, c); break;
+    case Format::Csv:
+        if (c.repeated != 0)
+            fail(std::to_string(c.repeated) +
+                     " ticket(s) repeat the numbers of an earlier ticket and are counted again: " +
+                     repeated_lines(c),
+                 0);
+        csv::check_tickets(stdout, c);
+        break;
     case Format::Json: json::check_tickets(stdout, from, c); break;
     }
     return 0;

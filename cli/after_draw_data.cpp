@@ -135,7 +135,11 @@ void json::check_tickets(std::FILE* out, const DrawSource& from, const TicketChe
          {{"observed", c.best},
           {"expected",
            c.best_expected}}}}.dump();
-    put(out, "]," + totals.substr(1, totals.size() - 2) + ",\"draws\":[");
+    put(out, "]," + totals.substr(1, totals.size() - 2) + ",\"repeats\":[");
+    for (const TicketRepeat& r : c.repeats)
+        put(out, std::string(&r == &c.repeats.front() ? "" : ",") + "{\"line\":" +
+                     std::to_string(r.line) + ",\"of\":" + std::to_string(r.of) + "}");
+    put(out, "],\"draws\":[");
     for (const DrawBest& d : c.draws)
         put(out, std::string(&d == &c.draws.front() ? "" : ",") + "{\"line\":" +
                      std::to_string(d.draw.line) + ",\"date\":" + date_json(d.draw).dump() +

@@ -99,11 +99,17 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
     std::snprintf(row, sizeof row, "\nexpected  %.2f  %.2f  0.00  0.00  0.00\n", one[3], one[4]);
     EXPECT_TRUE(holds(text.out, row)) << row << text.out;
     EXPECT_TRUE(holds(text.out, "The p-value assumes tickets fixed before the draws;")) << text.out;
-    EXPECT_TRUE(holds(text.out, "\n1 ticket(s) repeat the numbers of an earlier ticket"))
+    EXPECT_TRUE(holds(text.out, "\n1 ticket(s) repeat the numbers of an earlier ticket and are "
+                                "counted again, which the p-value does not allow for: line 2 "
+                                "(line 1).\n"))
         << text.out;
 
     const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
     EXPECT_EQ(j["repeated_tickets"], 1);
+    EXPECT_EQ(j["repeats"], Json::parse(R"([{"line":2,"of":1}])"));
+    EXPECT_EQ(run_cli(args + " --format csv", dir.path).err,
+              "lotto739-cli: 1 ticket(s) repeat the numbers of an earlier ticket and are counted "
+              "again: line 2 (line 1)\n");
     EXPECT_EQ(j["p_value_assumes"], "tickets fixed before the draws");
     EXPECT_EQ(j["best"]["observed"], Json({0, 0, 0, 0, 1, 0, 0, 0}));
     for (int k = 0; k < 8; ++k) {
@@ -447,7 +453,8 @@ TEST(CliAfterDraw, LittleMemoryIsEnoughOrOneLine) {
     const std::string check = "--check-tickets t.txt --draw 1,2,3,4,5,6,7";
     const Outcome json = run_cli(check + " --format json", dir.path, limit);
     ASSERT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(occurrences(json.out, "{\"line\":"), 200001u); // the tickets and the draw
+    // The tickets, the draw and the 199,967 tickets repeating one of the 33 distinct ones.
+    EXPECT_EQ(occurrences(json.out, "{\"line\":"), 399968u);
     EXPECT_TRUE(json.out.ends_with(",\"bonus_hit\":false}]}\n"));
     const Outcome csv = run_cli(check + " --format csv", dir.path, limit);
     ASSERT_EQ(csv.status, 0) << csv.err;
