@@ -1,6 +1,7 @@
 // The after-draw outputs as CSV (one table, a "section" or "kind" column telling the rows apart)
 // and as one JSON document.
 #include "cli/after_draw.h"
+#include "cli/printable.h"
 
 #include <nlohmann/json.hpp>
 
@@ -11,6 +12,9 @@ namespace lotto::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// A p-value as a JSON number, or as BelowShown where it is too small for a double.
+Json p_value_json(double p) { return below_shown(p) ? Json(BelowShown) : Json(p); }
 
 void put(std::FILE* out, const std::string& text) { std::fwrite(text.data(), 1, text.size(), out); }
 
@@ -58,7 +62,7 @@ void csv::check_tickets(std::FILE* out, const TicketCheck& c) {
         observed.push_back(std::to_string(c.observed[k]));
         expected.push_back(number(c.expected[k], "%.4f"));
     }
-    observed.push_back(number(c.p_value, "%.6g"));
+    observed.push_back(p_value_text(c.p_value, "%.6g"));
     expected.push_back("");
     row(out, observed);
     row(out, expected);
@@ -87,8 +91,8 @@ void csv::history_stats(std::FILE* out, const HistoryStats& h) {
     row(out, {"chi_square", "statistic", number(h.chi_square.statistic, "%.4f"), "", "", "", "", "",
               ""});
     row(out, {"chi_square", "df", std::to_string(h.chi_square.df), "", "", "", "", "", ""});
-    row(out,
-        {"chi_square", "p_value", number(h.chi_square.p_value, "%.6g"), "", "", "", "", "", ""});
+    row(out, {"chi_square", "p_value", p_value_text(h.chi_square.p_value, "%.6g"), "", "", "", "",
+              "", ""});
     for (const PairStats& p : h.pairs)
         row(out, {"pair", "", std::to_string(p.numbers[0]) + " " + std::to_string(p.numbers[1]),
                   std::to_string(p.count), number(p.expected, "%.4f"), "", "", "", ""});
@@ -127,7 +131,7 @@ void json::check_tickets(std::FILE* out, const DrawSource& from, const TicketChe
     const std::string totals = Json{
         {"totals", {{"observed", c.observed}, {"expected", c.expected}}},
         {"three_or_more", {{"observed", c.three_or_more}, {"expected", c.expected_three_or_more}}},
-        {"p_value", c.p_value},
+        {"p_value", p_value_json(c.p_value)},
         {"p_value_assumes", "tickets fixed before the draws"},
         {"repeated_tickets", c.repeated},
         {"ticket_expected", {{"hits", c.ticket_expected}, {"bonus_hits", c.ticket_bonus_expected}}},
@@ -183,7 +187,7 @@ void json::history_stats(std::FILE* out, const DrawSource& from, const HistorySt
                       {"chi_square",
                        {{"statistic", h.chi_square.statistic},
                         {"df", h.chi_square.df},
-                        {"p_value", h.chi_square.p_value}}},
+                        {"p_value", p_value_json(h.chi_square.p_value)}}},
                       {"pairs", pairs},
                       {"distributions", distributions}};
     put(out, doc.dump() + "\n");

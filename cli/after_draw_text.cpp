@@ -21,7 +21,7 @@ std::string numbers(const Combination& c) {
     return t;
 }
 
-std::string p_text(double p) { return fixed(p, "%.4g"); }
+std::string p_text(double p) { return p_value_text(p, "%.4g"); }
 
 std::string source_text(const DrawSource& from, uint32_t draws) {
     if (from.name == "--draw") return "the draw given";

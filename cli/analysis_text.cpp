@@ -67,7 +67,7 @@ void backtest(std::FILE* out, const Options& o, const Backtest& b) {
         r.push_back(std::to_string(x.combinations_kept));
         r.push_back(percent(x.combinations_kept, b.full_system));
         r.push_back(fixed(x.expected_draws_kept, "%.2f"));
-        r.push_back(fixed(x.p_value, "%.4g"));
+        r.push_back(p_value_text(x.p_value, "%.4g"));
         return r;
     };
     std::vector<Row> rows;

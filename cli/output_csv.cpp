@@ -4,6 +4,7 @@
 #include "app/statistics.h"
 #include "app/viewer.h"
 #include "cli/output.h"
+#include "cli/printable.h"
 #include "engine/run.h"
 
 #include <cstdio>
@@ -105,7 +106,7 @@ void backtest(std::FILE* out, const Settings& s, const Backtest& b) {
                   std::to_string(x.draws_kept), number(draw_share, "%.6f"),
                   std::to_string(x.combinations_kept),
                   number(double(x.combinations_kept) / b.full_system, "%.6f"),
-                  number(x.expected_draws_kept, "%.4f"), number(x.p_value, "%.6g")});
+                  number(x.expected_draws_kept, "%.4f"), p_value_text(x.p_value, "%.6g")});
     };
     for (const BacktestRow& x : b.filters)
         line(std::to_string(x.filter), field(filter_label(x.filter)),

@@ -4,6 +4,7 @@
 #include "app/statistics.h"
 #include "app/viewer.h"
 #include "cli/output.h"
+#include "cli/printable.h"
 #include "engine/run.h"
 
 #include <nlohmann/json.hpp>
@@ -120,7 +121,7 @@ void backtest(std::FILE* out, const Settings& s, const Backtest& b) {
         row["draws_kept"] = x.draws_kept;
         row["combinations_kept"] = x.combinations_kept;
         row["expected_draws_kept"] = x.expected_draws_kept;
-        row["p_value"] = x.p_value;
+        row["p_value"] = below_shown(x.p_value) ? Json(BelowShown) : Json(x.p_value);
         return row;
     };
     Json filters = Json::array();

@@ -13,9 +13,16 @@ std::string printable(std::string_view text, std::size_t limit) {
 }
 
 std::string chance_text(double p) {
-    if (p < 1e-300) return "below 1e-300";
+    if (below_shown(p)) return BelowShown;
     char text[32];
     std::snprintf(text, sizeof text, "%.2g", p);
+    return text;
+}
+
+std::string p_value_text(double p, const char* format) {
+    if (below_shown(p)) return BelowShown;
+    char text[64];
+    std::snprintf(text, sizeof text, format, p);
     return text;
 }
 

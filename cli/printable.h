@@ -18,4 +18,12 @@ std::string printable(std::string_view text, std::size_t limit = EchoLimit);
 // one.
 std::string chance_text(double p);
 
+// The text of the smallest probabilities, which a double holds badly or (a p-value of 0 having
+// underflowed) not at all.
+inline constexpr const char* BelowShown = "below 1e-300";
+inline bool below_shown(double p) { return p < 1e-300; }
+
+// A p-value through a printf format, or BelowShown.
+std::string p_value_text(double p, const char* format);
+
 } // namespace lotto::cli

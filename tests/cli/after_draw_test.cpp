@@ -132,6 +132,30 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
     EXPECT_EQ(csv.lines[8], one_row + ",\r");
 }
 
+// A p-value too small for a double reads "below 1e-300" in every format, never 0: 500 draws that
+// all hold 1, 2 and 3 are far out of chance for the uniformity test, the back-test of lucky
+// number 1 and a ticket of 1..7.
+TEST(CliAfterDraw, VanishingPValuesAreNotZero) {
+    TempDir dir;
+    std::string history;
+    for (int d = 0; d < 500; ++d)
+        history += "1 2 3 " + std::to_string(4 + d % 9) + " " + std::to_string(13 + d % 7) + " " +
+                   std::to_string(20 + d % 11) + " " + std::to_string(31 + d % 8) + "\n";
+    write_file(dir.path / "h.txt", history);
+    write_file(dir.path / "t.txt", "1 2 3 4 5 6 7\n");
+    for (const char* args : {"--history-stats --history h.txt", "-f 7=1 --backtest --history h.txt",
+                             "--check-tickets t.txt --history h.txt"}) {
+        const Outcome text = run_cli(args, dir.path);
+        ASSERT_EQ(text.status, 0) << args << text.err;
+        EXPECT_TRUE(holds(text.out, "below 1e-300")) << args << text.out;
+        const Outcome csv = run_cli(std::string(args) + " --format csv", dir.path);
+        EXPECT_TRUE(holds(csv.out, ",below 1e-300")) << args << csv.out;
+        const std::string json = run_cli(std::string(args) + " --format json", dir.path).out;
+        EXPECT_TRUE(holds(json, "\"p_value\":\"below 1e-300\"")) << args << json;
+        EXPECT_FALSE(holds(json, "\"p_value\":0.0")) << args;
+    }
+}
+
 // Four draws listed newest first with their dates; the dates put them in order by themselves.
 const char* const Dated = "draw,date,numbers,bonus\n"
                           "4,2024-01-27,1 3 4 5 6 7 9,10\n"
