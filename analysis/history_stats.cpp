@@ -1,6 +1,7 @@
 #include "analysis/history_stats.h"
 
 #include "analysis/chance.h"
+#include "analysis/splitmix64.h"
 #include "engine/mask.h"
 #include "engine/measure.h"
 
@@ -313,6 +314,47 @@ ChiSquare uniformity_test(const std::vector<uint32_t>& counts, uint32_t draw_cou
     return x;
 }
 
+namespace {
+
+// The mean of the largest, second largest, .. (ranks of them) pair counts over fair histories of
+// d draws of 7 out of 1..highest, drawn with a fixed seed.
+std::vector<double> pair_counts_at_ranks(uint32_t d, uint32_t highest, std::size_t ranks) {
+    std::vector<double> mean(ranks, 0.0);
+    if (d == 0 || ranks == 0) return mean;
+    const uint32_t histories = pair_rank_histories(d);
+    SplitMix64 random{739};
+    std::vector<uint32_t> pairs((highest + 1) * (highest + 1));
+    std::vector<uint32_t> counts;
+    for (uint32_t k = 0; k < histories; ++k) {
+        std::fill(pairs.begin(), pairs.end(), 0);
+        for (uint32_t i = 0; i < d; ++i) {
+            uint8_t c[7];
+            uint64_t taken = 0;
+            for (int j = 0; j < 7; ++j) {
+                uint32_t n = random.below(highest) + 1;
+                while (taken >> n & 1) n = random.below(highest) + 1;
+                taken |= uint64_t{1} << n;
+                c[j] = static_cast<uint8_t>(n);
+            }
+            for (int a = 0; a < 7; ++a)
+                for (int b = 0; b < 7; ++b)
+                    if (c[a] < c[b]) ++pairs[c[a] * (highest + 1) + c[b]];
+        }
+        counts.clear();
+        for (uint32_t a = 1; a <= highest; ++a)
+            for (uint32_t b = a + 1; b <= highest; ++b)
+                counts.push_back(pairs[a * (highest + 1) + b]);
+        const std::size_t top = std::min(ranks, counts.size());
+        std::partial_sort(counts.begin(), counts.begin() + static_cast<std::ptrdiff_t>(top),
+                          counts.end(), std::greater<>());
+        for (std::size_t r = 0; r < top; ++r) mean[r] += counts[r];
+    }
+    for (double& m : mean) m /= histories;
+    return mean;
+}
+
+} // namespace
+
 HistoryStats history_stats(const std::vector<Draw>& draws, const Settings& s, uint32_t highest,
                            std::size_t top_pairs, unsigned) {
     HistoryStats h;
@@ -348,6 +390,8 @@ HistoryStats history_stats(const std::vector<Draw>& draws, const Settings& s, ui
     std::stable_sort(h.pairs.begin(), h.pairs.end(),
                      [](const PairStats& x, const PairStats& y) { return x.count > y.count; });
     if (h.pairs.size() > top_pairs) h.pairs.resize(top_pairs);
+    const std::vector<double> at_rank = pair_counts_at_ranks(d, highest, h.pairs.size());
+    for (std::size_t r = 0; r < h.pairs.size(); ++r) h.pairs[r].expected_at_rank = at_rank[r];
     h.distributions = distributions(draws, s, highest);
     return h;
 }

@@ -31,7 +31,16 @@ struct PairStats {
     std::array<uint8_t, 2> numbers{};
     uint32_t count = 0;
     double expected = 0; // draws * 42 / (N * (N - 1))
+    // By chance alone for the pair at this rank of the table (the largest count first): the mean
+    // count at that rank over PairRankHistories fair histories as long, drawn with a fixed seed.
+    double expected_at_rank = 0;
 };
+
+// How many fair histories give the pairs' expected_at_rank: fewer for histories of over 10,000
+// draws, so that the time stays within about a second.
+constexpr uint32_t pair_rank_histories(uint32_t draw_count) {
+    return draw_count <= 10000 ? 400 : 100;
+}
 
 // One measure's values in the draws and over every combination of the game.
 struct Distribution {

@@ -96,6 +96,9 @@ void csv::history_stats(std::FILE* out, const HistoryStats& h) {
     for (const PairStats& p : h.pairs)
         row(out, {"pair", "", std::to_string(p.numbers[0]) + " " + std::to_string(p.numbers[1]),
                   std::to_string(p.count), number(p.expected, "%.4f"), "", "", "", ""});
+    for (std::size_t r = 0; r < h.pairs.size(); ++r)
+        row(out, {"pair_at_rank", std::to_string(r + 1), "", "",
+                  number(h.pairs[r].expected_at_rank, "%.4f"), "", "", "", ""});
     // kept: whether an active filter keeps the value; blank for a measure of no filter.
     for (const Distribution& d : h.distributions)
         for (std::size_t i = 0; i < d.values.size(); ++i)
@@ -164,7 +167,10 @@ void json::history_stats(std::FILE* out, const DrawSource& from, const HistorySt
                            {"since_last", n.since_last},
                            {"longest_gap", n.longest_gap}});
     for (const PairStats& p : h.pairs)
-        pairs.push_back({{"numbers", p.numbers}, {"count", p.count}, {"expected", p.expected}});
+        pairs.push_back({{"numbers", p.numbers},
+                         {"count", p.count},
+                         {"expected", p.expected},
+                         {"expected_at_rank", p.expected_at_rank}});
     for (const Distribution& d : h.distributions) {
         Json values = Json::array();
         for (std::size_t i = 0; i < d.values.size(); ++i)

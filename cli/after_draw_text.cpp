@@ -200,11 +200,15 @@ void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h
     rows.clear();
     for (const PairStats& p : h.pairs)
         rows.push_back({two_digits(p.numbers[0]) + " " + two_digits(p.numbers[1]),
-                        std::to_string(p.count), fixed(p.expected, "%.2f")});
+                        std::to_string(p.count), fixed(p.expected, "%.2f"),
+                        fixed(p.expected_at_rank, "%.2f")});
     const uint32_t pairs = h.highest * (h.highest - 1) / 2;
     put_line(out, "Most frequent pairs of all " + std::to_string(pairs) +
                       " (the largest of many counts lies above its expectation by chance alone):");
-    table(out, {"pair", "count", "expected"}, rows, "lrr");
+    put_line(out, "Expected: for any one pair; at rank: the mean count at this rank over " +
+                      std::to_string(pair_rank_histories(h.draw_count)) +
+                      " fair histories as long, drawn at random.");
+    table(out, {"pair", "count", "expected", "at rank"}, rows, "lrrr");
     for (const Distribution& d : h.distributions) {
         put_line(out, "");
         put_line(out, "Distribution of " + (d.filter ? d.name + "'s measure" : d.name) +

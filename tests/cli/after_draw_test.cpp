@@ -182,7 +182,8 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
     // 4 draws give each number 0.72 expected appearances: too few for the test's verdict.
     EXPECT_TRUE(holds(text.out, "too few draws for the test")) << text.out;
     EXPECT_FALSE(holds(text.out, "fair draw")) << text.out;
-    EXPECT_TRUE(holds(text.out, "\n03 04      4      0.11\n")) << text.out;
+    // pair, count, expected for one pair, expected at its rank (the largest of 741 counts)
+    EXPECT_TRUE(holds(text.out, "\n03 04      4      0.11     ")) << text.out;
 
     const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
     EXPECT_EQ(j["draw_count"], 4);
@@ -191,6 +192,12 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
     EXPECT_EQ(j["chi_square"]["df"], 38);
     EXPECT_EQ(j["pairs"][0]["numbers"], Json({3, 4}));
     EXPECT_EQ(j["pairs"][0]["count"], 4);
+    // The k-th largest of 741 counts by chance lies above one pair's mean and falls with k.
+    for (std::size_t k = 0; k < 10; ++k) {
+        const double at_rank = j["pairs"][k]["expected_at_rank"].get<double>();
+        EXPECT_GT(at_rank, j["pairs"][k]["expected"].get<double>()) << k;
+        if (k > 0) EXPECT_LE(at_rank, j["pairs"][k - 1]["expected_at_rank"].get<double>()) << k;
+    }
     EXPECT_EQ(j["distributions"][0]["name"], "sum");
     const Json& least = j["distributions"][0]["values"][0]; // the sum 28: 1 2 3 4 5 6 7
     EXPECT_EQ(least["value"], 28);
@@ -211,6 +218,9 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
     ASSERT_NE(filter_rows, csv.lines.end()) << csv.out;
     EXPECT_EQ(filter_rows[1], "distribution,filter 7,1,1,0.1795,,,2760681,true\r");
     EXPECT_TRUE(holds(csv.out, "\ndistribution,sum,28,0,0.0000,,,1,\r\n")) << csv.out;
+    // One draw holds 21 pairs once each: every one of the ten ranks is 1 in any history.
+    EXPECT_TRUE(holds(csv.out, "\npair_at_rank,1,,,1.0000,,,,\r\n")) << csv.out;
+    EXPECT_TRUE(holds(csv.out, "\npair_at_rank,10,,,1.0000,,,,\r\n")) << csv.out;
 }
 
 // What chance gives for since last and the longest gap in 4 draws of 7/39, from the 16 ways
