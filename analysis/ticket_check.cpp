@@ -58,6 +58,11 @@ TicketCheck check_tickets(const std::vector<Ticket>& tickets, const std::vector<
         }
     }
     c.expected_three_or_more = pairs * p3;
+    for (uint32_t k = 0; k < 8; ++k)
+        if (c.observed[k] != 0) c.most_hits = k;
+    double as_many = 0; // the chance of one pair hitting most_hits or more
+    for (uint32_t k = c.most_hits; k < 8; ++k) as_many += hit_probability(k, highest);
+    if (pairs > 0 && as_many < 1) c.chance_of_most_hits = -std::expm1(pairs * std::log1p(-as_many));
     c.p_value = binomial_p(uint64_t(tickets.size()) * draws.size(), c.three_or_more, p3);
     std::unordered_map<Mask, uint32_t> first_line;
     for (std::size_t i = 0; i < tickets.size(); ++i) {

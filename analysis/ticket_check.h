@@ -43,6 +43,11 @@ struct TicketCheck {
     // several the pairs of one draw are not independent, and it is a guide only. It holds for
     // tickets fixed before the draws, not for tickets chosen after looking at them.
     double p_value = 1;
+    // The most hits of any ticket-draw, and the chance of at least one ticket-draw with as many or
+    // more among these by chance alone, the pairs taken as independent (a guide with several
+    // tickets); 1 without any pair.
+    uint32_t most_hits = 0;
+    double chance_of_most_hits = 1;
     uint32_t repeated = 0;             // tickets holding the same numbers as an earlier ticket
     std::vector<TicketRepeat> repeats; // those tickets, in file order
     uint32_t bonus_draw_count = 0;     // draws with a bonus number

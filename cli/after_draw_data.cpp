@@ -66,6 +66,8 @@ void csv::check_tickets(std::FILE* out, const TicketCheck& c) {
     expected.push_back("");
     row(out, observed);
     row(out, expected);
+    row(out, {"most_hits", "", std::to_string(c.most_hits), "", "", "", "", "", "", "", "",
+              p_value_text(c.chance_of_most_hits, "%.6g")});
     // Draws by the best ticket's hits, and one ticket's draws, beside chance.
     const auto counts = [&](const char* kind, const auto& values, const char* format) {
         std::vector<std::string> r{kind, "", ""};
@@ -136,6 +138,8 @@ void json::check_tickets(std::FILE* out, const DrawSource& from, const TicketChe
         {"three_or_more", {{"observed", c.three_or_more}, {"expected", c.expected_three_or_more}}},
         {"p_value", p_value_json(c.p_value)},
         {"p_value_assumes", "tickets fixed before the draws"},
+        {"most_hits",
+         {{"observed", c.most_hits}, {"chance_at_least_one", p_value_json(c.chance_of_most_hits)}}},
         {"repeated_tickets", c.repeated},
         {"ticket_expected", {{"hits", c.ticket_expected}, {"bonus_hits", c.ticket_bonus_expected}}},
         {"best",

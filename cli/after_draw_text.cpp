@@ -54,9 +54,8 @@ std::vector<Row> distribution_rows(const Distribution& d, uint32_t draw_count) {
         }
         const std::string value =
             width == 1 ? std::to_string(low) : std::to_string(low) + "-" + std::to_string(high);
-        rows.push_back(
-            {value, std::to_string(draws), fixed(expected, "%.2f"),
-             fixed(100.0 * double(combinations) / double(d.combination_total), "%.2f%%")});
+        rows.push_back({value, std::to_string(draws), expected_text(expected),
+                        share_text(double(combinations), double(d.combination_total))});
         if (!d.kept.empty()) rows.back().push_back(all_kept ? "yes" : some_kept ? "partly" : "no");
     }
     return rows;
@@ -110,7 +109,7 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
     if (distinct > 0) {
         for (std::size_t k = 0; k < 8; ++k)
             rows.push_back(
-                {std::to_string(k), std::to_string(c.best[k]), fixed(c.best_expected[k], "%.2f")});
+                {std::to_string(k), std::to_string(c.best[k]), expected_text(c.best_expected[k])});
         const std::string best = "Draws by the best ticket's hits, beside the draws expected by "
                                  "chance for ";
         if (distinct == 1) {
@@ -139,10 +138,10 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
     };
     table(out, header, c.tickets.size(), ticket_row, "rlrrrrrrrrr");
     Row chance{"expected"};
-    for (std::size_t k = 3; k <= 7; ++k) chance.push_back(fixed(c.ticket_expected[k], "%.2f"));
+    for (std::size_t k = 3; k <= 7; ++k) chance.push_back(expected_text(c.ticket_expected[k]));
     if (bonus)
         for (std::size_t k = 3; k <= 6; ++k)
-            chance.push_back(fixed(c.ticket_bonus_expected[k], "%.2f"));
+            chance.push_back(expected_text(c.ticket_bonus_expected[k]));
     header.erase(header.begin(), header.begin() + 2);
     header.insert(header.begin(), "");
     put_line(out, "");
@@ -153,12 +152,16 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
     rows.clear();
     for (std::size_t k = 0; k < 8; ++k)
         rows.push_back(
-            {std::to_string(k), std::to_string(c.observed[k]), fixed(c.expected[k], "%.2f")});
+            {std::to_string(k), std::to_string(c.observed[k]), expected_text(c.expected[k])});
     put_line(out, "Ticket-draws by hits, beside the count expected by chance:");
     table(out, {"hits", "ticket-draws", "expected"}, rows, "rrr");
     put_line(out, "3 or more hits: " + std::to_string(c.three_or_more) + " ticket-draws, " +
                       fixed(c.expected_three_or_more, "%.2f") +
                       " expected by chance; two-sided p-value " + p_text(c.p_value) + ".");
+    put_line(out, "Most hits in one ticket-draw: " + std::to_string(c.most_hits) + "; chance of " +
+                      std::to_string(c.most_hits) + " or more in any of these " +
+                      std::to_string(uint64_t{c.tickets.size()} * c.draw_count) + ": " +
+                      chance_text(c.chance_of_most_hits) + ".");
     put_line(out, "The p-value assumes tickets fixed before the draws; for tickets chosen after "
                   "looking at the");
     put_line(out, "draws it means nothing.");

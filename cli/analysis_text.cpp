@@ -12,9 +12,7 @@ namespace lotto::cli::text {
 
 namespace {
 
-std::string percent(double part, double whole) {
-    return whole > 0 ? fixed(100 * part / whole, "%.2f%%") : "-";
-}
+std::string percent(double part, double whole) { return whole > 0 ? share_text(part, whole) : "-"; }
 
 std::string label(int k) {
     std::string_view l = filter_label(k);
@@ -66,7 +64,7 @@ void backtest(std::FILE* out, const Options& o, const Backtest& b) {
         r.push_back(percent(x.draws_kept, b.draw_count));
         r.push_back(std::to_string(x.combinations_kept));
         r.push_back(percent(x.combinations_kept, b.full_system));
-        r.push_back(fixed(x.expected_draws_kept, "%.2f"));
+        r.push_back(expected_text(x.expected_draws_kept));
         r.push_back(p_value_text(x.p_value, "%.4g"));
         return r;
     };

@@ -57,4 +57,18 @@ inline std::string fixed(double value, const char* format) {
     return buffer;
 }
 
+// A count expected by chance in two decimals, or "<0.01" where it is above 0 but rounds to 0.
+inline std::string expected_text(double value) {
+    return value > 0 && value < 0.005 ? "<0.01" : fixed(value, "%.2f");
+}
+
+// part as a percentage of whole in two decimals, or "<0.01%" / ">99.99%" where rounding would
+// make a share that is not 0 or all read as 0.00% or 100.00%.
+inline std::string share_text(double part, double whole) {
+    const double p = 100 * part / whole;
+    if (part > 0 && p < 0.005) return "<0.01%";
+    if (part < whole && p >= 99.995) return ">99.99%";
+    return fixed(p, "%.2f%%");
+}
+
 } // namespace lotto::cli::text

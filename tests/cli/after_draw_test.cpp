@@ -63,7 +63,7 @@ TEST(CliAfterDraw, CheckTicketsInEveryFormat) {
     EXPECT_NEAR(j["p_value"].get<double>(), three_up * three_up, 1e-12);
 
     const Outcome csv = run_cli(args + " --format csv", dir.path);
-    ASSERT_EQ(csv.lines.size(), 9u) << csv.out;
+    ASSERT_EQ(csv.lines.size(), 10u) << csv.out;
     EXPECT_EQ(csv.lines[1], "ticket,2,1 2 3 4 5 6 7,0,0,0,0,1,0,0,0,\r");
     EXPECT_EQ(csv.lines[3], "observed,,,0,0,0,1,1,0,0,0,0.00879977\r");
     std::string expected = "expected,,";
@@ -96,7 +96,7 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
     std::snprintf(row, sizeof row, "\n   4      1  %8.2f\n", best[4]);
     EXPECT_TRUE(holds(text.out, "expected by chance for the best of 2 tickets\n")) << text.out;
     EXPECT_TRUE(holds(text.out, row)) << row << text.out;
-    std::snprintf(row, sizeof row, "\nexpected  %.2f  %.2f  0.00  0.00  0.00\n", one[3], one[4]);
+    std::snprintf(row, sizeof row, "\nexpected  %.2f  %.2f  <0.01  <0.01  <0.01\n", one[3], one[4]);
     EXPECT_TRUE(holds(text.out, row)) << row << text.out;
     EXPECT_TRUE(holds(text.out, "The p-value assumes tickets fixed before the draws;")) << text.out;
     EXPECT_TRUE(holds(text.out, "\n1 ticket(s) repeat the numbers of an earlier ticket and are "
@@ -111,6 +111,15 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
               "lotto739-cli: 1 ticket(s) repeat the numbers of an earlier ticket and are counted "
               "again: line 2 (line 1)\n");
     EXPECT_EQ(j["p_value_assumes"], "tickets fixed before the draws");
+    // The most hits, 4, in one of 3 ticket-draws: at least one of 3 with 4 or more by chance.
+    const double four_up = one[4] + one[5] + one[6] + one[7];
+    const double most = 1 - std::pow(1 - four_up, 3);
+    EXPECT_EQ(j["most_hits"]["observed"], 4);
+    EXPECT_NEAR(j["most_hits"]["chance_at_least_one"].get<double>(), most, 1e-12);
+    std::snprintf(
+        row, sizeof row,
+        "\nMost hits in one ticket-draw: 4; chance of 4 or more in any of these 3: %.2g.\n", most);
+    EXPECT_TRUE(holds(text.out, row)) << row << text.out;
     EXPECT_EQ(j["best"]["observed"], Json({0, 0, 0, 0, 1, 0, 0, 0}));
     for (int k = 0; k < 8; ++k) {
         EXPECT_NEAR(j["best"]["expected"][k].get<double>(), best[k], 1e-12) << k;
@@ -119,8 +128,10 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
     }
 
     const Outcome csv = run_cli(args + " --format csv", dir.path);
-    ASSERT_EQ(csv.lines.size(), 10u) << csv.out;
-    EXPECT_EQ(csv.lines[6], "best,,,0,0,0,0,1,0,0,0,\r");
+    ASSERT_EQ(csv.lines.size(), 11u) << csv.out;
+    std::snprintf(row, sizeof row, "most_hits,,4,,,,,,,,,%.6g\r", most);
+    EXPECT_EQ(csv.lines[6], row);
+    EXPECT_EQ(csv.lines[7], "best,,,0,0,0,0,1,0,0,0,\r");
     std::string best_row = "best_expected,,", one_row = "ticket_expected,,";
     for (int k = 0; k < 8; ++k) {
         std::snprintf(row, sizeof row, ",%.4f", best[k]);
@@ -128,8 +139,19 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
         std::snprintf(row, sizeof row, ",%.4f", one[k]);
         one_row += row;
     }
-    EXPECT_EQ(csv.lines[7], best_row + ",\r");
-    EXPECT_EQ(csv.lines[8], one_row + ",\r");
+    EXPECT_EQ(csv.lines[8], best_row + ",\r");
+    EXPECT_EQ(csv.lines[9], one_row + ",\r");
+}
+
+// A share or count chance gives that is neither none nor all never rounds to look like one: the
+// sum of at least 40 keeps all but 181 combinations, and the sums 28..42 hold 433 of them.
+TEST(CliAfterDraw, RoundingNeverShowsNoneOrAll) {
+    TempDir dir;
+    write_file(dir.path / "h.txt", "1 2 3 4 5 6 7\n3 9 12 20 25 30 33\n");
+    const Outcome back = run_cli("-f 1=40 --backtest --history h.txt", dir.path);
+    EXPECT_TRUE(holds(back.out, "  15380756  >99.99%            2.00  ")) << back.out;
+    const Outcome stats = run_cli("--history-stats --history h.txt", dir.path);
+    EXPECT_TRUE(holds(stats.out, "\n  28-42      1     <0.01        <0.01%\n")) << stats.out;
 }
 
 // A p-value too small for a double reads "below 1e-300" in every format, never 0: 500 draws that
@@ -492,10 +514,10 @@ TEST(CliAfterDraw, LittleMemoryIsEnoughOrOneLine) {
     EXPECT_TRUE(json.out.ends_with(",\"bonus_hit\":false}]}\n"));
     const Outcome csv = run_cli(check + " --format csv", dir.path, limit);
     ASSERT_EQ(csv.status, 0) << csv.err;
-    EXPECT_EQ(csv.lines.size(), 200007u);
+    EXPECT_EQ(csv.lines.size(), 200008u);
     const Outcome text = run_cli(check, dir.path, limit);
     ASSERT_EQ(text.status, 0) << text.err;
-    ASSERT_EQ(text.lines.size(), 200041u);
+    ASSERT_EQ(text.lines.size(), 200042u);
     EXPECT_EQ(text.lines[200021], "     200000  20 21 22 23 24 25 26  0  0  0  0  0");
     const Outcome tight = run_cli(check, dir.path, "ulimit -v 30000");
     expect_one_line_error(tight, 1);
