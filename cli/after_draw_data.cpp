@@ -56,6 +56,10 @@ void csv::check_tickets(std::FILE* out, const TicketCheck& c) {
         for (uint32_t h : t.hits) r.push_back(std::to_string(h));
         r.push_back("");
         row(out, r);
+        if (c.bonus_draw_count == 0) continue;
+        r[0] = "ticket_bonus";
+        for (std::size_t k = 0; k < 8; ++k) r[3 + k] = std::to_string(t.bonus_hits[k]);
+        row(out, r);
     }
     std::vector<std::string> observed{"observed", "", ""}, expected{"expected", "", ""};
     for (std::size_t k = 0; k < 8; ++k) {

@@ -143,6 +143,20 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
     EXPECT_EQ(csv.lines[9], one_row + ",\r");
 }
 
+// With bonus numbers in the draws, the CSV gives each ticket's draws with k numbers and the bonus
+// in a row of its own, as the text and JSON do.
+TEST(CliAfterDraw, CsvHasTheBonusHitsOfEachTicket) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", "1,2,3,4,5,6,7,9\n11,12,13,14,15,16,17,9\n");
+    write_file(dir.path / "t.txt", "1 2 3 4 5 6 9\n");
+    const Outcome csv = run_cli("--check-tickets t.txt --history h.csv --history-columns 1-7 "
+                                "--bonus-column 8 --format csv",
+                                dir.path);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.lines[1], "ticket,1,1 2 3 4 5 6 9,1,0,0,0,0,0,1,0,\r");
+    EXPECT_EQ(csv.lines[2], "ticket_bonus,1,1 2 3 4 5 6 9,1,0,0,0,0,0,1,0,\r");
+}
+
 // A share or count chance gives that is neither none nor all never rounds to look like one: the
 // sum of at least 40 keeps all but 181 combinations, and the sums 28..42 hold 433 of them.
 TEST(CliAfterDraw, RoundingNeverShowsNoneOrAll) {

@@ -46,7 +46,7 @@ TEST(CliAnalysis, TextTables) {
     for (int n = 7; n <= 25; ++n) draws += "1,2,3,4,5,6," + std::to_string(n) + "\n";
     write_file(dir.path / "draws.csv", draws + "5,9,12,20,27,33,39\n");
     const Outcome b = run_cli("-f 7=5,8=39 --backtest --history draws.csv", dir.path);
-    ASSERT_EQ(b.lines.size(), 31u) << b.err;
+    ASSERT_EQ(b.lines.size(), 33u) << b.err;
     EXPECT_EQ(b.lines[0], "Back-test of the active filters on 20 draws from draws.csv");
     const std::string rows[] = {
         "filter  label                parameter  draws kept    share  combinations kept   share  "
@@ -58,8 +58,11 @@ TEST(CliAnalysis, TextTables) {
         "   all  every active filter                     19   95.00%            2324784  15.11%  "
         "          3.02  4.388e-15"};
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(b.lines[5 + i], rows[i]);
-    EXPECT_EQ(b.lines[11], "   1  01 02 03 04 05 06 07  yes");
-    EXPECT_EQ(b.lines[30], "  20  05 09 12 20 27 33 39  no    8");
+    // Two p-values: one of them below 0.05 by chance alone with chance 1 - 0.95^2.
+    EXPECT_EQ(b.lines[9], "Of 2 filters, chance alone gives at least one p-value below 0.05 with "
+                          "chance about 0.10");
+    EXPECT_EQ(b.lines[13], "   1  01 02 03 04 05 06 07  yes");
+    EXPECT_EQ(b.lines[32], "  20  05 09 12 20 27 33 39  no    8");
 
     EXPECT_EQ(run_cli("-f 7=5,8=39 --funnel", dir.path).out,
               "filter  label               parameter  keeps alone  kept so far  only it rejects\n"
