@@ -32,7 +32,8 @@ struct PairStats {
     uint32_t count = 0;
     double expected = 0; // draws * 42 / (N * (N - 1))
     // By chance alone for the pair at this rank of the table (the largest count first): the mean
-    // count at that rank over PairRankHistories fair histories as long, drawn with a fixed seed.
+    // count at that rank over pair_rank_histories() fair histories as long, drawn with a fixed
+    // seed.
     double expected_at_rank = 0;
 };
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <unordered_map>
+#include <utility>
 
 namespace lotto {
 
@@ -64,13 +64,21 @@ TicketCheck check_tickets(const std::vector<Ticket>& tickets, const std::vector<
     for (uint32_t k = c.most_hits; k < 8; ++k) as_many += hit_probability(k, highest);
     if (pairs > 0 && as_many < 1) c.chance_of_most_hits = -std::expm1(pairs * std::log1p(-as_many));
     c.p_value = binomial_p(uint64_t(tickets.size()) * draws.size(), c.three_or_more, p3);
-    std::unordered_map<Mask, uint32_t> first_line;
-    for (std::size_t i = 0; i < tickets.size(); ++i) {
-        const auto [at, fresh] = first_line.emplace(masks[i], tickets[i].line);
-        if (!fresh) c.repeats.push_back({tickets[i].line, at->second});
+    // Tickets in the order of their numbers, equal ones in file order: each after the first of its
+    // numbers repeats that one.
+    std::vector<std::pair<Mask, uint32_t>> order(tickets.size());
+    for (uint32_t i = 0; i < order.size(); ++i) order[i] = {masks[i], i};
+    std::sort(order.begin(), order.end());
+    for (std::size_t i = 1, first = 0; i < order.size(); ++i) {
+        if (order[i].first != order[first].first)
+            first = i;
+        else
+            c.repeats.push_back({tickets[order[i].second].line, tickets[order[first].second].line});
     }
+    std::sort(c.repeats.begin(), c.repeats.end(),
+              [](const TicketRepeat& x, const TicketRepeat& y) { return x.line < y.line; });
     c.repeated = static_cast<uint32_t>(c.repeats.size());
-    const auto distinct = static_cast<double>(first_line.size());
+    const auto distinct = static_cast<double>(tickets.size() - c.repeats.size());
     // P(best <= k) = F(k)^K for K independent tickets, F the chance of k hits or fewer.
     double at_most = 0, best_below = 0;
     for (uint32_t k = 0; k < 8; ++k) {

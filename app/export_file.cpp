@@ -67,15 +67,16 @@ ExportResult export_to_file(const std::string& dir, const uint8_t* store, uint32
     std::unique_ptr<char[]> text(new (std::nothrow) char[slice == 0 ? 1 : slice]);
     if (!text) return failure(r, "out of memory for " + format_plain(slice) + " bytes of text");
 
-    const Stopwatch watch;
+    // The time covers building and writing the text: not the opening, closing or renaming.
     ReplacingFile file(r.path, size);
+    const Stopwatch watch;
     for (uint32_t first = 0; first < count && file.ok(); first += ExportSliceRecords) {
         const uint32_t n = std::min(ExportSliceRecords, count - first);
         build_export_text(record(store, first), n, text.get());
         file.write(text.get(), std::size_t{n} * ExportLineBytes);
     }
-    const std::string why = file.commit();
     r.seconds = watch.seconds();
+    const std::string why = file.commit();
     if (!why.empty()) return failure(r, why);
     r.ok = true;
     r.bytes = size;
