@@ -377,7 +377,7 @@ class Parser {
                                   std::to_string(st > limit ? start : end), " is above ",
                                   std::to_string(limit), allowed));
         switch (set_range(s(), r, st, en)) {
-        case RangeCode::Accepted: break;
+        case RangeCode::Accepted: o().ranges_given[r - 1] = true; break;
         case RangeCode::StartAboveEnd:
             return fail_value(cat("start ", std::to_string(start), " is above end ",
                                   std::to_string(end), allowed));
@@ -491,7 +491,7 @@ class Parser {
     }
 
     // "7/N", N in 8..64. The game's offered values come with it, and its default ranges replace
-    // ranges still at the previous game's defaults; a value already set that the game cannot hold
+    // the ranges no -r has set; a value already set that the game cannot hold
     // is an error naming it. Spaces may stand around the numbers and the slash ("7 / 39"); "7-39"
     // is refused with the game it likely means.
     void game(std::string_view value) {
@@ -541,14 +541,14 @@ class Parser {
         o().history_options.highest = n;
         for (int k = 1; k <= FilterCount; ++k) s().highest_offered[k] = highest_offered(k, n);
         for (int r = 1; r <= RangeCount; ++r)
-            if (s().effective[r - 1] == previous[r - 1]) {
+            if (!o().ranges_given[r - 1] && s().effective[r - 1] == previous[r - 1]) {
                 s().entered[r - 1] = defaults[r - 1];
                 set_range(s(), r, defaults[r - 1].start, defaults[r - 1].end);
             }
     }
 
     // The first value set so far that the game 7/n cannot hold, as "what V is above L (game 7/n)";
-    // "" when every value fits. Ranges still at the current game's defaults move with the game.
+    // "" when every value fits. Ranges no -r has set move with the game.
     std::string beyond_game(uint32_t n) {
         const std::string game = cat(" (game 7/", std::to_string(n), ")");
         const auto above = [&](std::string what, int64_t value, int64_t limit) {
@@ -561,7 +561,8 @@ class Parser {
         const std::array<Range, RangeCount> defaults = default_ranges(o().highest);
         for (int r = 1; r <= RangeCount; ++r) {
             const Range e = s().effective[r - 1];
-            if (e != defaults[r - 1] && e.end > highest_range_bound(n))
+            const bool moves = !o().ranges_given[r - 1] && e == defaults[r - 1];
+            if (!moves && e.end > highest_range_bound(n))
                 return above(cat("range ", range_name(r), "'s end"), e.end, highest_range_bound(n));
         }
         const auto in_array = [&](std::string_view name, const auto& numbers) -> std::string {

@@ -8,6 +8,7 @@
 #include "engine/measure.h"
 #include "engine/settings.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,9 +21,10 @@ enum class Format { Text, Csv, Json };
 struct Options {
     uint32_t highest = 39; // N of the game 7/N (--game); settings.highest and
                            // history_options.highest are the same
-    Settings settings;  // the defaults, then every --game, -f, -p, -r, --array7, --array15 in order
-    bool quiet = false; // print only the stored count
-    uint32_t page = 0;  // page to print after the report; 0 = none
+    Settings settings; // the defaults, then every --game, -f, -p, -r, --array7, --array15 in order
+    std::array<bool, RangeCount> ranges_given{}; // set by -r: a later --game keeps them
+    bool quiet = false;                          // print only the stored count
+    uint32_t page = 0;                           // page to print after the report; 0 = none
     bool export_text = false;
     std::string export_dir; // "" = the current directory, "-" = stdout
     bool stats = false;

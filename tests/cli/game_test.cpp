@@ -164,11 +164,14 @@ TEST(CliGame, SettingsFilesCarryTheGame) {
     test::expect_one_line_error(smaller, 2);
     EXPECT_TRUE(holds(smaller.err, "--game 7/49: range E1's end 50 is above 49 (game 7/49)"))
         << smaller.err;
-    // Ranges at the defaults of the game move with it.
-    const ParseResult moved = parse_options({"--game", "7/50", "-r", "A2=1-5", "--game", "7/64"});
+    // Ranges no -r has set move with the game; those set stay, even at the old game's defaults.
+    const ParseResult moved =
+        parse_options({"--game", "7/50", "-r", "A2=1-5", "-r", "A1=1-12", "--game", "7/64"});
     ASSERT_TRUE(moved.ok()) << moved.error;
     std::array<Range, RangeCount> expected = default_ranges(64);
+    expected[0] = default_ranges(50)[0];
     expected[1] = {1, 5};
+    ASSERT_NE(expected[0], default_ranges(64)[0]);
     EXPECT_EQ(moved.options.settings.effective, expected);
     EXPECT_EQ(std::tie(moved.options.highest, moved.options.settings.highest),
               std::tuple(64u, 64u));
@@ -201,6 +204,7 @@ TEST(CliGame, BadGameInputExitsTwoWithOneLine) {
         {"--game 7/37 --explain 1,2,3,4,5,6,38", "number 38 is outside 1..37"},
         {"-f 7=39 --game 7/37", "--game 7/37: filter 7's parameter 39 is above 37 (game 7/37)"},
         {"-r A1=30-39 --game 7/37", "range A1's end 39 is above 37 (game 7/37)"},
+        {"-r E2=36-39 --game 7/37", "range E2's end 39 is above 37 (game 7/37)"},
         {"--array7 38 --game 7/37", "--array7 number 38 is above 37 (game 7/37)"},
         {"--game 7/37 -f 1 --backtest --history h.csv", "h.csv:2: number 38 is outside 1..37"},
         {"--settings g.txt", "g.txt:1: --game 7/99: N = 99 is outside 8..64"},
