@@ -92,7 +92,7 @@ TEST(CliAfterDraw, ChanceBesideTheBestTicketAndOneTicket) {
     }
     const Outcome text = run_cli(args, dir.path);
     ASSERT_EQ(text.status, 0) << text.err;
-    char row[80];
+    char row[128];
     std::snprintf(row, sizeof row, "\n   4      1  %8.2f\n", best[4]);
     EXPECT_TRUE(holds(text.out, "expected by chance for the best of 2 tickets\n")) << text.out;
     EXPECT_TRUE(holds(text.out, row)) << row << text.out;
@@ -232,7 +232,9 @@ TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
     for (std::size_t k = 0; k < 10; ++k) {
         const double at_rank = j["pairs"][k]["expected_at_rank"].get<double>();
         EXPECT_GT(at_rank, j["pairs"][k]["expected"].get<double>()) << k;
-        if (k > 0) EXPECT_LE(at_rank, j["pairs"][k - 1]["expected_at_rank"].get<double>()) << k;
+        if (k > 0) {
+            EXPECT_LE(at_rank, j["pairs"][k - 1]["expected_at_rank"].get<double>()) << k;
+        }
     }
     EXPECT_EQ(j["distributions"][0]["name"], "sum");
     const Json& least = j["distributions"][0]["values"][0]; // the sum 28: 1 2 3 4 5 6 7
