@@ -331,10 +331,10 @@ std::vector<double> pair_counts_at_ranks(uint32_t d, uint32_t highest, std::size
             uint8_t c[7];
             uint64_t taken = 0;
             for (int j = 0; j < 7; ++j) {
-                uint32_t n = random.below(highest) + 1;
-                while (taken >> n & 1) n = random.below(highest) + 1;
+                uint32_t n = random.below(highest); // the number n + 1, bit n of taken
+                while (taken >> n & 1) n = random.below(highest);
                 taken |= uint64_t{1} << n;
-                c[j] = static_cast<uint8_t>(n);
+                c[j] = static_cast<uint8_t>(n + 1);
             }
             for (int a = 0; a < 7; ++a)
                 for (int b = 0; b < 7; ++b)
