@@ -17,12 +17,6 @@ struct TicketHits {
     std::array<uint32_t, 8> bonus_hits{}; // of those, the draws whose bonus number it holds too
 };
 
-// A ticket holding the same numbers as an earlier one: its line and the earlier one's.
-struct TicketRepeat {
-    uint32_t line = 0;
-    uint32_t of = 0;
-};
-
 struct DrawBest {
     Draw draw;
     uint32_t ticket = 0; // index of the first ticket with the most hits

@@ -554,6 +554,16 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     return f;
 }
 
+std::string repeats_text(const std::vector<TicketRepeat>& repeats) {
+    std::string s;
+    for (std::size_t i = 0; i < repeats.size(); ++i) {
+        if (i == 5) return s + " ...";
+        s += (i == 0 ? "line " : ", line ") + std::to_string(repeats[i].line) + " (line " +
+             std::to_string(repeats[i].of) + ")";
+    }
+    return s;
+}
+
 TicketFile read_tickets(const std::string& path, uint32_t highest) {
     const TextFile file =
         read_text_file(path, MaxFileBytes, "is too large for a ticket file (over 1 GB)");

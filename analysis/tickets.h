@@ -18,6 +18,16 @@ struct Ticket {
     Combination numbers{}; // sorted ascending
 };
 
+// A ticket holding the same numbers as an earlier one: its line and the earlier one's.
+struct TicketRepeat {
+    uint32_t line = 0;
+    uint32_t of = 0;
+};
+
+// The first five repeats as "line 8 (line 2), line 9 (line 3)", followed by " ..." when there
+// are more.
+std::string repeats_text(const std::vector<TicketRepeat>& repeats);
+
 struct TicketFile {
     std::vector<Ticket> tickets; // in file order
     std::string error;           // "" when read; else one line naming the file (and line)

@@ -53,7 +53,7 @@ int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_
         if (c.repeated != 0)
             fail(std::to_string(c.repeated) +
                      " ticket(s) repeat the numbers of an earlier ticket and are counted again: " +
-                     repeated_lines(c),
+                     repeats_text(c.repeats),
                  0);
         csv::check_tickets(stdout, c);
         break;

@@ -28,9 +28,6 @@ struct DrawSource {
     uint32_t read = 0; // draws read, before --last
 };
 
-// The tickets repeating an earlier one's numbers, as "line 27 (line 5), ..." (the first five).
-std::string repeated_lines(const TicketCheck& c);
-
 namespace text {
 void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, const TicketCheck& c);
 void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h);

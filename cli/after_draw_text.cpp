@@ -63,24 +63,6 @@ std::vector<Row> distribution_rows(const Distribution& d, uint32_t draw_count) {
 
 } // namespace
 
-} // namespace lotto::cli::text
-
-namespace lotto::cli {
-
-std::string repeated_lines(const TicketCheck& c) {
-    std::string s;
-    for (std::size_t i = 0; i < c.repeats.size(); ++i) {
-        if (i == 5) return s + ", ...";
-        s += (i == 0 ? "line " : ", line ") + std::to_string(c.repeats[i].line) + " (line " +
-             std::to_string(c.repeats[i].of) + ")";
-    }
-    return s;
-}
-
-} // namespace lotto::cli
-
-namespace lotto::cli::text {
-
 void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, const TicketCheck& c) {
     put_line(out, "Ticket check: " + std::to_string(c.tickets.size()) + " ticket(s) from " +
                       printable(o.check_tickets, 200) + " against " +
@@ -169,7 +151,7 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
         put_line(out, std::to_string(c.repeated) +
                           " ticket(s) repeat the numbers of an earlier ticket and are counted "
                           "again, which the p-value does not allow for: " +
-                          repeated_lines(c) + ".");
+                          repeats_text(c.repeats) + ".");
 }
 
 void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h) {

@@ -128,7 +128,7 @@ std::string checked_json(const Checked& c) {
                   {"uncovered", c.uncovered},
                   {"first_uncovered", c.first_uncovered}});
     Json repeats = Json::array();
-    for (const Checked::Repeat& r : c.repeats) repeats.push_back({{"line", r.line}, {"of", r.of}});
+    for (const TicketRepeat& r : c.repeats) repeats.push_back({{"line", r.line}, {"of", r.of}});
     j["repeats"] = repeats;
     return j.dump() + "\n";
 }
@@ -147,17 +147,9 @@ std::string verified_line(const Found& f) {
 }
 
 std::string repeats_line(const Checked& c) {
-    std::string s = std::to_string(c.repeats.size()) +
-                    " ticket(s) repeat the numbers of an earlier ticket and are counted once:";
-    for (std::size_t i = 0; i < c.repeats.size(); ++i) {
-        if (i == 5) {
-            s += " ...";
-            break;
-        }
-        s += (i == 0 ? " line " : ", line ") + std::to_string(c.repeats[i].line) + " (line " +
-             std::to_string(c.repeats[i].of) + ")";
-    }
-    return s;
+    return std::to_string(c.repeats.size()) +
+           " ticket(s) repeat the numbers of an earlier ticket and are counted once: " +
+           repeats_text(c.repeats);
 }
 
 std::string found_output(Format format, const Found& f) {

@@ -2,6 +2,7 @@
 // of --check-wheel, as text, CSV or JSON, built as strings for stdout or the --output file.
 #pragma once
 
+#include "analysis/tickets.h"
 #include "cli/options.h"
 #include "engine/measure.h"
 
@@ -37,10 +38,9 @@ struct Checked {
     Promise promise;
     std::string file;
     std::size_t tickets = 0; // distinct
-    struct Repeat {
-        uint32_t line, of; // a ticket's line (its place in a JSON file), an earlier one's
-    };
-    std::vector<Repeat> repeats; // tickets holding the numbers of an earlier ticket
+    // Tickets holding the numbers of an earlier ticket: the line (the place in a JSON file) of
+    // each and of the earlier one.
+    std::vector<TicketRepeat> repeats;
     uint64_t cases = 0, uncovered = 0;
     std::vector<std::vector<uint8_t>> first_uncovered;
 };
