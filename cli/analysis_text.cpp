@@ -78,11 +78,12 @@ void backtest(std::FILE* out, const Options& o, const Backtest& b) {
           {"filter", "label", "parameter", "draws kept", "share", "combinations kept", "share",
            "expected draws", "p-value"},
           rows, "rlrrrrrrr");
-    if (const std::size_t k = b.filters.size(); k >= 2)
+    if (const std::size_t k = b.filters.size(); k >= 2) {
         put_line(out, "Of " + std::to_string(k) + " filters, chance alone gives at least one " +
                           "p-value below 0.05 with chance about " +
                           fixed(1 - std::pow(0.95, double(k)), "%.2f"));
-    if (b.filters.size() >= 2) put_line(out, "(the filters taken as independent).");
+        put_line(out, "(the filters taken as independent).");
+    }
     put_line(out, "");
     rows.clear();
     for (const DrawVerdict& d : b.draws) {

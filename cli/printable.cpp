@@ -12,12 +12,7 @@ std::string printable(std::string_view text, std::size_t limit) {
     return s;
 }
 
-std::string chance_text(double p) {
-    if (below_shown(p)) return BelowShown;
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2g", p);
-    return text;
-}
+std::string chance_text(double p) { return p_value_text(p, "%.2g"); }
 
 std::string p_value_text(double p, const char* format) {
     if (below_shown(p)) return BelowShown;
