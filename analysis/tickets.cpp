@@ -206,6 +206,12 @@ int numbers_in(std::string_view word) {
     return numbers ? count : -1;
 }
 
+// A run of numbers in a line: where it begins and ends, and how many numbers it holds.
+struct Run {
+    std::size_t begin = 0, end = 0;
+    int numbers = 0;
+};
+
 // A line as a person types a ticket: a label ("Ticket 12:", "Row A)"), the last run of numbers
 // (dashes standing alone among them) and words after it ("lucky").
 struct TypedLine {
@@ -214,11 +220,11 @@ struct TypedLine {
     bool label_begins_with_word = false;
     bool words_after = false;
     bool digit_after = false; // in the words after the run: a stray number, perhaps
+    std::vector<Run> runs;    // all of the line's, the last one's included
 };
 
 TypedLine cut_typed_line(std::string_view line) {
     TypedLine t;
-    std::size_t begin = 0, end = 0;
     bool in_run = false, first = true;
     for_each_word(line, [&](std::string_view word, std::size_t at) {
         const int count = numbers_in(word);
@@ -229,10 +235,13 @@ TypedLine cut_typed_line(std::string_view line) {
             in_run = false;
             return;
         }
-        if (!in_run) begin = at, t.numbers = 0, in_run = true;
-        t.numbers += count;
-        end = at + word.size();
+        if (!in_run) t.runs.push_back({at, at, 0}), in_run = true;
+        t.runs.back().numbers += count;
+        t.runs.back().end = at + word.size();
     });
+    const Run last = t.runs.empty() ? Run{} : t.runs.back();
+    const std::size_t begin = last.begin, end = last.end;
+    t.numbers = last.numbers;
     t.label = line.substr(0, begin);
     t.run = line.substr(begin, end - begin);
     for_each_word(line.substr(end), [&](std::string_view word, std::size_t) {
@@ -258,6 +267,40 @@ std::string_view without_ticket_number(std::string_view run) {
     return ticket_number && place > 2 ? run.substr(rest) : run;
 }
 
+// What stands between two runs of the line, the separators around it aside.
+std::string_view between(std::string_view line, const Run& a, const Run& b) {
+    std::size_t from = a.end, to = b.begin;
+    while (from < to && (is_separator(line[from]) || line[from] == '\r')) ++from;
+    while (to > from && (is_separator(line[to - 1]) || line[to - 1] == '\r')) --to;
+    return line.substr(from, to - from);
+}
+
+// What is wrong with a line holding numbers besides a ticket, or "" when it holds none: two runs of
+// numbers, each long enough to be typed as a ticket ("3 9 12 19 25 30 33 | 1 2 4 5 6 7 8", "A: ...
+// B: ..."), or seven numbers followed by more that holds a digit ("+ 5", "Superzahl 5", "x2"). No
+// run is read then: either may be the ticket meant, or neither.
+std::string numbers_besides_ticket(std::string_view line, const std::vector<Run>& runs) {
+    const auto typed_run = [](const Run& r) { return r.numbers >= LeastTypedNumbers; };
+    const auto second = std::find_if(runs.rbegin(), runs.rend(), typed_run);
+    const auto first =
+        second == runs.rend() ? runs.rend() : std::find_if(second + 1, runs.rend(), typed_run);
+    if (first != runs.rend()) {
+        const bool tickets = first->numbers == 7 && second->numbers == 7;
+        return "the line holds " +
+               std::string(tickets ? "more than one ticket" : "more than one run of numbers") +
+               ": " + std::to_string(first->numbers) + " numbers before " +
+               history::shown(between(line, *first, *second)) + " and " +
+               std::to_string(second->numbers) + " after it; a line holds one ticket of seven";
+    }
+    const auto seven =
+        std::find_if(runs.begin(), runs.end(), [](const Run& r) { return r.numbers == 7; });
+    if (seven == runs.end()) return {};
+    const std::string_view after = between(line, *seven, Run{line.size(), line.size(), 0});
+    if (after.find_first_of("0123456789") == std::string_view::npos) return {};
+    return "the line holds " + history::shown(after) +
+           " after its seven numbers; a ticket holds seven, and words after them may hold no digit";
+}
+
 // Reads the ticket of a line as people type it: the whole line; else the last run of numbers,
 // after a label and before words without a digit, and without a ticket number before a lone dash.
 // A line whose words after the numbers hold a digit is no ticket: "7 lucky 8" may be a stray
@@ -268,13 +311,28 @@ bool read_typed_line(std::string_view line, uint32_t highest, bool numbered, Com
     typed = false;
     if (read_ticket(line, highest, numbered, numbers, why)) return true;
     const TypedLine t = cut_typed_line(line);
+    if (std::string stray = numbers_besides_ticket(line, t.runs); !stray.empty()) {
+        why = std::move(stray);
+        typed = true;
+        return false;
+    }
     // A label beginning with a number ("1 2 x 4 5 6 ...") may hold numbers of the ticket.
     const bool plain_label = t.label.empty() || t.label_begins_with_word;
     if (t.digit_after || (t.words_after && !plain_label)) return false;
     std::string run_why;
     if (read_ticket(without_ticket_number(t.run), highest, false, numbers, run_why,
-                    !t.label.empty()))
-        return true;
+                    !t.label.empty())) {
+        // A label holding numbers side by side ("1 2 x 4 5 6 ..."): the run is no whole ticket.
+        const auto side_by_side = [](const Run& r) { return r.numbers > 1; };
+        if (std::none_of(t.runs.begin(), t.runs.end() - 1, side_by_side)) return true;
+        const Run& before = *std::find_if(t.runs.rbegin() + 1, t.runs.rend(), side_by_side);
+        why = history::shown(between(line, before, t.runs.back())) +
+              " is not a number, and the line holds " + std::to_string(before.numbers) +
+              " numbers before it and " + std::to_string(t.numbers) +
+              " after; a ticket holds seven";
+        typed = true;
+        return false;
+    }
     typed = t.numbers >= LeastTypedNumbers && plain_label && (!t.label.empty() || t.words_after);
     if (typed) why = std::move(run_why);
     return false;

@@ -40,8 +40,10 @@ struct TicketFile {
 // "Exported ..." line and the statistics' lines) are passed over. A
 // line holds seven numbers, or eight when the first is a record or ticket number (a viewer line
 // "00000001=01,...", or a row under a header of eight columns such as "index,n1,...,n7"); each
-// number lies in 1..highest and none is repeated. Any other line is an error "NAME:LINE: what is
-// wrong"; a text with no ticket is an error too. A text opening with '{' or '[' is a JSON
+// number lies in 1..highest and none is repeated.
+// A line with two runs of numbers (two tickets, "... | ...") or with a number after its seven
+// ("+ 5") is refused, neither run read. Any other line is an error "NAME:LINE: what is wrong"; a
+// text with no ticket is an error too. A text opening with '{' or '[' is a JSON
 // document whose arrays of seven whole numbers are the tickets, each numbered by its place: those
 // of its "tickets" array when it has one, else of its "sample", else of its "page", else of the
 // whole document; a check's, a back-test's and the history statistics' documents hold none.

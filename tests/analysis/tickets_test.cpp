@@ -58,6 +58,7 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
          1,
          {1, 2, 3, 4, 5, 6, 7}},
         {"[[1,2,3,4,5,6,7],[2,3,4,5,6,7,8]]", 2, {2, 3, 4, 5, 6, 7, 8}},
+        {"26 Nov 2025: 3 9 12 19 25 30 33\n", 1, {3, 9, 12, 19, 25, 30, 33}},
         {"Ticket check: week 12\n1 2 3 4 5 6 7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
         // A ticket check's text and CSV: the tickets of its table of hits, not its draws.
         {"Ticket check: 2 ticket(s) from t.txt against the draw given\n\nBest ticket of each "
@@ -128,9 +129,30 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"Line 3: 1 2 3 4 5 6 6 (twice)\n", "t.txt:1: number 6 appears twice"},
         {"1 2 3 4 5 6 lucky\n", "t.txt:1: the line holds 6 numbers; a ticket holds seven"},
         // Words after the numbers that may hide one more number, or after numbers and a word.
-        {"1 2 3 4 5 6 7 lucky 8\n", "t.txt:1: \"lucky\" is not a number"},
-        {"1 2 3 4 5 6 7 +8\n", "t.txt:1: \"+8\" is not a number"},
+        {"1 2 3 4 5 6 7 lucky 8\n",
+         "t.txt:1: the line holds \"lucky 8\" after its seven numbers; a ticket holds seven, and "
+         "words after them may hold no digit"},
+        {"3 9 12 19 25 30 33 Superzahl 5\n",
+         "t.txt:1: the line holds \"Superzahl 5\" after its seven numbers; a ticket holds seven, "
+         "and words after them may hold no digit"},
+        // Not passed over as a header either.
+        {"A: 1 2 3 4 5 6 7 +8\n1 2 3 4 5 6 9\n",
+         "t.txt:1: the line holds \"+8\" after its seven numbers; a ticket holds seven, and words "
+         "after them may hold no digit"},
         {"1 2 x 4 5 6 7 8 9 10 lucky\n", "t.txt:1: \"x\" is not a number"},
+        {"1 2 x 4 5 6 7 8 9 10\n",
+         "t.txt:1: \"x\" is not a number, and the line holds 2 numbers before it and 7 after; a "
+         "ticket holds seven"},
+        // Two boards on a line: neither is read.
+        {"3 9 12 19 25 30 33 | 1 2 4 5 6 7 8\n",
+         "t.txt:1: the line holds more than one ticket: 7 numbers before \"|\" and 7 after it; a "
+         "line holds one ticket of seven"},
+        {"A: 3 9 12 19 25 30 33 B: 1 2 4 5 6 7 8\n1 2 3 4 5 6 7\n",
+         "t.txt:1: the line holds more than one ticket: 7 numbers before \"B:\" and 7 after it; "
+         "a line holds one ticket of seven"},
+        {"3 9 12 19 25 30 33 / 1 2 4 5 6 7\n",
+         "t.txt:1: the line holds more than one run of numbers: 7 numbers before \"/\" and 6 "
+         "after it; a line holds one ticket of seven"},
         {"// my tickets\n", "t.txt: holds only comments, no ticket"},
         {"", "t.txt: is empty"},
         {"# my tickets\n\n", "t.txt: holds only comments, no ticket"},
