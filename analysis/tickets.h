@@ -40,7 +40,7 @@ struct TicketFile {
 // "Exported ..." line and the statistics' lines) are passed over. A
 // line holds seven numbers, or eight when the first is a record or ticket number (a viewer line
 // "00000001=01,...", or a row under a header of eight columns such as "index,n1,...,n7"); each
-// number lies in 1..highest and none is repeated.
+// number lies in 1..highest and none is repeated; no-break spaces separate numbers as spaces do.
 // A line with two runs of numbers (two tickets, "... | ...") or with a number after its seven
 // ("+ 5") is refused, neither run read. Any other line is an error "NAME:LINE: what is wrong"; a
 // text with no ticket is an error too. A text opening with '{' or '[' is a JSON

@@ -58,6 +58,19 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
          1,
          {1, 2, 3, 4, 5, 6, 7}},
         {"[[1,2,3,4,5,6,7],[2,3,4,5,6,7,8]]", 2, {2, 3, 4, 5, 6, 7, 8}},
+        // No-break and narrow no-break spaces, in UTF-8 and in Windows-1252.
+        {"3\xc2\xa0"
+         "9\xc2\xa0"
+         "12 19\xe2\x80\xaf"
+         "25 30 33\n1 2 3 4 5 6 7\n",
+         2,
+         {1, 2, 3, 4, 5, 6, 7}},
+        {"Tipp\xa0"
+         "1:\xa0"
+         "3\xa0"
+         "9 12 19 25 30 33\n",
+         1,
+         {3, 9, 12, 19, 25, 30, 33}},
         {"26 Nov 2025: 3 9 12 19 25 30 33\n", 1, {3, 9, 12, 19, 25, 30, 33}},
         {"Ticket check: week 12\n1 2 3 4 5 6 7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
         // A ticket check's text and CSV: the tickets of its table of hits, not its draws.
