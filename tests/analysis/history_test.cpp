@@ -50,6 +50,7 @@ const Numbers Example{1, 3, 7, 12, 15, 20, 39}; // read from "7 3 12 39 1 20 15"
 using Case = std::tuple<std::string, HistoryOptions, std::vector<LineDraw>>;
 
 TEST(History, ReadsEachLayout) {
+    const std::string nbsp = "\xc2\xa0", narrow = "\xe2\x80\xaf";
     const Case cases[] = {
         {"2013-04-05,7 3 12 39 1 20 15,4 9,Draw 12\n2013-04-12,1 2 3 4 5 6 7,8 9,Draw 13\n",
          Auto,
@@ -104,6 +105,15 @@ TEST(History, ReadsEachLayout) {
                            true),
          Auto,
          {{1, Example}, {3, OneToSeven}}},
+        // Copied from a web page: no-break spaces, in UTF-8 (also the narrow one) and Windows-1252.
+        {"Sat" + nbsp + "5 Apr" + nbsp + "2013\t7" + nbsp + "3" + narrow + "12 39 1 20 15\n",
+         Auto,
+         {{1, Example}}},
+        {"Sat 5 Apr\xa0"
+         "2013\t7\xa0"
+         "3 12 39 1 20 15\n",
+         Auto,
+         {{1, Example}}},
     };
     for (const auto& [text, options, draws] : cases) {
         const History h = parse_history(text, "draws.csv", options);
