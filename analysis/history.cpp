@@ -237,14 +237,28 @@ bool blank_field(std::string_view line, int column) {
            key == "\xe2\x80\x94";
 }
 
-// Reads the bonus number from field column (0: none) into the draw; a blank field, or one holding
-// a dash or "n/a", is a draw without one (older draws often have none), and so, in a field the
-// header named (named), is any other text and 0. False with why set when the field holds no
-// number in 1..N or one of the seven.
+// The whole number the field holds alone or after a label without digits ("Zusatzzahl 5",
+// "Bonus: 11", as copied from a web page), else NotWhole.
+int labelled_number(std::string_view field, int column) {
+    int value = history::NotWhole;
+    const bool labelled =
+        history::for_each_field_token(field, column, [&](std::string_view t, int) {
+            if (value != history::NotWhole) return false; // a token after the number
+            value = history::whole_number(t);
+            return value != history::NotWhole ||
+                   t.find_first_of("0123456789") == std::string_view::npos;
+        });
+    return labelled ? value : history::NotWhole;
+}
+
+// Reads the bonus number from field column (0: none) into the draw, alone in it or after a label
+// (labelled_number); a blank field, or one holding a dash or "n/a", is a draw without one (older
+// draws often have none), and so, in a field the header named (named), is any other text and 0.
+// False with why set when the field holds no number in 1..N or one of the seven.
 bool read_bonus(std::string_view line, int column, bool named, uint32_t highest, Draw& draw,
                 std::string& why) {
     if (column == 0 || blank_field(line, column)) return true;
-    const int value = history::single_number_field(line, column);
+    const int value = labelled_number(*field_at(line, column), column);
     if (named && (value == history::NotWhole || value == 0)) return true;
     if (!history::in_draw_range(value, highest))
         why = "field " + std::to_string(column) + " holds no bonus number in 1.." +

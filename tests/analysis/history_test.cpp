@@ -342,8 +342,8 @@ TEST(History, CountsDatesThatDoNotRead) {
 // options name no fields: the draw counter, the date and further fields are no numbers. A header
 // that leaves doubt, a line without those fields, or fields named by options read as without it.
 TEST(History, HeaderNamesTheColumns) {
-    HistoryOptions bonus_first;
-    bonus_first.bonus_column = 1;
+    HistoryOptions bonus_first, bonus_tenth;
+    bonus_first.bonus_column = 1, bonus_tenth.bonus_column = 10;
     // text, options, the draws oldest first as "line: numbers +bonus", the names taken
     const std::tuple<std::string, HistoryOptions, std::vector<std::string>, std::string> cases[] = {
         {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,9\n13,1,4,9,15,22,30,36,5\n"
@@ -371,6 +371,19 @@ TEST(History, HeaderNamesTheColumns) {
          Auto,
          {"2: 3 7 11 19 23 31 38 +12"},
          "Nr 1..Nr 7 Till\xc3\xa4ggsnummer"},
+        {"Kierros;P\xc3\xa4iv\xc3\xa4m\xc3\xa4\xc3\xa4r\xc3\xa4;Numero 1;Numero 2;Numero 3;Numero "
+         "4;"
+         "Numero 5;Numero 6;Numero 7;Lis\xc3\xa4numero;Plusnumero\n"
+         "48/2025;29.11.2025;2;9;14;21;28;33;39;17;5\n",
+         Auto,
+         {"2: 2 9 14 21 28 33 39 +17"},
+         "Numero 1..Numero 7 Lis\xc3\xa4numero"},
+        // A bonus field named by options may hold a label before the number, as on a web page.
+        {"Sa., 05.12.2026\t3\t8\t14\t19\t24\t29\t33\tZusatzzahl 5\n"
+         "Mi., 02.12.2026\t1\t6\t12\t18\t25\t30\t34\tBonus: 9\n",
+         bonus_tenth,
+         {"2: 1 6 12 18 25 30 34 +9", "1: 3 8 14 19 24 29 33 +5"},
+         " "},
         // Saved in Windows-1252 ("\xe4" for the a-umlaut), named as in UTF-8.
         {"Dragningsdatum;Vinnarnummer;Till\xe4ggsnummer\r\n2024-01-06;3 7 11 19 23 31 38;5\r\n",
          Auto,
@@ -498,11 +511,13 @@ TEST(History, HeaderNamesTheDateFields) {
 
 TEST(History, NamesFileLineAndFault) {
     const std::string e = "\xc3\xa9"; // two bytes of UTF-8
-    HistoryOptions bonus_ninth;
-    bonus_ninth.bonus_column = 9;
+    HistoryOptions bonus_ninth, bonus_eighth;
+    bonus_ninth.bonus_column = 9, bonus_eighth.bonus_column = 8;
     const std::tuple<std::string, HistoryOptions, std::string> cases[] = {
         {"1,2,3,4,5,6,7\n1,2,3,4,5,6,8\n", bonus_ninth,
          "draws.csv: no draw's line has a field 9 for the bonus number"},
+        {"1,2,3,4,5,6,7,Bonus 9 x\n", bonus_eighth,
+         "draws.csv:1: field 8 holds no bonus number in 1..39"},
         {"7\n", Auto, "draws.csv:1: only 1 number in 1..39 found"},
         {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"2013-04-05,1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
