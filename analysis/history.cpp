@@ -163,7 +163,9 @@ void number_draws(History& h, const std::vector<LeadingValues>& values, int coun
             whole =
                 v != history::NotWhole && v >= 1 &&
                 (counter == f + 1 || std::find(numbers.begin(), numbers.end(), v) == numbers.end());
-            if (i > 0) rising &= v > values[i - 1][f], falling &= v < values[i - 1][f];
+            // Two draws of one line share its number.
+            if (i > 0 && h.draws[i].line != h.draws[i - 1].line)
+                rising &= v > values[i - 1][f], falling &= v < values[i - 1][f];
         }
         if (!whole || !(rising || falling)) continue;
         for (std::size_t i = 0; i < n; ++i)
@@ -378,10 +380,12 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
         Draw draw;
         draw.line = line_number;
         bool longer_run = false;
+        history::SecondDraw second;
         const auto read = [&](int date_tokens) {
             why.clear();
             return history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers,
-                                      why, o.highest, o.bonus_column, &longer_run, date_tokens);
+                                      why, o.highest, o.bonus_column, &longer_run, date_tokens,
+                                      &second);
         };
         // A date written with spaces or in three fields is the line's when the numbers after it
         // hold the draw; else the whole line is read as any other.
@@ -410,6 +414,15 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
             numbered_header.reset();
             h.draws.push_back(draw);
             values.push_back(leading_values(line));
+            // Fourteen numbers in a row after the date: two draws of that date.
+            if (second.found && o.bonus_column == 0 &&
+                (after_date || find_draw_date(line.substr(0, second.run_start)))) {
+                draw.numbers = second.numbers;
+                h.draws.push_back(draw);
+                values.push_back(values.back());
+                if (h.two_draw_lines++ == 0) h.first_two_draw_line = line_number;
+                longer_run = false;
+            }
             if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
             count_unread(unread, line_number);
             headers_allowed = false;

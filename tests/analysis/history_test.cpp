@@ -315,6 +315,79 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
     }
 }
 
+// Fourteen numbers in a row after the line's date are two draws of that date (a game drawing
+// twice, both on one line), which keep their order however the lines are ordered and share the
+// line's draw number; without a date before them, with a bonus field named, with fifteen, or
+// with a number twice among the second seven, the first seven are the draw, and the line is
+// counted as one whose row holds more than seven numbers.
+TEST(History, FourteenNumbersAfterADateAreTwoDraws) {
+    HistoryOptions game35;
+    game35.highest = 35;
+    HistoryOptions bonus_last = game35;
+    bonus_last.bonus_column = 16;
+    const std::string fourteen = "3;9;12;19;25;30;33;1;8;14;22;27;31;35";
+    const std::string skandi = "2025;48;2025.11.26.;0;0 Ft;6;1 243 915 Ft;" + fourteen + "\n" +
+                               "2025;47;2025.11.19.;1;95 280 385 Ft;" + fourteen + "\n" +
+                               "2025;46;2025.11.12.;0;0 Ft;" + fourteen + "\n";
+    // text, options, --newest-first, the draws oldest first as "line date first #counter", the
+    // lines read as two draws, the lines counted as longer rows
+    const std::tuple<std::string, HistoryOptions, bool, std::vector<std::string>, uint32_t,
+                     uint32_t>
+        cases[] = {
+            {skandi,
+             game35,
+             true,
+             {"3 2025-11-12 3 #46", "3 2025-11-12 1 #46", "2 2025-11-19 3 #47",
+              "2 2025-11-19 1 #47", "1 2025-11-26 3 #48", "1 2025-11-26 1 #48"},
+             3,
+             0},
+            {"2024 01 05 " + fourteen + "\n",
+             game35,
+             false,
+             {"1 2024-01-05 3", "1 2024-01-05 1"},
+             1,
+             0},
+            // A line without a date: the draw numbers, falling, order the file, pair by pair.
+            {"12;2024-01-12;" + fourteen + "\n11;x;1;2;3;4;5;6;7\n10;2024-01-05;" + fourteen + "\n",
+             game35,
+             false,
+             {"3 2024-01-05 3 #10", "3 2024-01-05 1 #10", "2 - 1 #11", "1 2024-01-12 3 #12",
+              "1 2024-01-12 1 #12"},
+             2,
+             0},
+            {fourteen + ";2024-01-05\n", game35, false, {"1 2024-01-05 3"}, 0, 1},
+            {"2024-01-05;" + fourteen + ";17\n", bonus_last, false, {"1 2024-01-05 3"}, 0, 1},
+            {"2024-01-05;" + fourteen + ";2\n", game35, false, {"1 2024-01-05 3"}, 0, 1},
+            {"2024-01-05;" + fourteen.substr(0, fourteen.size() - 2) + "27\n",
+             game35,
+             false,
+             {"1 2024-01-05 3"},
+             0,
+             1},
+            {"2025;48;" + fourteen + "\n2025;47;" + fourteen + "\n2025;46;" + fourteen + "\n",
+             game35,
+             false,
+             {"3 - 3 #46", "2 - 3 #47", "1 - 3 #48"},
+             0,
+             1},
+        };
+    for (const auto& [text, options, newest_first, draws, two, longer] : cases) {
+        History h = parse_history(text, "draws.csv", options);
+        ASSERT_EQ(h.error, "") << text;
+        order_oldest_first(h, newest_first);
+        std::vector<std::string> read;
+        for (const Draw& d : h.draws) {
+            read.push_back(std::to_string(d.line) + " " + (d.date ? date_text(*d.date) : "-") +
+                           " " + std::to_string(d.numbers[0]));
+            if (d.counter != 0) read.back().append(" #").append(std::to_string(d.counter));
+        }
+        EXPECT_EQ(read, draws) << text;
+        EXPECT_EQ(h.two_draw_lines, two) << text;
+        EXPECT_EQ(h.first_two_draw_line, two == 0 ? 0u : 1u) << text;
+        EXPECT_EQ(h.first_longer_run, longer) << text;
+    }
+}
+
 // Lines whose date does not read though something looks like one (a field, or a bracketed part,
 // with a year among other numbers and characters) are counted, so that the user hears the file
 // order was taken; numbers alone, amounts, labels and dates that read are no such thing.
