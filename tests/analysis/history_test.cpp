@@ -589,7 +589,9 @@ TEST(History, NamesFileLineAndFault) {
     const std::tuple<std::string, HistoryOptions, std::string> cases[] = {
         {"1,2,3,4,5,6,7\n1,2,3,4,5,6,8\n", bonus_ninth,
          "draws.csv: no draw's line has a field 9 for the bonus number"},
-        {"1,2,3,4,5,6,7,Bonus 9 x\n", bonus_eighth,
+        {"1,2,3,4,5,6,7,Bonus 9 10\n", bonus_eighth,
+         "draws.csv:1: field 8 holds no bonus number in 1..39"},
+        {"1,2,3,4,5,6,7,2nd 9\n", bonus_eighth,
          "draws.csv:1: field 8 holds no bonus number in 1..39"},
         {"7\n", Auto, "draws.csv:1: only 1 number in 1..39 found"},
         {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
