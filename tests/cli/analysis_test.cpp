@@ -36,7 +36,7 @@ TEST(CliHistory, BadFilesAreRefused) {
                          "counter or a week stands before the numbers: then name the fields with "
                          "--history-columns A-B, or a bonus after them with --bonus-column C)\n");
     // Fourteen after the date: two draws, and a note saying so.
-    write_file(dir.path / "two.csv", "2025.11.26.;1;2;3;4;5;6;7;8;9;10;11;12;13;14\n");
+    write_file(dir.path / "two.csv", "2025.11.26.;3;9;12;19;25;30;39;1;8;14;22;27;31;35\n");
     const Outcome two = run_cli("-f 7=5 --backtest --history two.csv", dir.path);
     EXPECT_EQ(two.status, 0);
     EXPECT_TRUE(holds(two.out, "on 2 draws from two.csv")) << two.out;
