@@ -255,6 +255,8 @@ std::optional<DrawDate> named_month_token(std::string_view token) {
 } // namespace
 
 std::optional<DrawDate> parse_draw_date(std::string_view token) {
+    // "2025.11.26.": a dot may end a date that opens with its year, as Hungarian sites write it.
+    if (token.ends_with('.') && token.size() > 4 && token[4] == '.') token.remove_suffix(1);
     std::array<std::string_view, 3> parts;
     char sep = 0;
     if (!split_three(token, parts, sep)) return named_month_token(token);

@@ -1,13 +1,14 @@
 // The date on a line of a draw history: the first token that reads as a calendar date in one of
-// the common layouts, "2013-04-05" (also with '/' or '.'), "05.04.2013", "05/04/2013",
-// "05-04-2013", "4/5/2013", any of these with a two-digit year ("05.04.13": 00..69 are 20xx,
-// 70..99 19xx), or with the month's name ("5-Apr-2013", or the three tokens "5 Apr 2013",
-// "Apr 5, 2013", "2. Januar 2015", "2 de enero de 2015": English, German, French, Spanish,
-// Italian, Dutch, Polish and Swedish names and their abbreviations, where they name one month
-// only), or three numbers ending in dots ("26. 6. 2026", "2026. 06. 26."); brackets around a
-// date are no part of it ("(26/06/2026):"). Slashed and dashed dates are read day first, as most
-// of the world writes them, unless only month first makes a date ("4/25/2013");
-// settle_slashed_dates then reads the file's other such dates month first too.
+// the common layouts, "2013-04-05" (also with '/' or '.', and "2013.04.05." with a dot after it),
+// "05.04.2013", "05/04/2013", "05-04-2013", "4/5/2013", any of these with a two-digit year
+// ("05.04.13": 00..69 are 20xx, 70..99 19xx), or with the month's name ("5-Apr-2013", or the
+// three tokens "5 Apr 2013", "Apr 5, 2013", "2. Januar 2015", "2 de enero de 2015": English,
+// German, French, Spanish, Italian, Dutch, Polish and Swedish names and their abbreviations,
+// where they name one month only), or three numbers ending in dots ("26. 6. 2026",
+// "2026. 06. 26."); brackets around a date are no part of it ("(26/06/2026):"). Slashed and
+// dashed dates are read day first, as most of the world writes them, unless only month first
+// makes a date ("4/25/2013"); settle_slashed_dates then reads the file's other such dates month
+// first too.
 #pragma once
 
 #include <cstdint>

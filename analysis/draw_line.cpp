@@ -5,6 +5,7 @@
 #include "engine/mask.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <vector>
 
@@ -95,24 +96,38 @@ std::string why_no_run(std::string_view line, uint32_t highest, int date_tokens)
 // The first seven of the first run of at least seven numbers in 1..N; the tokens of the fields
 // counter_field and bonus_field (0: none) and the first date_tokens tokens break runs. longer_run
 // says whether an eighth follows while no draw counter stands before the run, which would show
-// that the draw starts where the run does.
+// that the draw starts where the run does, or the run holds exactly fourteen (perhaps two draws:
+// second then holds the other seven).
 bool find_draw(std::string_view line, int counter_field, int bonus_field, int date_tokens,
-               uint32_t highest, Combination& numbers, std::string& why, bool& longer_run) {
+               uint32_t highest, Combination& numbers, std::string& why, bool& longer_run,
+               SecondDraw& second) {
+    constexpr int Two = 14;
+    std::array<uint8_t, Two> run_numbers{};
     int run = 0, index = 0;
-    longer_run = false;
     bool counter_before = false;
+    std::size_t start = 0;
     for_each_token(line, [&](std::string_view token, int field) {
         const int value = whole_number(token);
         const bool number = index++ >= date_tokens && in_draw_range(value, highest) &&
                             field != counter_field && field != bonus_field;
-        if (run == 7) return longer_run = number && !counter_before, false;
+        if (run >= 7 && !number) return false;
         if (!number) return run = 0, counter_before |= field == counter_field, true;
-        numbers[run++] = static_cast<uint8_t>(value);
-        return true;
+        if (run == 0) start = static_cast<std::size_t>(token.data() - line.data());
+        if (run < Two) run_numbers[static_cast<std::size_t>(run)] = static_cast<uint8_t>(value);
+        return ++run <= Two;
     });
+    longer_run = run > 7 && (!counter_before || run == Two);
+    second = {};
     if (run < 7) {
         why = why_no_run(line, highest, date_tokens);
         return false;
+    }
+    std::copy_n(run_numbers.begin(), 7, numbers.begin());
+    if (run == Two) {
+        std::string ignored;
+        std::copy_n(run_numbers.begin() + 7, 7, second.numbers.begin());
+        second.found = distinct_sorted(second.numbers, ignored);
+        second.run_start = start;
     }
     return distinct_sorted(numbers, why);
 }
@@ -171,13 +186,15 @@ bool read_fields(std::string_view line, int first, int last, uint32_t highest, C
 
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
                Combination& numbers, std::string& why, uint32_t highest, int bonus_field,
-               bool* longer_run, int date_tokens) {
+               bool* longer_run, int date_tokens, SecondDraw* second) {
     bool longer = false;
+    SecondDraw two;
     const bool read = first_column == 0
                           ? find_draw(line, counter_field, bonus_field, date_tokens, highest,
-                                      numbers, why, longer)
+                                      numbers, why, longer, two)
                           : read_fields(line, first_column, last_column, highest, numbers, why);
     if (longer_run) *longer_run = longer;
+    if (second) *second = two;
     return read;
 }
 

@@ -6,22 +6,33 @@
 #include "analysis/line_tokens.h"
 #include "engine/measure.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace lotto::history {
+
+// The second draw of a line whose run of numbers, found automatically, holds exactly fourteen: the
+// seven after the first seven, sorted, when they differ (found), and where the run starts in the
+// line (a byte offset).
+struct SecondDraw {
+    bool found = false;
+    Combination numbers{};
+    std::size_t run_start = 0;
+};
 
 // Reads the line's draw into numbers, sorted: found automatically when first_column is 0 (the
 // fields counter_field and bonus_field, when not 0, holding a draw counter and a bonus number
 // that are never among the seven), else from the fields first_column..last_column (1-based; one
 // field holding all seven when equal). Returns false and says why when the line holds no draw.
 // Found automatically, *longer_run (when given) says whether an eighth number in 1..N follows
-// the seven in their run while no draw counter (counter_field) stands before the run, which
-// leaves it open which seven are the draw, and the first date_tokens tokens of the
-// line (a date written with spaces) are never among the seven.
+// the seven in their run while no draw counter (counter_field) stands before the run, or the run
+// holds exactly fourteen, which leaves it open which seven are the draw, and the first date_tokens
+// tokens of the line (a date written with spaces) are never among the seven; *second (when given)
+// holds the line's second draw, if any (SecondDraw).
 bool read_draw(std::string_view line, int first_column, int last_column, int counter_field,
                Combination& numbers, std::string& why, uint32_t highest = 39, int bonus_field = 0,
-               bool* longer_run = nullptr, int date_tokens = 0);
+               bool* longer_run = nullptr, int date_tokens = 0, SecondDraw* second = nullptr);
 
 // The whole number (capped at cap) that a field, number field_number (1-based) of its line, holds
 // as its only token, else NotWhole.

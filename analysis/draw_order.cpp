@@ -1,8 +1,20 @@
 #include "analysis/draw_order.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lotto {
+
+namespace {
+
+// Reverses the draws, but for the two draws of one line, which keep their order.
+void reverse_lines(History& h) {
+    std::reverse(h.draws.begin(), h.draws.end());
+    for (std::size_t i = 1; i < h.draws.size(); ++i)
+        if (h.draws[i].line == h.draws[i - 1].line) std::swap(h.draws[i], h.draws[i - 1]);
+}
+
+} // namespace
 
 DrawOrder order_oldest_first(History& h, bool newest_first) {
     std::vector<DrawDate*> dates;
@@ -11,7 +23,7 @@ DrawOrder order_oldest_first(History& h, bool newest_first) {
     settle_slashed_dates(dates);
     if (!h.draws.empty() && dates.size() == h.draws.size()) {
         // A newest-first file with equal dates keeps their file order reversed, like the rest.
-        if (newest_first) std::reverse(h.draws.begin(), h.draws.end());
+        if (newest_first) reverse_lines(h);
         std::stable_sort(h.draws.begin(), h.draws.end(), [](const Draw& a, const Draw& b) {
             return a.date->key() < b.date->key();
         });
@@ -19,12 +31,14 @@ DrawOrder order_oldest_first(History& h, bool newest_first) {
     }
     // Draw numbers that fall from line to line (the last one at least 1, so none is 0) say the
     // file runs newest first.
-    const auto not_falling = [](const Draw& a, const Draw& b) { return a.counter <= b.counter; };
+    const auto not_falling = [](const Draw& a, const Draw& b) {
+        return a.counter <= b.counter && a.line != b.line;
+    };
     const bool numbers_fall =
         h.draws.size() >= 2 && h.draws.back().counter != 0 &&
         std::adjacent_find(h.draws.begin(), h.draws.end(), not_falling) == h.draws.end();
     if (!newest_first && !numbers_fall) return DrawOrder::AsWritten;
-    std::reverse(h.draws.begin(), h.draws.end());
+    reverse_lines(h);
     return DrawOrder::Reversed;
 }
 

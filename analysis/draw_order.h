@@ -1,6 +1,7 @@
 // The order of a history's draws. A file is taken as oldest first unless told it runs newest
 // first; when every draw carries a date the dates decide, so a file whose dates run backwards is
-// read newest first without being told, and so do draw numbers that fall from line to line.
+// read newest first without being told, and so do draw numbers that fall from line to line. The
+// two draws of one line keep their order either way.
 #pragma once
 
 #include "analysis/history.h"

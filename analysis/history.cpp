@@ -163,7 +163,9 @@ void number_draws(History& h, const std::vector<LeadingValues>& values, int coun
             whole =
                 v != history::NotWhole && v >= 1 &&
                 (counter == f + 1 || std::find(numbers.begin(), numbers.end(), v) == numbers.end());
-            if (i > 0) rising &= v > values[i - 1][f], falling &= v < values[i - 1][f];
+            // Two draws of one line share its number.
+            if (i > 0 && h.draws[i].line != h.draws[i - 1].line)
+                rising &= v > values[i - 1][f], falling &= v < values[i - 1][f];
         }
         if (!whole || !(rising || falling)) continue;
         for (std::size_t i = 0; i < n; ++i)
@@ -237,14 +239,28 @@ bool blank_field(std::string_view line, int column) {
            key == "\xe2\x80\x94";
 }
 
-// Reads the bonus number from field column (0: none) into the draw; a blank field, or one holding
-// a dash or "n/a", is a draw without one (older draws often have none), and so, in a field the
-// header named (named), is any other text and 0. False with why set when the field holds no
-// number in 1..N or one of the seven.
+// The whole number the field holds alone or after a label without digits ("Zusatzzahl 5",
+// "Bonus: 11", as copied from a web page), else NotWhole.
+int labelled_number(std::string_view field, int column) {
+    int value = history::NotWhole;
+    const bool labelled =
+        history::for_each_field_token(field, column, [&](std::string_view t, int) {
+            if (value != history::NotWhole) return false; // a token after the number
+            value = history::whole_number(t);
+            return value != history::NotWhole ||
+                   t.find_first_of("0123456789") == std::string_view::npos;
+        });
+    return labelled ? value : history::NotWhole;
+}
+
+// Reads the bonus number from field column (0: none) into the draw, alone in it or after a label
+// (labelled_number); a blank field, or one holding a dash or "n/a", is a draw without one (older
+// draws often have none), and so, in a field the header named (named), is any other text and 0.
+// False with why set when the field holds no number in 1..N or one of the seven.
 bool read_bonus(std::string_view line, int column, bool named, uint32_t highest, Draw& draw,
                 std::string& why) {
     if (column == 0 || blank_field(line, column)) return true;
-    const int value = history::single_number_field(line, column);
+    const int value = labelled_number(*field_at(line, column), column);
     if (named && (value == history::NotWhole || value == 0)) return true;
     if (!history::in_draw_range(value, highest))
         why = "field " + std::to_string(column) + " holds no bonus number in 1.." +
@@ -364,10 +380,12 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
         Draw draw;
         draw.line = line_number;
         bool longer_run = false;
+        history::SecondDraw second;
         const auto read = [&](int date_tokens) {
             why.clear();
             return history::read_draw(line, o.first_column, o.last_column, counter, draw.numbers,
-                                      why, o.highest, o.bonus_column, &longer_run, date_tokens);
+                                      why, o.highest, o.bonus_column, &longer_run, date_tokens,
+                                      &second);
         };
         // A date written with spaces or in three fields is the line's when the numbers after it
         // hold the draw; else the whole line is read as any other.
@@ -396,6 +414,15 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
             numbered_header.reset();
             h.draws.push_back(draw);
             values.push_back(leading_values(line));
+            // Fourteen numbers in a row after the date: two draws of that date.
+            if (second.found && o.bonus_column == 0 &&
+                (after_date || find_draw_date(line.substr(0, second.run_start)))) {
+                draw.numbers = second.numbers;
+                h.draws.push_back(draw);
+                values.push_back(values.back());
+                if (h.two_draw_lines++ == 0) h.first_two_draw_line = line_number;
+                longer_run = false;
+            }
             if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
             count_unread(unread, line_number);
             headers_allowed = false;
@@ -437,6 +464,21 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     return h;
 }
 
+// The text with its no-break spaces (U+00A0, and the narrow U+202F), which text copied from a web
+// page holds between numbers and in dates, as plain spaces, one for each byte; in out when it holds
+// any.
+std::string_view plain_spaces(std::string_view text, std::string& out) {
+    constexpr std::array<std::string_view, 2> NoBreak{"\xc2\xa0", "\xe2\x80\xaf"};
+    if (std::none_of(NoBreak.begin(), NoBreak.end(),
+                     [&](std::string_view s) { return text.find(s) != std::string_view::npos; }))
+        return text;
+    out = text;
+    for (std::string_view s : NoBreak)
+        for (std::size_t at = out.find(s); at != std::string::npos; at = out.find(s, at))
+            out.replace(at, s.size(), s.size(), ' ');
+    return out;
+}
+
 } // namespace
 
 // A look for a draw counter, then one pass over the lines with the columns the header names
@@ -449,6 +491,8 @@ History parse_history(std::string_view text, std::string_view name, const Histor
     std::string decoded;
     if (std::string fault = as_utf8(text, name, decoded); !fault.empty())
         return failure(std::move(fault));
+    std::string spaced;
+    text = plain_spaces(text, spaced);
 
     const bool find_columns = o.first_column == 0;
     const int counter = find_columns ? counter_field(text, o.highest) : 0;

@@ -39,8 +39,14 @@ struct History {
     std::vector<Draw> draws;
     std::vector<SkippedLine> skipped; // only with skip_bad_lines
     // Draws found on lines where more than seven numbers stand in a row with no draw counter
-    // before them (the first seven taken), and the first such line; 0 when none.
+    // before them, or fourteen not read as two draws (the first seven taken), and the first such
+    // line; 0 when none.
     uint32_t longer_runs = 0, first_longer_run = 0;
+    // Lines read as two draws of their date, and the first such line (0 when none): with no
+    // bonus_column, exactly fourteen numbers in 1..N stand in a row after the line's date and
+    // each seven differ, as where a game draws twice on one day and both stand on one line. The
+    // two draws keep their order, whatever the order of the lines.
+    uint32_t two_draw_lines = 0, first_two_draw_line = 0;
     // Draws whose lines hold what looks like a date but does not read as one (a field, or a
     // bracketed part of one, with a year among one or two more numbers and other characters),
     // and the first such line; 0 when none.

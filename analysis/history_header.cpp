@@ -38,9 +38,17 @@ constexpr std::array<std::string_view, 21> AllNumbersNames{
     "dragnanummer"};
 
 // A bonus number's field is named by one of these words, alone or with one of the endings.
-constexpr std::array<std::string_view, 10> BonusWords{
-    "bonus",   "extra",      "supplementary", "supp",           "additional",
-    "special", "zusatzzahl", "superzahl",     "till\xc3\xa4gg", "till\xc3\xa4ggsnummer"};
+constexpr std::array<std::string_view, 11> BonusWords{"bonus",
+                                                      "extra",
+                                                      "supplementary",
+                                                      "supp",
+                                                      "additional",
+                                                      "special",
+                                                      "zusatzzahl",
+                                                      "superzahl",
+                                                      "till\xc3\xa4gg",
+                                                      "till\xc3\xa4ggsnummer",
+                                                      "lis\xc3\xa4numero"};
 constexpr std::array<std::string_view, 6> BonusEndings{"", "ball", "number", "num", "no", "nr"};
 
 // The names of the fields of a date's year, month and day, as key_of gives them.

@@ -1,7 +1,8 @@
 // The columns a history's header line names: the seven fields of the drawn numbers ("N1".."N7",
 // "Ball 1".."Ball 7", "1st".."7th") or the one field holding them all ("Winning Numbers"), and
-// the field of the bonus number ("Bonus", "Supplementary", "Zusatzzahl", "Tillägg"), and the
-// fields of the draw's year, month and day ("Year", "Month", "Day"; "Jahr", "Monat", "Tag").
+// the field of the bonus number ("Bonus", "Supplementary", "Zusatzzahl", "Tillägg", "Lisänumero"),
+// and the fields of the draw's year, month and day ("Year", "Month", "Day"; "Jahr", "Monat",
+// "Tag").
 #pragma once
 
 #include <optional>

@@ -354,6 +354,12 @@ void note_history(const Options& o, const History& h) {
         note(name + ":" + std::to_string(skipped.line) + ": skipped: " + skipped.why);
     if (!h.skipped.empty())
         note(name + ": " + std::to_string(h.skipped.size()) + " bad line(s) skipped");
+    if (h.two_draw_lines != 0)
+        note(name + ":" + std::to_string(h.first_two_draw_line) +
+             ": fourteen numbers stand in a row after the date on " +
+             std::to_string(h.two_draw_lines) +
+             " line(s); each was read as two draws of that date, the first seven and then the "
+             "next (to read one of them only, name its fields with --history-columns A-B)");
     if (h.longer_runs != 0)
         note(name + ":" + std::to_string(h.first_longer_run) +
              ": more than seven numbers stand in a row on " + std::to_string(h.longer_runs) +

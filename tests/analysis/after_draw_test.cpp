@@ -314,7 +314,9 @@ TEST(DrawDates, CommonLayouts) {
                                                             {"05.04.123", 0, 0, 0},
                                                             {"1.2", 0, 0, 0},
                                                             {"12", 0, 0, 0},
-                                                            {"2013-04-05x", 0, 0, 0}};
+                                                            {"2013-04-05x", 0, 0, 0},
+                                                            {"2025.11.26.", 2025, 11, 26},
+                                                            {"26.11.2025.", 0, 0, 0}};
     for (const auto& [token, year, month, day] : cases) {
         const std::optional<DrawDate> d = parse_draw_date(token);
         ASSERT_EQ(d.has_value(), year != 0) << token;

@@ -50,6 +50,7 @@ const Numbers Example{1, 3, 7, 12, 15, 20, 39}; // read from "7 3 12 39 1 20 15"
 using Case = std::tuple<std::string, HistoryOptions, std::vector<LineDraw>>;
 
 TEST(History, ReadsEachLayout) {
+    const std::string nbsp = "\xc2\xa0", narrow = "\xe2\x80\xaf";
     const Case cases[] = {
         {"2013-04-05,7 3 12 39 1 20 15,4 9,Draw 12\n2013-04-12,1 2 3 4 5 6 7,8 9,Draw 13\n",
          Auto,
@@ -104,6 +105,15 @@ TEST(History, ReadsEachLayout) {
                            true),
          Auto,
          {{1, Example}, {3, OneToSeven}}},
+        // Copied from a web page: no-break spaces, in UTF-8 (also the narrow one) and Windows-1252.
+        {"Sat" + nbsp + "5 Apr" + nbsp + "2013\t7" + nbsp + "3" + narrow + "12 39 1 20 15\n",
+         Auto,
+         {{1, Example}}},
+        {"Sat 5 Apr\xa0"
+         "2013\t7\xa0"
+         "3 12 39 1 20 15\n",
+         Auto,
+         {{1, Example}}},
     };
     for (const auto& [text, options, draws] : cases) {
         const History h = parse_history(text, "draws.csv", options);
@@ -305,6 +315,79 @@ TEST(History, CountsLinesWithMoreThanSevenNumbersInARow) {
     }
 }
 
+// Fourteen numbers in a row after the line's date are two draws of that date (a game drawing
+// twice, both on one line), which keep their order however the lines are ordered and share the
+// line's draw number; without a date before them, with a bonus field named, with fifteen, or
+// with a number twice among the second seven, the first seven are the draw, and the line is
+// counted as one whose row holds more than seven numbers.
+TEST(History, FourteenNumbersAfterADateAreTwoDraws) {
+    HistoryOptions game35;
+    game35.highest = 35;
+    HistoryOptions bonus_last = game35;
+    bonus_last.bonus_column = 16;
+    const std::string fourteen = "3;9;12;19;25;30;33;1;8;14;22;27;31;35";
+    const std::string skandi = "2025;48;2025.11.26.;0;0 Ft;6;1 243 915 Ft;" + fourteen + "\n" +
+                               "2025;47;2025.11.19.;1;95 280 385 Ft;" + fourteen + "\n" +
+                               "2025;46;2025.11.12.;0;0 Ft;" + fourteen + "\n";
+    // text, options, --newest-first, the draws oldest first as "line date first #counter", the
+    // lines read as two draws, the lines counted as longer rows
+    const std::tuple<std::string, HistoryOptions, bool, std::vector<std::string>, uint32_t,
+                     uint32_t>
+        cases[] = {
+            {skandi,
+             game35,
+             true,
+             {"3 2025-11-12 3 #46", "3 2025-11-12 1 #46", "2 2025-11-19 3 #47",
+              "2 2025-11-19 1 #47", "1 2025-11-26 3 #48", "1 2025-11-26 1 #48"},
+             3,
+             0},
+            {"2024 01 05 " + fourteen + "\n",
+             game35,
+             false,
+             {"1 2024-01-05 3", "1 2024-01-05 1"},
+             1,
+             0},
+            // A line without a date: the draw numbers, falling, order the file, pair by pair.
+            {"12;2024-01-12;" + fourteen + "\n11;x;1;2;3;4;5;6;7\n10;2024-01-05;" + fourteen + "\n",
+             game35,
+             false,
+             {"3 2024-01-05 3 #10", "3 2024-01-05 1 #10", "2 - 1 #11", "1 2024-01-12 3 #12",
+              "1 2024-01-12 1 #12"},
+             2,
+             0},
+            {fourteen + ";2024-01-05\n", game35, false, {"1 2024-01-05 3"}, 0, 1},
+            {"2024-01-05;" + fourteen + ";17\n", bonus_last, false, {"1 2024-01-05 3"}, 0, 1},
+            {"2024-01-05;" + fourteen + ";2\n", game35, false, {"1 2024-01-05 3"}, 0, 1},
+            {"2024-01-05;" + fourteen.substr(0, fourteen.size() - 2) + "27\n",
+             game35,
+             false,
+             {"1 2024-01-05 3"},
+             0,
+             1},
+            {"2025;48;" + fourteen + "\n2025;47;" + fourteen + "\n2025;46;" + fourteen + "\n",
+             game35,
+             false,
+             {"3 - 3 #46", "2 - 3 #47", "1 - 3 #48"},
+             0,
+             1},
+        };
+    for (const auto& [text, options, newest_first, draws, two, longer] : cases) {
+        History h = parse_history(text, "draws.csv", options);
+        ASSERT_EQ(h.error, "") << text;
+        order_oldest_first(h, newest_first);
+        std::vector<std::string> read;
+        for (const Draw& d : h.draws) {
+            read.push_back(std::to_string(d.line) + " " + (d.date ? date_text(*d.date) : "-") +
+                           " " + std::to_string(d.numbers[0]));
+            if (d.counter != 0) read.back().append(" #").append(std::to_string(d.counter));
+        }
+        EXPECT_EQ(read, draws) << text;
+        EXPECT_EQ(h.two_draw_lines, two) << text;
+        EXPECT_EQ(h.first_two_draw_line, two == 0 ? 0u : 1u) << text;
+        EXPECT_EQ(h.first_longer_run, longer) << text;
+    }
+}
+
 // Lines whose date does not read though something looks like one (a field, or a bracketed part,
 // with a year among other numbers and characters) are counted, so that the user hears the file
 // order was taken; numbers alone, amounts, labels and dates that read are no such thing.
@@ -332,8 +415,8 @@ TEST(History, CountsDatesThatDoNotRead) {
 // options name no fields: the draw counter, the date and further fields are no numbers. A header
 // that leaves doubt, a line without those fields, or fields named by options read as without it.
 TEST(History, HeaderNamesTheColumns) {
-    HistoryOptions bonus_first;
-    bonus_first.bonus_column = 1;
+    HistoryOptions bonus_first, bonus_tenth;
+    bonus_first.bonus_column = 1, bonus_tenth.bonus_column = 10;
     // text, options, the draws oldest first as "line: numbers +bonus", the names taken
     const std::tuple<std::string, HistoryOptions, std::vector<std::string>, std::string> cases[] = {
         {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,9\n13,1,4,9,15,22,30,36,5\n"
@@ -361,6 +444,19 @@ TEST(History, HeaderNamesTheColumns) {
          Auto,
          {"2: 3 7 11 19 23 31 38 +12"},
          "Nr 1..Nr 7 Till\xc3\xa4ggsnummer"},
+        {"Kierros;P\xc3\xa4iv\xc3\xa4m\xc3\xa4\xc3\xa4r\xc3\xa4;Numero 1;Numero 2;Numero 3;Numero "
+         "4;"
+         "Numero 5;Numero 6;Numero 7;Lis\xc3\xa4numero;Plusnumero\n"
+         "48/2025;29.11.2025;2;9;14;21;28;33;39;17;5\n",
+         Auto,
+         {"2: 2 9 14 21 28 33 39 +17"},
+         "Numero 1..Numero 7 Lis\xc3\xa4numero"},
+        // A bonus field named by options may hold a label before the number, as on a web page.
+        {"Sa., 05.12.2026\t3\t8\t14\t19\t24\t29\t33\tZusatzzahl 5\n"
+         "Mi., 02.12.2026\t1\t6\t12\t18\t25\t30\t34\tBonus: 9\n",
+         bonus_tenth,
+         {"2: 1 6 12 18 25 30 34 +9", "1: 3 8 14 19 24 29 33 +5"},
+         " "},
         // Saved in Windows-1252 ("\xe4" for the a-umlaut), named as in UTF-8.
         {"Dragningsdatum;Vinnarnummer;Till\xe4ggsnummer\r\n2024-01-06;3 7 11 19 23 31 38;5\r\n",
          Auto,
@@ -488,11 +584,15 @@ TEST(History, HeaderNamesTheDateFields) {
 
 TEST(History, NamesFileLineAndFault) {
     const std::string e = "\xc3\xa9"; // two bytes of UTF-8
-    HistoryOptions bonus_ninth;
-    bonus_ninth.bonus_column = 9;
+    HistoryOptions bonus_ninth, bonus_eighth;
+    bonus_ninth.bonus_column = 9, bonus_eighth.bonus_column = 8;
     const std::tuple<std::string, HistoryOptions, std::string> cases[] = {
         {"1,2,3,4,5,6,7\n1,2,3,4,5,6,8\n", bonus_ninth,
          "draws.csv: no draw's line has a field 9 for the bonus number"},
+        {"1,2,3,4,5,6,7,Bonus 9 10\n", bonus_eighth,
+         "draws.csv:1: field 8 holds no bonus number in 1..39"},
+        {"1,2,3,4,5,6,7,2nd 9\n", bonus_eighth,
+         "draws.csv:1: field 8 holds no bonus number in 1..39"},
         {"7\n", Auto, "draws.csv:1: only 1 number in 1..39 found"},
         {"1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},
         {"2013-04-05,1,2,3,4,5,6\n", Auto, "draws.csv:1: only 6 numbers in 1..39 found"},

@@ -35,6 +35,15 @@ TEST(CliHistory, BadFilesAreRefused) {
                          "line(s); the first seven were taken as the draw (wrong when a draw "
                          "counter or a week stands before the numbers: then name the fields with "
                          "--history-columns A-B, or a bonus after them with --bonus-column C)\n");
+    // Fourteen after the date: two draws, and a note saying so.
+    write_file(dir.path / "two.csv", "2025.11.26.;3;9;12;19;25;30;39;1;8;14;22;27;31;35\n");
+    const Outcome two = run_cli("-f 7=5 --backtest --history two.csv", dir.path);
+    EXPECT_EQ(two.status, 0);
+    EXPECT_TRUE(holds(two.out, "on 2 draws from two.csv")) << two.out;
+    EXPECT_EQ(two.err, "lotto739-cli: two.csv:1: fourteen numbers stand in a row after the date on "
+                       "1 line(s); each was read as two draws of that date, the first seven and "
+                       "then the next (to read one of them only, name its fields with "
+                       "--history-columns A-B)\n");
 }
 
 // Filters 7 (lucky 5) and 8 (unlucky 39) on 20 draws that all hold 5, the last also 39: 20 and
