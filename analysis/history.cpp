@@ -464,21 +464,6 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     return h;
 }
 
-// The text with its no-break spaces (U+00A0, and the narrow U+202F), which text copied from a web
-// page holds between numbers and in dates, as plain spaces, one for each byte; in out when it holds
-// any.
-std::string_view plain_spaces(std::string_view text, std::string& out) {
-    constexpr std::array<std::string_view, 2> NoBreak{"\xc2\xa0", "\xe2\x80\xaf"};
-    if (std::none_of(NoBreak.begin(), NoBreak.end(),
-                     [&](std::string_view s) { return text.find(s) != std::string_view::npos; }))
-        return text;
-    out = text;
-    for (std::string_view s : NoBreak)
-        for (std::size_t at = out.find(s); at != std::string::npos; at = out.find(s, at))
-            out.replace(at, s.size(), s.size(), ' ');
-    return out;
-}
-
 } // namespace
 
 // A look for a draw counter, then one pass over the lines with the columns the header names

@@ -38,6 +38,12 @@ std::string_view utf8_text(std::string_view text, std::string& decoded);
 // with text set to its UTF-8 (in decoded where it had to be decoded).
 std::string as_utf8(std::string_view& text, std::string_view name, std::string& decoded);
 
+// The text with the spaces other than U+0020 that web pages, word processors and spreadsheets put
+// between numbers and in dates (no-break U+00A0, figure U+2007, thin U+2009 and narrow no-break
+// U+202F, in UTF-8) made plain spaces, one for each of their bytes so that every place in the text
+// stays where it was; in spaced, which the result then views, when the text holds any.
+std::string_view plain_spaces(std::string_view text, std::string& spaced);
+
 // The text without a leading UTF-8 byte-order mark.
 constexpr std::string_view without_bom(std::string_view text) {
     return text.starts_with("\xef\xbb\xbf") ? text.substr(3) : text;

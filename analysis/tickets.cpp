@@ -22,30 +22,6 @@ bool is_separator(char c) {
     return c == ',' || c == ';' || c == '\t' || c == ' ' || c == '=' || c == '"';
 }
 
-// The spaces other than U+0020 that a word processor, a web page or a spreadsheet may put between
-// numbers: no-break (U+00A0), figure (U+2007), thin (U+2009) and narrow no-break (U+202F) spaces,
-// in UTF-8.
-constexpr std::string_view OtherSpaces[] = {"\xc2\xa0", "\xe2\x80\x87", "\xe2\x80\x89",
-                                            "\xe2\x80\xaf"};
-
-// The line with its other spaces made plain spaces, in spaced when it holds any.
-std::string_view plain_spaces(std::string_view line, std::string& spaced) {
-    if (line.find_first_of("\xc2\xe2") == std::string_view::npos) return line;
-    spaced.clear();
-    for (std::size_t i = 0; i < line.size();) {
-        const std::string_view rest = line.substr(i);
-        const auto space = std::find_if(std::begin(OtherSpaces), std::end(OtherSpaces),
-                                        [&](std::string_view s) { return rest.starts_with(s); });
-        if (space == std::end(OtherSpaces)) {
-            spaced += line[i++];
-        } else {
-            spaced += ' ';
-            i += space->size();
-        }
-    }
-    return spaced;
-}
-
 // Whether the '#' at place i of the line begins a ticket's number ("#1: 3 9 19 ..."), not a
 // comment.
 bool numbered_label(std::string_view line, std::size_t i) {
