@@ -126,7 +126,11 @@ bool find_draw(std::string_view line, int counter_field, int bonus_field, int da
     if (run == Two) {
         std::string ignored;
         std::copy_n(run_numbers.begin() + 7, 7, second.numbers.begin());
-        second.found = distinct_sorted(second.numbers, ignored);
+        // Seven single digits after the draw are a digit game drawn beside it (a "Joker"), not
+        // a second draw, in any game where a draw of digits only is all but impossible.
+        const bool digits = std::all_of(second.numbers.begin(), second.numbers.end(),
+                                        [](uint8_t n) { return n <= 9; });
+        second.found = (!digits || highest < 16) && distinct_sorted(second.numbers, ignored);
         second.run_start = start;
     }
     return distinct_sorted(numbers, why);

@@ -13,8 +13,8 @@
 namespace lotto::history {
 
 // The second draw of a line whose run of numbers, found automatically, holds exactly fourteen: the
-// seven after the first seven, sorted, when they differ (found), and where the run starts in the
-// line (a byte offset).
+// seven after the first seven, sorted, when they differ and are not all single digits in a game of
+// 16 numbers or more (found), and where the run starts in the line (a byte offset).
 struct SecondDraw {
     bool found = false;
     Combination numbers{};

@@ -364,6 +364,13 @@ TEST(History, FourteenNumbersAfterADateAreTwoDraws) {
              {"1 2024-01-05 3"},
              0,
              1},
+            // Seven digits after the draw: a digit game drawn beside it, not a second draw.
+            {"2024-01-05;3;9;12;19;25;30;33;4;1;7;2;9;5;3\n",
+             game35,
+             false,
+             {"1 2024-01-05 3"},
+             0,
+             1},
             {"2025;48;" + fourteen + "\n2025;47;" + fourteen + "\n2025;46;" + fourteen + "\n",
              game35,
              false,
