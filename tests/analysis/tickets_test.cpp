@@ -71,6 +71,13 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
          "9 12 19 25 30 33\n",
          1,
          {3, 9, 12, 19, 25, 30, 33}},
+        // En dashes, as a word processor makes them of dashes, standing alone and joining.
+        {"3 \xe2\x80\x93 9 \xe2\x80\x93 12 19 25 30 33\n1\xe2\x80\x93"
+         "2\xe2\x80\x93"
+         "3\xe2\x80\x93"
+         "4 5 6 8\n",
+         2,
+         {1, 2, 3, 4, 5, 6, 8}},
         {"26 Nov 2025: 3 9 12 19 25 30 33\n", 1, {3, 9, 12, 19, 25, 30, 33}},
         {"Ticket check: week 12\n1 2 3 4 5 6 7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
         // A ticket check's text and CSV: the tickets of its table of hits, not its draws.
