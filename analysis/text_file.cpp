@@ -210,19 +210,27 @@ std::string_view utf8_text(std::string_view text, std::string& decoded) {
     return text;
 }
 
-std::string_view plain_spaces(std::string_view text, std::string& spaced) {
-    constexpr std::string_view Spaces[] = {"\xc2\xa0", "\xe2\x80\x87", "\xe2\x80\x89",
-                                           "\xe2\x80\xaf"};
-    if (text.find_first_of("\xc2\xe2") == std::string_view::npos) return text;
+std::string_view replaced(std::string_view text, std::initializer_list<SameSize> replacements,
+                          std::string& out) {
     bool any = false;
-    for (std::string_view s : Spaces) {
-        std::size_t at = (any ? std::string_view(spaced) : text).find(s);
+    for (const SameSize& r : replacements) {
+        assert(r.from.size() == r.to.size() && !r.from.empty());
+        std::size_t at = (any ? std::string_view(out) : text).find(r.from);
         if (at == std::string_view::npos) continue;
-        if (!any) spaced.assign(text), any = true;
-        for (; at != std::string::npos; at = spaced.find(s, at))
-            spaced.replace(at, s.size(), s.size(), ' ');
+        if (!any) out.assign(text), any = true;
+        for (; at != std::string::npos; at = out.find(r.from, at))
+            out.replace(at, r.to.size(), r.to);
     }
-    return any ? std::string_view(spaced) : text;
+    return any ? std::string_view(out) : text;
+}
+
+std::string_view plain_spaces(std::string_view text, std::string& spaced) {
+    return replaced(text,
+                    {{"\xc2\xa0", "  "},
+                     {"\xe2\x80\x87", "   "},
+                     {"\xe2\x80\x89", "   "},
+                     {"\xe2\x80\xaf", "   "}},
+                    spaced);
 }
 
 } // namespace lotto

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -38,10 +39,20 @@ std::string_view utf8_text(std::string_view text, std::string& decoded);
 // with text set to its UTF-8 (in decoded where it had to be decoded).
 std::string as_utf8(std::string_view& text, std::string_view name, std::string& decoded);
 
+// A character's bytes and as many bytes to put in their place, so that every place in a text
+// stays where it was.
+struct SameSize {
+    std::string_view from, to;
+};
+
+// The text with every occurrence of each from replaced by its to; in out, which the result then
+// views, when the text holds any.
+std::string_view replaced(std::string_view text, std::initializer_list<SameSize> replacements,
+                          std::string& out);
+
 // The text with the spaces other than U+0020 that web pages, word processors and spreadsheets put
 // between numbers and in dates (no-break U+00A0, figure U+2007, thin U+2009 and narrow no-break
-// U+202F, in UTF-8) made plain spaces, one for each of their bytes so that every place in the text
-// stays where it was; in spaced, which the result then views, when the text holds any.
+// U+202F, in UTF-8) made plain spaces, one for each of their bytes (replaced).
 std::string_view plain_spaces(std::string_view text, std::string& spaced);
 
 // The text without a leading UTF-8 byte-order mark.

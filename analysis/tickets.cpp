@@ -22,17 +22,6 @@ bool is_separator(char c) {
     return c == ',' || c == ';' || c == '\t' || c == ' ' || c == '=' || c == '"';
 }
 
-// The line with each en dash (U+2013, which a word processor makes of a dash between numbers) as
-// a dash standing alone, " - " (as many bytes); in dashed when it holds any.
-std::string_view plain_dashes(std::string_view line, std::string& dashed) {
-    constexpr std::string_view EnDash = "\xe2\x80\x93";
-    std::size_t at = line.find(EnDash);
-    if (at == std::string_view::npos) return line;
-    dashed.assign(line);
-    for (; at != std::string::npos; at = dashed.find(EnDash, at)) dashed.replace(at, 3, " - ");
-    return dashed;
-}
-
 // Whether the '#' at place i of the line begins a ticket's number ("#1: 3 9 19 ..."), not a
 // comment.
 bool numbered_label(std::string_view line, std::size_t i) {
@@ -582,10 +571,12 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
     TicketFile f;
     bool failed = false, any_content = false, any_comment = false, numbered = false;
     std::string why, first_skipped;
+    // Other spaces as plain ones, and en dashes (U+2013, which a word processor makes of a dash
+    // between numbers) as dashes standing alone.
     std::string spaced, dashed;
+    text = replaced(plain_spaces(text, spaced), {{"\xe2\x80\x93", " - "}}, dashed);
     for_each_line(text, [&](std::string_view line, uint32_t number) {
         if (failed) return;
-        line = plain_dashes(plain_spaces(line, spaced), dashed);
         if (is_blank_or_comment(line)) {
             any_comment = any_comment || comment_start(line) != std::string_view::npos;
             return;
