@@ -93,9 +93,9 @@ std::vector<const OptionInfo*> command_options(Command c) {
 
 std::string usage_text() {
     std::string s = "Usage: lotto739-cli COMMAND [ARGUMENT] [OPTION]...\n"
-                    "Counts and stores the combinations of 7 out of 39 (or of N, see --game) that "
-                    "pass\nthe chosen filters, tests them on past draws, checks tickets and "
-                    "covers numbers\nwith few tickets. Without a command it runs count.\n"
+                    "Counts and stores the combinations of 7 out of 39 (or of N, see --game)\n"
+                    "that pass the chosen filters, tests them on past draws, checks tickets and\n"
+                    "covers numbers with few tickets. Without a command it runs count.\n"
                     "\nCommands:\n";
     for (const CommandInfo& c : CommandTable) {
         std::string head = "  ";
@@ -108,12 +108,12 @@ std::string usage_text() {
     for (const OptionInfo& o : OptionTable)
         if (o.opt == Opt::Help || o.opt == Opt::Version) s += option_row(o);
     s += "\n'lotto739-cli help COMMAND' or 'lotto739-cli COMMAND --help' shows a command's\n"
-         "options. Each command has a flag form as well: --list, --funnel, --explain N1,...,N7,\n"
-         "--backtest, --history-stats, --check-tickets FILE, --wheel LIST, --reduce T,\n"
-         "--check-wheel FILE.\n"
-         "\nExit status: 0 done, 1 the store, the export or the settings file could not be\n"
-         "written (or check-wheel: the guarantee fails), 2 bad arguments or input files, 3 a\n"
-         "wheel or reduction found failed its verification (an internal error).\n";
+         "options. Each command has a flag form as well: --list, --funnel,\n"
+         "--explain N1,...,N7, --backtest, --history-stats, --check-tickets FILE,\n"
+         "--wheel LIST, --reduce T, --check-wheel FILE.\n"
+         "\nExit status: 0 done, 1 the store, the export or the settings file could not\n"
+         "be written (or check-wheel: the guarantee fails), 2 bad arguments or input\n"
+         "files, 3 a wheel or reduction found failed its verification (an internal error).\n";
     return s;
 }
 
