@@ -41,6 +41,24 @@ std::string help_row(const std::string& head, std::string_view text) {
     return out + '\n';
 }
 
+// The text filled into lines of at most Width columns, the lines after the first indented.
+std::string filled(std::string_view text, std::size_t indent) {
+    std::string out, line;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        text = space == std::string_view::npos ? "" : text.substr(space + 1);
+        if (!line.empty() && line.size() + 1 + word.size() > Width) {
+            out += line + '\n';
+            line.assign(indent, ' ');
+        } else if (!line.empty() && line.find_first_not_of(' ') != std::string::npos) {
+            line += ' ';
+        }
+        line += word;
+    }
+    return out + line + '\n';
+}
+
 std::string option_row(const OptionInfo& o) {
     std::string head(o.short_name.empty() ? 6 : 2, ' ');
     head += option_synopsis(o);
@@ -119,10 +137,14 @@ std::string usage_text() {
 
 std::string command_help(Command command) {
     const CommandInfo& c = command_info(command);
-    std::string s = "Usage: lotto739-cli " + command_synopsis(c) + " [OPTION]...\n";
+    std::string s = "Usage: lotto739-cli ";
+    s.append(c.name);
+    if (!c.argument.empty()) s.append(" ").append(c.argument);
+    s += " [OPTION]...\n";
+    if (!c.needs.empty()) s.append("Needs: ").append(c.needs).append("\n");
     std::string summary(c.summary);
     summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
-    s += summary + ".\n\nOptions:\n";
+    s += filled(summary + ".", 0) + "\nOptions:\n";
     for (const OptionInfo* o : command_options(command)) s += option_row(*o);
     s += "\nSettings: --game, -f, -p, -r, --array7, --array15, --settings, --save-settings\n"
          "(see lotto739-cli --help).\n";
