@@ -104,7 +104,7 @@ def lines_match(expected, actual):
 
 
 def run(command, folder, env):
-    done = subprocess.run(["bash", "-c", command], cwd=folder, env=env, stdout=subprocess.PIPE,
+    done = subprocess.run(["stdbuf", "-oL", "bash", "-c", command], cwd=folder, env=env, stdout=subprocess.PIPE,
                           stderr=subprocess.STDOUT, timeout=600)
     text = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
     lines = text.split("\n")
