@@ -23,30 +23,31 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 HISTORY = ["--history", "examples/random-draws.csv", "--history-columns", "3-9"]
 WHEEL = ["--wheel", "3,7,11,14,19,22,25,28,31,36", "--guarantee", "3-if-4"]
 
-# (schema, arguments, exit status); the files named are made in the temporary folder first.
+# (schema, arguments, exit status), in the command forms and the flag forms; the files named are
+# made in the temporary folder first.
 RUNS = [
-    ("count", ["-f", "7=5", "-q"], 0),
+    ("count", ["count", "-f", "7=5", "-q"], 0),
     ("count", ["-f", "1=100,2=180,3=3,4=4,7=5"], 0),
     ("count", ["-f", "32=6", "--page", "1", "--export", "--stats", "--sample", "3", "--seed", "1"], 0),
     ("count", ["--game", "7/12", "-f", "1=50", "--stats", "-q"], 0),
     ("count", ["-f", "1,2", "-q"], 0),
-    ("list", ["--list"], 0),
+    ("list", ["list"], 0),
     ("list", ["--game", "7/50", "--list"], 0),
-    ("funnel", ["-f", "1=100,2=180,7=5,31", "--funnel"], 0),
+    ("funnel", ["funnel", "-f", "1=100,2=180,7=5,31"], 0),
     ("funnel", ["--funnel"], 0),
-    ("explain", ["-f", "1=100,7=5,52", "--explain", "5,12,19,23,28,31,36"], 0),
+    ("explain", ["explain", "5,12,19,23,28,31,36", "-f", "1=100,7=5,52"], 0),
     ("explain", ["--explain", "1,2,3,4,5,6,7"], 0),
-    ("backtest", ["-f", "1=100,2=180,7=5,52", "--backtest"] + HISTORY, 0),
+    ("backtest", ["backtest", "-f", "1=100,2=180,7=5,52"] + HISTORY, 0),
     ("backtest", ["-f", "31", "--backtest", "--history", "examples/random-draws.csv"], 0),
-    ("history-stats", ["--history-stats"] + HISTORY, 0),
+    ("history-stats", ["history-stats"] + HISTORY, 0),
     ("history-stats", ["--history-stats", "-f", "3=3,7=5", "--last", "20"] + HISTORY, 0),
-    ("check-tickets", ["--check-tickets", "examples/tickets.txt", "--bonus-column", "10"] + HISTORY, 0),
+    ("check-tickets", ["check-tickets", "examples/tickets.txt", "--bonus-column", "10"] + HISTORY, 0),
     ("check-tickets", ["--check-tickets", "twice.txt", "--draw", "3,9,12,19,25,31,34"], 0),
-    ("wheel", WHEEL + ["--seed", "739"], 0),
+    ("wheel", ["wheel", "3,7,11,14,19,22,25,28,31,36", "--guarantee", "3-if-4", "--seed", "739"], 0),
     ("wheel", ["--wheel", "1-12", "--guarantee", "2-if-7", "--seed", "1"], 0),
-    ("reduce", ["-f", "32=6", "--reduce", "3", "--seed", "739"], 0),
+    ("reduce", ["reduce", "3", "-f", "32=6", "--seed", "739"], 0),
     ("reduce", ["-f", "32=6", "--reduce", "3", "--seed", "739", "--tickets-from", "any"], 0),
-    ("check-wheel", WHEEL + ["--check-wheel", "two.txt"], 1),
+    ("check-wheel", ["check-wheel", "two.txt"] + WHEEL, 1),
     ("check-wheel", WHEEL + ["--check-wheel", "twice.txt"], 1),
     ("check-wheel", ["-f", "32=6", "--reduce", "2", "--check-wheel", "twice.txt"], 1),
 ]
