@@ -120,6 +120,7 @@ TEST(Parse, GoodAndBadArguments) {
         {{"backtest", "--histroy", "h"}, "unknown option '--histroy'; did you mean --history?"},
         {{"--pgae", "1"}, "unknown option '--pgae'; did you mean --page?"},
         {{"--zzz"}, "unknown option '--zzz' (see --help)"},
+        {{"-q", "list"}, "'list' (a command goes first: lotto739-cli list [OPTION]...)"},
         {{"reduce", "3", "--page", "1", "--help"}, "--page does not go with reduce"},
         {{"reduce", "--help"}, ""},
     };
