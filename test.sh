@@ -16,7 +16,8 @@ root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libboost-math-dev clang-format
-          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb groff mandoc bash-completion)
+          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb groff mandoc bash-completion python3
+          python3-jsonschema)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

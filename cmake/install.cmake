@@ -56,6 +56,9 @@ if(TARGET lotto739-cli-manual)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
   ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${lotto_doc_dir} COMPONENT docs)
+# The pages README.md links to, with the JSON Schemas of the outputs, beside it.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${lotto_doc_dir}/docs COMPONENT docs
+  FILES_MATCHING PATTERN "*.md" PATTERN "*.json" PATTERN "*.svg")
 # The library alone carries its licence too; a Debian package names it copyright.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${lotto_doc_dir} COMPONENT library)
 if(WIN32)

@@ -26,6 +26,7 @@ library_files="bin/lotto739-cli lib/liblotto739_engine.a lib/pkgconfig/lotto739.
     lib/cmake/lotto739/lotto739Config.cmake lib/cmake/lotto739/lotto739ConfigVersion.cmake
     lib/cmake/lotto739/lotto739Targets.cmake share/doc/lotto739/LICENSE
     share/doc/lotto739/README.md share/doc/lotto739/CHANGELOG.md
+    share/doc/lotto739/docs/count.md share/doc/lotto739/docs/schema/count.json
     share/man/man1/lotto739-cli.1.gz share/bash-completion/completions/lotto739-cli
     $(printf 'include/lotto739/%s ' $headers)"
 
@@ -61,10 +62,11 @@ zip=$(cd "$2" && pwd)/lotto739-$version-win64.zip
 mkdir "$work/zip"
 (cd "$work/zip" && cmake -E tar xf "$zip")
 top=$work/zip/lotto739-$version-win64
-for f in lotto739.exe lotto739-cli.exe LICENSE README.md README-Windows.txt CHANGELOG.md; do
+for f in lotto739.exe lotto739-cli.exe LICENSE README.md README-Windows.txt CHANGELOG.md \
+    docs/count.md docs/schema/count.json; do
     [ -f "$top/$f" ] || fail "$(basename "$zip") lacks $f"
 done
-extra=$(cd "$top" && ls | grep -vxE 'lotto739(-cli)?\.exe|LICENSE|README\.md|README-Windows\.txt|CHANGELOG\.md' || true)
+extra=$(cd "$top" && ls | grep -vxE 'lotto739(-cli)?\.exe|LICENSE|README\.md|README-Windows\.txt|CHANGELOG\.md|docs' || true)
 [ -z "$extra" ] || fail "$(basename "$zip") holds more than the programs: $extra"
 objdump=x86_64-w64-mingw32-objdump
 for exe in lotto739.exe lotto739-cli.exe; do
