@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace lotto {
 namespace {
@@ -172,6 +173,26 @@ void number_draws(History& h, const std::vector<LeadingValues>& values, int coun
             h.draws[i].counter = static_cast<uint32_t>(values[i][f]);
         return;
     }
+}
+
+// Adds the second draw of each undated line of fourteen numbers (the index of its first draw and
+// the second seven) right after its first, as a line read as two draws.
+void add_second_draws(History& h, std::vector<LeadingValues>& values,
+                      const std::vector<std::pair<std::size_t, Combination>>& pairs) {
+    std::vector<Draw> draws;
+    std::vector<LeadingValues> leading;
+    draws.reserve(h.draws.size() + pairs.size()), leading.reserve(draws.capacity());
+    auto pair = pairs.begin();
+    for (std::size_t i = 0; i < h.draws.size(); ++i) {
+        draws.push_back(h.draws[i]), leading.push_back(values[i]);
+        if (pair == pairs.end() || pair->first != i) continue;
+        draws.push_back(h.draws[i]), leading.push_back(values[i]);
+        draws.back().numbers = pair->second;
+        ++h.two_draw_lines;
+        h.first_two_draw_line = std::min(h.first_two_draw_line, h.draws[i].line);
+        ++pair;
+    }
+    h.draws = std::move(draws), values = std::move(leading);
 }
 
 std::string line_error(std::string_view name, const SkippedLine& bad) {
@@ -364,6 +385,10 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     const int counter = pass.counter != 0 && is_date_field(pass.counter) ? 0 : pass.counter;
     std::optional<Draw> numbered_header;
     std::optional<LeadingValues> header_values;
+    std::pair<int, int> header_place; // where the numbers of numbered_header stand (SecondDraw)
+    // The undated lines of fourteen numbers in a row: the index of the line's first draw and the
+    // second seven, read as a second draw once some dated line of the file reads as two.
+    std::vector<std::pair<std::size_t, Combination>> undated_pairs;
     bool header_unread = false; // the line of numbered_header holds a date that does not read
     const auto count_unread = [&h](bool unread, uint32_t line_number) {
         if (unread && h.unread_dates++ == 0) h.first_unread_date = line_number;
@@ -398,30 +423,39 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
             draw.date = date_in_fields(line, pass.date_fields);
             if (!draw.date) draw.date = date ? date : find_draw_date(line);
             const bool unread = !draw.date && holds_date_like(line);
-            // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
-            // 1-7 without a date; it is a header when the next draw has one.
+            // "Date;1;2;3;4;5;6;7", "Format: Draw, Date, Winning Number 1, 2, .., 7, ...": a line
+            // with words whose numbers count the columns 1..7 reads as the draw 1-7 without a
+            // date; it is a header when the next draw has a date or its numbers stand elsewhere
+            // (another field, or another place among the field's words).
+            const std::pair<int, int> place{second.run_field, second.run_token};
             if (h.draws.empty() && !numbered_header && !draw.date &&
                 draw.numbers == Combination{1, 2, 3, 4, 5, 6, 7} && has_letter(line)) {
                 numbered_header = draw;
                 header_values = leading_values(line);
                 header_unread = unread;
+                header_place = place;
                 return;
             }
-            if (numbered_header && !draw.date) {
+            if (numbered_header && !draw.date && place == header_place) {
                 h.draws.push_back(*numbered_header), values.push_back(*header_values);
                 count_unread(header_unread, numbered_header->line);
             }
             numbered_header.reset();
             h.draws.push_back(draw);
             values.push_back(leading_values(line));
-            // Fourteen numbers in a row after the date: two draws of that date.
-            if (second.found && o.bonus_column == 0 &&
-                (after_date || find_draw_date(line.substr(0, second.run_start)))) {
-                draw.numbers = second.numbers;
-                h.draws.push_back(draw);
-                values.push_back(values.back());
-                if (h.two_draw_lines++ == 0) h.first_two_draw_line = line_number;
-                longer_run = false;
+            // Fourteen numbers in a row after the date: two draws of that date. Without a date
+            // before them, they are two draws when some dated line of the file is.
+            if (second.found && o.bonus_column == 0) {
+                if (after_date || find_draw_date(line.substr(0, second.run_start))) {
+                    draw.numbers = second.numbers;
+                    h.draws.push_back(draw);
+                    values.push_back(values.back());
+                    if (h.two_draw_lines++ == 0) h.first_two_draw_line = line_number;
+                    longer_run = false;
+                } else {
+                    undated_pairs.emplace_back(h.draws.size() - 1, second.numbers);
+                    longer_run = false; // counted at the end unless read as two draws
+                }
             }
             if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
             count_unread(unread, line_number);
@@ -441,6 +475,13 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
         h.skipped.push_back({line_number, why});
     });
     if (failed) return failure(std::move(h.error));
+    if (h.two_draw_lines != 0 && !undated_pairs.empty()) {
+        add_second_draws(h, values, undated_pairs);
+    } else if (!undated_pairs.empty()) {
+        const uint32_t first = h.draws[undated_pairs.front().first].line;
+        if (h.longer_runs == 0 || first < h.first_longer_run) h.first_longer_run = first;
+        h.longer_runs += static_cast<uint32_t>(undated_pairs.size());
+    }
     if (numbered_header) {
         h.draws.insert(h.draws.begin(), *numbered_header);
         values.insert(values.begin(), *header_values);
