@@ -4,6 +4,7 @@
 #include "analysis/history_header.h"
 #include "analysis/line_tokens.h"
 #include "analysis/text_file.h"
+#include "engine/settings.h"
 
 #include <algorithm>
 #include <array>
@@ -505,7 +506,44 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     return h;
 }
 
+// The largest whole number token of the lines, not counting comments, above highest and at most
+// LargestGame; 0 when none.
+uint32_t largest_above(std::string_view text, uint32_t highest) {
+    uint32_t largest = 0;
+    for_each_line(text, [&](std::string_view line, uint32_t) {
+        if (is_blank_or_comment(line)) return;
+        history::for_each_token(line, [&](std::string_view token, int) {
+            const int value = history::whole_number(token);
+            if (value > static_cast<int>(highest) && value <= static_cast<int>(LargestGame))
+                largest = std::max(largest, static_cast<uint32_t>(value));
+            return true;
+        });
+    });
+    return largest;
+}
+
+std::string game_hint_text(uint32_t n) {
+    const std::string game = "7/" + std::to_string(n);
+    return "; if the game is " + game + ", give --game " + game + " first";
+}
+
 } // namespace
+
+std::string history_game_hint(std::string_view text, uint32_t highest) {
+    uint32_t largest = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t end = std::min(text.find_first_not_of("0123456789", i), text.size());
+        if (end == i) {
+            ++i;
+            continue;
+        }
+        const int value = history::whole_number(text.substr(i, end - i));
+        if (value > static_cast<int>(highest) && value <= static_cast<int>(LargestGame))
+            largest = std::max(largest, static_cast<uint32_t>(value));
+        i = end;
+    }
+    return largest == 0 ? "" : game_hint_text(largest);
+}
 
 // A look for a draw counter, then one pass over the lines with the columns the header names
 // when the options name none and every line after the header reads with them; else (or when
@@ -540,7 +578,11 @@ History parse_history(std::string_view text, std::string_view name, const Histor
                 return h;
             }
         }
-    return read_lines(text, name, o, {0, counter, find_columns});
+    History h = read_lines(text, name, o, {0, counter, find_columns});
+    if (!h.ok() && !o.game_named && h.error.find(" is outside 1..") != std::string::npos)
+        if (const uint32_t largest = largest_above(text, o.highest); largest != 0)
+            h.error += game_hint_text(largest);
+    return h;
 }
 
 History read_history(const std::string& path, const HistoryOptions& o) {

@@ -28,6 +28,8 @@ struct HistoryOptions {
     bool skip_bad_lines = false; // skip lines without a draw instead of failing
     uint32_t highest = 39;       // N of the game 7/N: every number lies in 1..N
     int bonus_column = 0;        // 1-based field holding the bonus number; 0 = none
+    // The game was named (--game): a number above N is then not met with a hint to name it.
+    bool game_named = false;
 };
 
 struct SkippedLine {
@@ -63,6 +65,10 @@ struct History {
 // name neither the numbers' fields nor the bonus number's, a header that names them decides them
 // (named_first and the like say so), unless some line after it does not read by them.
 History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o);
+
+// "; if the game is 7/N, give --game 7/N first", N the largest whole number of the text (its runs
+// of digits) above highest and at most the largest game's; "" when none is.
+std::string history_game_hint(std::string_view text, uint32_t highest);
 
 // Reads the file at path: missing, unreadable, empty files and directories are errors.
 History read_history(const std::string& path, const HistoryOptions& o);
