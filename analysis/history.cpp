@@ -261,37 +261,51 @@ bool blank_field(std::string_view line, int column) {
            key == "\xe2\x80\x94";
 }
 
-// The whole number the field holds alone or after a label without digits ("Zusatzzahl 5",
-// "Bonus: 11", as copied from a web page), else NotWhole.
-int labelled_number(std::string_view field, int column) {
-    int value = history::NotWhole;
+// The whole numbers the field holds alone or after a label without digits ("Zusatzzahl 5",
+// "Bonus: 11", "03 15", as copied from a web page): at most MostBonus, else none.
+constexpr std::size_t MostBonus = 4;
+std::vector<int> labelled_numbers(std::string_view field, int column) {
+    std::vector<int> values;
     const bool labelled =
         history::for_each_field_token(field, column, [&](std::string_view t, int) {
-            if (value != history::NotWhole) return false; // a token after the number
-            value = history::whole_number(t);
-            return value != history::NotWhole ||
-                   t.find_first_of("0123456789") == std::string_view::npos;
+            const int value = history::whole_number(t);
+            if (value != history::NotWhole)
+                return values.push_back(value), values.size() <= MostBonus;
+            // A label before the numbers, never after one.
+            return values.empty() && t.find_first_of("0123456789") == std::string_view::npos;
         });
-    return labelled ? value : history::NotWhole;
+    if (!labelled) values.clear();
+    return values;
 }
 
-// Reads the bonus number from field column (0: none) into the draw, alone in it or after a label
-// (labelled_number); a blank field, or one holding a dash or "n/a", is a draw without one (older
-// draws often have none), and so, in a field the header named (named), is any other text and 0.
-// False with why set when the field holds no number in 1..N or one of the seven.
+// Reads the bonus numbers from field column (0: none) into the draw, alone in it or after a
+// label (labelled_numbers), one to four; a blank field, or one holding a dash or "n/a", is a draw
+// without one (older draws often have none), and so, in a field the header named (named), is any
+// other text and 0. False with why set when the field holds no number in 1..N, one of the seven,
+// or one twice.
 bool read_bonus(std::string_view line, int column, bool named, uint32_t highest, Draw& draw,
                 std::string& why) {
     if (column == 0 || blank_field(line, column)) return true;
-    const int value = labelled_number(*field_at(line, column), column);
-    if (named && (value == history::NotWhole || value == 0)) return true;
-    if (!history::in_draw_range(value, highest))
-        why = "field " + std::to_string(column) + " holds no bonus number in 1.." +
-              std::to_string(highest);
-    else if (std::find(draw.numbers.begin(), draw.numbers.end(), value) != draw.numbers.end())
-        why = "the bonus number " + std::to_string(value) + " is one of the seven";
-    else
-        draw.bonus = static_cast<uint8_t>(value);
-    return why.empty();
+    const std::vector<int> values = labelled_numbers(*field_at(line, column), column);
+    if (named && (values.empty() || values.front() == 0)) return true;
+    const auto fault = [&](std::string text) { return why = std::move(text), false; };
+    const std::string none = "field " + std::to_string(column) + " holds no bonus number in 1.." +
+                             std::to_string(highest);
+    if (values.empty()) return fault(none);
+    std::array<uint8_t, MostBonus> read{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const int value = values[i];
+        const std::string bonus = "the bonus number " + std::to_string(value);
+        if (!history::in_draw_range(value, highest)) return fault(none);
+        if (std::find(draw.numbers.begin(), draw.numbers.end(), value) != draw.numbers.end())
+            return fault(bonus + " is one of the seven");
+        if (std::find(read.begin(), read.end(), value) != read.end())
+            return fault(bonus + " is given twice");
+        read[i] = static_cast<uint8_t>(value);
+    }
+    draw.bonus = read[0];
+    std::copy(read.begin() + 1, read.end(), draw.more_bonus.begin());
+    return true;
 }
 
 // Whether the comment line is a header whose first field is "#" ("#,Date,1,2,...").
@@ -579,7 +593,8 @@ History parse_history(std::string_view text, std::string_view name, const Histor
             }
         }
     History h = read_lines(text, name, o, {0, counter, find_columns});
-    if (!h.ok() && !o.game_named && h.error.find(" is outside 1..") != std::string::npos)
+    if (!h.ok() && !o.game_named && o.highest == DefaultGame &&
+        h.error.find(" is outside 1..") != std::string::npos)
         if (const uint32_t largest = largest_above(text, o.highest); largest != 0)
             h.error += game_hint_text(largest);
     return h;
