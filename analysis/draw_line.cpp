@@ -103,16 +103,19 @@ bool find_draw(std::string_view line, int counter_field, int bonus_field, int da
                SecondDraw& second) {
     constexpr int Two = 14;
     std::array<uint8_t, Two> run_numbers{};
-    int run = 0, index = 0;
+    int run = 0, index = 0, last_field = 0, in_field = 0, start_field = 0, start_token = 0;
     bool counter_before = false;
     std::size_t start = 0;
     for_each_token(line, [&](std::string_view token, int field) {
+        in_field = field == last_field ? in_field + 1 : 0, last_field = field;
         const int value = whole_number(token);
         const bool number = index++ >= date_tokens && in_draw_range(value, highest) &&
                             field != counter_field && field != bonus_field;
         if (run >= 7 && !number) return false;
         if (!number) return run = 0, counter_before |= field == counter_field, true;
-        if (run == 0) start = static_cast<std::size_t>(token.data() - line.data());
+        if (run == 0)
+            start = static_cast<std::size_t>(token.data() - line.data()), start_field = field,
+            start_token = in_field;
         if (run < Two) run_numbers[static_cast<std::size_t>(run)] = static_cast<uint8_t>(value);
         return ++run <= Two;
     });
@@ -123,6 +126,7 @@ bool find_draw(std::string_view line, int counter_field, int bonus_field, int da
         return false;
     }
     std::copy_n(run_numbers.begin(), 7, numbers.begin());
+    second.run_field = start_field, second.run_token = start_token;
     if (run == Two) {
         std::string ignored;
         std::copy_n(run_numbers.begin() + 7, 7, second.numbers.begin());

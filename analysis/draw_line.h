@@ -19,6 +19,9 @@ struct SecondDraw {
     bool found = false;
     Combination numbers{};
     std::size_t run_start = 0;
+    // Where the draw's first number stands, whenever a draw is found automatically: its field
+    // (1-based) and its place among that field's tokens (from 0).
+    int run_field = 0, run_token = 0;
 };
 
 // Reads the line's draw into numbers, sorted: found automatically when first_column is 0 (the

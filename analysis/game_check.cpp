@@ -32,4 +32,22 @@ TopNumbersCheck check_top_numbers(const std::vector<Draw>& draws, uint32_t highe
     return c;
 }
 
+GameChange find_game_change(const std::vector<Draw>& draws) {
+    GameChange best;
+    uint32_t top = 0;
+    for (const Draw& d : draws) top = std::max<uint32_t>(top, d.numbers[6]);
+    // first_above[m]: the first draw holding a number above m.
+    std::vector<std::size_t> first_above(top + 1, draws.size());
+    for (std::size_t i = draws.size(); i-- > 0;)
+        for (uint32_t m = 0; m < draws[i].numbers[6]; ++m) first_above[m] = i;
+    for (uint32_t m = 7; m < top; ++m) {
+        const std::size_t first = first_above[m];
+        if (first == 0 || first == draws.size()) continue;
+        const double chance = top_numbers_absent_chance(top, top - m, static_cast<uint32_t>(first));
+        if (chance < best.chance) best = {false, m, top, first, chance};
+    }
+    best.found = best.chance < GameChangeChance;
+    return best;
+}
+
 } // namespace lotto

@@ -4,6 +4,7 @@
 
 #include "analysis/history.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,25 @@ struct TopNumbersCheck {
     // and chance alone would rarely keep the game's top numbers out of so many draws.
     bool smaller_game_likely() const { return smaller_game_drawn && chance < SmallerGameChance; }
 };
+
+// Below this chance a history's top numbers that appear only from some draw on say that the
+// game grew there.
+inline constexpr double GameChangeChance = 1e-6;
+
+// A game that grew within a history: no draw before draw `first` holds a number above
+// earlier_highest, and chance alone would rarely keep them out of so many draws of the game the
+// history shows later (7/later_highest, its largest number drawn).
+struct GameChange {
+    bool found = false;
+    uint32_t earlier_highest = 0, later_highest = 0;
+    std::size_t first = 0; // index of the first draw holding a number above earlier_highest
+    double chance = 1;     // of `first` random draws of 7/later_highest holding none above it
+};
+
+// Looks for the draw, oldest first, from which on the top numbers appear: of every earlier game
+// 7/M (M below the largest number drawn) whose numbers above M first appear after some draws,
+// the one least likely by chance, when below GameChangeChance.
+GameChange find_game_change(const std::vector<Draw>& draws);
 
 // The chance that none of `draws` random draws of 7/highest holds any of the top `missing`
 // numbers: (C(N - j, 7) / C(N, 7))^D.

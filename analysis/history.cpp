@@ -4,10 +4,12 @@
 #include "analysis/history_header.h"
 #include "analysis/line_tokens.h"
 #include "analysis/text_file.h"
+#include "engine/settings.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace lotto {
 namespace {
@@ -174,6 +176,26 @@ void number_draws(History& h, const std::vector<LeadingValues>& values, int coun
     }
 }
 
+// Adds the second draw of each undated line of fourteen numbers (the index of its first draw and
+// the second seven) right after its first, as a line read as two draws.
+void add_second_draws(History& h, std::vector<LeadingValues>& values,
+                      const std::vector<std::pair<std::size_t, Combination>>& pairs) {
+    std::vector<Draw> draws;
+    std::vector<LeadingValues> leading;
+    draws.reserve(h.draws.size() + pairs.size()), leading.reserve(draws.capacity());
+    auto pair = pairs.begin();
+    for (std::size_t i = 0; i < h.draws.size(); ++i) {
+        draws.push_back(h.draws[i]), leading.push_back(values[i]);
+        if (pair == pairs.end() || pair->first != i) continue;
+        draws.push_back(h.draws[i]), leading.push_back(values[i]);
+        draws.back().numbers = pair->second;
+        ++h.two_draw_lines;
+        h.first_two_draw_line = std::min(h.first_two_draw_line, h.draws[i].line);
+        ++pair;
+    }
+    h.draws = std::move(draws), values = std::move(leading);
+}
+
 std::string line_error(std::string_view name, const SkippedLine& bad) {
     return std::string(name) + ":" + std::to_string(bad.line) + ": " + bad.why;
 }
@@ -239,37 +261,51 @@ bool blank_field(std::string_view line, int column) {
            key == "\xe2\x80\x94";
 }
 
-// The whole number the field holds alone or after a label without digits ("Zusatzzahl 5",
-// "Bonus: 11", as copied from a web page), else NotWhole.
-int labelled_number(std::string_view field, int column) {
-    int value = history::NotWhole;
+// The whole numbers the field holds alone or after a label without digits ("Zusatzzahl 5",
+// "Bonus: 11", "03 15", as copied from a web page): at most MostBonus, else none.
+constexpr std::size_t MostBonus = 4;
+std::vector<int> labelled_numbers(std::string_view field, int column) {
+    std::vector<int> values;
     const bool labelled =
         history::for_each_field_token(field, column, [&](std::string_view t, int) {
-            if (value != history::NotWhole) return false; // a token after the number
-            value = history::whole_number(t);
-            return value != history::NotWhole ||
-                   t.find_first_of("0123456789") == std::string_view::npos;
+            const int value = history::whole_number(t);
+            if (value != history::NotWhole)
+                return values.push_back(value), values.size() <= MostBonus;
+            // A label before the numbers, never after one.
+            return values.empty() && t.find_first_of("0123456789") == std::string_view::npos;
         });
-    return labelled ? value : history::NotWhole;
+    if (!labelled) values.clear();
+    return values;
 }
 
-// Reads the bonus number from field column (0: none) into the draw, alone in it or after a label
-// (labelled_number); a blank field, or one holding a dash or "n/a", is a draw without one (older
-// draws often have none), and so, in a field the header named (named), is any other text and 0.
-// False with why set when the field holds no number in 1..N or one of the seven.
+// Reads the bonus numbers from field column (0: none) into the draw, alone in it or after a
+// label (labelled_numbers), one to four; a blank field, or one holding a dash or "n/a", is a draw
+// without one (older draws often have none), and so, in a field the header named (named), is any
+// other text and 0. False with why set when the field holds no number in 1..N, one of the seven,
+// or one twice.
 bool read_bonus(std::string_view line, int column, bool named, uint32_t highest, Draw& draw,
                 std::string& why) {
     if (column == 0 || blank_field(line, column)) return true;
-    const int value = labelled_number(*field_at(line, column), column);
-    if (named && (value == history::NotWhole || value == 0)) return true;
-    if (!history::in_draw_range(value, highest))
-        why = "field " + std::to_string(column) + " holds no bonus number in 1.." +
-              std::to_string(highest);
-    else if (std::find(draw.numbers.begin(), draw.numbers.end(), value) != draw.numbers.end())
-        why = "the bonus number " + std::to_string(value) + " is one of the seven";
-    else
-        draw.bonus = static_cast<uint8_t>(value);
-    return why.empty();
+    const std::vector<int> values = labelled_numbers(*field_at(line, column), column);
+    if (named && (values.empty() || values.front() == 0)) return true;
+    const auto fault = [&](std::string text) { return why = std::move(text), false; };
+    const std::string none = "field " + std::to_string(column) + " holds no bonus number in 1.." +
+                             std::to_string(highest);
+    if (values.empty()) return fault(none);
+    std::array<uint8_t, MostBonus> read{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const int value = values[i];
+        const std::string bonus = "the bonus number " + std::to_string(value);
+        if (!history::in_draw_range(value, highest)) return fault(none);
+        if (std::find(draw.numbers.begin(), draw.numbers.end(), value) != draw.numbers.end())
+            return fault(bonus + " is one of the seven");
+        if (std::find(read.begin(), read.end(), value) != read.end())
+            return fault(bonus + " is given twice");
+        read[i] = static_cast<uint8_t>(value);
+    }
+    draw.bonus = read[0];
+    std::copy(read.begin() + 1, read.end(), draw.more_bonus.begin());
+    return true;
 }
 
 // Whether the comment line is a header whose first field is "#" ("#,Date,1,2,...").
@@ -364,6 +400,10 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     const int counter = pass.counter != 0 && is_date_field(pass.counter) ? 0 : pass.counter;
     std::optional<Draw> numbered_header;
     std::optional<LeadingValues> header_values;
+    std::pair<int, int> header_place; // where the numbers of numbered_header stand (SecondDraw)
+    // The undated lines of fourteen numbers in a row: the index of the line's first draw and the
+    // second seven, read as a second draw once some dated line of the file reads as two.
+    std::vector<std::pair<std::size_t, Combination>> undated_pairs;
     bool header_unread = false; // the line of numbered_header holds a date that does not read
     const auto count_unread = [&h](bool unread, uint32_t line_number) {
         if (unread && h.unread_dates++ == 0) h.first_unread_date = line_number;
@@ -398,30 +438,39 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
             draw.date = date_in_fields(line, pass.date_fields);
             if (!draw.date) draw.date = date ? date : find_draw_date(line);
             const bool unread = !draw.date && holds_date_like(line);
-            // "Date;1;2;3;4;5;6;7": a header naming the numbers' columns 1..7 reads as the draw
-            // 1-7 without a date; it is a header when the next draw has one.
+            // "Date;1;2;3;4;5;6;7", "Format: Draw, Date, Winning Number 1, 2, .., 7, ...": a line
+            // with words whose numbers count the columns 1..7 reads as the draw 1-7 without a
+            // date; it is a header when the next draw has a date or its numbers stand elsewhere
+            // (another field, or another place among the field's words).
+            const std::pair<int, int> place{second.run_field, second.run_token};
             if (h.draws.empty() && !numbered_header && !draw.date &&
                 draw.numbers == Combination{1, 2, 3, 4, 5, 6, 7} && has_letter(line)) {
                 numbered_header = draw;
                 header_values = leading_values(line);
                 header_unread = unread;
+                header_place = place;
                 return;
             }
-            if (numbered_header && !draw.date) {
+            if (numbered_header && !draw.date && place == header_place) {
                 h.draws.push_back(*numbered_header), values.push_back(*header_values);
                 count_unread(header_unread, numbered_header->line);
             }
             numbered_header.reset();
             h.draws.push_back(draw);
             values.push_back(leading_values(line));
-            // Fourteen numbers in a row after the date: two draws of that date.
-            if (second.found && o.bonus_column == 0 &&
-                (after_date || find_draw_date(line.substr(0, second.run_start)))) {
-                draw.numbers = second.numbers;
-                h.draws.push_back(draw);
-                values.push_back(values.back());
-                if (h.two_draw_lines++ == 0) h.first_two_draw_line = line_number;
-                longer_run = false;
+            // Fourteen numbers in a row after the date: two draws of that date. Without a date
+            // before them, they are two draws when some dated line of the file is.
+            if (second.found && o.bonus_column == 0) {
+                if (after_date || find_draw_date(line.substr(0, second.run_start))) {
+                    draw.numbers = second.numbers;
+                    h.draws.push_back(draw);
+                    values.push_back(values.back());
+                    if (h.two_draw_lines++ == 0) h.first_two_draw_line = line_number;
+                    longer_run = false;
+                } else {
+                    undated_pairs.emplace_back(h.draws.size() - 1, second.numbers);
+                    longer_run = false; // counted at the end unless read as two draws
+                }
             }
             if (longer_run && h.longer_runs++ == 0) h.first_longer_run = line_number;
             count_unread(unread, line_number);
@@ -441,6 +490,13 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
         h.skipped.push_back({line_number, why});
     });
     if (failed) return failure(std::move(h.error));
+    if (h.two_draw_lines != 0 && !undated_pairs.empty()) {
+        add_second_draws(h, values, undated_pairs);
+    } else if (!undated_pairs.empty()) {
+        const uint32_t first = h.draws[undated_pairs.front().first].line;
+        if (h.longer_runs == 0 || first < h.first_longer_run) h.first_longer_run = first;
+        h.longer_runs += static_cast<uint32_t>(undated_pairs.size());
+    }
     if (numbered_header) {
         h.draws.insert(h.draws.begin(), *numbered_header);
         values.insert(values.begin(), *header_values);
@@ -464,7 +520,44 @@ History read_lines(std::string_view text, std::string_view name, const HistoryOp
     return h;
 }
 
+// The largest whole number token of the lines, not counting comments, above highest and at most
+// LargestGame; 0 when none.
+uint32_t largest_above(std::string_view text, uint32_t highest) {
+    uint32_t largest = 0;
+    for_each_line(text, [&](std::string_view line, uint32_t) {
+        if (is_blank_or_comment(line)) return;
+        history::for_each_token(line, [&](std::string_view token, int) {
+            const int value = history::whole_number(token);
+            if (value > static_cast<int>(highest) && value <= static_cast<int>(LargestGame))
+                largest = std::max(largest, static_cast<uint32_t>(value));
+            return true;
+        });
+    });
+    return largest;
+}
+
+std::string game_hint_text(uint32_t n) {
+    const std::string game = "7/" + std::to_string(n);
+    return "; if the game is " + game + ", give --game " + game + " first";
+}
+
 } // namespace
+
+std::string history_game_hint(std::string_view text, uint32_t highest) {
+    uint32_t largest = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t end = std::min(text.find_first_not_of("0123456789", i), text.size());
+        if (end == i) {
+            ++i;
+            continue;
+        }
+        const int value = history::whole_number(text.substr(i, end - i));
+        if (value > static_cast<int>(highest) && value <= static_cast<int>(LargestGame))
+            largest = std::max(largest, static_cast<uint32_t>(value));
+        i = end;
+    }
+    return largest == 0 ? "" : game_hint_text(largest);
+}
 
 // A look for a draw counter, then one pass over the lines with the columns the header names
 // when the options name none and every line after the header reads with them; else (or when
@@ -499,7 +592,12 @@ History parse_history(std::string_view text, std::string_view name, const Histor
                 return h;
             }
         }
-    return read_lines(text, name, o, {0, counter, find_columns});
+    History h = read_lines(text, name, o, {0, counter, find_columns});
+    if (!h.ok() && !o.game_named && o.highest == DefaultGame &&
+        h.error.find(" is outside 1..") != std::string::npos)
+        if (const uint32_t largest = largest_above(text, o.highest); largest != 0)
+            h.error += game_hint_text(largest);
+    return h;
 }
 
 History read_history(const std::string& path, const HistoryOptions& o) {

@@ -6,6 +6,7 @@
 #include "analysis/draw_date.h"
 #include "engine/measure.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,15 +20,26 @@ struct Draw {
     Combination numbers{};        // sorted ascending
     std::optional<DrawDate> date; // the line's first date, when it holds one
     uint8_t bonus = 0;            // the bonus number, with bonus_column; 0 = none
-    uint32_t counter = 0;         // the draw's number from a leading draw-number field; 0 = none
+    // The field's further bonus numbers, where a game draws two to four (0 = none).
+    std::array<uint8_t, 3> more_bonus{};
+    uint32_t counter = 0; // the draw's number from a leading draw-number field; 0 = none
 };
+
+// How many bonus numbers the draw has: 0 to 4.
+inline int bonus_count(const Draw& d) {
+    int n = d.bonus != 0;
+    for (uint8_t b : d.more_bonus) n += b != 0;
+    return n;
+}
 
 struct HistoryOptions {
     int first_column = 0;        // 1-based field holding the first number; 0 = find the numbers
     int last_column = 0;         // 1-based field holding the last; == first_column: one field
     bool skip_bad_lines = false; // skip lines without a draw instead of failing
     uint32_t highest = 39;       // N of the game 7/N: every number lies in 1..N
-    int bonus_column = 0;        // 1-based field holding the bonus number; 0 = none
+    int bonus_column = 0;        // 1-based field holding the bonus numbers (1..4); 0 = none
+    // The game was named (--game): a number above N is then not met with a hint to name it.
+    bool game_named = false;
 };
 
 struct SkippedLine {
@@ -63,6 +75,10 @@ struct History {
 // name neither the numbers' fields nor the bonus number's, a header that names them decides them
 // (named_first and the like say so), unless some line after it does not read by them.
 History parse_history(std::string_view text, std::string_view name, const HistoryOptions& o);
+
+// "; if the game is 7/N, give --game 7/N first", N the largest whole number of the text (its runs
+// of digits) above highest and at most the largest game's; "" when none is.
+std::string history_game_hint(std::string_view text, uint32_t highest);
 
 // Reads the file at path: missing, unreadable, empty files and directories are errors.
 History read_history(const std::string& path, const HistoryOptions& o);

@@ -33,7 +33,8 @@ TicketCheck check_tickets(const std::vector<Ticket>& tickets, const std::vector<
     }
     for (const Draw& d : draws) {
         const Mask drawn = mask_of(d.numbers);
-        const Mask bonus = d.bonus ? NumberBit[d.bonus] : 0;
+        Mask bonus = d.bonus ? NumberBit[d.bonus] : 0;
+        for (uint8_t b : d.more_bonus) bonus |= b ? NumberBit[b] : 0;
         DrawBest best{d, 0, 0, false};
         for (std::size_t i = 0; i < masks.size(); ++i) {
             const auto hits = static_cast<uint32_t>(std::popcount(masks[i] & drawn));

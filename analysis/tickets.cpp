@@ -12,8 +12,9 @@ namespace lotto {
 
 namespace {
 
-// The largest ticket file read: the export of the whole 7/39 system takes 431 MB.
-constexpr std::size_t MaxFileBytes = std::size_t{1} << 30;
+// The largest ticket or wheel file read, far above any real list of tickets (an export of
+// every 7/39 combination, 431 MB, is none): a file or endless device beyond it is refused.
+constexpr std::size_t MaxFileBytes = std::size_t{128} << 20;
 
 // Numbers of a line beyond the eight a ticket line may hold are not looked at.
 constexpr int MostNumbers = 9;
@@ -487,7 +488,20 @@ TicketFile parse_check_text(std::string_view text, std::string_view name, uint32
     TicketFile f;
     enum { Before, Header, Rows, After } place = Before;
     for_each_line(text, [&](std::string_view line, uint32_t number) {
-        if (place == After || !f.error.empty()) return;
+        if (!f.error.empty()) return;
+        // After the table, a line of seven numbers or more is a ticket added to the file, which
+        // is never passed over; the output's own lines after it hold fewer.
+        if (place == After) {
+            std::size_t numbers = 0;
+            history::for_each_token(line, [&](std::string_view token, int) {
+                return (numbers += history::whole_number(token) != history::NotWhole) < 7;
+            });
+            if (numbers >= 7)
+                f.error = std::string(name) + ":" + std::to_string(number) +
+                          ": stands after the table of the ticket check's tickets, which holds "
+                          "them all; put a ticket added to it in the table or in a file of its own";
+            return;
+        }
         if (place == Before) {
             if (line.starts_with("Draws in which each ticket hit ")) place = Header;
             return;
@@ -500,6 +514,7 @@ TicketFile parse_check_text(std::string_view text, std::string_view name, uint32
             place = After;
             return;
         }
+        if (trimmed(line).starts_with('#')) return; // a comment, as anywhere else
         std::size_t words = 0, from = 0, to = 0;
         bool whole = true;
         for_each_word(line, [&](std::string_view word, std::size_t at) {
@@ -534,7 +549,14 @@ TicketFile parse_check_csv(std::string_view text, std::string_view name, uint32_
         if (!f.error.empty()) return;
         history::Fields fields(line);
         std::string_view kind, ticket_line, numbers;
-        if (!fields.next(kind) || kind != "ticket") return;
+        if (!fields.next(kind)) return;
+        if (history::whole_number(kind) != history::NotWhole) {
+            f.error = std::string(name) + ":" + std::to_string(number) +
+                      ": holds numbers where the ticket check's rows name their kind; put a "
+                      "ticket added to it in a row of kind \"ticket\" or in a file of its own";
+            return;
+        }
+        if (kind != "ticket") return;
         Ticket t{number, {}};
         std::string why;
         if (!fields.next(ticket_line) || !fields.next(numbers))
@@ -627,8 +649,9 @@ std::string repeats_text(const std::vector<TicketRepeat>& repeats) {
 }
 
 TicketFile read_tickets(const std::string& path, uint32_t highest) {
-    const TextFile file =
-        read_text_file(path, MaxFileBytes, "is too large for a ticket file (over 1 GB)");
+    const TextFile file = read_text_file(
+        path, MaxFileBytes,
+        "is too large for a ticket or wheel file (over 128 MB, some six million tickets)");
     if (!file.ok()) return failure(file.error);
     return parse_tickets(file.text, path, highest);
 }

@@ -6,11 +6,31 @@
 #include "cli/printable.h"
 #include "cli/write_file.h"
 
+#include <algorithm>
 #include <new>
 
 namespace lotto::cli {
 
 namespace {
+
+// Says how the dates on some of the lines ordered the history (a note).
+void note_partial_dates(const Options& o, const History& h, PartialDates partial) {
+    if (partial == PartialDates::None || o.newest_first) return;
+    const auto dated = std::count_if(h.draws.begin(), h.draws.end(),
+                                     [](const Draw& d) { return d.date.has_value(); });
+    const std::string some = printable(o.history) + ": " + std::to_string(dated) + " of " +
+                             std::to_string(h.draws.size()) + " draws' lines carry a date";
+    if (partial == PartialDates::Disagree)
+        fail(some + ", and those dates disagree on the order (some run forward, some back); the "
+                    "file's order was taken as oldest first (give --newest-first if it lists the "
+                    "newest draw first)",
+             0); // a note
+    else
+        fail(some + "; they run " +
+                 (partial == PartialDates::NewestFirst ? "newest first" : "oldest first") +
+                 ", and so was the whole file taken",
+             0); // a note
+}
 
 // The history of --history in order, oldest first, cut to --last; notes the skipped lines, and
 // dates that did not read when the file order was taken.
@@ -19,8 +39,10 @@ bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
     if (!h.ok()) return status = fail(h.error, 2), false;
     note_history(o, h);
     check_game(o, h.draws);
-    from = {o.history, order_oldest_first(h, o.newest_first),
+    PartialDates partial = PartialDates::None;
+    from = {o.history, order_oldest_first(h, o.newest_first, &partial),
             static_cast<uint32_t>(h.draws.size())};
+    note_partial_dates(o, h, partial);
     if (from.order == DrawOrder::AsWritten && h.unread_dates * 2 > h.draws.size())
         fail(printable(o.history) + ":" + std::to_string(h.first_unread_date) +
                  ": what looks like a date on " + std::to_string(h.unread_dates) + " of " +
@@ -28,6 +50,15 @@ bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
                  " draws' lines does not read as one; the file's order was taken as oldest first "
                  "(give --newest-first if it lists the newest draw first)",
              0); // a note
+    if (o.since && std::none_of(h.draws.begin(), h.draws.end(), [&](const Draw& d) {
+            return d.date && d.date->key() >= o.since->key();
+        }))
+        return status = fail(printable(o.history) + ": no draw dated " + date_text(*o.since) +
+                                 " or later",
+                             2),
+               false;
+    check_game_change(o, h.draws, true);
+    if (o.since) keep_since(h, *o.since);
     if (o.last != 0) keep_latest(h, o.last);
     return true;
 }

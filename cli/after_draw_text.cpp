@@ -21,6 +21,17 @@ std::string numbers(const Combination& c) {
     return t;
 }
 
+// The draw's bonus numbers, the first and any more the field holds, apart by spaces.
+std::string bonus_numbers(const Draw& d) {
+    std::string t = two_digits(d.bonus);
+    for (uint8_t b : d.more_bonus) {
+        if (b == 0) continue;
+        t += ' ';
+        t += two_digits(b);
+    }
+    return t;
+}
+
 std::string p_text(double p) { return p_value_text(p, "%.4g"); }
 
 std::string source_text(const DrawSource& from, uint32_t draws) {
@@ -78,7 +89,7 @@ void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, con
         return {d.draw.line ? std::to_string(d.draw.line) : "-",
                 d.draw.date ? date_text(*d.draw.date) : "-",
                 numbers(d.draw.numbers),
-                d.draw.bonus ? two_digits(d.draw.bonus) : "-",
+                d.draw.bonus ? bonus_numbers(d.draw) : "-",
                 std::to_string(c.tickets[d.ticket].ticket.line),
                 std::to_string(d.hits) + (d.bonus ? " + bonus" : "")};
     };

@@ -96,6 +96,27 @@ void check_game(const Options& o, const std::vector<Draw>& draws) {
          "); if the game is " + smaller + ", give --game " + smaller);
 }
 
+void check_game_change(const Options& o, const std::vector<Draw>& oldest_first, bool cut) {
+    const GameChange c = find_game_change(oldest_first);
+    if (!c.found) return;
+    const Draw& from = oldest_first[c.first];
+    const std::string earlier = "7/" + std::to_string(c.earlier_highest);
+    std::string text =
+        printable(o.history) + ":" + std::to_string(from.line) +
+        ": no draw before this one (draw " + std::to_string(c.first + 1) + " of " +
+        std::to_string(oldest_first.size()) + ", oldest first) holds a number above " +
+        std::to_string(c.earlier_highest) + " (chance " + chance_text(c.chance) + " in 7/" +
+        std::to_string(c.later_highest) + "): the game was likely " + earlier + " before; ";
+    if (!cut)
+        text += "the back-test takes every draw, so keep only the lines of the later game in "
+                "the file";
+    else
+        text += "to take only the draws since, give --last " +
+                std::to_string(oldest_first.size() - c.first) +
+                (from.date ? " or --since " + date_text(*from.date) : "");
+    fail(text, 0); // a note
+}
+
 void print_settings(const Options& o) {
     if (o.save_settings != "-") return;
     const std::string text = settings_text(o.settings);

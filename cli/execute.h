@@ -33,6 +33,10 @@ void note_history(const Options& o, const History& h);
 // game and chance alone makes that very unlikely: they were most likely drawn in a smaller game.
 void check_game(const Options& o, const std::vector<Draw>& draws);
 
+// Notes a game that grew within the history (find_game_change), its draws oldest first; `cut`
+// says how to take only the draws since (--last, --since), else the back-test takes them all.
+void check_game_change(const Options& o, const std::vector<Draw>& oldest_first, bool cut);
+
 // With --save-settings -, prints the settings on stdout; each command calls it once, after what can
 // go wrong before its output and ahead of that output. Does nothing otherwise.
 void print_settings(const Options& o);

@@ -228,6 +228,10 @@ class Parser {
         case Opt::Last:
             o().last = at_least_one(value, "the number of draws must be 1 or more");
             break;
+        case Opt::Since:
+            o().since = parse_draw_date(value);
+            if (!o().since) fail_value("not a date (e.g. 2024-01-31)");
+            break;
         case Opt::Chart: o().chart = file_name(value); break;
         case Opt::NewestFirst: o().newest_first = true; break;
         case Opt::Quiet: o().quiet = true; break;
@@ -243,7 +247,9 @@ class Parser {
             o().version = true;
             stop_ = true;
             break;
-        case Opt::Wheel: checked(read_wheel_list(value, o().wheel, o().highest)); break;
+        case Opt::Wheel:
+            checked(game_hint(read_wheel_list(value, o().wheel, o().highest), value));
+            break;
         case Opt::Guarantee: checked(read_guarantee(value, o().wheel)); break;
         case Opt::Reduce: checked(read_reduce(value, o().wheel)); break;
         case Opt::TicketsFrom: checked(read_tickets_from(value, o().wheel)); break;
@@ -395,6 +401,14 @@ class Parser {
         return std::string(value);
     }
 
+    // A number above the game's top, before any --game: why, and the game that would hold the
+    // largest number of value (at most LargestGame).
+    std::string game_hint(std::string why, std::string_view value) const {
+        if (why.find(" is outside 1..") == std::string::npos || options_.history_options.game_named)
+            return why;
+        return why + history_game_hint(value, options_.highest);
+    }
+
     uint32_t at_least_one(std::string_view value, std::string_view below_one) {
         uint32_t n = 0;
         if (std::string why = read_number(value, n); !why.empty())
@@ -471,6 +485,7 @@ class Parser {
         const std::array<Range, RangeCount> defaults = default_ranges(n);
         o().highest = s().highest = n;
         o().history_options.highest = n;
+        o().history_options.game_named = true;
         for (int k = 1; k <= FilterCount; ++k) s().highest_offered[k] = highest_offered(k, n);
         for (int r = 1; r <= RangeCount; ++r)
             if (!o().ranges_given[r - 1] && s().effective[r - 1] == previous[r - 1]) {
@@ -555,8 +570,9 @@ class Parser {
             if (std::string why = read_number(items[i], n); !why.empty())
                 return fail_value(why), std::nullopt;
             if (n < 1 || n > o().highest)
-                return fail_value(cat("number ", std::to_string(n), " is outside 1..",
-                                      std::to_string(o().highest))),
+                return fail_value(game_hint(cat("number ", std::to_string(n), " is outside 1..",
+                                                std::to_string(o().highest)),
+                                            value)),
                        std::nullopt;
             if (seen & NumberBit[n])
                 return fail_value(cat("number ", std::to_string(n), " is given twice")),
@@ -596,9 +612,13 @@ std::string check_after_draw(const Options& o) {
          o.history_options.bonus_column != 0 || o.newest_first || o.last != 0))
         return "--history-columns, --skip-bad-lines, --bonus-column, --newest-first and --last "
                "need --history FILE";
+    if (o.history.empty() && o.since) return "--since needs --history FILE";
     if (o.newest_first && o.backtest)
         return "--newest-first orders the draws of --history-stats and --check-tickets; the "
                "back-test lists them as the file does";
+    if (o.since && o.backtest)
+        return "--since is for --history-stats and --check-tickets; the back-test takes every "
+               "draw";
     if (o.last != 0 && o.backtest)
         return "--last is for --history-stats and --check-tickets; the back-test takes every "
                "draw";

@@ -41,11 +41,12 @@ struct Options {
     std::string check_tickets;          // ticket file for --check-tickets; "" = none
     std::optional<Combination> draw;    // the one draw --check-tickets checks against, sorted
     bool history_stats = false;
-    uint32_t last = 0;         // --last: the most recent draws to take; 0 = all
-    std::string chart;         // SVG file for --history-stats, --backtest, --funnel; "" = none
-    bool newest_first = false; // the history file lists the newest draw first
-    bool list = false;         // print the catalogue instead of running
-    unsigned threads = 0;      // --threads K; 0 = one per core (default_threads())
+    uint32_t last = 0;             // --last: the most recent draws to take; 0 = all
+    std::optional<DrawDate> since; // --since: the first date of the draws to take
+    std::string chart;             // SVG file for --history-stats, --backtest, --funnel; "" = none
+    bool newest_first = false;     // the history file lists the newest draw first
+    bool list = false;             // print the catalogue instead of running
+    unsigned threads = 0;          // --threads K; 0 = one per core (default_threads())
     bool help = false;
     std::optional<Command> command; // the subcommand given (its help with --help); none = flag form
     bool version = false;

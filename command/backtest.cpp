@@ -18,6 +18,9 @@ int backtest(const Options& o) {
     note_history(o, h);
     if (h.draws.empty()) return fail(printable(o.history) + ": no draw to test", 2);
     check_game(o, h.draws);
+    History ordered = h;
+    order_oldest_first(ordered, o.newest_first);
+    check_game_change(o, ordered.draws, false);
     const Backtest b = run_backtest(o.settings, h.draws, run_threads(o));
     // The chart first, so that a chart that cannot be written leaves stdout empty.
     if (!o.chart.empty())

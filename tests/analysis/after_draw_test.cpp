@@ -388,7 +388,9 @@ TEST(DrawOrder, DatesDecideOtherwiseTheFlag) {
     const std::tuple<std::vector<std::string>, bool, DrawOrder, std::vector<uint32_t>> cases[] = {
         {{"2021-01-09", "2021-01-02", "2020-12-26"}, false, DrawOrder::ByDate, {3, 2, 1}},
         {{"2021-01-02", "2021-01-09", "2021-01-16"}, true, DrawOrder::ByDate, {1, 2, 3}},
-        {{"", "2021-01-09", "2021-01-02"}, false, DrawOrder::AsWritten, {1, 2, 3}},
+        // Some dates, running newest first: so does the file; dates that disagree keep it.
+        {{"", "2021-01-09", "2021-01-02"}, false, DrawOrder::Reversed, {3, 2, 1}},
+        {{"2021-01-02", "2021-01-09", "2021-01-02", ""}, false, DrawOrder::AsWritten, {1, 2, 3, 4}},
         {{"", "", ""}, true, DrawOrder::Reversed, {3, 2, 1}},
         // Month first, told by 1/13: 2/1 is February 1, after 1/13.
         {{"2/1/2021", "1/13/2021", "1/6/2021"}, false, DrawOrder::ByDate, {3, 2, 1}},

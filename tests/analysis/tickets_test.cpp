@@ -80,6 +80,11 @@ TEST(Tickets, ReadsTheLayoutsTheProgramWrites) {
          {1, 2, 3, 4, 5, 6, 8}},
         {"26 Nov 2025: 3 9 12 19 25 30 33\n", 1, {3, 9, 12, 19, 25, 30, 33}},
         {"Ticket check: week 12\n1 2 3 4 5 6 7\n", 1, {1, 2, 3, 4, 5, 6, 7}},
+        // A comment inside a ticket check's table, as anywhere else.
+        {"Ticket check: 1 ticket(s) from t.txt against h.csv\nDraws in which each ticket hit 3..7 "
+         "numbers:\nticket line  numbers\n# week 12\n  4  03 09 19 23 24 25 28  0  0  0  1  0\n",
+         1,
+         {3, 9, 19, 23, 24, 25, 28}},
         // A ticket check's text and CSV: the tickets of its table of hits, not its draws.
         {"Ticket check: 2 ticket(s) from t.txt against the draw given\n\nBest ticket of each "
          "draw:\nline  date  numbers               bonus  ticket line  hits\n   -  -     01 02 03 "
@@ -250,6 +255,16 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value\n"
          "observed,,,0,1,0,0,0,0,1,0,0.178814\n",
          "t.txt: is the output of a ticket check without its rows of tickets"},
+        // A ticket added after a check's tickets is never passed over.
+        {"Ticket check: 1 ticket(s) from t.txt against h.csv\nDraws in which each ticket hit 3..7 "
+         "numbers:\nticket line  numbers\n  1  01 02 03 04 05 06 07  0  0  0  1  0\n\n"
+         "hits  ticket-draws  expected\n   0             1      1.31\n1, 1, 1, 1, 1, 1, 1, 1, 99\n",
+         "t.txt:8: stands after the table of the ticket check's tickets, which holds them all; put "
+         "a ticket added to it in the table or in a file of its own"},
+        {"kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits_4,hits_5,hits_6,hits_7,p_value\n"
+         "ticket,1,1 2 3 4 5 6 7,0,0,0,0,0,0,1,0,\n1, 1, 1, 1, 1, 1, 1, 1, 1, 99\n",
+         "t.txt:3: holds numbers where the ticket check's rows name their kind; put a ticket added "
+         "to it in a row of kind \"ticket\" or in a file of its own"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parse_tickets(text, "t.txt").error, error) << text;
@@ -267,6 +282,12 @@ TEST(Tickets, FileErrors) {
     const std::string good = (dir / "good.txt").string();
     std::ofstream(good) << "05, 06, 07, 08, 09, 10, 11\r\n";
     EXPECT_EQ(read_tickets(good).tickets.at(0).numbers, (Combination{5, 6, 7, 8, 9, 10, 11}));
+#ifndef _WIN32
+    // An endless device is refused at the cap, with the cap named.
+    EXPECT_EQ(read_tickets("/dev/zero").error,
+              "/dev/zero: is too large for a ticket or wheel file (over 128 MB, some six million "
+              "tickets)");
+#endif
     std::filesystem::remove_all(dir);
 }
 
