@@ -1,11 +1,13 @@
-// The funnel in one pass: for every prefix, each active filter's own routine is asked about all the
-// candidates, and the counts follow from the masks they keep.
+// The funnel in one pass: for every prefix the run's chain tests the candidates, and where it
+// rejects any, each active filter's own routine is asked about all of them; the counts follow
+// from the masks they reject.
 #include "engine/funnel.h"
 
 #include "engine/chain.h"
 #include "engine/chunks.h"
 #include "engine/funnel_build.h"
 #include "engine/prefix_walk.h"
+#include "engine/survivors.h"
 
 #include <array>
 #include <mutex>
@@ -33,97 +35,122 @@ Filters active_filters(Mask active, bool popcnt) {
     return f;
 }
 
-// The counts of one pass, index i for the i-th active filter.
+// The counts of one pass, index i for the i-th active filter: every combination, those each filter
+// rejects, those it rejects that every filter before it keeps, and those only it rejects.
 struct Tally {
-    std::array<uint32_t, FilterCount> alone{};
-    std::array<uint32_t, FilterCount> cumulative{};
-    std::array<uint32_t, FilterCount> only{};
-    uint32_t stored = 0;
+    std::array<uint64_t, FilterCount> rejected{};
+    std::array<uint64_t, FilterCount> first_rejected{};
+    std::array<uint64_t, FilterCount> only{};
+    uint64_t combinations = 0;
 };
 
-// Adds the combinations of the prefix in x to the tally: every filter's routine is called on all
-// candidates. A candidate rejected by exactly one filter counts for that filter's "only"; when no
-// candidate is (the common case) the per-filter step is skipped.
+// Adds what each filter's own routine rejects of the candidates to the tally; answers whether no
+// filter rejects any. A candidate rejected by exactly one filter counts for that filter's "only".
 template <bool Popcnt>
-LOTTO_ALWAYS_INLINE void tally_prefix(const Filters& f, RunContext& x, Mask candidates, Tally& t) {
-    std::array<Mask, FilterCount> kept;
-    Mask kept_by_all = candidates;
+LOTTO_ALWAYS_INLINE bool tally_filters(const Filters& f, RunContext& x, Mask candidates, Tally& t) {
+    std::array<Mask, FilterCount> rejected_by;
+    Mask alive = candidates;
     Mask rejected_once = 0;  // by at least one filter
     Mask rejected_twice = 0; // by at least two
     for (int i = 0; i < f.count; ++i) {
-        const Mask k = f.routine[i](x, candidates);
-        kept[i] = k;
-        kept_by_all &= k;
-        t.alone[i] += static_cast<uint32_t>(count_bits<Popcnt>(k));
-        t.cumulative[i] += static_cast<uint32_t>(count_bits<Popcnt>(kept_by_all));
-        const Mask rejected = candidates & ~k;
+        const Mask rejected = candidates & ~f.routine[i](x, candidates);
+        rejected_by[i] = rejected;
+        if (rejected == 0) continue;
+        t.rejected[i] += count_bits<Popcnt>(rejected);
+        t.first_rejected[i] += count_bits<Popcnt>(rejected & alive);
+        alive &= ~rejected;
         rejected_twice |= rejected_once & rejected;
         rejected_once |= rejected;
     }
-    t.stored += static_cast<uint32_t>(count_bits<Popcnt>(kept_by_all));
     const Mask by_one = rejected_once & ~rejected_twice;
-    if (by_one == 0) return;
-    for (int i = 0; i < f.count; ++i)
-        t.only[i] += static_cast<uint32_t>(count_bits<Popcnt>(by_one & ~kept[i]));
+    for (int i = 0; i < f.count && by_one != 0; ++i)
+        if (const Mask only = by_one & rejected_by[i]; only != 0)
+            t.only[i] += count_bits<Popcnt>(only);
+    return rejected_once == 0;
 }
 
 // The visit of each prefix, inlined into the builds below so that their bit count is the one used.
+// Where the chain of the run, which tests every active filter at once, keeps every candidate, no
+// filter rejects any and the filters are not asked one by one. Where few prefixes are kept whole
+// (the last Window prefixes tell) the chain is left out until they are again.
 template <bool Popcnt> struct Tallier {
     const Filters& f;
+    const Chain& chain;
     RunContext& x;
     Tally& t;
+    static constexpr uint32_t Window = 1024;
+    uint32_t seen = 0, whole = 0;
+    bool chain_first = true;
     LOTTO_ALWAYS_INLINE void operator()(Mask candidates, Lanes) {
-        tally_prefix<Popcnt>(f, x, candidates, t);
+        t.combinations += count_bits<Popcnt>(candidates);
+        bool kept = false;
+        if (chain_first) {
+            kept = survivors(chain.routines.data(), chain.length, x, candidates) == candidates;
+            x.mask[1] = 0, x.groups = 0; // the work areas as a fresh prefix has them
+        }
+        if (!kept) kept = tally_filters<Popcnt>(f, x, candidates, t);
+        whole += kept;
+        if (++seen == Window) {
+            chain_first = whole * 4 >= Window;
+            seen = whole = 0;
+        }
     }
 };
 
-template <bool Popcnt> LOTTO_ALWAYS_INLINE Tally tally(const Filters& f, RunContext& x) {
+template <bool Popcnt>
+LOTTO_ALWAYS_INLINE Tally tally(const Filters& f, const Chain& chain, RunContext& x) {
     Tally t;
-    for_each_prefix(x, Tallier<Popcnt>{f, x, t});
+    for_each_prefix(x, Tallier<Popcnt>{f, chain, x, t});
     return t;
 }
 
-Tally portable_tally(const Filters& f, RunContext& x) { return tally<false>(f, x); }
-LOTTO_POPCNT_TARGET Tally popcnt_tally(const Filters& f, RunContext& x) {
-    return tally<true>(f, x);
+Tally portable_tally(const Filters& f, const Chain& chain, RunContext& x) {
+    return tally<false>(f, chain, x);
+}
+LOTTO_POPCNT_TARGET Tally popcnt_tally(const Filters& f, const Chain& chain, RunContext& x) {
+    return tally<true>(f, chain, x);
 }
 
 // The tally of the prefixes starting with a, b.
 template <bool Popcnt>
-LOTTO_ALWAYS_INLINE Tally tally_of(const Filters& f, RunContext& x, uint32_t a, uint32_t b) {
+LOTTO_ALWAYS_INLINE Tally tally_of(const Filters& f, const Chain& chain, RunContext& x, uint32_t a,
+                                   uint32_t b) {
     Tally t;
-    for_each_prefix_of(x, a, b, Tallier<Popcnt>{f, x, t});
+    for_each_prefix_of(x, a, b, Tallier<Popcnt>{f, chain, x, t});
     return t;
 }
 
-Tally portable_tally_of(const Filters& f, RunContext& x, uint32_t a, uint32_t b) {
-    return tally_of<false>(f, x, a, b);
+Tally portable_tally_of(const Filters& f, const Chain& chain, RunContext& x, uint32_t a,
+                        uint32_t b) {
+    return tally_of<false>(f, chain, x, a, b);
 }
-LOTTO_POPCNT_TARGET Tally popcnt_tally_of(const Filters& f, RunContext& x, uint32_t a, uint32_t b) {
-    return tally_of<true>(f, x, a, b);
+LOTTO_POPCNT_TARGET Tally popcnt_tally_of(const Filters& f, const Chain& chain, RunContext& x,
+                                          uint32_t a, uint32_t b) {
+    return tally_of<true>(f, chain, x, a, b);
 }
 
 // Adds the counts of part to total.
 void add(Tally& total, const Tally& part, int count) {
     for (int i = 0; i < count; ++i) {
-        total.alone[i] += part.alone[i];
-        total.cumulative[i] += part.cumulative[i];
+        total.rejected[i] += part.rejected[i];
+        total.first_rejected[i] += part.first_rejected[i];
         total.only[i] += part.only[i];
     }
-    total.stored += part.stored;
+    total.combinations += part.combinations;
 }
 
 // The tally of every prefix, its chunks shared out among up to threads threads.
-Tally threaded_tally(const Settings& s, uint32_t highest, const Filters& f, bool popcnt,
-                     unsigned threads) {
+Tally threaded_tally(const Settings& s, uint32_t highest, const Filters& f, const Chain& chain,
+                     bool popcnt, unsigned threads) {
     const std::vector<Chunk> chunks = chunks_of(highest);
     Tally total;
     std::mutex mutex;
     for_each_chunk(chunks.size(), threads, [&](std::size_t i) {
         RunContext x = context_for(s, highest);
+        x.gathered = &chain.gathered;
         const Chunk& k = chunks[i];
-        const Tally t = popcnt ? popcnt_tally_of(f, x, k.first, k.second)
-                               : portable_tally_of(f, x, k.first, k.second);
+        const Tally t = popcnt ? popcnt_tally_of(f, chain, x, k.first, k.second)
+                               : portable_tally_of(f, chain, x, k.first, k.second);
         const std::lock_guard lock(mutex);
         add(total, t, f.count);
     });
@@ -152,16 +179,22 @@ Funnel filter_funnel(const Settings& s, uint32_t highest, bool popcnt, unsigned 
         funnel.stored = combinations_of_seven(highest);
         return funnel;
     }
+    const Chain chain = build_run_chain(s, popcnt);
     Tally t;
     if (threads > 1) {
-        t = threaded_tally(s, highest, f, popcnt, threads);
+        t = threaded_tally(s, highest, f, chain, popcnt, threads);
     } else {
         RunContext x = context_for(s, highest);
-        t = popcnt ? popcnt_tally(f, x) : portable_tally(f, x);
+        x.gathered = &chain.gathered;
+        t = popcnt ? popcnt_tally(f, chain, x) : portable_tally(f, chain, x);
     }
-    for (int i = 0; i < f.count; ++i)
-        funnel.rows[i] = {f.number[i], t.alone[i], t.cumulative[i], t.only[i]};
-    funnel.stored = t.stored;
+    uint64_t cumulative = t.combinations;
+    for (int i = 0; i < f.count; ++i) {
+        cumulative -= t.first_rejected[i];
+        funnel.rows[i] = {f.number[i], static_cast<uint32_t>(t.combinations - t.rejected[i]),
+                          static_cast<uint32_t>(cumulative), static_cast<uint32_t>(t.only[i])};
+    }
+    funnel.stored = static_cast<uint32_t>(cumulative);
     return funnel;
 }
 
