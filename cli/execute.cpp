@@ -14,6 +14,7 @@
 #include "app/viewer.h"
 #include "cli/after_draw.h"
 #include "cli/export_stream.h"
+#include "cli/odds_command.h"
 #include "cli/output.h"
 #include "cli/printable.h"
 #include "cli/settings_file.h"
@@ -292,6 +293,7 @@ int run_command(const Options& o) {
         if (std::string why = missing_input(o.wheel.check_file); !why.empty()) return fail(why, 2);
         return run_wheel_command(o);
     }
+    if (!o.odds_file.empty()) return run_odds_command(o);
     if (o.list) {
         note_threads_unused(o, "--list, which only prints the filters and the values they offer");
         if (filters_given(o.settings))

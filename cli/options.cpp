@@ -69,7 +69,12 @@ enum class Opt {
     Effort,
     TimeLimit,
     CheckWheel,
-    Output
+    Output,
+    Budget,
+    Keys,
+    FilteredTickets,
+    Repair,
+    Odds
 };
 enum class Takes { Nothing, Value, AttachedValue }; // AttachedValue: only as --name=VALUE
 
@@ -127,6 +132,11 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"", "--time-limit", Opt::TimeLimit, Takes::Value, "seconds, more than 0"},
     {"", "--check-wheel", Opt::CheckWheel, Takes::Value, "a file of tickets"},
     {"", "--output", Opt::Output, Takes::Value, "the file to write the tickets into"},
+    {"", "--tickets", Opt::Budget, Takes::Value, "a number of tickets, 1 or more"},
+    {"", "--keys", Opt::Keys, Takes::Value, "1 to 5 numbers 1..N, between commas or spaces"},
+    {"", "--filtered-tickets", Opt::FilteredTickets, Takes::Nothing, ""},
+    {"", "--repair", Opt::Repair, Takes::Value, "a file of tickets"},
+    {"", "--odds", Opt::Odds, Takes::Value, "a file of tickets"},
 });
 
 // Joins the pieces into one string.
@@ -319,6 +329,11 @@ class Parser {
         case Opt::TimeLimit: checked(read_time_limit(value, o().wheel)); break;
         case Opt::CheckWheel: o().wheel.check_file = file_name(value); break;
         case Opt::Output: o().wheel.output_file = file_name(value); break;
+        case Opt::Budget: checked(read_budget(value, o().wheel)); break;
+        case Opt::Keys: checked(read_keys(value, o().wheel, o().highest)); break;
+        case Opt::FilteredTickets: o().wheel.filtered_tickets = true; break;
+        case Opt::Repair: o().wheel.repair_file = file_name(value); break;
+        case Opt::Odds: o().odds_file = file_name(value); break;
         }
     }
 
@@ -685,7 +700,8 @@ std::string check_combination(const Options& o) {
         {o.funnel, "--funnel"},
         {o.explain.has_value(), "--explain"},
         {!o.check_tickets.empty(), "--check-tickets"},
-        {o.history_stats, "--history-stats"}};
+        {o.history_stats, "--history-stats"},
+        {!o.odds_file.empty(), "--odds"}};
     const std::pair<bool, std::string_view> run_outputs[] = {{o.page != 0, "--page"},
                                                              {o.stats, "--stats"},
                                                              {o.sample != 0, "--sample"},
@@ -731,17 +747,21 @@ std::string check_combination(const Options& o) {
 
 } // namespace
 
-ParseResult parse_options(const std::vector<std::string>& args) {
+ParseResult parse_options(const std::vector<std::string>& given) {
     ParseResult r;
     init_defaults(r.options.settings);
+    // "odds FILE ..." is the command form of "--odds FILE ...".
+    std::vector<std::string> args = given;
+    if (!args.empty() && args[0] == "odds") args[0] = "--odds";
     Parser(args, r.options, r.error, false).parse();
     if (r.ok() && !r.options.help && !r.options.version) {
         const Options& o = r.options;
-        r.error = check_wheel_options(o.wheel,
-                                      {o.list, o.backtest, o.funnel, o.explain.has_value(),
-                                       o.page != 0, o.stats, o.sample != 0, o.export_text, o.quiet,
-                                       !o.check_tickets.empty(), o.history_stats},
-                                      o.highest);
+        r.error =
+            check_wheel_options(o.wheel,
+                                {o.list, o.backtest, o.funnel, o.explain.has_value(), o.page != 0,
+                                 o.stats, o.sample != 0, o.export_text, o.quiet,
+                                 !o.check_tickets.empty(), o.history_stats, !o.odds_file.empty()},
+                                o.highest, o.settings.active != 0);
         if (r.error.empty()) r.error = check_combination(o);
     }
     return r;

@@ -47,7 +47,8 @@ struct Options {
     unsigned threads = 0;      // --threads K; 0 = one per core (default_threads())
     bool help = false;
     bool version = false;
-    WheelOptions wheel; // --wheel or --reduce and their options
+    WheelOptions wheel;    // --wheel or --reduce and their options
+    std::string odds_file; // --odds FILE (or the command odds FILE); "" = none
 
     bool export_to_stdout() const { return export_text && export_dir == "-"; }
     // Whether the count run needs only the number (-q without --page, --export, --stats or
@@ -56,7 +57,8 @@ struct Options {
     // Whether a mode replaces the count run: --list, --backtest, --funnel, --explain,
     // --check-tickets or --history-stats.
     bool runs_store() const {
-        return !list && !backtest && !funnel && !explain && check_tickets.empty() && !history_stats;
+        return !list && !backtest && !funnel && !explain && check_tickets.empty() &&
+               !history_stats && odds_file.empty();
     }
 };
 

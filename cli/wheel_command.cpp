@@ -47,7 +47,9 @@ void show_progress(std::size_t best) {
 
 void end_progress() { std::fprintf(stderr, "\r%40s\r", ""); }
 
-SearchOptions search_options(const Options& o, uint64_t seed) {
+} // namespace
+
+SearchOptions wheel_search_options(const Options& o, uint64_t seed) {
     SearchOptions so;
     so.seed = seed;
     so.effort = o.wheel.effort.value_or(1);
@@ -55,6 +57,8 @@ SearchOptions search_options(const Options& o, uint64_t seed) {
     if (stderr_is_terminal()) so.progress = show_progress;
     return so;
 }
+
+namespace {
 
 // The m-subsets a wheel's verification walks per second on one core, by the guarantee's T: about
 // what "T if 7" over 40 to 64 numbers takes (2: 375 to 445 million a second, 3: 185 to 200, 4:
@@ -98,9 +102,9 @@ Promise promise_of(const Options& o, uint32_t stored) {
     return p;
 }
 
-// Prints the text to stdout (also for --output -), or writes it to the --output file and says so
-// on stderr; the settings of --save-settings - go ahead, once the text has a place.
-int deliver(const Options& o, const std::string& text, std::size_t tickets) {
+} // namespace
+
+int deliver_tickets(const Options& o, const std::string& text, std::size_t tickets) {
     if (o.wheel.output_file.empty() || o.wheel.output_file == "-") {
         print_settings(o);
         std::fwrite(text.data(), 1, text.size(), stdout);
@@ -112,6 +116,8 @@ int deliver(const Options& o, const std::string& text, std::size_t tickets) {
     note("wrote " + format_plain(tickets) + " tickets to " + printable(o.wheel.output_file));
     return 0;
 }
+
+namespace {
 
 // Whether every ticket is one of the count stored combinations (records in lexicographic order).
 bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets) {
@@ -169,7 +175,7 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     f.promise = promise_of(o, count);
     f.seed = o.seed ? *o.seed : system_seed();
     if (!o.seed) note("seed " + std::to_string(f.seed));
-    const SearchOptions so = search_options(o, f.seed);
+    const SearchOptions so = wheel_search_options(o, f.seed);
     f.effort = so.effort;
     const Stopwatch watch;
     uint64_t uncovered = 0;
@@ -239,7 +245,7 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     }
     if (o.format == Format::Csv)
         note(verified_line(f) + " in " + seconds_text(f.verify_seconds) + " seconds");
-    return deliver(o, found_output(o.format, f), f.tickets.size());
+    return deliver_tickets(o, found_output(o.format, f), f.tickets.size());
 }
 
 } // namespace
@@ -250,6 +256,7 @@ int run_wheel_command(const Options& o) {
         if (std::string why = unwritable_path(o.wheel.output_file); !why.empty())
             return fail(why, 1);
     if (o.wheel.wheel()) {
+        if (o.wheel.shaped()) return run_shaped_wheel(o);
         if (o.settings.active != 0)
             note("the filters do not narrow a --wheel, which covers every choice of M of its "
                  "numbers; --reduce T covers the filtered result");
