@@ -13,13 +13,13 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// "1 in 5126979" (rounded; one decimal below 10), or "never".
+// "1 in 5126979" (rounded; two decimals below 10), or "never".
 std::string one_in(uint64_t count, uint64_t draws) {
     if (count == 0) return "never";
     const double x = static_cast<double>(draws) / static_cast<double>(count);
     char buffer[48];
     if (x < 10)
-        std::snprintf(buffer, sizeof buffer, "1 in %.1f", x);
+        std::snprintf(buffer, sizeof buffer, "1 in %.2f", x);
     else
         std::snprintf(buffer, sizeof buffer, "1 in %.0f", x);
     return buffer;

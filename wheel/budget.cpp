@@ -18,7 +18,7 @@ constexpr uint64_t MostCases = 4'000'000;
 constexpr uint64_t MostCandidates = 3'000'000;
 
 // Work units of the default effort: about one for each subset ranked.
-constexpr uint64_t WorkPerEffort = 400'000'000;
+constexpr uint64_t WorkPerEffort = 200'000'000;
 
 // The search's state: the wheel's numbers as points 0..v-1, tickets as masks of s points (the
 // keys are added when they are printed), and for each M-subset how many tickets cover it.
@@ -66,17 +66,21 @@ class Shaper {
         }
     }
 
-    // Anneals the added tickets at their number until every coverable case is covered or the work
-    // runs out; keeps the tickets that left the fewest uncovered.
+    // Anneals the added tickets at their number until every coverable case is covered, the work
+    // runs out or Fruitless schedules in a row (each twice as long as the one before) found no
+    // better; keeps the tickets that left the fewest uncovered.
     void anneal() {
         if (added_.empty()) return;
         Cooling cooling(StartBeta, StopBeta, FirstPeriod);
         std::vector<uint64_t> fewest = added_;
         uint32_t least = uncovered_.size();
-        while (!uncovered_.empty() && !stop()) {
+        int fruitless = 0;
+        while (!uncovered_.empty() && !stop() && fruitless < Fruitless) {
             if (step(cooling) && uncovered_.size() < least)
-                least = uncovered_.size(), fewest = added_;
-            if (cooling.tick()) restart_from(fewest);
+                least = uncovered_.size(), fewest = added_, fruitless = -1;
+            if (!cooling.tick()) continue;
+            restart_from(fewest);
+            ++fruitless;
         }
         if (uncovered_.size() > least) restart_from(fewest);
     }
@@ -114,6 +118,7 @@ class Shaper {
   private:
     static constexpr uint32_t StartBeta = 4, StopBeta = 128;
     static constexpr uint64_t FirstPeriod = 16;
+    static constexpr int Fruitless = 8;
 
     static std::vector<uint8_t> sorted(std::vector<uint8_t> n) {
         std::sort(n.begin(), n.end());
