@@ -1,9 +1,10 @@
-// What lotto739-cli does with a good command line: the settings file, then the count run and its
-// outputs or one of the analysis modes, each printed in the chosen format.
+// What the commands of lotto739-cli share: the threads, the seed, the history's notes and the
+// settings printed ahead of the output.
 #pragma once
 
 #include "analysis/history.h"
 #include "cli/options.h"
+#include "cli/run_io.h"
 
 #include <cstdint>
 #include <string>
@@ -11,10 +12,12 @@
 
 namespace lotto::cli {
 
-// Runs the command and returns the exit status: 0 done, 1 a write or the store failed, 2 bad
-// input found after the parse (a history file, a page past the end). A --save-settings file is
-// written only when the command succeeds.
-int execute(const Options& o);
+// Whether the settings hold filters: one switched on, a range moved from the game's default or a
+// chosen-number array holding a number.
+bool filters_given(const Settings& s);
+
+// Notes that a --threads given changes nothing for the command, told as "--list, which ...".
+void note_threads_unused(const Options& o, const std::string& command);
 
 // A seed nobody chose: the system's random device mixed with the clock.
 uint64_t system_seed();
@@ -33,8 +36,5 @@ void check_game(const Options& o, const std::vector<Draw>& draws);
 // With --save-settings -, prints the settings on stdout; each command calls it once, after what can
 // go wrong before its output and ahead of that output. Does nothing otherwise.
 void print_settings(const Options& o);
-
-// Prints "lotto739-cli: MESSAGE" as one line on stderr and returns status.
-int fail(const std::string& message, int status);
 
 } // namespace lotto::cli

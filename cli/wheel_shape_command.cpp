@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "app/format.h"
 #include "cli/execute.h"
+#include "cli/input_files.h"
 #include "cli/wheel_command.h"
 #include "cli/wheel_output.h"
 #include "engine/measure.h"
@@ -19,8 +20,6 @@ namespace lotto::cli {
 namespace {
 
 constexpr int InternalError = 3;
-
-void note(const std::string& message) { fail(message, 0); }
 
 // What is wrong with the tickets the search added, or "": a key missing, a ticket the filters
 // drop.
@@ -49,7 +48,7 @@ int run_shaped_wheel(const Options& o) {
     r.highest = o.highest;
     if (wo.filtered_tickets) r.filters = &o.settings;
     if (!wo.repair_file.empty()) {
-        const TicketFile file = read_tickets(wo.repair_file, o.highest);
+        const TicketFile file = load_tickets(wo.repair_file, o.highest);
         if (!file.ok()) return fail(file.error, 2);
         std::set<Combination> seen; // a repeated ticket is kept once
         for (const Ticket& t : file.tickets)

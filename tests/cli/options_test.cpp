@@ -102,6 +102,23 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--backtest", "--history", "h", "--history-columns", "2-5"}, "seven fields"},
         {{"--backtest", "--history", "h", "--history-columns", "0"}, "fields count from 1"},
         {{"--backtest", "--history", "h", "--history-columns", "3-x"}, "'x' is not a number"},
+        // The subcommand form: its own options only, its argument, near misses.
+        {{"backtest", "--history", "h", "--page", "1"}, "--page does not go with backtest"},
+        {{"list", "-q"}, "-q does not go with list"},
+        {{"wheel", "1-9", "--guarantee", "3-if-4", "--threads", "2"},
+         "--threads does not go with wheel"},
+        {{"funnel", "--backtest"}, "--backtest does not go with funnel"},
+        {{"explain", "1", "2", "3", "4", "5", "6", "40", "--game", "7/40"}, ""},
+        {{"explain", "1", "2", "3"}, "explain 1 2 3: seven numbers expected, 3 given"},
+        {{"explain", "--game", "7/40"}, "explain needs N1,...,N7: seven distinct numbers"},
+        {{"check-wheel"}, "check-wheel needs FILE: a file of tickets"},
+        {{"whel", "1-9"}, "unknown command 'whel'; did you mean wheel?"},
+        {{"help", "bcktest"}, "unknown command 'bcktest'; did you mean backtest?"},
+        {{"backtest", "--histroy", "h"}, "unknown option '--histroy'; did you mean --history?"},
+        {{"--pgae", "1"}, "unknown option '--pgae'; did you mean --page?"},
+        {{"--zzz"}, "unknown option '--zzz' (see --help)"},
+        {{"reduce", "3", "--page", "1", "--help"}, "--page does not go with reduce"},
+        {{"reduce", "--help"}, ""},
     };
     for (const auto& c : cases) {
         const ParseResult r = parse_options(c.args);

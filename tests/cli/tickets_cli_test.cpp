@@ -211,8 +211,8 @@ TEST(TicketsCli, BadInputIsOneLineAndStatusTwo) {
         {w + "--repair bad.txt", "bad.txt:2:"},
         {"odds empty.txt", "empty.txt: is empty"},
         {"odds bad.txt", "bad.txt:2:"},
-        {"odds t.txt --stats",
-         "--odds prints its own output instead of the count run; drop --stats"},
+        {"odds t.txt --stats", "--stats does not go with odds"},
+        {"--odds t.txt --stats", "drop --stats"},
         {"odds t.txt -f 3=7,5=7", "the filters keep no draw"},
     };
     for (const auto& c : cases) {

@@ -1,18 +1,22 @@
-#include "cli/odds_command.h"
-
-#include "analysis/tickets.h"
+// odds FILE: the exact odds of a ticket file over every draw of the game, or over the draws that
+// pass the active filters.
+#include "analysis/odds.h"
 #include "app/format.h"
 #include "cli/execute.h"
+#include "cli/input_files.h"
 #include "cli/odds_output.h"
+#include "command/commands.h"
 #include "engine/run.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace lotto::cli {
+namespace lotto::command {
 
-int run_odds_command(const Options& o) {
-    const TicketFile file = read_tickets(o.odds_file, o.highest);
+using namespace cli;
+
+int odds(const Options& o) {
+    const TicketFile file = load_tickets(o.odds_file, o.highest);
     if (!file.ok()) return fail(file.error, 2);
     OddsReport r;
     r.file = o.odds_file;
@@ -42,8 +46,8 @@ int run_odds_command(const Options& o) {
     }
     print_settings(o);
     const std::string text = odds_output(o.format, r);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fwrite(text.data(), 1, text.size(), out());
     return 0;
 }
 
-} // namespace lotto::cli
+} // namespace lotto::command
