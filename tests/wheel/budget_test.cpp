@@ -133,8 +133,11 @@ TEST(FilteredTickets, EachTicketPassesAndTheImpossibleCasesAreCounted) {
         Guarantee g;
         bool possible;
     };
-    const Case cases[] = {{1, 60, {3, 4}, false}, {2, 40, {3, 3}, false}, {3, 3, {3, 4}, true},
-                          {32, 2, {2, 3}, false}, {5, 2, {2, 3}, true}};
+    const Case cases[] = {{1, 60, {3, 4}, false},
+                          {2, 40, {3, 3}, false},
+                          {3, 3, {3, 4}, true},
+                          {32, 2, {2, 3}, false},
+                          {5, 2, {2, 3}, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE("filter " + std::to_string(c.filter));
         Settings s;
