@@ -8,7 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <bit>
 #include <random>
 #include <vector>
 
@@ -51,13 +51,12 @@ BENCHMARK(budget)
 void odds(benchmark::State& state) {
     const auto highest = static_cast<uint32_t>(state.range(0));
     std::mt19937_64 rng(739);
-    std::vector<uint8_t> all;
-    for (uint32_t n = 1; n <= highest; ++n) all.push_back(static_cast<uint8_t>(n));
     std::vector<Combination> tickets(static_cast<std::size_t>(state.range(1)));
     for (Combination& t : tickets) {
-        std::shuffle(all.begin(), all.end(), rng);
-        std::copy_n(all.begin(), 7, t.begin());
-        std::sort(t.begin(), t.end());
+        uint64_t chosen = 0; // seven distinct numbers, then read in ascending order
+        while (std::popcount(chosen) < 7) chosen |= uint64_t{1} << (rng() % highest);
+        for (std::size_t i = 0; i < 7; ++i, chosen &= chosen - 1)
+            t[i] = static_cast<uint8_t>(std::countr_zero(chosen) + 1);
     }
     Odds o;
     for (auto _ : state) o = count_odds(tickets, highest, default_threads());
