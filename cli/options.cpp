@@ -135,6 +135,9 @@ class Parser {
             else if (after_export)
                 fail(cat("unexpected argument ", quoted(arg), " (a folder for the export goes ",
                          "with an equals sign: --export=", printable(arg), ")"));
+            else if (!in_file_ && find_command(arg))
+                fail(cat("unexpected argument ", quoted(arg),
+                         " (a command goes first: ", "lotto739-cli ", arg, " [OPTION]...)"));
             else
                 fail(cat("unexpected argument ", quoted(arg),
                          " (options start with -, see --help)"));
