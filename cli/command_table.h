@@ -20,9 +20,10 @@ enum class Command {
     CheckTickets,
     Wheel,
     Reduce,
-    CheckWheel
+    CheckWheel,
+    Odds
 };
-constexpr std::size_t CommandCount = 10;
+constexpr std::size_t CommandCount = 11;
 
 // A set of commands, one bit each.
 using Commands = uint32_t;
@@ -70,7 +71,12 @@ enum class Opt {
     Effort,
     TimeLimit,
     CheckWheel,
-    Output
+    Output,
+    Budget,
+    Keys,
+    FilteredTickets,
+    Repair,
+    Odds
 };
 enum class Takes { Nothing, Value, AttachedValue }; // AttachedValue: only as --name=VALUE
 
@@ -92,7 +98,7 @@ constexpr Commands HistoryReaders =
     bit(Command::Backtest) | bit(Command::HistoryStats) | bit(Command::CheckTickets);
 constexpr Commands Searches = bit(Command::Wheel) | bit(Command::Reduce);
 constexpr Commands Counting = bit(Command::Count) | bit(Command::Funnel) | bit(Command::Backtest) |
-                              bit(Command::Reduce) | bit(Command::CheckWheel);
+                              bit(Command::Reduce) | bit(Command::CheckWheel) | bit(Command::Odds);
 } // namespace detail
 
 constexpr auto OptionTable = std::to_array<OptionInfo>({
@@ -196,6 +202,19 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"", "--check-wheel", Opt::CheckWheel, Takes::Value, "a file of tickets", false, 0, "", "", ""},
     {"", "--output", Opt::Output, Takes::Value, "the file to write the tickets into", false,
      detail::Searches, "FILE", "write the tickets into FILE instead of stdout", "file"},
+    {"", "--tickets", Opt::Budget, Takes::Value, "a number of tickets, 1 or more", false,
+     bit(Command::Wheel), "B",
+     "at most B tickets covering as many cases as the search finds (the whole guarantee where B "
+     "allows it, with as few tickets as it finds)",
+     ""},
+    {"", "--keys", Opt::Keys, Takes::Value, "1 to 5 numbers 1..N, between commas or spaces", false,
+     bit(Command::Wheel), "LIST",
+     "1 to 5 key numbers, none of the wheel's, in every ticket beside 7 - k of the wheel's", ""},
+    {"", "--filtered-tickets", Opt::FilteredTickets, Takes::Nothing, "", false, bit(Command::Wheel),
+     "", "every ticket passes the active filters", ""},
+    {"", "--repair", Opt::Repair, Takes::Value, "a file of tickets", false, bit(Command::Wheel),
+     "FILE", "keep FILE's tickets and add as few as the search finds for the guarantee", "file"},
+    {"", "--odds", Opt::Odds, Takes::Value, "a file of tickets", false, 0, "", "", ""},
 });
 
 struct CommandInfo {
@@ -231,6 +250,8 @@ constexpr auto CommandTable = std::to_array<CommandInfo>({
     {Command::CheckWheel, "check-wheel", Opt::CheckWheel, "FILE",
      "check FILE's tickets against a wheel's or a reduction's promise (exit 1 when it fails)",
      "--wheel LIST --guarantee T-if-M | --reduce T"},
+    {Command::Odds, "odds", Opt::Odds, "FILE",
+     "the exact odds of FILE's tickets over every draw, or every draw the filters keep", ""},
 });
 
 // The command of that name, or null.

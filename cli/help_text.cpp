@@ -128,7 +128,7 @@ std::string usage_text() {
     s += "\n'lotto739-cli help COMMAND' or 'lotto739-cli COMMAND --help' shows a command's\n"
          "options. Each command has a flag form as well: --list, --funnel,\n"
          "--explain N1,...,N7, --backtest, --history-stats, --check-tickets FILE,\n"
-         "--wheel LIST, --reduce T, --check-wheel FILE.\n"
+         "--wheel LIST, --reduce T, --check-wheel FILE, --odds FILE.\n"
          "\nExit status: 0 done, 1 the store, the export or the settings file could not\n"
          "be written (or check-wheel: the guarantee fails), 2 bad arguments or input\n"
          "files, 3 a wheel or reduction found failed its verification (an internal error).\n";

@@ -257,6 +257,11 @@ class Parser {
         case Opt::TimeLimit: checked(read_time_limit(value, o().wheel)); break;
         case Opt::CheckWheel: o().wheel.check_file = file_name(value); break;
         case Opt::Output: o().wheel.output_file = file_name(value); break;
+        case Opt::Budget: checked(read_budget(value, o().wheel)); break;
+        case Opt::Keys: checked(read_keys(value, o().wheel, o().highest)); break;
+        case Opt::FilteredTickets: o().wheel.filtered_tickets = true; break;
+        case Opt::Repair: o().wheel.repair_file = file_name(value); break;
+        case Opt::Odds: o().odds_file = file_name(value); break;
         }
     }
 
@@ -638,7 +643,8 @@ std::string check_combination(const Options& o) {
         {o.funnel, "--funnel"},
         {o.explain.has_value(), "--explain"},
         {!o.check_tickets.empty(), "--check-tickets"},
-        {o.history_stats, "--history-stats"}};
+        {o.history_stats, "--history-stats"},
+        {!o.odds_file.empty(), "--odds"}};
     const std::pair<bool, std::string_view> run_outputs[] = {{o.page != 0, "--page"},
                                                              {o.stats, "--stats"},
                                                              {o.sample != 0, "--sample"},
@@ -758,11 +764,12 @@ ParseResult parse_options(const std::vector<std::string>& args) {
     }
     if (r.ok() && !r.options.help && !r.options.version) {
         const Options& o = r.options;
-        r.error = check_wheel_options(o.wheel,
-                                      {o.list, o.backtest, o.funnel, o.explain.has_value(),
-                                       o.page != 0, o.stats, o.sample != 0, o.export_text, o.quiet,
-                                       !o.check_tickets.empty(), o.history_stats},
-                                      o.highest);
+        r.error =
+            check_wheel_options(o.wheel,
+                                {o.list, o.backtest, o.funnel, o.explain.has_value(), o.page != 0,
+                                 o.stats, o.sample != 0, o.export_text, o.quiet,
+                                 !o.check_tickets.empty(), o.history_stats, !o.odds_file.empty()},
+                                o.highest, o.settings.active != 0);
         if (r.error.empty()) r.error = check_combination(o);
     }
     return r;

@@ -50,7 +50,8 @@ struct Options {
     bool help = false;
     std::optional<Command> command; // the subcommand given (its help with --help); none = flag form
     bool version = false;
-    WheelOptions wheel; // --wheel or --reduce and their options
+    WheelOptions wheel;    // --wheel or --reduce and their options
+    std::string odds_file; // --odds FILE (or the command odds FILE); "" = none
 
     bool export_to_stdout() const { return export_text && export_dir == "-"; }
     // Whether the count run needs only the number (-q without --page, --export, --stats or
@@ -59,7 +60,8 @@ struct Options {
     // Whether a mode replaces the count run: --list, --backtest, --funnel, --explain,
     // --check-tickets or --history-stats.
     bool runs_store() const {
-        return !list && !backtest && !funnel && !explain && check_tickets.empty() && !history_stats;
+        return !list && !backtest && !funnel && !explain && check_tickets.empty() &&
+               !history_stats && odds_file.empty();
     }
 };
 

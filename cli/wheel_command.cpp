@@ -37,7 +37,9 @@ std::string too_large_advice(int t) {
     return t > 2 ? "filter them further or choose a smaller T" : "filter them further";
 }
 
-SearchOptions search_options(const Options& o, uint64_t seed) {
+} // namespace
+
+SearchOptions wheel_search_options(const Options& o, uint64_t seed) {
     SearchOptions so;
     so.seed = seed;
     so.effort = o.wheel.effort.value_or(1);
@@ -49,6 +51,8 @@ SearchOptions search_options(const Options& o, uint64_t seed) {
         };
     return so;
 }
+
+namespace {
 
 // The m-subsets a wheel's verification walks per second on one core, by the guarantee's T: about
 // what "T if 7" over 40 to 64 numbers takes (2: 375 to 445 million a second, 3: 185 to 200, 4:
@@ -92,9 +96,9 @@ Promise promise_of(const Options& o, uint32_t stored) {
     return p;
 }
 
-// Prints the text to stdout (also for --output -), or writes it to the --output file and says so
-// on stderr; the settings of --save-settings - go ahead, once the text has a place.
-int deliver(const Options& o, const std::string& text, std::size_t tickets) {
+} // namespace
+
+int deliver_tickets(const Options& o, const std::string& text, std::size_t tickets) {
     if (o.wheel.output_file.empty() || o.wheel.output_file == "-") {
         print_settings(o);
         std::fwrite(text.data(), 1, text.size(), out());
@@ -106,6 +110,8 @@ int deliver(const Options& o, const std::string& text, std::size_t tickets) {
     note("wrote " + format_plain(tickets) + " tickets to " + printable(o.wheel.output_file));
     return 0;
 }
+
+namespace {
 
 // Whether every ticket is one of the count stored combinations (records in lexicographic order).
 bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets) {
@@ -163,7 +169,7 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     f.promise = promise_of(o, count);
     f.seed = o.seed ? *o.seed : system_seed();
     if (!o.seed) note("seed " + std::to_string(f.seed));
-    const SearchOptions so = search_options(o, f.seed);
+    const SearchOptions so = wheel_search_options(o, f.seed);
     f.effort = so.effort;
     const Stopwatch watch;
     uint64_t uncovered = 0;
@@ -230,7 +236,7 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     }
     if (o.format == Format::Csv)
         note(verified_line(f) + " in " + seconds_text(f.verify_seconds) + " seconds");
-    return deliver(o, found_output(o.format, f), f.tickets.size());
+    return deliver_tickets(o, found_output(o.format, f), f.tickets.size());
 }
 
 } // namespace
@@ -241,6 +247,7 @@ int run_wheel_command(const Options& o) {
         if (std::string why = unwritable_path(o.wheel.output_file); !why.empty())
             return fail(why, 1);
     if (o.wheel.wheel()) {
+        if (o.wheel.shaped()) return run_shaped_wheel(o);
         if (o.settings.active != 0)
             note("the filters do not narrow a --wheel, which covers every choice of M of its "
                  "numbers; --reduce T covers the filtered result");

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "cli/options.h"
+#include "wheel/search_options.h"
+
+#include <string>
 
 namespace lotto::cli {
 
@@ -10,5 +13,17 @@ namespace lotto::cli {
 // the checked tickets hold), 1 the checked tickets fail or a write failed, 2 bad input, 3 a
 // search's result failed its verification (an internal error).
 int run_wheel_command(const Options& o);
+
+// A wheel shaped by --tickets, --keys, --filtered-tickets or --repair: searched, verified and
+// printed as run_wheel_command does, with the same exit statuses.
+int run_shaped_wheel(const Options& o);
+
+// The search's options from the command line: seed, effort, time limit, progress on a terminal.
+SearchOptions wheel_search_options(const Options& o, uint64_t seed);
+
+// Prints the text to stdout (also for --output -), or writes it to the --output file and says so
+// on stderr; the settings of --save-settings - go ahead, once the text has a place. Returns the
+// exit status.
+int deliver_tickets(const Options& o, const std::string& text, std::size_t tickets);
 
 } // namespace lotto::cli

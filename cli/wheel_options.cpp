@@ -2,6 +2,7 @@
 
 #include "cli/number_list.h"
 #include "cli/printable.h"
+#include "wheel/budget.h"
 #include "wheel/cover.h"
 
 #include <charconv>
@@ -27,11 +28,9 @@ std::string quoted(std::string_view text) {
     return q;
 }
 
-} // namespace
-
-std::string read_wheel_list(std::string_view value, WheelOptions& w, uint32_t highest) {
+// Distinct numbers of 1..highest or ranges A-B of them, in the order given.
+std::string read_numbers(std::string_view value, uint32_t highest, std::vector<uint8_t>& numbers) {
     const std::string range = "1.." + std::to_string(highest);
-    std::vector<uint8_t> numbers;
     uint64_t seen = 0;
     const auto take = [&](uint32_t n) {
         if (n < 1 || n > highest) return "number " + std::to_string(n) + " is outside " + range;
@@ -52,9 +51,33 @@ std::string read_wheel_list(std::string_view value, WheelOptions& w, uint32_t hi
         for (uint32_t n = *first; n <= *last; ++n)
             if (std::string why = take(n); !why.empty()) return why;
     }
+    return "";
+}
+
+} // namespace
+
+std::string read_wheel_list(std::string_view value, WheelOptions& w, uint32_t highest) {
+    std::vector<uint8_t> numbers;
+    if (std::string why = read_numbers(value, highest, numbers); !why.empty()) return why;
     if (numbers.size() < 8)
         return "a wheel needs 8 or more numbers, " + std::to_string(numbers.size()) + " given";
     w.numbers = numbers;
+    return "";
+}
+
+std::string read_budget(std::string_view value, WheelOptions& w) {
+    const std::optional<uint32_t> b = whole_number(value, 100'000'000);
+    if (!b || *b < 1) return quoted(value) + " is not a number of tickets 1..100000000";
+    w.budget = *b;
+    return "";
+}
+
+std::string read_keys(std::string_view value, WheelOptions& w, uint32_t highest) {
+    std::vector<uint8_t> keys;
+    if (std::string why = read_numbers(value, highest, keys); !why.empty()) return why;
+    if (keys.empty() || keys.size() > 5)
+        return std::to_string(keys.size()) + " key numbers given; 1 to 5";
+    w.keys = keys;
     return "";
 }
 
@@ -109,7 +132,38 @@ std::string read_time_limit(std::string_view value, WheelOptions& w) {
     return "";
 }
 
-std::string check_wheel_options(const WheelOptions& w, const OtherModes& others, uint32_t highest) {
+namespace {
+
+// What is wrong with --tickets, --keys, --filtered-tickets and --repair, or "".
+std::string check_shape_options(const WheelOptions& w, uint32_t highest, bool filters_on) {
+    const std::pair<bool, std::string_view> shapes[] = {{w.budget != 0, "--tickets"},
+                                                        {!w.keys.empty(), "--keys"},
+                                                        {w.filtered_tickets, "--filtered-tickets"},
+                                                        {!w.repair_file.empty(), "--repair"}};
+    for (const auto& [given, name] : shapes) {
+        if (given && !w.wheel())
+            return std::string(name) + " needs --wheel LIST --guarantee T-if-M";
+        if (given && !w.check_file.empty())
+            return std::string(name) + " shapes a search; --check-wheel checks a file and searches "
+                                       "none";
+    }
+    if (w.filtered_tickets && !filters_on)
+        return "--filtered-tickets needs active filters (-f K=P ...) for the tickets to pass";
+    if (!w.shaped()) return "";
+    WheelRequest r;
+    r.numbers = w.numbers;
+    r.keys = w.keys;
+    r.guarantee = *w.guarantee;
+    r.highest = highest;
+    if (std::string why = check_wheel_shape(r); !why.empty())
+        return (w.keys.empty() ? "--wheel: " : "--keys: ") + why;
+    return "";
+}
+
+} // namespace
+
+std::string check_wheel_options(const WheelOptions& w, const OtherModes& others, uint32_t highest,
+                                bool filters_on) {
     if (w.guarantee && !w.wheel()) return "--guarantee needs --wheel LIST";
     if (w.wheel() && !w.guarantee) return "--wheel needs --guarantee T-if-M, e.g. 3-if-4";
     if (w.wheel() && w.reduce != 0)
@@ -132,6 +186,7 @@ std::string check_wheel_options(const WheelOptions& w, const OtherModes& others,
         const std::string why = check_wheel_request(w.numbers, *w.guarantee, highest);
         if (!why.empty()) return "--wheel: " + why;
     }
+    if (std::string why = check_shape_options(w, highest, filters_on); !why.empty()) return why;
     if (!w.active()) return "";
     const std::string_view mode = w.wheel() ? "--wheel" : "--reduce";
     const std::pair<bool, std::string_view> clashes[] = {{others.list, "--list"},
@@ -144,7 +199,8 @@ std::string check_wheel_options(const WheelOptions& w, const OtherModes& others,
                                                          {others.export_text, "--export"},
                                                          {others.quiet, "--quiet"},
                                                          {others.check_tickets, "--check-tickets"},
-                                                         {others.history_stats, "--history-stats"}};
+                                                         {others.history_stats, "--history-stats"},
+                                                         {others.odds, "--odds"}};
     for (const auto& [given, name] : clashes)
         if (given)
             return std::string(mode) + " prints its own tickets instead; drop " + std::string(name);

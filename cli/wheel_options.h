@@ -22,6 +22,15 @@ struct WheelOptions {
     std::optional<double> time_limit;   // --time-limit SECONDS
     std::string check_file;             // --check-wheel FILE; "" = search instead
     std::string output_file;            // --output FILE; "" = stdout
+    uint32_t budget = 0;                // --tickets B; 0 = as many as the guarantee needs
+    std::vector<uint8_t> keys;          // --keys LIST, as given
+    bool filtered_tickets = false;      // --filtered-tickets
+    std::string repair_file;            // --repair FILE; "" = none
+
+    // Whether the wheel is shaped by a budget, keys, the filters or a repair.
+    bool shaped() const {
+        return budget != 0 || !keys.empty() || filtered_tickets || !repair_file.empty();
+    }
 
     bool wheel() const { return !numbers.empty(); }
     // Whether the run is a wheel or a reduction instead of the count run's outputs.
@@ -36,13 +45,19 @@ std::string read_reduce(std::string_view value, WheelOptions& w);
 std::string read_tickets_from(std::string_view value, WheelOptions& w);
 std::string read_effort(std::string_view value, WheelOptions& w);
 std::string read_time_limit(std::string_view value, WheelOptions& w);
+// --tickets B: a whole number 1 or more.
+std::string read_budget(std::string_view value, WheelOptions& w);
+// --keys LIST: numbers of 1..highest, as --wheel reads them.
+std::string read_keys(std::string_view value, WheelOptions& w, uint32_t highest);
 
 // What is wrong with the wheel options together and with the other modes and outputs (named by
 // the flags given), or "".
 struct OtherModes {
     bool list, backtest, funnel, explain, page, stats, sample, export_text, quiet, check_tickets,
-        history_stats;
+        history_stats, odds;
 };
-std::string check_wheel_options(const WheelOptions& w, const OtherModes& others, uint32_t highest);
+// filters_on: whether any filter is on.
+std::string check_wheel_options(const WheelOptions& w, const OtherModes& others, uint32_t highest,
+                                bool filters_on = false);
 
 } // namespace lotto::cli

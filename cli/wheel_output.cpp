@@ -5,6 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cstdio>
+
 namespace lotto::cli {
 
 namespace {
@@ -34,7 +37,12 @@ std::string cases_name(const Promise& p, uint64_t cases) {
                    : format_plain(cases) + " stored combinations";
 }
 
-std::string what_it_means(const Promise& p) {
+std::string what_it_means(const Promise& p, const Shape& shape = {}) {
+    if (p.wheel && !shape.keys.empty())
+        return "if the keys " + joined(shape.keys, " ") + " and " + std::to_string(p.guarantee.m) +
+               " of your other numbers are drawn, a ticket matches " +
+               std::to_string(shape.keys.size()) + " + " + std::to_string(p.guarantee.t) +
+               " of them";
     return p.wheel ? "if " + std::to_string(p.guarantee.m) +
                          " of the drawn numbers are among yours, a ticket matches " +
                          std::to_string(p.guarantee.t) + " of them"
@@ -52,9 +60,41 @@ Json promise_json(const Promise& p) {
                   {"stored", p.stored}}}};
 }
 
+// The lines a shaped wheel adds about its tickets: what was added to the repaired file, the keys,
+// the filters.
+std::string shape_text(const Found& f) {
+    const Shape& sh = f.shape;
+    std::string s;
+    const std::size_t added = f.tickets.size() - sh.kept;
+    if (!sh.repair_file.empty())
+        s += added == 0 ? "# " + printable(sh.repair_file) +
+                              " holds the guarantee already: no "
+                              "ticket added\n"
+                        : "# " + format_plain(added) + (added == 1 ? " ticket" : " tickets") +
+                              " added to the " + format_plain(sh.kept) + " of " +
+                              printable(sh.repair_file) + "\n";
+    if (!sh.keys.empty()) s += "# each ticket holds the keys " + joined(sh.keys, " ") + "\n";
+    if (sh.filtered) s += "# each ticket passes your filters\n";
+    return s;
+}
+
+// "covers 3510 of 4845 4-subsets (72.45 %)".
+std::string coverage_text(const Found& f) {
+    char percent[32];
+    std::snprintf(percent, sizeof percent, "%.2f",
+                  100.0 * static_cast<double>(f.shape.covered) /
+                      static_cast<double>(std::max<uint64_t>(f.verified_cases, 1)));
+    return "covers " + format_plain(f.shape.covered) + " of " +
+           cases_name(f.promise, f.verified_cases) + " (" + percent + " %)";
+}
+
 std::string found_text(const Found& f) {
     std::string s;
-    for (const Combination& c : f.tickets) s += joined(c, ", ") + "\n";
+    for (std::size_t i = 0; i < f.tickets.size(); ++i) {
+        if (i == f.shape.kept && f.shape.kept != 0) s += "# added:\n";
+        s += joined(f.tickets[i], ", ") + "\n";
+    }
+    if (f.shape.on) s += shape_text(f);
     const Promise& p = f.promise;
     s += "# " + format_plain(f.tickets.size()) + (f.tickets.size() == 1 ? " ticket" : " tickets") +
          (p.wheel ? " over the " + std::to_string(p.numbers.size()) + " numbers " +
@@ -63,7 +103,16 @@ std::string found_text(const Found& f) {
                                                               : ", any combinations of the game,") +
                         " for the " + format_plain(p.stored) + " stored combinations") +
          "\n";
-    s += "# " + verified_line(f) + ": " + what_it_means(p) + "\n";
+    if (f.shape.on && f.shape.covered != f.verified_cases)
+        s += "# " + coverage_text(f) +
+             (f.shape.budget != 0 ? " with at most " + format_plain(f.shape.budget) + " tickets"
+                                  : "") +
+             ": in those cases, " + what_it_means(p, f.shape) + "\n";
+    else
+        s += "# " + verified_line(f) + ": " + what_it_means(p, f.shape) + "\n";
+    if (f.shape.uncoverable != 0)
+        s += "# no ticket that passes your filters covers the other " +
+             format_plain(f.shape.uncoverable) + "\n";
     s += "# seed " + std::to_string(f.seed) + ", effort " + std::to_string(f.effort) + ", search " +
          seconds_text(f.seconds) + " seconds" +
          (f.stopped_early ? ", stopped by the time limit" : "") + ", verification " +
@@ -72,7 +121,9 @@ std::string found_text(const Found& f) {
 }
 
 std::string found_csv(const Found& f) {
-    std::string s = "ticket,n1,n2,n3,n4,n5,n6,n7\r\n";
+    const bool repair = !f.shape.repair_file.empty();
+    std::string s =
+        repair ? "ticket,n1,n2,n3,n4,n5,n6,n7,added\r\n" : "ticket,n1,n2,n3,n4,n5,n6,n7\r\n";
     std::size_t i = 0;
     for (const Combination& c : f.tickets) {
         s += std::to_string(++i);
@@ -80,6 +131,7 @@ std::string found_csv(const Found& f) {
             s += ',';
             s += std::to_string(n);
         }
+        if (repair) s += i > f.shape.kept ? ",yes" : ",no";
         s += "\r\n";
     }
     return s;
@@ -96,6 +148,23 @@ std::string found_json(const Found& f) {
                   {"search_seconds", f.seconds},
                   {"verify_seconds", f.verify_seconds},
                   {"stopped_early", f.stopped_early}});
+    if (f.shape.on) {
+        j["covered"] = f.shape.covered;
+        j["cases"] = f.verified_cases;
+        if (f.shape.budget != 0) j["budget"] = f.shape.budget;
+        if (!f.shape.keys.empty()) j["keys"] = f.shape.keys;
+        if (f.shape.filtered) {
+            j["filtered_tickets"] = true;
+            j["uncoverable"] = f.shape.uncoverable;
+        }
+        if (!f.shape.repair_file.empty()) {
+            Json added = Json::array();
+            for (std::size_t i = f.shape.kept; i < f.tickets.size(); ++i)
+                added.push_back(f.tickets[i]);
+            j["added"] = added;
+            j["kept"] = f.shape.kept;
+        }
+    }
     return j.dump() + "\n";
 }
 

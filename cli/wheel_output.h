@@ -23,9 +23,22 @@ struct Promise {
     uint32_t stored = 0; // the reduction's stored combinations
 };
 
+// A wheel shaped by --tickets, --keys, --filtered-tickets or --repair.
+struct Shape {
+    bool on = false;
+    std::vector<uint8_t> keys; // in every ticket, ascending
+    uint32_t budget = 0;       // --tickets B; 0 = none
+    bool filtered = false;     // every ticket passes the filters
+    std::string repair_file;   // "" = no repair
+    std::size_t kept = 0;      // the first kept tickets are the repaired file's
+    uint64_t covered = 0;      // cases covered, as the verifier counts them
+    uint64_t uncoverable = 0;  // with the filters: cases no passing ticket covers
+};
+
 struct Found {
     Promise promise;
-    std::vector<Combination> tickets;
+    Shape shape;
+    std::vector<Combination> tickets; // a repair's kept tickets first
     uint64_t verified_cases = 0;
     uint64_t seed = 0;
     uint32_t effort = 1;

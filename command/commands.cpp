@@ -22,6 +22,7 @@ constexpr auto CommandRuns = std::to_array<CommandRun>({
     {Command::Wheel, wheel},
     {Command::Reduce, wheel},
     {Command::CheckWheel, wheel},
+    {Command::Odds, odds},
 });
 
 } // namespace

@@ -19,6 +19,7 @@ int backtest(const Options& o);
 int history_stats(const Options& o);
 int check_tickets(const Options& o);
 int wheel(const Options& o); // wheel, reduce and check-wheel
+int odds(const Options& o);
 
 int run_command(Command c, const Options& o);
 

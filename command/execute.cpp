@@ -42,6 +42,7 @@ Command command_of(const Options& o) {
     if (o.backtest) return Command::Backtest;
     if (!o.check_tickets.empty()) return Command::CheckTickets;
     if (o.history_stats) return Command::HistoryStats;
+    if (!o.odds_file.empty()) return Command::Odds;
     return Command::Count;
 }
 

@@ -1,0 +1,124 @@
+// The odds of ticket sets against a brute force over every draw as a bit mask, with and without
+// filters.
+#include "analysis/odds.h"
+#include "engine/run.h"
+#include "engine/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+
+namespace lotto {
+namespace {
+
+uint64_t mask_of(const Combination& c) {
+    uint64_t m = 0;
+    for (uint8_t n : c) m |= uint64_t{1} << (n - 1);
+    return m;
+}
+
+Combination combination_of(uint64_t mask) {
+    Combination c{};
+    for (int i = 0; mask != 0; mask &= mask - 1)
+        c[i++] = static_cast<uint8_t>(std::countr_zero(mask) + 1);
+    return c;
+}
+
+// Every draw of 1..highest (those the settings keep, when given), each ticket's matches counted
+// one by one.
+Odds brute_force(const std::vector<Combination>& tickets, uint32_t highest, const Settings* s) {
+    Odds o;
+    o.tickets = tickets.size();
+    for (uint64_t d = 0; d < uint64_t{1} << highest; ++d) {
+        if (std::popcount(d) != 7 || (s && !active_filters_keep(*s, combination_of(d)))) continue;
+        ++o.draws;
+        int best = 0;
+        for (const Combination& t : tickets) {
+            const int k = std::popcount(d & mask_of(t));
+            ++o.matches[k];
+            best = std::max(best, k);
+        }
+        ++o.best[best];
+    }
+    return o;
+}
+
+std::vector<Combination> random_tickets(std::mt19937_64& rng, uint32_t highest, std::size_t n) {
+    std::vector<Combination> tickets;
+    std::vector<uint8_t> all;
+    for (uint32_t i = 1; i <= highest; ++i) all.push_back(static_cast<uint8_t>(i));
+    while (tickets.size() < n) {
+        std::shuffle(all.begin(), all.end(), rng);
+        Combination c;
+        std::copy_n(all.begin(), 7, c.begin());
+        std::sort(c.begin(), c.end());
+        tickets.push_back(c);
+        if (rng() % 4 == 0) tickets.push_back(c); // a repeated ticket counts again
+    }
+    return tickets;
+}
+
+void expect_same(const Odds& got, const Odds& want) {
+    EXPECT_EQ(got.draws, want.draws);
+    EXPECT_EQ(got.tickets, want.tickets);
+    EXPECT_EQ(got.best, want.best);
+    EXPECT_EQ(got.matches, want.matches);
+}
+
+TEST(Odds, EqualBruteForceOverEveryDrawOnSmallGames) {
+    std::mt19937_64 rng(739);
+    for (uint32_t highest = 8; highest <= 16; ++highest)
+        for (std::size_t n : {1, 5, 70, 130}) {
+            SCOPED_TRACE(std::to_string(highest) + " numbers, " + std::to_string(n) + " tickets");
+            const std::vector<Combination> tickets = random_tickets(rng, highest, n);
+            const Odds want = brute_force(tickets, highest, nullptr);
+            expect_same(count_odds(tickets, highest, 1), want);
+            expect_same(count_odds(tickets, highest, 3), want);
+        }
+}
+
+TEST(Odds, OverTheDrawsTheFiltersKeepEqualBruteForce) {
+    struct Case {
+        uint32_t highest;
+        int filter;
+        uint32_t parameter;
+    };
+    const Case cases[] = {{16, 1, 60}, {14, 3, 3}, {16, 32, 2}, {12, 2, 50}};
+    std::mt19937_64 rng(17);
+    for (const Case& c : cases) {
+        SCOPED_TRACE("filter " + std::to_string(c.filter) + " over " + std::to_string(c.highest));
+        Settings s;
+        init_defaults(s, c.highest);
+        turn_filter_on(s, c.filter);
+        set_parameter(s, c.filter, c.parameter);
+        std::vector<uint8_t> store(store_bytes(c.highest));
+        const uint32_t count = run(s, c.highest, store.data());
+        ASSERT_GT(count, 0u);
+        ASSERT_LT(count, game_combinations(c.highest));
+        const std::vector<Combination> tickets = random_tickets(rng, c.highest, 40);
+        const Odds want = brute_force(tickets, c.highest, &s);
+        expect_same(count_odds(tickets, store.data(), count, 1), want);
+        expect_same(count_odds(tickets, store.data(), count, 2), want);
+    }
+}
+
+TEST(Odds, ProbabilitiesFollowTheCounts) {
+    const std::vector<Combination> one = {{1, 2, 3, 4, 5, 6, 7}};
+    const Odds o = count_odds(one, 10, 2);
+    // One ticket of 7/10: C(7,k) C(3,7-k) of the 120 draws match k.
+    const std::array<uint64_t, 8> best{0, 0, 0, 0, 35, 63, 21, 1};
+    EXPECT_EQ(o.draws, 120u);
+    EXPECT_EQ(o.best, best);
+    EXPECT_EQ(o.matches, best);
+    EXPECT_DOUBLE_EQ(o.exactly(6), 21.0 / 120);
+    EXPECT_DOUBLE_EQ(o.at_least(6), 22.0 / 120);
+    EXPECT_DOUBLE_EQ(o.at_least(0), 1);
+    EXPECT_DOUBLE_EQ(o.expected_tickets(5), 63.0 / 120);
+    const Odds none = count_odds(one, nullptr, 0, 2);
+    EXPECT_EQ(none.draws, 0u);
+    EXPECT_EQ(none.at_least(0), 0);
+}
+
+} // namespace
+} // namespace lotto

@@ -1,0 +1,227 @@
+// lotto739-cli --tickets, --keys, --filtered-tickets, --repair and odds: the values of each output
+// format against counts the test makes itself, and the bad inputs, one line on stderr each.
+#include "tests/cli/cli_runner.h"
+
+#include "engine/measure.h"
+#include "engine/settings.h"
+
+#include <nlohmann/json.hpp>
+
+#include <bit>
+#include <cstdio>
+
+namespace {
+
+using namespace lotto::test;
+using Json = nlohmann::json;
+
+uint64_t mask_of(const std::vector<int>& numbers) {
+    uint64_t m = 0;
+    for (int n : numbers) m |= uint64_t{1} << (n - 1);
+    return m;
+}
+
+// The M-subsets of 1..v that some ticket meets in T numbers, counted one by one.
+uint64_t covered(const Json& tickets, int v, int t, int m) {
+    std::vector<uint64_t> masks;
+    for (const Json& ticket : tickets) masks.push_back(mask_of(ticket.get<std::vector<int>>()));
+    uint64_t n = 0;
+    for (uint64_t s = 0; s < uint64_t{1} << v; ++s)
+        if (std::popcount(s) == m)
+            n += std::any_of(masks.begin(), masks.end(),
+                             [&](uint64_t k) { return std::popcount(k & s) >= t; });
+    return n;
+}
+
+TEST(TicketsCli, ABudgetWheelSaysWhatItCoversInEveryFormat) {
+    TempDir dir;
+    const std::string args = "--wheel 1-10 --guarantee 3-if-4 --tickets 2 --seed 5";
+    const Outcome json = run_cli(args + " --format json", dir.path);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const Json j = Json::parse(json.out);
+    ASSERT_EQ(j["tickets"].size(), 2u);
+    EXPECT_EQ(j["cases"], 210);
+    EXPECT_EQ(j["budget"], 2);
+    const uint64_t c = covered(j["tickets"], 10, 3, 4);
+    EXPECT_EQ(j["covered"], c);
+    EXPECT_LT(c, 210u);
+    const Outcome text = run_cli(args, dir.path);
+    ASSERT_EQ(text.lines.size(), 5u);
+    char percent[16];
+    std::snprintf(percent, sizeof percent, "%.2f", 100.0 * static_cast<double>(c) / 210);
+    EXPECT_EQ(text.lines[3], "# covers " + std::to_string(c) + " of 210 4-subsets (" + percent +
+                                 " %) with at most 2 tickets: in those cases, if 4 of the drawn "
+                                 "numbers are among yours, a ticket matches 3 of them");
+    const Outcome csv = run_cli(args + " --format csv", dir.path);
+    std::string rows = "ticket,n1,n2,n3,n4,n5,n6,n7\r\n";
+    for (int i = 0; i < 2; ++i) {
+        rows += std::to_string(i + 1);
+        for (int n : j["tickets"][i].get<std::vector<int>>()) {
+            rows += ',';
+            rows += std::to_string(n);
+        }
+        rows += "\r\n";
+    }
+    EXPECT_EQ(csv.out, rows);
+    // A budget that allows the whole guarantee gives it.
+    const Outcome whole =
+        run_cli("--wheel 1-10 --guarantee 3-if-4 --tickets 50 --seed 5 --format json", dir.path);
+    const Json w = Json::parse(whole.out);
+    EXPECT_EQ(w["covered"], 210);
+    EXPECT_EQ(covered(w["tickets"], 10, 3, 4), 210u);
+    EXPECT_LE(w["tickets"].size(), 3u);
+}
+
+TEST(TicketsCli, KeyNumbersStandInEveryTicket) {
+    TempDir dir;
+    const Outcome o =
+        run_cli("--wheel 1-12 --guarantee 3-if-3 --keys 38,30 --seed 2 --format json", dir.path);
+    ASSERT_EQ(o.status, 0) << o.err;
+    const Json j = Json::parse(o.out);
+    EXPECT_EQ(j["keys"], Json::parse("[30,38]"));
+    for (const Json& t : j["tickets"]) {
+        const std::vector<int> n = t.get<std::vector<int>>();
+        EXPECT_EQ(std::count(n.begin(), n.end(), 30) + std::count(n.begin(), n.end(), 38), 2);
+    }
+    EXPECT_EQ(covered(j["tickets"], 12, 3, 3), 220u);
+    const Outcome text = run_cli("--wheel 1-12 --guarantee 3-if-3 --keys 38,30 --seed 2", dir.path);
+    EXPECT_TRUE(holds(text.out, "# each ticket holds the keys 30 38\n"));
+    EXPECT_TRUE(holds(text.out, "verified over all 220 3-subsets: if the keys 30 38 and 3 of your "
+                                "other numbers are drawn, a ticket matches 2 + 3 of them\n"));
+}
+
+TEST(TicketsCli, FilteredTicketsPassTheFiltersOrTheImpossibleIsNamed) {
+    TempDir dir;
+    const Outcome o = run_cli("-f 3=3 --wheel 1-13 --guarantee 3-if-4 --filtered-tickets --seed 1 "
+                              "--format json",
+                              dir.path);
+    ASSERT_EQ(o.status, 0) << o.err;
+    const Json j = Json::parse(o.out);
+    lotto::Settings s;
+    lotto::init_defaults(s);
+    lotto::turn_filter_on(s, 3);
+    lotto::set_parameter(s, 3, 3);
+    for (const Json& t : j["tickets"]) {
+        lotto::Combination c{};
+        const std::vector<int> n = t.get<std::vector<int>>();
+        ASSERT_EQ(n.size(), 7u);
+        for (std::size_t i = 0; i < 7; ++i) c[i] = static_cast<uint8_t>(n[i]);
+        EXPECT_TRUE(lotto::active_filters_keep(s, c)) << t;
+    }
+    EXPECT_EQ(covered(j["tickets"], 13, 3, 4), 715u);
+    EXPECT_EQ(j["uncoverable"], 0);
+    // Seven numbers apart from their neighbours: 1..13 hold one such ticket.
+    const std::string none = "-f 32=2 --wheel 1-13 --guarantee 2-if-3 --filtered-tickets --seed 1";
+    const Outcome impossible = run_cli(none, dir.path);
+    expect_one_line_error(impossible, 1);
+    EXPECT_EQ(impossible.err, "lotto739-cli: --filtered-tickets: no ticket that passes the filters "
+                              "holds 2 numbers of 125 of the 286 3-subsets, such as 01, 02, 04, "
+                              "so no such tickets give 2-if-3; --tickets B covers what they can\n");
+    const Outcome budget = run_cli(none + " --tickets 3", dir.path);
+    EXPECT_EQ(budget.status, 0);
+    EXPECT_TRUE(holds(budget.out, "# no ticket that passes your filters covers the other 125\n"));
+}
+
+TEST(TicketsCli, RepairMendsPlantedHolesAndMarksWhatItAdds) {
+    TempDir dir;
+    // A "3 if 4" wheel over 1..12 less one ticket, and the whole wheel.
+    const std::string three = "01, 02, 06, 07, 09, 10, 12\n01, 03, 04, 05, 06, 08, 11\n"
+                              "02, 03, 04, 05, 07, 08, 11\n";
+    write_file(dir.path / "holes.txt", three);
+    write_file(dir.path / "whole.txt", three + "04, 05, 08, 09, 10, 11, 12\n");
+    const std::string wheel = "--wheel 1-12 --guarantee 3-if-4 --seed 1 ";
+    const Outcome o = run_cli(wheel + "--repair holes.txt --format json", dir.path);
+    ASSERT_EQ(o.status, 0) << o.err;
+    const Json j = Json::parse(o.out);
+    EXPECT_EQ(j["kept"], 3);
+    EXPECT_EQ(j["tickets"][0], Json::parse("[1,2,6,7,9,10,12]"));
+    EXPECT_EQ(j["tickets"].size(), 3 + j["added"].size());
+    EXPECT_EQ(covered(j["tickets"], 12, 3, 4), 495u);
+    const Outcome text = run_cli(wheel + "--repair holes.txt", dir.path);
+    EXPECT_TRUE(holds(text.out, "02, 03, 04, 05, 07, 08, 11\n# added:\n"));
+    const std::size_t added = j["added"].size();
+    EXPECT_TRUE(holds(text.out, "# " + std::to_string(added) +
+                                    (added == 1 ? " ticket" : " tickets") +
+                                    " added to the 3 of holes.txt\n"));
+    const Outcome csv = run_cli(wheel + "--repair holes.txt --format csv", dir.path);
+    EXPECT_TRUE(holds(csv.out, ",n7,added\r\n1,1,2,6,7,9,10,12,no\r\n"));
+    EXPECT_TRUE(holds(csv.out, ",yes\r\n"));
+    const Outcome none = run_cli(wheel + "--repair whole.txt", dir.path);
+    EXPECT_TRUE(holds(none.out, "# whole.txt holds the guarantee already: no ticket added\n"));
+    EXPECT_EQ(none.lines.size(), 8u);
+}
+
+TEST(TicketsCli, OddsCountEveryDrawInEveryFormat) {
+    TempDir dir;
+    write_file(dir.path / "one.txt", "01, 02, 03, 04, 05, 06, 07\n01, 02, 03, 04, 05, 06, 07\n");
+    // Two copies of one ticket of 7/10: C(7,k) C(3,7-k) of the 120 draws match k.
+    const Outcome j = run_cli("odds one.txt --game 7/10 --format json", dir.path);
+    ASSERT_EQ(j.status, 0) << j.err;
+    EXPECT_EQ(
+        Json::parse(j.out),
+        Json::parse(R"({"draws":120,"tickets":2,"best":[0,0,0,0,35,63,21,1],)"
+                    R"("at_least":[1.0,1.0,1.0,1.0,1.0,0.7083333333333334,0.18333333333333332,)"
+                    R"(0.008333333333333333],"expected_tickets":[0.0,0.0,0.0,0.0,)"
+                    R"(0.5833333333333334,1.05,0.35,0.016666666666666666],"game":10,)"
+                    R"("filtered":false})"));
+    const Outcome text = run_cli("--game 7/10 --odds one.txt", dir.path);
+    EXPECT_EQ(text.out,
+              "odds of the 2 tickets (1 distinct) of one.txt over all 120 draws of 7/10\n"
+              "best match  draws    exactly   at least  tickets expected\n"
+              "         7      1   1 in 120   1 in 120          0.016667\n"
+              "         6     21  1 in 5.71  1 in 5.45          0.350000\n"
+              "         5     63  1 in 1.90  1 in 1.41          1.050000\n"
+              "         4     35  1 in 3.43  1 in 1.00          0.583333\n"
+              "         3      0      never  1 in 1.00          0.000000\n"
+              "         2      0      never  1 in 1.00          0.000000\n"
+              "         1      0      never  1 in 1.00          0.000000\n"
+              "         0      0      never  1 in 1.00          0.000000\n"
+              "these are the odds of a fair draw, every draw as likely as any other: no ticket "
+              "set changes the chance of any one ticket; more tickets only add their chances up\n");
+    // With the filters: the 1 + 3 draws of 7/10 whose sum is 28..30 (1..7, then one number up).
+    const Outcome csv = run_cli("odds one.txt --game 7/10 -f 2=30 --format csv", dir.path);
+    EXPECT_EQ(csv.out, "matches,best_draws,exactly,at_least,expected_tickets,draws,tickets\r\n"
+                       "0,0,0,1,0,4,2\r\n1,0,0,1,0,4,2\r\n2,0,0,1,0,4,2\r\n3,0,0,1,0,4,2\r\n"
+                       "4,0,0,1,0,4,2\r\n5,0,0,1,0,4,2\r\n6,3,0.75,1,1.5,4,2\r\n"
+                       "7,1,0.25,0.25,0.5,4,2\r\n");
+}
+
+TEST(TicketsCli, BadInputIsOneLineAndStatusTwo) {
+    TempDir dir;
+    write_file(dir.path / "empty.txt", "");
+    write_file(dir.path / "bad.txt", "01, 02, 03, 04, 05, 06, 07\n1, 2, 3\n");
+    write_file(dir.path / "t.txt", "01, 02, 03, 04, 05, 06, 07\n");
+    const std::string w = "--wheel 1-20 --guarantee 3-if-4 ";
+    const struct {
+        std::string args, says;
+    } cases[] = {
+        {w + "--tickets 0", "--tickets 0: '0' is not a number of tickets 1..100000000"},
+        {w + "--tickets ten", "'ten' is not a number of tickets"},
+        {"--reduce 3 --tickets 5", "--tickets needs --wheel LIST --guarantee T-if-M"},
+        {w + "--keys 5", "--keys: key number 5 is among the wheel's numbers"},
+        {w + "--keys 25,25", "--keys 25,25: number 25 is given twice"},
+        {w + "--keys 40", "--keys 40: number 40 is outside 1..39"},
+        {w + "--keys 21-26", "6 key numbers given; 1 to 5"},
+        {w + "--keys 21-25",
+         "with 5 key numbers a ticket holds 2 of the wheel's numbers, fewer than the 3"},
+        {"-f 1=100 --filtered-tickets", "--filtered-tickets needs --wheel LIST"},
+        {w + "--filtered-tickets", "--filtered-tickets needs active filters"},
+        {w + "--repair t.txt --check-wheel t.txt", "--repair shapes a search; --check-wheel"},
+        {w + "--repair missing.txt", "missing.txt: no such file"},
+        {w + "--repair bad.txt", "bad.txt:2:"},
+        {"odds empty.txt", "empty.txt: is empty"},
+        {"odds bad.txt", "bad.txt:2:"},
+        {"odds t.txt --stats", "--stats does not go with odds"},
+        {"--odds t.txt --stats", "drop --stats"},
+        {"odds t.txt -f 3=7,5=7", "the filters keep no draw"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const Outcome o = run_cli(c.args, dir.path);
+        expect_one_line_error(o, 2);
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "");
+    }
+}
+
+} // namespace

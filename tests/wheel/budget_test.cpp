@@ -1,0 +1,218 @@
+// Budget, key-number, filtered and repaired wheels, each counted by the independent verifier and,
+// for the filters, each ticket judged by the engine's per-combination measures.
+#include "wheel/budget.h"
+#include "wheel/cover.h"
+#include "wheel/wheel_verify.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+
+namespace lotto {
+namespace {
+
+SearchOptions quick(uint64_t seed) {
+    SearchOptions o;
+    o.seed = seed;
+    o.work = 3'000'000;
+    return o;
+}
+
+std::vector<uint8_t> first_numbers(int v) {
+    std::vector<uint8_t> n;
+    for (int i = 1; i <= v; ++i) n.push_back(static_cast<uint8_t>(i));
+    return n;
+}
+
+std::vector<Combination> all_of(const WheelRequest& r, const ShapedWheel& w) {
+    std::vector<Combination> t = r.kept;
+    t.insert(t.end(), w.added.begin(), w.added.end());
+    return t;
+}
+
+uint64_t verified_covered(const WheelRequest& r, const ShapedWheel& w) {
+    const WheelCheck c = verify_wheel(r.numbers, r.guarantee.t, r.guarantee.m, all_of(r, w), 0);
+    return c.cases - c.uncovered;
+}
+
+TEST(Budget, CoversAtLeastTheGreedyWithinTheBudget) {
+    std::mt19937_64 rng(739);
+    for (int i = 0; i < 24; ++i) {
+        WheelRequest r;
+        r.numbers = first_numbers(9 + static_cast<int>(rng() % 6));
+        r.guarantee.t = 2 + static_cast<int>(rng() % 3);
+        r.guarantee.m = r.guarantee.t + static_cast<int>(rng() % 3);
+        r.budget = 1 + static_cast<uint32_t>(rng() % 5);
+        SCOPED_TRACE(std::to_string(r.guarantee.t) + "-if-" + std::to_string(r.guarantee.m) +
+                     " over " + std::to_string(r.numbers.size()) +
+                     ", B = " + std::to_string(r.budget));
+        const ShapedWheel reference = greedy_shaped_wheel(r);
+        const ShapedWheel w = find_shaped_wheel(r, quick(i));
+        EXPECT_LE(w.added.size(), r.budget);
+        EXPECT_EQ(w.covered, verified_covered(r, w));
+        EXPECT_EQ(reference.covered, verified_covered(r, reference));
+        EXPECT_GE(w.covered, reference.covered);
+    }
+}
+
+TEST(Budget, ABudgetThatAllowsTheGuaranteeGivesItWhole) {
+    WheelRequest r;
+    r.numbers = first_numbers(12);
+    r.guarantee = {3, 4};
+    r.budget = 40;
+    const ShapedWheel w = find_shaped_wheel(r, quick(1));
+    EXPECT_EQ(w.covered, w.cases);
+    EXPECT_TRUE(verify_wheel(r.numbers, 3, 4, w.added).holds());
+    EXPECT_LT(w.added.size(), 10u); // the greedy alone takes more
+}
+
+TEST(Keys, EveryTicketHoldsTheKeysAndTheGuaranteeHolds) {
+    struct Case {
+        std::vector<uint8_t> keys;
+        Guarantee g;
+        uint32_t budget;
+    };
+    const Case cases[] = {{{30}, {3, 4}, 0},
+                          {{30, 39}, {3, 3}, 0},
+                          {{21, 22, 23, 24, 25}, {2, 2}, 0},
+                          {{39, 1}, {4, 5}, 6}};
+    for (const Case& c : cases) {
+        WheelRequest r;
+        r.numbers = first_numbers(15);
+        r.numbers.erase(r.numbers.begin()); // 2..15
+        r.keys = c.keys;
+        r.guarantee = c.g;
+        r.budget = c.budget;
+        ASSERT_EQ(check_wheel_shape(r), "");
+        const ShapedWheel w = find_shaped_wheel(r, quick(5));
+        for (const Combination& t : w.added) {
+            EXPECT_TRUE(std::is_sorted(t.begin(), t.end()));
+            for (uint8_t k : c.keys) EXPECT_TRUE(std::count(t.begin(), t.end(), k) == 1);
+        }
+        EXPECT_EQ(w.covered, verified_covered(r, w));
+        if (c.budget == 0)
+            EXPECT_EQ(w.covered, w.cases);
+        else
+            EXPECT_LE(w.added.size(), c.budget);
+    }
+}
+
+// The M-subsets of the numbers that no ticket passing the filters meets in T numbers, one by one.
+uint64_t uncoverable_by_brute_force(const WheelRequest& r, std::vector<uint8_t>* first) {
+    std::vector<uint64_t> passing;
+    const uint32_t h = r.highest;
+    for (uint64_t m = 0; m < uint64_t{1} << h; ++m) {
+        if (std::popcount(m) != 7) continue;
+        Combination c{};
+        int i = 0;
+        for (uint64_t b = m; b; b &= b - 1) c[i++] = static_cast<uint8_t>(std::countr_zero(b) + 1);
+        bool inside = true;
+        for (uint8_t n : c) inside &= std::count(r.numbers.begin(), r.numbers.end(), n) == 1;
+        if (inside && active_filters_keep(*r.filters, c)) passing.push_back(m);
+    }
+    uint64_t n = 0;
+    for (uint64_t s = 0; s < uint64_t{1} << h; ++s) {
+        if (std::popcount(s) != r.guarantee.m || (s & ~((uint64_t{1} << r.numbers.size()) - 1)))
+            continue;
+        const bool covered = std::any_of(passing.begin(), passing.end(), [&](uint64_t p) {
+            return std::popcount(p & s) >= r.guarantee.t;
+        });
+        if (covered) continue;
+        if (n++ == 0 && first)
+            for (uint64_t b = s; b; b &= b - 1)
+                first->push_back(static_cast<uint8_t>(std::countr_zero(b) + 1));
+    }
+    return n;
+}
+
+TEST(FilteredTickets, EachTicketPassesAndTheImpossibleCasesAreCounted) {
+    struct Case {
+        int filter;
+        uint32_t parameter;
+        Guarantee g;
+        bool possible;
+    };
+    const Case cases[] = {{1, 60, {3, 4}, false},
+                          {2, 40, {3, 3}, false},
+                          {3, 3, {3, 4}, true},
+                          {32, 2, {2, 3}, false},
+                          {5, 2, {2, 3}, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("filter " + std::to_string(c.filter));
+        Settings s;
+        init_defaults(s, 13);
+        turn_filter_on(s, c.filter);
+        set_parameter(s, c.filter, c.parameter);
+        WheelRequest r;
+        r.numbers = first_numbers(13);
+        r.highest = 13;
+        r.guarantee = c.g;
+        r.filters = &s;
+        const ShapedWheel w = find_shaped_wheel(r, quick(3));
+        for (const Combination& t : w.added) EXPECT_TRUE(active_filters_keep(s, t));
+        std::vector<uint8_t> first;
+        EXPECT_EQ(w.uncoverable, uncoverable_by_brute_force(r, &first));
+        EXPECT_EQ(w.uncoverable == 0, c.possible);
+        if (!c.possible) {
+            EXPECT_EQ(w.first_uncoverable.size(), static_cast<std::size_t>(c.g.m));
+            EXPECT_EQ(verify_wheel(r.numbers, c.g.t, c.g.m, w.added, 0).uncovered, w.uncoverable);
+        }
+        EXPECT_EQ(w.covered + w.uncoverable, w.cases);
+        EXPECT_EQ(w.covered, verified_covered(r, w));
+    }
+}
+
+TEST(Repair, KeepsTheTicketsAndMendsPlantedHoles) {
+    WheelRequest r;
+    r.numbers = first_numbers(15);
+    r.guarantee = {3, 4};
+    const Wheel whole = find_wheel(r.numbers, r.guarantee, quick(2));
+    r.kept = whole.tickets;
+    EXPECT_TRUE(find_shaped_wheel(r, quick(2)).added.empty()); // a cover needs nothing
+    r.kept.erase(r.kept.begin() + 1, r.kept.begin() + 4);      // three holes
+    ASSERT_FALSE(verify_wheel(r.numbers, 3, 4, r.kept).holds());
+    const ShapedWheel w = find_shaped_wheel(r, quick(2));
+    EXPECT_TRUE(verify_wheel(r.numbers, 3, 4, all_of(r, w)).holds());
+    EXPECT_GE(w.added.size(), 1u);
+}
+
+TEST(WheelShape, RefusesWhatItCannotBuild) {
+    struct Case {
+        std::vector<uint8_t> keys;
+        Guarantee g;
+        int v;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{5}, {3, 4}, 10, "key number 5 is among the wheel's numbers"},
+        {{20, 20}, {3, 4}, 10, "key number 20 is given twice"},
+        {{40}, {3, 4}, 10, "key number 40 is outside 1..39"},
+        {{31, 32, 33, 34, 35, 36}, {2, 2}, 10, "6 key numbers given; at most 5"},
+        {{31, 32, 33, 34, 35},
+         {3, 3},
+         10,
+         "with 5 key numbers a ticket holds 2 of the wheel's numbers, fewer than the 3 the "
+         "guarantee 3-if-3 needs"},
+        {{31, 32}, {2, 3}, 5, "the wheel needs more than 5 numbers beside the keys"},
+        {{},
+         {3, 7},
+         39,
+         "the 39 numbers have more than 4000000 7-subsets, more than this search holds"},
+        {{},
+         {3, 4},
+         32,
+         "the 32 numbers make more than 3000000 tickets to choose from; use fewer "
+         "numbers or more keys"},
+    };
+    for (const Case& c : cases) {
+        WheelRequest r;
+        r.numbers = first_numbers(c.v);
+        r.keys = c.keys;
+        r.guarantee = c.g;
+        EXPECT_EQ(check_wheel_shape(r), c.why);
+    }
+}
+
+} // namespace
+} // namespace lotto
