@@ -143,23 +143,6 @@ TEST(VerifyReduction, AgreesWithBruteForce) {
     }
 }
 
-TEST(VerifyReduction, FindsPlantedHoles) {
-    // Tickets sharing exactly t-1 numbers with the planted combination, and t with the rest.
-    const std::vector<Combination> store_cs = {
-        {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 10, 11, 12, 13}, {20, 21, 22, 23, 24, 25, 26}};
-    const std::vector<uint8_t> store = store_of(store_cs);
-    const std::vector<Combination> tickets = {{1, 2, 3, 4, 30, 31, 32},
-                                              {20, 21, 22, 33, 34, 35, 36}};
-    const CoverCheck c4 = verify_reduction(store.data(), 3, 4, tickets);
-    EXPECT_EQ(c4.uncovered, 2u);
-    EXPECT_EQ(c4.first_uncovered, (std::vector<Combination>{store_cs[1], store_cs[2]}));
-    const CoverCheck c3 = verify_reduction(store.data(), 3, 3, tickets, 1);
-    EXPECT_TRUE(c3.holds());
-    EXPECT_EQ(c3.cases, 3u);
-    EXPECT_EQ(verify_reduction(store.data(), 3, 3, {}, 1).first_uncovered,
-              std::vector<Combination>{store_cs[0]});
-}
-
 TEST(ReduceStored, CoversFilteredSystemsWithNoMoreThanGreedy) {
     Draws d(2026);
     std::vector<uint8_t> store(std::size_t{FullSystem} * 7);
