@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <tuple>
 
 namespace lotto {
 namespace {
@@ -202,9 +203,11 @@ TEST(WheelRequest, RefusesWhatNoWheelCanBe) {
 
 TEST(Guarantee, ReadsTIfMAndRefusesTheRest) {
     Guarantee g;
-    EXPECT_EQ(parse_guarantee("3-if-4", g), "");
-    EXPECT_EQ(g.t, 3);
-    EXPECT_EQ(g.m, 4);
+    for (const auto& [text, t, m] :
+         {std::tuple("3-if-4", 3, 4), std::tuple("4 IF 4", 4, 4), std::tuple("2 - if - 7", 2, 7)}) {
+        EXPECT_EQ(parse_guarantee(text, g), "") << text;
+        EXPECT_EQ(std::pair(g.t, g.m), std::pair(t, m)) << text;
+    }
     for (const char* bad :
          {"3if4", "5-if-4", "0-if-3", "3-if-8", "1-if-1", "-if-4", "3-if-", "33-if-4", "a-if-4"})
         EXPECT_NE(parse_guarantee(bad, g), "") << bad;

@@ -141,6 +141,12 @@ TEST(VerifyReduction, AgreesWithBruteForce) {
         ASSERT_EQ(got.first_uncovered, want.first_uncovered);
         ASSERT_EQ(got.holds(), want.uncovered == 0);
     }
+    // Tickets below the store's top numbers: a combination whose sixth number is the tickets'
+    // highest meets them through it (7/9 at 6 if 7 with the ticket 1..7: 21 left uncovered).
+    const std::vector<uint8_t> nine = store_of(whole_game(9));
+    const std::vector<Combination> low = {{1, 2, 3, 4, 5, 6, 7}};
+    EXPECT_EQ(verify_reduction(nine.data(), 36, 6, low).uncovered, 21u);
+    EXPECT_EQ(brute_check(nine, 6, low, 0).uncovered, 21u);
 }
 
 TEST(ReduceStored, CoversFilteredSystemsWithNoMoreThanGreedy) {
@@ -258,6 +264,19 @@ TEST(ReduceStored, AWholeSmallGameIsAWheel) {
     const Reduction r = reduce_stored(store.data(), 3432, 14, 5, TicketsFrom::Stored, o);
     EXPECT_TRUE(verify_reduction(store.data(), 3432, 5, r.tickets).holds());
     EXPECT_LE(r.tickets.size(), 16u);
+}
+
+// Tickets from the stored: the construction is taken only where all its useful tickets are stored
+// (7/13 without the construction's first ticket, where it would beat the greedy).
+TEST(ReduceStored, TheConstructionOnlyWhereItsTicketsAreStored) {
+    const std::vector<Combination> built = split_construction(13, 3);
+    std::vector<Combination> game = whole_game(13);
+    std::erase(game, built.at(0));
+    const std::vector<uint8_t> store = store_of(game);
+    const auto count = static_cast<uint32_t>(game.size());
+    const Reduction r = reduce_stored(store.data(), count, 13, 3, TicketsFrom::Stored, {});
+    EXPECT_TRUE(verify_reduction(store.data(), count, 3, r.tickets).holds());
+    for (const Combination& c : r.tickets) EXPECT_NE(c, built[0]);
 }
 
 TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
@@ -465,6 +484,7 @@ TEST(Designs, WholeGameOf40BySearchedParts) {
         EXPECT_FALSE(r.stopped_early);
         // 3: three parts of 13 or 14 numbers (C(14,7,3) is 15); 4: two of 20 (C(20,7,4) is 198).
         EXPECT_LE(r.tickets.size(), t == 3 ? 60u : 560u) << t;
+        for (const Combination& c : r.tickets) EXPECT_LE(c[6], 40) << t; // within the game
         const CoverCheck check = verify_reduction(store.data(), count, t, r.tickets);
         EXPECT_TRUE(check.holds()) << t;
         EXPECT_EQ(check.cases, count);
