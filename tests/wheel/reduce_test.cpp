@@ -266,19 +266,6 @@ TEST(ReduceStored, AWholeSmallGameIsAWheel) {
     EXPECT_LE(r.tickets.size(), 16u);
 }
 
-// Tickets from the stored: the construction is taken only where all its useful tickets are stored
-// (7/13 without the construction's first ticket, where it would beat the greedy).
-TEST(ReduceStored, TheConstructionOnlyWhereItsTicketsAreStored) {
-    const std::vector<Combination> built = split_construction(13, 3);
-    std::vector<Combination> game = whole_game(13);
-    std::erase(game, built.at(0));
-    const std::vector<uint8_t> store = store_of(game);
-    const auto count = static_cast<uint32_t>(game.size());
-    const Reduction r = reduce_stored(store.data(), count, 13, 3, TicketsFrom::Stored, {});
-    EXPECT_TRUE(verify_reduction(store.data(), count, 3, r.tickets).holds());
-    for (const Combination& c : r.tickets) EXPECT_NE(c, built[0]);
-}
-
 TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
     const std::vector<Combination> cs = {
         {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 8}};
