@@ -44,68 +44,51 @@ std::vector<Draw> random_draws(uint64_t seed, std::size_t count, uint32_t highes
     return draws;
 }
 
+// Hits, bonus hits, each draw's best ticket (the first of the most hits, the first holding the
+// bonus number among those) and the repeated tickets (each naming the first of its numbers)
+// against a brute-force count.
 TEST(TicketCheck, HitsMatchABruteForceCount) {
     SplitMix64 rng{14};
     std::vector<Ticket> tickets;
     for (uint32_t i = 0; i < 40; ++i) tickets.push_back({i + 1, random_combination(rng, 39)});
-    tickets.push_back({41, tickets[0].numbers}); // a repeated ticket never wins the draw's best
+    tickets.push_back({41, tickets[0].numbers}); // repeated tickets never win the draw's best
+    tickets.push_back({42, tickets[0].numbers});
     std::vector<Draw> draws = random_draws(15, 300);
     for (Draw& d : draws) d.bonus = d.numbers[0] == 1 ? 2 : 1;
     const TicketCheck c = check_tickets(tickets, draws);
     std::array<uint64_t, 8> totals{};
+    std::vector<DrawBest> best(draws.size());
     for (std::size_t t = 0; t < tickets.size(); ++t) {
         std::array<uint32_t, 8> hits{}, bonus{};
-        for (const Draw& d : draws) {
-            int k = 0;
+        for (std::size_t i = 0; i < draws.size(); ++i) {
+            const Draw& d = draws[i];
+            uint32_t k = 0;
             for (uint8_t a : tickets[t].numbers)
                 for (uint8_t b : d.numbers) k += a == b;
-            ++hits[k], ++totals[k];
-            bonus[k] += std::count(tickets[t].numbers.begin(), tickets[t].numbers.end(), d.bonus);
+            const bool with_bonus =
+                std::count(tickets[t].numbers.begin(), tickets[t].numbers.end(), d.bonus) > 0;
+            ++hits[k], ++totals[k], bonus[k] += with_bonus;
+            if (t == 0 || k > best[i].hits || (k == best[i].hits && with_bonus && !best[i].bonus))
+                best[i] = {d, uint32_t(t), k, with_bonus};
         }
         EXPECT_EQ(c.tickets[t].hits, hits) << t;
         EXPECT_EQ(c.tickets[t].bonus_hits, bonus) << t;
     }
     EXPECT_EQ(c.observed, totals);
     ASSERT_EQ(c.draws.size(), draws.size());
-    for (const DrawBest& b : c.draws) {
-        uint32_t most = 0;
-        for (std::size_t t = 0; t < tickets.size(); ++t) {
-            uint32_t k = 0;
-            for (uint8_t a : tickets[t].numbers)
-                k += std::count(b.draw.numbers.begin(), b.draw.numbers.end(), a);
-            most = std::max(most, k);
-        }
-        EXPECT_EQ(b.hits, most);
-        EXPECT_LT(b.ticket, 40u);
-    }
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        EXPECT_EQ(std::tie(c.draws[i].ticket, c.draws[i].hits, c.draws[i].bonus),
+                  std::tie(best[i].ticket, best[i].hits, best[i].bonus))
+            << i;
+    ASSERT_EQ(c.repeats.size(), 2u);
+    EXPECT_EQ(std::tie(c.repeats[0].line, c.repeats[0].of, c.repeats[1].line, c.repeats[1].of),
+              std::tuple(41u, 1u, 42u, 1u));
 }
 
-// Every combination of 7/12 as a draw: each ticket meets each hit count exactly as often as the
-// expectation says, and the 3-or-more total is no surprise.
-TEST(TicketCheck, ExpectationIsExactOverAllCombinationsOfASmallGame) {
-    std::vector<Draw> all;
-    Combination c{1, 2, 3, 4, 5, 6, 7};
-    std::vector<uint8_t> pool{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    std::vector<bool> pick(12, false);
-    std::fill(pick.begin(), pick.begin() + 7, true);
-    do {
-        std::size_t j = 0;
-        for (std::size_t i = 0; i < 12; ++i)
-            if (pick[i]) c[j++] = pool[i];
-        all.push_back(make_draw(c));
-    } while (std::prev_permutation(pick.begin(), pick.end()));
-    ASSERT_EQ(all.size(), 792u);
-    const TicketCheck check = check_tickets({{1, {2, 3, 5, 7, 8, 11, 12}}}, all, 12);
-    // Exact counts: C(7,k) * C(5,7-k), k = 2..7.
-    const std::array<uint64_t, 8> exact = {0, 0, 21, 175, 350, 210, 35, 1};
-    EXPECT_EQ(check.observed, exact);
-    for (std::size_t k = 0; k < 8; ++k) EXPECT_NEAR(check.expected[k], double(exact[k]), 1e-9);
-    EXPECT_NEAR(check.p_value, 1.0, 1e-9);
-    EXPECT_EQ(hit_probability(8, 12), 0.0);
-}
-
-// Every draw of 7/12 with each of its five possible bonus numbers: the expectations by chance of
-// one ticket, and of the best ticket, are then exact counts, the same when the ticket is repeated.
+// Every draw of 7/12 with each of its five possible bonus numbers: the expected counts of all
+// ticket-draws, of one ticket and of the best ticket, are then exact counts (each combination five
+// times, C(7,k) C(5,7-k) of them meet the ticket in k), also with the ticket repeated, and the
+// 3-or-more total is no surprise.
 TEST(TicketCheck, ChanceFiguresAreExactOverEveryDrawWithItsBonus) {
     std::vector<Draw> all;
     std::vector<bool> pick(12, false);
@@ -118,17 +101,27 @@ TEST(TicketCheck, ChanceFiguresAreExactOverEveryDrawWithItsBonus) {
             if (!pick[i]) all.push_back(make_draw(c, static_cast<uint8_t>(i + 1)));
     } while (std::prev_permutation(pick.begin(), pick.end()));
     const Ticket ticket{1, {2, 3, 5, 7, 8, 11, 12}};
+    const std::array<uint32_t, 8> exact = {0, 0, 21, 175, 350, 210, 35, 1};
     for (const std::vector<Ticket>& tickets : {std::vector{ticket}, std::vector{ticket, ticket}}) {
         const TicketCheck c = check_tickets(tickets, all, 12);
         EXPECT_EQ(c.repeated, tickets.size() - 1);
         EXPECT_EQ(c.bonus_draw_count, 3960u);
+        EXPECT_NEAR(c.p_value, 1.0, 1e-9);
         for (std::size_t k = 0; k < 8; ++k) {
+            EXPECT_EQ(c.tickets[0].hits[k], 5 * exact[k]) << k;
+            EXPECT_EQ(c.observed[k], 5 * exact[k] * tickets.size()) << k;
+            EXPECT_NEAR(c.expected[k], c.observed[k], 1e-9) << k;
             EXPECT_NEAR(c.ticket_expected[k], c.tickets[0].hits[k], 1e-9) << k;
             EXPECT_NEAR(c.ticket_bonus_expected[k], c.tickets[0].bonus_hits[k], 1e-9) << k;
             EXPECT_EQ(c.best[k], c.tickets[0].hits[k]) << k;
             EXPECT_NEAR(c.best_expected[k], c.best[k], 1e-9) << k;
         }
     }
+    EXPECT_EQ(hit_probability(8, 12), 0.0);
+    // Seven hits in one of the 3960 ticket-draws: at least once in 1 - (1 - 1/792)^3960.
+    const TicketCheck one = check_tickets({ticket}, all, 12);
+    EXPECT_EQ(one.most_hits, 7u);
+    EXPECT_NEAR(one.chance_of_most_hits, 1 - std::pow(1 - 1.0 / 792, 3960), 1e-12);
 }
 
 // The upper tail of chi-square with an even df, in closed form: e^(-x/2) sum (x/2)^i / i!.

@@ -1,6 +1,6 @@
 // The engine's suite: the filter settings and their setters' result codes, the chain a run builds
-// and its routines, the enumeration run with the stored counts of each filter over the full
-// system, and the worked examples of each filter family on single combinations.
+// and its routines, and the enumeration run with the stored counts of each filter over the full
+// system.
 #include "engine/chain.h"
 #include "engine/lotto739.h"
 
@@ -299,22 +299,6 @@ TEST(Enumeration, FullSystemInOrderThenASmallerRunFromByteZero) {
     EXPECT_TRUE(std::equal(stale.begin(), stale.end(), store + smaller_end));
 }
 
-TEST(Enumeration, SmallerHighestNumbersAndNothingOutside7To64) {
-    const std::pair<uint32_t, uint32_t> cases[] = {{7, 1}, {8, 8}, {13, 1716}, {20, 77'520}};
-    for (const auto& [n, combinations] : cases) {
-        ASSERT_EQ(run(settings_with(), n, shared_store()), combinations) << n;
-        EXPECT_EQ(at(0), (Numbers{1, 2, 3, 4, 5, 6, 7})) << n;
-        Numbers last;
-        for (int j = 0; j < 7; ++j) last[j] = static_cast<uint8_t>(n - 6 + j);
-        EXPECT_EQ(at(combinations - 1), last) << n;
-    }
-    std::memset(shared_store(), 0xa5, 1024);
-    for (uint32_t n : {0u, 6u, 65u, 0xffffffffu}) {
-        EXPECT_EQ(run(settings_with(), n, shared_store()), 0u) << n;
-        EXPECT_EQ(bytes_equal_to(0xa5, 0, 1024), 1024) << n;
-    }
-}
-
 TEST(Enumeration, NothingWrittenPastTheRecordsNorByARunRejectingEverything) {
     uint8_t* store = shared_store();
     std::memset(store, 0xa5, StoreBytes);
@@ -328,23 +312,6 @@ TEST(Enumeration, NothingWrittenPastTheRecordsNorByARunRejectingEverything) {
     EXPECT_EQ(run(settings_with({{7, 0}}), HighestNumber, store), 0u);
     EXPECT_TRUE(std::equal(records.begin(), records.end(), store));
     EXPECT_EQ(bytes_equal_to(0xa5, end, StoreBytes), std::ptrdiff_t(StoreBytes - end));
-}
-
-TEST(SingleCombination, AnythingButSevenAscendingNumbersIn1To39Fails) {
-    // clang-format off
-    const struct { uint8_t n[7]; bool valid; } cases[] = {
-        {{1, 2, 3, 4, 5, 6, 39}, true}, {{0, 2, 3, 4, 5, 6, 7}, false},
-        {{1, 2, 3, 3, 5, 6, 7}, false}, {{7, 6, 5, 4, 3, 2, 1}, false},
-        {{1, 2, 3, 4, 5, 6, 40}, false}};
-    // clang-format on
-    for (const auto& [n, valid] : cases)
-        EXPECT_EQ(combination_passes(settings_with(), n), valid) << int(n[0]) << " " << int(n[6]);
-}
-
-TEST(Store, ZeroFilledAndLargeEnough) {
-    const ResultStore store = allocate_store();
-    ASSERT_TRUE(store && StoreBytes >= FullSystemBytes);
-    EXPECT_EQ(std::count(store.get(), store.get() + StoreBytes, 0), std::ptrdiff_t(StoreBytes));
 }
 
 struct CountCase {
@@ -411,55 +378,6 @@ const CountCase counts[] = {
     {"AtMost3From15", {{64, 3}}, 11'662'794, example_arrays}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Filters, FullSystemCount, ::testing::ValuesIn(counts),
-                         [](const auto& test) { return test.param.name; });
-
-struct Example {
-    std::string name;
-    Numbers numbers;
-    std::vector<FilterValue> on;
-    bool passes;
-    Prepare prepare = {};
-};
-void PrintTo(const Example& e, std::ostream* os) { *os << e.name; }
-
-class Examples : public ::testing::TestWithParam<Example> {};
-
-TEST_P(Examples, PassOrFail) {
-    const Example& e = GetParam();
-    uint8_t n[7];
-    std::copy(e.numbers.begin(), e.numbers.end(), n);
-    EXPECT_EQ(combination_passes(settings_with(e.on, e.prepare), n), e.passes);
-}
-
-// clang-format off
-const Prepare five_twice_in_array7 = [](Settings& s) {
-    set_array7_entry(s, 1, 5), set_array7_entry(s, 4, 5); };
-const Prepare five_set_and_cleared = [](Settings& s) {
-    set_array15_entry(s, 1, 5), set_array15_entry(s, 2, 5), set_array15_entry(s, 1, 0); };
-const Prepare five_cleared = [](Settings& s) {
-    set_array15_entry(s, 1, 5), set_array15_entry(s, 1, 0); };
-// clang-format on
-// The combinations of the worked examples.
-constexpr Numbers low{1, 2, 3, 4, 5, 6, 7}, odd{3, 9, 15, 21, 27, 33, 39};
-
-// clang-format off
-const Example examples[] = {
-    {"LuckyUnluckySame", low, {{7, 5}, {8, 5}}, false},
-    {"MinAboveMax", odd, {{9, 4}, {10, 3}}, false}, {"MixedOddFirst58", low, {{58, 0}}, true},
-    {"SharedAnalysisPass", {1, 2, 11, 12, 21, 22, 31}, {{21, 3}, {24, 3}, {31, 0}}, true},
-    {"SharedAnalysisFail", {4, 5, 6, 7, 20, 21, 39}, {{21, 2}, {24, 1}, {31, 0}}, false},
-    {"TwoThreesMax1", {3, 6, 10, 11, 13, 14, 16}, {{51, 1}}, false},
-    {"OneThreeMax1", {1, 3, 4, 7, 10, 13, 16}, {{51, 1}}, true},
-    {"NoThreesMax0", {1, 2, 4, 5, 7, 8, 10}, {{51, 0}}, true},
-    {"BothOdd57", {1, 3, 4, 6, 8, 10, 12}, {{57, 0}}, true},
-    {"BothEven56", {2, 4, 5, 7, 9, 11, 13}, {{56, 0}}, true},
-    {"OddEnds53And55", {33, 34, 35, 36, 37, 38, 39}, {{53, 0}, {55, 0}}, true},
-    {"DuplicateCountsOnce", low, {{62, 1}}, true, five_twice_in_array7},
-    {"DuplicateIsPresent", low, {{62, 0}}, false, five_twice_in_array7},
-    {"ClearedKeepsOther", low, {{63, 1}}, true, five_set_and_cleared},
-    {"ClearedIsGone", low, {{63, 1}}, false, five_cleared}};
-// clang-format on
-INSTANTIATE_TEST_SUITE_P(Families, Examples, ::testing::ValuesIn(examples),
                          [](const auto& test) { return test.param.name; });
 
 } // namespace

@@ -1,6 +1,6 @@
 // The funnel held against independent runs: each count is what a run with the matching filters on
 // stores, on random settings over small systems (the counting does not depend on the system's
-// size); hand-counted cases over the full system.
+// size); hand-counted cases.
 #include "engine/funnel_build.h"
 #include "engine/lotto739.h"
 #include "funnel_table.h"
@@ -38,9 +38,9 @@ Table expected_table(const Settings& s, uint32_t highest) {
     return t;
 }
 
-Settings settings_on(std::initializer_list<std::pair<int, uint32_t>> on) {
+Settings settings_on(std::initializer_list<std::pair<int, uint32_t>> on, uint32_t game = 39) {
     Settings s;
-    init_defaults(s);
+    init_defaults(s, game);
     for (auto [k, value] : on) turn_filter_on(s, k), set_parameter(s, k, value);
     return s;
 }
@@ -59,37 +59,37 @@ TEST(Funnel, AgreesWithRunsOnSmallSystems) {
     }
 }
 
+// Hand-counted tables. Lucky and unlucky number both 5: every combination is rejected by exactly
+// one of the two, filter 7 by the C(38, 7) without 5, filter 8 by the C(38, 6) with it. The 8
+// combinations of 1..8, each missing one number: 7 (lucky 1) keeps all but 2..8; 18 (c7 at most 7)
+// keeps only 1..7; 54 (c7 even) keeps all but 1..7; only 18 rejects the six with 1 and 8, only 54
+// rejects 1..7, and 2..8 is rejected by 7 and 18. Without filters every combination is stored;
+// outside 7..64 nothing is counted; without a game the settings' own game (7/35) is counted.
 TEST(Funnel, HandCountedCases) {
-    // Lucky and unlucky number both 5: every combination is rejected by exactly one of the two,
-    // filter 7 by the C(38, 7) without 5, filter 8 by the C(38, 6) with it.
-    EXPECT_EQ(table(filter_funnel(settings_on({{7, 5}, {8, 5}}))),
-              (Table{{7, 2'760'681, 2'760'681, 12'620'256}, {8, 12'620'256, 0, 2'760'681}, {0}}));
-    // The 8 combinations of 1..8, each missing one number. 7 (lucky 1) keeps all but 2..8;
-    // 18 (c7 at most 7) keeps only 1..7; 54 (c7 even) keeps all but 1..7. Only 18 rejects the six
-    // with 1 and 8; only 54 rejects 1..7; 2..8 is rejected by 7 and 18.
-    EXPECT_EQ(table(filter_funnel(settings_on({{7, 1}, {18, 7}, {54, 0}}), 8)),
-              (Table{{7, 7, 7, 0}, {18, 1, 1, 6}, {54, 7, 0, 1}, {0}}));
-}
-
-TEST(Funnel, WithoutAGameCountsTheSettingsGame) {
-    Settings s;
-    init_defaults(s, 35);
-    turn_filter_on(s, 7);
-    set_parameter(s, 7, 5);
-    EXPECT_EQ(filter_funnel(s).stored, 1'344'904u); // C(34, 6): the 7/35 combinations holding 5
-}
-
-TEST(Funnel, NoFilterStoresEveryCombination) {
-    for (auto [highest, all] : {std::pair{7u, 1u}, {12u, 792u}, {39u, FullSystem}})
-        EXPECT_EQ(table(filter_funnel(settings_on({}), highest)), (Table{{0, all, 0, 0}}));
-}
-
-TEST(Funnel, OutsideSevenTo64NothingIsCounted) {
-    const Settings s = settings_on({{8, 3}, {20, 0}});
-    for (uint32_t highest : {0u, 6u, 65u, 0xffffffffu})
-        EXPECT_EQ(table(filter_funnel(s, highest)),
-                  (Table{{8, 0, 0, 0}, {20, 0, 0, 0}, {0, 0, 0, 0}}))
-            << highest;
+    const struct {
+        Settings s;
+        uint32_t highest; // 0: none given
+        Table expected;
+    } cases[] = {
+        {settings_on({{7, 5}, {8, 5}}),
+         39,
+         {{7, 2'760'681, 2'760'681, 12'620'256}, {8, 12'620'256, 0, 2'760'681}, {0}}},
+        {settings_on({{7, 1}, {18, 7}, {54, 0}}),
+         8,
+         {{7, 7, 7, 0}, {18, 1, 1, 6}, {54, 7, 0, 1}, {0}}},
+        {settings_on({}), 7, {{0, 1, 0, 0}}},
+        {settings_on({}), 12, {{0, 792, 0, 0}}},
+        {settings_on({}), 39, {{0, FullSystem, 0, 0}}},
+        {settings_on({{8, 3}, {20, 0}}), 6, {{8, 0, 0, 0}, {20, 0, 0, 0}, {0, 0, 0, 0}}},
+        {settings_on({{8, 3}, {20, 0}}), 65, {{8, 0, 0, 0}, {20, 0, 0, 0}, {0, 0, 0, 0}}},
+        {settings_on({{8, 3}, {20, 0}}), 0xffffffffu, {{8, 0, 0, 0}, {20, 0, 0, 0}, {0, 0, 0, 0}}},
+        {settings_on({{7, 5}}, 35),
+         0,
+         {{7, 1'344'904, 1'344'904, 5'379'616}, {0, 1'344'904, 0, 0}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(table(c.highest ? filter_funnel(c.s, c.highest) : filter_funnel(c.s)), c.expected)
+            << c.highest;
 }
 
 } // namespace

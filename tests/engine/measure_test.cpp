@@ -116,23 +116,22 @@ TEST(Measure, NoActiveFilterKeepsEverything) {
     EXPECT_FALSE(measure_filter(s, 7, {1, 2, 3, 4, 5, 6, 7}).kept); // lucky number 0, were it on
 }
 
-// A full-system run: random combinations, and records of the store, stored exactly when the
-// measures keep them.
+// A full run of the settings' game: random combinations, and records of the store, stored exactly
+// when the measures keep them (the records are in lexicographic order).
 void expect_full_run_agrees(const Settings& s, Draws& d) {
-    static const ResultStore store = allocate_store();
-    ASSERT_NE(store, nullptr);
-    const uint32_t count = run(s, HighestNumber, store.get());
+    std::vector<uint8_t> store(store_bytes(s.highest));
+    const uint32_t count = run(s, s.highest, store.data());
     const auto at = [&](uint32_t i) {
         Combination c;
-        std::memcpy(c.data(), record(store.get(), i), RecordBytes);
+        std::memcpy(c.data(), record(store.data(), i), RecordBytes);
         return c;
     };
     for (int i = 0; i < 1500; ++i) {
         const Combination c = i % 3 == 0 && count > 0
                                   ? at(static_cast<uint32_t>(d.between(0, count - 1)))
-                                  : test::random_combination(d);
-        uint32_t lo = 0; // the number of records below c; they are in lexicographic order
-        for (uint32_t step = 1u << 24; step > 0; step >>= 1)
+                                  : test::random_combination(d, static_cast<int>(s.highest));
+        uint32_t lo = 0; // the number of records below c
+        for (uint32_t step = 1u << 27; step > 0; step >>= 1)
             if (lo + step <= count && at(lo + step - 1) < c) lo += step;
         ASSERT_EQ(lo < count && at(lo) == c, active_filters_keep(s, c)) << text(c);
     }
@@ -140,39 +139,46 @@ void expect_full_run_agrees(const Settings& s, Draws& d) {
 
 bool keeps(const Settings& s, const Combination& c) { return active_filters_keep(s, c); }
 
-// First each filter alone at 0, 1, the middle and the top of its offered values, so that every
-// filter gets combinations it alone decides; then several hundred random settings. Each runs on a
-// small system in full and on random combinations of the full system, every 25th random case also
-// through a full run; a failure names the case. The random layouts move ranges (now and then
-// wholly above 39, or through a pair the setter refuses) and fill the arrays with repeated and
-// emptied entries.
+// For 7/39, 7/50 and 7/64: first each filter alone at 0, 1, the middle and the top of its offered
+// values for the game, so that every filter gets combinations it alone decides; then hundreds of
+// random settings. Each runs on a small system in full and on random combinations of the game,
+// now and then through a full run; a failure names the case. The random layouts move ranges (now
+// and then wholly above the game, or through a pair the setter refuses) and fill the arrays with
+// repeated and emptied entries. Last, small games in full on their own offered values and ranges.
 TEST(Measure, AgreesWithTheRunOnRandomSettings) {
     Draws d(0x6c6f74746f373339u);
     std::vector<uint8_t> small(11440 * RecordBytes); // C(16, 7) records
-    for (int k = 1; k <= FilterCount; ++k) {
-        const uint32_t top = static_cast<uint32_t>(HighestOffered[k]);
-        uint32_t last = UINT32_MAX;
-        for (uint32_t p : {0u, 1u, top / 2, top}) {
-            if (p > top || p == last) continue;
-            last = p;
-            SCOPED_TRACE("filter " + std::to_string(k) + " parameter " + std::to_string(p));
-            Settings s;
-            init_defaults(s);
-            test::random_layout(d, s);
-            test::turn_on(d, s, k, p);
-            test::expect_small_system_agrees(s, 16, small, keeps);
+    for (const uint32_t n : {39u, 50u, 64u}) {
+        for (int k = 1; k <= FilterCount; ++k) {
+            const auto top = static_cast<uint32_t>(highest_offered(k, n));
+            uint32_t last = UINT32_MAX;
+            for (uint32_t p : {0u, 1u, top / 2, top}) {
+                if (p > top || p == last) continue;
+                last = p;
+                SCOPED_TRACE("7/" + std::to_string(n) + " filter " + std::to_string(k) +
+                             " parameter " + std::to_string(p));
+                Settings s;
+                init_defaults(s, n);
+                test::random_layout(d, s);
+                test::turn_on(d, s, k, p);
+                test::expect_small_system_agrees(s, 16, small, keeps);
+                test::expect_chain_agrees(s, d, 300, keeps);
+                if (HasFatalFailure()) return;
+            }
+        }
+        for (int i = 0; i < (n == 39 ? 400 : 150); ++i) {
+            SCOPED_TRACE("7/" + std::to_string(n) + " case " + std::to_string(i));
+            const Settings s = test::random_settings(d, n);
+            test::expect_small_system_agrees(s, static_cast<int>(d.between(10, 16)), small, keeps);
             test::expect_chain_agrees(s, d, 300, keeps);
+            if (i % (n == 39 ? 25 : 150) == 0 && n != 64) expect_full_run_agrees(s, d);
             if (HasFatalFailure()) return;
         }
     }
-    for (int i = 0; i < 400; ++i) {
-        SCOPED_TRACE("case " + std::to_string(i));
-        const Settings s = test::random_settings(d);
-        test::expect_small_system_agrees(s, static_cast<int>(d.between(10, 16)), small, keeps);
-        test::expect_chain_agrees(s, d, 300, keeps);
-        if (i % 25 == 0) expect_full_run_agrees(s, d);
-        if (HasFatalFailure()) return;
-    }
+    for (const uint32_t n : {8u, 10u, 16u})
+        for (int i = 0; i < 60; ++i)
+            test::expect_small_system_agrees(test::random_settings(d, n), static_cast<int>(n),
+                                             small, keeps);
 }
 
 // Filters that count in one set are tested together: with ranges A2 and B2 alike, the arrays

@@ -78,10 +78,15 @@ TEST(Threads, FixedCasesStoreAllAndNothing) {
     EXPECT_EQ(run(fixed[0], 20, store.get(), 2), 77'520u);
     EXPECT_EQ(run(fixed[1], 20, store.get(), 2), 0u);
     EXPECT_EQ(count_passing(fixed[0], 64, 2), 621'216'192u);
-    for (uint32_t highest : {0u, 6u, 65u}) {
+    // Outside 7..64 nothing is counted and nothing is written.
+    std::memset(store.get(), 0xa5, 1024);
+    for (uint32_t highest : {0u, 6u, 65u, 0xffffffffu}) {
+        for (unsigned threads : {1u, 2u})
+            EXPECT_EQ(run(fixed[0], highest, store.get(), threads), 0u);
         EXPECT_EQ(count_passing(fixed[0], highest, 2), 0u) << highest;
         EXPECT_EQ(count_numbers_passing(fixed[0], highest, 2).total, 0u) << highest;
     }
+    EXPECT_TRUE(std::all_of(store.get(), store.get() + 1024, [](uint8_t b) { return b == 0xa5; }));
 }
 
 // With every filter off the records pass through a buffer and on in whole cache lines: every
@@ -89,7 +94,7 @@ TEST(Threads, FixedCasesStoreAllAndNothing) {
 TEST(Threads, EveryCombinationStoredAtAnyAlignment) {
     Settings all;
     init_defaults(all);
-    for (uint32_t highest : {8u, 12u, 23u, 30u}) {
+    for (uint32_t highest : {7u, 8u, 12u, 23u, 30u}) {
         // The combinations in lexicographic order, by stepping the last number that can go up.
         std::vector<uint8_t> expected;
         std::array<uint8_t, RecordBytes> c{1, 2, 3, 4, 5, 6, 7};
@@ -132,25 +137,35 @@ TEST(Threads, FunnelOnSeveralThreadsIsTheFunnelOnOne) {
     }
 }
 
-TEST(Store, SizedForTheHighestNumber) {
+TEST(Store, SizedForTheHighestNumberAndZeroFilled) {
     const std::pair<uint32_t, uint64_t> sizes[] = {
         {0, 1}, {6, 1}, {7, 7}, {8, 56}, {39, 107'666'559}, {50, 699'190'800}, {64, 4'348'513'344},
         {65, 1}};
     for (const auto& [highest, bytes] : sizes)
         EXPECT_EQ(uint64_t{store_bytes(highest)}, std::min<uint64_t>(bytes, SIZE_MAX)) << highest;
     EXPECT_GE(StoreBytes, store_bytes(HighestNumber));
+    const ResultStore store = allocate_store();
+    ASSERT_TRUE(store);
+    EXPECT_EQ(std::count(store.get(), store.get() + StoreBytes, 0), std::ptrdiff_t(StoreBytes));
 }
 
-TEST(SingleCombination, HighestNumberBoundsTheNumbers) {
+// Anything but seven ascending numbers in 1..highest fails.
+TEST(SingleCombination, SevenAscendingNumbersUpToTheHighest) {
+    const struct {
+        uint8_t n[7];
+        uint32_t highest; // 0: the default
+        bool valid;
+    } cases[] = {{{1, 2, 3, 4, 5, 6, 39}, 0, true},  {{0, 2, 3, 4, 5, 6, 7}, 0, false},
+                 {{1, 2, 3, 3, 5, 6, 7}, 0, false},  {{7, 6, 5, 4, 3, 2, 1}, 0, false},
+                 {{1, 2, 3, 4, 5, 6, 40}, 0, false}, {{1, 2, 3, 4, 5, 6, 40}, 39, false},
+                 {{1, 2, 3, 4, 5, 6, 40}, 40, true}, {{1, 2, 3, 4, 5, 6, 64}, 63, false},
+                 {{1, 2, 3, 4, 5, 6, 64}, 64, true}, {{1, 2, 3, 4, 5, 6, 64}, 65, false}};
     Settings s;
     init_defaults(s);
-    const uint8_t to_40[7] = {1, 2, 3, 4, 5, 6, 40}, to_64[7] = {1, 2, 3, 4, 5, 6, 64};
-    EXPECT_FALSE(combination_passes(s, to_40));
-    EXPECT_FALSE(combination_passes(s, to_40, 39));
-    EXPECT_TRUE(combination_passes(s, to_40, 40));
-    EXPECT_FALSE(combination_passes(s, to_64, 63));
-    EXPECT_TRUE(combination_passes(s, to_64, 64));
-    EXPECT_FALSE(combination_passes(s, to_64, 65));
+    for (const auto& c : cases)
+        EXPECT_EQ(c.highest ? combination_passes(s, c.n, c.highest) : combination_passes(s, c.n),
+                  c.valid)
+            << int(c.n[0]) << " " << int(c.n[6]) << " of " << c.highest;
 }
 
 TEST(SingleCombination, AgreesWithTheRunOfASmallSystem) {
