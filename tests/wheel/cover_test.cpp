@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 
 namespace lotto {
@@ -113,13 +114,21 @@ TEST(WheelSearch, TIfSevenOverManyNumbersIsTheSplitConstruction) {
     }
 }
 
-TEST(WheelSearch, TheTimeLimitStillGivesACover) {
-    SearchOptions o;
-    o.seed = 3;
-    o.time_limit = 1e-6; // over before the greedy start is built
-    const Wheel w = find_wheel(first_numbers(20), {5, 5}, o);
-    EXPECT_TRUE(verify_wheel(first_numbers(20), 5, 5, w.tickets).holds());
-    EXPECT_TRUE(w.stopped_early);
+TEST(WheelSearch, TheTimeLimitOrACancelStillGivesACover) {
+    const std::atomic<bool> cancelled{true};
+    const struct {
+        double time_limit;
+        const std::atomic<bool>* cancel;
+    } stops[] = {{1e-6, nullptr}, {0, &cancelled}}; // over before the greedy start is built
+    for (const auto& stop : stops) {
+        SearchOptions o;
+        o.seed = 3;
+        o.time_limit = stop.time_limit;
+        o.cancel = stop.cancel;
+        const Wheel w = find_wheel(first_numbers(20), {5, 5}, o);
+        EXPECT_TRUE(verify_wheel(first_numbers(20), 5, 5, w.tickets).holds()) << stop.time_limit;
+        EXPECT_TRUE(w.stopped_early) << stop.time_limit;
+    }
 }
 
 TEST(WheelSearch, TheTimeLimitCutsTheGreedyStart) {
