@@ -4,6 +4,7 @@
 #include "cli/execute.h"
 #include "cli/options.h"
 #include "cli/texts.h"
+#include "web/server.h"
 
 #include <cstdio>
 #include <new>
@@ -28,6 +29,8 @@ int finish(int status) {
 
 int main(int argc, char** argv) {
     using namespace lotto::cli;
+    if (argc > 1 && std::string(argv[1]) == "serve")
+        return lotto::web::serve_main(std::vector<std::string>(argv + 2, argv + argc));
     const ParseResult parsed = parse_options(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.ok()) return fail(parsed.error, 2);
     const Options& o = parsed.options;
