@@ -2,6 +2,7 @@
 
 #include "analysis/charts.h"
 #include "cli/execute.h"
+#include "cli/input_files.h"
 #include "cli/printable.h"
 #include "cli/write_file.h"
 
@@ -14,7 +15,7 @@ namespace {
 // The history of --history in order, oldest first, cut to --last; notes the skipped lines, and
 // dates that did not read when the file order was taken.
 bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
-    h = read_history(o.history, o.history_options);
+    h = load_history(o.history, o.history_options);
     if (!h.ok()) return status = fail(h.error, 2), false;
     note_history(o, h);
     check_game(o, h.draws);
@@ -33,7 +34,7 @@ bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
 
 // The ticket check; tickets and draws count what was read before memory ran out.
 int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_read) {
-    const TicketFile tickets = read_tickets(o.check_tickets, o.highest);
+    const TicketFile tickets = load_tickets(o.check_tickets, o.highest);
     if (!tickets.ok()) return fail(tickets.error, 2);
     History h;
     DrawSource from{"--draw", DrawOrder::AsWritten, 1};
@@ -48,16 +49,16 @@ int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_
     const TicketCheck c = check_tickets(tickets.tickets, h.draws, o.highest);
     print_settings(o);
     switch (o.format) {
-    case Format::Text: text::check_tickets(stdout, o, from, c); break;
+    case Format::Text: text::check_tickets(out(), o, from, c); break;
     case Format::Csv:
         if (c.repeated != 0)
             fail(std::to_string(c.repeated) +
                      " ticket(s) repeat the numbers of an earlier ticket and are counted again: " +
                      repeats_text(c.repeats),
                  0);
-        csv::check_tickets(stdout, c);
+        csv::check_tickets(out(), c);
         break;
-    case Format::Json: json::check_tickets(stdout, from, c); break;
+    case Format::Json: json::check_tickets(out(), from, c); break;
     }
     return 0;
 }
@@ -79,7 +80,8 @@ int check_tickets_command(const Options& o) {
             tickets_read == 0 ? "reading " + printable(o.check_tickets) + " and the draws"
                               : "checking " + std::to_string(tickets_read) + " ticket(s) against " +
                                     std::to_string(draws_read) + " draw(s)";
-        return fail("out of memory: " + work + " needs more memory than the system gives", 1);
+        return fail_out_of_memory("out of memory: " + work +
+                                  " needs more memory than the system gives");
     }
 }
 
@@ -94,9 +96,9 @@ int history_stats_command(const Options& o) {
             return status;
     print_settings(o);
     switch (o.format) {
-    case Format::Text: text::history_stats(stdout, from, stats); break;
-    case Format::Csv: csv::history_stats(stdout, stats); break;
-    case Format::Json: json::history_stats(stdout, from, stats); break;
+    case Format::Text: text::history_stats(out(), from, stats); break;
+    case Format::Csv: csv::history_stats(out(), stats); break;
+    case Format::Json: json::history_stats(out(), from, stats); break;
     }
     return 0;
 }

@@ -14,6 +14,8 @@
 #include "app/viewer.h"
 #include "cli/after_draw.h"
 #include "cli/export_stream.h"
+#include "cli/input_files.h"
+#include "cli/memory_file.h"
 #include "cli/output.h"
 #include "cli/printable.h"
 #include "cli/settings_file.h"
@@ -35,10 +37,6 @@ namespace lotto::cli {
 
 namespace {
 
-constexpr std::size_t LongestMessage = 1000;
-
-void note(const std::string& message) { fail(message, 0); }
-
 // Whether the settings hold filters: one switched on, a range moved from the game's default or a
 // chosen-number array holding a number.
 bool filters_given(const Settings& s) {
@@ -50,7 +48,7 @@ bool filters_given(const Settings& s) {
 }
 
 int backtest(const Options& o) {
-    const History h = read_history(o.history, o.history_options);
+    const History h = load_history(o.history, o.history_options);
     if (!h.ok()) return fail(h.error, 2);
     note_history(o, h);
     if (h.draws.empty()) return fail(printable(o.history) + ": no draw to test", 2);
@@ -62,9 +60,9 @@ int backtest(const Options& o) {
             return status;
     print_settings(o);
     switch (o.format) {
-    case Format::Text: text::backtest(stdout, o, b); break;
-    case Format::Csv: csv::backtest(stdout, o.settings, b); break;
-    case Format::Json: json::backtest(stdout, o.settings, b); break;
+    case Format::Text: text::backtest(out(), o, b); break;
+    case Format::Csv: csv::backtest(out(), o.settings, b); break;
+    case Format::Json: json::backtest(out(), o.settings, b); break;
     }
     return 0;
 }
@@ -76,9 +74,9 @@ int funnel(const Options& o) {
         if (const int status = write_chart(o.chart, funnel_chart(f)); status != 0) return status;
     print_settings(o);
     switch (o.format) {
-    case Format::Text: text::funnel(stdout, o.settings, f); break;
-    case Format::Csv: csv::funnel(stdout, o.settings, f); break;
-    case Format::Json: json::funnel(stdout, o.settings, f); break;
+    case Format::Text: text::funnel(out(), o.settings, f); break;
+    case Format::Csv: csv::funnel(out(), o.settings, f); break;
+    case Format::Json: json::funnel(out(), o.settings, f); break;
     }
     return 0;
 }
@@ -87,18 +85,18 @@ void explain_combination(const Options& o) {
     const Explanation e = explain(o.settings, *o.explain);
     print_settings(o);
     switch (o.format) {
-    case Format::Text: text::explain(stdout, o.settings, e); break;
-    case Format::Csv: csv::explain(stdout, o.settings, e); break;
-    case Format::Json: json::explain(stdout, o.settings, e); break;
+    case Format::Text: text::explain(out(), o.settings, e); break;
+    case Format::Csv: csv::explain(out(), o.settings, e); break;
+    case Format::Json: json::explain(out(), o.settings, e); break;
     }
 }
 
 void list(const Options& o) {
     print_settings(o);
     switch (o.format) {
-    case Format::Text: text::list(stdout, o.highest); break;
-    case Format::Csv: csv::list(stdout, o.highest); break;
-    case Format::Json: json::list(stdout, o.highest); break;
+    case Format::Text: text::list(out(), o.highest); break;
+    case Format::Csv: csv::list(out(), o.highest); break;
+    case Format::Json: json::list(out(), o.highest); break;
     }
 }
 
@@ -115,16 +113,19 @@ void draw_sample(const Options& o, RunOutput& r) {
 // The count run's outputs in the chosen format; the report goes to stderr when the export fills
 // stdout.
 void print_run(const Options& o, const RunOutput& r) {
-    std::FILE* out = o.export_to_stdout() ? stderr : stdout;
+    MemoryFile report;
+    std::FILE* to = o.export_to_stdout() ? report.get() : out();
+    if (!to) throw std::bad_alloc();
     print_settings(o);
     switch (o.format) {
-    case Format::Text: text::run(out, o, r); break;
+    case Format::Text: text::run(to, o, r); break;
     case Format::Csv:
-        csv::run(out, o, r);
+        csv::run(to, o, r);
         if (r.exported && !o.export_to_stdout()) note(export_line(*r.exported));
         break;
-    case Format::Json: json::run(out, o, r); break;
+    case Format::Json: json::run(to, o, r); break;
     }
+    if (o.export_to_stdout()) run_io().report += report.take();
 }
 
 // "Maximum amount of numbers" for filter 2: the catalogue's label without its number.
@@ -196,7 +197,7 @@ std::string export_folder_problem(const Options& o) {
 
 // The message for an input file that is missing or a folder, told before the run; "" otherwise.
 std::string missing_input(const std::string& path) {
-    if (path.empty()) return "";
+    if (path.empty() || run_io().files) return "";
     std::error_code ec;
     const auto status = std::filesystem::status(file_system_path(path), ec);
     if (status.type() == std::filesystem::file_type::not_found)
@@ -241,9 +242,8 @@ int count_run(const Options& o) {
     RunOutput r;
     const ResultStore store = allocate_store(o.highest);
     if (!store)
-        return fail("cannot obtain the result store (" + format_plain(store_bytes(o.highest)) +
-                        " bytes)",
-                    1);
+        return fail_out_of_memory("cannot obtain the result store (" +
+                                  format_plain(store_bytes(o.highest)) + " bytes)");
     r.store = store.get();
     const Stopwatch watch;
     r.count = run(o.settings, o.highest, store.get(), run_threads(o));
@@ -256,7 +256,7 @@ int count_run(const Options& o) {
                     2);
     if (o.sample != 0) draw_sample(o, r);
     if (o.export_text)
-        r.exported = o.export_to_stdout() ? export_to_stream(stdout, r.store, r.count)
+        r.exported = o.export_to_stdout() ? export_to_stream(out(), r.store, r.count)
                                           : export_to_file(o.export_dir, r.store, r.count);
     if (r.exported && !r.exported->ok) return fail(r.exported->error, 1); // stdout left empty
     if (o.stats) count_numbers(r.store, r.count, r.stats.emplace());
@@ -336,12 +336,6 @@ uint64_t system_seed() {
            static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-int fail(const std::string& message, int status) {
-    const std::string line = "lotto739-cli: " + printable(message, LongestMessage) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    return status;
-}
-
 void note_history(const Options& o, const History& h) {
     const std::string name = printable(o.history);
     if (!h.named_first.empty())
@@ -381,7 +375,7 @@ void check_game(const Options& o, const std::vector<Draw>& draws) {
 void print_settings(const Options& o) {
     if (o.save_settings != "-") return;
     const std::string text = settings_text(o.settings);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fwrite(text.data(), 1, text.size(), out());
 }
 
 int execute(const Options& o) {

@@ -4,6 +4,7 @@
 
 #include "analysis/history.h"
 #include "cli/options.h"
+#include "cli/run_io.h"
 
 #include <cstdint>
 #include <string>
@@ -33,8 +34,5 @@ void check_game(const Options& o, const std::vector<Draw>& draws);
 // With --save-settings -, prints the settings on stdout; each command calls it once, after what can
 // go wrong before its output and ahead of that output. Does nothing otherwise.
 void print_settings(const Options& o);
-
-// Prints "lotto739-cli: MESSAGE" as one line on stderr and returns status.
-int fail(const std::string& message, int status);
 
 } // namespace lotto::cli

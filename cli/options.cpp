@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
 #include "app/catalogue.h"
+#include "cli/command_table.h"
+#include "cli/nearest.h"
 #include "cli/number_list.h"
 #include "cli/printable.h"
 #include "cli/settings_file.h"
@@ -28,106 +30,6 @@ bool picture_name(const std::string& name) {
         if (ext == picture) return true;
     return false;
 }
-
-enum class Opt {
-    Game,
-    Filter,
-    Param,
-    Range,
-    Array7,
-    Array15,
-    Settings,
-    SaveSettings,
-    Page,
-    Export,
-    Stats,
-    Sample,
-    Seed,
-    Format,
-    History,
-    HistoryColumns,
-    SkipBadLines,
-    Backtest,
-    Funnel,
-    Explain,
-    CheckTickets,
-    Draw,
-    BonusColumn,
-    HistoryStats,
-    Last,
-    Chart,
-    NewestFirst,
-    Quiet,
-    Threads,
-    List,
-    Help,
-    Version,
-    Wheel,
-    Guarantee,
-    Reduce,
-    TicketsFrom,
-    Effort,
-    TimeLimit,
-    CheckWheel,
-    Output
-};
-enum class Takes { Nothing, Value, AttachedValue }; // AttachedValue: only as --name=VALUE
-
-struct OptionInfo {
-    std::string_view short_name;
-    std::string_view long_name;
-    Opt opt;
-    Takes takes;
-    std::string_view value_help; // what the value may be, for "needs a value" messages
-    bool setting = false;        // may stand in a settings file
-};
-
-constexpr auto OptionTable = std::to_array<OptionInfo>({
-    {"", "--game", Opt::Game, Takes::Value, "7/N with N 8..64, e.g. 7/37", true},
-    {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true},
-    {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true},
-    {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true},
-    {"", "--array7", Opt::Array7, Takes::Value,
-     "up to 7 numbers 0..N or ranges, between commas or spaces", true},
-    {"", "--array15", Opt::Array15, Takes::Value,
-     "up to 15 numbers 0..N or ranges, between commas or spaces", true},
-    {"", "--settings", Opt::Settings, Takes::Value, "a settings file"},
-    {"", "--save-settings", Opt::SaveSettings, Takes::Value, "the file to write"},
-    {"", "--page", Opt::Page, Takes::Value, "a page number, 1 or more"},
-    {"", "--export", Opt::Export, Takes::AttachedValue, ""},
-    {"", "--stats", Opt::Stats, Takes::Nothing, ""},
-    {"", "--sample", Opt::Sample, Takes::Value, "a number of tickets, 1 or more"},
-    {"", "--seed", Opt::Seed, Takes::Value, "a number 0..18446744073709551615"},
-    {"", "--format", Opt::Format, Takes::Value, "text, csv or json"},
-    {"", "--history", Opt::History, Takes::Value, "a file of past draws"},
-    {"", "--history-columns", Opt::HistoryColumns, Takes::Value, "A-B or A (fields from 1)"},
-    {"", "--skip-bad-lines", Opt::SkipBadLines, Takes::Nothing, ""},
-    {"", "--backtest", Opt::Backtest, Takes::Nothing, ""},
-    {"", "--funnel", Opt::Funnel, Takes::Nothing, ""},
-    {"", "--explain", Opt::Explain, Takes::Value,
-     "seven distinct numbers 1..N, e.g. 1,5,9,12,20,33,39"},
-    {"", "--check-tickets", Opt::CheckTickets, Takes::Value, "a file of tickets"},
-    {"", "--draw", Opt::Draw, Takes::Value, "seven distinct numbers 1..N, e.g. 1,5,9,12,20,33,39"},
-    {"", "--bonus-column", Opt::BonusColumn, Takes::Value, "a field number, 1 or more"},
-    {"", "--history-stats", Opt::HistoryStats, Takes::Nothing, ""},
-    {"", "--last", Opt::Last, Takes::Value, "a number of draws, 1 or more"},
-    {"", "--chart", Opt::Chart, Takes::Value, "the SVG file to write"},
-    {"", "--newest-first", Opt::NewestFirst, Takes::Nothing, ""},
-    {"-q", "--quiet", Opt::Quiet, Takes::Nothing, ""},
-    {"", "--threads", Opt::Threads, Takes::Value, "a number of threads, 1 or more"},
-    {"", "--list", Opt::List, Takes::Nothing, ""},
-    {"-h", "--help", Opt::Help, Takes::Nothing, ""},
-    {"", "--version", Opt::Version, Takes::Nothing, ""},
-    {"", "--wheel", Opt::Wheel, Takes::Value,
-     "8 or more distinct numbers 1..N or ranges A-B, between commas or spaces"},
-    {"", "--guarantee", Opt::Guarantee, Takes::Value, "T-if-M with 2 <= T <= M <= 7"},
-    {"", "--reduce", Opt::Reduce, Takes::Value, "a number of matches 2..6"},
-    {"", "--tickets-from", Opt::TicketsFrom, Takes::Value, "stored or any"},
-    {"", "--effort", Opt::Effort, Takes::Value, "a whole number, 1 or more"},
-    {"", "--time-limit", Opt::TimeLimit, Takes::Value, "seconds, more than 0"},
-    {"", "--check-wheel", Opt::CheckWheel, Takes::Value, "a file of tickets"},
-    {"", "--output", Opt::Output, Takes::Value, "the file to write the tickets into"},
-});
 
 // Joins the pieces into one string.
 template <class... Parts> std::string cat(const Parts&... parts) {
@@ -229,7 +131,7 @@ class Parser {
         if (!info) {
             const bool after_export = i_ >= 2 && args_[i_ - 2] == "--export";
             if (arg.starts_with("-"))
-                fail(cat("unknown option ", quoted(arg), " (see --help)"));
+                fail(unknown_option(arg));
             else if (after_export)
                 fail(cat("unexpected argument ", quoted(arg), " (a folder for the export goes ",
                          "with an equals sign: --export=", printable(arg), ")"));
@@ -241,6 +143,10 @@ class Parser {
         if (in_file_ && !info->setting)
             return fail(cat(info->long_name, " is not a setting: a settings file holds only -f, "
                                              "-p, -r, --array7, --array15 and --game"));
+        if (command_ && (info->commands & bit(command_->command)) == 0)
+            return fail(cat(arg.starts_with("--") || info->short_name.empty() ? info->long_name
+                                                                              : info->short_name,
+                            " does not go with ", command_->name));
         shown_ = printable(arg);
         if (info->takes == Takes::Nothing && has_value)
             return fail(cat("option ", info->long_name, " takes no value"));
@@ -253,6 +159,29 @@ class Parser {
         apply(info->opt, value);
     }
 
+    // "unknown option 'X'", with the option of the command nearest to X.
+    std::string unknown_option(const std::string& arg) const {
+        std::vector<std::string_view> names;
+        for (const OptionInfo& candidate : OptionTable)
+            if (!command_ || (candidate.commands & bit(command_->command)) != 0)
+                names.push_back(candidate.long_name);
+        const std::string_view name = std::string_view(arg).substr(0, arg.find('='));
+        if (const std::string_view near = nearest(name, names); !near.empty())
+            return cat("unknown option ", quoted(arg), "; did you mean ", near, "?");
+        return cat("unknown option ", quoted(arg), " (see --help)");
+    }
+
+  public:
+    // The command of the subcommand form; its own options are the only ones taken.
+    void set_command(const CommandInfo* command) { command_ = command; }
+
+    // Applies the subcommand's argument as its flag would take it, shown as "COMMAND ARGUMENT".
+    void apply_command_argument(std::string_view value) {
+        shown_ = cat(command_->name, " ", printable(value));
+        apply(*command_->flag, value);
+    }
+
+  private:
     void apply(Opt opt, std::string_view value) {
         switch (opt) {
         case Opt::Game: game(value); break;
@@ -642,6 +571,7 @@ class Parser {
     const bool in_file_;
     std::size_t i_ = 0;
     bool stop_ = false;
+    const CommandInfo* command_ = nullptr;
     std::string shown_; // the argument being parsed, as typed (made printable), for messages
 };
 
@@ -731,10 +661,79 @@ std::string check_combination(const Options& o) {
 
 } // namespace
 
+namespace {
+
+std::vector<std::string_view> command_names() {
+    std::vector<std::string_view> names;
+    for (const CommandInfo& c : CommandTable) names.push_back(c.name);
+    return names;
+}
+
+// Whether a word names the help: -h or --help.
+bool asks_help(std::string_view word) { return word == "-h" || word == "--help"; }
+
+// The subcommand form: COMMAND [ARGUMENT] [OPTION]..., or help [COMMAND]. The argument is one word,
+// or for a list (explain, wheel) the words up to the first option.
+void parse_command(const CommandInfo& command, const std::vector<std::string>& args,
+                   ParseResult& r) {
+    Options& o = r.options;
+    o.command = command.command;
+    std::size_t first_option = 1;
+    std::string argument;
+    const bool help = std::any_of(args.begin() + 1, args.end(),
+                                  [](const std::string& a) { return asks_help(a); });
+    if (!command.argument.empty() && !help) {
+        const bool list = command.argument == "N1,...,N7" || command.argument == "LIST";
+        while (first_option < args.size() && !args[first_option].starts_with("-") &&
+               (first_option == 1 || list)) {
+            if (first_option > 1) argument += ' ';
+            argument += args[first_option++];
+        }
+        if (first_option == 1) {
+            const OptionInfo* flag = nullptr;
+            for (const OptionInfo& info : OptionTable)
+                if (info.opt == *command.flag) flag = &info;
+            r.error = cat(command.name, " needs ", command.argument, ": ", flag->value_help);
+            return;
+        }
+    }
+    const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(first_option),
+                                        args.end());
+    Parser parser(rest, o, r.error, false);
+    parser.set_command(&command);
+    parser.parse();
+    if (r.error.empty() && !o.help && !command.argument.empty())
+        parser.apply_command_argument(argument);
+}
+
+} // namespace
+
 ParseResult parse_options(const std::vector<std::string>& args) {
     ParseResult r;
     init_defaults(r.options.settings);
-    Parser(args, r.options, r.error, false).parse();
+    const std::string_view first = args.empty() ? "" : std::string_view(args[0]);
+    if (first == "help") {
+        r.options.help = true;
+        if (args.size() > 1) {
+            if (const CommandInfo* c = find_command(args[1]))
+                r.options.command = c->command;
+            else if (const std::string_view near = nearest(args[1], command_names()); !near.empty())
+                r.error = cat("unknown command ", quoted(args[1]), "; did you mean ", near, "?");
+            else
+                r.error = cat("unknown command ", quoted(args[1]), " (see --help)");
+        }
+        return r;
+    }
+    if (const CommandInfo* c = find_command(first)) {
+        parse_command(*c, args, r);
+    } else if (const std::string_view near =
+                   first.starts_with("-") ? "" : nearest(first, command_names());
+               !near.empty()) {
+        r.error = cat("unknown command ", quoted(first), "; did you mean ", near, "?");
+        return r;
+    } else {
+        Parser(args, r.options, r.error, false).parse();
+    }
     if (r.ok() && !r.options.help && !r.options.version) {
         const Options& o = r.options;
         r.error = check_wheel_options(o.wheel,
@@ -745,6 +744,12 @@ ParseResult parse_options(const std::vector<std::string>& args) {
         if (r.error.empty()) r.error = check_combination(o);
     }
     return r;
+}
+
+const CommandInfo* find_command(std::string_view name) {
+    for (const CommandInfo& c : CommandTable)
+        if (c.name == name) return &c;
+    return nullptr;
 }
 
 } // namespace lotto::cli

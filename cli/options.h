@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/history.h"
+#include "cli/command_table.h"
 #include "cli/wheel_options.h"
 #include "engine/measure.h"
 #include "engine/settings.h"
@@ -46,6 +47,7 @@ struct Options {
     bool list = false;         // print the catalogue instead of running
     unsigned threads = 0;      // --threads K; 0 = one per core (default_threads())
     bool help = false;
+    std::optional<Command> command; // the subcommand given (its help with --help); none = flag form
     bool version = false;
     WheelOptions wheel; // --wheel or --reduce and their options
 

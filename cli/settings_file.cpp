@@ -3,6 +3,7 @@
 #include "app/catalogue.h"
 #include "app/replace_file.h"
 #include "cli/printable.h"
+#include "cli/run_io.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -62,6 +63,14 @@ std::string settings_text(const Settings& s) {
 }
 
 std::string read_settings_file(const std::string& path, std::string& text) {
+    if (InputText sent = input_text(path); sent.sent) {
+        if (!sent.error.empty()) return sent.error;
+        text = std::move(sent.text);
+        if (text.size() > LargestSettingsFile)
+            return "settings file '" + printable(path) + "' is too large (over 1 MiB)";
+        if (text.starts_with("\xef\xbb\xbf")) text.erase(0, 3);
+        return "";
+    }
     const std::string name = "settings file '" + printable(path) + "'";
     std::error_code ec;
     if (std::filesystem::is_directory(file_system_path(path), ec)) return name + " is a directory";

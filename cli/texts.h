@@ -1,4 +1,5 @@
-// The fixed texts of lotto739-cli: usage, version and the catalogue listing.
+// The fixed texts of lotto739-cli: the version and the catalogue listing (the help is made from
+// the command table, cli/help_text.h).
 #pragma once
 
 #include <string>
@@ -6,7 +7,6 @@
 
 namespace lotto::cli {
 
-std::string usage_text();
 std::string version_text();
 
 // One line per filter: number, label (verbatim) and "0..H" or "no parameter", tab-separated.

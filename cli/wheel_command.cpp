@@ -4,8 +4,8 @@
 #include "app/clock.h"
 #include "app/format.h"
 #include "cli/execute.h"
+#include "cli/input_files.h"
 #include "cli/printable.h"
-#include "cli/terminal.h"
 #include "cli/wheel_output.h"
 #include "cli/write_file.h"
 #include "engine/run.h"
@@ -28,8 +28,6 @@ namespace {
 
 constexpr int InternalError = 3;
 
-void note(const std::string& message) { fail(message, 0); }
-
 // The most T-subsets of stored combinations a reduction indexes: enough for every result of
 // 7/39 at T = 3 and 4 (15,380,937 combinations of 35 subsets each).
 constexpr uint64_t MostIndexed = 540'000'000;
@@ -39,20 +37,17 @@ std::string too_large_advice(int t) {
     return t > 2 ? "filter them further or choose a smaller T" : "filter them further";
 }
 
-// The best size so far, over itself on the terminal's last line.
-void show_progress(std::size_t best) {
-    std::fprintf(stderr, "\rbest so far: %zu tickets ", best);
-    std::fflush(stderr);
-}
-
-void end_progress() { std::fprintf(stderr, "\r%40s\r", ""); }
-
 SearchOptions search_options(const Options& o, uint64_t seed) {
     SearchOptions so;
     so.seed = seed;
     so.effort = o.wheel.effort.value_or(1);
     so.time_limit = o.wheel.time_limit.value_or(0);
-    if (stderr_is_terminal()) so.progress = show_progress;
+    // The run's progress and cancel reach the search here.
+    so.cancel = run_io().cancel;
+    if (const auto& progress = run_io().progress)
+        so.progress = [progress](std::size_t best) {
+            progress("best so far: " + std::to_string(best) + " tickets");
+        };
     return so;
 }
 
@@ -71,15 +66,15 @@ std::function<void(uint64_t)> announce_verification(const Promise& p, const Sear
     const double seconds =
         static_cast<double>(cases) / VerifiedPerSecond[static_cast<std::size_t>(p.guarantee.t)];
     if (seconds < LongVerification) return {};
-    if (so.progress) end_progress();
     note("verifying the " + format_plain(p.numbers.size()) + " numbers' " + format_plain(cases) +
          " " + std::to_string(p.guarantee.m) + "-subsets one by one, about " +
          format_plain(static_cast<uint64_t>(seconds + 0.5)) + " seconds");
     if (!so.progress) return {};
-    return [cases](uint64_t done) {
-        std::fprintf(stderr, "\rverified %.0f%% ",
-                     100.0 * static_cast<double>(done) / static_cast<double>(cases));
-        std::fflush(stderr);
+    return [cases, progress = run_io().progress](uint64_t done) {
+        char line[32];
+        std::snprintf(line, sizeof line, "verified %.0f%%",
+                      100.0 * static_cast<double>(done) / static_cast<double>(cases));
+        progress(line);
     };
 }
 
@@ -103,7 +98,7 @@ Promise promise_of(const Options& o, uint32_t stored) {
 int deliver(const Options& o, const std::string& text, std::size_t tickets) {
     if (o.wheel.output_file.empty() || o.wheel.output_file == "-") {
         print_settings(o);
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fwrite(text.data(), 1, text.size(), out());
         return 0;
     }
     if (std::string why = write_file_replacing(o.wheel.output_file, text); !why.empty())
@@ -129,7 +124,7 @@ bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combinat
 }
 
 int check_file(const Options& o, const uint8_t* store, uint32_t count) {
-    const TicketFile file = read_tickets(o.wheel.check_file, o.highest);
+    const TicketFile file = load_tickets(o.wheel.check_file, o.highest);
     if (!file.ok()) return fail(file.error, 2);
     // A ticket repeating an earlier one's numbers counts once, and is named.
     Checked c;
@@ -159,7 +154,7 @@ int check_file(const Options& o, const uint8_t* store, uint32_t count) {
     if (o.format == Format::Csv && !c.repeats.empty()) note(repeats_line(c));
     const std::string text = checked_output(o.format, c);
     print_settings(o);
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fwrite(text.data(), 1, text.size(), out());
     return c.uncovered == 0 ? 0 : 1;
 }
 
@@ -192,15 +187,13 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
                               MostIndexed);
         } catch (const std::bad_alloc&) {
             const uint64_t bytes = reduce_stored_bytes(count, o.highest, f.promise.reduce);
-            return fail("--reduce " + std::to_string(f.promise.reduce) +
-                            ": not enough memory for the " + format_plain(count) +
-                            " stored combinations: the search needs about " +
-                            format_plain((bytes + (1 << 20) - 1) >> 20) + " MB; " +
-                            too_large_advice(f.promise.reduce),
-                        1);
+            return fail_out_of_memory("--reduce " + std::to_string(f.promise.reduce) +
+                                      ": not enough memory for the " + format_plain(count) +
+                                      " stored combinations: the search needs about " +
+                                      format_plain((bytes + (1 << 20) - 1) >> 20) + " MB; " +
+                                      too_large_advice(f.promise.reduce));
         }
         if (r.refused != 0) {
-            if (so.progress) end_progress();
             const int t = f.promise.reduce;
             return fail(
                 "--reduce " + std::to_string(t) + ": the whole game's construction leaves " +
@@ -222,7 +215,6 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
         f.verified_cases = check.cases;
         uncovered = check.uncovered;
     }
-    if (so.progress) end_progress();
     if (uncovered != 0)
         return fail("internal error: the tickets found leave " + format_plain(uncovered) + " of " +
                         format_plain(f.verified_cases) + " cases uncovered; nothing printed",
@@ -260,9 +252,8 @@ int run_wheel_command(const Options& o) {
     }
     const ResultStore store = allocate_store(o.highest);
     if (!store)
-        return fail("cannot obtain the result store (" + format_plain(store_bytes(o.highest)) +
-                        " bytes)",
-                    1);
+        return fail_out_of_memory("cannot obtain the result store (" +
+                                  format_plain(store_bytes(o.highest)) + " bytes)");
     const uint32_t count = run(o.settings, o.highest, store.get(), run_threads(o));
     const std::string reduce = "--reduce " + std::to_string(o.wheel.reduce);
     if (count == 0)

@@ -49,6 +49,11 @@ foreach(program lotto739-cli lotto739)
     install(TARGETS ${program} RUNTIME DESTINATION ${lotto_program_dir} COMPONENT programs)
   endif()
 endforeach()
+if(TARGET lotto739-cli-manual)
+  install(FILES ${LOTTO_MANUAL}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT programs)
+  install(FILES ${LOTTO_COMPLETION} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions
+          RENAME lotto739-cli COMPONENT programs)
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
   ${PROJECT_SOURCE_DIR}/CHANGELOG.md DESTINATION ${lotto_doc_dir} COMPONENT docs)
 # The library alone carries its licence too; a Debian package names it copyright.

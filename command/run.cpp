@@ -1,32 +1,128 @@
-// Stand-in until the command layer lands: echoes its arguments.
 #include "command/run.h"
+
+#include "cli/execute.h"
+#include "cli/help_text.h"
+#include "cli/memory_file.h"
+#include "cli/options.h"
+#include "cli/run_io.h"
+#include "cli/texts.h"
+#include "command/run_stream.h"
+
+#include <new>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace lotto::command {
 
-Plan plan(const std::vector<std::string>& args, const Control&) {
-    Plan p;
-    for (const std::string& a : args)
-        if (a == "--bad") p.error = "unknown option '--bad'";
-    for (const std::string& a : args)
-        if (a == "--wheel") p.long_search = true;
-    p.needs_store = true;
-    for (const std::string& a : args)
-        if (a == "-q") p.needs_store = false;
-    return p;
+namespace {
+
+using cli::Options;
+
+// Why the run may not write the files the options name: a run given its files writes none.
+std::string refused_writes(const Options& o) {
+    const std::pair<bool, std::string_view> writes[] = {
+        {o.export_text && !o.export_to_stdout(), "--export=DIR"},
+        {!o.save_settings.empty() && o.save_settings != "-", "--save-settings FILE"},
+        {!o.chart.empty(), "--chart FILE"},
+        {!o.wheel.output_file.empty() && o.wheel.output_file != "-", "--output FILE"},
+    };
+    for (const auto& [given, option] : writes)
+        if (given) return cli::no_file_writes(option);
+    return "";
+}
+
+// Whether the run stores the combinations that pass: a count run that reads them, or a reduction.
+bool stores(const Options& o) {
+    if (o.wheel.active()) return !o.wheel.wheel();
+    if (!o.runs_store() || o.count_only()) return false;
+    return !(o.stats && o.page == 0 && !o.export_text && o.sample == 0);
+}
+
+int run_parsed(const cli::ParseResult& parsed, std::FILE* out) {
+    if (!parsed.ok()) return cli::fail(parsed.error, 2);
+    const Options& o = parsed.options;
+    if (o.help || o.version) {
+        const std::string text = !o.help     ? cli::version_text()
+                                 : o.command ? cli::command_help(*o.command)
+                                             : cli::usage_text();
+        std::fputs(text.c_str(), out);
+        return 0;
+    }
+    if (const std::string why = refused_writes(o); !why.empty()) return cli::fail(why, 2);
+#ifdef _WIN32
+    // The export text and CSV carry their own CR LF line ends.
+    if (out == stdout && (o.export_to_stdout() || o.format == cli::Format::Csv))
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    return cli::execute(o);
+}
+
+cli::RunIo io_of(const Control& control, std::FILE* out) {
+    cli::RunIo io;
+    io.out = out;
+    io.files = control.files;
+    io.cancel = control.cancel;
+    io.progress = control.progress;
+    return io;
+}
+
+} // namespace
+
+Outcome run_to(std::FILE* out, const std::vector<std::string>& args, const Control& control) {
+    Outcome result;
+    cli::RunIo io = io_of(control, out);
+    {
+        const cli::RunScope scope(io);
+        try {
+            if (!out) throw std::bad_alloc();
+            result.status = run_parsed(cli::parse_options(args), out);
+        } catch (const std::bad_alloc&) {
+            result.status = cli::fail_out_of_memory(
+                "out of memory: this work needs more memory than the system gives");
+        }
+    }
+    if (control.cancel && control.cancel->load() && result.status == 0) {
+        result.status = 1;
+        io.error = "cancelled";
+    }
+    result.cancelled = control.cancel && control.cancel->load() && result.status != 0;
+    if (result.cancelled) io.error = "cancelled";
+    result.error = std::move(io.error);
+    result.notes = std::move(io.notes);
+    result.report = std::move(io.report);
+    result.out_of_memory = io.out_of_memory && result.status != 0;
+    return result;
 }
 
 Outcome run(const std::vector<std::string>& args, const Control& control) {
-    Outcome o;
-    const Plan p = plan(args, control);
-    if (!p.error.empty()) {
-        o.status = 2;
-        o.error = p.error;
-        return o;
+    if (control.write) {
+        cli::FunctionFile stream(control.write);
+        Outcome result = run_to(stream.get(), args, control);
+        stream.close();
+        return result;
     }
-    o.out = std::to_string(args.size());
-    o.out += "\n";
-    if (p.long_search && control.progress) control.progress("best 12");
-    return o;
+    cli::MemoryFile stream;
+    Outcome result = run_to(stream.get(), args, control);
+    result.out = stream.take();
+    return result;
+}
+
+Plan plan(const std::vector<std::string>& args, const Control& control) {
+    Plan p;
+    cli::RunIo io = io_of(control, nullptr);
+    const cli::RunScope scope(io);
+    const cli::ParseResult parsed = cli::parse_options(args);
+    p.error = parsed.error;
+    if (p.error.empty()) p.error = refused_writes(parsed.options);
+    if (!p.error.empty()) return p;
+    const Options& o = parsed.options;
+    if (o.help || o.version) return p;
+    p.needs_store = stores(o);
+    p.long_search = o.wheel.active() && o.wheel.check_file.empty();
+    return p;
 }
 
 } // namespace lotto::command
