@@ -91,6 +91,8 @@ ApiAnswer outcome_answer(const command::Outcome& outcome, const std::vector<std:
         a = error_answer(400, outcome.error);
     } else if (outcome.out_of_memory || outcome.cancelled) {
         a = error_answer(503, outcome.error);
+    } else if (outcome.status > 2) {
+        a = error_answer(500, outcome.error); // a search's result failed its check: a fault here
     } else if (outcome.status != 0 && outcome.out.empty()) {
         a = error_answer(422, outcome.error);
     } else {

@@ -159,6 +159,7 @@ class Connection {
                  deadline, true);
         if (ec == http::error::header_limit)
             return write_error(431, "the request's header is too large");
+        if (ec == http::error::body_limit) return write_error(413, too_large()); // by its length
         if (ec) return;
         const auto& req = parser.get();
         if (!host_allowed(view(req[http::field::host]), shared_.bind, shared_.port))
