@@ -16,7 +16,9 @@ root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libboost-math-dev clang-format
-          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb)
+          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb chromium chromium-driver python3-selenium)
+# npm fetches axe-core for the page's accessibility check; Debian's only where none is installed.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -36,8 +38,11 @@ echo "== formatting"
 scripts/check-format.sh
 
 rm -rf build
+echo "== axe-core (the page's accessibility check)"
+npm install --prefix build/axe --no-audit --no-fund axe-core@4.10.2 >/dev/null
 echo "== native build"
-cmake -S . -B build -G Ninja -DLOTTO_WERROR=ON -DLOTTO_WIN_BUILD_DIR="$root/build/win" >/dev/null
+cmake -S . -B build -G Ninja -DLOTTO_WERROR=ON -DLOTTO_WIN_BUILD_DIR="$root/build/win" \
+      -DLOTTO_AXE_JS="$root/build/axe/node_modules/axe-core/axe.min.js" >/dev/null
 cmake --build build -j"$jobs"
 
 echo "== windows build"
