@@ -16,7 +16,8 @@ root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libboost-math-dev clang-format
-          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb chromium chromium-driver python3-selenium)
+          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb chromium chromium-driver python3-selenium
+          curl)
 # npm fetches axe-core for the page's accessibility check; Debian's only where none is installed.
 command -v npm >/dev/null || packages+=(npm)
 missing=()
