@@ -1,8 +1,10 @@
 #include "web/open_browser.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
+// windows.h first: shellapi.h needs its types.
 #include <windows.h>
+
+#include <shellapi.h>
 #else
 #include <spawn.h>
 #include <sys/wait.h>
