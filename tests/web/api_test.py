@@ -180,6 +180,57 @@ class ApiTest(unittest.TestCase):
             return int(answer.split(b" ")[1])
 
 
+def start_search(server, args):
+    """Sends args asking for progress events; returns the socket once the first has come."""
+    c = socket.create_connection(("127.0.0.1", server.port), timeout=120)
+    body = json.dumps({"args": args}).encode()
+    c.sendall(b"POST /api/run HTTP/1.1\r\nHost: 127.0.0.1:%d\r\nAuthorization: Bearer %s\r\n"
+              b"Accept: text/event-stream\r\nContent-Length: %d\r\n\r\n%s" % (
+                  server.port, server.token.encode(), len(body), body))
+    seen = b""
+    while b"event: progress" not in seen:
+        part = c.recv(4096)
+        assert part, seen
+        seen += part
+    return c
+
+
+def read_all(c):
+    seen = b""
+    while part := c.recv(65536):
+        seen += part
+    return seen.decode()
+
+
+# A search that would take many minutes (effort 1000), which a cancel ends at once.
+LONG_REDUCTION = ["--reduce", "3", "-f", "1=225", "--seed", "5", "--effort", "1000"]
+LONG_WHEEL = ["--wheel", "1-20", "--guarantee", "3-if-5", "--seed", "1", "--effort", "1000"]
+
+
+class StopTest(unittest.TestCase):
+    def test_a_client_that_goes_away_frees_the_store_for_the_next(self):
+        server = Server(CLI)
+        try:
+            start_search(server, LONG_REDUCTION).close()
+            # One store at a time: this count waits for the reduction's place.
+            code, _, body = server.run(["-f", "7=5", "--page", "1", "-q"])
+            self.assertEqual(code, 200)
+            self.assertEqual(body.splitlines()[0], "2760681")
+        finally:
+            self.assertEqual(server.stop()[0], 0)
+
+    def test_sigterm_answers_the_run_under_way_and_stops(self):
+        server = Server(CLI)
+        c = start_search(server, LONG_WHEEL)
+        status, rest = server.stop()
+        stream = read_all(c)
+        c.close()
+        self.assertEqual((status, rest), (0, ""))
+        result = json.loads(stream.rsplit("event: result\ndata: ", 1)[1])
+        self.assertEqual(result["status"], 503)
+        self.assertEqual(json.loads(result["body"]), {"error": "cancelled: the server is stopping"})
+
+
 class StartTest(unittest.TestCase):
     def test_a_port_in_use_is_one_line_and_status_one(self):
         server = Server(CLI)
