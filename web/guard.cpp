@@ -4,6 +4,10 @@
 
 namespace lotto::web {
 
+namespace {
+constexpr auto npos = std::string_view::npos;
+}
+
 std::string new_token() {
     std::random_device source;
     static constexpr char digits[] = "0123456789abcdef";
@@ -28,7 +32,14 @@ bool host_allowed(std::string_view host, std::string_view bind, uint16_t port) {
     const std::size_t colon = host.rfind(':');
     if (colon == std::string_view::npos || host.substr(colon + 1) != port_text) return false;
     const std::string_view name = host.substr(0, colon);
-    return name == url_host(bind) || name == "localhost";
+    if (name == url_host(bind) || name == "localhost") return true;
+    // Bound to every address, the server is reached by any of the machine's: an address, never a
+    // name (which a page could have pointed here).
+    const bool everywhere = bind == "0.0.0.0" || bind == "::";
+    const bool ipv4 = !name.empty() && name.find_first_not_of("0123456789.") == npos;
+    const bool ipv6 = name.size() > 2 && name.front() == '[' && name.back() == ']' &&
+                      name.find_first_not_of("0123456789abcdefABCDEF:.", 1) == name.size() - 1;
+    return everywhere && (ipv4 || ipv6);
 }
 
 std::string request_token(std::string_view target, std::string_view authorization) {

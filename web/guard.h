@@ -10,8 +10,9 @@ namespace lotto::web {
 // A fresh token for one start of the server: 32 hexadecimal digits from the system's random source.
 std::string new_token();
 
-// Whether a request's Host header names this server: the bound address or localhost, with the
-// port (a page from another name that resolves here, DNS rebinding, names its own host).
+// Whether a request's Host header names this server: the bound address or localhost (bound to
+// every address, any IP address), with the port. A page from another name that resolves here
+// (DNS rebinding) names its own host.
 bool host_allowed(std::string_view host, std::string_view bind, uint16_t port);
 
 // The token a request carries: ?token= in its target, else "Authorization: Bearer T"; "" if none.
