@@ -2,7 +2,7 @@
 # Builds everything from scratch into build/ and runs every test:
 #   build/       native Release build (-Werror): engine, shell core, CLI, tests, benchmark; the
 #                library installed into build/stage and used by examples/consumer; the .deb and
-#                .tar.gz release packages
+#                .tar.gz release packages; the manual page and bash completion, linted and tried
 #   build/win/   the Windows programs, cross-compiled with MinGW-w64; GUI tests under Wine/Xvfb;
 #                the .zip release package
 #   build/asan/  the test suites again under AddressSanitizer and UndefinedBehaviorSanitizer
@@ -16,8 +16,8 @@ root=$PWD
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libboost-math-dev clang-format
-          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb chromium chromium-driver python3-selenium
-          curl)
+          pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb groff mandoc bash-completion chromium
+          chromium-driver python3-selenium curl)
 # npm fetches axe-core for the page's accessibility check; Debian's only where none is installed.
 command -v npm >/dev/null || packages+=(npm)
 missing=()
@@ -53,6 +53,9 @@ cmake --build build/win -j"$jobs"
 
 echo "== tests"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== manual page and bash completion"
+scripts/check-manual.sh build
 
 echo "== library: installed, through pkg-config, as a subproject"
 scripts/check-library.sh build

@@ -1,5 +1,5 @@
-// What lotto739-cli does with a good command line: the settings file, then the count run and its
-// outputs or one of the analysis modes, each printed in the chosen format.
+// What the commands of lotto739-cli share: the threads, the seed, the history's notes and the
+// settings printed ahead of the output.
 #pragma once
 
 #include "analysis/history.h"
@@ -12,10 +12,12 @@
 
 namespace lotto::cli {
 
-// Runs the command and returns the exit status: 0 done, 1 a write or the store failed, 2 bad
-// input found after the parse (a history file, a page past the end). A --save-settings file is
-// written only when the command succeeds.
-int execute(const Options& o);
+// Whether the settings hold filters: one switched on, a range moved from the game's default or a
+// chosen-number array holding a number.
+bool filters_given(const Settings& s);
+
+// Notes that a --threads given changes nothing for the command, told as "--list, which ...".
+void note_threads_unused(const Options& o, const std::string& command);
 
 // A seed nobody chose: the system's random device mixed with the clock.
 uint64_t system_seed();

@@ -41,6 +41,24 @@ std::string help_row(const std::string& head, std::string_view text) {
     return out + '\n';
 }
 
+// The text filled into lines of at most Width columns, the lines after the first indented.
+std::string filled(std::string_view text, std::size_t indent) {
+    std::string out, line;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        text = space == std::string_view::npos ? "" : text.substr(space + 1);
+        if (!line.empty() && line.size() + 1 + word.size() > Width) {
+            out += line + '\n';
+            line.assign(indent, ' ');
+        } else if (!line.empty() && line.find_first_not_of(' ') != std::string::npos) {
+            line += ' ';
+        }
+        line += word;
+    }
+    return out + line + '\n';
+}
+
 std::string option_row(const OptionInfo& o) {
     std::string head(o.short_name.empty() ? 6 : 2, ' ');
     head += option_synopsis(o);
@@ -93,9 +111,9 @@ std::vector<const OptionInfo*> command_options(Command c) {
 
 std::string usage_text() {
     std::string s = "Usage: lotto739-cli COMMAND [ARGUMENT] [OPTION]...\n"
-                    "Counts and stores the combinations of 7 out of 39 (or of N, see --game) that "
-                    "pass\nthe chosen filters, tests them on past draws, checks tickets and "
-                    "covers numbers\nwith few tickets. Without a command it runs count.\n"
+                    "Counts and stores the combinations of 7 out of 39 (or of N, see --game)\n"
+                    "that pass the chosen filters, tests them on past draws, checks tickets and\n"
+                    "covers numbers with few tickets. Without a command it runs count.\n"
                     "\nCommands:\n";
     for (const CommandInfo& c : CommandTable) {
         std::string head = "  ";
@@ -108,21 +126,25 @@ std::string usage_text() {
     for (const OptionInfo& o : OptionTable)
         if (o.opt == Opt::Help || o.opt == Opt::Version) s += option_row(o);
     s += "\n'lotto739-cli help COMMAND' or 'lotto739-cli COMMAND --help' shows a command's\n"
-         "options. Each command has a flag form as well: --list, --funnel, --explain N1,...,N7,\n"
-         "--backtest, --history-stats, --check-tickets FILE, --wheel LIST, --reduce T,\n"
-         "--check-wheel FILE.\n"
-         "\nExit status: 0 done, 1 the store, the export or the settings file could not be\n"
-         "written (or check-wheel: the guarantee fails), 2 bad arguments or input files, 3 a\n"
-         "wheel or reduction found failed its verification (an internal error).\n";
+         "options. Each command has a flag form as well: --list, --funnel,\n"
+         "--explain N1,...,N7, --backtest, --history-stats, --check-tickets FILE,\n"
+         "--wheel LIST, --reduce T, --check-wheel FILE.\n"
+         "\nExit status: 0 done, 1 the store, the export or the settings file could not\n"
+         "be written (or check-wheel: the guarantee fails), 2 bad arguments or input\n"
+         "files, 3 a wheel or reduction found failed its verification (an internal error).\n";
     return s;
 }
 
 std::string command_help(Command command) {
     const CommandInfo& c = command_info(command);
-    std::string s = "Usage: lotto739-cli " + command_synopsis(c) + " [OPTION]...\n";
+    std::string s = "Usage: lotto739-cli ";
+    s.append(c.name);
+    if (!c.argument.empty()) s.append(" ").append(c.argument);
+    s += " [OPTION]...\n";
+    if (!c.needs.empty()) s.append("Needs: ").append(c.needs).append("\n");
     std::string summary(c.summary);
     summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
-    s += summary + ".\n\nOptions:\n";
+    s += filled(summary + ".", 0) + "\nOptions:\n";
     for (const OptionInfo* o : command_options(command)) s += option_row(*o);
     s += "\nSettings: --game, -f, -p, -r, --array7, --array15, --settings, --save-settings\n"
          "(see lotto739-cli --help).\n";

@@ -19,7 +19,29 @@ std::string roff(std::string_view text) {
         else
             out += c;
     }
-    if (!out.empty() && (out[0] == '.' || out[0] == '\'')) out.insert(0, "\\&");
+    return out;
+}
+
+// Roff text filled into lines of at most 78 bytes, broken at spaces; no line opens with a
+// control character.
+std::string filled(std::string_view text) {
+    std::string out, line;
+    const auto end_line = [&] {
+        if (line.starts_with('.') || line.starts_with('\'')) out += "\\&";
+        out += line + '\n';
+        line.clear();
+    };
+    const std::string escaped = roff(text);
+    std::string_view rest = escaped;
+    while (!rest.empty()) {
+        const std::size_t space = rest.find(' ');
+        const std::string_view word = rest.substr(0, space);
+        rest = space == std::string_view::npos ? "" : rest.substr(space + 1);
+        if (!line.empty() && line.size() + 1 + word.size() > 78) end_line();
+        if (!line.empty()) line += ' ';
+        line += word;
+    }
+    if (!line.empty()) end_line();
     return out;
 }
 
@@ -30,7 +52,7 @@ std::string option_item(const OptionInfo& o) {
     head.append("\\fB").append(roff(o.long_name)).append("\\fR");
     if (!o.value_name.empty() && o.takes != Takes::AttachedValue) head += ' ';
     if (!o.value_name.empty()) head.append("\\fI").append(roff(o.value_name)).append("\\fR");
-    return head.append("\n").append(roff(o.help)).append("\n");
+    return head.append("\n").append(filled(o.help));
 }
 
 std::string words(const std::vector<std::string>& list) {
@@ -62,11 +84,11 @@ std::string manual_page(std::string_view version, std::string_view date) {
     s += ".SH SYNOPSIS\n.B lotto739\\-cli\n.I COMMAND\n.RI [ ARGUMENT ]\n.RI [ OPTION ]...\n";
     s += ".br\n.B lotto739\\-cli help\n.RI [ COMMAND ]\n";
     s += ".SH DESCRIPTION\n"
-         "Counts and stores the combinations of 7 out of 39 (or of N, see \\fB\\-\\-game\\fR) "
-         "that pass the chosen filters, tests them on past draws, checks tickets and covers "
-         "numbers with few tickets.\n"
+         "Counts and stores the combinations of 7 out of 39 (or of N, see \\fB\\-\\-game\\fR)\n"
+         "that pass the chosen filters, tests them on past draws, checks tickets and\n"
+         "covers numbers with few tickets.\n"
          "Without a command it runs \\fBcount\\fR.\n"
-         "Each command also has a flag form: \\fB\\-\\-backtest\\fR for \\fBbacktest\\fR, "
+         "Each command also has a flag form: \\fB\\-\\-backtest\\fR for \\fBbacktest\\fR,\n"
          "\\fB\\-\\-wheel\\fR \\fILIST\\fR for \\fBwheel\\fR \\fILIST\\fR, and so on.\n"
          "It does not predict draws: every combination is as likely as any other.\n";
     s += ".SH COMMANDS\n";
@@ -74,7 +96,7 @@ std::string manual_page(std::string_view version, std::string_view date) {
         s.append(".SS \"").append(roff(command_synopsis(c))).append("\"\n");
         std::string summary(c.summary);
         summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
-        s.append(roff(summary)).append(".\n");
+        s += filled(summary + ".");
         for (const OptionInfo* o : command_options(c.command)) s += option_item(*o);
     }
     s += ".SH SETTINGS\nThe settings go with every command and apply in command\\-line order.\n";
@@ -83,8 +105,8 @@ std::string manual_page(std::string_view version, std::string_view date) {
         if (o.opt == Opt::Version) s += option_item(o);
     s += ".SH \"EXIT STATUS\"\n"
          ".TP\n0\ndone\n"
-         ".TP\n1\nthe store, the export or a file could not be written; for \\fBcheck\\-wheel\\fR, "
-         "the guarantee fails\n"
+         ".TP\n1\nthe store, the export or a file could not be written;\n"
+         "for \\fBcheck\\-wheel\\fR, the guarantee fails\n"
          ".TP\n2\nbad arguments or input files\n"
          ".TP\n3\na wheel or reduction found failed its verification (an internal error)\n";
     s += ".SH \"SEE ALSO\"\nThe README of lotto739 and its \\fIdocs\\fR folder.\n";

@@ -135,6 +135,9 @@ class Parser {
             else if (after_export)
                 fail(cat("unexpected argument ", quoted(arg), " (a folder for the export goes ",
                          "with an equals sign: --export=", printable(arg), ")"));
+            else if (!in_file_ && find_command(arg))
+                fail(cat("unexpected argument ", quoted(arg),
+                         " (a command goes first: ", "lotto739-cli ", arg, " [OPTION]...)"));
             else
                 fail(cat("unexpected argument ", quoted(arg),
                          " (options start with -, see --help)"));
@@ -682,14 +685,14 @@ void parse_command(const CommandInfo& command, const std::vector<std::string>& a
     std::string argument;
     const bool help = std::any_of(args.begin() + 1, args.end(),
                                   [](const std::string& a) { return asks_help(a); });
-    if (!command.argument.empty() && !help) {
+    if (!command.argument.empty()) {
         const bool list = command.argument == "N1,...,N7" || command.argument == "LIST";
         while (first_option < args.size() && !args[first_option].starts_with("-") &&
                (first_option == 1 || list)) {
             if (first_option > 1) argument += ' ';
             argument += args[first_option++];
         }
-        if (first_option == 1) {
+        if (first_option == 1 && !help) {
             const OptionInfo* flag = nullptr;
             for (const OptionInfo& info : OptionTable)
                 if (info.opt == *command.flag) flag = &info;
@@ -702,8 +705,7 @@ void parse_command(const CommandInfo& command, const std::vector<std::string>& a
     Parser parser(rest, o, r.error, false);
     parser.set_command(&command);
     parser.parse();
-    if (r.error.empty() && !o.help && !command.argument.empty())
-        parser.apply_command_argument(argument);
+    if (r.error.empty() && !o.help && command.flag) parser.apply_command_argument(argument);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "cli/options.h"
 #include "cli/run_io.h"
 #include "cli/texts.h"
+#include "command/commands.h"
 #include "command/run_stream.h"
 
 #include <new>
@@ -57,7 +58,7 @@ int run_parsed(const cli::ParseResult& parsed, std::FILE* out) {
     if (out == stdout && (o.export_to_stdout() || o.format == cli::Format::Csv))
         _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    return cli::execute(o);
+    return execute(o);
 }
 
 cli::RunIo io_of(const Control& control, std::FILE* out) {

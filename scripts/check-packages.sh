@@ -2,7 +2,7 @@
 # Checks the release packages that `cpack` made in the build trees:
 #   NATIVE_BUILD/lotto739_VERSION_ARCH.deb and lotto739-VERSION-Linux.tar.gz: lotto739-cli (it
 #     runs), the library, its public headers and nothing internal, the CMake package, the
-#     pkg-config file and the documents;
+#     pkg-config file, the documents, the manual page and the bash completion;
 #   WIN_BUILD/lotto739-VERSION-win64.zip (when WIN_BUILD is given): the two Windows programs,
 #     stripped, with their version resource and icon, and the documents (with the Windows
 #     notes, their lines ending in CR LF); no library.
@@ -26,6 +26,7 @@ library_files="bin/lotto739-cli lib/liblotto739_engine.a lib/pkgconfig/lotto739.
     lib/cmake/lotto739/lotto739Config.cmake lib/cmake/lotto739/lotto739ConfigVersion.cmake
     lib/cmake/lotto739/lotto739Targets.cmake share/doc/lotto739/LICENSE
     share/doc/lotto739/README.md share/doc/lotto739/CHANGELOG.md
+    share/man/man1/lotto739-cli.1.gz share/bash-completion/completions/lotto739-cli
     $(printf 'include/lotto739/%s ' $headers)"
 
 # Every expected file is in the unpacked tree DIR (the prefix), and no header but the public ones.

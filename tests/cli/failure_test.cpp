@@ -54,6 +54,31 @@ TEST(CliFailure, ExportOnAFullDeviceKeepsTheEarlierFile) {
     EXPECT_EQ(names_in(dir.path), std::vector<std::string>{name});
 }
 
+// A run that fails prints its one error line alone: the notes found before the failure are
+// dropped (a --threads that changes nothing, a history's header).
+TEST(CliFailure, NotesAreHeldBackWhenTheRunFails) {
+    TempDir dir;
+    write_file(dir.path / "h.csv", "date,n1,n2,n3,n4,n5,n6,n7\n2024-01-01,1,2,3,4,5,6,7\n");
+    write_file(dir.path / "bad.txt", "1 2 3\n");
+    const struct {
+        const char* args;
+        const char* setup;
+        int status;
+        const char* error;
+    } cases[] = {
+        {"--threads 2 --wheel 1-10 --guarantee 3-if-4 --check-wheel bad.txt", "", 2, "bad.txt:1:"},
+        {"--history-stats --history h.csv --chart nowhere/c.svg", "", 1, "nowhere/c.svg"},
+        // 570 bytes of tickets, more than the file-size limit of one block lets through.
+        {"--threads 2 --wheel 1-16 --guarantee 3-if-4 --seed 1 --output w.txt",
+         "trap '' XFSZ; ulimit -f 1", 1, "cannot write"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = run_cli(c.args, dir.path, c.setup);
+        expect_one_line_error(o, c.status);
+        EXPECT_TRUE(holds(o.err, c.error)) << c.args << ": " << o.err;
+    }
+}
+
 #endif
 
 // --export=DIR given something other than a folder says what it takes, before the run.

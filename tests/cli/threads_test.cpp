@@ -1,26 +1,12 @@
-// lotto739-cli's --threads: its bad values, outputs that are the same byte for byte on one thread
-// and on several, and the count that needs no store while a store that cannot be had is an error.
+// lotto739-cli's --threads (its bad values are in options_test.cpp): outputs that are the same byte
+// for byte on one thread and on several, and the count that needs no store while a store that
+// cannot be had is an error.
 #include "tests/cli/cli_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace lotto::test;
-
-TEST(CliThreads, ZeroNegativeOrNoNumberIsBadInput) {
-    TempDir dir;
-    const std::pair<const char*, const char*> cases[] = {
-        {"--threads 0", "--threads 0: the number of threads must be 1 or more"},
-        {"--threads -1", "--threads -1: '-1' is not a number (digits only)"},
-        {"--threads=x", "--threads=x: 'x' is not a number (digits only)"},
-        {"--threads", "option --threads needs a value: a number of threads, 1 or more"}};
-    for (const auto& [args, message] : cases) {
-        const Outcome o = run_cli(std::string("-f 7=5 -q ") + args, dir.path);
-        expect_one_line_error(o, 2);
-        EXPECT_EQ(o.err, std::string("lotto739-cli: ") + message + "\n") << args;
-        EXPECT_EQ(o.out, "") << args;
-    }
-}
 
 #ifdef __SANITIZE_THREAD__
 constexpr const char* MoreThreads[] = {"2"}; // every thread costs a lot under ThreadSanitizer
