@@ -6,7 +6,7 @@
 namespace lotto::web {
 
 const char* serve_usage() {
-    return "lotto739-cli serve [--port P] [--bind ADDR] [--no-open]\n"
+    return "Usage: lotto739-cli serve [--port P] [--bind ADDR] [--no-open]\n"
            "\n"
            "Serves the page on this machine and opens the default browser on it.\n"
            "      --port P      the port, 0..65535 (default 7390; 0 takes a free one)\n"
