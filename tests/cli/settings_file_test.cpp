@@ -47,10 +47,9 @@ TEST(SettingsFile, BadFilesAreRefusedNamingFileAndLine) {
         EXPECT_EQ(r.error.find('\n'), std::string::npos) << r.error;
     }
     // Every option that prints, writes or chooses the run, refused before its value is read.
-    for (const std::string name :
-         {"--settings", "--save-settings", "--page", "--export", "--stats", "--sample", "--seed",
-          "--format", "--history", "--history-columns", "--skip-bad-lines", "--backtest",
-          "--funnel", "--explain", "--quiet", "--list", "--help", "--version"}) {
+    for (const OptionInfo& o : OptionTable) {
+        if (o.setting) continue;
+        const std::string name(o.long_name);
         const std::string file = write_file(dir.path / "bad.txt", "-f 7\n" + name + " 2\n");
         EXPECT_NE(parse_options({"--settings", file}).error.find(":2: " + name + " is not a "),
                   std::string::npos)
