@@ -17,7 +17,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libboost-math-dev clang-format
           pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb groff mandoc bash-completion python3
-          python3-jsonschema)
+          python3-jsonschema chromium chromium-driver python3-selenium curl)
+# npm fetches axe-core for the page's accessibility check; Debian's only where none is installed.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -37,8 +39,11 @@ echo "== formatting"
 scripts/check-format.sh
 
 rm -rf build
+echo "== axe-core (the page's accessibility check)"
+npm install --prefix build/axe --no-audit --no-fund axe-core@4.10.2 >/dev/null
 echo "== native build"
-cmake -S . -B build -G Ninja -DLOTTO_WERROR=ON -DLOTTO_WIN_BUILD_DIR="$root/build/win" >/dev/null
+cmake -S . -B build -G Ninja -DLOTTO_WERROR=ON -DLOTTO_WIN_BUILD_DIR="$root/build/win" \
+      -DLOTTO_AXE_JS="$root/build/axe/node_modules/axe-core/axe.min.js" >/dev/null
 cmake --build build -j"$jobs"
 
 echo "== windows build"
@@ -72,6 +77,6 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTTO_TSAN
 cmake --build build/tsan -j"$jobs" --target engine_tests cli_tests lotto739-cli analysis_tests \
       wheel_tests
 ctest --test-dir build/tsan --output-on-failure -j"$jobs" \
-      -R '^(Threads|CliThreads)\.|^HistoryStats\.DistributionsOnSeveral|^VerifyReduction\.AgreesWith'
+      -R '^(Threads|CliThreads|Odds)\.|^VerifyReduction\.AgreesWith'
 
 echo "== all tests passed"

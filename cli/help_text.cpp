@@ -129,6 +129,8 @@ std::string usage_text() {
          "options. Each command has a flag form as well: --list, --funnel,\n"
          "--explain N1,...,N7, --backtest, --history-stats, --check-tickets FILE,\n"
          "--wheel LIST, --reduce T, --check-wheel FILE, --odds FILE.\n"
+         "\n'lotto739-cli serve' serves all of this as a page in the browser on this\n"
+         "machine ('lotto739-cli serve --help' shows its options).\n"
          "\nExit status: 0 done, 1 the store, the export or the settings file could not\n"
          "be written (or check-wheel: the guarantee fails), 2 bad arguments or input\n"
          "files, 3 a wheel or reduction found failed its verification (an internal error).\n";

@@ -3,6 +3,7 @@
 // command layer as the page's server.
 #include "cli/terminal.h"
 #include "command/run_stream.h"
+#include "web/server.h"
 
 #include <cstdio>
 #include <string>
@@ -18,6 +19,8 @@ void print_error_line(const std::string& line) {
 
 int main(int argc, char** argv) {
     using namespace lotto::command;
+    if (argc > 1 && std::string(argv[1]) == "serve")
+        return lotto::web::serve_main(std::vector<std::string>(argv + 2, argv + argc));
     Control control;
     bool progress_shown = false;
     // Progress goes over itself on the terminal's last line.

@@ -45,6 +45,7 @@ SearchOptions wheel_search_options(const Options& o, uint64_t seed) {
     so.effort = o.wheel.effort.value_or(1);
     so.time_limit = o.wheel.time_limit.value_or(0);
     // The run's progress and cancel reach the search here.
+    so.cancel = run_io().cancel;
     if (const auto& progress = run_io().progress)
         so.progress = [progress](std::size_t best) {
             progress("best so far: " + std::to_string(best) + " tickets");

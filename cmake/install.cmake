@@ -67,6 +67,11 @@ if(WIN32)
     ${PROJECT_BINARY_DIR}/README-Windows.txt @ONLY NEWLINE_STYLE CRLF)
   install(FILES ${PROJECT_BINARY_DIR}/README-Windows.txt DESTINATION ${lotto_doc_dir}
     COMPONENT docs)
+  # A double-click start of the page (lotto739-cli.exe serve), beside the programs.
+  configure_file(${PROJECT_SOURCE_DIR}/web/lotto739-page.cmd ${PROJECT_BINARY_DIR}/lotto739-page.cmd
+    @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/lotto739-page.cmd DESTINATION ${lotto_program_dir}
+    COMPONENT programs)
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${lotto_doc_dir} RENAME copyright
     COMPONENT docs)

@@ -62,11 +62,11 @@ zip=$(cd "$2" && pwd)/lotto739-$version-win64.zip
 mkdir "$work/zip"
 (cd "$work/zip" && cmake -E tar xf "$zip")
 top=$work/zip/lotto739-$version-win64
-for f in lotto739.exe lotto739-cli.exe LICENSE README.md README-Windows.txt CHANGELOG.md \
-    docs/count.md docs/schema/count.json; do
+for f in lotto739.exe lotto739-cli.exe lotto739-page.cmd LICENSE README.md README-Windows.txt \
+    CHANGELOG.md docs/count.md docs/schema/count.json; do
     [ -f "$top/$f" ] || fail "$(basename "$zip") lacks $f"
 done
-extra=$(cd "$top" && ls | grep -vxE 'lotto739(-cli)?\.exe|LICENSE|README\.md|README-Windows\.txt|CHANGELOG\.md|docs' || true)
+extra=$(cd "$top" && ls | grep -vxE 'lotto739(-cli)?\.exe|lotto739-page\.cmd|LICENSE|README\.md|README-Windows\.txt|CHANGELOG\.md|docs' || true)
 [ -z "$extra" ] || fail "$(basename "$zip") holds more than the programs: $extra"
 objdump=x86_64-w64-mingw32-objdump
 for exe in lotto739.exe lotto739-cli.exe; do
@@ -78,6 +78,8 @@ for exe in lotto739.exe lotto739-cli.exe; do
     done
     strings -el "$top/$exe" | grep -qx "$version" || fail "$exe does not carry the version $version"
 done
+grep -q $'^"%~dp0lotto739-cli.exe" serve\r$' "$top/lotto739-page.cmd" ||
+    fail "lotto739-page.cmd in the zip does not start the server with CR LF line ends"
 grep -q $'^lotto739 '"$version"$' for Windows\r$' "$top/README-Windows.txt" ||
     fail "README-Windows.txt in the zip lacks its version or its CR LF line ends"
 echo "check-packages: $(basename "$zip"): the two programs, stripped, with icon and version"

@@ -64,7 +64,7 @@ class CoverSearch {
           index_(v, static_cast<uint32_t>(g.m)), options_(o),
           clock_(o.work != 0 ? o.work
                              : default_work(index_.size(), v, g) * std::max<uint32_t>(o.effort, 1),
-                 o.time_limit) {
+                 o.time_limit, o.cancel) {
         rng_.state = o.seed;
         clear();
         for (int i = t_; i <= std::min(7, m_); ++i)

@@ -10,6 +10,7 @@
 #include "wheel/split_wheel.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cassert>
 #include <chrono>
@@ -27,7 +28,11 @@ using Clock = std::chrono::steady_clock;
 struct Deadline {
     Clock::time_point end;
     bool limited = false;
-    bool passed() const { return limited && Clock::now() >= end; }
+    const std::atomic<bool>* cancel = nullptr; // a cancelled search passes its deadline at once
+    bool passed() const {
+        return (limited && Clock::now() >= end) ||
+               (cancel != nullptr && cancel->load(std::memory_order_relaxed));
+    }
 };
 
 uint64_t mask_of(const uint8_t* r) {
@@ -472,6 +477,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     Reduction r;
     if (count == 0) return r;
     Deadline deadline;
+    deadline.cancel = o.cancel;
     if (o.time_limit > 0) {
         deadline.limited = true;
         deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(

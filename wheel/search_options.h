@@ -1,6 +1,7 @@
 // How hard a covering search tries, from which seed, and whom it tells of its progress.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -13,6 +14,8 @@ struct SearchOptions {
     uint64_t work = 0;     // the wheel search's work units in place of the effort's; 0 = none
     std::function<void(std::size_t best)>
         progress; // the best size so far, when it changes; may be empty
+    const std::atomic<bool>* cancel =
+        nullptr; // becomes true: the search stops soon, as at its time limit
 };
 
 } // namespace lotto

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <tuple>
 
@@ -134,6 +135,17 @@ TEST(WheelSearch, TheTimeLimitCutsTheGreedyStartAndStillGivesACover) {
     const Wheel greedy = find_wheel(first_numbers(17), {5, 5}, full);
     EXPECT_FALSE(greedy.stopped_early);
     EXPECT_GT(crude.tickets.size(), greedy.tickets.size() + 100);
+}
+
+// A cancel flag already set stops the search as its time limit would: still a cover.
+TEST(WheelSearch, ACancelStillGivesACover) {
+    const std::atomic<bool> cancelled{true};
+    SearchOptions o;
+    o.seed = 3;
+    o.cancel = &cancelled;
+    const Wheel w = find_wheel(first_numbers(20), {5, 5}, o);
+    EXPECT_TRUE(verify_wheel(first_numbers(20), 5, 5, w.tickets).holds());
+    EXPECT_TRUE(w.stopped_early);
 }
 
 // A start that spends the budget is the answer: its redundant blocks (the random greedy's, over

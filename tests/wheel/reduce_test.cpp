@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstring>
 #include <set>
@@ -290,6 +291,11 @@ TEST(ReduceStored, ATimeLimitStillGivesACoverAndSaysSo) {
     const Reduction full = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
     EXPECT_FALSE(full.stopped_early);
     EXPECT_LT(full.tickets.size(), r.tickets.size());
+    const std::atomic<bool> cancelled{true}; // a cancel stops it as the time limit does
+    o.cancel = &cancelled;
+    const Reduction cut = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
+    EXPECT_TRUE(cut.stopped_early);
+    EXPECT_EQ(cut.tickets, r.tickets);
 }
 
 TEST(ReduceCounts, SubsetRanksAreColexRanks) {

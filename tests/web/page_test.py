@@ -1,0 +1,120 @@
+"""The page in headless Chromium, driven through its labelled controls.
+
+Usage: page_test.py LOTTO739_CLI EXAMPLES_DIR AXE_MIN_JS
+"""
+import os
+import subprocess
+import sys
+import unittest
+from urllib.parse import quote
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+from server import Server
+
+CLI = EXAMPLES = AXE = None
+
+
+def cli(args):
+    done = subprocess.run([CLI, *args], capture_output=True, cwd=EXAMPLES, timeout=300)
+    return done.stdout.decode("utf-8")
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server(CLI)
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1400,1000"):
+            options.add_argument(flag)
+        cls.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.server.stop()
+
+    def open(self, fragment=""):
+        self.browser.get(self.server.url + ("#" + quote(fragment) if fragment else ""))
+        self.wait_for(lambda: self.text("stored") != "")
+
+    def wait_for(self, condition):
+        WebDriverWait(self.browser, 60).until(lambda _: condition())
+
+    def text(self, element_id):
+        found = self.browser.find_elements(By.ID, element_id)
+        return found[0].text if found else ""
+
+    def labelled(self, name):
+        """The control a visible label, or else an aria-label, names."""
+        labels = self.browser.find_elements(By.XPATH, "//label[normalize-space()='%s']" % name)
+        if labels:
+            return self.browser.find_element(By.ID, labels[0].get_attribute("for"))
+        return self.browser.find_element(By.CSS_SELECTOR, "[aria-label^='%s']" % name)
+
+    def button(self, name):
+        return self.browser.find_element(By.XPATH, "//button[normalize-space()='%s']" % name)
+
+    def test_a_filter_switched_on_recounts(self):
+        self.open()
+        self.assertEqual(self.text("stored"), "15380937")
+        self.labelled("07) Lucky number:").send_keys("5")
+        self.labelled("07) Lucky number").click()
+        self.wait_for(lambda: self.text("stored") == "2760681")
+        self.assertIn("-f%207%3D5", self.browser.current_url)  # the address holds the settings
+
+    def test_a_link_restores_its_settings_and_their_count(self):
+        settings = "-f 1=100,2=180 -f 3=3,4=4 -r C2=5-25"
+        self.open(settings)
+        expected = cli(settings.split() + ["-q"]).strip()
+        self.wait_for(lambda: self.text("stored") == expected)
+        self.assertTrue(self.labelled("01) Minimum amount of numbers").is_selected())
+        self.assertEqual(self.labelled("02) Maximum amount of numbers:").get_attribute("value"), "180")
+        self.assertEqual(self.labelled("Range C2").get_attribute("value"), "5-25")
+
+    def test_a_backtest_shows_what_the_command_line_prints(self):
+        self.open("-f 7=5")
+        self.labelled("History file").send_keys(os.path.join(EXAMPLES, "random-draws.csv"))
+        self.button("Back-test").click()
+        expected = cli(["-f", "7=5", "--backtest", "--history", "random-draws.csv"])
+        self.wait_for(lambda: self.text("output").startswith("Back-test"))
+        self.assertEqual(self.text("output"), expected.strip())
+
+    def test_a_wheel_shows_its_verified_guarantee(self):
+        self.open()
+        self.labelled("Numbers").send_keys("1-9")
+        guarantee = self.labelled("Guarantee")
+        guarantee.clear()
+        guarantee.send_keys("2-if-3")
+        self.button("Build wheel").click()
+        self.wait_for(lambda: "verified" in self.text("output"))
+        self.assertIn("# guarantee 2 if 3 verified over all 84 3-subsets", self.text("output"))
+        self.assertTrue(self.button("Tickets as CSV").is_enabled())
+
+    def test_a_bad_value_shows_the_message(self):
+        self.open()
+        self.labelled("01) Minimum amount of numbers").click()
+        self.labelled("01) Minimum amount of numbers:").send_keys("300")
+        self.wait_for(lambda: self.text("problem") != "")
+        self.assertEqual(self.text("problem"), "-f 1=300: parameter 300 of filter 1 is outside 0..252")
+
+    def test_no_serious_accessibility_violation(self):
+        self.open("-f 7=5")
+        with open(AXE, encoding="utf-8") as f:
+            self.browser.execute_script(f.read())
+        self.browser.set_script_timeout(60)
+        violations = self.browser.execute_async_script(
+            "const done = arguments[0];"
+            "axe.run(document, {resultTypes: ['violations']}).then(r => done(r.violations));")
+        serious = [(v["id"], v["impact"], len(v["nodes"])) for v in violations
+                   if v["impact"] in ("serious", "critical")]
+        self.assertEqual(serious, [])
+
+
+if __name__ == "__main__":
+    CLI, EXAMPLES, AXE = (os.path.abspath(a) for a in sys.argv[1:4])
+    unittest.main(argv=sys.argv[:1], verbosity=2)

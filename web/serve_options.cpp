@@ -1,0 +1,69 @@
+#include "web/server.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace lotto::web {
+
+const char* serve_usage() {
+    return "Usage: lotto739-cli serve [--port P] [--bind ADDR] [--no-open]\n"
+           "\n"
+           "Serves the page on this machine and opens the default browser on it.\n"
+           "      --port P      the port, 0..65535 (default 7390; 0 takes a free one)\n"
+           "      --bind ADDR   the address to listen on (default 127.0.0.1; any other lets\n"
+           "                    everyone who reaches it use the program)\n"
+           "      --no-open     print the page's address without opening a browser\n"
+           "Ctrl-C stops the server.\n";
+}
+
+std::string parse_serve_options(const std::vector<std::string>& args, ServeOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const auto value = [&](const char* name, std::string& out) {
+            const std::string prefix = std::string(name) + "=";
+            if (a.starts_with(prefix)) {
+                out = a.substr(prefix.size());
+                return true;
+            }
+            if (a != name) return false;
+            out = i + 1 < args.size() ? args[++i] : ""; // empty: the value is missing
+            return true;
+        };
+        std::string v;
+        if (a == "--no-open") {
+            options.open = false;
+        } else if (value("--port", v)) {
+            unsigned port = 0;
+            const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), port);
+            if (v.empty() || ec != std::errc() || end != v.data() + v.size() || port > 65535)
+                return "--port needs a number 0..65535";
+            options.port = static_cast<uint16_t>(port);
+        } else if (value("--bind", v)) {
+            if (v.empty()) return "--bind needs an address";
+            options.bind = v;
+        } else {
+            std::string shown = a.substr(0, 60);
+            for (char& c : shown)
+                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+            return "serve: unknown option '" + shown + "' (serve --help lists them)";
+        }
+    }
+    return "";
+}
+
+int serve_main(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") {
+            std::fputs(serve_usage(), stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+    ServeOptions options;
+    const std::string error = parse_serve_options(args, options);
+    if (!error.empty()) {
+        std::fprintf(stderr, "lotto739-cli: %s\n", error.c_str());
+        return 2;
+    }
+    return serve(options);
+}
+
+} // namespace lotto::web
