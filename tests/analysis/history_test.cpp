@@ -723,8 +723,7 @@ TEST(EscapedHead, ControlCharactersAndTheCut) {
 }
 
 TEST(ReadHistory, ShippedSampleReadsWithoutOptions) {
-    const fs::path sample =
-        fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples/random-draws.csv";
+    const fs::path sample = fs::path(LOTTO_SOURCE_DIR) / "examples/random-draws.csv";
     const History h = read_history(sample.string(), Auto);
     EXPECT_EQ(h.error, "");
     ASSERT_EQ(h.draws.size(), 150u);

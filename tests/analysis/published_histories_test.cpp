@@ -37,7 +37,7 @@ HistoryOptions game(uint32_t highest, int bonus_column = 0) {
 
 TEST(PublishedHistories, ReadDrawForDraw) {
     const std::filesystem::path folder =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "data/histories";
+        std::filesystem::path(LOTTO_SOURCE_DIR) / "tests/data/histories";
     // file, options, draws, oldest first: {index, line, numbers, bonus numbers} of a few
     struct Seen {
         std::size_t index;
