@@ -24,33 +24,23 @@ double choose(int n, int k) {
 // P(a ticket holds exactly k of the seven numbers drawn from 39).
 double hit_chance(int k) { return choose(7, k) * choose(32, 7 - k) / choose(39, 7); }
 
-TEST(CliAfterDraw, CheckTicketsInEveryFormat) {
+// The JSON's chances against C(7, k) C(32, 7 - k) / C(39, 7) by hand; a draw written with spaces
+// or dashes reads as with commas. (docs/check-tickets.md shows the text and CSV of a check.)
+TEST(CliAfterDraw, CheckTicketsAgainstChanceByHand) {
     TempDir dir;
     write_file(dir.path / "tickets.txt", "# mine\n1,2,3,4,5,6,7\n08 09 10 11 12 13 14\n");
-    const std::string args = "--check-tickets tickets.txt --draw 10,9,8,1,2,3,4";
-    const Outcome text = run_cli(args, dir.path);
-    ASSERT_EQ(text.status, 0) << text.err;
-    EXPECT_TRUE(holds(text.out, "Past results say nothing about future draws.")) << text.out;
-    // The draw may be written with spaces or dashes between its numbers too.
+    const std::string args = "--check-tickets tickets.txt --draw 10,9,8,1,2,3,4 --format json";
+    const Outcome o = run_cli(args, dir.path);
+    ASSERT_EQ(o.status, 0) << o.err;
     for (const char* draw : {"\"10 9 8 1 2 3 4\"", "10-09-08-01-02-03-04"})
-        EXPECT_EQ(run_cli("--check-tickets tickets.txt --draw " + std::string(draw), dir.path).out,
-                  text.out)
+        EXPECT_EQ(run_cli("--check-tickets tickets.txt --format json --draw " + std::string(draw),
+                          dir.path)
+                      .out,
+                  o.out)
             << draw;
-    EXPECT_TRUE(holds(text.out, "\n   -  -     01 02 03 04 08 09 10      -            2  4\n"))
-        << text.out;
-    EXPECT_TRUE(holds(text.out, "\n          2  01 02 03 04 05 06 07  0  1  0  0  0\n"
-                                "          3  08 09 10 11 12 13 14  1  0  0  0  0\n"))
-        << text.out;
-    EXPECT_TRUE(holds(text.out, "\n   3             1      0.16\n   4             1      0.02\n"))
-        << text.out;
     const double three_up =
         hit_chance(3) + hit_chance(4) + hit_chance(5) + hit_chance(6) + hit_chance(7);
-    char totals[120];
-    std::snprintf(totals, sizeof totals, "3 or more hits: 2 ticket-draws, %.2f expected",
-                  2 * three_up);
-    EXPECT_TRUE(holds(text.out, totals)) << text.out;
-
-    const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
+    const Json j = Json::parse(o.out);
     EXPECT_EQ(j["draw_count"], 1);
     EXPECT_EQ(j["tickets"][0]["line"], 2);
     EXPECT_EQ(j["tickets"][0]["numbers"], Json({1, 2, 3, 4, 5, 6, 7}));
@@ -61,18 +51,6 @@ TEST(CliAfterDraw, CheckTicketsInEveryFormat) {
         EXPECT_NEAR(j["totals"]["expected"][k].get<double>(), 2 * hit_chance(k), 1e-12) << k;
     // Both pairs hit 3 or more, the least likely outcome of two: p = P(3 or more)^2.
     EXPECT_NEAR(j["p_value"].get<double>(), three_up * three_up, 1e-12);
-
-    const Outcome csv = run_cli(args + " --format csv", dir.path);
-    ASSERT_EQ(csv.lines.size(), 10u) << csv.out;
-    EXPECT_EQ(csv.lines[1], "ticket,2,1 2 3 4 5 6 7,0,0,0,0,1,0,0,0,\r");
-    EXPECT_EQ(csv.lines[3], "observed,,,0,0,0,1,1,0,0,0,0.00879977\r");
-    std::string expected = "expected,,";
-    for (int k = 0; k < 8; ++k) {
-        char cell[32];
-        std::snprintf(cell, sizeof cell, ",%.4f", 2 * hit_chance(k));
-        expected += cell;
-    }
-    EXPECT_EQ(csv.lines[4], expected + ",\r");
 }
 
 // Beside the best ticket of each draw and each ticket's hits stands what chance gives, in every

@@ -54,8 +54,8 @@ const std::vector<std::string> CombinationHeader = {"index", "n1", "n2", "n3",
 
 TEST(CliJson, CountRunWithEveryOutput) {
     TempDir dir;
-    const Json j = parse_json(run_cli(
-        "-f 1=248,55 --page 1 --stats --sample 3 --seed 9 --export --format json", dir.path));
+    const Json j =
+        parse_json(run_cli("-f 1=248,55 --page 1 --stats --export --format json", dir.path));
     EXPECT_EQ(j["stored"], 12);
     EXPECT_EQ(j["full_system"], 15380937);
     EXPECT_TRUE(j["seconds"].is_number());
@@ -75,11 +75,6 @@ TEST(CliJson, CountRunWithEveryOutput) {
     EXPECT_EQ(numbers, 7u * 12u);
     EXPECT_EQ(j["stats"][0], Json::parse(R"({"number": 1, "count": 0})"));
     EXPECT_EQ(j["stats"][38], Json::parse(R"({"number": 39, "count": 12})"));
-    EXPECT_EQ(j["sample"]["seed"], 9);
-    EXPECT_EQ(j["sample"]["requested"], 3);
-    ASSERT_EQ(j["sample"]["combinations"].size(), 3u);
-    for (const Json& ticket : j["sample"]["combinations"])
-        EXPECT_EQ(ticket, page[ticket["index"].get<int>() - 1]);
 
     // Quiet, with the export's bytes on stdout and the report on stderr.
     const Outcome quiet = run_cli("-f 1=248 --export=- -q --format json", dir.path);
@@ -112,12 +107,6 @@ TEST(CliCsv, EachOutputIsOneTable) {
     ASSERT_EQ(page.size(), 13u);
     EXPECT_EQ(page[0], CombinationHeader);
     EXPECT_EQ(page[12], (std::vector<std::string>{"12", "33", "34", "35", "36", "37", "38", "39"}));
-
-    const Table sample = parse_csv(run_cli("-f 1=248 --sample 4 --seed 3 --format=csv", dir.path));
-    ASSERT_EQ(sample.size(), 5u);
-    EXPECT_EQ(sample[0], CombinationHeader);
-    for (std::size_t i = 1; i < sample.size(); ++i)
-        EXPECT_EQ(sample[i], page[std::stoul(sample[i][0])]);
 
     const Table stats = parse_csv(run_cli("-f 1=248 --stats --format csv", dir.path));
     ASSERT_EQ(stats.size(), 40u);

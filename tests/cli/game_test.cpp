@@ -191,8 +191,6 @@ TEST(CliGame, BadGameInputExitsTwoWithOneLine) {
         {"--game 7/7", "--game 7/7: N = 7 is outside 8..64"},
         {"--game 7/65", "--game 7/65: N = 65 is outside 8..64"},
         {"--game 7/4294967335", "--game 7/4294967335: N = 4294967335 is outside 8..64"},
-        {"--game 7-39", "--game 7-39: expected 7/N, the pick-7 game of the numbers 1..N, e.g. "
-                        "7/37; did you mean 7/39?\n"},
         {"--game '7 - 50'", "did you mean 7/50?\n"},
         {"--game 739",
          "--game 739: expected 7/N, the pick-7 game of the numbers 1..N, e.g. 7/37\n"},
@@ -202,7 +200,6 @@ TEST(CliGame, BadGameInputExitsTwoWithOneLine) {
         {"--game 7/50 -r E2=45-51", "-r E2=45-51: end 51 is above 50 (1 <= start <= end <= 50)"},
         {"--game 7/37 --array15 1,38", "number 38 at position 2 is outside 0..37"},
         {"--game 7/37 --explain 1,2,3,4,5,6,38", "number 38 is outside 1..37"},
-        {"-f 7=39 --game 7/37", "--game 7/37: filter 7's parameter 39 is above 37 (game 7/37)"},
         {"-r A1=30-39 --game 7/37", "range A1's end 39 is above 37 (game 7/37)"},
         {"-r E2=36-39 --game 7/37", "range E2's end 39 is above 37 (game 7/37)"},
         {"--array7 38 --game 7/37", "--array7 number 38 is above 37 (game 7/37)"},

@@ -71,7 +71,6 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--format", "xml"}, "--format xml: expected text, csv or json"},
         {{"--format=csv", "--page", "1", "--sample", "2"}, "csv prints one table: give --page or"},
         {{"--sample", "0"}, "--sample 0: the number of tickets must be 1 or more"},
-        {{"--threads", "0"}, "--threads 0: the number of threads must be 1 or more"},
         {{"--threads", "-1"}, "--threads -1: '-1' is not a number (digits only)"},
         {{"--threads"}, "option --threads needs a value: a number of threads, 1 or more"},
         {{"--sample", "1", "--seed", "18446744073709551616"}, "is too large"},

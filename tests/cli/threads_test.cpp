@@ -41,13 +41,13 @@ TEST(CliThreads, OutputsAreTheSameOnAnyNumberOfThreads) {
 }
 
 // The commands that run on one thread take --threads with one line saying it changes nothing,
-// their output as without it; without --threads they say nothing.
+// their output as without it; without --threads they say nothing. (--list's line is in
+// docs/threads-and-memory.md, a check of a wheel's in docs/wheel.md.)
 TEST(CliThreads, CommandsOnOneThreadSaySo) {
     TempDir dir;
     write_file(dir.path / "tk.txt", "1,2,3,4,5,6,7\n");
     write_file(dir.path / "h.csv", "1,2,3,4,5,6,39\n8,9,10,11,12,13,38\n");
     const std::pair<const char*, const char*> cases[] = {
-        {"--list", "--list, which only prints the filters and the values they offer"},
         {"--explain 1,2,3,4,5,6,7", "--explain, which measures one combination on one thread"},
         {"--check-tickets tk.txt --draw 1,2,3,4,5,6,7",
          "--check-tickets, whose tickets are checked on one thread"},
@@ -62,6 +62,22 @@ TEST(CliThreads, CommandsOnOneThreadSaySo) {
         EXPECT_EQ(threaded.out, plain.out) << args;
         EXPECT_EQ(threaded.err,
                   std::string("lotto739-cli: --threads changes nothing for ") + command + "\n");
+    }
+}
+
+// A wheel's search says so too; a reduction's check, which shares its count run, says nothing.
+TEST(CliThreads, AWheelSaysItRunsOnOneThreadAReductionDoesNot) {
+    TempDir dir;
+    write_file(dir.path / "w.txt", "03, 05, 12, 20, 21, 30, 38\n");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"--wheel 3,9,12,20,21,30,38,5 --guarantee 2-if-2 --seed 1", 0,
+         "lotto739-cli: --threads changes nothing for a --wheel, whose tickets are searched and "
+         "checked on one thread; --reduce T shares its count run among the threads\n"},
+        {"-f 32=5 --reduce 6 --check-wheel w.txt", 1, ""}, // the one ticket does not cover
+    };
+    for (const auto& [args, status, err] : cases) {
+        const Outcome o = run_cli(std::string(args) + " --threads 2", dir.path);
+        EXPECT_EQ(std::tie(o.status, o.err), std::tuple(status, std::string(err))) << args;
     }
 }
 
