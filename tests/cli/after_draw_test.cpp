@@ -323,10 +323,8 @@ TEST(CliAfterDraw, Utf16FilesAndDatesWrittenWithSpaces) {
         {"line":1,"date":"2024-01-13","numbers":[1,2,8,9,10,11,39],"bonus":null,
          "bonus_hit":false,"best_ticket_line":3,"hits":4}])"));
     write_file(dir.path / "odd.txt", "\xff\xfe\x31");
-    const Outcome odd = run_cli("--check-tickets odd.txt --draw 1,2,3,4,5,6,7", dir.path);
-    expect_one_line_error(odd, 2);
-    EXPECT_TRUE(holds(odd.err, "odd.txt: is not valid UTF-16 text (an odd number of bytes)\n"))
-        << odd.err;
+    expect_refused(run_cli("--check-tickets odd.txt --draw 1,2,3,4,5,6,7", dir.path), 2,
+                   "odd.txt: is not valid UTF-16 text (an odd number of bytes)\n");
 }
 
 // Undated draws are oldest first unless --newest-first says otherwise.
@@ -436,7 +434,6 @@ TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
         {"--check-tickets t.txt --draw 1,2,3,4,5,6,7 -f 7=5", "t.txt:2: "}, // and no note
         {"--check-tickets l.txt --draw 1,2,3,4,5,6,7",
          "l.txt:1: the line holds 6 numbers after its label; a ticket holds seven"},
-        {"--check-tickets good.txt --draw 1,2,3,4,5,6", "seven numbers expected, 6 given"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6,6", "number 6 is given twice"},
         {"--check-tickets good.txt --draw 1,2,3,4,5,6,40", "number 40 is outside 1..39"},
         {"--history-stats --history h.csv --last 0", "1 or more"},
@@ -456,12 +453,7 @@ TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
         {"--history-stats --history h.csv --bonus-column 2", "h.csv:2: field 2 holds no bonus"},
         {"--history-stats --history h.csv --bonus-column 1", "h.csv:2: the bonus number 4 is one"},
     };
-    for (const auto& [args, fragment] : cases) {
-        const Outcome o = run_cli(args, dir.path);
-        expect_one_line_error(o, 2);
-        EXPECT_EQ(o.out, "") << args;
-        EXPECT_TRUE(holds(o.err, fragment)) << args << ": " << o.err;
-    }
+    for (const auto& [args, fragment] : cases) expect_refused(run_cli(args, dir.path), 2, fragment);
 }
 
 // The note on draws that never reach the game's top numbers gives their chance, or says that it

@@ -54,4 +54,11 @@ inline void expect_one_line_error(const Outcome& o, int status) {
     EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
 }
 
+// Refused: the exit status given, nothing on stdout and one line on stderr holding part.
+inline void expect_refused(const Outcome& o, int status, const std::string& part) {
+    expect_one_line_error(o, status);
+    EXPECT_EQ(o.out, "") << part;
+    EXPECT_TRUE(holds(o.err, part)) << part << ": " << o.err;
+}
+
 } // namespace lotto::test

@@ -95,13 +95,9 @@ TEST(CliThreads, AStoreThatCannotBeHadIsOneLineAndTheCountNeedsNone) {
 #endif
     TempDir dir;
     const std::string limit = "ulimit -v 60000";
-    for (const char* args : {"-f 7=5 --page 1", "-q --stats --sample 1", "--export=- -f 32=6"}) {
-        const Outcome o = run_cli(args, dir.path, limit);
-        expect_one_line_error(o, 1);
-        EXPECT_EQ(o.err, "lotto739-cli: cannot obtain the result store (107666559 bytes)\n")
-            << args;
-        EXPECT_EQ(o.out, "") << args;
-    }
+    for (const char* args : {"-f 7=5 --page 1", "-q --stats --sample 1", "--export=- -f 32=6"})
+        expect_refused(run_cli(args, dir.path, limit), 1,
+                       "lotto739-cli: cannot obtain the result store (107666559 bytes)\n");
     EXPECT_EQ(run_cli("-f 7=5 -q", dir.path, limit).out, "2760681\n");
     EXPECT_TRUE(run_cli("-f 7=5 -q --stats", dir.path, limit)
                     .out.starts_with("2760681\n2760681 combinations\n0000435897=01\n"));

@@ -129,12 +129,10 @@ TEST(WheelCli, AReductionWithoutTheMemoryItNeedsSaysHowMuch) {
     GTEST_SKIP() << "address-space limits and sanitizers do not mix";
 #endif
     TempDir dir;
-    const Outcome o = run_cli("-f 1=150 --reduce 3 --seed 1", dir.path, "ulimit -v 900000");
-    expect_one_line_error(o, 1);
-    EXPECT_EQ(o.err, "lotto739-cli: --reduce 3: not enough memory for the 5643043 stored "
-                     "combinations: the search needs about 1088 MB; filter them further or "
-                     "choose a smaller T\n");
-    EXPECT_EQ(o.out, "");
+    expect_refused(run_cli("-f 1=150 --reduce 3 --seed 1", dir.path, "ulimit -v 900000"), 1,
+                   "lotto739-cli: --reduce 3: not enough memory for the 5643043 stored "
+                   "combinations: the search needs about 1088 MB; filter them further or "
+                   "choose a smaller T\n");
 }
 #endif
 
@@ -189,10 +187,7 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"--wheel 1,2,3,4,5,6,7 --guarantee 2-if-2", "8 or more numbers, 7 given"},
         {"--wheel 1,2,x,4,5,6,7,8 --guarantee 2-if-2", "'x' is not a number"},
         {"--wheel 8-1,9 --guarantee 2-if-2", "the range 8-1 runs downwards"},
-        {"--wheel 1-7 --guarantee 2-if-2", "8 or more numbers, 7 given"},
         {"--wheel 1-8,5 --guarantee 2-if-2", "number 5 is given twice"},
-        {eight + "--guarantee 3if4", "expected T-if-M"},
-        {eight + "--guarantee 5-if-4", "M must lie in T..7"},
         {eight + "--guarantee 0-if-3", "T must lie in 2..7"},
         {eight + "--guarantee 3-if-8", "M must lie in T..7"},
         {eight, "--wheel needs --guarantee"},
@@ -218,7 +213,6 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"--reduce 3 --check-wheel bad.txt --tickets-from any",
          "--check-wheel checks the file's tickets and searches none; drop --tickets-from"},
         {eight + "--guarantee 2-if-2 --check-wheel bad.txt --seed 3", "searches none; drop --seed"},
-        {"--wheel '1 2 x 4 5 6 7 8' --guarantee 2-if-2", "'x' is not a number 1..39"},
         {"--wheel '1 2;;4 5 6 7 8 9' --guarantee 2-if-2", "'' is not a number 1..39"},
         {"-f 3=7,5=7 --reduce 3", "the settings store no combination"}, // 7 even and 7 odd
         {"--game 7/42 --reduce 5",
@@ -237,13 +231,7 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {eight + "--guarantee 2-if-2 --check-wheel .", "."},
         {eight + "--guarantee 2-if-2 --check-wheel bad.txt", "bad.txt:2:"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args);
-        const Outcome o = run_cli(c.args, dir.path);
-        expect_one_line_error(o, 2);
-        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
-        EXPECT_EQ(o.out, "");
-    }
+    for (const auto& c : cases) expect_refused(run_cli(c.args, dir.path), 2, c.says);
 }
 
 } // namespace
