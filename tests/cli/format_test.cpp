@@ -121,9 +121,9 @@ TEST(CliCsv, EachOutputIsOneTable) {
     EXPECT_EQ(list[20], (std::vector<std::string>{"20", "20) No groups", ""}));
 }
 
-// The analysis outputs' values, as in the text tables (see analysis_test.cpp): filters 7 (lucky
-// 5) and 8 (unlucky 39) on 20 draws that all hold 5, the last also 39. In CSV the tiny p-values
-// keep their digits.
+// The analysis outputs' values, as in the text tables of docs/backtest.md and docs/explain.md:
+// filters 7 (lucky 5) and 8 (unlucky 39) on 20 draws that all hold 5, the last also 39. In CSV the
+// tiny p-values keep their digits.
 TEST(CliAnalysis, JsonAndCsvValues) {
     TempDir dir;
     std::string draws;
