@@ -257,6 +257,11 @@ std::optional<DrawDate> named_month_token(std::string_view token) {
 std::optional<DrawDate> parse_draw_date(std::string_view token) {
     // "2025.11.26.": a dot may end a date that opens with its year, as Hungarian sites write it.
     if (token.ends_with('.') && token.size() > 4 && token[4] == '.') token.remove_suffix(1);
+    // "20051018": year, month and day in eight digits, as some published files write them.
+    if (token.size() == 8 && history::whole_number(token) != history::NotWhole) {
+        return make(digits_value(token.substr(0, 4)), digits_value(token.substr(4, 2)),
+                    digits_value(token.substr(6, 2)));
+    }
     std::array<std::string_view, 3> parts;
     char sep = 0;
     if (!split_three(token, parts, sep)) return named_month_token(token);

@@ -10,7 +10,16 @@ namespace lotto::history {
 
 std::string key_of(std::string_view name) {
     std::string key;
-    for (char c : name) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        // Full-width digits ("１" EF BC 91), as Japanese headers write them, as ASCII ones.
+        if (c == '\xef' && i + 2 < name.size() && name[i + 1] == '\xbc' &&
+            static_cast<unsigned char>(name[i + 2]) >= 0x90 &&
+            static_cast<unsigned char>(name[i + 2]) <= 0x99) {
+            key += static_cast<char>('0' + (static_cast<unsigned char>(name[i + 2]) - 0x90));
+            i += 2;
+            continue;
+        }
         // The capitals of UTF-8's Latin-1 letters ("Ä" C3 84) as small ones ("ä" C3 A4), the
         // multiplication sign (C3 97) aside.
         const auto byte = static_cast<unsigned char>(c);
@@ -30,25 +39,22 @@ namespace {
 constexpr std::string_view Digits = "0123456789";
 
 // Names of the field holding all seven numbers, as key_of gives them.
-constexpr std::array<std::string_view, 21> AllNumbersNames{
-    "numbers",     "winningnumbers", "drawnnumbers",       "numbersdrawn", "mainnumbers",
-    "balls",       "winningballs",   "drawnballs",         "result",       "results",
-    "combination", "zahlen",         "gewinnzahlen",       "lottozahlen",  "gezogenezahlen",
-    "ziehung",     "ziehungszahlen", "winningcombination", "vinnarnummer", "vinstnummer",
-    "dragnanummer"};
+constexpr std::array<std::string_view, 22> AllNumbersNames{
+    "numbers",           "winningnumbers", "drawnnumbers",
+    "numbersdrawn",      "mainnumbers",    "balls",
+    "winningballs",      "drawnballs",     "result",
+    "results",           "combination",    "zahlen",
+    "gewinnzahlen",      "lottozahlen",    "gezogenezahlen",
+    "ziehung",           "ziehungszahlen", "winningcombination",
+    "vinnarnummer",      "vinstnummer",    "dragnanummer",
+    "\u672c\u6570\u5b57"}; // 本数字, Japan's "main numbers"
 
 // A bonus number's field is named by one of these words, alone or with one of the endings.
-constexpr std::array<std::string_view, 11> BonusWords{"bonus",
-                                                      "extra",
-                                                      "supplementary",
-                                                      "supp",
-                                                      "additional",
-                                                      "special",
-                                                      "zusatzzahl",
-                                                      "superzahl",
-                                                      "till\xc3\xa4gg",
-                                                      "till\xc3\xa4ggsnummer",
-                                                      "lis\xc3\xa4numero"};
+constexpr std::array<std::string_view, 12> BonusWords{
+    "bonus", "extra", "supplementary", "supp", "additional", "special", "zusatzzahl", "superzahl",
+    "till\xc3\xa4gg", "till\xc3\xa4ggsnummer", "lis\xc3\xa4numero",
+    // ボーナス数字, Japan's "bonus numbers"
+    "\u30dc\u30fc\u30ca\u30b9\u6570\u5b57"};
 constexpr std::array<std::string_view, 6> BonusEndings{"", "ball", "number", "num", "no", "nr"};
 
 // The names of the fields of a date's year, month and day, as key_of gives them.
@@ -126,25 +132,36 @@ std::optional<NamedColumns> named_columns(std::string_view line) {
     if (for_bonus.size() > 1) return std::nullopt;
     NamedColumns c;
     if (!with_number.empty()) {
-        // Seven consecutive fields named alike and counting 1..7; other numbered fields ("Prize
-        // 1", "Winners 6+1") may stand beside them, but not a second such run.
+        // Seven consecutive fields named alike and numbered 1..7, each once, in any order (Lotto
+        // Max's files put No4 before No3); other numbered fields ("Prize 1", "Winners 6+1") may
+        // stand beside them, but not a second such run.
         int runs = 0;
+        std::size_t one = 0, seven = 0; // the fields of the run numbered 1 and 7
         for (std::size_t j = 0; j + 7 <= with_number.size(); ++j) {
             bool run = true;
-            for (std::size_t i = 0; i < 7 && run; ++i)
-                run = with_number[j + i] == with_number[j] + static_cast<int>(i) &&
-                      numbers[j + i].number == static_cast<int>(i) + 1 &&
-                      numbers[j + i].around == numbers[j].around;
-            if (run) ++runs, c.first = with_number[j] + 1;
+            unsigned seen = 0;
+            for (std::size_t i = 0; i < 7 && run; ++i) {
+                const int n = numbers[j + i].number;
+                run = with_number[j + i] == with_number[j] + static_cast<int>(i) && n >= 1 &&
+                      n <= 7 && (seen >> n & 1) == 0 && numbers[j + i].around == numbers[j].around;
+                if (run) seen |= 1u << n;
+            }
+            if (!run) continue;
+            ++runs, c.first = with_number[j] + 1;
+            for (std::size_t i = 0; i < 7; ++i) {
+                const auto field = static_cast<std::size_t>(with_number[j + i]);
+                if (numbers[j + i].number == 1) one = field;
+                if (numbers[j + i].number == 7) seven = field;
+            }
         }
         if (runs != 1) return std::nullopt;
         c.last = c.first + 6;
+        c.first_name = names[one], c.last_name = names[seven];
     } else {
         if (for_all.size() != 1) return std::nullopt;
         c.first = c.last = for_all[0] + 1;
+        c.first_name = c.last_name = names[static_cast<std::size_t>(for_all[0])];
     }
-    c.first_name = names[static_cast<std::size_t>(c.first - 1)];
-    c.last_name = names[static_cast<std::size_t>(c.last - 1)];
     if (!for_bonus.empty())
         c.bonus = for_bonus[0] + 1, c.bonus_name = names[static_cast<std::size_t>(for_bonus[0])];
     if (std::all_of(for_date.begin(), for_date.end(), [](const auto& f) { return f.size() == 1; }))

@@ -58,6 +58,18 @@ int field_count(std::string_view line) {
     return count;
 }
 
+// A header that counts the columns of the numbers after a name for the first
+// ("Board,1,2,3,4,5,6,7"), as a spreadsheet's first row may: not the ticket 1..7.
+bool counts_columns(std::string_view line) {
+    history::Fields fields(line);
+    std::string_view field;
+    if (!fields.next(field) || field.empty() || history::whole_number(field) != history::NotWhole)
+        return false;
+    for (int n = 1; n <= 7; ++n)
+        if (!fields.next(field) || history::whole_number(field) != n) return false;
+    return !fields.next(field);
+}
+
 // How many numbers the token joins with single dots or slashes ("1.2.3.4.5.6.7", "1/2/3"), 0 when
 // it is anything else. Such numbers are not read: a date or an amount joins numbers so too.
 std::size_t dotted_numbers(std::string_view token) {
@@ -607,6 +619,13 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
             if (first_skipped.empty())
                 first_skipped = std::string(name) + ":" + std::to_string(number) +
                                 ": the program's count or summary, not a ticket";
+            any_content = true;
+            return;
+        }
+        if (!any_content && counts_columns(line)) {
+            numbered = true; // the rows may give their board's number first
+            first_skipped = std::string(name) + ":" + std::to_string(number) +
+                            ": a header counting the columns, not a ticket";
             any_content = true;
             return;
         }

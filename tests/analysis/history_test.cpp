@@ -526,7 +526,11 @@ TEST(History, HeaderNamesTheColumns) {
          Auto,
          {"2: 3 7 11 12 19 23 31"},
          " "},
-        {"Draw,N1,N2,N3,N4,N5,N7,N6\n12,3,7,11,19,23,31,9\n", Auto, {"2: 3 7 11 12 19 23 31"}, " "},
+        // Numbered fields in another order (Lotto Max writes No4 before No3).
+        {"Draw,N1,N2,N3,N4,N5,N7,N6\n12,3,7,11,19,23,31,9\n",
+         Auto,
+         {"2: 3 7 9 11 19 23 31"},
+         "N1..N7 "},
         {"Draw,N1,N2,N3,N4,N5,N6,N7\n12,3,7,11,19,23,31,38\n3,7,11,19,23,31,38\n",
          Auto,
          {"2: 3 7 11 12 19 23 31", "3: 3 7 11 19 23 31 38"},
