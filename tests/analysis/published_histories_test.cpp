@@ -1,6 +1,5 @@
 // Histories as published (tests/data/histories, SOURCES names where each comes from) read draw for
-// draw; the order the dated lines of a file give; the draw where a game grew; a bonus hit on any of
-// a draw's bonus numbers.
+// draw; the draw where a game grew; a bonus hit on any of a draw's bonus numbers.
 #include "analysis/draw_order.h"
 #include "analysis/game_check.h"
 #include "analysis/history.h"
@@ -76,32 +75,6 @@ TEST(PublishedHistories, ReadDrawForDraw) {
         EXPECT_EQ((std::vector<std::string>{shown(h.draws.front()), shown(h.draws.back())}),
                   c.first_and_last)
             << c.file;
-    }
-}
-
-TEST(PublishedHistories, OrderFromTheDatedLines) {
-    // text, the lines oldest first, what the dates said
-    const std::tuple<std::string, std::vector<uint32_t>, PartialDates> cases[] = {
-        {"2024-03-08;1;2;3;4;5;6;7\n;1;2;3;4;5;6;8\n2024-03-01;1;2;3;4;5;6;9\n",
-         {3, 2, 1},
-         PartialDates::NewestFirst},
-        {"2024-03-01;1;2;3;4;5;6;7\n;1;2;3;4;5;6;8\n2024-03-08;1;2;3;4;5;6;9\n",
-         {1, 2, 3},
-         PartialDates::OldestFirst},
-        {"2024-03-08;1;2;3;4;5;6;7\n2024-03-01;1;2;3;4;5;6;8\n2024-03-15;1;2;3;4;5;6;9\n;1;2;3;"
-         "4;5;6;10\n",
-         {1, 2, 3, 4},
-         PartialDates::Disagree},
-    };
-    for (const auto& [text, lines, said] : cases) {
-        History h = parse_history(text, "h.csv", game(39));
-        ASSERT_EQ(h.error, "") << text;
-        PartialDates partial = PartialDates::None;
-        order_oldest_first(h, false, &partial);
-        std::vector<uint32_t> read;
-        for (const Draw& d : h.draws) read.push_back(d.line);
-        EXPECT_EQ(read, lines) << text;
-        EXPECT_EQ(partial, said) << text;
     }
 }
 

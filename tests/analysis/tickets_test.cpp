@@ -32,11 +32,8 @@ const std::string CheckCsv = "kind,line,numbers,hits_0,hits_1,hits_2,hits_3,hits
 
 TEST(Tickets, ReadsEachLayout) {
     const std::pair<std::string, std::string> cases[] = {
-        {"01, 02, 03, 04, 05, 06, 07\r\n08, 09, 10, 11, 12, 13, 14\r\n",
-         "1: 1 2 3 4 5 6 7 | 2: 8 9 10 11 12 13 14"},
         {"00000001=01,02,03,04,05,06,26,\r\n00000002=01,02,03,04,05,06,27,\r\n",
          "1: 1 2 3 4 5 6 26 | 2: 1 2 3 4 5 6 27"},
-        {"index,n1,n2,n3,n4,n5,n6,n7\r\n1,1,2,3,4,5,6,26\r\n", "2: 1 2 3 4 5 6 26"},
         {"\xef\xbb\xbf# a wheel\n39 2 13 4 5 6 7\n\n# 1 ticket, guarantee 3 if 3\n",
          "2: 2 4 5 6 7 13 39"},
         {"n1;n2;n3;n4;n5;n6;n7\n\"1\";2;3;4;5;6;7\n", "2: 1 2 3 4 5 6 7"},
@@ -45,8 +42,6 @@ TEST(Tickets, ReadsEachLayout) {
          "1: 1 2 3 4 5 6 7 | 2: 8 9 10 11 12 13 14"},
         {"Row A) 5 8 9 17 29 32 37\n", "1: 5 8 9 17 29 32 37"},
         {"#1: 3 9 19 23 24 25 28\n#2 1 2 3 4 5 6 7 # mine\n",
-         "1: 3 9 19 23 24 25 28 | 2: 1 2 3 4 5 6 7"},
-        {"Ticket 1 - 3 9 19 23 24 25 28\nLine 2 - 1,2,3,4,5,6,7 (birthdays)\n",
          "1: 3 9 19 23 24 25 28 | 2: 1 2 3 4 5 6 7"},
         {"1 2 3 4 5 6 7 // test\n// mine\n1,2,3,4,5,6,8 ; lucky\n",
          "1: 1 2 3 4 5 6 7 | 3: 1 2 3 4 5 6 8"},
@@ -58,11 +53,6 @@ TEST(Tickets, ReadsEachLayout) {
          "2: 3 9 12 19 25 30 33 | 3: 5 8 9 17 29 32 37"},
         {"{\"tickets\":[[1,2,3,4,5,6,9],[9,8,7,6,5,4,3]],\"numbers\":[1,2,3,4,5,6,7,8,9]}",
          "1: 1 2 3 4 5 6 9 | 2: 3 4 5 6 7 8 9"},
-        {"{\"tickets\":[{\"line\":1,\"numbers\":[1,2,3,4,5,6,7]}],\"draws\":[{\"numbers\":[8,9,"
-         "10,11,12,13,14]}]}",
-         "1: 1 2 3 4 5 6 7"},
-        {" {\"page\":{\"combinations\":[{\"index\":1,\"numbers\":[31,34,35,36,37,38,39]}]}}\n",
-         "1: 31 34 35 36 37 38 39"},
         // A page and a sample: the sample's tickets only, wherever it stands.
         {"{\"sample\":{\"seed\":1,\"combinations\":[{\"numbers\":[1,2,3,4,5,6,7]}]},\"page\":{"
          "\"combinations\":[{\"numbers\":[8,9,10,11,12,13,14]},{\"numbers\":[1,2,3,4,5,6,8]}]}}",
