@@ -19,20 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-HistoryOptions columns(int first, int last) {
-    HistoryOptions o;
-    o.first_column = first, o.last_column = last;
-    return o;
-}
-
-HistoryOptions with(uint32_t highest, int bonus_column = 0) {
-    HistoryOptions o;
-    o.highest = highest, o.bonus_column = bonus_column;
-    return o;
-}
+// The draw most rows hold, from "7 3 12 39 1 20 15" and the like: shown as E.
+const std::string Example = " 1 3 7 12 15 20 39";
 
 // What text reads as, in one line: each draw oldest first as "line date numbers +bonus #counter"
-// ("-" without a date), apart by " | ", then what the notes count in brackets; or "! error".
+// ("-" without a date; the numbers 1 2 3 4 5 6 7 as 1-7), apart by " | ", then what the notes count
+// in brackets; or "! error".
 std::string read_as(const std::string& text, const HistoryOptions& o = {}, bool newest = false) {
     History h = parse_history(text, "h", o);
     if (!h.ok()) return "! " + h.error + (h.draws.empty() ? "" : " (and draws)");
@@ -45,7 +37,9 @@ std::string read_as(const std::string& text, const HistoryOptions& o = {}, bool 
     for (const Draw& d : h.draws) {
         add(s.empty() ? "" : " | ", d.line);
         s.append(" ") += d.date ? date_text(*d.date) : "-";
-        for (int n : d.numbers) add(" ", static_cast<uint32_t>(n));
+        std::string numbers;
+        for (int n : d.numbers) numbers.append(" ") += std::to_string(n);
+        s += numbers == Example ? " E" : numbers == " 1 2 3 4 5 6 7" ? " 1-7" : numbers;
         if (d.bonus) add(" +", d.bonus);
         for (uint8_t m : d.more_bonus)
             if (m) add("+", m);
@@ -59,6 +53,7 @@ std::string read_as(const std::string& text, const HistoryOptions& o = {}, bool 
     note(" [undated ", h.unread_dates, h.first_unread_date);
     if (!h.named_first.empty() || !h.named_bonus.empty())
         s += " [" + h.named_first + ".." + h.named_last + " " + h.named_bonus + "]";
+    for (const SkippedLine& k : h.skipped) add(" [skipped ", k.line), s.append(": ") += k.why + "]";
     if (order == DrawOrder::Reversed) s += " [reversed]";
     if (partial != PartialDates::None)
         s += partial == PartialDates::Disagree ? " [dates disagree]" : " [dated lines decide]";
@@ -95,55 +90,50 @@ TEST(History, ReadsEachLayout) {
     const std::string nbsp = "\xc2\xa0", narrow = "\xe2\x80\xaf";
     expect_reads({
         {"2013-04-05,7 3 12 39 1 20 15,4 9,Draw 12\n2013-04-12,1 2 3 4 5 6 7,8 9,Draw 13\n",
-         "1 2013-04-05 1 3 7 12 15 20 39 | 2 2013-04-12 1 2 3 4 5 6 7 [longer 2@1]"},
-        {"Draw 12,2013/4/5,07,3,12,39,1,20,15,4,9,1.5 EUR,x\n",
-         "1 2013-04-05 1 3 7 12 15 20 39 [longer 1@1]"},
+         "1 2013-04-05 E | 2 2013-04-12 1-7 [longer 2@1]"},
+        {"Draw 12,2013/4/5,07,3,12,39,1,20,15,4,9,1.5 EUR,x\n", "1 2013-04-05 E [longer 1@1]"},
         // A header naming the columns 1..7 above dated draws; the same above an undated draw is
         // a draw.
-        {"Date;1;2;3;4;5;6;7\n2024-03-05;7;3;12;39;1;20;15\n",
-         "2 2024-03-05 1 3 7 12 15 20 39 [1..7 ]"},
-        {"Draw;1;2;3;4;5;6;7\nDraw;7;3;12;39;1;20;15\n",
-         "1 - 1 2 3 4 5 6 7 | 2 - 1 3 7 12 15 20 39"},
+        {"Date;1;2;3;4;5;6;7\n2024-03-05;7;3;12;39;1;20;15\n", "2 2024-03-05 E [1..7 ]"},
+        {"Draw;1;2;3;4;5;6;7\nDraw;7;3;12;39;1;20;15\n", "1 - 1-7 | 2 - E"},
         {"04.01.2022 20:15;\"7 - 3 - 12 - 39 - 1 - 20 - 15\";31;\"8.706.000,00\";1\n",
-         "1 2022-01-04 1 3 7 12 15 20 39 [longer 1@1]"},
+         "1 2022-01-04 E [longer 1@1]"},
         // Byte-order mark, a title and a header, CR LF, blank and comment lines, no final newline.
         {"\xef\xbb\xbfResults\r\ndraw;date;numbers\r\n\r\n# a note\r\n ; "
-         "\r\n1;x;7;3;12;39;1;20;15\r\n"
-         "2;2013-04-12;1;2;3;4;5;6;7",
-         "6 - 1 3 7 12 15 20 39 | 7 2013-04-12 1 2 3 4 5 6 7"},
-        {"\"Draw 12, week 3\",\"2013-04-05\",\"7\",\" 3 \",\"12\",\"39\",\"1\",\"20\",\"15\"\n"
-         "2013-04-12,\"1, 2, 3, 4, 5, 6, 7\",4\n",
-         "1 2013-04-05 1 3 7 12 15 20 39 | 2 2013-04-12 1 2 3 4 5 6 7 [longer 1@2]"},
-        {"1,2,3,4,5,6,7\r1 2 3,x,7 3 12 39 1 20 15\r", "1 - 1 2 3 4 5 6 7 | 2 - 1 3 7 12 15 20 39"},
+         "\r\n1;x;7;3;12;39;1;20;15\r\n2;2013-04-12;1;2;3;4;5;6;7",
+         "6 - E | 7 2013-04-12 1-7"},
+        {"\"Draw 12, week 3\",\"2013-04-05\",\"7\",\" 3 "
+         "\",\"12\",\"39\",\"1\",\"20\",\"15\"\n2013-04-12,\"1, 2, 3, 4, 5, 6, 7\",4\n",
+         "1 2013-04-05 E | 2 2013-04-12 1-7 [longer 1@2]"},
+        {"1,2,3,4,5,6,7\r1 2 3,x,7 3 12 39 1 20 15\r", "1 - 1-7 | 2 - E"},
         // Numbers joined by dashes, beside a date whose dashes join only three.
         {"2013-04-05,07-03-12-39-01-20-15\n2013-04-12;1-2-3-4-5-6-7-9\n",
-         "1 2013-04-05 1 3 7 12 15 20 39 | 2 2013-04-12 1 2 3 4 5 6 7 [longer 1@2]"},
-        // UTF-16 as spreadsheets save it: a byte-order mark, tabs, CR LF, a header in German.
+         "1 2013-04-05 E | 2 2013-04-12 1-7 [longer 1@2]"},
+        // UTF-16, big-endian, with a byte-order mark.
         {test::utf16_bytes(u"\uFEFF2013-04-05;7;3;12;39;1;20;15\n#\n2013-04-12;1;2;3;4;5;6;7",
                            true),
-         "1 2013-04-05 1 3 7 12 15 20 39 | 3 2013-04-12 1 2 3 4 5 6 7"},
+         "1 2013-04-05 E | 3 2013-04-12 1-7"},
         // Copied from a web page: no-break spaces, in UTF-8 (also the narrow one) and Windows-1252.
         {"Sat" + nbsp + "5 Apr" + nbsp + "2013\t7" + nbsp + "3" + narrow + "12 39 1 20 15\n",
-         "1 2013-04-05 1 3 7 12 15 20 39"},
+         "1 2013-04-05 E"},
     });
     // Dates written 20051018, as Oz Lotto's files do.
-    EXPECT_EQ(read_as("\"610\",\"20051025\",\"42\",\"7\",\"36\",\"23\",\"39\",\"29\",\"16\"\n"
-                      "\"609\",\"20051018\",\"39\",\"9\",\"12\",\"30\",\"33\",\"45\",\"5\"\n",
-                      with(45)),
-              "2 2005-10-18 5 9 12 30 33 39 45 | 1 2005-10-25 7 16 23 29 36 39 42");
+    EXPECT_EQ(
+        read_as("\"610\",\"20051025\",\"42\",\"7\",\"36\",\"23\",\"39\",\"29\",\"16\"\n\"609\","
+                "\"20051018\",\"39\",\"9\",\"12\",\"30\",\"33\",\"45\",\"5\"\n",
+                HistoryOptions{.highest = 45}),
+        "2 2005-10-18 5 9 12 30 33 39 45 | 1 2005-10-25 7 16 23 29 36 39 42");
 }
 
-// Fields named by options: a header that does not fit them, quotes, spaces, one field of seven.
+// Fields named by options: a header that does not fit them, quotes, one field of seven.
 TEST(History, ReadsTheFieldsNamed) {
-    expect_reads({{"draw,n1,n2\n12;1;2;3;4;5;6;7\n", "2 - 1 2 3 4 5 6 7"},
-                  {"\"Draw \"\"12\"\", late\",7,3,12,39,1,20,15\n", "1 - 1 3 7 12 15 20 39"},
-                  {"d,7 ,3 ,12 ,39 ,1 ,20 ,15 \n", "1 - 1 3 7 12 15 20 39"}},
-                 columns(2, 8));
-    expect_reads(
-        {{"2013-04-05,7 3 12 39 1 20 15,4 9\n", "1 2013-04-05 1 3 7 12 15 20 39"},
-         {"2013-04-05,7-3-12-39-1-20-15,4\n", "1 2013-04-05 1 3 7 12 15 20 39"},
-         {"2022-01-04;7 - 3 - 12 - 39 - 1 - 20 - 15;-\n", "1 2022-01-04 1 3 7 12 15 20 39"}},
-        columns(2, 2));
+    expect_reads({{"draw,n1,n2\n12;1;2;3;4;5;6;7\n", "2 - 1-7"},
+                  {"\"Draw \"\"12\"\", late\",7,3,12,39,1,20,15\n", "1 - E"}},
+                 HistoryOptions{2, 8});
+    expect_reads({{"2013-04-05,7 3 12 39 1 20 15,4 9\n", "1 2013-04-05 E"},
+                  {"2013-04-05,7-3-12-39-1-20-15,4\n", "1 2013-04-05 E"},
+                  {"2022-01-04;7 - 3 - 12 - 39 - 1 - 20 - 15;-\n", "1 2022-01-04 E"}},
+                 HistoryOptions{2, 2});
 }
 
 // A draw counter of 39 or less right before the numbers (a week, a draw number after the date)
@@ -159,29 +149,22 @@ TEST(History, DrawCounters) {
     for (int i = 1; i <= 12; ++i) own_first += std::to_string(2 * i) + ",31,32,33,34,35,36\n";
     const std::vector<Case> cases = {
         {counted_lines("2013,", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, ","),
-         "1 - 1 3 7 12 15 20 39 #1 ... 12 - 1 3 7 12 15 20 39 #12"},
+         "1 - E #1 ... 12 - E #12"},
         {counted_lines("", {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 40}, ","),
-         "1 - 1 3 7 12 15 20 39 #21 ... 11 - 1 3 7 12 15 20 39 #40"},
+         "1 - E #21 ... 11 - E #40"},
         {counted_lines("", {21, 22, 23, 24, 25, 26, 27, 28, 29, 27, 40}, ","),
-         "1 - 1 3 7 12 20 21 39 ... 11 - 1 3 7 12 15 20 39 [longer 11@1]"},
-        {counted_lines("", to1200, ";"),
-         "1 - 1 3 7 12 15 20 39 #1 ... 1200 - 1 3 7 12 15 20 39 #1200"},
+         "1 - 1 3 7 12 20 21 39 ... 11 - E [longer 11@1]"},
+        {counted_lines("", to1200, ";"), "1 - E #1 ... 1200 - E #1200"},
         {counted_lines("", {30, 28, 27, 25, 21, 20, 19, 17, 16, 14, 11}, ","),
-         "11 - 1 3 7 12 15 20 39 #11 ... 1 - 1 3 7 12 15 20 39 #30 [reversed]"},
-        {counted_lines("2024;", {10, 11, 12}, ";"),
-         "1 - 1 3 7 12 15 20 39 #10 ... 3 - 1 3 7 12 15 20 39 #12"},
+         "11 - E #11 ... 1 - E #30 [reversed]"},
+        {counted_lines("2024;", {10, 11, 12}, ";"), "1 - E #10 ... 3 - E #12"},
         // Steps by one in a short file of seven numbers a line are numbers.
         {"5,8,9,17,29,32,37\n6,8,9,17,29,32,37\n7,8,9,17,29,32,37\n",
          "1 - 5 8 9 17 29 32 37 ... 3 - 7 8 9 17 29 32 37"},
-        {counted_lines("", falling, ","),
-         "12 - 1 3 7 12 15 20 39 #4967 ... 1 - 1 3 7 12 15 20 39 #5000 [reversed]"},
-        {counted_lines("x;", {90, 92, 94, 96, 98, 100, 102, 104, 106, 108, 110, 112}, ";"),
-         "1 - 1 3 7 12 15 20 39 #90 ... 12 - 1 3 7 12 15 20 39 #112"},
+        {counted_lines("", falling, ","), "12 - E #4967 ... 1 - E #5000 [reversed]"},
         {counted_lines("", {60, 64, 58, 59, 57, 56, 55, 54, 53, 52, 51}, ","),
-         "1 - 1 3 7 12 15 20 39 ... 11 - 1 3 7 12 15 20 39 [longer 11@1]"},
+         "1 - E ... 11 - E [longer 11@1]"},
         {own_first, "1 - 2 31 32 33 34 35 36 ... 12 - 24 31 32 33 34 35 36"},
-        {counted_lines("2021-01-02;", falling, ";"),
-         "1 2021-01-02 1 3 7 12 15 20 39 #5000 ... 12 2021-01-02 1 3 7 12 15 20 39 #4967"},
     };
     for (const auto& [text, want] : cases) EXPECT_EQ(ends_of(text), want) << text;
 }
@@ -198,34 +181,36 @@ TEST(History, DatesWrittenWithSpaces) {
             "2024,1," + std::to_string(day) + ",1,2,3,4,5,6," + std::to_string(day + 20) + "\n";
     expect_reads({
         {"2024 01 12 38 31 23 19 11 7 3\n2024 01 05 1 2 3 4 5 6 7 8\n",
-         "2 2024-01-05 1 2 3 4 5 6 7 | 1 2024-01-12 3 7 11 19 23 31 38 [longer 1@2]"},
-        {"2 1 2024\t1\t2\t3\t4\t5\t6\t7\n1 13 2024\t7\t3\t12\t39\t1\t20\t15\n"
-         "01 06 2024 1 2 3 4 5 6 8\n",
-         "3 2024-01-06 1 2 3 4 5 6 8 | 2 2024-01-13 1 3 7 12 15 20 39 | 1 2024-02-01 1 2 3 4 5 6 "
-         "7"},
+         "2 2024-01-05 1-7 | 1 2024-01-12 3 7 11 19 23 31 38 [longer 1@2]"},
+        {"2 1 2024\t1\t2\t3\t4\t5\t6\t7\n1 13 2024\t7\t3\t12\t39\t1\t20\t15\n01 06 2024 1 2 3 "
+         "4 5 "
+         "6 8\n",
+         "3 2024-01-06 1 2 3 4 5 6 8 | 2 2024-01-13 E | 1 2024-02-01 1-7"},
         {"13 1 2024 1 2 3 4 5 6 7\n2 1 2024 1 2 3 4 5 6 8\n",
-         "2 2024-01-02 1 2 3 4 5 6 8 | 1 2024-01-13 1 2 3 4 5 6 7"},
+         "2 2024-01-02 1 2 3 4 5 6 8 | 1 2024-01-13 1-7"},
         {"1995 3 12 17 22 28 33 39 4 9\n1996 1 5 3 7 11 19 23 31\n1997 2 3 4 5 6 7 8 9\n",
          "1 - 3 12 17 22 28 33 39 | 2 - 1 3 5 7 11 19 23 | 3 - 2 3 4 5 6 7 8 [longer 3@1]"},
         {"2024 01 05 3 7 11 19 23 31 38\n2024 02 30 3 7 11 19 23 31 38\n",
          "1 - 1 3 5 7 11 19 23 | 2 - 2 3 7 11 19 23 30 [longer 2@1]"},
         {"2024,1,12,38,31,23,19,11,7,3\n2024,01,05,1,2,3,4,5,6,7,8\n",
-         "2 2024-01-05 1 2 3 4 5 6 7 | 1 2024-01-12 3 7 11 19 23 31 38 [longer 1@2]"},
+         "2 2024-01-05 1-7 | 1 2024-01-12 3 7 11 19 23 31 38 [longer 1@2]"},
         {"2013,1,7,3,12,39,1,20,15,4\n2013,2,7,3,12,39,1,20,15,4\n2013,3,7,3,12,39,1,20,15,4\n",
-         "1 - 1 3 7 12 15 20 39 #1 | 2 - 1 3 7 12 15 20 39 #2 | 3 - 1 3 7 12 15 20 39 #3"},
+         "1 - E #1 | 2 - E #2 | 3 - E #3"},
         {"2024,1,5,3,7,11,19,23\n", "1 - 1 3 5 7 11 19 23"},
         // Dates on some lines only: those decide the order, or the file's stands when they
         // disagree.
         {"2024-03-08;1;2;3;4;5;6;7\n;1;2;3;4;5;6;8\n2024-03-01;1;2;3;4;5;6;9\n",
-         "3 2024-03-01 1 2 3 4 5 6 9 | 2 - 1 2 3 4 5 6 8 | 1 2024-03-08 1 2 3 4 5 6 7 [reversed] "
-         "[dated lines decide]"},
+         "3 2024-03-01 1 2 3 4 5 6 9 | 2 - 1 2 3 4 5 6 8 | 1 2024-03-08 1-7 [reversed] [dated "
+         "lines decide]"},
         {"2024-03-01;1;2;3;4;5;6;7\n;1;2;3;4;5;6;8\n2024-03-08;1;2;3;4;5;6;9\n",
-         "1 2024-03-01 1 2 3 4 5 6 7 | 2 - 1 2 3 4 5 6 8 | 3 2024-03-08 1 2 3 4 5 6 9 [dated lines "
+         "1 2024-03-01 1-7 | 2 - 1 2 3 4 5 6 8 | 3 2024-03-08 1 2 3 4 5 6 9 [dated lines "
          "decide]"},
-        {"2024-03-08;1;2;3;4;5;6;7\n2024-03-01;1;2;3;4;5;6;8\n2024-03-15;1;2;3;4;5;6;9\n;1;2;3;4;5;"
+        {"2024-03-08;1;2;3;4;5;6;7\n2024-03-01;1;2;3;4;5;6;8\n2024-03-15;1;2;3;4;5;6;9\n;1;2;3;"
+         "4;5;"
          "6;9\n",
-         "1 2024-03-08 1 2 3 4 5 6 7 | 2 2024-03-01 1 2 3 4 5 6 8 | 3 2024-03-15 1 2 3 4 5 6 9 | 4 "
-         "- 1 2 3 4 5 6 9 [dates disagree]"},
+         "1 2024-03-08 1-7 | 2 2024-03-01 1 2 3 4 5 6 8 | 3 2024-03-15 1 2 3 4 5 6 9 | 4 - 1 2 "
+         "3 4 "
+         "5 6 9 [dates disagree]"},
     });
     EXPECT_EQ(ends_of(daily), "10 2024-01-01 1 2 3 4 5 6 21 ... 1 2024-01-10 1 2 3 4 5 6 30");
 }
@@ -241,26 +226,28 @@ TEST(History, MoreThanSevenNumbersInARow) {
     expect_reads({
         {"2022-01-04,31,5,8,9,17,29,32,37\n", "1 2022-01-04 5 8 9 17 29 31 32 [longer 1@1]"},
         {"1,2,3,4,5,6,7\n7,3,12,39,1,20,15,4\n7,3,12,39,1,20,15,4\n",
-         "1 - 1 2 3 4 5 6 7 | 2 - 1 3 7 12 15 20 39 | 3 - 1 3 7 12 15 20 39 [longer 2@2]"},
-        {"7,3,12,39,1,20,15,x,4\n", "1 - 1 3 7 12 15 20 39"},
+         "1 - 1-7 | 2 - E | 3 - E [longer 2@2]"},
+        {"7,3,12,39,1,20,15,x,4\n", "1 - E"},
     });
     EXPECT_EQ(ends_of(counted_lines("", {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, ";")),
-              "12 - 1 3 7 12 15 20 39 #1 ... 1 - 1 3 7 12 15 20 39 #12 [reversed]");
+              "12 - E #1 ... 1 - E #12 [reversed]");
     expect_reads({{"2022-01-04,31,5,8,9,17,29,32,37\n", "1 2022-01-04 5 8 9 17 29 32 37 +31"},
-                  {"2022-01-04,,5,8,9,17,29,32,37\n", "1 2022-01-04 5 8 9 17 29 32 37"},
-                  {"2022-01-04,\"N/A\",5,8,9,17,29,32,37\n", "1 2022-01-04 5 8 9 17 29 32 37"}},
-                 with(39, 2));
+                  {"2022-01-04,,5,8,9,17,29,32,37\n", "1 2022-01-04 5 8 9 17 29 32 37"}},
+                 HistoryOptions{.highest = 39, .bonus_column = 2});
     const std::string fourteen = "3;9;12;19;25;30;33;1;8;14;22;27;31;35";
     expect_reads(
         {
             {"2024 01 05 " + fourteen + "\n",
              "1 2024-01-05 3 9 12 19 25 30 33 | 1 2024-01-05 1 8 14 22 27 31 35 [two 1@1]"},
             {"12;2024-01-12;" + fourteen + "\n11;x;1;2;3;4;5;6;7\n10;2024-01-05;" + fourteen + "\n",
-             "3 2024-01-05 3 9 12 19 25 30 33 #10 | 3 2024-01-05 1 8 14 22 27 31 35 #10 | 2 - 1 2 "
-             "3 4 5 6 7 #11 | 1 2024-01-12 3 9 12 19 25 30 33 #12 | 1 2024-01-12 1 8 14 22 27 31 "
-             "35 #12 [two 2@1] [reversed] [dated lines decide]"},
+             "3 2024-01-05 3 9 12 19 25 30 33 #10 | 3 2024-01-05 1 8 14 22 27 31 35 #10 | 2 - "
+             "1-7 "
+             "#11 | 1 2024-01-12 3 9 12 19 25 30 33 #12 | 1 2024-01-12 1 8 14 22 27 31 35 #12 "
+             "[two "
+             "2@1] [reversed] [dated lines decide]"},
             {"2021;35;2021.09.01.;" + fourteen + "\n2021;34;;" + fourteen + "\n",
-             "1 2021-09-01 3 9 12 19 25 30 33 | 1 2021-09-01 1 8 14 22 27 31 35 | 2 - 3 9 12 19 25 "
+             "1 2021-09-01 3 9 12 19 25 30 33 | 1 2021-09-01 1 8 14 22 27 31 35 | 2 - 3 9 12 "
+             "19 25 "
              "30 33 | 2 - 1 8 14 22 27 31 35 [two 2@1]"},
             {"2021;35;;" + fourteen + "\n", "1 - 3 9 12 19 25 30 33 [longer 1@1]"},
             {fourteen + ";2024-01-05\n", "1 2024-01-05 3 9 12 19 25 30 33 [longer 1@1]"},
@@ -270,12 +257,13 @@ TEST(History, MoreThanSevenNumbersInARow) {
             {"2024-01-05;3;9;12;19;25;30;33;4;1;7;2;9;5;3\n",
              "1 2024-01-05 3 9 12 19 25 30 33 [longer 1@1]"},
         },
-        with(35));
-    EXPECT_EQ(read_as("2024-01-05;" + fourteen + ";17\n", with(35, 16)),
+        HistoryOptions{.highest = 35});
+    EXPECT_EQ(read_as("2024-01-05;" + fourteen + ";17\n",
+                      HistoryOptions{.highest = 35, .bonus_column = 16}),
               "1 2024-01-05 3 9 12 19 25 30 33 +17 [longer 1@1]");
     const std::string skandi = "2025;48;2025.11.26.;0;0 Ft;6;1 243 915 Ft;" + fourteen + "\n" +
                                "2025;47;2025.11.19.;1;95 280 385 Ft;" + fourteen + "\n";
-    EXPECT_EQ(read_as(skandi, with(35), true),
+    EXPECT_EQ(read_as(skandi, HistoryOptions{.highest = 35}, true),
               "2 2025-11-19 3 9 12 19 25 30 33 | 2 2025-11-19 1 8 14 22 27 31 35 | 1 2025-11-26 3 "
               "9 12 19 25 30 33 | 1 2025-11-26 1 8 14 22 27 31 35 [two 2@1]");
 }
@@ -286,17 +274,13 @@ TEST(History, MoreThanSevenNumbersInARow) {
 TEST(History, CountsDatesThatDoNotRead) {
     expect_reads({
         {"1;2;3;4;5;6;7\n2015. janu\xc3\xa1r 2.;1;2;3;4;5;6;7\n",
-         "1 - 1 2 3 4 5 6 7 | 2 - 1 2 3 4 5 6 7 [undated 1@2]"},
+         "1 - 1-7 | 2 - 1-7 [undated 1@2]"},
         {"Draw 1599 (KW 1/2015): 1 2 3 4 5 6 7\nDraw 1600 [KW 2/2015] 1 2 3 4 5 6 7\n",
-         "1 - 1 2 3 4 5 6 7 | 2 - 1 2 3 4 5 6 7 [undated 2@1]"},
-        {"\"\xe2\x82\xac 1.234.567\";1;2;3;4;5;6;7\n", "1 - 1 2 3 4 5 6 7"},
-        {"Draw 1599;1;2;3;4;5;6;7\n2015 1 2 3 4 5 6 7\n1.2.3;1;2;3;4;5;6;7\n",
-         "2 - 1 2 3 4 5 6 7 | 3 - 1 2 3 4 5 6 7"},
+         "1 - 1-7 | 2 - 1-7 [undated 2@1]"},
         {"26. Juni 2026;1;2;3;4;5;6;7\n(26/06/2026) 1 2 3 4 5 6 7\n",
-         "1 2026-06-26 1 2 3 4 5 6 7 | 2 2026-06-26 1 2 3 4 5 6 7"},
-        {"5. M\xe4rz 2026;1;2;3;4;5;6;7\n", "1 2026-03-05 1 2 3 4 5 6 7"}, // in Windows-1252
-        {"2015/20150;1;2;3;4;5;6;7\n1/2/3/2015;1;2;3;4;5;6;7\n",
-         "1 - 1 2 3 4 5 6 7 | 2 - 1 2 3 4 5 6 7"},
+         "1 2026-06-26 1-7 | 2 2026-06-26 1-7"},
+        {"5. M\xe4rz 2026;1;2;3;4;5;6;7\n", "1 2026-03-05 1-7"}, // in Windows-1252
+        {"2015/20150;1;2;3;4;5;6;7\n1/2/3/2015;1;2;3;4;5;6;7\n", "1 - 1-7 | 2 - 1-7"},
     });
 }
 
@@ -308,8 +292,8 @@ TEST(History, HeaderNamesTheColumns) {
     expect_reads({
         {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,9\n15,2,6,10,17,25,33,39,8\n",
          "2 - 3 7 11 19 23 31 38 +9 | 3 - 2 6 10 17 25 33 39 +8 [N1..N7 Bonus]"},
-        {"# Lotto\n\nNr;Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zahl 7;Zusatzzahl\n"
-         "1;05.01.2024;3;7;11;19;23;31;38;\n2;12.01.2024;1;4;9;15;22;30;36;5\n",
+        {"# Lotto\n\nNr;Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zahl "
+         "7;Zusatzzahl\n1;05.01.2024;3;7;11;19;23;31;38;\n2;12.01.2024;1;4;9;15;22;30;36;5\n",
          "4 2024-01-05 3 7 11 19 23 31 38 | 5 2024-01-12 1 4 9 15 22 30 36 +5 [Zahl 1..Zahl 7 "
          "Zusatzzahl]"},
         {"Datum;Nr 1;Nr 2;Nr 3;Nr 4;Nr 5;Nr 6;Nr "
@@ -330,24 +314,30 @@ TEST(History, HeaderNamesTheColumns) {
         {"\xe6\x8a\xbd\xe9\x81\xb8\xe6\x97\xa5,\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x91,"
          "\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x92,\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x93,"
          "\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x94,\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x95,"
-         "\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x96,\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x97,B\n"
-         "2013-04-05,7,10,12,17,23,28,34,3\n",
+         "\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x96,\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x97,B\n2013-04-"
+         "05,"
+         "7,10,12,17,23,28,34,3\n",
          "2 2013-04-05 7 10 12 17 23 28 34 "
          "[\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x91..\xe6\x95\xb0\xe5\xad\x97\xef\xbc\x97 ]"},
-        {"PlayDate,No1,No2,No4,No3,No5,No6,No7,Bonus,Jackpot\n2009-09-25,5,17,25,19,31,38,36,4,0."
+        {"PlayDate,No1,No2,No4,No3,No5,No6,No7,Bonus,Jackpot\n2009-09-25,5,17,25,19,31,38,36,4,"
+         "0."
          "0\n",
          "2 2009-09-25 5 17 19 25 31 36 38 +4 [No1..No7 Bonus]"},
-        // A first number that falls by one from line to line is no draw number running backwards.
-        {"N1,N2,N3,N4,N5,N6,N7,Bonus\n7,10,11,19,23,31,38,12\n6,10,11,19,23,31,38,12\n"
-         "5,10,11,19,23,31,38,12\n",
-         "2 - 7 10 11 19 23 31 38 +12 | 3 - 6 10 11 19 23 31 38 +12 | 4 - 5 10 11 19 23 31 38 +12 "
+        // A first number that falls by one from line to line is no draw number running
+        // backwards.
+        {"N1,N2,N3,N4,N5,N6,N7,Bonus\n7,10,11,19,23,31,38,12\n6,10,11,19,23,31,38,12\n5,10,11,"
+         "19,"
+         "23,31,38,12\n",
+         "2 - 7 10 11 19 23 31 38 +12 | 3 - 6 10 11 19 23 31 38 +12 | 4 - 5 10 11 19 23 31 38 "
+         "+12 "
          "[N1..N7 Bonus]"},
         // A bonus field holding other text, or 0, is a draw without a bonus.
         {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,x\n13,1,4,9,15,22,30,36,0\n",
          "2 - 3 7 11 19 23 31 38 | 3 - 1 4 9 15 22 30 36 [N1..N7 Bonus]"},
-        // Read as without the header: two runs of seven, a bonus above the game, two bonus fields,
-        // six numbered ones, a line without the named fields, no header.
-        {"Draw,N1,N2,N3,N4,N5,N6,N7,M1,M2,M3,M4,M5,M6,M7\n12,3,7,11,19,23,31,38,1,2,3,4,5,6,7\n",
+        // Read as without the header: two runs of seven, a bonus above the game, two bonus
+        // fields, six numbered ones, a line without the named fields, no header.
+        {"Draw,N1,N2,N3,N4,N5,N6,N7,M1,M2,M3,M4,M5,M6,M7\n12,3,7,11,19,23,31,38,1,2,3,4,5,6,"
+         "7\n",
          "2 - 3 7 11 12 19 23 31 [longer 1@2]"},
         {"Draw,N1,N2,N3,N4,N5,N6,N7,Bonus\n12,3,7,11,19,23,31,38,40\n",
          "2 - 3 7 11 12 19 23 31 [longer 1@2]"},
@@ -357,9 +347,9 @@ TEST(History, HeaderNamesTheColumns) {
          "2 - 3 7 11 12 19 23 31 | 3 - 3 7 11 19 23 31 38 [longer 1@2]"},
         // Fields named for the date: a line whose fields make no date has none, and a header
         // naming one twice names no date.
-        {"Nr;Jahr;Monat;Tag;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zahl 7\n"
-         "1;2024;1;12;3;7;11;19;23;31;38\n2;2024;1;5;1;2;3;4;5;6;7\n",
-         "3 2024-01-05 1 2 3 4 5 6 7 | 2 2024-01-12 3 7 11 19 23 31 38 [Zahl 1..Zahl 7 ]"},
+        {"Nr;Jahr;Monat;Tag;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Zahl "
+         "7\n1;2024;1;12;3;7;11;19;23;31;38\n2;2024;1;5;1;2;3;4;5;6;7\n",
+         "3 2024-01-05 1-7 | 2 2024-01-12 3 7 11 19 23 31 38 [Zahl 1..Zahl 7 ]"},
         {"Draw,Year,Month,Day,N1,N2,N3,N4,N5,N6,N7\n1,2024,2,30,3,7,11,19,23,31,38\n",
          "2 - 3 7 11 19 23 31 38 [N1..N7 ]"},
         {"Draw,Year,Month,Day,Day,N1,N2,N3,N4,N5,N6,N7\n1,2024,1,5,5,3,7,11,19,23,31,38\n",
@@ -367,22 +357,22 @@ TEST(History, HeaderNamesTheColumns) {
     });
     const std::string header =
         "Draw,Date,N1,N2,N3,N4,N5,N6,N7,Bonus\n1,2024-01-05,3,7,11,19,23,31,38,12\n";
-    EXPECT_EQ(read_as(header, columns(4, 10)), "2 2024-01-05 7 11 12 19 23 31 38");
-    EXPECT_EQ(read_as(header, with(39, 1)), "2 2024-01-05 3 7 11 19 23 31 38 +1 [longer 1@2]");
+    EXPECT_EQ(read_as(header, HistoryOptions{4, 10}), "2 2024-01-05 7 11 12 19 23 31 38");
+    EXPECT_EQ(read_as(header, HistoryOptions{.highest = 39, .bonus_column = 1}),
+              "2 2024-01-05 3 7 11 19 23 31 38 +1 [longer 1@2]");
 }
 
 TEST(History, NamesFileLineAndFault) {
-    const std::string e = "\xc3\xa9"; // two bytes of UTF-8
     expect_reads(
         {{"1,2,3,4,5,6,7,Bonus 9 10 11 12 13\n", "! h:1: field 8 holds no bonus number in 1..39"},
          {"1,2,3,4,5,6,7,Bonus 9 10 9\n", "! h:1: the bonus number 9 is given twice"},
          {"1,2,3,4,5,6,7,9 40\n", "! h:1: field 8 holds no bonus number in 1..39"},
          {"1,2,3,4,5,6,7,2nd 9\n", "! h:1: field 8 holds no bonus number in 1..39"}},
-        with(39, 8));
-    EXPECT_EQ(read_as("1,2,3,4,5,6,7\n1,2,3,4,5,6,8\n", with(39, 9)),
-              "! h: no draw's line has a field 9 for the bonus number");
-    HistoryOptions named = with(39);
-    named.game_named = true;
+        HistoryOptions{.highest = 39, .bonus_column = 8});
+    EXPECT_EQ(
+        read_as("1,2,3,4,5,6,7\n1,2,3,4,5,6,8\n", HistoryOptions{.highest = 39, .bonus_column = 9}),
+        "! h: no draw's line has a field 9 for the bonus number");
+    const HistoryOptions named{.game_named = true};
     EXPECT_EQ(read_as("1;2;3;4;5;6;40\n1;2;3;4;5;6;47\n", named),
               "! h:1: number 40 is outside 1..39");
     expect_reads({
@@ -400,9 +390,6 @@ TEST(History, NamesFileLineAndFault) {
         {"head\n1,2,3,4,5,6,7\n1,2,3,x,4,5,6,7\n",
          "! h:3: \"x\" between the numbers is not a number"},
         {"1,2,,3,4,5,6\n", "! h:1: an empty field stands between the numbers"},
-        {"1,2,3,a" + e + e + e + e + e + e + e + e + e + e + ",4,5,6\n",
-         "! h:1: \"a\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9...\" "
-         "between the numbers is not a number"},
         {"1,2,3,4,5,x,6\n", "! h:1: only 6 numbers in 1..39 found"}, // one after x
         {"1,2,3,x,y,4,5,6,7\n", "! h:1: only 4 numbers in 1..39 stand in a row"},
         {"2\t2020-01-08\t3 8 15 22 29 30\n", "! h:1: only 6 numbers in 1..39 stand in a row"},
@@ -415,37 +402,31 @@ TEST(History, NamesFileLineAndFault) {
     });
     expect_reads({{"1,2013-04-05,1,2,3,4,5,6\n",
                    "! h:1: the line ends after field 8; the numbers are in fields 3-9"}},
-                 columns(3, 9));
+                 HistoryOptions{3, 9});
     expect_reads(
         {{"1,x,1,2,3,4,5,6,7\n", "! h:1: field 2: \"x\" is not a whole number"},
          {"1,1,2, ,3,4,5,6,7\n", "! h:1: field 4 is empty"},
          {"1,1,2,40,3,4,5,6\n9,1,2,3,4,5,6,47\n", "! h:1: field 4: number 40 is outside 1..39; if "
                                                   "the game is 7/47, give --game 7/47 first"},
          {"1,1,2,3,4,5,6,2\n", "! h:1: number 2 appears twice"}},
-        columns(2, 8));
+        HistoryOptions{2, 8});
     expect_reads({{"d,1 2 3 4 5 6\n", "! h:1: field 2 holds only 6 numbers"},
                   {"d,1\n", "! h:1: field 2 holds only 1 number"},
                   {"d,1 2 3 4 5 6 7 8\n", "! h:1: field 2 holds more than 7 numbers"}},
-                 columns(2, 2));
-    EXPECT_EQ(read_as("1,2,3,4,5,6,7\n", columns(3, 5)),
+                 HistoryOptions{2, 2});
+    EXPECT_EQ(read_as("1,2,3,4,5,6,7\n", HistoryOptions{3, 5}),
               "! history columns 3-5 name neither seven fields nor one");
-    EXPECT_EQ(read_as("1,2,3,4,5,6,7\n", columns(0, 4)),
+    EXPECT_EQ(read_as("1,2,3,4,5,6,7\n", HistoryOptions{0, 4}),
               "! history columns 0-4 name neither seven fields nor one");
 }
 
 TEST(History, SkipsBadLinesAndSaysWhich) {
     const HistoryOptions skip{0, 0, true};
-    const History h =
-        parse_history("n1;n2\n1;2;3;4;5;6;7\n1;2;3\n\n7;3;12;39;1;20;15\n1;1;2;3;4;5;6\n"
-                      "no numbers\n",
-                      "h", skip);
-    EXPECT_EQ(h.error, "");
-    EXPECT_EQ(h.draws.at(1).line, 5u);
-    std::vector<std::pair<uint32_t, std::string>> skipped;
-    for (const SkippedLine& k : h.skipped) skipped.emplace_back(k.line, k.why);
-    EXPECT_EQ(skipped, (decltype(skipped){{3, "only 3 numbers in 1..39 found"},
-                                          {6, "number 1 appears twice"},
-                                          {7, "no numbers found"}}));
+    EXPECT_EQ(
+        read_as("n1;n2\n1;2;3;4;5;6;7\n1;2;3\n\n7;3;12;39;1;20;15\n1;1;2;3;4;5;6\nno numbers\n",
+                skip),
+        "2 - 1-7 | 5 - E [skipped 3: only 3 numbers in 1..39 found] [skipped 6: number 1 "
+        "appears twice] [skipped 7: no numbers found]");
     EXPECT_EQ(
         read_as("1,2\n3,4\n", skip),
         "! h: no draw left after skipping 2 bad lines; line 1: only 2 numbers in 1..39 found");
@@ -468,8 +449,8 @@ TEST(ReadHistory, FileCases) {
     EXPECT_EQ(read_history(sub, {}).error, sub + ": is a directory");
     EXPECT_EQ(read_history(large, {}).error,
               large + ": is too large for a draw history (over 256 MB)");
-    // Failures root gets too: a link that points at itself, and a file whose reading fails (this
-    // process's memory at address 0).
+    // Failures root gets too: a link that points at itself, and a file whose reading fails
+    // (this process's memory at address 0).
     const fs::path loop = dir.path / "loop.csv";
     fs::create_symlink(loop, loop);
     EXPECT_EQ(read_history(loop.string(), {}).error, loop.string() + ": cannot be read");
@@ -479,8 +460,7 @@ TEST(ReadHistory, FileCases) {
     // The shipped sample reads without options.
     const History sample =
         read_history((fs::path(LOTTO_SOURCE_DIR) / "examples/random-draws.csv").string(), {});
-    EXPECT_EQ(sample.error, "");
-    ASSERT_EQ(sample.draws.size(), 150u);
+    ASSERT_EQ(sample.draws.size(), 150u) << sample.error;
     EXPECT_EQ(sample.draws.front().line, 4u);
     EXPECT_EQ(sample.draws.back().line, 153u);
 }

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace lotto {
@@ -34,17 +35,8 @@ std::string shown(const Draw& d) {
 TEST(PublishedHistories, ReadDrawForDraw) {
     const std::filesystem::path folder =
         std::filesystem::path(LOTTO_SOURCE_DIR) / "tests/data/histories";
-    struct Case {
-        std::string file;
-        HistoryOptions options;
-        std::size_t count;
-        std::vector<std::string> first_and_last; // of the draws, oldest first
-    };
-    const Case cases[] = {
-        {"japan-loto7-bonus-pair.csv",
-         game(37, 3),
-         22,
-         {"2 2013-04-05 7 10 12 17 23 28 34 +3+15", "23 2013-08-30 2 4 8 9 15 23 25 +3+10"}},
+    // file, options, draws, the first and the last draw, oldest first
+    const std::tuple<std::string, HistoryOptions, std::size_t, std::vector<std::string>> cases[] = {
         {"japan-loto7-bonus-pair.csv",
          game(37),
          22,
@@ -67,14 +59,12 @@ TEST(PublishedHistories, ReadDrawForDraw) {
          40,
          {"20 2021-04-21 10 12 13 14 20 27 29", "1 2021-09-01 2 6 8 9 26 29 30"}},
     };
-    for (const Case& c : cases) {
-        History h = read_history((folder / c.file).string(), c.options);
-        ASSERT_EQ(h.error, "") << c.file;
+    for (const auto& [file, options, count, first_and_last] : cases) {
+        History h = read_history((folder / file).string(), options);
         order_oldest_first(h, false);
-        ASSERT_EQ(h.draws.size(), c.count) << c.file;
-        EXPECT_EQ((std::vector<std::string>{shown(h.draws.front()), shown(h.draws.back())}),
-                  c.first_and_last)
-            << c.file;
+        ASSERT_EQ(h.draws.size(), count) << file << h.error;
+        EXPECT_EQ((std::vector{shown(h.draws.front()), shown(h.draws.back())}), first_and_last)
+            << file;
     }
 }
 
@@ -103,10 +93,9 @@ TEST(PublishedHistories, FindsTheDrawWhereTheGameGrew) {
 TEST(PublishedHistories, AnyBonusNumberIsABonusHit) {
     const History h = parse_history("3 9 12 19 25 30 33;1 2 4 5\n", "h.csv", game(35, 2));
     ASSERT_EQ(shown(h.draws.at(0)), "1 - 3 9 12 19 25 30 33 +1+2+4+5");
-    std::vector<Ticket> tickets(3);
-    tickets[0].numbers = {3, 9, 12, 19, 25, 30, 5};  // six hits and the fourth bonus number
-    tickets[1].numbers = {3, 9, 12, 19, 25, 30, 34}; // six hits, no bonus
-    tickets[2].numbers = {6, 7, 8, 10, 11, 13, 1};   // the first bonus number only
+    const std::vector<Ticket> tickets = {{1, {3, 9, 12, 19, 25, 30, 5}},  // 6 and the fourth bonus
+                                         {2, {3, 9, 12, 19, 25, 30, 34}}, // six hits, no bonus
+                                         {3, {6, 7, 8, 10, 11, 13, 1}}};  // the first bonus only
     const TicketCheck c = check_tickets(tickets, h.draws, 35);
     EXPECT_EQ(c.tickets[0].bonus_hits[6], 1u);
     EXPECT_EQ(c.tickets[1].bonus_hits[6], 0u);

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 namespace lotto {
 namespace {
 
@@ -46,8 +43,6 @@ TEST(Tickets, ReadsEachLayout) {
         {"1 2 3 4 5 6 7 // test\n// mine\n1,2,3,4,5,6,8 ; lucky\n",
          "1: 1 2 3 4 5 6 7 | 3: 1 2 3 4 5 6 8"},
         {"Draw 12\nTicket 3: 3 9 19 23 24 25 28 my lucky one\n", "2: 3 9 19 23 24 25 28"},
-        {"26 Nov 2025: 3 9 12 19 25 30 33\n", "1: 3 9 12 19 25 30 33"},
-        {"Ticket check: week 12\n1 2 3 4 5 6 7\n", "2: 1 2 3 4 5 6 7"},
         // A header counting the columns, the rows giving their board's number.
         {"Board,1,2,3,4,5,6,7\n1,3,9,12,19,25,30,33\nB,5,8,9,17,29,32,37\n",
          "2: 3 9 12 19 25 30 33 | 3: 5 8 9 17 29 32 37"},
@@ -113,7 +108,6 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
         // not passed over as a header either.
         {"1 2 3 4 5 6 7 lucky 8\n", "! t:1: the line holds \"lucky 8\"" + words},
         {"A: 1 2 3 4 5 6 7 +8\n1 2 3 4 5 6 9\n", "! t:1: the line holds \"+8\"" + words},
-        {"1 2 x 4 5 6 7 8 9 10 lucky\n", "! t:1: \"x\" is not a number"},
         {"1 2 x 4 5 6 7 8 9 10\n",
          "! t:1: \"x\" is not a number, and the line holds 2 numbers before it and 7 after" +
              seven},
@@ -192,13 +186,11 @@ TEST(Tickets, NamesTheFileAndLineOfABadLine) {
 }
 
 TEST(Tickets, FileErrors) {
-    const auto dir = std::filesystem::temp_directory_path() / "lotto739-tickets-test";
-    std::filesystem::create_directories(dir);
-    const std::string missing = (dir / "missing.txt").string();
+    const test::TempDir dir;
+    const std::string missing = (dir.path / "missing.txt").string();
     EXPECT_EQ(read_tickets(missing).error, missing + ": no such file");
-    EXPECT_EQ(read_tickets(dir.string()).error, dir.string() + ": is a directory");
-    const std::string good = (dir / "good.txt").string();
-    std::ofstream(good) << "05, 06, 07, 08, 09, 10, 11\r\n";
+    EXPECT_EQ(read_tickets(dir.path.string()).error, dir.path.string() + ": is a directory");
+    const std::string good = test::write_file(dir.path / "good.txt", "05 06 07 08 09 10 11\r\n");
     EXPECT_EQ(read_tickets(good).tickets.at(0).numbers, (Combination{5, 6, 7, 8, 9, 10, 11}));
 #ifndef _WIN32
     // An endless device is refused at the cap, with the cap named.
@@ -206,7 +198,6 @@ TEST(Tickets, FileErrors) {
               "/dev/zero: is too large for a ticket or wheel file (over 128 MB, some six million "
               "tickets)");
 #endif
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace
