@@ -2,6 +2,7 @@
 
 #include "analysis/draw_line.h"
 #include "analysis/history_header.h"
+#include "analysis/history_json.h"
 #include "analysis/line_tokens.h"
 #include "analysis/text_file.h"
 #include "engine/settings.h"
@@ -571,6 +572,20 @@ History parse_history(std::string_view text, std::string_view name, const Histor
         return failure(std::move(fault));
     std::string spaced;
     text = plain_spaces(text, spaced);
+    // A number above the game read without --game: the hint names the game of the largest
+    // (in a JSON document, of any run of digits).
+    const auto hinted = [&](History h, bool json) {
+        if (!h.ok() && !o.game_named && o.highest == DefaultGame &&
+            h.error.find(" is outside 1..") != std::string::npos) {
+            if (json)
+                h.error += history_game_hint(text, o.highest);
+            else if (const uint32_t largest = largest_above(text, o.highest); largest != 0)
+                h.error += game_hint_text(largest);
+        }
+        return h;
+    };
+    if (std::optional<History> json = history::json_history(text, name, o))
+        return hinted(std::move(*json), true);
 
     const bool find_columns = o.first_column == 0;
     const int counter = find_columns ? counter_field(text, o.highest) : 0;
@@ -592,12 +607,7 @@ History parse_history(std::string_view text, std::string_view name, const Histor
                 return h;
             }
         }
-    History h = read_lines(text, name, o, {0, counter, find_columns});
-    if (!h.ok() && !o.game_named && o.highest == DefaultGame &&
-        h.error.find(" is outside 1..") != std::string::npos)
-        if (const uint32_t largest = largest_above(text, o.highest); largest != 0)
-            h.error += game_hint_text(largest);
-    return h;
+    return hinted(read_lines(text, name, o, {0, counter, find_columns}), false);
 }
 
 History read_history(const std::string& path, const HistoryOptions& o) {

@@ -110,6 +110,8 @@ std::optional<Numbered> numbered(const std::string& key) {
 
 } // namespace
 
+bool names_bonus_field(std::string_view name) { return names_bonus(key_of(name)); }
+
 std::optional<NamedColumns> named_columns(std::string_view line) {
     std::vector<std::string_view> names;
     Fields fields(line);

@@ -24,6 +24,9 @@ struct NamedColumns {
 // "Ä" read as "ä"; spaces, punctuation and quotes dropped).
 std::string key_of(std::string_view name);
 
+// Whether a field's name names the bonus numbers ("Bonus", "Zusatzzahl", "extra", ...).
+bool names_bonus_field(std::string_view name);
+
 // The columns the line names when it leaves no doubt: one run of seven consecutive fields whose
 // names carry the numbers 1..7 with the same letters around them (other numbered fields aside);
 // or, when no name carries a number, exactly one field named for all seven. At most one field may

@@ -114,15 +114,14 @@ TEST(History, ReadsEachLayout) {
                            true),
          "1 2013-04-05 E | 3 2013-04-12 1-7"},
         // Copied from a web page: no-break spaces, in UTF-8 (also the narrow one) and Windows-1252.
+        // A JSON document: each object with an array of seven numbers a draw, its date and bonus
+        // beside them.
+        {"{\"draws\":[{\"drawDate\":\"2024-01-05T20:00\",\"red\":[\"07\",3,12,39,1,20,15],"
+         "\"Bonus\":[4]}]}",
+         "1 2024-01-05 E +4"},
         {"Sat" + nbsp + "5 Apr" + nbsp + "2013\t7" + nbsp + "3" + narrow + "12 39 1 20 15\n",
          "1 2013-04-05 E"},
     });
-    // Dates written 20051018, as Oz Lotto's files do.
-    EXPECT_EQ(
-        read_as("\"610\",\"20051025\",\"42\",\"7\",\"36\",\"23\",\"39\",\"29\",\"16\"\n\"609\","
-                "\"20051018\",\"39\",\"9\",\"12\",\"30\",\"33\",\"45\",\"5\"\n",
-                HistoryOptions{.highest = 45}),
-        "2 2005-10-18 5 9 12 30 33 39 45 | 1 2005-10-25 7 16 23 29 36 39 42");
 }
 
 // Fields named by options: a header that does not fit them, quotes, one field of seven.
@@ -398,6 +397,12 @@ TEST(History, NamesFileLineAndFault) {
         {"\xef\xbb\xbf\r\n \r\n", "! h: is empty"},
         {"draw,date,n1\n# comment\n", "! h: is empty: no line holds a draw"},
         {"Results\n\ndraw,date\n2013-04-05,01-02-03 04-05-06\n", "! h:3: no numbers found"},
+        {"{\"draws\": [1, 2,", "! h: is not a valid JSON document"},
+        {"[{\"n\": [1, 2, 3]}]",
+         "! h: holds no draw (an object with an array of seven numbers) in its JSON document"},
+        {"[\n{\"n\": [1, 2, 3, 4, 5, 6, 40]}]",
+         "! h:2: number 40 is outside 1..39; if the game is 7/40, give --game 7/40 first"},
+        {"[{\"n\": [1, 2, 3, 4, 5, 6, 6]}]", "! h:1: number 6 appears twice"},
         {"\xff\xfe\x31", "! h: is not valid UTF-16 text (an odd number of bytes)"},
     });
     expect_reads({{"1,2013-04-05,1,2,3,4,5,6\n",

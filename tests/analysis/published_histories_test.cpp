@@ -53,6 +53,11 @@ TEST(PublishedHistories, ReadDrawForDraw) {
          game(45),
          20,
          {"2 2005-10-18 5 9 12 30 33 39 45", "21 2006-02-28 2 3 5 18 21 25 34"}},
+        // A JSON document, newest first: a draw's line is that of its numbers.
+        {"finland-lotto-2026.json",
+         game(40),
+         20,
+         {"310 2026-01-03 5 16 21 23 25 30 31 +38", "6 2026-05-16 2 4 22 26 27 32 33 +24"}},
         // Newest first by its dates; each line a machine draw, then a hand draw.
         {"hungary-skandi-two-draws.csv",
          game(35),
@@ -80,10 +85,8 @@ TEST(PublishedHistories, FindsTheDrawWhereTheGameGrew) {
         return d;
     };
     const GameChange grew = find_game_change(draws(150, 50));
-    EXPECT_TRUE(grew.found);
-    EXPECT_EQ(grew.earlier_highest, 45u);
-    EXPECT_EQ(grew.later_highest, 47u);
-    EXPECT_EQ(grew.first, 150u);
+    EXPECT_EQ(std::tie(grew.found, grew.earlier_highest, grew.later_highest, grew.first),
+              std::tuple(true, 45u, 47u, 150u));
     EXPECT_NEAR(grew.chance, top_numbers_absent_chance(47, 2, 150), 1e-30);
     EXPECT_FALSE(find_game_change(draws(0, 200)).found);
     EXPECT_FALSE(find_game_change(draws(20, 200)).found);

@@ -52,7 +52,6 @@ TEST(Tickets, ReadsEachLayout) {
         {"{\"sample\":{\"seed\":1,\"combinations\":[{\"numbers\":[1,2,3,4,5,6,7]}]},\"page\":{"
          "\"combinations\":[{\"numbers\":[8,9,10,11,12,13,14]},{\"numbers\":[1,2,3,4,5,6,8]}]}}",
          "1: 1 2 3 4 5 6 7"},
-        {"[[1,2,3,4,5,6,7],[2,3,4,5,6,7,8]]", "1: 1 2 3 4 5 6 7 | 2: 2 3 4 5 6 7 8"},
         // No-break and narrow no-break spaces, in UTF-8 and in Windows-1252; en dashes.
         {"3\xc2\xa0"
          "9\xc2\xa0"
