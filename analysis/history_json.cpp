@@ -127,16 +127,10 @@ std::optional<History> json_history(std::string_view text, std::string_view name
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos || (text[first] != '{' && text[first] != '[')) return {};
     const Json doc = Json::parse(text, nullptr, false);
-    History h;
-    if (doc.is_discarded()) {
-        h.error = std::string(name) + ": is not a valid JSON document";
-        return h;
-    }
+    if (doc.is_discarded()) return {}; // lines that start with a bracket ("[2024-01-05] 3 9 ...")
     Reader r{text, name, o, {}};
     r.walk(doc);
-    if (r.h.error.empty() && r.h.draws.empty())
-        r.h.error = std::string(name) + ": holds no draw (an object with an array of seven "
-                                        "numbers) in its JSON document";
+    if (r.h.error.empty() && r.h.draws.empty()) return {}; // no draw as a JSON document holds one
     if (!r.h.error.empty()) r.h.draws.clear();
     return std::move(r.h);
 }

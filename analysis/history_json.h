@@ -9,8 +9,8 @@
 
 namespace lotto::history {
 
-// The history of text when it is a JSON document (its first character past spaces '{' or '['),
-// else nullopt. A draw's line is the line of its numbers in the text.
+// The history of text when it is a JSON document (its first character past spaces '{' or '[')
+// holding a draw, else nullopt. A draw's line is the line of its numbers in the text.
 std::optional<History> json_history(std::string_view text, std::string_view name,
                                     const HistoryOptions& o);
 

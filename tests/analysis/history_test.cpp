@@ -119,6 +119,8 @@ TEST(History, ReadsEachLayout) {
         {"{\"draws\":[{\"drawDate\":\"2024-01-05T20:00\",\"red\":[\"07\",3,12,39,1,20,15],"
          "\"Bonus\":[4]}]}",
          "1 2024-01-05 E +4"},
+        // Not a JSON document: lines read as lines.
+        {"[2024-01-05] 7 3 12 39 1 20 15\n", "1 2024-01-05 E"},
         {"Sat" + nbsp + "5 Apr" + nbsp + "2013\t7" + nbsp + "3" + narrow + "12 39 1 20 15\n",
          "1 2013-04-05 E"},
     });
@@ -397,9 +399,7 @@ TEST(History, NamesFileLineAndFault) {
         {"\xef\xbb\xbf\r\n \r\n", "! h: is empty"},
         {"draw,date,n1\n# comment\n", "! h: is empty: no line holds a draw"},
         {"Results\n\ndraw,date\n2013-04-05,01-02-03 04-05-06\n", "! h:3: no numbers found"},
-        {"{\"draws\": [1, 2,", "! h: is not a valid JSON document"},
-        {"[{\"n\": [1, 2, 3]}]",
-         "! h: holds no draw (an object with an array of seven numbers) in its JSON document"},
+        {"[]", "! h: is empty: no line holds a draw"}, // JSON without a draw: read as lines
         {"[\n{\"n\": [1, 2, 3, 4, 5, 6, 40]}]",
          "! h:2: number 40 is outside 1..39; if the game is 7/40, give --game 7/40 first"},
         {"[{\"n\": [1, 2, 3, 4, 5, 6, 6]}]", "! h:1: number 6 appears twice"},
