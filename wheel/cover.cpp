@@ -84,7 +84,7 @@ class CoverSearch {
             construct();
             try_cyclic_covers();
             heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
-            weighted_ = t_ == m_;
+            weighted_ = t_ == m_ && blocks_.size() <= WeightedLimit;
         }
         best_ = blocks_;
         report();
@@ -434,6 +434,9 @@ class CoverSearch {
     // The same after the Steiner systems' starts: 1/32 for "4 if 4", 3/64 for "5 if 5".
     static constexpr uint64_t SteinerHeat4 = uint64_t{1} << 27, SteinerHeat5 = uint64_t{3} << 26;
     static constexpr std::size_t SmallStart = 150;
+    // The weighted search takes over "t if t" from starts of up to this many blocks; on larger
+    // ones the annealing, whose moves cost less, gets further.
+    static constexpr std::size_t WeightedLimit = 300;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
     // The eighths of the work left after the annealing over orbits that the set-cover search over
