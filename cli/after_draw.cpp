@@ -55,9 +55,8 @@ bool read_ordered(const Common& c, const HistoryInput& in, const DrawChoice& o, 
     if (o.since && std::none_of(h.draws.begin(), h.draws.end(), [&](const Draw& d) {
             return d.date && d.date->key() >= o.since->key();
         }))
-        return status = fail(printable(in.file) + ": no draw dated " + date_text(*o.since) +
-                                 " or later",
-                             2),
+        return status = fail(
+                   printable(in.file) + ": no draw dated " + date_text(*o.since) + " or later", 2),
                false;
     check_game_change(in.file, h.draws, true);
     if (o.since) keep_since(h, *o.since);

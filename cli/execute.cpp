@@ -91,8 +91,9 @@ void check_game(uint32_t highest, const std::string& file, const std::vector<Dra
     if (!c.smaller_game_likely()) return;
     const std::string smaller = "7/" + std::to_string(c.highest_drawn);
     note(printable(file) + ": no draw holds a number above " + std::to_string(c.highest_drawn) +
-         " in " + std::to_string(draws.size()) + " draws read as 7/" + std::to_string(highest) + " (chance " + chance_text(c.chance) +
-         "); if the game is " + smaller + ", give --game " + smaller);
+         " in " + std::to_string(draws.size()) + " draws read as 7/" + std::to_string(highest) +
+         " (chance " + chance_text(c.chance) + "); if the game is " + smaller + ", give --game " +
+         smaller);
 }
 
 void check_game_change(const std::string& file, const std::vector<Draw>& oldest_first, bool cut) {
@@ -101,11 +102,11 @@ void check_game_change(const std::string& file, const std::vector<Draw>& oldest_
     const Draw& from = oldest_first[c.first];
     const std::string earlier = "7/" + std::to_string(c.earlier_highest);
     std::string text =
-        printable(file) + ":" + std::to_string(from.line) +
-        ": no draw before this one (draw " + std::to_string(c.first + 1) + " of " +
-        std::to_string(oldest_first.size()) + ", oldest first) holds a number above " +
-        std::to_string(c.earlier_highest) + " (chance " + chance_text(c.chance) + " in 7/" +
-        std::to_string(c.later_highest) + "): the game was likely " + earlier + " before; ";
+        printable(file) + ":" + std::to_string(from.line) + ": no draw before this one (draw " +
+        std::to_string(c.first + 1) + " of " + std::to_string(oldest_first.size()) +
+        ", oldest first) holds a number above " + std::to_string(c.earlier_highest) + " (chance " +
+        chance_text(c.chance) + " in 7/" + std::to_string(c.later_highest) +
+        "): the game was likely " + earlier + " before; ";
     if (!cut)
         text += "the back-test takes every draw, so keep only the lines of the later game in "
                 "the file";

@@ -685,17 +685,19 @@ std::string check_combination(const Given& o) {
     if (std::string why = check_after_draw(o); !why.empty()) return why;
     // Settings lines ahead of a table, a document or the export text would spoil it for the
     // program that reads it.
-    if (o.common.save_settings == "-" && (o.common.format != Format::Text || o.count.export_to_stdout()))
+    if (o.common.save_settings == "-" &&
+        (o.common.format != Format::Text || o.count.export_to_stdout()))
         return cat("--save-settings - would print the settings ahead of ",
-                   o.count.export_to_stdout()      ? "the export text"
+                   o.count.export_to_stdout()       ? "the export text"
                    : o.common.format == Format::Csv ? "the CSV table"
-                                             : "the JSON document",
+                                                    : "the JSON document",
                    " on stdout; write them to a file instead: --save-settings FILE");
     if (o.seed && o.count.sample == 0 && !o.wheel.active()) return "--seed needs --sample N";
     if (o.seed && !o.wheel.check_file.empty())
         return "--check-wheel checks the file's tickets and searches none; drop --seed";
-    const std::pair<bool, std::string_view> tables[] = {
-        {o.count.page != 0, "--page"}, {o.count.stats, "--stats"}, {o.count.sample != 0, "--sample"}};
+    const std::pair<bool, std::string_view> tables[] = {{o.count.page != 0, "--page"},
+                                                        {o.count.stats, "--stats"},
+                                                        {o.count.sample != 0, "--sample"}};
     std::string_view table;
     for (const auto& [given, name] : tables) {
         if (!given) continue;
@@ -826,12 +828,12 @@ ParseResult parse_options(const std::vector<std::string>& args) {
     r.version = o.version;
     if (o.help) r.help_command = o.command;
     if (!r.ok() || o.help || o.version) return r;
-    r.error = check_wheel_options(o.wheel,
-                                  {o.list, o.backtest, o.funnel, o.explain.has_value(),
-                                   o.count.page != 0, o.count.stats, o.count.sample != 0,
-                                   o.count.export_text, o.count.quiet, !o.check_tickets.empty(),
-                                   o.history_stats, !o.odds_file.empty()},
-                                  o.common.highest, o.common.settings.active != 0);
+    r.error =
+        check_wheel_options(o.wheel,
+                            {o.list, o.backtest, o.funnel, o.explain.has_value(), o.count.page != 0,
+                             o.count.stats, o.count.sample != 0, o.count.export_text, o.count.quiet,
+                             !o.check_tickets.empty(), o.history_stats, !o.odds_file.empty()},
+                            o.common.highest, o.common.settings.active != 0);
     if (r.error.empty()) r.error = check_combination(o);
     if (!r.ok()) return r;
     r.run.command = command_of(o);

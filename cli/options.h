@@ -44,8 +44,8 @@ struct DrawChoice {
 
 // count: the report, -q, --page, --export, --stats, --sample.
 struct CountOptions {
-    bool quiet = false;  // print only the stored count
-    uint32_t page = 0;   // page to print after the report; 0 = none
+    bool quiet = false; // print only the stored count
+    uint32_t page = 0;  // page to print after the report; 0 = none
     bool export_text = false;
     std::string export_dir; // "" = the current directory, "-" = stdout
     bool stats = false;

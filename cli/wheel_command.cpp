@@ -99,7 +99,8 @@ Promise promise_of(const WheelOptions& wo, uint32_t stored) {
 
 } // namespace
 
-int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string& text, std::size_t tickets) {
+int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string& text,
+                    std::size_t tickets) {
     if (wo.output_file.empty() || wo.output_file == "-") {
         print_settings(co);
         std::fwrite(text.data(), 1, text.size(), out());
@@ -245,8 +246,7 @@ int search(const Common& co, const WheelOptions& wo, const uint8_t* store, uint3
 int run_wheel_command(const Common& co, const WheelOptions& wo) {
     // A file the tickets cannot go to is told before the search, not after it.
     if (!wo.output_file.empty() && wo.output_file != "-")
-        if (std::string why = unwritable_path(wo.output_file); !why.empty())
-            return fail(why, 1);
+        if (std::string why = unwritable_path(wo.output_file); !why.empty()) return fail(why, 1);
     if (wo.wheel()) {
         if (wo.shaped()) return run_shaped_wheel(co, wo);
         if (co.settings.active != 0)
@@ -280,7 +280,7 @@ int run_wheel_command(const Common& co, const WheelOptions& wo) {
                         too_large_advice(wo.reduce),
                     2);
     return wo.check_file.empty() ? search(co, wo, store.get(), count)
-                                      : check_file(co, wo, store.get(), count);
+                                 : check_file(co, wo, store.get(), count);
 }
 
 } // namespace lotto::cli

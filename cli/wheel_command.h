@@ -24,6 +24,7 @@ SearchOptions wheel_search_options(const WheelOptions& wo, uint64_t seed);
 // Prints the text to stdout (also for --output -), or writes it to the --output file and says so
 // on stderr; the settings of --save-settings - go ahead, once the text has a place. Returns the
 // exit status.
-int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string& text, std::size_t tickets);
+int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string& text,
+                    std::size_t tickets);
 
 } // namespace lotto::cli

@@ -7,6 +7,7 @@
 
 namespace lotto::command {
 
+using cli::BacktestOptions;
 using cli::CheckTicketsOptions;
 using cli::Command;
 using cli::Common;
@@ -18,7 +19,6 @@ using cli::Invocation;
 using cli::ListOptions;
 using cli::OddsOptions;
 using cli::WheelOptions;
-using cli::BacktestOptions;
 
 // Each runs its command and returns the exit status; output, notes and the error go to the run
 // (cli/run_io.h).

@@ -30,11 +30,12 @@ using cli::Invocation;
 std::string refused_writes(const Invocation& i) {
     const auto* count = std::get_if<cli::CountOptions>(&i.options);
     const auto* wheel = std::get_if<cli::WheelOptions>(&i.options);
-    const std::string_view chart =
-        std::visit([](const auto& o) -> std::string_view {
+    const std::string_view chart = std::visit(
+        [](const auto& o) -> std::string_view {
             if constexpr (requires { o.chart; }) return o.chart;
             return "";
-        }, i.options);
+        },
+        i.options);
     const std::string& save = i.common.save_settings;
     const std::pair<bool, std::string_view> writes[] = {
         {count && count->export_text && !count->export_to_stdout(), "--export=DIR"},

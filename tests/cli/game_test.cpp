@@ -170,8 +170,8 @@ TEST(CliGame, SettingsFilesCarryTheGame) {
     expected[0] = default_ranges(50)[0];
     expected[1] = {1, 5};
     ASSERT_NE(expected[0], default_ranges(64)[0]);
-    EXPECT_EQ(moved.options.settings.effective, expected);
-    EXPECT_EQ(std::tie(moved.options.highest, moved.options.settings.highest),
+    EXPECT_EQ(moved.run.common.settings.effective, expected);
+    EXPECT_EQ(std::tie(moved.run.common.highest, moved.run.common.settings.highest),
               std::tuple(64u, 64u));
 }
 

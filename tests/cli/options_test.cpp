@@ -187,8 +187,9 @@ TEST(Parse, WheelListsAndGuaranteesAsTyped) {
     for (const auto& c : cases) {
         const ParseResult r = parse_options({"--wheel", c.list, "--guarantee", c.guarantee});
         ASSERT_TRUE(r.ok()) << c.list << ": " << r.error;
-        EXPECT_EQ(r.options.wheel.numbers, c.numbers) << c.list;
-        EXPECT_EQ(std::pair(r.options.wheel.guarantee->t, r.options.wheel.guarantee->m),
+        const auto& w = std::get<WheelOptions>(r.run.options);
+        EXPECT_EQ(w.numbers, c.numbers) << c.list;
+        EXPECT_EQ(std::pair(w.guarantee->t, w.guarantee->m),
                   std::pair(c.t, c.m))
             << c.guarantee;
     }
@@ -199,20 +200,20 @@ TEST(Parse, SettingsAndOutputOptions) {
     Settings defaults;
     init_defaults(defaults);
     const ParseResult none = parse_options({"--export"});
-    EXPECT_EQ(none.options.settings.params, defaults.params);
-    EXPECT_EQ(none.options.settings.range_masks, defaults.range_masks);
-    EXPECT_FALSE(none.options.quiet || none.options.stats || none.options.page != 0);
-    EXPECT_TRUE(none.options.export_text && none.options.export_dir.empty());
-    EXPECT_TRUE(none.options.runs_store() && !none.options.export_to_stdout());
-    EXPECT_FALSE(parse_options({"--export=./-"}).options.export_to_stdout());
-    EXPECT_FALSE(parse_options({"--list"}).options.runs_store());
+    EXPECT_EQ(none.run.common.settings.params, defaults.params);
+    EXPECT_EQ(none.run.common.settings.range_masks, defaults.range_masks);
+    const auto& count = std::get<CountOptions>(none.run.options);
+    EXPECT_FALSE(count.quiet || count.stats || count.page != 0);
+    EXPECT_TRUE(count.export_text && count.export_dir.empty() && !count.export_to_stdout());
+    EXPECT_FALSE(std::get<CountOptions>(parse_options({"--export=./-"}).run.options)
+                     .export_to_stdout());
 
     const ParseResult r = parse_options(words(
         "-p 1=248 -f 1 -f 2=100,7 -p 2=180,9=33 --filter=64=7 -f52 -r A1=5-5 --range e2=40-64 "
         "--array7 1,0,39,4,7,9 --array15 1-3,4,5-14,15 --array7 5,0,38-39 -q "
         "--page=15381 --export=out/dir --stats"));
     ASSERT_TRUE(r.ok()) << r.error;
-    const Settings& s = r.options.settings;
+    const Settings& s = r.run.common.settings;
     EXPECT_EQ(s.active, NumberBit[1] | NumberBit[2] | NumberBit[7] | NumberBit[52] | NumberBit[64]);
     auto params = defaults.params; // -f K keeps the parameter; 9 is set while it stays off
     params[0] = 248, params[1] = 180, params[8] = 33, params[63] = 7;
@@ -226,13 +227,15 @@ TEST(Parse, SettingsAndOutputOptions) {
     EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 38, 39}));
     EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[38] | NumberBit[39]);
     // Blanks and semicolons stand between numbers as commas do.
-    EXPECT_EQ(parse_options({"--array7", " 5 0;\t38-39 "}).options.settings.array7, s.array7);
-    EXPECT_EQ(parse_options({"--explain", "7 3, 5;1\t2 4 6"}).options.explain,
+    EXPECT_EQ(parse_options({"--array7", " 5 0;\t38-39 "}).run.common.settings.array7, s.array7);
+    EXPECT_EQ(std::get<ExplainOptions>(parse_options({"--explain", "7 3, 5;1\t2 4 6"}).run.options)
+                  .numbers,
               (Combination{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(s.array15_mask, span_mask(1, 15));
-    EXPECT_TRUE(r.options.quiet && r.options.export_text && r.options.stats);
-    EXPECT_EQ(r.options.page, 15381u);
-    EXPECT_EQ(r.options.export_dir, "out/dir");
+    const auto& o = std::get<CountOptions>(r.run.options);
+    EXPECT_TRUE(o.quiet && o.export_text && o.stats);
+    EXPECT_EQ(o.page, 15381u);
+    EXPECT_EQ(o.export_dir, "out/dir");
 }
 
 } // namespace
