@@ -283,6 +283,12 @@ class Parser {
         case Opt::FilteredTickets: o().wheel.filtered_tickets = true; break;
         case Opt::Repair: o().wheel.repair_file = file_name(value); break;
         case Opt::Odds: o().odds_file = file_name(value); break;
+        case Opt::Port:
+        case Opt::Bind:
+        case Opt::NoOpen: // the server's: lotto739-cli serve reads them itself
+            fail(cat(shown_.substr(0, shown_.find(' ')), " goes with serve only: lotto739-cli ",
+                     "serve [--port P] [--bind ADDR] [--no-open]"));
+            break;
         }
     }
 
@@ -790,6 +796,7 @@ CommandOptions options_of(Command c, Given& o) {
     case Command::Reduce:
     case Command::CheckWheel: o.wheel.seed = o.seed; return std::move(o.wheel);
     case Command::Odds: return OddsOptions{std::move(o.odds_file)};
+    case Command::Serve: break; // refused before the parse
     }
     assert(false);
     return CountOptions{};
@@ -814,7 +821,16 @@ ParseResult parse_options(const std::vector<std::string>& args) {
         }
         return r;
     }
-    if (const CommandInfo* c = find_command(first)) {
+    if (const CommandInfo* c = find_command(first); c && c->command == Command::Serve) {
+        // The program starts the server before any parse; here only its help is shown.
+        r.help = std::any_of(args.begin(), args.end(), asks_help);
+        if (r.help)
+            r.help_command = Command::Serve;
+        else
+            r.error = "serve starts the page's server from the command line; it does not run "
+                      "within a run";
+        return r;
+    } else if (c) {
         parse_command(*c, args, o, r.error);
     } else if (const std::string_view near =
                    first.starts_with("-") ? "" : nearest(first, command_names());
