@@ -189,9 +189,7 @@ TEST(Parse, WheelListsAndGuaranteesAsTyped) {
         ASSERT_TRUE(r.ok()) << c.list << ": " << r.error;
         const auto& w = std::get<WheelOptions>(r.run.options);
         EXPECT_EQ(w.numbers, c.numbers) << c.list;
-        EXPECT_EQ(std::pair(w.guarantee->t, w.guarantee->m),
-                  std::pair(c.t, c.m))
-            << c.guarantee;
+        EXPECT_EQ(std::pair(w.guarantee->t, w.guarantee->m), std::pair(c.t, c.m)) << c.guarantee;
     }
 }
 
@@ -205,8 +203,8 @@ TEST(Parse, SettingsAndOutputOptions) {
     const auto& count = std::get<CountOptions>(none.run.options);
     EXPECT_FALSE(count.quiet || count.stats || count.page != 0);
     EXPECT_TRUE(count.export_text && count.export_dir.empty() && !count.export_to_stdout());
-    EXPECT_FALSE(std::get<CountOptions>(parse_options({"--export=./-"}).run.options)
-                     .export_to_stdout());
+    EXPECT_FALSE(
+        std::get<CountOptions>(parse_options({"--export=./-"}).run.options).export_to_stdout());
 
     const ParseResult r = parse_options(words(
         "-p 1=248 -f 1 -f 2=100,7 -p 2=180,9=33 --filter=64=7 -f52 -r A1=5-5 --range e2=40-64 "
