@@ -122,6 +122,10 @@ TEST(Parse, GoodAndBadArguments) {
         {{"-q", "list"}, "'list' (a command goes first: lotto739-cli list [OPTION]...)"},
         {{"reduce", "3", "--page", "1", "--help"}, "--page does not go with reduce"},
         {{"reduce", "--help"}, ""},
+        // The server reads its own options before any parse.
+        {{"--port", "80"}, "--port goes with serve only"},
+        {{"serve", "--port", "80"}, "serve starts the page's server from the command line"},
+        {{"serve", "--help"}, ""},
     };
     for (const auto& c : cases) {
         const ParseResult r = parse_options(c.args);
@@ -130,6 +134,42 @@ TEST(Parse, GoodAndBadArguments) {
         EXPECT_EQ(r.error.find_first_of("\n\r\x1b"), std::string::npos) << r.error;
         EXPECT_LT(r.error.size(), 300u) << r.error;
     }
+}
+
+// Each command line runs one command with its own options, in either form.
+TEST(Parse, EachCommandGetsItsOwnOptions) {
+    const struct {
+        std::string line;
+        Command command;
+        std::size_t options; // the index of the options' type in CommandOptions
+    } cases[] = {
+        {"-q", Command::Count, 0},
+        {"--list", Command::List, 1},
+        {"list", Command::List, 1},
+        {"--funnel --chart f.svg", Command::Funnel, 2},
+        {"--explain 1,2,3,4,5,6,7", Command::Explain, 3},
+        {"--backtest --history h", Command::Backtest, 4},
+        {"--history-stats --history h --last 2", Command::HistoryStats, 5},
+        {"--check-tickets t --draw 1,2,3,4,5,6,7", Command::CheckTickets, 6},
+        {"--wheel 1-9 --guarantee 3-if-4 --seed 3", Command::Wheel, 7},
+        {"--reduce 3", Command::Reduce, 7},
+        {"--check-wheel t --reduce 3", Command::CheckWheel, 7},
+        {"check-wheel t --reduce 3", Command::CheckWheel, 7},
+        {"--odds t", Command::Odds, 8},
+    };
+    for (const auto& c : cases) {
+        const ParseResult r = parse_options(words(c.line));
+        ASSERT_TRUE(r.ok()) << c.line << ": " << r.error;
+        EXPECT_EQ(r.run.command, c.command) << c.line;
+        EXPECT_EQ(r.run.options.index(), c.options) << c.line;
+    }
+    // What several commands take reaches the one that runs.
+    EXPECT_EQ(
+        std::get<HistoryStatsOptions>(parse_options(words(cases[6].line)).run.options).draws.last,
+        2u);
+    EXPECT_EQ(std::get<WheelOptions>(parse_options(words(cases[8].line)).run.options).seed, 3u);
+    EXPECT_EQ(std::get<FunnelOptions>(parse_options(words(cases[3].line)).run.options).chart,
+              "f.svg");
 }
 
 // Commas, semicolons, spaces, tabs and line ends all stand between items; blanks beside a comma or
