@@ -1,6 +1,7 @@
 // The commands of lotto739-cli and the options each takes: the one table the parser, --help, the
-// manual page and the shell completion are made from. A new option is a row of OptionTable (and
-// its case in the parser); a new command is a row of CommandTable and its own file.
+// manual page and the shell completion are made from. A new option is a row of OptionTable, a field
+// of its command's options (cli/options.h) and its case in the parser; a new command is a row of
+// CommandTable, its options and its own file in command/.
 #pragma once
 
 #include <array>
