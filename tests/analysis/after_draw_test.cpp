@@ -273,6 +273,8 @@ TEST(DrawDates, CommonLayouts) {
                                                             {"4/25/2013", 2013, 4, 25},
                                                             {"25/4/2013", 2013, 4, 25},
                                                             {"29.02.2013", 0, 0, 0},
+                                                            {"29.02.2000", 2000, 2, 29},
+                                                            {"29.02.2100", 0, 0, 0},
                                                             {"2013-13-01", 0, 0, 0},
                                                             {"05-04-2013", 2013, 4, 5},
                                                             {"05.04.13", 2013, 4, 5},
@@ -374,6 +376,24 @@ TEST(DrawOrder, DatesDecideOtherwiseTheFlag) {
     History h = history({"", "", "", ""});
     keep_latest(h, 2);
     EXPECT_EQ(lines(h), (std::vector<uint32_t>{3, 4}));
+    History dated = history({"2021-01-02", "2021-01-09", "2021-01-16"});
+    keep_since(dated, *find_draw_date("2021-01-09")); // that day's draw too
+    EXPECT_EQ(lines(dated), (std::vector<uint32_t>{2, 3}));
+    // Draw numbers that fall say newest first, equal ones on two lines do not; reversed, the two
+    // draws of one line (the second marked by its 8) keep their order.
+    using Three = std::array<uint32_t, 3>;
+    for (const auto& [lines_of, counters, order, sevenths] :
+         {std::tuple(Three{1, 2, 3}, Three{5, 5, 4}, DrawOrder::AsWritten, Three{7, 8, 7}),
+          std::tuple(Three{1, 1, 2}, Three{6, 6, 5}, DrawOrder::Reversed, Three{7, 7, 8})}) {
+        History c = history({"", "", ""});
+        for (std::size_t i = 0; i < 3; ++i)
+            c.draws[i].line = lines_of[i], c.draws[i].counter = counters[i];
+        c.draws[1].numbers[6] = 8;
+        EXPECT_EQ(order_oldest_first(c, false), order);
+        Three got{};
+        for (std::size_t i = 0; i < 3; ++i) got[i] = c.draws[i].numbers[6];
+        EXPECT_EQ(got, sevenths);
+    }
 }
 
 // The y axis's tick labels of an SVG chart (they stand at the plot's left edge, x = 90).
