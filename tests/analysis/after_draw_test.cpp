@@ -447,8 +447,10 @@ TEST(Charts, TitleEscapedAndTheCheckerFindsFaults) {
     EXPECT_EQ(test::xml_fault(svg), "");
     EXPECT_EQ(test::occurrences(svg, "<title>"), 1u);
     EXPECT_NE(svg.find("Tom &amp; Jerry&apos;s &lt;&quot;chart&quot;&gt;"), std::string::npos);
-    EXPECT_NE(test::xml_fault("<svg><g></svg></g>"), "");
-    EXPECT_NE(test::xml_fault("<svg>a & b</svg>"), "");
+    for (const char* bad : {"<svg><g></svg></g>", "<svg>a & b</svg>", "<svg x=1/>", "<a/><b/>",
+                            "<svg/>text", "<svg><g></svg>"})
+        EXPECT_NE(test::xml_fault(bad), "") << bad;
+    EXPECT_EQ(test::xml_fault("<?xml version=\"1.0\"?>\n<svg a=\"&lt;\"><g/></svg>\n"), "");
 }
 
 } // namespace
