@@ -92,29 +92,5 @@ TEST(Statistics, LinesLeastFrequentFirstThenNumberOrder) {
               (Lines{"0000000001=64", "0000000005=10", "0000000005=39", "0000000100=02"}));
 }
 
-TEST(FullSystem, LastPageExportAndStatistics) {
-    const test::RunResult full = test::full_run();
-    ASSERT_EQ(full.count, FullSystem);
-    const auto last = page_lines(full.store.get(), full.count, page_count(full.count));
-    ASSERT_EQ(last.size(), 937u);
-    EXPECT_EQ(last.front().substr(0, 9), "15380001=");
-    EXPECT_EQ(last.back(), "15380937=33,34,35,36,37,38,39,");
-
-    test::TempDir dir;
-    const ExportResult r = export_to_file(dir.path.string(), full.store.get(), full.count);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(fs::path(r.path).filename(), "kvx7_15380937.txt");
-    EXPECT_EQ(r.bytes, 430666236u);
-    EXPECT_EQ(fs::file_size(r.path), 430666236u);
-    EXPECT_EQ(test::read_file(r.path, 0, 28), "01, 02, 03, 04, 05, 06, 07\r\n");
-    EXPECT_EQ(test::read_file(r.path, 430666236 - 28), "33, 34, 35, 36, 37, 38, 39\r\n");
-
-    StatisticsTable table{};
-    count_numbers(full.store.get(), full.count, table);
-    const Lines lines = statistics_lines(table);
-    ASSERT_EQ(lines.size(), 39u);
-    for (int n = 1; n <= 39; ++n) EXPECT_EQ(lines[n - 1], "0002760681=" + format_zero_padded(n, 2));
-}
-
 } // namespace
 } // namespace lotto

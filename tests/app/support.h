@@ -1,5 +1,5 @@
-// Shared by the shell, analysis and command-line tests: a full count run, a scratch directory and
-// small file helpers.
+// Shared by the shell, analysis and command-line tests: a scratch directory and small file
+// helpers.
 #pragma once
 
 #include "engine/run.h"
@@ -17,20 +17,6 @@
 namespace lotto::test {
 
 namespace fs = std::filesystem;
-
-struct RunResult {
-    ResultStore store;
-    uint32_t count = 0;
-};
-
-// One count run with no filter on: the full system.
-inline RunResult full_run() {
-    Settings s;
-    init_defaults(s);
-    RunResult r{allocate_store(), 0};
-    if (r.store) r.count = run(s, HighestNumber, r.store.get());
-    return r;
-}
 
 // A fresh directory under the system's temporary directory, removed with everything in it.
 struct TempDir {

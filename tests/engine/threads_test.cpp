@@ -1,9 +1,8 @@
-// Runs, counts and funnels on several threads held against the same on one thread: the stores
-// byte for byte, the counts (and the counts of each number against the stored records) and the
-// funnel tables, for random settings over systems of several sizes; and the store's size for each
-// highest number.
+// Runs and counts on several threads held against the same on one thread: the stores byte for
+// byte and the counts (and the counts of each number against the stored records), for random
+// settings over systems of several sizes; the store's size for each highest number; what a single
+// combination must be.
 #include "engine/lotto739.h"
-#include "funnel_table.h"
 #include "random_settings.h"
 
 #include <gtest/gtest.h>
@@ -95,17 +94,10 @@ TEST(Threads, EveryCombinationStoredAtAnyAlignment) {
     Settings all;
     init_defaults(all);
     for (uint32_t highest : {7u, 8u, 12u, 23u, 30u}) {
-        // The combinations in lexicographic order, by stepping the last number that can go up.
         std::vector<uint8_t> expected;
-        std::array<uint8_t, RecordBytes> c{1, 2, 3, 4, 5, 6, 7};
-        for (int i = 0; i >= 0;) {
-            expected.insert(expected.end(), c.begin(), c.end());
-            for (i = 6; i >= 0 && c[i] == highest - 6 + i; --i) {
-            }
-            if (i < 0) break;
-            ++c[i];
-            for (int j = i + 1; j < 7; ++j) c[j] = static_cast<uint8_t>(c[j - 1] + 1);
-        }
+        Combination c{1, 2, 3, 4, 5, 6, 7};
+        do expected.insert(expected.end(), c.begin(), c.end());
+        while (test::next_combination(c, static_cast<int>(highest)));
         std::vector<uint8_t> store(expected.size() + 128);
         for (std::size_t offset : {0u, 1u, 13u, 63u})
             for (unsigned threads : {1u, 2u, 3u}) {
@@ -120,20 +112,6 @@ TEST(Threads, EveryCombinationStoredAtAnyAlignment) {
                     std::all_of(store.begin() + offset + expected.size(), store.end(), guard))
                     << highest << " offset " << offset << " threads " << threads;
             }
-    }
-}
-
-TEST(Threads, FunnelOnSeveralThreadsIsTheFunnelOnOne) {
-    const SystemCase systems[] = {{9, 6, 20}, {16, 7, 10}, {39, 8, 2}};
-    for (const auto& [highest, seed, random] : systems) {
-        int i = 0;
-        for (const Settings& s : cases(seed, random)) {
-            const Table one = table(filter_funnel(s, highest));
-            for (unsigned threads : {2u, 3u})
-                EXPECT_EQ(table(filter_funnel(s, highest, threads)), one)
-                    << highest << " case " << i << " threads " << threads;
-            ++i;
-        }
     }
 }
 
@@ -166,19 +144,6 @@ TEST(SingleCombination, SevenAscendingNumbersUpToTheHighest) {
         EXPECT_EQ(c.highest ? combination_passes(s, c.n, c.highest) : combination_passes(s, c.n),
                   c.valid)
             << int(c.n[0]) << " " << int(c.n[6]) << " of " << c.highest;
-}
-
-TEST(SingleCombination, AgreesWithTheRunOfASmallSystem) {
-    test::Draws d(0x7e57);
-    std::vector<uint8_t> store(store_bytes(13));
-    for (int i = 0; i < 40; ++i) {
-        const Settings s = test::random_settings(d);
-        test::expect_small_system_agrees(s, 13, store, [](const Settings& t, const Combination& c) {
-            uint8_t n[7];
-            std::copy(c.begin(), c.end(), n);
-            return combination_passes(t, n, 13);
-        });
-    }
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-// The main window's controls: how many, in which order, where, and with which captions.
+// The main window's controls: how many, in which order, that none overlaps another, and captions
+// that follow the settings. Where each control stands and its caption at start-up, the GUI tests
+// check for every control under Wine (tests/gui/scenarios.cpp, main_boxes).
 #include "app/win32/main_layout.h"
 
 #include "engine/settings.h"
@@ -33,45 +35,6 @@ TEST(MainLayout, HasEveryControlOnceInCreationOrder) {
                                                  {132, 1452}, {133, 1621}, {140, 1631}, {155, 1203},
                                                  {156, 1202}, {157, 1179}, {158, 1204}};
     for (const auto& [i, id] : order) EXPECT_EQ(all[i].id, id) << i;
-}
-
-struct Spot {
-    int id;
-    DialogRect rect;
-    const char* caption;
-};
-
-// A few controls of every kind and column; the GUI tests sweep all of them under Wine.
-TEST(MainLayout, PositionsAndCaptions) {
-    const auto all = controls();
-    const Spot spots[] = {
-        {1001, {20, 10, 145, 15}, "01) Minimum amount of numbers "},
-        {1025, {20, 370, 135, 15}, "25) Minimum 3 numbers groups"},
-        {1035, {245, 145, 175, 15}, "35) Maximum the same last digits"},
-        {1045, {245, 295, 100, 15}, "45) Maximum in range E2"},
-        {1051, {495, 10, 125, 15}, "51) Maximum from array 3,6,9,12..."},
-        {1062, {495, 175, 130, 15}, "62) Maximum numbers from 7 el. array"},
-        {1063, {495, 220, 130, 15}, "63) Minimum numbers from 15 el. array"},
-        {1101, {175, 10, 35, 15}, "0"},
-        {1151, {630, 10, 35, 15}, "0"},
-        {1164, {630, 285, 35, 15}, "0"},
-        {1361, {345, 160, 35, 15}, "1"},
-        {1362, {395, 160, 35, 15}, "9"},
-        {1452, {395, 295, 35, 15}, "39"},
-        {1621, {505, 190, 25, 15}, "0"},
-        {1627, {530, 205, 25, 15}, "0"},
-        {1631, {505, 235, 25, 15}, "0"},
-        {1204, {495, 315, 135, 20}, "Turn off all filters"},
-        {1179,
-         {35, 385, 610, 20},
-         "Tessel lottery 7/39 filtering DEMO application- Quorrel ver. 1.1 July 2012."},
-    };
-    for (const Spot& s : spots) {
-        const Placement* p = find(all, s.id);
-        ASSERT_NE(p, nullptr) << s.id;
-        EXPECT_EQ(p->rect, s.rect) << s.id;
-        EXPECT_EQ(p->caption, s.caption) << s.id;
-    }
 }
 
 TEST(MainLayout, NoTwoControlsOverlapAndAllFitTheWindow) {

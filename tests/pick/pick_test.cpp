@@ -40,41 +40,27 @@ TEST(PickTarget, ButtonIdsToOperationsAndBack) {
 
 TEST(PickRequest, PromptsAndBounds) {
     using enum PickKind;
+    // Those the GUI tests do not pick (tests/gui/scenarios.cpp).
     const std::tuple<PickTarget, const char*, int32_t, int32_t> cases[] = {
-        // clang-format off
-        {{Parameter, 1}, "01) Minimum amount of numbers ", 0, 252},
-        {{Parameter, 28}, "28) Maximum 4+ numbers groups", 0, 1},
         {{Parameter, 42}, "42) Minimumu in range D1", 0, 7},
         {{Parameter, 64}, "64) Maximum numbers from 15 el. array", 0, 7},
-        {{RangeStart, 1}, "Range A1 minimum start", 1, 39}, {{RangeEnd, 1}, "Range A1 mminimum end", 1, 39},
-        {{RangeStart, 10}, "Range E2 minimum start", 1, 39}, {{RangeEnd, 7}, "Range D1 mminimum end", 1, 39},
-        {{Array7, 1}, "Range R7 number 1", 0, 39},          {{Array7, 7}, "Range R7 number 7", 0, 39},
-        // clang-format on
-        {{Array15, 12}, "Numbers in 15 elements array, element number:12", 0, 39},
-        {{Array15, 15}, "Numbers in 15 elements array, element number:15", 0, 39}};
+        {{RangeStart, 10}, "Range E2 minimum start", 1, 39},
+        {{RangeEnd, 7}, "Range D1 mminimum end", 1, 39},
+        {{Array7, 7}, "Range R7 number 7", 0, 39},
+        {{Array15, 12}, "Numbers in 15 elements array, element number:12", 0, 39}};
     for (const auto& [target, prompt, lowest, highest] : cases) {
         const PickRequest r = pick_request(defaults(), target);
         EXPECT_EQ(std::tie(r.prompt, r.lowest, r.highest), std::tuple(prompt, lowest, highest));
     }
 }
 
-// The last value of every filter's pick list, written out filter by filter; 0: no parameter,
-// no parameter button, no pick list.
-// clang-format off
-constexpr int32_t highest_offered[64] = {
-    252, 252, 7,  7, 7, 7, 39, 39, 33, 33, 34, 34, 37, 37, 38, 38, // filters 1..16
-    39,  39,  0,  0, 3, 3, 3,  3,  2,  2,  1,  1,  0,  0,  0,  10, // 17..32
-    30,  6,   4,  7, 7, 7, 7,  7,  7,  7,  7,  7,  7,  7,  7,  7,  // 33..48
-    7,   7,   7,  0, 0, 0, 0,  0,  0,  0,  0,  0,  0,  7,  7,  7}; // 49..64
-// clang-format on
-
+// Every filter's pick list runs from 0 to the highest value the filter offers (docs/list.md shows
+// them as `lotto739-cli list` prints them); a filter without a parameter has none.
 TEST(PickRequest, EveryFilterOffersZeroUpToItsHighestValue) {
     const Settings s = defaults();
     for (int k = 1; k <= FilterCount; ++k) {
-        const int32_t highest = highest_offered[k - 1];
+        const int32_t highest = has_parameter(k) ? HighestOffered[k] : 0;
         SCOPED_TRACE(k);
-        EXPECT_EQ(HighestOffered[k], highest);
-        EXPECT_EQ(has_parameter(k), highest > 0);
         const PickRequest r = pick_request(s, {PickKind::Parameter, k});
         EXPECT_EQ(std::tie(r.lowest, r.highest), std::tuple(0, highest));
         const auto items = pick_items(r);
@@ -87,8 +73,6 @@ TEST(PickItems, ThreeDigitListsFromTheLowestToTheHighestOffered) {
     using enum PickKind;
     const std::tuple<PickTarget, std::size_t, const char*, const char*> cases[] = {
         {{Parameter, 1}, 253, "000", "252"},
-        {{Parameter, 28}, 2, "000", "001"},
-        {{Parameter, 3}, 8, "000", "007"},
         {{RangeEnd, 4}, 39, "001", "039"},
         {{Array15, 2}, 40, "000", "039"}};
     for (const auto& [target, size, first, last] : cases) {
