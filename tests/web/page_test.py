@@ -2,7 +2,9 @@
 
 Usage: page_test.py LOTTO739_CLI EXAMPLES_DIR AXE_MIN_JS
 """
+import json
 import os
+import re
 import subprocess
 import sys
 import unittest
@@ -95,25 +97,59 @@ class PageTest(unittest.TestCase):
         self.assertIn("# guarantee 2 if 3 verified over all 84 3-subsets", self.text("output"))
         self.assertTrue(self.button("Tickets as CSV").is_enabled())
 
-    def test_a_bad_value_shows_the_message(self):
+    def test_a_budget_wheel_with_keys_covers_what_the_command_line_says(self):
         self.open()
-        self.labelled("01) Minimum amount of numbers").click()
-        self.labelled("01) Minimum amount of numbers:").send_keys("300")
-        self.wait_for(lambda: self.text("problem") != "")
-        self.assertEqual(self.text("problem"), "-f 1=300: parameter 300 of filter 1 is outside 0..252")
+        for name, value in (("Numbers", "1-10"), ("Tickets at most", "3"), ("Key numbers", "30")):
+            self.labelled(name).send_keys(value)
+        self.button("Build wheel").click()
+        self.wait_for(lambda: "covers" in self.text("output"))
+        expected = cli(["--wheel", "1-10", "--guarantee", "3-if-4", "--tickets", "3", "--keys", "30",
+                        "--seed", "1"])
+        covers = lambda text: re.search(r"covers \d+ of \d+", text).group(0)
+        self.assertEqual(covers(self.text("output")), covers(expected))  # covers 204 of 210
+        shown = [line for line in self.text("output").splitlines() if line[:1].isdigit()]
+        self.assertEqual([line.endswith(", 30") for line in shown], [True] * 3)
 
-    def test_no_serious_accessibility_violation(self):
-        self.open("-f 7=5")
+    def serious_violations(self):
         with open(AXE, encoding="utf-8") as f:
             self.browser.execute_script(f.read())
         self.browser.set_script_timeout(60)
         violations = self.browser.execute_async_script(
             "const done = arguments[0];"
             "axe.run(document, {resultTypes: ['violations']}).then(r => done(r.violations));")
-        serious = [(v["id"], v["impact"], len(v["nodes"])) for v in violations
-                   if v["impact"] in ("serious", "critical")]
-        self.assertEqual(serious, [])
+        return [(v["id"], v["impact"], [n["target"] for n in v["nodes"]]) for v in violations
+                if v["impact"] in ("serious", "critical")]
 
+    def test_the_odds_of_a_ticket_file_over_the_filtered_draws(self):
+        self.open("-f 7=5")
+        self.labelled("Tickets for the odds").send_keys(os.path.join(EXAMPLES, "tickets.txt"))
+        self.labelled("Only draws that pass my filters").click()
+        self.button("Odds of my tickets").click()
+        self.wait_for(lambda: self.text("odds-table") != "")
+        expected = json.loads(cli(["--odds", "tickets.txt", "-f", "7=5", "--format", "json"]))["best"]
+        rows = self.browser.find_elements(By.CSS_SELECTOR, "#odds-table tbody tr")
+        self.assertEqual([int(r.find_elements(By.TAG_NAME, "td")[0].text) for r in rows], expected[::-1])
+        self.assertIn("pass your filters", self.text("view"))
+        self.assertEqual(self.serious_violations(), [])  # with the funnel and the table shown
+
+    def test_the_history_chart_has_a_bar_per_number(self):
+        self.open()
+        self.labelled("History file").send_keys(os.path.join(EXAMPLES, "random-draws.csv"))
+        self.button("History statistics").click()
+        self.wait_for(lambda: self.browser.find_elements(By.ID, "frequency-chart"))
+        bars = self.browser.find_elements(By.CSS_SELECTOR, "#frequency-chart rect")
+        stats = json.loads(cli(["--history-stats", "--history", "random-draws.csv", "--format", "json"]))
+        self.assertEqual(len(bars), 39)
+        self.assertEqual(bars[11].get_attribute("data-count"), str(stats["numbers"][11]["count"]))
+        self.assertIn("Chance alone gives every number 26.92 draws", self.text("view"))
+        self.assertEqual(self.serious_violations(), [])
+
+    def test_a_bad_value_shows_the_message(self):
+        self.open()
+        self.labelled("01) Minimum amount of numbers").click()
+        self.labelled("01) Minimum amount of numbers:").send_keys("300")
+        self.wait_for(lambda: self.text("problem") != "")
+        self.assertEqual(self.text("problem"), "-f 1=300: parameter 300 of filter 1 is outside 0..252")
 
 if __name__ == "__main__":
     CLI, EXAMPLES, AXE = (os.path.abspath(a) for a in sys.argv[1:4])
