@@ -351,7 +351,7 @@ function oneIn(count, draws) {
   return "1 in " + (x >= 10 ? String(Math.round(x)) : x.toFixed(2));
 }
 
-async function odds(name, files, gameOfTickets) {
+async function odds(name, files, gameOfTickets, shownAs) {
   const filtered = $("odds-filtered").checked;
   const args = filtered ? settingsArgs().filter((a, i, all) => a !== "--game" && all[i - 1] !== "--game")
                         : [];
@@ -363,8 +363,8 @@ async function odds(name, files, gameOfTickets) {
   const table = document.createElement("table");
   table.id = "odds-table";
   const caption = table.createCaption();
-  caption.textContent = "Odds of the " + r.tickets + " ticket" + (r.tickets === 1 ? "" : "s") + " of " +
-    name + (r.filtered ? " over the " + r.draws + " draws of 7/" + r.game + " that pass your filters"
+  caption.textContent = "Odds of the " + r.tickets + " ticket" + (r.tickets === 1 ? "" : "s") + " " +
+    shownAs + (r.filtered ? " over the " + r.draws + " draws of 7/" + r.game + " that pass your filters"
                        : " over all " + r.draws + " draws of 7/" + r.game);
   const head = table.createTHead().insertRow();
   for (const title of ["Best match", "Draws", "Exactly", "At least", "Tickets expected"]) {
@@ -412,7 +412,11 @@ function drawFrequencies(stats, file) {
   const chart = svg("svg", { id: "frequency-chart", viewBox: "0 0 " + width + " " + height,
                              role: "img", "aria-labelledby": "freq-title freq-desc" });
   chart.append(svg("title", { id: "freq-title" }, title), svg("desc", { id: "freq-desc" }, chance + "."));
-  chart.append(svg("line", { x1: left, y1: bottom, x2: width, y2: bottom, class: "axis" }));
+  const tick = [1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000].find((t) => top / t <= 5) || top / 5;
+  for (let v = 0; v <= top; v += tick) {
+    chart.append(svg("line", { x1: left, y1: y(v), x2: width, y2: y(v), class: "grid" }));
+    chart.append(svg("text", { x: left - 4, y: y(v) + 4, "text-anchor": "end" }, String(Math.round(v))));
+  }
   for (let i = 0; i < numbers.length; ++i) {
     const n = numbers[i], x = left + i * step;
     const bar = svg("rect", { x: x + step * 0.15, y: y(n.count), width: step * 0.7,
@@ -425,7 +429,6 @@ function drawFrequencies(stats, file) {
       chart.append(svg("text", { x: x + step / 2, y: bottom + 14, "text-anchor": "middle" }, String(n.number)));
   }
   chart.append(svg("line", { x1: left, y1: y(expected), x2: width, y2: y(expected), class: "expected" }));
-  chart.append(svg("text", { x: left - 4, y: y(expected) + 4, "text-anchor": "end" }, expected.toFixed(1)));
   const figure = document.createElement("figure");
   const caption = document.createElement("figcaption");
   caption.textContent = title + ". Bars: draws holding the number; " + chance.charAt(0).toLowerCase() +
@@ -490,9 +493,9 @@ function wire() {
   $("odds").addEventListener("click", async () => {
     const { files, names } = await fileTexts(["odds-file"]);
     if (!names["odds-file"]) return showProblem("Choose a ticket file first.");
-    odds(names["odds-file"], files, game());
+    odds(names["odds-file"], files, game(), "of " + names["odds-file"]);
   });
-  $("odds-found").addEventListener("click", () => odds("tickets.txt", { "tickets.txt": tickets }, ticketsGame));
+  $("odds-found").addEventListener("click", () => odds("found.txt", { "found.txt": tickets }, ticketsGame, "just found"));
   $("stop").addEventListener("click", () => { if (running) running.abort(); });
   $("tickets-text").addEventListener("click", () => download("tickets.txt", tickets, "text/plain"));
   $("tickets-csv").addEventListener("click", () => download("tickets.csv", ticketsCsv(tickets), "text/csv"));
