@@ -14,11 +14,12 @@ namespace lotto::cli {
 namespace {
 
 // Says how the dates on some of the lines ordered the history (a note).
-void note_partial_dates(const Options& o, const History& h, PartialDates partial) {
-    if (partial == PartialDates::None || o.newest_first) return;
+void note_partial_dates(const HistoryInput& in, const DrawChoice& choice, const History& h,
+                        PartialDates partial) {
+    if (partial == PartialDates::None || choice.newest_first) return;
     const auto dated = std::count_if(h.draws.begin(), h.draws.end(),
                                      [](const Draw& d) { return d.date.has_value(); });
-    const std::string some = printable(o.history) + ": " + std::to_string(dated) + " of " +
+    const std::string some = printable(in.file) + ": " + std::to_string(dated) + " of " +
                              std::to_string(h.draws.size()) + " draws' lines carry a date";
     if (partial == PartialDates::Disagree)
         fail(some + ", and those dates disagree on the order (some run forward, some back); the "
@@ -34,17 +35,18 @@ void note_partial_dates(const Options& o, const History& h, PartialDates partial
 
 // The history of --history in order, oldest first, cut to --last; notes the skipped lines, and
 // dates that did not read when the file order was taken.
-bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
-    h = load_history(o.history, o.history_options);
+bool read_ordered(const Common& c, const HistoryInput& in, const DrawChoice& o, History& h,
+                  DrawSource& from, int& status) {
+    h = load_history(in.file, in.read);
     if (!h.ok()) return status = fail(h.error, 2), false;
-    note_history(o, h);
-    check_game(o, h.draws);
+    note_history(in.file, h);
+    check_game(c.highest, in.file, h.draws);
     PartialDates partial = PartialDates::None;
-    from = {o.history, order_oldest_first(h, o.newest_first, &partial),
+    from = {in.file, order_oldest_first(h, o.newest_first, &partial),
             static_cast<uint32_t>(h.draws.size())};
-    note_partial_dates(o, h, partial);
+    note_partial_dates(in, o, h, partial);
     if (from.order == DrawOrder::AsWritten && h.unread_dates * 2 > h.draws.size())
-        fail(printable(o.history) + ":" + std::to_string(h.first_unread_date) +
+        fail(printable(in.file) + ":" + std::to_string(h.first_unread_date) +
                  ": what looks like a date on " + std::to_string(h.unread_dates) + " of " +
                  std::to_string(h.draws.size()) +
                  " draws' lines does not read as one; the file's order was taken as oldest first "
@@ -53,19 +55,19 @@ bool read_ordered(const Options& o, History& h, DrawSource& from, int& status) {
     if (o.since && std::none_of(h.draws.begin(), h.draws.end(), [&](const Draw& d) {
             return d.date && d.date->key() >= o.since->key();
         }))
-        return status = fail(printable(o.history) + ": no draw dated " + date_text(*o.since) +
-                                 " or later",
-                             2),
+        return status = fail(
+                   printable(in.file) + ": no draw dated " + date_text(*o.since) + " or later", 2),
                false;
-    check_game_change(o, h.draws, true);
+    check_game_change(in.file, h.draws, true);
     if (o.since) keep_since(h, *o.since);
     if (o.last != 0) keep_latest(h, o.last);
     return true;
 }
 
 // The ticket check; tickets and draws count what was read before memory ran out.
-int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_read) {
-    const TicketFile tickets = load_tickets(o.check_tickets, o.highest);
+int check_tickets_run(const Common& co, const CheckTicketsOptions& o, uint64_t& tickets_read,
+                      uint64_t& draws_read) {
+    const TicketFile tickets = load_tickets(o.tickets, co.highest);
     if (!tickets.ok()) return fail(tickets.error, 2);
     History h;
     DrawSource from{"--draw", DrawOrder::AsWritten, 1};
@@ -73,14 +75,14 @@ int check_tickets_run(const Options& o, uint64_t& tickets_read, uint64_t& draws_
         Draw d;
         d.numbers = *o.draw;
         h.draws.push_back(d);
-    } else if (int status = 0; !read_ordered(o, h, from, status)) {
+    } else if (int status = 0; !read_ordered(co, o.history, o.draws, h, from, status)) {
         return status;
     }
     tickets_read = tickets.tickets.size(), draws_read = h.draws.size();
-    const TicketCheck c = check_tickets(tickets.tickets, h.draws, o.highest);
-    print_settings(o);
-    switch (o.format) {
-    case Format::Text: text::check_tickets(out(), o, from, c); break;
+    const TicketCheck c = check_tickets(tickets.tickets, h.draws, co.highest);
+    print_settings(co);
+    switch (co.format) {
+    case Format::Text: text::check_tickets(out(), o.tickets, from, c); break;
     case Format::Csv:
         if (c.repeated != 0)
             fail(std::to_string(c.repeated) +
@@ -102,13 +104,13 @@ int write_chart(const std::string& path, const BarChart& chart) {
     return 0;
 }
 
-int check_tickets_command(const Options& o) {
+int check_tickets_command(const Common& c, const CheckTicketsOptions& o) {
     uint64_t tickets_read = 0, draws_read = 0;
     try {
-        return check_tickets_run(o, tickets_read, draws_read);
+        return check_tickets_run(c, o, tickets_read, draws_read);
     } catch (const std::bad_alloc&) {
         const std::string work =
-            tickets_read == 0 ? "reading " + printable(o.check_tickets) + " and the draws"
+            tickets_read == 0 ? "reading " + printable(o.tickets) + " and the draws"
                               : "checking " + std::to_string(tickets_read) + " ticket(s) against " +
                                     std::to_string(draws_read) + " draw(s)";
         return fail_out_of_memory("out of memory: " + work +
@@ -116,17 +118,17 @@ int check_tickets_command(const Options& o) {
     }
 }
 
-int history_stats_command(const Options& o) {
+int history_stats_command(const Common& c, const HistoryStatsOptions& o) {
     History h;
     DrawSource from;
-    if (int status = 0; !read_ordered(o, h, from, status)) return status;
-    const HistoryStats stats = history_stats(h.draws, o.settings, o.highest, 10, run_threads(o));
+    if (int status = 0; !read_ordered(c, o.history, o.draws, h, from, status)) return status;
+    const HistoryStats stats = history_stats(h.draws, c.settings, c.highest, 10, run_threads(c));
     // The chart first, so that a chart that cannot be written leaves stdout empty.
     if (!o.chart.empty())
         if (const int status = write_chart(o.chart, frequency_chart(stats)); status != 0)
             return status;
-    print_settings(o);
-    switch (o.format) {
+    print_settings(c);
+    switch (c.format) {
     case Format::Text: text::history_stats(out(), from, stats); break;
     case Format::Csv: csv::history_stats(out(), stats); break;
     case Format::Json: json::history_stats(out(), from, stats); break;

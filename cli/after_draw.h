@@ -12,11 +12,11 @@
 
 namespace lotto::cli {
 
-// Runs --check-tickets against --history or --draw; returns the exit status.
-int check_tickets_command(const Options& o);
+// Runs check-tickets against the history or the one draw; returns the exit status.
+int check_tickets_command(const Common& c, const CheckTicketsOptions& o);
 
-// Runs --history-stats, and writes its chart with --chart; returns the exit status.
-int history_stats_command(const Options& o);
+// Runs history-stats, and writes its chart with --chart; returns the exit status.
+int history_stats_command(const Common& c, const HistoryStatsOptions& o);
 
 // Writes the chart to path through a temporary file; 0, or 1 after the one-line message.
 int write_chart(const std::string& path, const BarChart& chart);
@@ -29,7 +29,9 @@ struct DrawSource {
 };
 
 namespace text {
-void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, const TicketCheck& c);
+// tickets: the ticket file as named.
+void check_tickets(std::FILE* out, const std::string& tickets, const DrawSource& from,
+                   const TicketCheck& c);
 void history_stats(std::FILE* out, const DrawSource& from, const HistoryStats& h);
 } // namespace text
 namespace csv {

@@ -74,10 +74,10 @@ std::vector<Row> distribution_rows(const Distribution& d, uint32_t draw_count) {
 
 } // namespace
 
-void check_tickets(std::FILE* out, const Options& o, const DrawSource& from, const TicketCheck& c) {
+void check_tickets(std::FILE* out, const std::string& tickets, const DrawSource& from,
+                   const TicketCheck& c) {
     put_line(out, "Ticket check: " + std::to_string(c.tickets.size()) + " ticket(s) from " +
-                      printable(o.check_tickets, 200) + " against " +
-                      source_text(from, c.draw_count));
+                      printable(tickets, 200) + " against " + source_text(from, c.draw_count));
     put_line(out, "How many numbers a ticket hits is chance alone; beside each total stands what "
                   "chance gives on");
     put_line(out, "average. Past results say nothing about future draws.");

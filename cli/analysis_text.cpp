@@ -49,11 +49,10 @@ std::string bound(const FilterMeasure& m) {
 
 } // namespace
 
-void backtest(std::FILE* out, const Options& o, const Backtest& b) {
-    const Settings& s = o.settings;
+void backtest(std::FILE* out, const Settings& s, const std::string& history, const Backtest& b) {
     put_line(out, "Back-test of the active filters on " + std::to_string(b.draw_count) +
                       (b.draw_count == 1 ? " draw from " : " draws from ") +
-                      printable(o.history, 200));
+                      printable(history, 200));
     put_line(out, "Lottery draws are random: a filter is expected to keep about the same share of "
                   "the draws");
     put_line(out, "as of all " + std::to_string(b.full_system) +

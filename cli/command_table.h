@@ -1,6 +1,7 @@
 // The commands of lotto739-cli and the options each takes: the one table the parser, --help, the
-// manual page and the shell completion are made from. A new option is a row of OptionTable (and
-// its case in the parser); a new command is a row of CommandTable and its own file.
+// manual page and the shell completion are made from. A new option is a row of OptionTable, a field
+// of its command's options (cli/options.h) and its case in the parser; a new command is a row of
+// CommandTable, its options and its own file in command/.
 #pragma once
 
 #include <array>
@@ -21,9 +22,10 @@ enum class Command {
     Wheel,
     Reduce,
     CheckWheel,
-    Odds
+    Odds,
+    Serve
 };
-constexpr std::size_t CommandCount = 11;
+constexpr std::size_t CommandCount = 12;
 
 // A set of commands, one bit each.
 using Commands = uint32_t;
@@ -76,7 +78,10 @@ enum class Opt {
     Keys,
     FilteredTickets,
     Repair,
-    Odds
+    Odds,
+    Port,
+    Bind,
+    NoOpen
 };
 enum class Takes { Nothing, Value, AttachedValue }; // AttachedValue: only as --name=VALUE
 
@@ -94,6 +99,8 @@ struct OptionInfo {
 };
 
 namespace detail {
+// serve takes no settings: the page sends them with each run.
+constexpr Commands Runs = AllCommands & ~bit(Command::Serve);
 constexpr Commands HistoryReaders =
     bit(Command::Backtest) | bit(Command::HistoryStats) | bit(Command::CheckTickets);
 constexpr Commands Searches = bit(Command::Wheel) | bit(Command::Reduce);
@@ -102,27 +109,27 @@ constexpr Commands Counting = bit(Command::Count) | bit(Command::Funnel) | bit(C
 } // namespace detail
 
 constexpr auto OptionTable = std::to_array<OptionInfo>({
-    {"", "--game", Opt::Game, Takes::Value, "7/N with N 8..64, e.g. 7/37", true, AllCommands, "7/N",
-     "play the game 7 out of 1..N (N 8..64; default 7/39)",
+    {"", "--game", Opt::Game, Takes::Value, "7/N with N 8..64, e.g. 7/37", true, detail::Runs,
+     "7/N", "play the game 7 out of 1..N (N 8..64; default 7/39)",
      "7/35 7/36 7/37 7/38 7/39 7/40 7/45 7/49"},
     {"-f", "--filter", Opt::Filter, Takes::Value, "K[=P][,K[=P]...] with K 1..64", true,
-     AllCommands, "K[=P][,...]", "switch filter K (1..64) on, with parameter P if given", ""},
-    {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true, AllCommands,
+     detail::Runs, "K[=P][,...]", "switch filter K (1..64) on, with parameter P if given", ""},
+    {"-p", "--param", Opt::Param, Takes::Value, "K=P[,K=P...] with K 1..64", true, detail::Runs,
      "K=P[,...]", "set filter K's parameter without switching it on", ""},
     {"-r", "--range", Opt::Range, Takes::Value, "NAME=S-E with NAME one of A1..E2", true,
-     AllCommands, "NAME=S-E", "set range NAME (A1 A2 B1 B2 C1 C2 D1 D2 E1 E2) to S..E", ""},
+     detail::Runs, "NAME=S-E", "set range NAME (A1 A2 B1 B2 C1 C2 D1 D2 E1 E2) to S..E", ""},
     {"", "--array7", Opt::Array7, Takes::Value,
-     "up to 7 numbers 0..N or ranges, between commas or spaces", true, AllCommands, "LIST",
+     "up to 7 numbers 0..N or ranges, between commas or spaces", true, detail::Runs, "LIST",
      "numbers 0..N for positions 1.. of the 7-element array (0 or left out = empty; 1-15 stands "
      "for 1 to 15)",
      ""},
     {"", "--array15", Opt::Array15, Takes::Value,
-     "up to 15 numbers 0..N or ranges, between commas or spaces", true, AllCommands, "LIST",
+     "up to 15 numbers 0..N or ranges, between commas or spaces", true, detail::Runs, "LIST",
      "numbers 0..N for positions 1.. of the 15-element array", ""},
-    {"", "--settings", Opt::Settings, Takes::Value, "a settings file", false, AllCommands, "FILE",
+    {"", "--settings", Opt::Settings, Takes::Value, "a settings file", false, detail::Runs, "FILE",
      "read settings from FILE (one option a line, # comments)", "file"},
     {"", "--save-settings", Opt::SaveSettings, Takes::Value, "the file to write", false,
-     AllCommands, "FILE",
+     detail::Runs, "FILE",
      "write the settings in force to FILE once the command succeeds (- to stdout, ahead of text "
      "output only)",
      "file"},
@@ -139,7 +146,7 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"", "--seed", Opt::Seed, Takes::Value, "a number 0..18446744073709551615", false,
      bit(Command::Count) | detail::Searches, "S",
      "the seed (0..2^64-1) of the sample's draw or of the search, to repeat it", ""},
-    {"", "--format", Opt::Format, Takes::Value, "text, csv or json", false, AllCommands, "FORMAT",
+    {"", "--format", Opt::Format, Takes::Value, "text, csv or json", false, detail::Runs, "FORMAT",
      "text (default), csv or json for what goes to stdout", "text csv json"},
     {"", "--history", Opt::History, Takes::Value, "a file of past draws", false,
      detail::HistoryReaders, "FILE", "the past draws, one a line", "file"},
@@ -215,6 +222,14 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"", "--repair", Opt::Repair, Takes::Value, "a file of tickets", false, bit(Command::Wheel),
      "FILE", "keep FILE's tickets and add as few as the search finds for the guarantee", "file"},
     {"", "--odds", Opt::Odds, Takes::Value, "a file of tickets", false, 0, "", "", ""},
+    {"", "--port", Opt::Port, Takes::Value, "a number 0..65535", false, bit(Command::Serve), "P",
+     "the port, 0..65535 (default 7390; 0 takes a free one)", ""},
+    {"", "--bind", Opt::Bind, Takes::Value, "an address", false, bit(Command::Serve), "ADDR",
+     "the address to listen on (default 127.0.0.1; any other lets everyone who reaches it use "
+     "the program)",
+     ""},
+    {"", "--no-open", Opt::NoOpen, Takes::Nothing, "", false, bit(Command::Serve), "",
+     "print the page's address without opening a browser", ""},
 });
 
 struct CommandInfo {
@@ -252,6 +267,10 @@ constexpr auto CommandTable = std::to_array<CommandInfo>({
      "--wheel LIST --guarantee T-if-M | --reduce T"},
     {Command::Odds, "odds", Opt::Odds, "FILE",
      "the exact odds of FILE's tickets over every draw, or every draw the filters keep", ""},
+    {Command::Serve, "serve", std::nullopt, "",
+     "serve every command as a page in the browser on this machine and open it (Ctrl-C stops "
+     "the server)",
+     ""},
 });
 
 // The command of that name, or null.

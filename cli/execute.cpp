@@ -47,11 +47,11 @@ bool filters_given(const Settings& s) {
 
 // Says on stderr that a --threads given changes nothing for the command, told as "--list, which
 // ...".
-void note_threads_unused(const Options& o, const std::string& command) {
-    if (o.threads != 0) note("--threads changes nothing for " + command);
+void note_threads_unused(const Common& c, const std::string& command) {
+    if (c.threads != 0) note("--threads changes nothing for " + command);
 }
 
-unsigned run_threads(const Options& o) { return o.threads != 0 ? o.threads : default_threads(); }
+unsigned run_threads(const Common& c) { return c.threads != 0 ? c.threads : default_threads(); }
 
 uint64_t system_seed() {
     std::random_device rd;
@@ -60,8 +60,8 @@ uint64_t system_seed() {
            static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-void note_history(const Options& o, const History& h) {
-    const std::string name = printable(o.history);
+void note_history(const std::string& file, const History& h) {
+    const std::string name = printable(file);
     if (!h.named_first.empty())
         note(name + ": " +
              (h.named_first == h.named_last ? "column " + h.named_first
@@ -86,27 +86,27 @@ void note_history(const Options& o, const History& h) {
              "or a bonus after them with --bonus-column C)");
 }
 
-void check_game(const Options& o, const std::vector<Draw>& draws) {
-    const TopNumbersCheck c = check_top_numbers(draws, o.highest);
+void check_game(uint32_t highest, const std::string& file, const std::vector<Draw>& draws) {
+    const TopNumbersCheck c = check_top_numbers(draws, highest);
     if (!c.smaller_game_likely()) return;
     const std::string smaller = "7/" + std::to_string(c.highest_drawn);
-    note(printable(o.history) + ": no draw holds a number above " +
-         std::to_string(c.highest_drawn) + " in " + std::to_string(draws.size()) +
-         " draws read as 7/" + std::to_string(o.highest) + " (chance " + chance_text(c.chance) +
-         "); if the game is " + smaller + ", give --game " + smaller);
+    note(printable(file) + ": no draw holds a number above " + std::to_string(c.highest_drawn) +
+         " in " + std::to_string(draws.size()) + " draws read as 7/" + std::to_string(highest) +
+         " (chance " + chance_text(c.chance) + "); if the game is " + smaller + ", give --game " +
+         smaller);
 }
 
-void check_game_change(const Options& o, const std::vector<Draw>& oldest_first, bool cut) {
+void check_game_change(const std::string& file, const std::vector<Draw>& oldest_first, bool cut) {
     const GameChange c = find_game_change(oldest_first);
     if (!c.found) return;
     const Draw& from = oldest_first[c.first];
     const std::string earlier = "7/" + std::to_string(c.earlier_highest);
     std::string text =
-        printable(o.history) + ":" + std::to_string(from.line) +
-        ": no draw before this one (draw " + std::to_string(c.first + 1) + " of " +
-        std::to_string(oldest_first.size()) + ", oldest first) holds a number above " +
-        std::to_string(c.earlier_highest) + " (chance " + chance_text(c.chance) + " in 7/" +
-        std::to_string(c.later_highest) + "): the game was likely " + earlier + " before; ";
+        printable(file) + ":" + std::to_string(from.line) + ": no draw before this one (draw " +
+        std::to_string(c.first + 1) + " of " + std::to_string(oldest_first.size()) +
+        ", oldest first) holds a number above " + std::to_string(c.earlier_highest) + " (chance " +
+        chance_text(c.chance) + " in 7/" + std::to_string(c.later_highest) +
+        "): the game was likely " + earlier + " before; ";
     if (!cut)
         text += "the back-test takes every draw, so keep only the lines of the later game in "
                 "the file";
@@ -117,9 +117,9 @@ void check_game_change(const Options& o, const std::vector<Draw>& oldest_first, 
     fail(text, 0); // a note
 }
 
-void print_settings(const Options& o) {
-    if (o.save_settings != "-") return;
-    const std::string text = settings_text(o.settings);
+void print_settings(const Common& c) {
+    if (c.save_settings != "-") return;
+    const std::string text = settings_text(c.settings);
     std::fwrite(text.data(), 1, text.size(), out());
 }
 

@@ -17,28 +17,29 @@ namespace lotto::cli {
 bool filters_given(const Settings& s);
 
 // Notes that a --threads given changes nothing for the command, told as "--list, which ...".
-void note_threads_unused(const Options& o, const std::string& command);
+void note_threads_unused(const Common& c, const std::string& command);
 
 // A seed nobody chose: the system's random device mixed with the clock.
 uint64_t system_seed();
 
 // The threads the runs take: --threads K, or one per core.
-unsigned run_threads(const Options& o);
+unsigned run_threads(const Common& c);
 
-// Notes on stderr the lines of --history skipped, and where more than seven numbers stood in a
-// row, which seven were taken.
-void note_history(const Options& o, const History& h);
+// Notes on stderr the lines of the history file skipped, and where more than seven numbers stood
+// in a row, which seven were taken.
+void note_history(const std::string& file, const History& h);
 
-// Notes on stderr, in one line, when the draws of --history never reach the top numbers of the
-// game and chance alone makes that very unlikely: they were most likely drawn in a smaller game.
-void check_game(const Options& o, const std::vector<Draw>& draws);
+// Notes on stderr, in one line, when the draws of the history file never reach the top numbers of
+// the game 7/highest and chance alone makes that very unlikely: they were most likely drawn in a
+// smaller game.
+void check_game(uint32_t highest, const std::string& file, const std::vector<Draw>& draws);
 
 // Notes a game that grew within the history (find_game_change), its draws oldest first; `cut`
 // says how to take only the draws since (--last, --since), else the back-test takes them all.
-void check_game_change(const Options& o, const std::vector<Draw>& oldest_first, bool cut);
+void check_game_change(const std::string& file, const std::vector<Draw>& oldest_first, bool cut);
 
 // With --save-settings -, prints the settings on stdout; each command calls it once, after what can
 // go wrong before its output and ahead of that output. Does nothing otherwise.
-void print_settings(const Options& o);
+void print_settings(const Common& c);
 
 } // namespace lotto::cli

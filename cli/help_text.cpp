@@ -121,7 +121,7 @@ std::string usage_text() {
         if (!c.argument.empty()) head.append(" ").append(c.argument);
         s += help_row(head, c.summary);
     }
-    s += "\nSettings (every command; they apply in command-line order):\n";
+    s += "\nSettings (every command but serve; they apply in command-line order):\n";
     for (const OptionInfo* o : settings_options()) s += option_row(*o);
     for (const OptionInfo& o : OptionTable)
         if (o.opt == Opt::Help || o.opt == Opt::Version) s += option_row(o);
@@ -129,8 +129,6 @@ std::string usage_text() {
          "options. Each command has a flag form as well: --list, --funnel,\n"
          "--explain N1,...,N7, --backtest, --history-stats, --check-tickets FILE,\n"
          "--wheel LIST, --reduce T, --check-wheel FILE, --odds FILE.\n"
-         "\n'lotto739-cli serve' serves all of this as a page in the browser on this\n"
-         "machine ('lotto739-cli serve --help' shows its options).\n"
          "\nExit status: 0 done, 1 the store, the export or the settings file could not\n"
          "be written (or check-wheel: the guarantee fails), 2 bad arguments or input\n"
          "files, 3 a wheel or reduction found failed its verification (an internal error).\n";
@@ -148,6 +146,7 @@ std::string command_help(Command command) {
     summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
     s += filled(summary + ".", 0) + "\nOptions:\n";
     for (const OptionInfo* o : command_options(command)) s += option_row(*o);
+    if (command == Command::Serve) return s;
     s += "\nSettings: --game, -f, -p, -r, --array7, --array15, --settings, --save-settings\n"
          "(see lotto739-cli --help).\n";
     return s;

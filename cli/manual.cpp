@@ -99,7 +99,8 @@ std::string manual_page(std::string_view version, std::string_view date) {
         s += filled(summary + ".");
         for (const OptionInfo* o : command_options(c.command)) s += option_item(*o);
     }
-    s += ".SH SETTINGS\nThe settings go with every command and apply in command\\-line order.\n";
+    s += ".SH SETTINGS\nThe settings go with every command but \\fBserve\\fR\n"
+         "and apply in command\\-line order.\n";
     for (const OptionInfo* o : settings_options()) s += option_item(*o);
     for (const OptionInfo& o : OptionTable)
         if (o.opt == Opt::Version) s += option_item(o);
@@ -136,10 +137,12 @@ std::string bash_completion() {
         per_command.append(words(option_words(bit(c.command)))).append("\" ;;\n");
         if (c.flag) flag_form |= bit(c.command);
     }
-    std::vector<std::string> all = option_words(AllCommands);
+    // Without a command: every option but the server's.
+    std::vector<std::string> all = option_words(detail::Runs);
     std::set<std::string> seen(all.begin(), all.end());
     for (const OptionInfo& o : OptionTable)
-        if (!seen.contains(std::string(o.long_name))) all.emplace_back(o.long_name);
+        if (!seen.contains(std::string(o.long_name)) && o.commands != bit(Command::Serve))
+            all.emplace_back(o.long_name);
     std::string s =
         std::string() +
         "# bash completion for lotto739-cli, made from its table of commands and options\n"

@@ -13,12 +13,33 @@
 #include <cassert>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <utility>
 
 namespace lotto::cli {
 
 namespace {
+
+// Everything the command line gives, gathered before the command is known (the flag form may
+// name it last), checked together, then handed to the command's own options.
+struct Given {
+    Common common;
+    std::array<bool, RangeCount> ranges_given{}; // set by -r: a later --game keeps them
+    CountOptions count;
+    std::optional<uint64_t> seed; // count's --sample, or a wheel's or reduction's search
+    std::optional<Combination> explain;
+    HistoryInput history; // history.read.highest follows the game
+    DrawChoice draws;
+    std::string chart;
+    std::string check_tickets;
+    std::optional<Combination> draw;
+    WheelOptions wheel;
+    std::string odds_file;
+    bool list = false, backtest = false, funnel = false, history_stats = false;
+    std::optional<Command> command; // the subcommand given; none = flag form
+    bool help = false, version = false;
+};
 
 // Whether the file name ends in the extension of a picture format other than SVG.
 bool picture_name(const std::string& name) {
@@ -77,7 +98,7 @@ std::string to_upper(std::string_view s) {
 // option to the options record; the first problem is kept in error and stops the walk.
 class Parser {
   public:
-    Parser(const std::vector<std::string>& args, Options& options, std::string& error, bool in_file)
+    Parser(const std::vector<std::string>& args, Given& options, std::string& error, bool in_file)
         : args_(args), options_(options), error_(error), in_file_(in_file) {}
 
     void parse() {
@@ -92,8 +113,8 @@ class Parser {
     }
 
   private:
-    Options& o() { return options_; }
-    Settings& s() { return options_.settings; }
+    Given& o() { return options_; }
+    Settings& s() { return options_.common.settings; }
 
     void fail(const std::string& message) {
         if (error_.empty()) error_ = message;
@@ -200,43 +221,43 @@ class Parser {
         case Opt::Array7: array(value, Array7Size, set_array7_entry); break;
         case Opt::Array15: array(value, Array15Size, set_array15_entry); break;
         case Opt::Settings: settings_file(std::string(value)); break;
-        case Opt::SaveSettings: o().save_settings = file_name(value); break;
-        case Opt::Page: o().page = at_least_one(value, "the page must be 1 or more"); break;
+        case Opt::SaveSettings: o().common.save_settings = file_name(value); break;
+        case Opt::Page: o().count.page = at_least_one(value, "the page must be 1 or more"); break;
         case Opt::Export:
-            o().export_text = true;
-            o().export_dir = std::string(value);
+            o().count.export_text = true;
+            o().count.export_dir = std::string(value);
             break;
-        case Opt::Stats: o().stats = true; break;
+        case Opt::Stats: o().count.stats = true; break;
         case Opt::Sample:
-            o().sample = at_least_one(value, "the number of tickets must be 1 or more");
+            o().count.sample = at_least_one(value, "the number of tickets must be 1 or more");
             break;
         case Opt::Seed: seed(value); break;
         case Opt::Format: format(value); break;
-        case Opt::History: o().history = file_name(value); break;
+        case Opt::History: o().history.file = file_name(value); break;
         case Opt::HistoryColumns: history_columns(value); break;
-        case Opt::SkipBadLines: o().history_options.skip_bad_lines = true; break;
+        case Opt::SkipBadLines: o().history.read.skip_bad_lines = true; break;
         case Opt::Backtest: o().backtest = true; break;
         case Opt::Funnel: o().funnel = true; break;
         case Opt::Explain: o().explain = seven_numbers(value); break;
         case Opt::CheckTickets: o().check_tickets = file_name(value); break;
         case Opt::Draw: o().draw = seven_numbers(value); break;
         case Opt::BonusColumn:
-            o().history_options.bonus_column =
+            o().history.read.bonus_column =
                 static_cast<int>(at_least_one(value, "fields count from 1"));
             break;
         case Opt::HistoryStats: o().history_stats = true; break;
         case Opt::Last:
-            o().last = at_least_one(value, "the number of draws must be 1 or more");
+            o().draws.last = at_least_one(value, "the number of draws must be 1 or more");
             break;
         case Opt::Since:
-            o().since = parse_draw_date(value);
-            if (!o().since) fail_value("not a date (e.g. 2024-01-31)");
+            o().draws.since = parse_draw_date(value);
+            if (!o().draws.since) fail_value("not a date (e.g. 2024-01-31)");
             break;
         case Opt::Chart: o().chart = file_name(value); break;
-        case Opt::NewestFirst: o().newest_first = true; break;
-        case Opt::Quiet: o().quiet = true; break;
+        case Opt::NewestFirst: o().draws.newest_first = true; break;
+        case Opt::Quiet: o().count.quiet = true; break;
         case Opt::Threads:
-            o().threads = at_least_one(value, "the number of threads must be 1 or more");
+            o().common.threads = at_least_one(value, "the number of threads must be 1 or more");
             break;
         case Opt::List: o().list = true; break;
         case Opt::Help:
@@ -248,7 +269,7 @@ class Parser {
             stop_ = true;
             break;
         case Opt::Wheel:
-            checked(game_hint(read_wheel_list(value, o().wheel, o().highest), value));
+            checked(game_hint(read_wheel_list(value, o().wheel, o().common.highest), value));
             break;
         case Opt::Guarantee: checked(read_guarantee(value, o().wheel)); break;
         case Opt::Reduce: checked(read_reduce(value, o().wheel)); break;
@@ -258,10 +279,16 @@ class Parser {
         case Opt::CheckWheel: o().wheel.check_file = file_name(value); break;
         case Opt::Output: o().wheel.output_file = file_name(value); break;
         case Opt::Budget: checked(read_budget(value, o().wheel)); break;
-        case Opt::Keys: checked(read_keys(value, o().wheel, o().highest)); break;
+        case Opt::Keys: checked(read_keys(value, o().wheel, o().common.highest)); break;
         case Opt::FilteredTickets: o().wheel.filtered_tickets = true; break;
         case Opt::Repair: o().wheel.repair_file = file_name(value); break;
         case Opt::Odds: o().odds_file = file_name(value); break;
+        case Opt::Port:
+        case Opt::Bind:
+        case Opt::NoOpen: // the server's: lotto739-cli serve reads them itself
+            fail(cat(shown_.substr(0, shown_.find(' ')), " goes with serve only: lotto739-cli ",
+                     "serve [--port P] [--bind ADDR] [--no-open]"));
+            break;
         }
     }
 
@@ -282,7 +309,7 @@ class Parser {
             uint32_t p = 0;
             if (std::string why = read_number(item.substr(eq + 1), p); !why.empty())
                 return fail_value(why);
-            const auto highest = static_cast<uint32_t>(highest_offered(filter, o().highest));
+            const auto highest = static_cast<uint32_t>(highest_offered(filter, o().common.highest));
             if (p > highest)
                 return fail_value(cat("parameter ", std::to_string(p), " of filter ",
                                       std::to_string(k), " is outside 0..",
@@ -313,7 +340,7 @@ class Parser {
             return fail_value(why);
         const auto st = static_cast<int32_t>(start), en = static_cast<int32_t>(end);
         s().entered[r - 1] = {st, en};
-        const int32_t limit = highest_range_bound(o().highest);
+        const int32_t limit = highest_range_bound(o().common.highest);
         const std::string allowed = cat(" (1 <= start <= end <= ", std::to_string(limit), ")");
         if (st >= 1 && st <= en && en > limit) // within what the setter takes, beyond the game
             return fail_value(cat(st > limit ? "start " : "end ",
@@ -358,10 +385,10 @@ class Parser {
             return fail_value(
                 cat(std::to_string(positions), " positions given, at most ", std::to_string(size)));
         for (std::size_t i = 0; i < numbers.size(); ++i)
-            if (numbers[i] > o().highest)
+            if (numbers[i] > o().common.highest)
                 return fail_value(cat("number ", std::to_string(numbers[i]), " at position ",
                                       std::to_string(i + 1), " is outside 0..",
-                                      std::to_string(o().highest), " (0 = empty)"));
+                                      std::to_string(o().common.highest), " (0 = empty)"));
         // The list replaces the whole array: the positions it leaves out are empty.
         numbers.resize(static_cast<std::size_t>(size), 0);
         for (std::size_t i = 0; i < numbers.size(); ++i) {
@@ -409,9 +436,9 @@ class Parser {
     // A number above the game's top, before any --game: why, and the game that would hold the
     // largest number of value (at most LargestGame).
     std::string game_hint(std::string why, std::string_view value) const {
-        if (why.find(" is outside 1..") == std::string::npos || options_.history_options.game_named)
+        if (why.find(" is outside 1..") == std::string::npos || options_.history.read.game_named)
             return why;
-        return why + history_game_hint(value, options_.highest);
+        return why + history_game_hint(value, options_.common.highest);
     }
 
     uint32_t at_least_one(std::string_view value, std::string_view below_one) {
@@ -435,7 +462,7 @@ class Parser {
             {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}};
         for (const auto& [name, f] : Names)
             if (value == name) {
-                o().format = f;
+                o().common.format = f;
                 return;
             }
         fail_value("expected text, csv or json");
@@ -486,11 +513,11 @@ class Parser {
                                   " is outside ", std::to_string(SmallestGame), "..",
                                   std::to_string(LargestGame)));
         if (std::string why = beyond_game(n); !why.empty()) return fail_value(why);
-        const std::array<Range, RangeCount> previous = default_ranges(o().highest);
+        const std::array<Range, RangeCount> previous = default_ranges(o().common.highest);
         const std::array<Range, RangeCount> defaults = default_ranges(n);
-        o().highest = s().highest = n;
-        o().history_options.highest = n;
-        o().history_options.game_named = true;
+        o().common.highest = s().highest = n;
+        o().history.read.highest = n;
+        o().history.read.game_named = true;
         for (int k = 1; k <= FilterCount; ++k) s().highest_offered[k] = highest_offered(k, n);
         for (int r = 1; r <= RangeCount; ++r)
             if (!o().ranges_given[r - 1] && s().effective[r - 1] == previous[r - 1]) {
@@ -510,7 +537,7 @@ class Parser {
             if (s().params[k - 1] > static_cast<uint32_t>(highest_offered(k, n)))
                 return above(cat("filter ", std::to_string(k), "'s parameter"), s().params[k - 1],
                              highest_offered(k, n));
-        const std::array<Range, RangeCount> defaults = default_ranges(o().highest);
+        const std::array<Range, RangeCount> defaults = default_ranges(o().common.highest);
         for (int r = 1; r <= RangeCount; ++r) {
             const Range e = s().effective[r - 1];
             const bool moves = !o().ranges_given[r - 1] && e == defaults[r - 1];
@@ -543,8 +570,8 @@ class Parser {
         if (last != first && last != first + 6)
             return fail_value(
                 "seven numbers need seven fields (A-B with B = A+6) or one field (A)");
-        o().history_options.first_column = static_cast<int>(first);
-        o().history_options.last_column = static_cast<int>(last);
+        o().history.read.first_column = static_cast<int>(first);
+        o().history.read.last_column = static_cast<int>(last);
     }
 
     // Seven distinct numbers 1..N in any order, sorted; none after a failure.
@@ -574,9 +601,9 @@ class Parser {
             uint32_t n = 0;
             if (std::string why = read_number(items[i], n); !why.empty())
                 return fail_value(why), std::nullopt;
-            if (n < 1 || n > o().highest)
+            if (n < 1 || n > o().common.highest)
                 return fail_value(game_hint(cat("number ", std::to_string(n), " is outside 1..",
-                                                std::to_string(o().highest)),
+                                                std::to_string(o().common.highest)),
                                             value)),
                        std::nullopt;
             if (seen & NumberBit[n])
@@ -590,7 +617,7 @@ class Parser {
     }
 
     const std::vector<std::string>& args_;
-    Options& options_;
+    Given& options_;
     std::string& error_;
     const bool in_file_;
     std::size_t i_ = 0;
@@ -601,30 +628,30 @@ class Parser {
 
 // The history and the options that go with it, and the after-draw modes' own options; "" when
 // they fit together.
-std::string check_after_draw(const Options& o) {
+std::string check_after_draw(const Given& o) {
     const bool reads_history = o.backtest || o.history_stats || !o.check_tickets.empty();
-    if (!o.history.empty() && !reads_history)
+    if (!o.history.file.empty() && !reads_history)
         return "--history is read by --backtest, --history-stats and --check-tickets only";
-    if (o.backtest && o.history.empty()) return "--backtest needs --history FILE";
-    if (o.history_stats && o.history.empty()) return "--history-stats needs --history FILE";
-    if (!o.check_tickets.empty() && o.history.empty() && !o.draw)
+    if (o.backtest && o.history.file.empty()) return "--backtest needs --history FILE";
+    if (o.history_stats && o.history.file.empty()) return "--history-stats needs --history FILE";
+    if (!o.check_tickets.empty() && o.history.file.empty() && !o.draw)
         return "--check-tickets needs either --history FILE or --draw N1,...,N7";
-    if (!o.check_tickets.empty() && !o.history.empty() && o.draw)
+    if (!o.check_tickets.empty() && !o.history.file.empty() && o.draw)
         return "--check-tickets takes either --history FILE or --draw N1,...,N7, not both";
     if (o.draw && o.check_tickets.empty()) return "--draw is read by --check-tickets only";
-    if (o.history.empty() &&
-        (o.history_options.first_column != 0 || o.history_options.skip_bad_lines ||
-         o.history_options.bonus_column != 0 || o.newest_first || o.last != 0))
+    if (o.history.file.empty() &&
+        (o.history.read.first_column != 0 || o.history.read.skip_bad_lines ||
+         o.history.read.bonus_column != 0 || o.draws.newest_first || o.draws.last != 0))
         return "--history-columns, --skip-bad-lines, --bonus-column, --newest-first and --last "
                "need --history FILE";
-    if (o.history.empty() && o.since) return "--since needs --history FILE";
-    if (o.newest_first && o.backtest)
+    if (o.history.file.empty() && o.draws.since) return "--since needs --history FILE";
+    if (o.draws.newest_first && o.backtest)
         return "--newest-first orders the draws of --history-stats and --check-tickets; the "
                "back-test lists them as the file does";
-    if (o.since && o.backtest)
+    if (o.draws.since && o.backtest)
         return "--since is for --history-stats and --check-tickets; the back-test takes every "
                "draw";
-    if (o.last != 0 && o.backtest)
+    if (o.draws.last != 0 && o.backtest)
         return "--last is for --history-stats and --check-tickets; the back-test takes every "
                "draw";
     if (!o.chart.empty() && !o.history_stats && !o.backtest && !o.funnel)
@@ -636,7 +663,7 @@ std::string check_after_draw(const Options& o) {
 }
 
 // Outputs that cannot go together; "" when the combination is clear.
-std::string check_combination(const Options& o) {
+std::string check_combination(const Given& o) {
     const std::pair<bool, std::string_view> modes[] = {
         {o.list, "--list"},
         {o.backtest, "--backtest"},
@@ -645,11 +672,11 @@ std::string check_combination(const Options& o) {
         {!o.check_tickets.empty(), "--check-tickets"},
         {o.history_stats, "--history-stats"},
         {!o.odds_file.empty(), "--odds"}};
-    const std::pair<bool, std::string_view> run_outputs[] = {{o.page != 0, "--page"},
-                                                             {o.stats, "--stats"},
-                                                             {o.sample != 0, "--sample"},
-                                                             {o.export_text, "--export"},
-                                                             {o.quiet, "--quiet"}};
+    const std::pair<bool, std::string_view> run_outputs[] = {{o.count.page != 0, "--page"},
+                                                             {o.count.stats, "--stats"},
+                                                             {o.count.sample != 0, "--sample"},
+                                                             {o.count.export_text, "--export"},
+                                                             {o.count.quiet, "--quiet"}};
     std::string_view mode;
     for (const auto& [given, name] : modes) {
         if (!given) continue;
@@ -664,24 +691,26 @@ std::string check_combination(const Options& o) {
     if (std::string why = check_after_draw(o); !why.empty()) return why;
     // Settings lines ahead of a table, a document or the export text would spoil it for the
     // program that reads it.
-    if (o.save_settings == "-" && (o.format != Format::Text || o.export_to_stdout()))
+    if (o.common.save_settings == "-" &&
+        (o.common.format != Format::Text || o.count.export_to_stdout()))
         return cat("--save-settings - would print the settings ahead of ",
-                   o.export_to_stdout()      ? "the export text"
-                   : o.format == Format::Csv ? "the CSV table"
-                                             : "the JSON document",
+                   o.count.export_to_stdout()       ? "the export text"
+                   : o.common.format == Format::Csv ? "the CSV table"
+                                                    : "the JSON document",
                    " on stdout; write them to a file instead: --save-settings FILE");
-    if (o.seed && o.sample == 0 && !o.wheel.active()) return "--seed needs --sample N";
+    if (o.seed && o.count.sample == 0 && !o.wheel.active()) return "--seed needs --sample N";
     if (o.seed && !o.wheel.check_file.empty())
         return "--check-wheel checks the file's tickets and searches none; drop --seed";
-    const std::pair<bool, std::string_view> tables[] = {
-        {o.page != 0, "--page"}, {o.stats, "--stats"}, {o.sample != 0, "--sample"}};
+    const std::pair<bool, std::string_view> tables[] = {{o.count.page != 0, "--page"},
+                                                        {o.count.stats, "--stats"},
+                                                        {o.count.sample != 0, "--sample"}};
     std::string_view table;
     for (const auto& [given, name] : tables) {
         if (!given) continue;
-        if (o.export_to_stdout())
+        if (o.count.export_to_stdout())
             return cat("--export=- fills stdout with the export text; it cannot carry ", name,
                        " too");
-        if (o.format == Format::Csv && !table.empty())
+        if (o.common.format == Format::Csv && !table.empty())
             return cat("--format csv prints one table: give ", table, " or ", name, ", not both");
         table = name;
     }
@@ -703,9 +732,8 @@ bool asks_help(std::string_view word) { return word == "-h" || word == "--help";
 
 // The subcommand form: COMMAND [ARGUMENT] [OPTION]..., or help [COMMAND]. The argument is one word,
 // or for a list (explain, wheel) the words up to the first option.
-void parse_command(const CommandInfo& command, const std::vector<std::string>& args,
-                   ParseResult& r) {
-    Options& o = r.options;
+void parse_command(const CommandInfo& command, const std::vector<std::string>& args, Given& o,
+                   std::string& error) {
     o.command = command.command;
     std::size_t first_option = 1;
     std::string argument;
@@ -722,29 +750,70 @@ void parse_command(const CommandInfo& command, const std::vector<std::string>& a
             const OptionInfo* flag = nullptr;
             for (const OptionInfo& info : OptionTable)
                 if (info.opt == *command.flag) flag = &info;
-            r.error = cat(command.name, " needs ", command.argument, ": ", flag->value_help);
+            error = cat(command.name, " needs ", command.argument, ": ", flag->value_help);
             return;
         }
     }
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(first_option),
                                         args.end());
-    Parser parser(rest, o, r.error, false);
+    Parser parser(rest, o, error, false);
     parser.set_command(&command);
     parser.parse();
-    if (r.error.empty() && !o.help && command.flag) parser.apply_command_argument(argument);
+    if (error.empty() && !o.help && command.flag) parser.apply_command_argument(argument);
+}
+
+// The command a command line runs, subcommand or flag form.
+Command command_of(const Given& o) {
+    if (o.command) return *o.command;
+    if (o.wheel.active())
+        return !o.wheel.check_file.empty() ? Command::CheckWheel
+               : o.wheel.wheel()           ? Command::Wheel
+                                           : Command::Reduce;
+    if (o.list) return Command::List;
+    if (o.explain) return Command::Explain;
+    if (o.funnel) return Command::Funnel;
+    if (o.backtest) return Command::Backtest;
+    if (!o.check_tickets.empty()) return Command::CheckTickets;
+    if (o.history_stats) return Command::HistoryStats;
+    if (!o.odds_file.empty()) return Command::Odds;
+    return Command::Count;
+}
+
+// The command's own options out of what the command line gave.
+CommandOptions options_of(Command c, Given& o) {
+    switch (c) {
+    case Command::Count: o.count.seed = o.seed; return std::move(o.count);
+    case Command::List: return ListOptions{};
+    case Command::Funnel: return FunnelOptions{std::move(o.chart)};
+    case Command::Explain: return ExplainOptions{*o.explain};
+    case Command::Backtest: return BacktestOptions{std::move(o.history), std::move(o.chart)};
+    case Command::HistoryStats:
+        return HistoryStatsOptions{std::move(o.history), o.draws, std::move(o.chart)};
+    case Command::CheckTickets:
+        return CheckTicketsOptions{std::move(o.check_tickets), o.draw, std::move(o.history),
+                                   o.draws};
+    case Command::Wheel:
+    case Command::Reduce:
+    case Command::CheckWheel: o.wheel.seed = o.seed; return std::move(o.wheel);
+    case Command::Odds: return OddsOptions{std::move(o.odds_file)};
+    case Command::Serve: break; // refused before the parse
+    }
+    assert(false);
+    return CountOptions{};
 }
 
 } // namespace
 
 ParseResult parse_options(const std::vector<std::string>& args) {
     ParseResult r;
-    init_defaults(r.options.settings);
+    Given o;
+    init_defaults(o.common.settings);
     const std::string_view first = args.empty() ? "" : std::string_view(args[0]);
     if (first == "help") {
-        r.options.help = true;
+        r.help = true;
         if (args.size() > 1) {
             if (const CommandInfo* c = find_command(args[1]))
-                r.options.command = c->command;
+                r.help_command = c->command;
             else if (const std::string_view near = nearest(args[1], command_names()); !near.empty())
                 r.error = cat("unknown command ", quoted(args[1]), "; did you mean ", near, "?");
             else
@@ -752,26 +821,40 @@ ParseResult parse_options(const std::vector<std::string>& args) {
         }
         return r;
     }
-    if (const CommandInfo* c = find_command(first)) {
-        parse_command(*c, args, r);
+    if (const CommandInfo* c = find_command(first); c && c->command == Command::Serve) {
+        // The program starts the server before any parse; here only its help is shown.
+        r.help = std::any_of(args.begin(), args.end(), asks_help);
+        if (r.help)
+            r.help_command = Command::Serve;
+        else
+            r.error = "serve starts the page's server from the command line; it does not run "
+                      "within a run";
+        return r;
+    } else if (c) {
+        parse_command(*c, args, o, r.error);
     } else if (const std::string_view near =
                    first.starts_with("-") ? "" : nearest(first, command_names());
                !near.empty()) {
         r.error = cat("unknown command ", quoted(first), "; did you mean ", near, "?");
         return r;
     } else {
-        Parser(args, r.options, r.error, false).parse();
+        Parser(args, o, r.error, false).parse();
     }
-    if (r.ok() && !r.options.help && !r.options.version) {
-        const Options& o = r.options;
-        r.error =
-            check_wheel_options(o.wheel,
-                                {o.list, o.backtest, o.funnel, o.explain.has_value(), o.page != 0,
-                                 o.stats, o.sample != 0, o.export_text, o.quiet,
-                                 !o.check_tickets.empty(), o.history_stats, !o.odds_file.empty()},
-                                o.highest, o.settings.active != 0);
-        if (r.error.empty()) r.error = check_combination(o);
-    }
+    r.help = o.help;
+    r.version = o.version;
+    if (o.help) r.help_command = o.command;
+    if (!r.ok() || o.help || o.version) return r;
+    r.error =
+        check_wheel_options(o.wheel,
+                            {o.list, o.backtest, o.funnel, o.explain.has_value(), o.count.page != 0,
+                             o.count.stats, o.count.sample != 0, o.count.export_text, o.count.quiet,
+                             !o.check_tickets.empty(), o.history_stats, !o.odds_file.empty()},
+                            o.common.highest, o.common.settings.active != 0);
+    if (r.error.empty()) r.error = check_combination(o);
+    if (!r.ok()) return r;
+    r.run.command = command_of(o);
+    r.run.common = std::move(o.common);
+    r.run.options = options_of(r.run.command, o);
     return r;
 }
 

@@ -31,15 +31,16 @@ struct RunOutput {
 // ask for: --page, the export's confirmation, --stats and --sample. They are called only after a
 // good export: when it fails, stdout stays empty.
 namespace text {
-void run(std::FILE* out, const Options& o, const RunOutput& r);
+void run(std::FILE* out, const Common& c, const CountOptions& o, const RunOutput& r);
 void list(std::FILE* out, uint32_t highest);
-void backtest(std::FILE* out, const Options& o, const Backtest& b);
+// history: the history file as named.
+void backtest(std::FILE* out, const Settings& s, const std::string& history, const Backtest& b);
 void funnel(std::FILE* out, const Settings& s, const Funnel& f);
 void explain(std::FILE* out, const Settings& s, const Explanation& e);
 } // namespace text
 
 namespace csv {
-void run(std::FILE* out, const Options& o, const RunOutput& r);
+void run(std::FILE* out, const Common& c, const CountOptions& o, const RunOutput& r);
 void list(std::FILE* out, uint32_t highest);
 void backtest(std::FILE* out, const Settings& s, const Backtest& b);
 void funnel(std::FILE* out, const Settings& s, const Funnel& f);
@@ -47,7 +48,7 @@ void explain(std::FILE* out, const Settings& s, const Explanation& e);
 } // namespace csv
 
 namespace json {
-void run(std::FILE* out, const Options& o, const RunOutput& r);
+void run(std::FILE* out, const Common& c, const CountOptions& o, const RunOutput& r);
 void list(std::FILE* out, uint32_t highest);
 void backtest(std::FILE* out, const Settings& s, const Backtest& b);
 void funnel(std::FILE* out, const Settings& s, const Funnel& f);

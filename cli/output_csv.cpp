@@ -67,7 +67,7 @@ void combinations_header(std::FILE* out) {
 
 } // namespace
 
-void run(std::FILE* out, const Options& o, const RunOutput& r) {
+void run(std::FILE* out, const Common& c, const CountOptions& o, const RunOutput& r) {
     if (o.page != 0) {
         combinations_header(out);
         const PageSpan span = page_span(o.page, r.count);
@@ -75,7 +75,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
     } else if (o.stats) {
         const StatisticsTable& table = *r.stats;
         row(out, {"number", "count"});
-        for (uint32_t n = 1; n <= o.highest; ++n)
+        for (uint32_t n = 1; n <= c.highest; ++n)
             row(out, {std::to_string(n), std::to_string(table[n])});
     } else if (o.sample != 0) {
         combinations_header(out);

@@ -65,15 +65,15 @@ class ObjectWriter {
 
 } // namespace
 
-void run(std::FILE* out, const Options& o, const RunOutput& r) {
+void run(std::FILE* out, const Common& c, const CountOptions& o, const RunOutput& r) {
     ObjectWriter doc(out);
     doc.field("stored", r.count);
     if (!o.quiet) {
         doc.field("seconds", r.seconds);
-        doc.field("full_system", game_combinations(o.highest));
+        doc.field("full_system", game_combinations(c.highest));
         Json active = Json::array();
         for (int k = 1; k <= FilterCount; ++k)
-            if (filter_is_on(o.settings, k)) active.push_back(filter_row(o.settings, k));
+            if (filter_is_on(c.settings, k)) active.push_back(filter_row(c.settings, k));
         doc.field("active_filters", active);
     }
     if (o.page != 0) {
@@ -89,7 +89,7 @@ void run(std::FILE* out, const Options& o, const RunOutput& r) {
     if (o.stats) {
         const StatisticsTable& table = *r.stats;
         Json list = Json::array();
-        for (uint32_t n = 1; n <= o.highest; ++n)
+        for (uint32_t n = 1; n <= c.highest; ++n)
             list.push_back({{"number", n}, {"count", table[n]}});
         doc.field("stats", list);
     }

@@ -29,11 +29,11 @@ std::optional<uint32_t> shown_parameter(const Settings& s, int k) {
 
 namespace text {
 
-void run(std::FILE* out, const Options& o, const RunOutput& r) {
+void run(std::FILE* out, const Common& c, const CountOptions& o, const RunOutput& r) {
     if (o.quiet)
         print_line(out, format_plain(r.count));
     else
-        for (const std::string& line : report_lines(r.seconds, r.count, o.highest))
+        for (const std::string& line : report_lines(r.seconds, r.count, c.highest))
             print_line(out, line);
     if (o.page != 0)
         for (const std::string& line : page_lines(r.store, r.count, o.page)) print_line(out, line);

@@ -39,11 +39,11 @@ std::string too_large_advice(int t) {
 
 } // namespace
 
-SearchOptions wheel_search_options(const Options& o, uint64_t seed) {
+SearchOptions wheel_search_options(const WheelOptions& wo, uint64_t seed) {
     SearchOptions so;
     so.seed = seed;
-    so.effort = o.wheel.effort.value_or(1);
-    so.time_limit = o.wheel.time_limit.value_or(0);
+    so.effort = wo.effort.value_or(1);
+    so.time_limit = wo.time_limit.value_or(0);
     // The run's progress and cancel reach the search here.
     so.cancel = run_io().cancel;
     if (const auto& progress = run_io().progress)
@@ -82,16 +82,16 @@ std::function<void(uint64_t)> announce_verification(const Promise& p, const Sear
     };
 }
 
-Promise promise_of(const Options& o, uint32_t stored) {
+Promise promise_of(const WheelOptions& wo, uint32_t stored) {
     Promise p;
-    p.wheel = o.wheel.wheel();
+    p.wheel = wo.wheel();
     if (p.wheel) {
-        p.numbers = o.wheel.numbers;
+        p.numbers = wo.numbers;
         std::sort(p.numbers.begin(), p.numbers.end());
-        p.guarantee = *o.wheel.guarantee;
+        p.guarantee = *wo.guarantee;
     } else {
-        p.reduce = o.wheel.reduce;
-        p.from = o.wheel.from.value_or(TicketsFrom::Stored);
+        p.reduce = wo.reduce;
+        p.from = wo.from.value_or(TicketsFrom::Stored);
         p.stored = stored;
     }
     return p;
@@ -99,16 +99,17 @@ Promise promise_of(const Options& o, uint32_t stored) {
 
 } // namespace
 
-int deliver_tickets(const Options& o, const std::string& text, std::size_t tickets) {
-    if (o.wheel.output_file.empty() || o.wheel.output_file == "-") {
-        print_settings(o);
+int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string& text,
+                    std::size_t tickets) {
+    if (wo.output_file.empty() || wo.output_file == "-") {
+        print_settings(co);
         std::fwrite(text.data(), 1, text.size(), out());
         return 0;
     }
-    if (std::string why = write_file_replacing(o.wheel.output_file, text); !why.empty())
+    if (std::string why = write_file_replacing(wo.output_file, text); !why.empty())
         return fail(why, 1);
-    print_settings(o);
-    note("wrote " + format_plain(tickets) + " tickets to " + printable(o.wheel.output_file));
+    print_settings(co);
+    note("wrote " + format_plain(tickets) + " tickets to " + printable(wo.output_file));
     return 0;
 }
 
@@ -129,8 +130,8 @@ bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combinat
     });
 }
 
-int check_file(const Options& o, const uint8_t* store, uint32_t count) {
-    const TicketFile file = load_tickets(o.wheel.check_file, o.highest);
+int check_file(const Common& co, const WheelOptions& wo, const uint8_t* store, uint32_t count) {
+    const TicketFile file = load_tickets(wo.check_file, co.highest);
     if (!file.ok()) return fail(file.error, 2);
     // A ticket repeating an earlier one's numbers counts once, and is named.
     Checked c;
@@ -143,8 +144,8 @@ int check_file(const Options& o, const uint8_t* store, uint32_t count) {
         else
             c.repeats.push_back({t.line, at->second});
     }
-    c.promise = promise_of(o, count);
-    c.file = o.wheel.check_file;
+    c.promise = promise_of(wo, count);
+    c.file = wo.check_file;
     c.tickets = tickets.size();
     if (c.promise.wheel) {
         const WheelCheck w =
@@ -157,20 +158,20 @@ int check_file(const Options& o, const uint8_t* store, uint32_t count) {
         for (const Combination& u : r.first_uncovered)
             c.first_uncovered.emplace_back(u.begin(), u.end());
     }
-    if (o.format == Format::Csv && !c.repeats.empty()) note(repeats_line(c));
-    const std::string text = checked_output(o.format, c);
-    print_settings(o);
+    if (co.format == Format::Csv && !c.repeats.empty()) note(repeats_line(c));
+    const std::string text = checked_output(co.format, c);
+    print_settings(co);
     std::fwrite(text.data(), 1, text.size(), out());
     return c.uncovered == 0 ? 0 : 1;
 }
 
 // Searches, verifies and prints; a verification that fails is an internal error.
-int search(const Options& o, const uint8_t* store, uint32_t count) {
+int search(const Common& co, const WheelOptions& wo, const uint8_t* store, uint32_t count) {
     Found f;
-    f.promise = promise_of(o, count);
-    f.seed = o.seed ? *o.seed : system_seed();
-    if (!o.seed) note("seed " + std::to_string(f.seed));
-    const SearchOptions so = wheel_search_options(o, f.seed);
+    f.promise = promise_of(wo, count);
+    f.seed = wo.seed ? *wo.seed : system_seed();
+    if (!wo.seed) note("seed " + std::to_string(f.seed));
+    const SearchOptions so = wheel_search_options(wo, f.seed);
     f.effort = so.effort;
     const Stopwatch watch;
     uint64_t uncovered = 0;
@@ -189,10 +190,10 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
     } else {
         Reduction r;
         try {
-            r = reduce_stored(store, count, o.highest, f.promise.reduce, f.promise.from, so,
+            r = reduce_stored(store, count, co.highest, f.promise.reduce, f.promise.from, so,
                               MostIndexed);
         } catch (const std::bad_alloc&) {
-            const uint64_t bytes = reduce_stored_bytes(count, o.highest, f.promise.reduce);
+            const uint64_t bytes = reduce_stored_bytes(count, co.highest, f.promise.reduce);
             return fail_out_of_memory("--reduce " + std::to_string(f.promise.reduce) +
                                       ": not enough memory for the " + format_plain(count) +
                                       " stored combinations: the search needs about " +
@@ -235,52 +236,51 @@ int search(const Options& o, const uint8_t* store, uint32_t count) {
         note("--time-limit " + std::string(limit) + ": the search took " + seconds_text(f.seconds) +
              " seconds; the limit cuts the improvement of a cover, not the building of the first");
     }
-    if (o.format == Format::Csv)
+    if (co.format == Format::Csv)
         note(verified_line(f) + " in " + seconds_text(f.verify_seconds) + " seconds");
-    return deliver_tickets(o, found_output(o.format, f), f.tickets.size());
+    return deliver_tickets(co, wo, found_output(co.format, f), f.tickets.size());
 }
 
 } // namespace
 
-int run_wheel_command(const Options& o) {
+int run_wheel_command(const Common& co, const WheelOptions& wo) {
     // A file the tickets cannot go to is told before the search, not after it.
-    if (!o.wheel.output_file.empty() && o.wheel.output_file != "-")
-        if (std::string why = unwritable_path(o.wheel.output_file); !why.empty())
-            return fail(why, 1);
-    if (o.wheel.wheel()) {
-        if (o.wheel.shaped()) return run_shaped_wheel(o);
-        if (o.settings.active != 0)
+    if (!wo.output_file.empty() && wo.output_file != "-")
+        if (std::string why = unwritable_path(wo.output_file); !why.empty()) return fail(why, 1);
+    if (wo.wheel()) {
+        if (wo.shaped()) return run_shaped_wheel(co, wo);
+        if (co.settings.active != 0)
             note("the filters do not narrow a --wheel, which covers every choice of M of its "
                  "numbers; --reduce T covers the filtered result");
-        if (o.threads != 0)
+        if (co.threads != 0)
             note("--threads changes nothing for a --wheel, whose tickets are searched and checked "
                  "on one thread; --reduce T shares its count run among the threads");
-        return o.wheel.check_file.empty() ? search(o, nullptr, 0) : check_file(o, nullptr, 0);
+        return wo.check_file.empty() ? search(co, wo, nullptr, 0) : check_file(co, wo, nullptr, 0);
     }
-    const ResultStore store = allocate_store(o.highest);
+    const ResultStore store = allocate_store(co.highest);
     if (!store)
         return fail_out_of_memory("cannot obtain the result store (" +
-                                  format_plain(store_bytes(o.highest)) + " bytes)");
-    const uint32_t count = run(o.settings, o.highest, store.get(), run_threads(o));
-    const std::string reduce = "--reduce " + std::to_string(o.wheel.reduce);
+                                  format_plain(store_bytes(co.highest)) + " bytes)");
+    const uint32_t count = run(co.settings, co.highest, store.get(), run_threads(co));
+    const std::string reduce = "--reduce " + std::to_string(wo.reduce);
     if (count == 0)
         return fail(reduce + ": the settings store no combination, so there is nothing to cover",
                     2);
     // The search indexes every T-subset of every stored combination (a whole game up to T = 4
     // needs no index): beyond MostIndexed subsets that takes many gigabytes and minutes.
-    const uint64_t most = MostIndexed / choose(7, static_cast<uint32_t>(o.wheel.reduce));
+    const uint64_t most = MostIndexed / choose(7, static_cast<uint32_t>(wo.reduce));
     // Most of a game is first covered from its construction, and only what that leaves is
     // indexed: the search refuses it if that is still too much.
-    const bool whole_game = count == game_combinations(o.highest) && o.wheel.reduce <= 4;
-    if (o.wheel.check_file.empty() && !whole_game && count > most &&
-        !reduce_starts_from_construction(count, o.highest, o.wheel.reduce))
+    const bool whole_game = count == game_combinations(co.highest) && wo.reduce <= 4;
+    if (wo.check_file.empty() && !whole_game && count > most &&
+        !reduce_starts_from_construction(count, co.highest, wo.reduce))
         return fail(reduce + ": the " + format_plain(count) +
                         " stored combinations are more than the " + format_plain(most) +
-                        " a reduction to " + std::to_string(o.wheel.reduce) + " can take; " +
-                        too_large_advice(o.wheel.reduce),
+                        " a reduction to " + std::to_string(wo.reduce) + " can take; " +
+                        too_large_advice(wo.reduce),
                     2);
-    return o.wheel.check_file.empty() ? search(o, store.get(), count)
-                                      : check_file(o, store.get(), count);
+    return wo.check_file.empty() ? search(co, wo, store.get(), count)
+                                 : check_file(co, wo, store.get(), count);
 }
 
 } // namespace lotto::cli

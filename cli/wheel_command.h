@@ -9,21 +9,22 @@
 
 namespace lotto::cli {
 
-// Runs a wheel or reduction command (o.wheel.active()) and returns the exit status: 0 done (or
+// Runs a wheel or reduction command (wo.active()) and returns the exit status: 0 done (or
 // the checked tickets hold), 1 the checked tickets fail or a write failed, 2 bad input, 3 a
 // search's result failed its verification (an internal error).
-int run_wheel_command(const Options& o);
+int run_wheel_command(const Common& co, const WheelOptions& wo);
 
 // A wheel shaped by --tickets, --keys, --filtered-tickets or --repair: searched, verified and
 // printed as run_wheel_command does, with the same exit statuses.
-int run_shaped_wheel(const Options& o);
+int run_shaped_wheel(const Common& co, const WheelOptions& wo);
 
 // The search's options from the command line: seed, effort, time limit, progress on a terminal.
-SearchOptions wheel_search_options(const Options& o, uint64_t seed);
+SearchOptions wheel_search_options(const WheelOptions& wo, uint64_t seed);
 
 // Prints the text to stdout (also for --output -), or writes it to the --output file and says so
 // on stderr; the settings of --save-settings - go ahead, once the text has a place. Returns the
 // exit status.
-int deliver_tickets(const Options& o, const std::string& text, std::size_t tickets);
+int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string& text,
+                    std::size_t tickets);
 
 } // namespace lotto::cli

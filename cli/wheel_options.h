@@ -1,4 +1,4 @@
-// The command line's wheel and reduction options: --wheel, --guarantee, --reduce, --tickets-from,
+// The options of wheel, reduce and check-wheel: --wheel, --guarantee, --reduce, --tickets-from,
 // --effort, --time-limit, --check-wheel and --output, read and checked apart from the count run's.
 #pragma once
 
@@ -26,6 +26,7 @@ struct WheelOptions {
     std::vector<uint8_t> keys;          // --keys LIST, as given
     bool filtered_tickets = false;      // --filtered-tickets
     std::string repair_file;            // --repair FILE; "" = none
+    std::optional<uint64_t> seed;       // --seed S of the search; none = from the system
 
     // Whether the wheel is shaped by a budget, keys, the filters or a repair.
     bool shaped() const {

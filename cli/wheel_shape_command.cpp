@@ -23,12 +23,12 @@ constexpr int InternalError = 3;
 
 // What is wrong with the tickets the search added, or "": a key missing, a ticket the filters
 // drop.
-std::string fault_of(const Options& o, const Shape& shape, const std::vector<Combination>& added) {
+std::string fault_of(const Settings& s, const Shape& shape, const std::vector<Combination>& added) {
     for (const Combination& t : added) {
         for (uint8_t k : shape.keys)
             if (std::find(t.begin(), t.end(), k) == t.end())
                 return "a ticket lacks the key " + std::to_string(k);
-        if (shape.filtered && !active_filters_keep(o.settings, t))
+        if (shape.filtered && !active_filters_keep(s, t))
             return "a ticket does not pass the filters";
     }
     return "";
@@ -36,8 +36,7 @@ std::string fault_of(const Options& o, const Shape& shape, const std::vector<Com
 
 } // namespace
 
-int run_shaped_wheel(const Options& o) {
-    const WheelOptions& wo = o.wheel;
+int run_shaped_wheel(const Common& co, const WheelOptions& wo) {
     WheelRequest r;
     r.numbers = wo.numbers;
     std::sort(r.numbers.begin(), r.numbers.end());
@@ -45,10 +44,10 @@ int run_shaped_wheel(const Options& o) {
     std::sort(r.keys.begin(), r.keys.end());
     r.guarantee = *wo.guarantee;
     r.budget = wo.budget;
-    r.highest = o.highest;
-    if (wo.filtered_tickets) r.filters = &o.settings;
+    r.highest = co.highest;
+    if (wo.filtered_tickets) r.filters = &co.settings;
     if (!wo.repair_file.empty()) {
-        const TicketFile file = load_tickets(wo.repair_file, o.highest);
+        const TicketFile file = load_tickets(wo.repair_file, co.highest);
         if (!file.ok()) return fail(file.error, 2);
         std::set<Combination> seen; // a repeated ticket is kept once
         for (const Ticket& t : file.tickets)
@@ -64,9 +63,9 @@ int run_shaped_wheel(const Options& o) {
     f.shape.filtered = wo.filtered_tickets;
     f.shape.repair_file = wo.repair_file;
     f.shape.kept = r.kept.size();
-    f.seed = o.seed ? *o.seed : system_seed();
-    if (!o.seed) note("seed " + std::to_string(f.seed));
-    SearchOptions so = wheel_search_options(o, f.seed);
+    f.seed = wo.seed ? *wo.seed : system_seed();
+    if (!wo.seed) note("seed " + std::to_string(f.seed));
+    SearchOptions so = wheel_search_options(wo, f.seed);
     so.progress = {};
     f.effort = so.effort;
     const Stopwatch watch;
@@ -94,7 +93,7 @@ int run_shaped_wheel(const Options& o) {
     f.verified_cases = check.cases;
     f.shape.covered = check.cases - check.uncovered;
     f.shape.uncoverable = w.uncoverable;
-    std::string fault = fault_of(o, f.shape, w.added);
+    std::string fault = fault_of(co.settings, f.shape, w.added);
     if (fault.empty() && f.shape.covered != w.covered)
         fault = "the search counted " + format_plain(w.covered) + " cases covered, the verifier " +
                 format_plain(f.shape.covered);
@@ -106,12 +105,12 @@ int run_shaped_wheel(const Options& o) {
     if (f.stopped_early)
         note("the time limit stopped the search after " + format_plain(w.added.size()) +
              " tickets");
-    if (o.format == Format::Csv)
+    if (co.format == Format::Csv)
         note(f.shape.covered == check.cases
                  ? verified_line(f) + " in " + seconds_text(f.verify_seconds) + " seconds"
                  : "covers " + format_plain(f.shape.covered) + " of " + format_plain(check.cases) +
                        " cases");
-    return deliver_tickets(o, found_output(o.format, f), f.tickets.size());
+    return deliver_tickets(co, wo, found_output(co.format, f), f.tickets.size());
 }
 
 } // namespace lotto::cli

@@ -1,36 +1,27 @@
 #include "command/commands.h"
 
-#include <array>
+#include <variant>
 
 namespace lotto::command {
 
 namespace {
 
-struct CommandRun {
-    Command command;
-    int (*run)(const Options&);
+// Calls the command that takes the options held.
+struct Dispatch {
+    const Common& c;
+    int operator()(const CountOptions& o) const { return count(c, o); }
+    int operator()(const ListOptions& o) const { return list(c, o); }
+    int operator()(const FunnelOptions& o) const { return funnel(c, o); }
+    int operator()(const ExplainOptions& o) const { return explain(c, o); }
+    int operator()(const BacktestOptions& o) const { return backtest(c, o); }
+    int operator()(const HistoryStatsOptions& o) const { return history_stats(c, o); }
+    int operator()(const CheckTicketsOptions& o) const { return check_tickets(c, o); }
+    int operator()(const WheelOptions& o) const { return wheel(c, o); }
+    int operator()(const OddsOptions& o) const { return odds(c, o); }
 };
-
-constexpr auto CommandRuns = std::to_array<CommandRun>({
-    {Command::Count, count},
-    {Command::List, list},
-    {Command::Funnel, funnel},
-    {Command::Explain, explain},
-    {Command::Backtest, backtest},
-    {Command::HistoryStats, history_stats},
-    {Command::CheckTickets, check_tickets},
-    {Command::Wheel, wheel},
-    {Command::Reduce, wheel},
-    {Command::CheckWheel, wheel},
-    {Command::Odds, odds},
-});
 
 } // namespace
 
-int run_command(Command c, const Options& o) {
-    for (const CommandRun& r : CommandRuns)
-        if (r.command == c) return r.run(o);
-    return count(o);
-}
+int run_command(const Invocation& i) { return std::visit(Dispatch{i.common}, i.options); }
 
 } // namespace lotto::command

@@ -29,7 +29,7 @@ using namespace cli;
 namespace {
 
 // The sample's tickets, with the notes a user needs to repeat or read the draw.
-void draw_sample(const Options& o, RunOutput& r) {
+void draw_sample(const CountOptions& o, RunOutput& r) {
     r.seed = o.seed ? *o.seed : system_seed();
     if (!o.seed) note("seed " + std::to_string(r.seed));
     if (o.sample > r.count)
@@ -40,21 +40,21 @@ void draw_sample(const Options& o, RunOutput& r) {
 
 // The count run's outputs in the chosen format; the report goes to stderr when the export fills
 // stdout.
-void print_run(const Options& o, const RunOutput& r) {
+void print_run(const Common& c, const CountOptions& o, const RunOutput& r) {
     // The program's own stdout has stderr beside it, which takes the report as it comes (nothing
     // fails after it); any other run hands the report back.
     std::optional<MemoryFile> report;
     if (o.export_to_stdout() && out() != stdout) report.emplace();
     std::FILE* to = !o.export_to_stdout() ? out() : report ? report->get() : stderr;
     if (!to) throw std::bad_alloc();
-    print_settings(o);
-    switch (o.format) {
-    case Format::Text: text::run(to, o, r); break;
+    print_settings(c);
+    switch (c.format) {
+    case Format::Text: text::run(to, c, o, r); break;
     case Format::Csv:
-        csv::run(to, o, r);
+        csv::run(to, c, o, r);
         if (r.exported && !o.export_to_stdout()) note(export_line(*r.exported));
         break;
-    case Format::Json: json::run(to, o, r); break;
+    case Format::Json: json::run(to, c, o, r); break;
     }
     if (report) run_io().report += report->take();
 }
@@ -71,13 +71,13 @@ std::string filter_name(int k) {
 // After a run that stored nothing with filters on, one note naming the filters that each let no
 // combination through on their own (the funnel's counts), or saying that only together do they
 // leave nothing.
-void note_empty_result(const Options& o, uint32_t count) {
-    if (count != 0 || o.settings.active == 0) return;
-    const Funnel f = filter_funnel(o.settings, o.highest, run_threads(o));
+void note_empty_result(const Common& c, uint32_t count) {
+    if (count != 0 || c.settings.active == 0) return;
+    const Funnel f = filter_funnel(c.settings, c.highest, run_threads(c));
     std::vector<std::pair<std::string, std::string>> alone; // the filter, "with its value P"
     for (const FunnelRow& row : f.rows)
         if (row.alone == 0) {
-            const std::optional<uint32_t> p = shown_parameter(o.settings, row.filter);
+            const std::optional<uint32_t> p = shown_parameter(c.settings, row.filter);
             alone.emplace_back("filter " + std::to_string(row.filter) + " (" +
                                    filter_name(row.filter) + ")",
                                p ? " with its value " + std::to_string(*p) : "");
@@ -105,7 +105,7 @@ void note_empty_result(const Options& o, uint32_t count) {
 
 // What keeps --export=DIR from writing into DIR when DIR is no folder, told before the run;
 // "" otherwise.
-std::string export_folder_problem(const Options& o) {
+std::string export_folder_problem(const CountOptions& o) {
     if (!o.export_text || o.export_to_stdout() || o.export_dir.empty()) return "";
     // "FILE/" names the file too.
     std::string path = o.export_dir;
@@ -127,47 +127,47 @@ std::string export_folder_problem(const Options& o) {
 }
 
 // The count alone (-q with nothing that reads the records), counted without a store.
-void count_only(const Options& o) {
+void count_only(const Common& c, const CountOptions& o) {
     RunOutput r;
-    r.count = count_passing(o.settings, o.highest, run_threads(o));
-    print_run(o, r);
-    note_empty_result(o, r.count);
+    r.count = count_passing(c.settings, c.highest, run_threads(c));
+    print_run(c, o, r);
+    note_empty_result(c, r.count);
 }
 
 // The count and the statistics (--stats with nothing else that reads the records): the numbers are
 // counted as the run goes, without a store.
-void statistics_only(const Options& o) {
+void statistics_only(const Common& c, const CountOptions& o) {
     RunOutput r;
     const Stopwatch watch;
-    const NumberCounts counts = count_numbers_passing(o.settings, o.highest, run_threads(o));
+    const NumberCounts counts = count_numbers_passing(c.settings, c.highest, run_threads(c));
     r.seconds = watch.seconds();
     r.count = counts.total;
     r.stats.emplace();
     std::copy(counts.of.begin(), counts.of.end(), r.stats->begin());
-    print_run(o, r);
-    note_empty_result(o, r.count);
+    print_run(c, o, r);
+    note_empty_result(c, r.count);
 }
 
 } // namespace
 
-int count(const Options& o) {
+int count(const Common& c, const CountOptions& o) {
     if (o.count_only()) {
-        count_only(o);
+        count_only(c, o);
         return 0;
     }
-    if (o.stats && o.page == 0 && !o.export_text && o.sample == 0) {
-        statistics_only(o);
+    if (o.statistics_only()) {
+        statistics_only(c, o);
         return 0;
     }
     if (const std::string why = export_folder_problem(o); !why.empty()) return fail(why, 1);
     RunOutput r;
-    const ResultStore store = allocate_store(o.highest);
+    const ResultStore store = allocate_store(c.highest);
     if (!store)
         return fail_out_of_memory("cannot obtain the result store (" +
-                                  format_plain(store_bytes(o.highest)) + " bytes)");
+                                  format_plain(store_bytes(c.highest)) + " bytes)");
     r.store = store.get();
     const Stopwatch watch;
-    r.count = run(o.settings, o.highest, store.get(), run_threads(o));
+    r.count = run(c.settings, c.highest, store.get(), run_threads(c));
     r.seconds = watch.seconds();
 
     if (o.page > page_count(r.count))
@@ -181,8 +181,8 @@ int count(const Options& o) {
                                           : export_to_file(o.export_dir, r.store, r.count);
     if (r.exported && !r.exported->ok) return fail(r.exported->error, 1); // stdout left empty
     if (o.stats) count_numbers(r.store, r.count, r.stats.emplace());
-    print_run(o, r);
-    note_empty_result(o, r.count);
+    print_run(c, o, r);
+    note_empty_result(c, r.count);
     return 0;
 }
 

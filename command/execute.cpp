@@ -29,34 +29,18 @@ std::string unwritable_settings(const std::string& path, const std::string& text
     return "cannot write '" + printable(path) + "': " + trial.commit();
 }
 
-// The command a parsed command line runs, subcommand or flag form.
-Command command_of(const Options& o) {
-    if (o.command) return *o.command;
-    if (o.wheel.active())
-        return !o.wheel.check_file.empty() ? Command::CheckWheel
-               : o.wheel.wheel()           ? Command::Wheel
-                                           : Command::Reduce;
-    if (o.list) return Command::List;
-    if (o.explain) return Command::Explain;
-    if (o.funnel) return Command::Funnel;
-    if (o.backtest) return Command::Backtest;
-    if (!o.check_tickets.empty()) return Command::CheckTickets;
-    if (o.history_stats) return Command::HistoryStats;
-    if (!o.odds_file.empty()) return Command::Odds;
-    return Command::Count;
-}
-
 } // namespace
 
-int execute(const Options& o) {
-    const bool saving = !o.save_settings.empty() && o.save_settings != "-";
-    const std::string settings = saving ? settings_text(o.settings) : "";
+int execute(const Invocation& i) {
+    const Common& c = i.common;
+    const bool saving = !c.save_settings.empty() && c.save_settings != "-";
+    const std::string settings = saving ? settings_text(c.settings) : "";
     if (saving)
-        if (std::string why = unwritable_settings(o.save_settings, settings); !why.empty())
+        if (std::string why = unwritable_settings(c.save_settings, settings); !why.empty())
             return fail(why, 1);
-    const int status = run_command(command_of(o), o);
+    const int status = run_command(i);
     if (status == 0 && saving)
-        if (std::string why = write_file_replacing(o.save_settings, settings); !why.empty())
+        if (std::string why = write_file_replacing(c.save_settings, settings); !why.empty())
             return fail(why, 1);
     return status;
 }

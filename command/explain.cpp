@@ -8,14 +8,14 @@ namespace lotto::command {
 
 using namespace cli;
 
-int explain(const Options& o) {
-    note_threads_unused(o, "--explain, which measures one combination on one thread");
-    const Explanation e = lotto::explain(o.settings, *o.explain);
-    print_settings(o);
-    switch (o.format) {
-    case Format::Text: text::explain(out(), o.settings, e); break;
-    case Format::Csv: csv::explain(out(), o.settings, e); break;
-    case Format::Json: json::explain(out(), o.settings, e); break;
+int explain(const Common& c, const ExplainOptions& o) {
+    note_threads_unused(c, "--explain, which measures one combination on one thread");
+    const Explanation e = lotto::explain(c.settings, o.numbers);
+    print_settings(c);
+    switch (c.format) {
+    case Format::Text: text::explain(out(), c.settings, e); break;
+    case Format::Csv: csv::explain(out(), c.settings, e); break;
+    case Format::Json: json::explain(out(), c.settings, e); break;
     }
     return 0;
 }

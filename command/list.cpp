@@ -7,16 +7,16 @@ namespace lotto::command {
 
 using namespace cli;
 
-int list(const Options& o) {
-    note_threads_unused(o, "--list, which only prints the filters and the values they offer");
-    if (filters_given(o.settings))
+int list(const Common& c, const ListOptions&) {
+    note_threads_unused(c, "--list, which only prints the filters and the values they offer");
+    if (filters_given(c.settings))
         note("the filters do not change --list, which prints every filter with the values it "
              "offers");
-    print_settings(o);
-    switch (o.format) {
-    case Format::Text: text::list(out(), o.highest); break;
-    case Format::Csv: csv::list(out(), o.highest); break;
-    case Format::Json: json::list(out(), o.highest); break;
+    print_settings(c);
+    switch (c.format) {
+    case Format::Text: text::list(out(), c.highest); break;
+    case Format::Csv: csv::list(out(), c.highest); break;
+    case Format::Json: json::list(out(), c.highest); break;
     }
     return 0;
 }

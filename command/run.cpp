@@ -10,6 +10,9 @@
 #include "command/run_stream.h"
 
 #include <new>
+#include <string_view>
+#include <utility>
+#include <variant>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -20,45 +23,58 @@ namespace lotto::command {
 
 namespace {
 
-using cli::Options;
+using cli::Command;
+using cli::Invocation;
 
 // Why the run may not write the files the options name: a run given its files writes none.
-std::string refused_writes(const Options& o) {
+std::string refused_writes(const Invocation& i) {
+    const auto* count = std::get_if<cli::CountOptions>(&i.options);
+    const auto* wheel = std::get_if<cli::WheelOptions>(&i.options);
+    const std::string_view chart = std::visit(
+        [](const auto& o) -> std::string_view {
+            if constexpr (requires { o.chart; }) return o.chart;
+            return "";
+        },
+        i.options);
+    const std::string& save = i.common.save_settings;
     const std::pair<bool, std::string_view> writes[] = {
-        {o.export_text && !o.export_to_stdout(), "--export=DIR"},
-        {!o.save_settings.empty() && o.save_settings != "-", "--save-settings FILE"},
-        {!o.chart.empty(), "--chart FILE"},
-        {!o.wheel.output_file.empty() && o.wheel.output_file != "-", "--output FILE"},
+        {count && count->export_text && !count->export_to_stdout(), "--export=DIR"},
+        {!save.empty() && save != "-", "--save-settings FILE"},
+        {!chart.empty(), "--chart FILE"},
+        {wheel && !wheel->output_file.empty() && wheel->output_file != "-", "--output FILE"},
     };
     for (const auto& [given, option] : writes)
         if (given) return cli::no_file_writes(option);
     return "";
 }
 
-// Whether the run stores the combinations that pass: a count run that reads them, or a reduction.
-bool stores(const Options& o) {
-    if (o.wheel.active()) return !o.wheel.wheel();
-    if (!o.runs_store() || o.count_only()) return false;
-    return !(o.stats && o.page == 0 && !o.export_text && o.sample == 0);
+// Whether the run stores the combinations that pass: a count run that reads them, or a reduction
+// (or its check).
+bool stores(const Invocation& i) {
+    if (const auto* wheel = std::get_if<cli::WheelOptions>(&i.options)) return !wheel->wheel();
+    const auto* count = std::get_if<cli::CountOptions>(&i.options);
+    return count && !count->count_only() && !count->statistics_only();
 }
 
 int run_parsed(const cli::ParseResult& parsed, std::FILE* out) {
     if (!parsed.ok()) return cli::fail(parsed.error, 2);
-    const Options& o = parsed.options;
-    if (o.help || o.version) {
-        const std::string text = !o.help     ? cli::version_text()
-                                 : o.command ? cli::command_help(*o.command)
-                                             : cli::usage_text();
+    if (parsed.help || parsed.version) {
+        const std::string text = !parsed.help          ? cli::version_text()
+                                 : parsed.help_command ? cli::command_help(*parsed.help_command)
+                                                       : cli::usage_text();
         std::fputs(text.c_str(), out);
         return 0;
     }
-    if (const std::string why = refused_writes(o); !why.empty()) return cli::fail(why, 2);
+    const Invocation& i = parsed.run;
+    if (const std::string why = refused_writes(i); !why.empty()) return cli::fail(why, 2);
 #ifdef _WIN32
     // The export text and CSV carry their own CR LF line ends.
-    if (out == stdout && (o.export_to_stdout() || o.format == cli::Format::Csv))
+    const auto* count = std::get_if<cli::CountOptions>(&i.options);
+    if (out == stdout &&
+        ((count && count->export_to_stdout()) || i.common.format == cli::Format::Csv))
         _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    return execute(o);
+    return execute(i);
 }
 
 cli::RunIo io_of(const Control& control, std::FILE* out) {
@@ -117,12 +133,12 @@ Plan plan(const std::vector<std::string>& args, const Control& control) {
     const cli::RunScope scope(io);
     const cli::ParseResult parsed = cli::parse_options(args);
     p.error = parsed.error;
-    if (p.error.empty()) p.error = refused_writes(parsed.options);
+    if (!p.error.empty() || parsed.help || parsed.version) return p;
+    p.error = refused_writes(parsed.run);
     if (!p.error.empty()) return p;
-    const Options& o = parsed.options;
-    if (o.help || o.version) return p;
-    p.needs_store = stores(o);
-    p.long_search = o.wheel.active() && o.wheel.check_file.empty();
+    p.needs_store = stores(parsed.run);
+    const Command c = parsed.run.command;
+    p.long_search = c == Command::Wheel || c == Command::Reduce;
     return p;
 }
 

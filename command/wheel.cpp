@@ -27,9 +27,9 @@ std::string missing_input(const std::string& path) {
 
 } // namespace
 
-int wheel(const Options& o) {
-    if (std::string why = missing_input(o.wheel.check_file); !why.empty()) return fail(why, 2);
-    return run_wheel_command(o);
+int wheel(const Common& c, const WheelOptions& o) {
+    if (std::string why = missing_input(o.check_file); !why.empty()) return fail(why, 2);
+    return run_wheel_command(c, o);
 }
 
 } // namespace lotto::command

@@ -1,20 +1,13 @@
 #include "web/server.h"
 
+#include "cli/help_text.h"
+
 #include <charconv>
 #include <cstdio>
 
 namespace lotto::web {
 
-const char* serve_usage() {
-    return "Usage: lotto739-cli serve [--port P] [--bind ADDR] [--no-open]\n"
-           "\n"
-           "Serves the page on this machine and opens the default browser on it.\n"
-           "      --port P      the port, 0..65535 (default 7390; 0 takes a free one)\n"
-           "      --bind ADDR   the address to listen on (default 127.0.0.1; any other lets\n"
-           "                    everyone who reaches it use the program)\n"
-           "      --no-open     print the page's address without opening a browser\n"
-           "Ctrl-C stops the server.\n";
-}
+std::string serve_usage() { return cli::command_help(cli::Command::Serve); }
 
 std::string parse_serve_options(const std::vector<std::string>& args, ServeOptions& options) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -54,7 +47,7 @@ std::string parse_serve_options(const std::vector<std::string>& args, ServeOptio
 int serve_main(const std::vector<std::string>& args) {
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
-            std::fputs(serve_usage(), stdout);
+            std::fputs(serve_usage().c_str(), stdout);
             return std::fflush(stdout) == 0 ? 0 : 1;
         }
     ServeOptions options;

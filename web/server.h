@@ -19,8 +19,8 @@ inline constexpr std::size_t BodyCap = std::size_t{64} << 20;
 // Reads serve's options (--port P, --bind ADDR, --no-open); returns "" or what is wrong.
 std::string parse_serve_options(const std::vector<std::string>& args, ServeOptions& options);
 
-// The help text of serve.
-const char* serve_usage();
+// The help of serve, made from the command table.
+std::string serve_usage();
 
 // Serves until Ctrl-C or SIGTERM; prints the page's address (and any error) on stderr. Returns
 // the exit status: 0 stopped, 1 the address could not be had.

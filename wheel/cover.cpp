@@ -10,6 +10,7 @@
 #include "wheel/steiner_cover.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cassert>
 #include <limits>
@@ -83,6 +84,7 @@ class CoverSearch {
             construct();
             try_cyclic_covers();
             heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
+            weighted_ = t_ == m_ && blocks_.size() <= WeightedLimit;
         }
         best_ = blocks_;
         report();
@@ -93,7 +95,10 @@ class CoverSearch {
             // A size not covered within a third of the budget is given up: the annealing starts
             // again from the smallest cover, on other random numbers, while the budget lasts.
             const uint64_t give_up = std::min(clock_.budget(), clock_.work + clock_.budget() / 3);
-            while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) step();
+            if (weighted_)
+                weighted(give_up);
+            else
+                while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) step();
             if (uncovered_.empty()) {
                 best_ = blocks_;
                 report();
@@ -306,6 +311,88 @@ class CoverSearch {
                                   [&](uint64_t block, auto&& f) { for_each_covered(block, f); });
     }
 
+    // The weighted search at the present size ("t if t" only): each step takes a random uncovered
+    // subset and, among the moves that cover it (a block meeting it in t-1 points, one of the
+    // block's other points swapped for the subset's last), the one that gains the most weight,
+    // ties at random, but not the move that undoes the last; the weight of a subset grows by one
+    // each step it stays uncovered. Until every subset is covered, the work reaches give_up or
+    // the search must stop.
+    void weighted(uint64_t give_up) {
+        assert(t_ == m_);
+        if (weight_.size() != index_.size()) weight_.assign(index_.size(), 1);
+        uint32_t tabu_block = UINT32_MAX;
+        uint64_t tabu_point = 0;
+        while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) {
+            const uint64_t s = index_.unrank(uncovered_[rng_.below(uncovered_.size())]);
+            int64_t best = std::numeric_limits<int64_t>::min();
+            uint32_t chosen = 0, ties = 0;
+            uint64_t chosen_out = 0, chosen_in = 0;
+            for (uint32_t b = 0; b < blocks_.size(); ++b) {
+                const uint64_t block = blocks_[b];
+                if (bit_count(block & s) != t_ - 1) continue;
+                const uint64_t in = s & ~block;
+                if (b == tabu_block && in == tabu_point) continue;
+                score_outs(block, in);
+                for (uint64_t outs = block & ~s; outs; outs &= outs - 1) {
+                    const int p = std::countr_zero(outs);
+                    const int64_t score = won_total_ - won_with_[p] - lost_at_[p];
+                    if (score < best) continue;
+                    if (score > best) best = score, ties = 0;
+                    if (rng_.below(++ties) == 0)
+                        chosen = b, chosen_out = outs & -outs, chosen_in = in;
+                }
+            }
+            clock_.work += 2 * blocks_.size();
+            if (ties == 0) continue;
+            move(chosen, chosen_out, chosen_in);
+            tabu_block = chosen, tabu_point = chosen_out;
+            for (uint32_t u = 0; u < uncovered_.size(); ++u) ++weight_[uncovered_[u]];
+            clock_.work += uncovered_.size();
+        }
+    }
+
+    // For "t if t", a block and the point in of an uncovered subset it meets in t-1 points: the
+    // weight the block would newly cover with in added, in won_total_, of which won_with_[p] is
+    // lost again when point p leaves; lost_at_[p] the weight only the block covers holding p.
+    void score_outs(uint64_t block, uint64_t in) {
+        won_total_ = 0;
+        for (uint64_t p = block; p; p &= p - 1)
+            won_with_[std::countr_zero(p)] = lost_at_[std::countr_zero(p)] = 0;
+        for_each_subset(block, t_ - 1, [&](uint64_t c) {
+            const uint32_t r = index_.rank(c | in);
+            if (count_[r] != 0) return;
+            won_total_ += static_cast<int64_t>(weight_[r]);
+            for (uint64_t p = c; p; p &= p - 1)
+                won_with_[std::countr_zero(p)] += static_cast<int64_t>(weight_[r]);
+        });
+        for_each_subset(block, t_, [&](uint64_t c) {
+            const uint32_t r = index_.rank(c);
+            if (count_[r] != 1) return;
+            for (uint64_t p = c; p; p &= p - 1)
+                lost_at_[std::countr_zero(p)] += static_cast<int64_t>(weight_[r]);
+        });
+        clock_.work += 16 + rank_cost_ * (choose(7, static_cast<uint32_t>(t_ - 1)) +
+                                          choose(7, static_cast<uint32_t>(t_)));
+    }
+
+    // Swaps the point out of block b for the point in, keeping the counts.
+    void move(uint32_t b, uint64_t out, uint64_t in) {
+        const uint64_t block = blocks_[b];
+        kept_.clear();
+        others_.clear();
+        for_each_subset(block & ~out, t_ - 1, [&](uint64_t c) { kept_.push_back(c); });
+        for_each_subset(all_ & ~block & ~in, m_ - t_, [&](uint64_t d) { others_.push_back(d); });
+        for (uint64_t c : kept_)
+            for (uint64_t d : others_) {
+                const uint32_t lost = index_.rank(c | d | out);
+                if (--count_[lost] == 0) uncovered_.add(lost);
+                const uint32_t won = index_.rank(c | d | in);
+                if (count_[won]++ == 0) uncovered_.remove(won);
+            }
+        clock_.work += 16 + 2 * rank_cost_ * kept_.size() * others_.size();
+        blocks_[b] = block ^ out ^ in;
+    }
+
     // One annealing move: a random uncovered subset, a block that comes closest to covering it,
     // one of the block's points outside the subset swapped for one of the subset's points.
     void step() {
@@ -347,6 +434,9 @@ class CoverSearch {
     // The same after the Steiner systems' starts: 1/32 for "4 if 4", 3/64 for "5 if 5".
     static constexpr uint64_t SteinerHeat4 = uint64_t{1} << 27, SteinerHeat5 = uint64_t{3} << 26;
     static constexpr std::size_t SmallStart = 150;
+    // The weighted search takes over "t if t" from starts of up to this many blocks; on larger
+    // ones the annealing, whose moves cost less, gets further.
+    static constexpr std::size_t WeightedLimit = 300;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
     // The eighths of the work left after the annealing over orbits that the set-cover search over
@@ -369,6 +459,10 @@ class CoverSearch {
     SearchClock clock_;
     SplitMix64 rng_;
     std::vector<uint32_t> count_;
+    std::vector<uint64_t> weight_; // for the weighted search: how long each subset stayed uncovered
+    std::array<int64_t, 64> won_with_{}, lost_at_{};
+    int64_t won_total_ = 0;
+    bool weighted_ = false;
     ListedSet uncovered_; // the subsets no block covers
     std::vector<uint64_t> blocks_, best_;
     std::vector<uint64_t> kept_, others_;

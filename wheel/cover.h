@@ -1,7 +1,8 @@
 // Wheels over chosen numbers: a small set of tickets, all drawn from the chosen numbers, such that
-// every m of them meet some ticket in at least t numbers. A greedy start is improved by simulated
-// annealing over a fixed number of tickets, one ticket fewer each time a cover is found.
-// The start is the lazy greedy where it is affordable.
+// every m of them meet some ticket in at least t numbers. A greedy start is improved over a fixed
+// number of tickets, one ticket fewer each time a cover is found: "t if t" from starts of up to
+// 300 tickets by a local search that weighs the subsets long uncovered, the rest by simulated
+// annealing. The start is the lazy greedy where it is affordable.
 #pragma once
 
 #include "engine/measure.h" // lotto::Combination

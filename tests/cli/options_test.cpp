@@ -122,6 +122,10 @@ TEST(Parse, GoodAndBadArguments) {
         {{"-q", "list"}, "'list' (a command goes first: lotto739-cli list [OPTION]...)"},
         {{"reduce", "3", "--page", "1", "--help"}, "--page does not go with reduce"},
         {{"reduce", "--help"}, ""},
+        // The server reads its own options before any parse.
+        {{"--port", "80"}, "--port goes with serve only"},
+        {{"serve", "--port", "80"}, "serve starts the page's server from the command line"},
+        {{"serve", "--help"}, ""},
     };
     for (const auto& c : cases) {
         const ParseResult r = parse_options(c.args);
@@ -130,6 +134,42 @@ TEST(Parse, GoodAndBadArguments) {
         EXPECT_EQ(r.error.find_first_of("\n\r\x1b"), std::string::npos) << r.error;
         EXPECT_LT(r.error.size(), 300u) << r.error;
     }
+}
+
+// Each command line runs one command with its own options, in either form.
+TEST(Parse, EachCommandGetsItsOwnOptions) {
+    const struct {
+        std::string line;
+        Command command;
+        std::size_t options; // the index of the options' type in CommandOptions
+    } cases[] = {
+        {"-q", Command::Count, 0},
+        {"--list", Command::List, 1},
+        {"list", Command::List, 1},
+        {"--funnel --chart f.svg", Command::Funnel, 2},
+        {"--explain 1,2,3,4,5,6,7", Command::Explain, 3},
+        {"--backtest --history h", Command::Backtest, 4},
+        {"--history-stats --history h --last 2", Command::HistoryStats, 5},
+        {"--check-tickets t --draw 1,2,3,4,5,6,7", Command::CheckTickets, 6},
+        {"--wheel 1-9 --guarantee 3-if-4 --seed 3", Command::Wheel, 7},
+        {"--reduce 3", Command::Reduce, 7},
+        {"--check-wheel t --reduce 3", Command::CheckWheel, 7},
+        {"check-wheel t --reduce 3", Command::CheckWheel, 7},
+        {"--odds t", Command::Odds, 8},
+    };
+    for (const auto& c : cases) {
+        const ParseResult r = parse_options(words(c.line));
+        ASSERT_TRUE(r.ok()) << c.line << ": " << r.error;
+        EXPECT_EQ(r.run.command, c.command) << c.line;
+        EXPECT_EQ(r.run.options.index(), c.options) << c.line;
+    }
+    // What several commands take reaches the one that runs.
+    EXPECT_EQ(
+        std::get<HistoryStatsOptions>(parse_options(words(cases[6].line)).run.options).draws.last,
+        2u);
+    EXPECT_EQ(std::get<WheelOptions>(parse_options(words(cases[8].line)).run.options).seed, 3u);
+    EXPECT_EQ(std::get<FunnelOptions>(parse_options(words(cases[3].line)).run.options).chart,
+              "f.svg");
 }
 
 // Commas, semicolons, spaces, tabs and line ends all stand between items; blanks beside a comma or
@@ -187,10 +227,9 @@ TEST(Parse, WheelListsAndGuaranteesAsTyped) {
     for (const auto& c : cases) {
         const ParseResult r = parse_options({"--wheel", c.list, "--guarantee", c.guarantee});
         ASSERT_TRUE(r.ok()) << c.list << ": " << r.error;
-        EXPECT_EQ(r.options.wheel.numbers, c.numbers) << c.list;
-        EXPECT_EQ(std::pair(r.options.wheel.guarantee->t, r.options.wheel.guarantee->m),
-                  std::pair(c.t, c.m))
-            << c.guarantee;
+        const auto& w = std::get<WheelOptions>(r.run.options);
+        EXPECT_EQ(w.numbers, c.numbers) << c.list;
+        EXPECT_EQ(std::pair(w.guarantee->t, w.guarantee->m), std::pair(c.t, c.m)) << c.guarantee;
     }
 }
 
@@ -199,20 +238,20 @@ TEST(Parse, SettingsAndOutputOptions) {
     Settings defaults;
     init_defaults(defaults);
     const ParseResult none = parse_options({"--export"});
-    EXPECT_EQ(none.options.settings.params, defaults.params);
-    EXPECT_EQ(none.options.settings.range_masks, defaults.range_masks);
-    EXPECT_FALSE(none.options.quiet || none.options.stats || none.options.page != 0);
-    EXPECT_TRUE(none.options.export_text && none.options.export_dir.empty());
-    EXPECT_TRUE(none.options.runs_store() && !none.options.export_to_stdout());
-    EXPECT_FALSE(parse_options({"--export=./-"}).options.export_to_stdout());
-    EXPECT_FALSE(parse_options({"--list"}).options.runs_store());
+    EXPECT_EQ(none.run.common.settings.params, defaults.params);
+    EXPECT_EQ(none.run.common.settings.range_masks, defaults.range_masks);
+    const auto& count = std::get<CountOptions>(none.run.options);
+    EXPECT_FALSE(count.quiet || count.stats || count.page != 0);
+    EXPECT_TRUE(count.export_text && count.export_dir.empty() && !count.export_to_stdout());
+    EXPECT_FALSE(
+        std::get<CountOptions>(parse_options({"--export=./-"}).run.options).export_to_stdout());
 
     const ParseResult r = parse_options(words(
         "-p 1=248 -f 1 -f 2=100,7 -p 2=180,9=33 --filter=64=7 -f52 -r A1=5-5 --range e2=40-64 "
         "--array7 1,0,39,4,7,9 --array15 1-3,4,5-14,15 --array7 5,0,38-39 -q "
         "--page=15381 --export=out/dir --stats"));
     ASSERT_TRUE(r.ok()) << r.error;
-    const Settings& s = r.options.settings;
+    const Settings& s = r.run.common.settings;
     EXPECT_EQ(s.active, NumberBit[1] | NumberBit[2] | NumberBit[7] | NumberBit[52] | NumberBit[64]);
     auto params = defaults.params; // -f K keeps the parameter; 9 is set while it stays off
     params[0] = 248, params[1] = 180, params[8] = 33, params[63] = 7;
@@ -226,13 +265,15 @@ TEST(Parse, SettingsAndOutputOptions) {
     EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 38, 39}));
     EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[38] | NumberBit[39]);
     // Blanks and semicolons stand between numbers as commas do.
-    EXPECT_EQ(parse_options({"--array7", " 5 0;\t38-39 "}).options.settings.array7, s.array7);
-    EXPECT_EQ(parse_options({"--explain", "7 3, 5;1\t2 4 6"}).options.explain,
+    EXPECT_EQ(parse_options({"--array7", " 5 0;\t38-39 "}).run.common.settings.array7, s.array7);
+    EXPECT_EQ(std::get<ExplainOptions>(parse_options({"--explain", "7 3, 5;1\t2 4 6"}).run.options)
+                  .numbers,
               (Combination{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(s.array15_mask, span_mask(1, 15));
-    EXPECT_TRUE(r.options.quiet && r.options.export_text && r.options.stats);
-    EXPECT_EQ(r.options.page, 15381u);
-    EXPECT_EQ(r.options.export_dir, "out/dir");
+    const auto& o = std::get<CountOptions>(r.run.options);
+    EXPECT_TRUE(o.quiet && o.export_text && o.stats);
+    EXPECT_EQ(o.page, 15381u);
+    EXPECT_EQ(o.export_dir, "out/dir");
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cctype>
-
 namespace {
 
 using namespace lotto::test;
@@ -18,24 +16,6 @@ const std::string FourTickets = "01, 02, 06, 07, 09, 10, 12\n01, 03, 04, 05, 06,
                                 "02, 03, 04, 05, 07, 08, 11\n04, 05, 08, 09, 10, 11, 12\n";
 const std::string Twelve = "--wheel 1,2,3,4,5,6,7,8,9,10,11,12 --guarantee 3-if-4";
 
-// Ranges stand for their numbers; commas, semicolons, spaces and tabs all separate the items.
-TEST(WheelCli, ListsWithRangesAndBlanksGiveTheSameWheel) {
-    TempDir dir;
-    const Outcome listed = run_cli("--wheel 1,2,3,4,5,6,7,9 --guarantee 2-if-2 --seed 5", dir.path);
-    ASSERT_GE(listed.lines.size(), 4u);
-    EXPECT_EQ(listed.lines[listed.lines.size() - 3],
-              "# 3 tickets over the 8 numbers 01 02 03 04 05 06 07 09");
-    for (const char* list : {"'1-4, 5,6-7,9'", "'1 2 3 4 5 6 7 9'", "'1-5, 6 7;9'",
-                             "\"$(printf '1\\t2\\t3\\t4\\t5\\t6\\t7\\t9')\""}) {
-        SCOPED_TRACE(list);
-        const Outcome o =
-            run_cli("--wheel " + std::string(list) + " --guarantee 2-if-2 --seed 5", dir.path);
-        ASSERT_EQ(o.status, 0) << o.err;
-        EXPECT_EQ(std::vector(o.lines.begin(), o.lines.end() - 1),
-                  std::vector(listed.lines.begin(), listed.lines.end() - 1)); // but the search time
-    }
-}
-
 // Over 20,000,000 subsets a verification that takes well under a second ("2 if 7" over 41
 // numbers) is not announced; only its summary line follows.
 TEST(WheelCli, AFastVerificationOfManySubsetsIsNotAnnounced) {
@@ -47,36 +27,6 @@ TEST(WheelCli, AFastVerificationOfManySubsetsIsNotAnnounced) {
                                   "7-subsets in "))
         << o.err;
     EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
-}
-
-// The machine-readable forms written with --output read back as a wheel that holds (the text
-// form, and the files that cannot be written, are in docs/wheel.md and docs/check-wheel.md).
-TEST(WheelCli, OutputFileReadsBackAsAWheelThatHolds) {
-    TempDir dir;
-    for (const char* format : {"csv", "json"}) {
-        SCOPED_TRACE(format);
-        const Outcome w = run_cli(Small + " --format " + format + " --output w.txt", dir.path);
-        ASSERT_EQ(w.status, 0) << w.err;
-        EXPECT_EQ(w.out, "");
-        EXPECT_NE(w.err.find("wrote 3 tickets to w.txt"), std::string::npos) << w.err;
-        const Outcome c = run_cli(
-            "--wheel 3,9,12,20,21,30,38,5 --guarantee 2-if-2 --check-wheel w.txt", dir.path);
-        EXPECT_EQ(c.status, 0) << c.err;
-        EXPECT_EQ(c.out, "guarantee 2 if 2 holds for the 3 tickets of w.txt: verified over all 28 "
-                         "2-subsets\n");
-    }
-    // stdout, as without --output; the search's and the verification's times aside
-    const auto untimed = [](const std::string& text) { // the digits of the timed line dropped
-        const std::size_t timed = text.find(" seconds");
-        const std::size_t from = text.rfind('\n', timed) + 1, to = text.find('\n', timed);
-        std::string kept = text.substr(0, from);
-        for (std::size_t i = from; i < to && i < text.size(); ++i)
-            if (!std::isdigit(static_cast<unsigned char>(text[i]))) kept.push_back(text[i]);
-        return kept + (to == std::string::npos ? "" : text.substr(to));
-    };
-    const Outcome dash = run_cli(Small + " --output -", dir.path);
-    EXPECT_EQ(untimed(dash.out), untimed(run_cli(Small, dir.path).out));
-    EXPECT_FALSE(std::filesystem::exists(dir.path / "-"));
 }
 
 TEST(WheelCli, CheckFindsAPlantedHole) {

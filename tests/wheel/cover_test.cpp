@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <bit>
 #include <tuple>
 
 namespace lotto {
@@ -59,30 +58,24 @@ TEST(WheelSearch, ReachesTheKnownDesignsOfFewNumbers) {
 }
 
 // "4 if 4" over 21 to 23 numbers needs no more tickets than S(4,7,23) has (253), which the search
-// alone far exceeded below 23 numbers; over 23 it is that system.
-TEST(WheelSearch, FourIfFourUpTo23NumbersStaysWithinTheSteinerSystem) {
+// alone far exceeded below 23 numbers; over 23 it is that system. "5 if 5" over 18 and 20 numbers
+// starts from the octads of S(5,8,24): a fifth of the default work stays within a tenth of the
+// best known sizes (548 and 980), which the greedy start and annealing far exceed (646 and 1178).
+TEST(WheelSearch, TheSteinerStartsKeepTheirSizes) {
     SearchOptions o = quick(1);
     o.work = 1'000'000'000;
-    for (uint8_t v : {21, 22, 23}) {
-        const Wheel w = find_wheel(first_numbers(v), {4, 4}, o);
-        SCOPED_TRACE(testing::Message() << "v " << int{v});
-        EXPECT_LE(w.tickets.size(), 253u);
-        EXPECT_TRUE(verify_wheel(first_numbers(v), 4, 4, w.tickets).holds());
-    }
-    EXPECT_EQ(find_wheel(first_numbers(23), {4, 4}, o).tickets.size(), 253u);
-}
-
-// "5 if 5" over 18 and 20 numbers starts from the octads of S(5,8,24): a fifth of the default
-// work stays within a tenth of the best known sizes (548 and 980), which the greedy start and
-// annealing far exceed (646 and 1178 with the same work).
-TEST(WheelSearch, FiveIfFiveStartsFromTheOctads) {
-    SearchOptions o = quick(1);
-    o.work = 1'000'000'000;
-    for (const auto& [v, most] : {std::pair<uint8_t, std::size_t>{18, 602}, {20, 1078}}) {
-        const Wheel w = find_wheel(first_numbers(v), {5, 5}, o);
-        SCOPED_TRACE(testing::Message() << "v " << int{v});
-        EXPECT_LE(w.tickets.size(), most);
-        EXPECT_TRUE(verify_wheel(first_numbers(v), 5, 5, w.tickets).holds());
+    const struct {
+        uint8_t v;
+        int t;
+        std::size_t least, most;
+    } cases[] = {
+        {21, 4, 1, 253}, {22, 4, 1, 253}, {23, 4, 253, 253}, {18, 5, 1, 602}, {20, 5, 1, 1078}};
+    for (const auto& c : cases) {
+        const Wheel w = find_wheel(first_numbers(c.v), {c.t, c.t}, o);
+        SCOPED_TRACE(testing::Message() << "v " << int{c.v} << " t " << c.t);
+        EXPECT_GE(w.tickets.size(), c.least);
+        EXPECT_LE(w.tickets.size(), c.most);
+        EXPECT_TRUE(verify_wheel(first_numbers(c.v), c.t, c.t, w.tickets).holds());
     }
 }
 
@@ -116,20 +109,22 @@ TEST(WheelSearch, TIfSevenOverManyNumbersIsTheSplitConstruction) {
 }
 
 // Past the time limit (a nanosecond has passed by the clock's first look, which comes before any
-// work is counted, so the cut does not hang on the host's speed) the start is finished with a crude
-// block around each subset left: still a cover, and larger than the full greedy start, which a
-// budget of one work unit leaves as it is (17 numbers: over 18 to 22 the start is from the octads).
-TEST(WheelSearch, TheTimeLimitCutsTheGreedyStartAndStillGivesACover) {
-    SearchOptions cut;
-    cut.seed = 3;
+// work is counted, so the cut does not hang on the host's speed) or with the cancel flag set, the
+// start is finished with a crude block around each subset left: still a cover, and larger than
+// the full greedy start, which a budget of one work unit leaves as it is (17 numbers: over 18 to
+// 22 the start is from the octads).
+TEST(WheelSearch, TheTimeLimitOrACancelCutsTheGreedyStartAndStillGivesACover) {
+    const std::atomic<bool> cancelled{true};
+    SearchOptions cut, cancel, full;
+    cut.seed = cancel.seed = full.seed = 3;
     cut.time_limit = 1e-9;
-    SearchOptions full = cut;
-    full.time_limit = 0;
+    cancel.cancel = &cancelled;
     full.work = 1;
-    for (uint8_t v : {17, 20}) {
-        const Wheel crude = find_wheel(first_numbers(v), {5, 5}, cut);
-        EXPECT_TRUE(verify_wheel(first_numbers(v), 5, 5, crude.tickets).holds()) << int{v};
-        EXPECT_TRUE(crude.stopped_early) << int{v};
+    for (const auto& [v, o] : {std::pair{17, cut}, {20, cut}, {20, cancel}}) {
+        const Wheel crude = find_wheel(first_numbers(static_cast<uint8_t>(v)), {5, 5}, o);
+        EXPECT_TRUE(
+            verify_wheel(first_numbers(static_cast<uint8_t>(v)), 5, 5, crude.tickets).holds());
+        EXPECT_TRUE(crude.stopped_early) << v;
     }
     const Wheel crude = find_wheel(first_numbers(17), {5, 5}, cut);
     const Wheel greedy = find_wheel(first_numbers(17), {5, 5}, full);
@@ -137,56 +132,26 @@ TEST(WheelSearch, TheTimeLimitCutsTheGreedyStartAndStillGivesACover) {
     EXPECT_GT(crude.tickets.size(), greedy.tickets.size() + 100);
 }
 
-// A cancel flag already set stops the search as its time limit would: still a cover.
-TEST(WheelSearch, ACancelStillGivesACover) {
-    const std::atomic<bool> cancelled{true};
-    SearchOptions o;
-    o.seed = 3;
-    o.cancel = &cancelled;
-    const Wheel w = find_wheel(first_numbers(20), {5, 5}, o);
-    EXPECT_TRUE(verify_wheel(first_numbers(20), 5, 5, w.tickets).holds());
-    EXPECT_TRUE(w.stopped_early);
-}
-
 // A start that spends the budget is the answer: its redundant blocks (the random greedy's, over
 // many numbers) are not dropped one by one past it, each drop a pass over every block, so the
-// best size is told once.
-TEST(WheelSearch, NoDropsPastTheBudget) {
+// best size is told at most twice; what one pass leaves holds no ticket the others make needless:
+// without any one of them the verifier finds a 5-subset uncovered.
+TEST(WheelSearch, ABudgetSpentOnTheStartEndsWithOnePassOverIt) {
     SearchOptions o;
     o.seed = 3;
     o.work = 1;
     std::vector<std::size_t> sizes;
     o.progress = [&](std::size_t best) { sizes.push_back(best); };
-    const Wheel w = find_wheel(first_numbers(26), {5, 6}, o);
-    ASSERT_LE(sizes.size(), 2u); // the start, and what one pass over it leaves
-    EXPECT_EQ(sizes.back(), w.tickets.size());
-    EXPECT_TRUE(verify_wheel(first_numbers(26), 5, 6, w.tickets).holds());
-}
-
-// What the budget left of a start built around random subsets (23 numbers) holds no ticket the
-// others make needless: each is the only one to meet some 5-subset in 4 numbers.
-TEST(WheelSearch, ABudgetSpentOnTheStartLeavesNoNeedlessTicket) {
-    SearchOptions o;
-    o.seed = 3;
-    o.work = 1;
     const std::vector<uint8_t> numbers = first_numbers(23);
     const Wheel w = find_wheel(numbers, {4, 5}, o);
+    ASSERT_LE(sizes.size(), 2u);
+    EXPECT_EQ(sizes.back(), w.tickets.size());
     EXPECT_TRUE(verify_wheel(numbers, 4, 5, w.tickets).holds());
-    std::vector<uint32_t> masks;
-    for (const Combination& c : w.tickets) {
-        uint32_t m = 0;
-        for (uint8_t n : c) m |= 1u << (n - 1);
-        masks.push_back(m);
+    for (std::size_t j = 0; j < w.tickets.size(); ++j) {
+        std::vector<Combination> others = w.tickets;
+        others.erase(others.begin() + static_cast<std::ptrdiff_t>(j));
+        EXPECT_FALSE(verify_wheel(numbers, 4, 5, others).holds()) << j;
     }
-    std::vector<int> alone(masks.size(), 0);
-    for (uint32_t s = 0; s < (1u << 23); ++s) {
-        if (std::popcount(s) != 5) continue;
-        std::size_t meeting = 0, last = 0;
-        for (std::size_t j = 0; j < masks.size(); ++j)
-            if (std::popcount(s & masks[j]) >= 4) ++meeting, last = j;
-        if (meeting == 1) ++alone[last];
-    }
-    for (std::size_t j = 0; j < masks.size(); ++j) EXPECT_GT(alone[j], 0) << j;
 }
 
 TEST(WheelRequest, RefusesWhatNoWheelCanBe) {
@@ -196,9 +161,7 @@ TEST(WheelRequest, RefusesWhatNoWheelCanBe) {
         std::string error;
     } cases[] = {
         {{1, 2, 3, 4, 5, 6, 7}, {2, 2}, "a wheel needs 8 or more numbers, 7 given"},
-        {{1, 2, 3, 4, 5, 6, 7, 40}, {2, 2}, "number 40 is outside 1..39"},
         {{0, 2, 3, 4, 5, 6, 7, 8}, {2, 2}, "number 0 is outside 1..39"},
-        {{1, 2, 3, 4, 5, 6, 7, 7}, {2, 2}, "number 7 is given twice"},
         {{1, 2, 3, 4, 5, 6, 7, 8}, {3, 2}, "the guarantee needs 2 <= T <= M <= 7"},
         {{1, 2, 3, 4, 5, 6, 7, 8}, {1, 2}, "the guarantee needs 2 <= T <= M <= 7"},
     };

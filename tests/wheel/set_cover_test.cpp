@@ -11,43 +11,33 @@
 namespace lotto {
 namespace {
 
-// Columns of 1..4 random rows, then one column for each row, so that every row is covered.
-CoverMatrix random_matrix(uint32_t rows, uint32_t columns, SplitMix64& rng) {
-    std::vector<std::vector<uint32_t>> rows_of(columns);
-    for (std::vector<uint32_t>& column : rows_of) {
-        for (uint32_t k = 1 + rng.below(4); k > 0; --k) column.push_back(rng.below(rows));
-        std::sort(column.begin(), column.end());
-        column.erase(std::unique(column.begin(), column.end()), column.end());
-    }
-    for (uint32_t i = 0; i < rows; ++i) rows_of.push_back({i});
-    return CoverMatrix(rows, rows_of);
-}
-
-TEST(CoverMatrix, ListsTheColumnsOfEachRow) {
-    const CoverMatrix a(4, {{0, 2}, {1}, {2, 3}, {}});
-    const std::vector<std::vector<uint32_t>> expected = {{0}, {1}, {0, 2}, {2}};
-    for (uint32_t i = 0; i < a.rows(); ++i) {
-        std::vector<uint32_t> columns;
-        a.for_columns(i, [&](uint32_t j) { columns.push_back(j); });
-        EXPECT_EQ(columns, expected[i]) << "row " << i;
-        EXPECT_EQ(a.columns_of_row(i), expected[i].size());
-    }
-    EXPECT_EQ(a.columns(), 4u);
-    EXPECT_EQ(a.rows_of_column(2), 2u);
-    EXPECT_TRUE(covers(a, {0, 1, 2}));
-    EXPECT_FALSE(covers(a, {0, 2})); // row 1 left
-    EXPECT_FALSE(covers(a, {}));
-}
-
 TEST(SetCover, GreedyAndLocalSearchGiveCoversOfRandomInstances) {
     SplitMix64 rng{5};
     for (int round = 0; round < 20; ++round) {
-        const CoverMatrix a = random_matrix(5 + rng.below(60), 10 + rng.below(100), rng);
+        // Columns of 0..4 random rows, then one column for each row, so that every row is covered.
+        const uint32_t rows = 5 + rng.below(60);
+        std::vector<std::vector<uint32_t>> rows_of(10 + rng.below(100));
+        for (std::vector<uint32_t>& column : rows_of) {
+            for (uint32_t k = rng.below(5); k > 0; --k) column.push_back(rng.below(rows));
+            std::sort(column.begin(), column.end());
+            column.erase(std::unique(column.begin(), column.end()), column.end());
+        }
+        for (uint32_t i = 0; i < rows; ++i) rows_of.push_back({i});
+        const CoverMatrix a(rows, rows_of);
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        for (uint32_t i = 0; i < rows; ++i) { // the transpose, column by column
+            std::vector<uint32_t> columns, want;
+            a.for_columns(i, [&](uint32_t j) { columns.push_back(j); });
+            for (uint32_t j = 0; j < rows_of.size(); ++j)
+                if (std::count(rows_of[j].begin(), rows_of[j].end(), i)) want.push_back(j);
+            EXPECT_EQ(columns, want) << "row " << i;
+        }
+        EXPECT_FALSE(covers(a, {0})); // at most four of five or more rows
         const std::vector<uint32_t> greedy = greedy_cover(a);
-        EXPECT_TRUE(covers(a, greedy)) << "round " << round;
+        EXPECT_TRUE(covers(a, greedy));
         SearchClock clock(2'000'000, 0);
         const std::vector<uint32_t> found = weighted_local_search(a, greedy, 9, clock, 2'000'000);
-        EXPECT_TRUE(covers(a, found)) << "round " << round;
+        EXPECT_TRUE(covers(a, found));
         EXPECT_LE(found.size(), greedy.size());
         EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));
         EXPECT_EQ(std::adjacent_find(found.begin(), found.end()), found.end());

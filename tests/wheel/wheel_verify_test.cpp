@@ -14,33 +14,27 @@ namespace lotto {
 namespace {
 
 // The uncovered m-subsets of the numbers by brute force, every subset against every ticket: how
-// many, and the first `keep` in the order of the sorted numbers.
+// many, and the first `keep` in the order of the sorted numbers (number i on bit v-1-i, so that
+// falling masks run in that order).
 WheelCheck brute_check(std::vector<uint8_t> numbers, int t, int m,
                        const std::vector<Combination>& tickets, std::size_t keep) {
     std::sort(numbers.begin(), numbers.end());
+    const int v = static_cast<int>(numbers.size());
     WheelCheck check;
-    std::vector<uint8_t> subset;
-    const auto visit = [&](const auto& self, std::size_t from) -> void {
-        if (subset.size() == static_cast<std::size_t>(m)) {
-            ++check.cases;
-            bool met = false;
-            for (const Combination& c : tickets) {
-                int shared = 0;
-                for (uint8_t n : subset) shared += std::count(c.begin(), c.end(), n) > 0;
-                met = met || shared >= t;
-            }
-            if (met) return;
-            ++check.uncovered;
-            if (check.first_uncovered.size() < keep) check.first_uncovered.push_back(subset);
-            return;
-        }
-        for (std::size_t i = from; i < numbers.size(); ++i) {
-            subset.push_back(numbers[i]);
-            self(self, i + 1);
-            subset.pop_back();
-        }
-    };
-    visit(visit, 0);
+    for (uint32_t mask = (1u << v) - 1; mask > 0; --mask) {
+        if (std::popcount(mask) != m) continue;
+        ++check.cases;
+        std::vector<uint8_t> subset;
+        for (int i = 0; i < v; ++i)
+            if (mask >> (v - 1 - i) & 1) subset.push_back(numbers[i]);
+        const bool met = std::any_of(tickets.begin(), tickets.end(), [&](const Combination& c) {
+            return std::count_if(subset.begin(), subset.end(), [&](uint8_t n) {
+                       return std::count(c.begin(), c.end(), n) > 0;
+                   }) >= t;
+        });
+        if (met) continue;
+        if (check.uncovered++ < keep) check.first_uncovered.push_back(subset);
+    }
     return check;
 }
 
