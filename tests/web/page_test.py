@@ -2,7 +2,9 @@
 
 Usage: page_test.py LOTTO739_CLI EXAMPLES_DIR AXE_MIN_JS
 """
+import json
 import os
+import re
 import subprocess
 import sys
 import unittest
@@ -39,6 +41,7 @@ class PageTest(unittest.TestCase):
         cls.server.stop()
 
     def open(self, fragment=""):
+        self.browser.get("about:blank")  # a new fragment alone would not load the page afresh
         self.browser.get(self.server.url + ("#" + quote(fragment) if fragment else ""))
         self.wait_for(lambda: self.text("stored") != "")
 
@@ -95,25 +98,67 @@ class PageTest(unittest.TestCase):
         self.assertIn("# guarantee 2 if 3 verified over all 84 3-subsets", self.text("output"))
         self.assertTrue(self.button("Tickets as CSV").is_enabled())
 
-    def test_a_bad_value_shows_the_message(self):
-        self.open()
-        self.labelled("01) Minimum amount of numbers").click()
-        self.labelled("01) Minimum amount of numbers:").send_keys("300")
-        self.wait_for(lambda: self.text("problem") != "")
-        self.assertEqual(self.text("problem"), "-f 1=300: parameter 300 of filter 1 is outside 0..252")
+    def test_a_shaped_wheel_prints_what_the_command_line_prints(self):
+        cases = (  # page settings, the controls set, the command line's options
+            ("", {"Tickets at most": "3", "Key numbers": "30"}, ["--tickets", "3", "--keys", "30"]),
+            ("-f 3=3", {"Tickets at most": "2", "Tickets pass my filters": True},
+             ["-f", "3=3", "--tickets", "2", "--filtered-tickets"]),
+        )
+        untimed = lambda text: [line for line in text.splitlines() if "seconds" not in line]
+        for fragment, controls, options in cases:
+            with self.subTest(options=options):
+                self.open(fragment)
+                self.labelled("Numbers").send_keys("1-10")
+                for name, value in controls.items():
+                    self.labelled(name).click() if value is True else self.labelled(name).send_keys(value)
+                self.button("Build wheel").click()
+                self.wait_for(lambda: "covers" in self.text("output"))
+                expected = cli(["--wheel", "1-10", "--guarantee", "3-if-4", "--seed", "1", *options])
+                self.assertEqual(untimed(self.text("output")), untimed(expected))
+                shown = [line for line in self.text("output").splitlines() if line[:1].isdigit()]
+                if "--keys" in options:
+                    self.assertEqual({line[-4:] for line in shown}, {", 30"})
 
-    def test_no_serious_accessibility_violation(self):
-        self.open("-f 7=5")
+    def serious_violations(self):
         with open(AXE, encoding="utf-8") as f:
             self.browser.execute_script(f.read())
         self.browser.set_script_timeout(60)
         violations = self.browser.execute_async_script(
             "const done = arguments[0];"
             "axe.run(document, {resultTypes: ['violations']}).then(r => done(r.violations));")
-        serious = [(v["id"], v["impact"], len(v["nodes"])) for v in violations
-                   if v["impact"] in ("serious", "critical")]
-        self.assertEqual(serious, [])
+        return [(v["id"], v["impact"], [n["target"] for n in v["nodes"]]) for v in violations
+                if v["impact"] in ("serious", "critical")]
 
+    def test_the_odds_of_a_ticket_file_over_the_filtered_draws(self):
+        self.open("-f 7=5")
+        self.labelled("Tickets for the odds").send_keys(os.path.join(EXAMPLES, "tickets.txt"))
+        self.labelled("Only draws that pass my filters").click()
+        self.button("Odds of my tickets").click()
+        self.wait_for(lambda: self.text("odds-table") != "")
+        expected = json.loads(cli(["--odds", "tickets.txt", "-f", "7=5", "--format", "json"]))["best"]
+        rows = self.browser.find_elements(By.CSS_SELECTOR, "#odds-table tbody tr")
+        self.assertEqual([int(r.find_elements(By.TAG_NAME, "td")[0].text) for r in rows], expected[::-1])
+        self.assertIn("pass your filters", self.text("view"))
+        self.assertEqual(self.serious_violations(), [])  # with the funnel and the table shown
+
+    def test_the_history_chart_has_a_bar_per_number(self):
+        self.open()
+        self.labelled("History file").send_keys(os.path.join(EXAMPLES, "random-draws.csv"))
+        self.button("History statistics").click()
+        self.wait_for(lambda: self.browser.find_elements(By.ID, "frequency-chart"))
+        bars = self.browser.find_elements(By.CSS_SELECTOR, "#frequency-chart rect")
+        stats = json.loads(cli(["--history-stats", "--history", "random-draws.csv", "--format", "json"]))
+        self.assertEqual(len(bars), 39)
+        self.assertEqual(bars[11].get_attribute("data-count"), str(stats["numbers"][11]["count"]))
+        self.assertIn("Chance alone gives every number 26.92 draws", self.text("view"))
+        self.assertEqual(self.serious_violations(), [])
+
+    def test_a_bad_value_shows_the_message(self):
+        self.open()
+        self.labelled("01) Minimum amount of numbers").click()
+        self.labelled("01) Minimum amount of numbers:").send_keys("300")
+        self.wait_for(lambda: self.text("problem") != "")
+        self.assertEqual(self.text("problem"), "-f 1=300: parameter 300 of filter 1 is outside 0..252")
 
 if __name__ == "__main__":
     CLI, EXAMPLES, AXE = (os.path.abspath(a) for a in sys.argv[1:4])

@@ -271,6 +271,7 @@ async function command(args, files, onProgress) {
   if (running) running.abort();
   running = new AbortController();
   $("stop").disabled = false;
+  $("view").textContent = "";
   $("output").textContent = "Working…";
   try {
     const answer = await api(args, files, { signal: running.signal, onProgress });
@@ -302,21 +303,148 @@ async function withHistory(extra) {
   command([...settingsArgs(), "--history", names.history, ...extra], files);
 }
 
-let tickets = "";
-async function search(args) {
-  $("tickets-text").disabled = $("tickets-csv").disabled = true;
-  const answer = await command(args, null, (line) => { $("progress").textContent = line; });
+let tickets = "", ticketsGame = 39;
+const FOUND = ["tickets-text", "tickets-csv", "odds-found"];
+async function search(args, files) {
+  for (const id of FOUND) $(id).disabled = true;
+  const answer = await command(args, files, (line) => { $("progress").textContent = line; });
   if (answer && answer.status === 200) {
     tickets = answer.body;
-    $("tickets-text").disabled = $("tickets-csv").disabled = false;
+    ticketsGame = game();
+    for (const id of FOUND) $(id).disabled = false;
   }
 }
 
+// The tickets as the command line's CSV: with a repair, the tickets after "# added:" are marked.
 function ticketsCsv(text) {
-  const rows = ["ticket,n1,n2,n3,n4,n5,n6,n7"];
-  for (const line of text.split(/\r?\n/))
-    if (/^\d/.test(line)) rows.push(rows.length + "," + line.split(/,\s*/).map(Number).join(","));
+  const repaired = /^# added:/m.test(text);
+  const rows = ["ticket,n1,n2,n3,n4,n5,n6,n7" + (repaired ? ",added" : "")];
+  let added = false;
+  for (const line of text.split(/\r?\n/)) {
+    if (line.startsWith("# added:")) added = true;
+    if (!/^\d/.test(line)) continue;
+    const numbers = line.split(/,\s*/).map(Number).join(",");
+    rows.push(rows.length + "," + numbers + (repaired ? (added ? ",yes" : ",no") : ""));
+  }
   return rows.join("\n") + "\n";
+}
+
+// Build wheel: the wheel's options, and those that shape its tickets (budget, keys, filters, repair).
+async function wheel() {
+  const args = $("filtered-tickets").checked ? [...settingsArgs(), "--filtered-tickets"]
+                                              : ["--game", "7/" + game()];
+  args.push("--wheel", $("wheel-numbers").value.replace(/\s+/g, ""), "--guarantee",
+            $("guarantee").value.trim(), "--seed", $("wheel-seed").value);
+  if ($("budget").value.trim() !== "") args.push("--tickets", $("budget").value.trim());
+  const keys = $("keys").value.replace(/\s+/g, "");
+  if (keys !== "") args.push("--keys", keys);
+  const { files, names } = await fileTexts(["repair"]);
+  if (names.repair) args.push("--repair", names.repair);
+  search(args, names.repair ? files : null);
+}
+
+// ---- the odds of a ticket set, as a table ----
+
+function oneIn(count, draws) {
+  if (count === 0) return "never";
+  const x = draws / count;
+  return "1 in " + (x >= 10 ? String(Math.round(x)) : x.toFixed(2));
+}
+
+async function odds(name, files, gameOfTickets, shownAs) {
+  const filtered = $("odds-filtered").checked;
+  const args = filtered ? settingsArgs().filter((a, i, all) => a !== "--game" && all[i - 1] !== "--game")
+                        : [];
+  args.unshift("--game", "7/" + gameOfTickets);
+  const answer = await command([...args, "--odds", name, "--format", "json"], files);
+  if (!answer || answer.status !== 200) return;
+  const r = JSON.parse(answer.body);
+  $("output").textContent = "";
+  const table = document.createElement("table");
+  table.id = "odds-table";
+  const caption = table.createCaption();
+  caption.textContent = "Odds of the " + r.tickets + " ticket" + (r.tickets === 1 ? "" : "s") + " " +
+    shownAs + (r.filtered ? " over the " + r.draws + " draws of 7/" + r.game + " that pass your filters"
+                       : " over all " + r.draws + " draws of 7/" + r.game);
+  const head = table.createTHead().insertRow();
+  for (const title of ["Best match", "Draws", "Exactly", "At least", "Tickets expected"]) {
+    const th = document.createElement("th");
+    th.scope = "col";
+    th.textContent = title;
+    head.append(th);
+  }
+  const body = table.createTBody();
+  for (let k = 7; k >= 0; --k) {
+    const row = body.insertRow();
+    const th = document.createElement("th");
+    th.scope = "row";
+    th.textContent = String(k);
+    row.append(th);
+    const atLeast = r.best.slice(k).reduce((a, b) => a + b, 0);
+    for (const cell of [String(r.best[k]), oneIn(r.best[k], r.draws), oneIn(atLeast, r.draws),
+                        r.expected_tickets[k].toFixed(6)])
+      row.insertCell().textContent = cell;
+  }
+  const fair = document.createElement("p");
+  fair.textContent = (r.filtered ? "If the draw passes your filters, these" : "These") +
+    " are the odds of a fair draw, every draw as likely as any other: no ticket set changes the " +
+    "chance of any one ticket; more tickets only add their chances up.";
+  $("view").append(table, fair);
+}
+
+// ---- how often each number was drawn, as a bar chart beside chance ----
+
+const SVG = "http://www.w3.org/2000/svg";
+function svg(name, attributes, text) {
+  const node = document.createElementNS(SVG, name);
+  for (const key in attributes) node.setAttribute(key, attributes[key]);
+  if (text !== undefined) node.textContent = text;
+  return node;
+}
+
+function drawFrequencies(stats, file) {
+  const numbers = stats.numbers, expected = numbers[0].expected;
+  const top = Math.max(expected, ...numbers.map((n) => n.count)) * 1.1 || 1;
+  const width = 760, height = 260, left = 36, bottom = 236, step = (width - left - 8) / numbers.length;
+  const y = (v) => bottom - (v / top) * (bottom - 12);
+  const title = "How often each number was drawn in " + stats.draw_count + " draws of " + file;
+  const chance = "Chance alone gives every number " + expected.toFixed(2) + " draws (the line)";
+  const chart = svg("svg", { id: "frequency-chart", viewBox: "0 0 " + width + " " + height,
+                             role: "img", "aria-labelledby": "freq-title freq-desc" });
+  chart.append(svg("title", { id: "freq-title" }, title), svg("desc", { id: "freq-desc" }, chance + "."));
+  const tick = [1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000].find((t) => top / t <= 5) || top / 5;
+  for (let v = 0; v <= top; v += tick) {
+    chart.append(svg("line", { x1: left, y1: y(v), x2: width, y2: y(v), class: "grid" }));
+    chart.append(svg("text", { x: left - 4, y: y(v) + 4, "text-anchor": "end" }, String(Math.round(v))));
+  }
+  for (let i = 0; i < numbers.length; ++i) {
+    const n = numbers[i], x = left + i * step;
+    const bar = svg("rect", { x: x + step * 0.15, y: y(n.count), width: step * 0.7,
+                              height: bottom - y(n.count), class: "mark",
+                              "data-number": n.number, "data-count": n.count });
+    bar.append(svg("title", {}, n.number + ": drawn " + n.count + " times, " +
+                                n.expected.toFixed(2) + " by chance alone"));
+    chart.append(bar);
+    if (numbers.length <= 40 || n.number % 5 === 0)
+      chart.append(svg("text", { x: x + step / 2, y: bottom + 14, "text-anchor": "middle" }, String(n.number)));
+  }
+  chart.append(svg("line", { x1: left, y1: y(expected), x2: width, y2: y(expected), class: "expected" }));
+  const figure = document.createElement("figure");
+  const caption = document.createElement("figcaption");
+  caption.textContent = title + ". Bars: draws holding the number; " + chance.charAt(0).toLowerCase() +
+    chance.slice(1) + "; past counts say nothing about future draws.";
+  figure.append(chart, caption);
+  $("view").append(figure);
+}
+
+async function historyStats() {
+  const { files, names } = await fileTexts(["history"]);
+  if (!names.history) return showProblem("Choose a history file first.");
+  const args = [...settingsArgs(), "--history", names.history, "--history-stats"];
+  const text = await command(args, files);
+  if (!text || text.status !== 200) return;
+  const answer = await api([...args, "--format", "json"], files);
+  if (answer.status === 200) drawFrequencies(JSON.parse(answer.body), names.history);
 }
 
 function wire() {
@@ -349,7 +477,7 @@ function wire() {
     $("output").textContent = "Exported " + count + " combinations.";
   });
   $("backtest").addEventListener("click", () => withHistory(["--backtest"]));
-  $("history-stats").addEventListener("click", () => withHistory(["--history-stats"]));
+  $("history-stats").addEventListener("click", historyStats);
   $("funnel-text").addEventListener("click", () => command([...settingsArgs(), "--funnel"]));
   $("explain").addEventListener("click", () => command([...settingsArgs(), "--explain", $("explain-numbers").value.replace(/\s+/g, "")]));
   $("check-tickets").addEventListener("click", async () => {
@@ -360,8 +488,14 @@ function wire() {
     const against = draw !== "" ? ["--draw", draw] : ["--history", names.history];
     command(["--game", "7/" + game(), "--check-tickets", names.tickets, ...against], files);
   });
-  $("wheel").addEventListener("click", () => search(["--game", "7/" + game(), "--wheel", $("wheel-numbers").value.replace(/\s+/g, ""), "--guarantee", $("guarantee").value.trim(), "--seed", $("wheel-seed").value]));
+  $("wheel").addEventListener("click", wheel);
   $("reduce").addEventListener("click", () => search([...settingsArgs(), "--reduce", $("reduce-t").value, "--seed", $("wheel-seed").value]));
+  $("odds").addEventListener("click", async () => {
+    const { files, names } = await fileTexts(["odds-file"]);
+    if (!names["odds-file"]) return showProblem("Choose a ticket file first.");
+    odds(names["odds-file"], files, game(), "of " + names["odds-file"]);
+  });
+  $("odds-found").addEventListener("click", () => odds("found.txt", { "found.txt": tickets }, ticketsGame, "just found"));
   $("stop").addEventListener("click", () => { if (running) running.abort(); });
   $("tickets-text").addEventListener("click", () => download("tickets.txt", tickets, "text/plain"));
   $("tickets-csv").addEventListener("click", () => download("tickets.csv", ticketsCsv(tickets), "text/csv"));
