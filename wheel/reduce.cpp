@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
+#include <set>
 #include <unordered_set>
 
 namespace lotto {
@@ -91,10 +92,12 @@ struct Offered {
 // gain (the last counted, or a cheaper bound since), and a round bounds and recounts them from the
 // highest level down until no level left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
-std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                  const SubsetIndex& index, const Deadline& deadline, bool& stopped,
-                                  const std::vector<uint32_t>& ties = {},
-                                  const Offered* offered = nullptr) {
+// The tickets taken are taken first and not returned; at most most picks are made (the stored
+// combinations left uncovered then stay so).
+std::vector<uint64_t>
+lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t, const Deadline& deadline,
+            bool& stopped, const std::vector<uint32_t>& ties = {}, const Offered* offered = nullptr,
+            const std::vector<uint64_t>& taken = {}, std::size_t most = SIZE_MAX) {
     // Among equal gains the first by (tie key, index); without keys the first in store order.
     const auto before = [&](uint32_t i, uint32_t j) {
         if (j == UINT32_MAX) return true;
@@ -107,6 +110,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     const auto target_at = [&](uint32_t i) { return offered ? offered->target[i] : i; };
     SubsetCounts counts(highest, t);
     for (uint64_t m : masks) counts.add(m, 1);
+    Coverage cover(masks, t);
+    for (uint64_t m : taken)
+        for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
     struct Level {
         std::vector<Candidate> waiting;
         uint32_t fresh_round = 0;   // the round that last added candidates counted in it
@@ -116,8 +122,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     uint32_t top = 0;
     for (uint32_t i = 0; i < candidates; ++i) {
         uint32_t rest = 0;
-        const uint32_t gain =
-            static_cast<uint32_t>(counts.gain(mask_at(i), target_at(i) != NotToCover, rest));
+        const uint32_t target = target_at(i);
+        const uint32_t gain = static_cast<uint32_t>(
+            counts.gain(mask_at(i), target != NotToCover && !cover.covered(target), rest));
         if (gain == 0) continue;
         const uint32_t level = level_of(gain);
         if (level >= levels.size()) levels.resize(level + 1);
@@ -128,9 +135,8 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     }
     const bool bounded = counts.split() < 6;
     uint32_t round = 1;
-    Coverage cover(masks, index, t);
     std::vector<uint64_t> picks;
-    while (cover.uncovered() > 0 && !deadline.passed()) {
+    while (cover.uncovered() > 0 && picks.size() < most && !deadline.passed()) {
         uint32_t best = 0, best_i = UINT32_MAX;
         uint64_t best_mask = 0;
         for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
@@ -185,8 +191,8 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         picks.push_back(best_mask);
         ++round;
     }
-    stopped = cover.uncovered() > 0;
-    for (uint32_t d = 0; d < count && cover.uncovered() > 0; ++d)
+    stopped = cover.uncovered() > 0 && picks.size() < most;
+    for (uint32_t d = 0; d < count && cover.uncovered() > 0 && picks.size() < most; ++d)
         if (!cover.covered(d)) {
             cover.take(masks[d]);
             picks.push_back(masks[d]);
@@ -194,24 +200,43 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     return picks;
 }
 
-// Drops, last first, each ticket whose covered stored combinations all have another ticket too.
-std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, const SubsetIndex& index,
-                                     int t, std::size_t count) {
-    std::vector<uint32_t> times(count, 0), stamp(count, 0);
-    uint32_t epoch = 0;
-    for (uint64_t ticket : tickets)
-        for_covered(index, t, ticket, stamp, epoch, [&](uint32_t d) { ++times[d]; });
-    std::vector<uint8_t> kept(tickets.size(), 1);
-    for (std::size_t j = tickets.size(); j-- > 0;) {
-        bool needed = false;
-        for_covered(index, t, tickets[j], stamp, epoch,
-                    [&](uint32_t d) { needed = needed || times[d] == 1; });
-        if (needed) continue;
-        kept[j] = 0;
-        for_covered(index, t, tickets[j], stamp, epoch, [&](uint32_t d) { --times[d]; });
+// Drops, last first, each ticket from first_droppable on whose covered stored combinations all
+// keep another ticket. A ticket alone covering one is never dropped, so only the combinations
+// covered by droppable tickets alone are weighed: the sets of those tickets.
+std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
+                                     const std::vector<uint64_t>& masks, uint32_t highest, int t,
+                                     std::size_t first_droppable = 0) {
+    const std::size_t n = tickets.size();
+    TicketLists lists(tickets, highest, t);
+    std::vector<uint32_t> found(n);
+    std::vector<uint8_t> optional(n, 1);
+    std::fill_n(optional.begin(), std::min(first_droppable, n), 0);
+    for (uint64_t m : masks)
+        if (lists.covering(m, found.data()) == 1) optional[found[0]] = 0;
+    std::set<std::vector<uint32_t>> alone;
+    std::vector<uint32_t> set, last;
+    for (uint64_t m : masks) {
+        const uint32_t k = lists.covering(m, found.data());
+        if (k < 2 || !std::all_of(found.begin(), found.begin() + k,
+                                  [&](uint32_t j) { return optional[j] != 0; }))
+            continue;
+        set.assign(found.begin(), found.begin() + k);
+        std::sort(set.begin(), set.end());
+        if (set != last) alone.insert(set), last = set;
+    }
+    std::vector<std::vector<const std::vector<uint32_t>*>> of(n); // the sets holding each ticket
+    for (const std::vector<uint32_t>& s : alone)
+        for (uint32_t j : s) of[j].push_back(&s);
+    std::vector<uint8_t> kept(n, 1);
+    for (std::size_t j = n; j-- > 0;) {
+        if (!optional[j]) continue;
+        const bool spare = std::all_of(of[j].begin(), of[j].end(), [&](const auto* s) {
+            return std::any_of(s->begin(), s->end(), [&](uint32_t i) { return i != j && kept[i]; });
+        });
+        if (spare) kept[j] = 0;
     }
     std::vector<uint64_t> out;
-    for (std::size_t j = 0; j < tickets.size(); ++j)
+    for (std::size_t j = 0; j < n; ++j)
         if (kept[j]) out.push_back(tickets[j]);
     return out;
 }
@@ -219,20 +244,23 @@ std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, const
 // The split construction's tickets that cover some stored combination, or none when it has no
 // construction for the game or (tickets from the stored) one of them is not stored.
 std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, uint32_t highest,
-                                           int t, TicketsFrom from, const SubsetIndex& index) {
-    std::vector<uint64_t> useful;
-    std::vector<uint32_t> stamp(masks.size(), 0);
-    uint32_t epoch = 0;
+                                           int t, TicketsFrom from) {
+    std::vector<uint64_t> built, useful;
+    for (const Combination& c : split_construction(highest, t)) built.push_back(mask_of(c.data()));
+    if (built.empty()) return {};
+    std::vector<uint8_t> covers(built.size(), 0);
+    TicketLists lists(built, highest, t);
+    std::vector<uint32_t> found(built.size());
+    for (uint64_t m : masks)
+        for (uint32_t k = lists.covering(m, found.data()), j = 0; j < k; ++j) covers[found[j]] = 1;
     std::vector<uint64_t> stored;
     if (from == TicketsFrom::Stored) {
         stored = masks;
         std::sort(stored.begin(), stored.end());
     }
-    for (const Combination& c : split_construction(highest, t)) {
-        const uint64_t m = mask_of(c.data());
-        bool covers = false;
-        for_covered(index, t, m, stamp, epoch, [&](uint32_t) { covers = true; });
-        if (!covers) continue;
+    for (std::size_t j = 0; j < built.size(); ++j) {
+        const uint64_t m = built[j];
+        if (!covers[j]) continue;
         if (from == TicketsFrom::Stored && !std::binary_search(stored.begin(), stored.end(), m))
             return {};
         useful.push_back(m);
@@ -276,45 +304,6 @@ constexpr uint32_t MostToMend = 50;
 // The most stored combinations offered as tickets for what the construction leaves uncovered
 // (about 50 bytes each).
 constexpr std::size_t MostOffered = 16'000'000;
-
-// Which tickets cover each stored combination: a list of tickets per t-subset of 1..highest.
-class TicketLists {
-  public:
-    TicketLists(const std::vector<uint64_t>& tickets, uint32_t highest, int t)
-        : t_(t), offsets_(reduce_detail::binomial(highest, static_cast<uint32_t>(t)) + 1, 0),
-          seen_(tickets.size(), 0) {
-        uint64_t ranks[35];
-        for (uint64_t m : tickets)
-            for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) ++offsets_[ranks[j] + 1];
-        for (std::size_t r = 1; r < offsets_.size(); ++r) offsets_[r] += offsets_[r - 1];
-        items_.resize(offsets_.back());
-        std::vector<uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
-        for (uint32_t i = 0; i < tickets.size(); ++i)
-            for (int n = subset_ranks(tickets[i], t, ranks), j = 0; j < n; ++j)
-                items_[fill[ranks[j]]++] = i;
-    }
-
-    // The distinct tickets sharing at least t numbers with the combination, written to out (room
-    // for every ticket). Returns how many.
-    uint32_t covering(uint64_t mask, uint32_t* out) {
-        if (++epoch_ == 0) {
-            std::fill(seen_.begin(), seen_.end(), 0);
-            epoch_ = 1;
-        }
-        const uint32_t d = epoch_;
-        uint64_t ranks[35];
-        uint32_t found = 0;
-        for (int n = subset_ranks(mask, t_, ranks), j = 0; j < n; ++j)
-            for (uint32_t k = offsets_[ranks[j]]; k < offsets_[ranks[j] + 1]; ++k)
-                if (const uint32_t i = items_[k]; seen_[i] != d) seen_[i] = d, out[found++] = i;
-        return found;
-    }
-
-  private:
-    int t_;
-    std::vector<uint32_t> offsets_, items_, seen_;
-    uint32_t epoch_ = 0;
-};
 
 // Of the tickets: which are the only cover of some stored combination, which cover any; and the
 // stored combinations none covers, in store order.
@@ -500,13 +489,12 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     }
     // The greedy cover of distinct masks, and while they are few the smallest of more greedy
     // passes breaking ties by seeded random keys.
-    const auto greedy_cover = [&](const std::vector<uint64_t>& masks, const SubsetIndex& index,
-                                  const Offered* offered) {
+    const auto greedy_cover = [&](const std::vector<uint64_t>& masks, const Offered* offered) {
         std::vector<uint64_t> best =
-            lazy_greedy(masks, highest, t, index, deadline, r.stopped_early, {}, offered);
+            lazy_greedy(masks, highest, t, deadline, r.stopped_early, {}, offered);
         report(best.size());
         // Past the time limit the cover stands as it is.
-        if (!r.stopped_early) best = drop_redundant(best, index, t, masks.size());
+        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t);
         report(best.size());
         constexpr uint64_t RestartWork = 50'000;
         const uint64_t passes =
@@ -516,13 +504,12 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
             for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
             bool stopped = false;
-            std::vector<uint64_t> tried =
-                lazy_greedy(masks, highest, t, index, deadline, stopped, ties);
+            std::vector<uint64_t> tried = lazy_greedy(masks, highest, t, deadline, stopped, ties);
             if (stopped) {
                 r.stopped_early = true;
                 break;
             }
-            tried = drop_redundant(tried, index, t, masks.size());
+            tried = drop_redundant(tried, masks, highest, t);
             if (tried.size() < best.size()) {
                 best = tried;
                 report(best.size());
@@ -536,7 +523,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         const std::vector<uint64_t> cover =
             dense_cover(store, count, highest, t, from, o, most_indexed, r.refused,
                         [&](const std::vector<uint64_t>& masks, const Offered* offered) {
-                            return greedy_cover(masks, SubsetIndex(masks, highest, t), offered);
+                            return greedy_cover(masks, offered);
                         });
         if (!cover.empty()) {
             r.tickets = sorted_tickets(cover);
@@ -550,11 +537,10 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         return r;
     }
     const std::vector<uint64_t> masks = distinct_masks(store, count);
-    const SubsetIndex index(masks, highest, t);
-    std::vector<uint64_t> best = greedy_cover(masks, index, nullptr);
-    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, index);
+    std::vector<uint64_t> best = greedy_cover(masks, nullptr);
+    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from);
     if (!built.empty()) {
-        built = drop_redundant(built, index, t, masks.size());
+        built = drop_redundant(built, masks, highest, t);
         if (built.size() < best.size()) {
             best = built;
             report(best.size());
@@ -589,11 +575,11 @@ bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
     return dense(count, highest, t);
 }
 
-uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {
+uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, [[maybe_unused]] int t) {
     // Per combination: its mask, a candidate with its place on a level (twice, as levels grow),
-    // stamps and counts, and its t-subsets in the index; the game's combinations as bits and the
+    // its place in the uncovered list and its sorting; the game's combinations as bits and the
     // subset counts.
-    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 4 * reduce_detail::binomial(7, t);
+    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12;
     return uint64_t{count} * each + game_combinations(highest) / 8 +
            reduce_detail::binomial(highest, 6) * (t <= 5 ? 3 : 1);
 }
