@@ -112,9 +112,6 @@ int deliver_tickets(const Options& o, const std::string& text, std::size_t ticke
     return 0;
 }
 
-namespace {
-
-// Whether every ticket is one of the count stored combinations (records in lexicographic order).
 bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets) {
     return std::all_of(tickets.begin(), tickets.end(), [&](const Combination& c) {
         uint32_t low = 0, high = count; // the first record not below c lies in low..high
@@ -128,6 +125,8 @@ bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combinat
         return low < count && std::memcmp(store + std::size_t{low} * 7, c.data(), 7) == 0;
     });
 }
+
+namespace {
 
 int check_file(const Options& o, const uint8_t* store, uint32_t count) {
     const TicketFile file = load_tickets(o.wheel.check_file, o.highest);
@@ -272,13 +271,17 @@ int run_wheel_command(const Options& o) {
     // Most of a game is first covered from its construction, and only what that leaves is
     // indexed: the search refuses it if that is still too much.
     const bool whole_game = count == game_combinations(o.highest) && o.wheel.reduce <= 4;
-    if (o.wheel.check_file.empty() && !whole_game && count > most &&
-        !reduce_starts_from_construction(count, o.highest, o.wheel.reduce))
+    // A budget or a repair indexes nothing but starts from no construction either.
+    const bool from_construction =
+        !o.wheel.shaped() &&
+        (whole_game || reduce_starts_from_construction(count, o.highest, o.wheel.reduce));
+    if (o.wheel.check_file.empty() && count > most && !from_construction)
         return fail(reduce + ": the " + format_plain(count) +
                         " stored combinations are more than the " + format_plain(most) +
                         " a reduction to " + std::to_string(o.wheel.reduce) + " can take; " +
                         too_large_advice(o.wheel.reduce),
                     2);
+    if (o.wheel.shaped()) return run_shaped_reduction(o, store.get(), count);
     return o.wheel.check_file.empty() ? search(o, store.get(), count)
                                       : check_file(o, store.get(), count);
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "cli/options.h"
+#include "engine/measure.h"
 #include "wheel/search_options.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lotto::cli {
 
@@ -17,6 +20,13 @@ int run_wheel_command(const Options& o);
 // A wheel shaped by --tickets, --keys, --filtered-tickets or --repair: searched, verified and
 // printed as run_wheel_command does, with the same exit statuses.
 int run_shaped_wheel(const Options& o);
+
+// A reduction shaped by --tickets or --repair over the count stored combinations: searched,
+// verified and printed as run_wheel_command does, with the same exit statuses.
+int run_shaped_reduction(const Options& o, const uint8_t* store, uint32_t count);
+
+// Whether every ticket is one of the count stored combinations (records in lexicographic order).
+bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets);
 
 // The search's options from the command line: seed, effort, time limit, progress on a terminal.
 SearchOptions wheel_search_options(const Options& o, uint64_t seed);

@@ -36,6 +36,17 @@ struct Deadline {
     }
 };
 
+Deadline deadline_of(const SearchOptions& o) {
+    Deadline deadline;
+    deadline.cancel = o.cancel;
+    if (o.time_limit > 0) {
+        deadline.limited = true;
+        deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                          std::chrono::duration<double>(o.time_limit));
+    }
+    return deadline;
+}
+
 uint64_t mask_of(const uint8_t* r) {
     uint64_t m = 0;
     for (int i = 0; i < 7; ++i) m |= uint64_t{1} << (r[i] - 1);
@@ -93,11 +104,13 @@ struct Offered {
 // highest level down until no level left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 // The tickets taken are taken first and not returned; at most most picks are made (the stored
-// combinations left uncovered then stay so).
-std::vector<uint64_t>
-lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t, const Deadline& deadline,
-            bool& stopped, const std::vector<uint32_t>& ties = {}, const Offered* offered = nullptr,
-            const std::vector<uint64_t>& taken = {}, std::size_t most = SIZE_MAX) {
+// combinations left uncovered then stay so, counted in left when given).
+std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
+                                  const Deadline& deadline, bool& stopped,
+                                  const std::vector<uint32_t>& ties = {},
+                                  const Offered* offered = nullptr,
+                                  const std::vector<uint64_t>& taken = {},
+                                  std::size_t most = SIZE_MAX, uint32_t* left = nullptr) {
     // Among equal gains the first by (tie key, index); without keys the first in store order.
     const auto before = [&](uint32_t i, uint32_t j) {
         if (j == UINT32_MAX) return true;
@@ -192,6 +205,7 @@ lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t, const D
         ++round;
     }
     stopped = cover.uncovered() > 0 && picks.size() < most;
+    if (left != nullptr) *left = cover.uncovered();
     for (uint32_t d = 0; d < count && cover.uncovered() > 0 && picks.size() < most; ++d)
         if (!cover.covered(d)) {
             cover.take(masks[d]);
@@ -465,13 +479,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     assert(highest >= 7 && highest <= 64 && t >= 2 && t <= 6);
     Reduction r;
     if (count == 0) return r;
-    Deadline deadline;
-    deadline.cancel = o.cancel;
-    if (o.time_limit > 0) {
-        deadline.limited = true;
-        deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                          std::chrono::duration<double>(o.time_limit));
-    }
+    const Deadline deadline = deadline_of(o);
     const auto report = [&](std::size_t size) {
         if (o.progress) o.progress(size);
     };
@@ -568,6 +576,54 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
             }
         }
     }
+    return r;
+}
+
+Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                        TicketsFrom from, const ReduceShape& shape, const SearchOptions& o) {
+    Reduction r;
+    if (count == 0) return r;
+    if (shape.kept.empty()) {
+        r = reduce_stored(store, count, highest, t, from, o);
+        if (shape.budget == 0 || r.tickets.size() <= shape.budget) return r;
+        r = {};
+    }
+    const std::vector<uint64_t> masks = distinct_masks(store, count);
+    std::vector<uint64_t> tickets;
+    for (const Combination& c : shape.kept) tickets.push_back(mask_of(c.data()));
+    const std::size_t kept = tickets.size();
+    const std::size_t most = shape.budget != 0 ? shape.budget : SIZE_MAX;
+    const Deadline deadline = deadline_of(o);
+    // The greedy, then while the store is small more passes breaking ties by seeded random keys:
+    // the fewest tickets added, or with a budget the fewest left uncovered.
+    std::vector<uint32_t> ties;
+    std::vector<uint64_t> best;
+    uint32_t best_left = UINT32_MAX;
+    constexpr uint64_t RestartWork = 50'000;
+    const uint64_t passes = 1 + std::min<uint64_t>(32, RestartWork / masks.size()) * o.effort;
+    SplitMix64 random{o.seed};
+    for (uint64_t pass = 0; pass < passes; ++pass) {
+        bool stopped = false;
+        uint32_t left = 0;
+        std::vector<uint64_t> added =
+            lazy_greedy(masks, highest, t, deadline, stopped, ties, nullptr, tickets, most, &left);
+        if (stopped && pass > 0) break;
+        r.stopped_early = stopped;
+        if (!stopped) {
+            std::vector<uint64_t> all = tickets;
+            all.insert(all.end(), added.begin(), added.end());
+            all = drop_redundant(all, masks, highest, t, kept);
+            added.assign(all.begin() + static_cast<std::ptrdiff_t>(kept), all.end());
+        }
+        if (left < best_left || (left == best_left && added.size() < best.size())) {
+            best = std::move(added);
+            best_left = left;
+        }
+        ties.resize(masks.size());
+        for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
+    }
+    r.tickets = sorted_tickets(best);
+    if (o.progress) o.progress(r.tickets.size());
     return r;
 }
 
