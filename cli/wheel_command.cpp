@@ -44,6 +44,7 @@ SearchOptions wheel_search_options(const Options& o, uint64_t seed) {
     so.seed = seed;
     so.effort = o.wheel.effort.value_or(1);
     so.time_limit = o.wheel.time_limit.value_or(0);
+    so.threads = o.threads;
     // The run's progress and cancel reach the search here.
     so.cancel = run_io().cancel;
     if (const auto& progress = run_io().progress)

@@ -17,6 +17,8 @@
 #include <cstring>
 #include <numeric>
 #include <set>
+#include <system_error>
+#include <thread>
 #include <unordered_set>
 
 namespace lotto {
@@ -97,6 +99,30 @@ struct Offered {
     std::vector<uint32_t> target;
 };
 
+// A level's scan is shared among the threads from this many candidates.
+constexpr std::size_t ParallelScan = 1 << 12;
+
+// Calls f(lo, hi, k) for the k-th of parts even shares of 0..n, on a thread each (the first on
+// the calling thread); where the system gives no thread, its share runs here after the others.
+template <class F> void in_parts(std::size_t parts, std::size_t n, F&& f) {
+    std::vector<std::jthread> helpers;
+    std::vector<std::size_t> here;
+    for (std::size_t k = 1; k < parts; ++k) {
+        try {
+            helpers.emplace_back([&f, k, parts, n] { f(n * k / parts, n * (k + 1) / parts, k); });
+        } catch (const std::system_error&) {
+            here.push_back(k);
+        }
+    }
+    f(0, n / parts, 0);
+    for (std::size_t k : here) f(n * k / parts, n * (k + 1) / parts, k);
+}
+
+// The threads a search uses: the options' count, or one per core.
+std::size_t threads_of(const SearchOptions& o) {
+    return o.threads != 0 ? o.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+}
+
 // The plain greedy choice: the stored combination covering the most uncovered ones (among those
 // offered, when given), the first in store order (or by the tie keys given) among equals, until
 // all are covered. Gains only fall, so the candidates wait on levels by an upper bound of their
@@ -106,7 +132,7 @@ struct Offered {
 // The tickets taken are taken first and not returned; at most most picks are made (the stored
 // combinations left uncovered then stay so, counted in left when given).
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                  const Deadline& deadline, bool& stopped,
+                                  const Deadline& deadline, std::size_t threads, bool& stopped,
                                   const std::vector<uint32_t>& ties = {},
                                   const Offered* offered = nullptr,
                                   const std::vector<uint64_t>& taken = {},
@@ -133,66 +159,108 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     };
     std::vector<Level> levels(1);
     uint32_t top = 0;
-    for (uint32_t i = 0; i < candidates; ++i) {
-        uint32_t rest = 0;
-        const uint32_t target = target_at(i);
-        const uint32_t gain = static_cast<uint32_t>(
-            counts.gain(mask_at(i), target != NotToCover && !cover.covered(target), rest));
-        if (gain == 0) continue;
-        const uint32_t level = level_of(gain);
-        if (level >= levels.size()) levels.resize(level + 1);
-        const uint64_t m = mask_at(i);
-        levels[level].waiting.push_back(
-            {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
-        top = std::max(top, level);
+    {
+        // The gains are counted in parallel, and the candidates placed in order.
+        std::vector<uint32_t> gains(candidates), rests(candidates);
+        in_parts(candidates >= ParallelScan ? threads : 1, candidates,
+                 [&](std::size_t lo, std::size_t hi, std::size_t) {
+                     for (std::size_t i = lo; i < hi; ++i) {
+                         const uint32_t target = target_at(static_cast<uint32_t>(i));
+                         gains[i] = static_cast<uint32_t>(
+                             counts.gain(mask_at(static_cast<uint32_t>(i)),
+                                         target != NotToCover && !cover.covered(target), rests[i]));
+                     }
+                 });
+        for (uint32_t i = 0; i < candidates; ++i) {
+            if (gains[i] == 0) continue;
+            const uint32_t level = level_of(gains[i]);
+            if (level >= levels.size()) levels.resize(level + 1);
+            const uint64_t m = mask_at(i);
+            levels[level].waiting.push_back(
+                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gains[i], rests[i]});
+            top = std::max(top, level);
+        }
     }
     const bool bounded = counts.split() < 6;
     uint32_t round = 1;
     std::vector<uint64_t> picks;
+    // A part of a level's scan: its best and the candidates it sends to lower levels.
+    struct Part {
+        uint32_t best = 0, best_i = UINT32_MAX;
+        uint64_t best_mask = 0;
+        std::size_t kept_end = 0;
+        std::vector<std::pair<uint32_t, Candidate>> moved;
+    };
+    std::vector<Part> parts(threads);
     while (cover.uncovered() > 0 && picks.size() < most && !deadline.passed()) {
         uint32_t best = 0, best_i = UINT32_MAX;
         uint64_t best_mask = 0;
+        const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
+            return gain > than || (gain == than && before(i, than_i));
+        };
         for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
             Level& here = levels[level];
             std::vector<Candidate>& waiting = here.waiting;
             // Those added this round were bounded or counted this round, and already compared.
             const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
-            const auto can_win = [&](uint32_t gain, uint32_t i) {
-                return gain > best || (gain == best && before(i, best_i));
-            };
-            std::size_t kept = 0;
-            for (std::size_t j = 0; j < waiting.size(); ++j) {
-                Candidate c = waiting[j];
-                if (j < fresh && can_win(c.bound, c.index)) {
-                    // First the cheaper bound (counting the candidate itself while it is
-                    // uncovered), then (if that can still win) the gain.
-                    const uint64_t mask = c.mask();
-                    const uint32_t target = target_at(c.index);
-                    const bool itself = target != NotToCover && !cover.covered(target);
-                    const uint32_t bound =
-                        bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
-                                : c.bound;
-                    if (can_win(bound, c.index)) {
-                        c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
-                        if (can_win(c.bound, c.index))
-                            best = c.bound, best_i = c.index, best_mask = mask;
-                    } else {
-                        c.bound = std::min(c.bound, bound);
+            // Each part scans its share with the best so far, keeps those staying on the level
+            // in place from its start, and notes those moving down. Any candidate that can beat
+            // its part's best is counted, so the best of the parts is the best of the level
+            // whatever the parts.
+            const std::size_t n_parts = waiting.size() >= ParallelScan ? threads : 1;
+            in_parts(n_parts, waiting.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+                Part& part = parts[k];
+                part.best = best, part.best_i = best_i, part.best_mask = best_mask;
+                part.moved.clear();
+                std::size_t kept = lo;
+                for (std::size_t j = lo; j < hi; ++j) {
+                    Candidate c = waiting[j];
+                    if (j < fresh && beats(c.bound, c.index, part.best, part.best_i)) {
+                        // First the cheaper bound (counting the candidate itself while it is
+                        // uncovered), then (if that can still win) the gain.
+                        const uint64_t mask = c.mask();
+                        const uint32_t target = target_at(c.index);
+                        const bool itself = target != NotToCover && !cover.covered(target);
+                        const uint32_t bound =
+                            bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
+                                    : c.bound;
+                        if (beats(bound, c.index, part.best, part.best_i)) {
+                            c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
+                            if (beats(c.bound, c.index, part.best, part.best_i))
+                                part.best = c.bound, part.best_i = c.index, part.best_mask = mask;
+                        } else {
+                            c.bound = std::min(c.bound, bound);
+                        }
                     }
+                    if (c.bound == 0) continue;
+                    const uint32_t to = level_of(c.bound);
+                    if (to == level)
+                        waiting[kept++] = c;
+                    else
+                        part.moved.emplace_back(to, c);
                 }
-                if (c.bound == 0) continue;
-                const uint32_t to = level_of(c.bound);
-                if (to == level) {
-                    waiting[kept++] = c;
-                    continue;
+                part.kept_end = kept;
+            });
+            // The parts joined in order: the kept closed up, the moved to their levels (reached
+            // later in the round if they can still win).
+            std::size_t kept = 0;
+            for (std::size_t k = 0; k < n_parts; ++k) {
+                const Part& part = parts[k];
+                if (beats(part.best, part.best_i, best, best_i))
+                    best = part.best, best_i = part.best_i, best_mask = part.best_mask;
+                const std::size_t lo = waiting.size() * k / n_parts;
+                std::copy(waiting.begin() + static_cast<std::ptrdiff_t>(lo),
+                          waiting.begin() + static_cast<std::ptrdiff_t>(part.kept_end),
+                          waiting.begin() + static_cast<std::ptrdiff_t>(kept));
+                kept += part.kept_end - lo;
+                for (const auto& [to, c] : part.moved) {
+                    Level& lower = levels[to];
+                    if (lower.fresh_round != round) {
+                        lower.fresh_round = round;
+                        lower.fresh_from = lower.waiting.size();
+                    }
+                    lower.waiting.push_back(c);
                 }
-                // To a lower level, reached later in the round if it can still win.
-                Level& lower = levels[to];
-                if (lower.fresh_round != round) {
-                    lower.fresh_round = round;
-                    lower.fresh_from = lower.waiting.size();
-                }
-                lower.waiting.push_back(c);
             }
             waiting.resize(kept);
             // Candidates only move down: a level once crowded gives its room back.
@@ -480,6 +548,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     Reduction r;
     if (count == 0) return r;
     const Deadline deadline = deadline_of(o);
+    const std::size_t threads = threads_of(o);
     const auto report = [&](std::size_t size) {
         if (o.progress) o.progress(size);
     };
@@ -499,7 +568,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     // passes breaking ties by seeded random keys.
     const auto greedy_cover = [&](const std::vector<uint64_t>& masks, const Offered* offered) {
         std::vector<uint64_t> best =
-            lazy_greedy(masks, highest, t, deadline, r.stopped_early, {}, offered);
+            lazy_greedy(masks, highest, t, deadline, threads, r.stopped_early, {}, offered);
         report(best.size());
         // Past the time limit the cover stands as it is.
         if (!r.stopped_early) best = drop_redundant(best, masks, highest, t);
@@ -512,7 +581,8 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
             for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
             bool stopped = false;
-            std::vector<uint64_t> tried = lazy_greedy(masks, highest, t, deadline, stopped, ties);
+            std::vector<uint64_t> tried =
+                lazy_greedy(masks, highest, t, deadline, threads, stopped, ties);
             if (stopped) {
                 r.stopped_early = true;
                 break;
@@ -605,8 +675,8 @@ Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, 
     for (uint64_t pass = 0; pass < passes; ++pass) {
         bool stopped = false;
         uint32_t left = 0;
-        std::vector<uint64_t> added =
-            lazy_greedy(masks, highest, t, deadline, stopped, ties, nullptr, tickets, most, &left);
+        std::vector<uint64_t> added = lazy_greedy(masks, highest, t, deadline, threads_of(o),
+                                                  stopped, ties, nullptr, tickets, most, &left);
         if (stopped && pass > 0) break;
         r.stopped_early = stopped;
         if (!stopped) {

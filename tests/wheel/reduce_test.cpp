@@ -278,6 +278,22 @@ TEST(ReduceStored, ATimeLimitStillGivesACoverAndSaysSo) {
     EXPECT_EQ(cut.tickets, r.tickets);
 }
 
+// The scan of the greedy's crowded levels is shared among the threads: the same tickets on any
+// number of them.
+TEST(ReduceStored, TheTicketsDoNotDependOnTheThreads) {
+    // 7/16 less its first combination: the candidates start on few levels, crowded.
+    std::vector<Combination> game = whole_game(16);
+    game.erase(game.begin());
+    const std::vector<uint8_t> store = store_of(game);
+    const uint32_t count = static_cast<uint32_t>(game.size());
+    SearchOptions o;
+    o.threads = 1;
+    const Reduction one = reduce_stored(store.data(), count, 16, 3, TicketsFrom::Stored, o);
+    o.threads = 3;
+    EXPECT_EQ(reduce_stored(store.data(), count, 16, 3, TicketsFrom::Stored, o).tickets,
+              one.tickets);
+}
+
 TEST(ReduceCounts, GainsAndTheirBoundsAreTheCountsOfSharingCombinations) {
     const struct {
         uint32_t highest;
