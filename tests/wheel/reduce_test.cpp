@@ -1,6 +1,5 @@
 // The reduction: its verifier against brute force, the search against the verifier and a plain
 // greedy, and the fixed designs and split constructions.
-#include "wheel/cover_index.h"
 #include "wheel/designs.h"
 #include "wheel/reduce.h"
 #include "wheel/reduce_counts.h"
@@ -347,19 +346,6 @@ TEST(ReduceLevels, EveryGainLiesOnItsLevelAndLevelsRise) {
                   std::max<uint32_t>(1, gain / 64))
             << gain;
     }
-}
-
-TEST(Designs, OctadsHoldEveryFiveSubsetOnce) {
-    const std::vector<uint32_t> octads = steiner_5_8_24();
-    EXPECT_EQ(octads.size(), 759u);
-    const SubsetIndex fives(24, 5);
-    std::vector<int> times(fives.size(), 0);
-    for (uint32_t o : octads) {
-        ASSERT_EQ(std::popcount(o), 8);
-        ASSERT_LT(o, 1u << 24);
-        for_each_subset(o, 5, [&](uint64_t s) { ++times[fives.rank(s)]; });
-    }
-    EXPECT_EQ(std::count(times.begin(), times.end(), 1), static_cast<long>(times.size()));
 }
 
 TEST(Designs, SplitConstructionsCoverSmallGames) {
