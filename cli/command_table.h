@@ -210,7 +210,7 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
     {"", "--output", Opt::Output, Takes::Value, "the file to write the tickets into", false,
      detail::Searches, "FILE", "write the tickets into FILE instead of stdout", "file"},
     {"", "--tickets", Opt::Budget, Takes::Value, "a number of tickets, 1 or more", false,
-     bit(Command::Wheel), "B",
+     detail::Searches, "B",
      "at most B tickets covering as many cases as the search finds (the whole guarantee where B "
      "allows it, with as few tickets as it finds)",
      ""},
@@ -219,7 +219,7 @@ constexpr auto OptionTable = std::to_array<OptionInfo>({
      "1 to 5 key numbers, none of the wheel's, in every ticket beside 7 - k of the wheel's", ""},
     {"", "--filtered-tickets", Opt::FilteredTickets, Takes::Nothing, "", false, bit(Command::Wheel),
      "", "every ticket passes the active filters", ""},
-    {"", "--repair", Opt::Repair, Takes::Value, "a file of tickets", false, bit(Command::Wheel),
+    {"", "--repair", Opt::Repair, Takes::Value, "a file of tickets", false, detail::Searches,
      "FILE", "keep FILE's tickets and add as few as the search finds for the guarantee", "file"},
     {"", "--odds", Opt::Odds, Takes::Value, "a file of tickets", false, 0, "", "", ""},
     {"", "--port", Opt::Port, Takes::Value, "a number 0..65535", false, bit(Command::Serve), "P",

@@ -39,11 +39,12 @@ std::string too_large_advice(int t) {
 
 } // namespace
 
-SearchOptions wheel_search_options(const WheelOptions& wo, uint64_t seed) {
+SearchOptions wheel_search_options(const WheelOptions& wo, uint64_t seed, unsigned threads) {
     SearchOptions so;
     so.seed = seed;
     so.effort = wo.effort.value_or(1);
     so.time_limit = wo.time_limit.value_or(0);
+    so.threads = threads;
     // The run's progress and cancel reach the search here.
     so.cancel = run_io().cancel;
     if (const auto& progress = run_io().progress)
@@ -113,9 +114,6 @@ int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string&
     return 0;
 }
 
-namespace {
-
-// Whether every ticket is one of the count stored combinations (records in lexicographic order).
 bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets) {
     return std::all_of(tickets.begin(), tickets.end(), [&](const Combination& c) {
         uint32_t low = 0, high = count; // the first record not below c lies in low..high
@@ -129,6 +127,8 @@ bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combinat
         return low < count && std::memcmp(store + std::size_t{low} * 7, c.data(), 7) == 0;
     });
 }
+
+namespace {
 
 int check_file(const Common& co, const WheelOptions& wo, const uint8_t* store, uint32_t count) {
     const TicketFile file = load_tickets(wo.check_file, co.highest);
@@ -171,7 +171,7 @@ int search(const Common& co, const WheelOptions& wo, const uint8_t* store, uint3
     f.promise = promise_of(wo, count);
     f.seed = wo.seed ? *wo.seed : system_seed();
     if (!wo.seed) note("seed " + std::to_string(f.seed));
-    const SearchOptions so = wheel_search_options(wo, f.seed);
+    const SearchOptions so = wheel_search_options(wo, f.seed, co.threads);
     f.effort = so.effort;
     const Stopwatch watch;
     uint64_t uncovered = 0;
@@ -272,13 +272,17 @@ int run_wheel_command(const Common& co, const WheelOptions& wo) {
     // Most of a game is first covered from its construction, and only what that leaves is
     // indexed: the search refuses it if that is still too much.
     const bool whole_game = count == game_combinations(co.highest) && wo.reduce <= 4;
-    if (wo.check_file.empty() && !whole_game && count > most &&
-        !reduce_starts_from_construction(count, co.highest, wo.reduce))
+    // A budget or a repair indexes nothing but starts from no construction either.
+    const bool from_construction =
+        !wo.shaped() &&
+        (whole_game || reduce_starts_from_construction(count, co.highest, wo.reduce));
+    if (wo.check_file.empty() && count > most && !from_construction)
         return fail(reduce + ": the " + format_plain(count) +
                         " stored combinations are more than the " + format_plain(most) +
                         " a reduction to " + std::to_string(wo.reduce) + " can take; " +
                         too_large_advice(wo.reduce),
                     2);
+    if (wo.shaped()) return run_shaped_reduction(co, wo, store.get(), count);
     return wo.check_file.empty() ? search(co, wo, store.get(), count)
                                  : check_file(co, wo, store.get(), count);
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "cli/options.h"
+#include "engine/measure.h"
 #include "wheel/search_options.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lotto::cli {
 
@@ -18,8 +21,17 @@ int run_wheel_command(const Common& co, const WheelOptions& wo);
 // printed as run_wheel_command does, with the same exit statuses.
 int run_shaped_wheel(const Common& co, const WheelOptions& wo);
 
-// The search's options from the command line: seed, effort, time limit, progress on a terminal.
-SearchOptions wheel_search_options(const WheelOptions& wo, uint64_t seed);
+// A reduction shaped by --tickets or --repair over the count stored combinations: searched,
+// verified and printed as run_wheel_command does, with the same exit statuses.
+int run_shaped_reduction(const Common& co, const WheelOptions& wo, const uint8_t* store,
+                         uint32_t count);
+
+// Whether every ticket is one of the count stored combinations (records in lexicographic order).
+bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets);
+
+// The search's options from the command line: seed, effort, time limit, threads, progress on a
+// terminal.
+SearchOptions wheel_search_options(const WheelOptions& wo, uint64_t seed, unsigned threads);
 
 // Prints the text to stdout (also for --output -), or writes it to the --output file and says so
 // on stderr; the settings of --save-settings - go ahead, once the text has a place. Returns the

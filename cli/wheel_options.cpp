@@ -141,15 +141,18 @@ std::string check_shape_options(const WheelOptions& w, uint32_t highest, bool fi
                                                         {w.filtered_tickets, "--filtered-tickets"},
                                                         {!w.repair_file.empty(), "--repair"}};
     for (const auto& [given, name] : shapes) {
-        if (given && !w.wheel())
-            return std::string(name) + " needs --wheel LIST --guarantee T-if-M";
+        // A budget and a repair shape a reduction too.
+        const bool reduces = name == "--tickets" || name == "--repair";
+        if (given && !w.wheel() && (!reduces || w.reduce == 0))
+            return std::string(name) + " needs --wheel LIST --guarantee T-if-M" +
+                   (reduces ? ", or --reduce T" : "");
         if (given && !w.check_file.empty())
             return std::string(name) + " shapes a search; --check-wheel checks a file and searches "
                                        "none";
     }
     if (w.filtered_tickets && !filters_on)
         return "--filtered-tickets needs active filters (-f K=P ...) for the tickets to pass";
-    if (!w.shaped()) return "";
+    if (!w.shaped() || !w.wheel()) return "";
     WheelRequest r;
     r.numbers = w.numbers;
     r.keys = w.keys;

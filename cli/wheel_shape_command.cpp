@@ -65,7 +65,7 @@ int run_shaped_wheel(const Common& co, const WheelOptions& wo) {
     f.shape.kept = r.kept.size();
     f.seed = wo.seed ? *wo.seed : system_seed();
     if (!wo.seed) note("seed " + std::to_string(f.seed));
-    SearchOptions so = wheel_search_options(wo, f.seed);
+    SearchOptions so = wheel_search_options(wo, f.seed, co.threads);
     so.progress = {};
     f.effort = so.effort;
     const Stopwatch watch;

@@ -47,6 +47,7 @@ RUNS = [
     ("wheel", ["--wheel", "1-12", "--guarantee", "2-if-7", "--seed", "1"], 0),
     ("reduce", ["reduce", "3", "-f", "32=6", "--seed", "739"], 0),
     ("reduce", ["-f", "32=6", "--reduce", "3", "--seed", "739", "--tickets-from", "any"], 0),
+    ("reduce", ["reduce", "3", "-f", "32=6", "--seed", "739", "--repair", "two.txt", "--tickets", "1"], 0),
     ("check-wheel", ["check-wheel", "two.txt"] + WHEEL, 1),
     ("check-wheel", WHEEL + ["--check-wheel", "twice.txt"], 1),
     ("check-wheel", ["-f", "32=6", "--reduce", "2", "--check-wheel", "twice.txt"], 1),

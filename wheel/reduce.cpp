@@ -16,6 +16,9 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
+#include <set>
+#include <system_error>
+#include <thread>
 #include <unordered_set>
 
 namespace lotto {
@@ -34,6 +37,17 @@ struct Deadline {
                (cancel != nullptr && cancel->load(std::memory_order_relaxed));
     }
 };
+
+Deadline deadline_of(const SearchOptions& o) {
+    Deadline deadline;
+    deadline.cancel = o.cancel;
+    if (o.time_limit > 0) {
+        deadline.limited = true;
+        deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                          std::chrono::duration<double>(o.time_limit));
+    }
+    return deadline;
+}
 
 uint64_t mask_of(const uint8_t* r) {
     uint64_t m = 0;
@@ -85,16 +99,44 @@ struct Offered {
     std::vector<uint32_t> target;
 };
 
+// A level's scan is shared among the threads from this many candidates.
+constexpr std::size_t ParallelScan = 1 << 12;
+
+// Calls f(lo, hi, k) for the k-th of parts even shares of 0..n, on a thread each (the first on
+// the calling thread); where the system gives no thread, its share runs here after the others.
+template <class F> void in_parts(std::size_t parts, std::size_t n, F&& f) {
+    std::vector<std::jthread> helpers;
+    std::vector<std::size_t> here;
+    for (std::size_t k = 1; k < parts; ++k) {
+        try {
+            helpers.emplace_back([&f, k, parts, n] { f(n * k / parts, n * (k + 1) / parts, k); });
+        } catch (const std::system_error&) {
+            here.push_back(k);
+        }
+    }
+    f(0, n / parts, 0);
+    for (std::size_t k : here) f(n * k / parts, n * (k + 1) / parts, k);
+}
+
+// The threads a search uses: the options' count, or one per core.
+std::size_t threads_of(const SearchOptions& o) {
+    return o.threads != 0 ? o.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+}
+
 // The plain greedy choice: the stored combination covering the most uncovered ones (among those
 // offered, when given), the first in store order (or by the tie keys given) among equals, until
 // all are covered. Gains only fall, so the candidates wait on levels by an upper bound of their
 // gain (the last counted, or a cheaper bound since), and a round bounds and recounts them from the
 // highest level down until no level left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
+// The tickets taken are taken first and not returned; at most most picks are made (the stored
+// combinations left uncovered then stay so, counted in left when given).
 std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                  const SubsetIndex& index, const Deadline& deadline, bool& stopped,
+                                  const Deadline& deadline, std::size_t threads, bool& stopped,
                                   const std::vector<uint32_t>& ties = {},
-                                  const Offered* offered = nullptr) {
+                                  const Offered* offered = nullptr,
+                                  const std::vector<uint64_t>& taken = {},
+                                  std::size_t most = SIZE_MAX, uint32_t* left = nullptr) {
     // Among equal gains the first by (tie key, index); without keys the first in store order.
     const auto before = [&](uint32_t i, uint32_t j) {
         if (j == UINT32_MAX) return true;
@@ -107,6 +149,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     const auto target_at = [&](uint32_t i) { return offered ? offered->target[i] : i; };
     SubsetCounts counts(highest, t);
     for (uint64_t m : masks) counts.add(m, 1);
+    Coverage cover(masks, t);
+    for (uint64_t m : taken)
+        for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
     struct Level {
         std::vector<Candidate> waiting;
         uint32_t fresh_round = 0;   // the round that last added candidates counted in it
@@ -114,66 +159,108 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     };
     std::vector<Level> levels(1);
     uint32_t top = 0;
-    for (uint32_t i = 0; i < candidates; ++i) {
-        uint32_t rest = 0;
-        const uint32_t gain =
-            static_cast<uint32_t>(counts.gain(mask_at(i), target_at(i) != NotToCover, rest));
-        if (gain == 0) continue;
-        const uint32_t level = level_of(gain);
-        if (level >= levels.size()) levels.resize(level + 1);
-        const uint64_t m = mask_at(i);
-        levels[level].waiting.push_back(
-            {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
-        top = std::max(top, level);
+    {
+        // The gains are counted in parallel, and the candidates placed in order.
+        std::vector<uint32_t> gains(candidates), rests(candidates);
+        in_parts(candidates >= ParallelScan ? threads : 1, candidates,
+                 [&](std::size_t lo, std::size_t hi, std::size_t) {
+                     for (std::size_t i = lo; i < hi; ++i) {
+                         const uint32_t target = target_at(static_cast<uint32_t>(i));
+                         gains[i] = static_cast<uint32_t>(
+                             counts.gain(mask_at(static_cast<uint32_t>(i)),
+                                         target != NotToCover && !cover.covered(target), rests[i]));
+                     }
+                 });
+        for (uint32_t i = 0; i < candidates; ++i) {
+            if (gains[i] == 0) continue;
+            const uint32_t level = level_of(gains[i]);
+            if (level >= levels.size()) levels.resize(level + 1);
+            const uint64_t m = mask_at(i);
+            levels[level].waiting.push_back(
+                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gains[i], rests[i]});
+            top = std::max(top, level);
+        }
     }
     const bool bounded = counts.split() < 6;
     uint32_t round = 1;
-    Coverage cover(masks, index, t);
     std::vector<uint64_t> picks;
-    while (cover.uncovered() > 0 && !deadline.passed()) {
+    // A part of a level's scan: its best and the candidates it sends to lower levels.
+    struct Part {
         uint32_t best = 0, best_i = UINT32_MAX;
         uint64_t best_mask = 0;
+        std::size_t kept_end = 0;
+        std::vector<std::pair<uint32_t, Candidate>> moved;
+    };
+    std::vector<Part> parts(threads);
+    while (cover.uncovered() > 0 && picks.size() < most && !deadline.passed()) {
+        uint32_t best = 0, best_i = UINT32_MAX;
+        uint64_t best_mask = 0;
+        const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
+            return gain > than || (gain == than && before(i, than_i));
+        };
         for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
             Level& here = levels[level];
             std::vector<Candidate>& waiting = here.waiting;
             // Those added this round were bounded or counted this round, and already compared.
             const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
-            const auto can_win = [&](uint32_t gain, uint32_t i) {
-                return gain > best || (gain == best && before(i, best_i));
-            };
-            std::size_t kept = 0;
-            for (std::size_t j = 0; j < waiting.size(); ++j) {
-                Candidate c = waiting[j];
-                if (j < fresh && can_win(c.bound, c.index)) {
-                    // First the cheaper bound (counting the candidate itself while it is
-                    // uncovered), then (if that can still win) the gain.
-                    const uint64_t mask = c.mask();
-                    const uint32_t target = target_at(c.index);
-                    const bool itself = target != NotToCover && !cover.covered(target);
-                    const uint32_t bound =
-                        bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
-                                : c.bound;
-                    if (can_win(bound, c.index)) {
-                        c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
-                        if (can_win(c.bound, c.index))
-                            best = c.bound, best_i = c.index, best_mask = mask;
-                    } else {
-                        c.bound = std::min(c.bound, bound);
+            // Each part scans its share with the best so far, keeps those staying on the level
+            // in place from its start, and notes those moving down. Any candidate that can beat
+            // its part's best is counted, so the best of the parts is the best of the level
+            // whatever the parts.
+            const std::size_t n_parts = waiting.size() >= ParallelScan ? threads : 1;
+            in_parts(n_parts, waiting.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+                Part& part = parts[k];
+                part.best = best, part.best_i = best_i, part.best_mask = best_mask;
+                part.moved.clear();
+                std::size_t kept = lo;
+                for (std::size_t j = lo; j < hi; ++j) {
+                    Candidate c = waiting[j];
+                    if (j < fresh && beats(c.bound, c.index, part.best, part.best_i)) {
+                        // First the cheaper bound (counting the candidate itself while it is
+                        // uncovered), then (if that can still win) the gain.
+                        const uint64_t mask = c.mask();
+                        const uint32_t target = target_at(c.index);
+                        const bool itself = target != NotToCover && !cover.covered(target);
+                        const uint32_t bound =
+                            bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
+                                    : c.bound;
+                        if (beats(bound, c.index, part.best, part.best_i)) {
+                            c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
+                            if (beats(c.bound, c.index, part.best, part.best_i))
+                                part.best = c.bound, part.best_i = c.index, part.best_mask = mask;
+                        } else {
+                            c.bound = std::min(c.bound, bound);
+                        }
                     }
+                    if (c.bound == 0) continue;
+                    const uint32_t to = level_of(c.bound);
+                    if (to == level)
+                        waiting[kept++] = c;
+                    else
+                        part.moved.emplace_back(to, c);
                 }
-                if (c.bound == 0) continue;
-                const uint32_t to = level_of(c.bound);
-                if (to == level) {
-                    waiting[kept++] = c;
-                    continue;
+                part.kept_end = kept;
+            });
+            // The parts joined in order: the kept closed up, the moved to their levels (reached
+            // later in the round if they can still win).
+            std::size_t kept = 0;
+            for (std::size_t k = 0; k < n_parts; ++k) {
+                const Part& part = parts[k];
+                if (beats(part.best, part.best_i, best, best_i))
+                    best = part.best, best_i = part.best_i, best_mask = part.best_mask;
+                const std::size_t lo = waiting.size() * k / n_parts;
+                std::copy(waiting.begin() + static_cast<std::ptrdiff_t>(lo),
+                          waiting.begin() + static_cast<std::ptrdiff_t>(part.kept_end),
+                          waiting.begin() + static_cast<std::ptrdiff_t>(kept));
+                kept += part.kept_end - lo;
+                for (const auto& [to, c] : part.moved) {
+                    Level& lower = levels[to];
+                    if (lower.fresh_round != round) {
+                        lower.fresh_round = round;
+                        lower.fresh_from = lower.waiting.size();
+                    }
+                    lower.waiting.push_back(c);
                 }
-                // To a lower level, reached later in the round if it can still win.
-                Level& lower = levels[to];
-                if (lower.fresh_round != round) {
-                    lower.fresh_round = round;
-                    lower.fresh_from = lower.waiting.size();
-                }
-                lower.waiting.push_back(c);
             }
             waiting.resize(kept);
             // Candidates only move down: a level once crowded gives its room back.
@@ -185,8 +272,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         picks.push_back(best_mask);
         ++round;
     }
-    stopped = cover.uncovered() > 0;
-    for (uint32_t d = 0; d < count && cover.uncovered() > 0; ++d)
+    stopped = cover.uncovered() > 0 && picks.size() < most;
+    if (left != nullptr) *left = cover.uncovered();
+    for (uint32_t d = 0; d < count && cover.uncovered() > 0 && picks.size() < most; ++d)
         if (!cover.covered(d)) {
             cover.take(masks[d]);
             picks.push_back(masks[d]);
@@ -194,24 +282,43 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     return picks;
 }
 
-// Drops, last first, each ticket whose covered stored combinations all have another ticket too.
-std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, const SubsetIndex& index,
-                                     int t, std::size_t count) {
-    std::vector<uint32_t> times(count, 0), stamp(count, 0);
-    uint32_t epoch = 0;
-    for (uint64_t ticket : tickets)
-        for_covered(index, t, ticket, stamp, epoch, [&](uint32_t d) { ++times[d]; });
-    std::vector<uint8_t> kept(tickets.size(), 1);
-    for (std::size_t j = tickets.size(); j-- > 0;) {
-        bool needed = false;
-        for_covered(index, t, tickets[j], stamp, epoch,
-                    [&](uint32_t d) { needed = needed || times[d] == 1; });
-        if (needed) continue;
-        kept[j] = 0;
-        for_covered(index, t, tickets[j], stamp, epoch, [&](uint32_t d) { --times[d]; });
+// Drops, last first, each ticket from first_droppable on whose covered stored combinations all
+// keep another ticket. A ticket alone covering one is never dropped, so only the combinations
+// covered by droppable tickets alone are weighed: the sets of those tickets.
+std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
+                                     const std::vector<uint64_t>& masks, uint32_t highest, int t,
+                                     std::size_t first_droppable = 0) {
+    const std::size_t n = tickets.size();
+    TicketLists lists(tickets, highest, t);
+    std::vector<uint32_t> found(n);
+    std::vector<uint8_t> optional(n, 1);
+    std::fill_n(optional.begin(), std::min(first_droppable, n), 0);
+    for (uint64_t m : masks)
+        if (lists.covering(m, found.data()) == 1) optional[found[0]] = 0;
+    std::set<std::vector<uint32_t>> alone;
+    std::vector<uint32_t> set, last;
+    for (uint64_t m : masks) {
+        const uint32_t k = lists.covering(m, found.data());
+        if (k < 2 || !std::all_of(found.begin(), found.begin() + k,
+                                  [&](uint32_t j) { return optional[j] != 0; }))
+            continue;
+        set.assign(found.begin(), found.begin() + k);
+        std::sort(set.begin(), set.end());
+        if (set != last) alone.insert(set), last = set;
+    }
+    std::vector<std::vector<const std::vector<uint32_t>*>> of(n); // the sets holding each ticket
+    for (const std::vector<uint32_t>& s : alone)
+        for (uint32_t j : s) of[j].push_back(&s);
+    std::vector<uint8_t> kept(n, 1);
+    for (std::size_t j = n; j-- > 0;) {
+        if (!optional[j]) continue;
+        const bool spare = std::all_of(of[j].begin(), of[j].end(), [&](const auto* s) {
+            return std::any_of(s->begin(), s->end(), [&](uint32_t i) { return i != j && kept[i]; });
+        });
+        if (spare) kept[j] = 0;
     }
     std::vector<uint64_t> out;
-    for (std::size_t j = 0; j < tickets.size(); ++j)
+    for (std::size_t j = 0; j < n; ++j)
         if (kept[j]) out.push_back(tickets[j]);
     return out;
 }
@@ -219,20 +326,23 @@ std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets, const
 // The split construction's tickets that cover some stored combination, or none when it has no
 // construction for the game or (tickets from the stored) one of them is not stored.
 std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, uint32_t highest,
-                                           int t, TicketsFrom from, const SubsetIndex& index) {
-    std::vector<uint64_t> useful;
-    std::vector<uint32_t> stamp(masks.size(), 0);
-    uint32_t epoch = 0;
+                                           int t, TicketsFrom from) {
+    std::vector<uint64_t> built, useful;
+    for (const Combination& c : split_construction(highest, t)) built.push_back(mask_of(c.data()));
+    if (built.empty()) return {};
+    std::vector<uint8_t> covers(built.size(), 0);
+    TicketLists lists(built, highest, t);
+    std::vector<uint32_t> found(built.size());
+    for (uint64_t m : masks)
+        for (uint32_t k = lists.covering(m, found.data()), j = 0; j < k; ++j) covers[found[j]] = 1;
     std::vector<uint64_t> stored;
     if (from == TicketsFrom::Stored) {
         stored = masks;
         std::sort(stored.begin(), stored.end());
     }
-    for (const Combination& c : split_construction(highest, t)) {
-        const uint64_t m = mask_of(c.data());
-        bool covers = false;
-        for_covered(index, t, m, stamp, epoch, [&](uint32_t) { covers = true; });
-        if (!covers) continue;
+    for (std::size_t j = 0; j < built.size(); ++j) {
+        const uint64_t m = built[j];
+        if (!covers[j]) continue;
         if (from == TicketsFrom::Stored && !std::binary_search(stored.begin(), stored.end(), m))
             return {};
         useful.push_back(m);
@@ -276,45 +386,6 @@ constexpr uint32_t MostToMend = 50;
 // The most stored combinations offered as tickets for what the construction leaves uncovered
 // (about 50 bytes each).
 constexpr std::size_t MostOffered = 16'000'000;
-
-// Which tickets cover each stored combination: a list of tickets per t-subset of 1..highest.
-class TicketLists {
-  public:
-    TicketLists(const std::vector<uint64_t>& tickets, uint32_t highest, int t)
-        : t_(t), offsets_(reduce_detail::binomial(highest, static_cast<uint32_t>(t)) + 1, 0),
-          seen_(tickets.size(), 0) {
-        uint64_t ranks[35];
-        for (uint64_t m : tickets)
-            for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) ++offsets_[ranks[j] + 1];
-        for (std::size_t r = 1; r < offsets_.size(); ++r) offsets_[r] += offsets_[r - 1];
-        items_.resize(offsets_.back());
-        std::vector<uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
-        for (uint32_t i = 0; i < tickets.size(); ++i)
-            for (int n = subset_ranks(tickets[i], t, ranks), j = 0; j < n; ++j)
-                items_[fill[ranks[j]]++] = i;
-    }
-
-    // The distinct tickets sharing at least t numbers with the combination, written to out (room
-    // for every ticket). Returns how many.
-    uint32_t covering(uint64_t mask, uint32_t* out) {
-        if (++epoch_ == 0) {
-            std::fill(seen_.begin(), seen_.end(), 0);
-            epoch_ = 1;
-        }
-        const uint32_t d = epoch_;
-        uint64_t ranks[35];
-        uint32_t found = 0;
-        for (int n = subset_ranks(mask, t_, ranks), j = 0; j < n; ++j)
-            for (uint32_t k = offsets_[ranks[j]]; k < offsets_[ranks[j] + 1]; ++k)
-                if (const uint32_t i = items_[k]; seen_[i] != d) seen_[i] = d, out[found++] = i;
-        return found;
-    }
-
-  private:
-    int t_;
-    std::vector<uint32_t> offsets_, items_, seen_;
-    uint32_t epoch_ = 0;
-};
 
 // Of the tickets: which are the only cover of some stored combination, which cover any; and the
 // stored combinations none covers, in store order.
@@ -476,13 +547,8 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     assert(highest >= 7 && highest <= 64 && t >= 2 && t <= 6);
     Reduction r;
     if (count == 0) return r;
-    Deadline deadline;
-    deadline.cancel = o.cancel;
-    if (o.time_limit > 0) {
-        deadline.limited = true;
-        deadline.end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                          std::chrono::duration<double>(o.time_limit));
-    }
+    const Deadline deadline = deadline_of(o);
+    const std::size_t threads = threads_of(o);
     const auto report = [&](std::size_t size) {
         if (o.progress) o.progress(size);
     };
@@ -500,13 +566,12 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     }
     // The greedy cover of distinct masks, and while they are few the smallest of more greedy
     // passes breaking ties by seeded random keys.
-    const auto greedy_cover = [&](const std::vector<uint64_t>& masks, const SubsetIndex& index,
-                                  const Offered* offered) {
+    const auto greedy_cover = [&](const std::vector<uint64_t>& masks, const Offered* offered) {
         std::vector<uint64_t> best =
-            lazy_greedy(masks, highest, t, index, deadline, r.stopped_early, {}, offered);
+            lazy_greedy(masks, highest, t, deadline, threads, r.stopped_early, {}, offered);
         report(best.size());
         // Past the time limit the cover stands as it is.
-        if (!r.stopped_early) best = drop_redundant(best, index, t, masks.size());
+        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t);
         report(best.size());
         constexpr uint64_t RestartWork = 50'000;
         const uint64_t passes =
@@ -517,12 +582,12 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
             for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
             bool stopped = false;
             std::vector<uint64_t> tried =
-                lazy_greedy(masks, highest, t, index, deadline, stopped, ties);
+                lazy_greedy(masks, highest, t, deadline, threads, stopped, ties);
             if (stopped) {
                 r.stopped_early = true;
                 break;
             }
-            tried = drop_redundant(tried, index, t, masks.size());
+            tried = drop_redundant(tried, masks, highest, t);
             if (tried.size() < best.size()) {
                 best = tried;
                 report(best.size());
@@ -536,7 +601,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         const std::vector<uint64_t> cover =
             dense_cover(store, count, highest, t, from, o, most_indexed, r.refused,
                         [&](const std::vector<uint64_t>& masks, const Offered* offered) {
-                            return greedy_cover(masks, SubsetIndex(masks, highest, t), offered);
+                            return greedy_cover(masks, offered);
                         });
         if (!cover.empty()) {
             r.tickets = sorted_tickets(cover);
@@ -550,11 +615,10 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         return r;
     }
     const std::vector<uint64_t> masks = distinct_masks(store, count);
-    const SubsetIndex index(masks, highest, t);
-    std::vector<uint64_t> best = greedy_cover(masks, index, nullptr);
-    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, index);
+    std::vector<uint64_t> best = greedy_cover(masks, nullptr);
+    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from);
     if (!built.empty()) {
-        built = drop_redundant(built, index, t, masks.size());
+        built = drop_redundant(built, masks, highest, t);
         if (built.size() < best.size()) {
             best = built;
             report(best.size());
@@ -585,15 +649,63 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     return r;
 }
 
+Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                        TicketsFrom from, const ReduceShape& shape, const SearchOptions& o) {
+    Reduction r;
+    if (count == 0) return r;
+    if (shape.kept.empty()) {
+        r = reduce_stored(store, count, highest, t, from, o);
+        if (shape.budget == 0 || r.tickets.size() <= shape.budget) return r;
+        r = {};
+    }
+    const std::vector<uint64_t> masks = distinct_masks(store, count);
+    std::vector<uint64_t> tickets;
+    for (const Combination& c : shape.kept) tickets.push_back(mask_of(c.data()));
+    const std::size_t kept = tickets.size();
+    const std::size_t most = shape.budget != 0 ? shape.budget : SIZE_MAX;
+    const Deadline deadline = deadline_of(o);
+    // The greedy, then while the store is small more passes breaking ties by seeded random keys:
+    // the fewest tickets added, or with a budget the fewest left uncovered.
+    std::vector<uint32_t> ties;
+    std::vector<uint64_t> best;
+    uint32_t best_left = UINT32_MAX;
+    constexpr uint64_t RestartWork = 50'000;
+    const uint64_t passes = 1 + std::min<uint64_t>(32, RestartWork / masks.size()) * o.effort;
+    SplitMix64 random{o.seed};
+    for (uint64_t pass = 0; pass < passes; ++pass) {
+        bool stopped = false;
+        uint32_t left = 0;
+        std::vector<uint64_t> added = lazy_greedy(masks, highest, t, deadline, threads_of(o),
+                                                  stopped, ties, nullptr, tickets, most, &left);
+        if (stopped && pass > 0) break;
+        r.stopped_early = stopped;
+        if (!stopped) {
+            std::vector<uint64_t> all = tickets;
+            all.insert(all.end(), added.begin(), added.end());
+            all = drop_redundant(all, masks, highest, t, kept);
+            added.assign(all.begin() + static_cast<std::ptrdiff_t>(kept), all.end());
+        }
+        if (left < best_left || (left == best_left && added.size() < best.size())) {
+            best = std::move(added);
+            best_left = left;
+        }
+        ties.resize(masks.size());
+        for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
+    }
+    r.tickets = sorted_tickets(best);
+    if (o.progress) o.progress(r.tickets.size());
+    return r;
+}
+
 bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
     return dense(count, highest, t);
 }
 
-uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {
+uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, [[maybe_unused]] int t) {
     // Per combination: its mask, a candidate with its place on a level (twice, as levels grow),
-    // stamps and counts, and its t-subsets in the index; the game's combinations as bits and the
+    // its place in the uncovered list and its sorting; the game's combinations as bits and the
     // subset counts.
-    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 4 * reduce_detail::binomial(7, t);
+    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12;
     return uint64_t{count} * each + game_combinations(highest) / 8 +
            reduce_detail::binomial(highest, 6) * (t <= 5 ? 3 : 1);
 }

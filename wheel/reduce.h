@@ -29,6 +29,21 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
                         TicketsFrom from, const SearchOptions& o,
                         uint64_t most_indexed = UINT64_MAX);
 
+// A reduction the player shapes: tickets already played, kept and counted as covering (a repair),
+// and a budget of tickets added.
+struct ReduceShape {
+    std::vector<Combination> kept;
+    uint32_t budget = 0; // most tickets added; 0 = as many as cover every stored combination
+};
+
+// The tickets (in tickets, sorted) added to shape.kept so that every stored combination is covered
+// as reduce_stored covers them, with as few as found; with a budget that falls short, at most
+// budget tickets covering as many stored combinations as the greedy finds (each time the ticket
+// covering the most still uncovered). Without kept tickets and where the budget allows,
+// reduce_stored's tickets. The kept tickets may be any combinations of 1..highest.
+Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                        TicketsFrom from, const ReduceShape& shape, const SearchOptions& o);
+
 // Whether reduce_stored starts a result of count combinations of 1..highest from the whole game's
 // construction (a million or more holding half the game or more, t 2..4), indexing only what that
 // leaves uncovered when the whole result would be more than it may index.

@@ -1,86 +1,94 @@
-// The reduction search's bookkeeping: which stored combinations a ticket covers (shares at least
-// t numbers with), through the posting lists of its t-subsets.
+// The reduction search's bookkeeping: which stored combinations are still uncovered (share fewer
+// than t numbers with every ticket taken), and which tickets cover a stored combination.
 #pragma once
 
 #include "wheel/reduce_index.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 namespace lotto::reduce_detail {
 
+// Whether the two masks share at least t numbers.
+inline bool shares(uint64_t a, uint64_t b, int t) { return std::popcount(a & b) >= t; }
+
+// The uncovered stored combinations, kept as a list that each ticket taken shortens: no index of
+// their t-subsets, a ticket costs one pass over those still uncovered.
 class Coverage {
   public:
-    Coverage(const std::vector<uint64_t>& masks, const SubsetIndex& index, int t)
-        : index_(index), t_(t), covered_((masks.size() + 63) / 64, 0), stamp_(masks.size(), 0),
-          uncovered_(static_cast<uint32_t>(masks.size())) {}
-
-    // Calls f(d) once for each stored combination d the ticket covers that is still uncovered.
-    template <class F> void for_uncovered(uint64_t ticket, F&& f) {
-        uint64_t ranks[35];
-        const int n = subset_ranks(ticket, t_, ranks);
-        const uint32_t e = next_epoch();
-        for (int j = 0; j < n; ++j) {
-            const int64_t l = index_.list(ranks[j]);
-            if (l < 0) continue;
-            for (const uint32_t *p = index_.begin(l), *end = index_.end(l); p != end; ++p)
-                if (!covered(*p) && stamp_[*p] != e) {
-                    stamp_[*p] = e;
-                    f(*p);
-                }
-        }
+    Coverage(const std::vector<uint64_t>& masks, int t)
+        : masks_(masks), t_(t), covered_((masks.size() + 63) / 64, 0), open_(masks.size()) {
+        std::iota(open_.begin(), open_.end(), 0u);
     }
 
-    // Marks covered every stored combination the ticket covers; returns those newly covered.
+    // Marks covered every stored combination the ticket covers; returns those newly covered, in
+    // store order.
     const std::vector<uint32_t>& take(uint64_t ticket) {
-        std::vector<uint32_t>& hit = scratch_;
-        hit.clear();
-        for_uncovered(ticket, [&](uint32_t d) { hit.push_back(d); });
-        for (uint32_t d : hit) covered_[d / 64] |= uint64_t{1} << (d % 64);
-        uncovered_ -= static_cast<uint32_t>(hit.size());
-        return hit;
+        hit_.clear();
+        std::size_t kept = 0;
+        for (const uint32_t d : open_) {
+            if (shares(masks_[d], ticket, t_)) {
+                hit_.push_back(d);
+                covered_[d / 64] |= uint64_t{1} << (d % 64);
+            } else {
+                open_[kept++] = d;
+            }
+        }
+        open_.resize(kept);
+        return hit_;
     }
 
     bool covered(uint32_t d) const { return (covered_[d / 64] >> (d % 64) & 1) != 0; }
-    uint32_t uncovered() const { return uncovered_; }
+    uint32_t uncovered() const { return static_cast<uint32_t>(open_.size()); }
 
   private:
-    uint32_t next_epoch() {
-        if (++epoch_ == 0) {
-            std::fill(stamp_.begin(), stamp_.end(), 0);
-            epoch_ = 1;
-        }
-        return epoch_;
-    }
-
-    const SubsetIndex& index_;
+    const std::vector<uint64_t>& masks_;
     int t_;
     std::vector<uint64_t> covered_; // a bit per stored combination, set once covered
-    std::vector<uint32_t> stamp_;
-    uint32_t epoch_ = 0;
-    uint32_t uncovered_;
-    std::vector<uint32_t> scratch_;
+    std::vector<uint32_t> open_;    // the uncovered ones, in store order
+    std::vector<uint32_t> hit_;
 };
 
-// Calls f(d) once for each stored combination d the ticket covers.
-template <class F>
-void for_covered(const SubsetIndex& index, int t, uint64_t ticket, std::vector<uint32_t>& stamp,
-                 uint32_t& epoch, F&& f) {
-    if (++epoch == 0) {
-        std::fill(stamp.begin(), stamp.end(), 0);
-        epoch = 1;
+// Which tickets cover each stored combination: a list of tickets per t-subset of 1..highest.
+class TicketLists {
+  public:
+    TicketLists(const std::vector<uint64_t>& tickets, uint32_t highest, int t)
+        : t_(t), offsets_(binomial(highest, static_cast<uint32_t>(t)) + 1, 0),
+          seen_(tickets.size(), 0) {
+        uint64_t ranks[35];
+        for (uint64_t m : tickets)
+            for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) ++offsets_[ranks[j] + 1];
+        for (std::size_t r = 1; r < offsets_.size(); ++r) offsets_[r] += offsets_[r - 1];
+        items_.resize(offsets_.back());
+        std::vector<uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
+        for (uint32_t i = 0; i < tickets.size(); ++i)
+            for (int n = subset_ranks(tickets[i], t, ranks), j = 0; j < n; ++j)
+                items_[fill[ranks[j]]++] = i;
     }
-    uint64_t ranks[35];
-    const int n = subset_ranks(ticket, t, ranks);
-    for (int j = 0; j < n; ++j) {
-        const int64_t l = index.list(ranks[j]);
-        if (l < 0) continue;
-        for (const uint32_t *p = index.begin(l), *end = index.end(l); p != end; ++p)
-            if (stamp[*p] != epoch) {
-                stamp[*p] = epoch;
-                f(*p);
-            }
+
+    // The distinct tickets sharing at least t numbers with the combination, written to out (room
+    // for every ticket). Returns how many.
+    uint32_t covering(uint64_t mask, uint32_t* out) {
+        if (++epoch_ == 0) {
+            std::fill(seen_.begin(), seen_.end(), 0);
+            epoch_ = 1;
+        }
+        const uint32_t d = epoch_;
+        uint64_t ranks[35];
+        uint32_t found = 0;
+        for (int n = subset_ranks(mask, t_, ranks), j = 0; j < n; ++j)
+            for (uint32_t k = offsets_[ranks[j]]; k < offsets_[ranks[j] + 1]; ++k)
+                if (const uint32_t i = items_[k]; seen_[i] != d) seen_[i] = d, out[found++] = i;
+        return found;
     }
-}
+
+  private:
+    int t_;
+    std::vector<uint32_t> offsets_, items_, seen_;
+    uint32_t epoch_ = 0;
+};
 
 } // namespace lotto::reduce_detail

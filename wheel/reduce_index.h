@@ -1,5 +1,5 @@
-// The reduction search's index: colex ranks of the t-subsets of seven numbers, and for each
-// t-subset the posting list of the stored combinations that hold it.
+// The colex ranks of the t-subsets of seven numbers, by which the reduction search counts and
+// looks up subsets.
 #pragma once
 
 #include <array>
@@ -76,28 +76,5 @@ template <int K, class F> inline void each_k_subset(const RankTerms& terms, F&& 
 // The colex ranks of the C(7, k) k-subsets (1 <= k <= 7) of a 7-number mask, written to out;
 // returns how many.
 int subset_ranks(uint64_t mask, int k, uint64_t* out);
-
-// Posting lists of the stored combinations (by index) holding each t-subset, in index order.
-class SubsetIndex {
-  public:
-    SubsetIndex(const std::vector<uint64_t>& masks, uint32_t highest, int t);
-
-    // The list of the t-subset with this rank, or -1 when no stored combination holds it.
-    int64_t list(uint64_t rank) const;
-
-    const uint32_t* begin(int64_t list) const { return items_.data() + offsets_[list]; }
-    const uint32_t* end(int64_t list) const { return items_.data() + offsets_[list + 1]; }
-    // The length of the list of this rank.
-    uint32_t size(uint64_t rank) const {
-        const int64_t l = list(rank);
-        return l < 0 ? 0 : offsets_[l + 1] - offsets_[l];
-    }
-
-  private:
-    bool direct_ = true;
-    std::vector<uint64_t> keys_; // the ranks present, ascending (when not direct)
-    std::vector<uint32_t> offsets_;
-    std::vector<uint32_t> items_;
-};
 
 } // namespace lotto::reduce_detail

@@ -169,7 +169,12 @@ TEST(TicketsCli, BadInputIsOneLineAndStatusTwo) {
     } cases[] = {
         {w + "--tickets 0", "--tickets 0: '0' is not a number of tickets 1..100000000"},
         {w + "--tickets ten", "'ten' is not a number of tickets"},
-        {"--reduce 3 --tickets 5", "--tickets needs --wheel LIST --guarantee T-if-M"},
+        {"--tickets 5", "--tickets needs --wheel LIST --guarantee T-if-M, or --reduce T"},
+        {"--reduce 3 --keys 25", "--keys needs --wheel LIST --guarantee T-if-M"},
+        {"--reduce 3 --repair t.txt --check-wheel t.txt",
+         "--repair shapes a search; --check-wheel"},
+        {"-f 32=6 --reduce 3 --repair missing.txt", "missing.txt: no such file"},
+        {"-f 32=6 --reduce 3 --repair bad.txt", "bad.txt:2:"},
         {w + "--keys 5", "--keys: key number 5 is among the wheel's numbers"},
         {w + "--keys 25,25", "--keys 25,25: number 25 is given twice"},
         {w + "--keys 40", "--keys 40: number 40 is outside 1..39"},
