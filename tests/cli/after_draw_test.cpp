@@ -70,36 +70,6 @@ TEST(CliAfterDraw, BonusColumnAndLast) {
         "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
 }
 
-// Undated draws are oldest first unless --newest-first says otherwise (the order itself:
-// tests/analysis DrawOrder); dates that do not read are noted.
-TEST(CliAfterDraw, NewestFirstTurnsAnUndatedFile) {
-    TempDir dir;
-    write_file(dir.path / "u.csv", "1,2,3,4,5,6,7\n8,9,10,11,12,13,14\n");
-    const Json j = Json::parse(
-        run_cli("--history-stats --history u.csv --format json --newest-first", dir.path).out);
-    EXPECT_EQ(j["order"], "file order, newest first");
-    // Dates that do not read on most lines are noted, unless --newest-first settles the order.
-    write_file(dir.path / "hu.csv", "2015. janu\xc3\xa1r 9.;1;2;3;4;5;6;7\n"
-                                    "2015. janu\xc3\xa1r 2.;8;9;10;11;12;13;14\n"
-                                    "2015. 01. 01.;1;2;3;4;5;6;9\n");
-    write_file(dir.path / "few.csv", "2015. janu\xc3\xa1r 9.;1;2;3;4;5;6;7\n"
-                                     "8;9;10;11;12;13;14\n1;2;3;4;5;6;9\n");
-    // arguments, the note ("" none)
-    const std::pair<std::string, std::string> notes[] = {
-        {"--history hu.csv",
-         "lotto739-cli: hu.csv:1: what looks like a date on 2 of 3 draws' lines does not read as "
-         "one; the file's order was taken as oldest first (give --newest-first if it lists the "
-         "newest draw first)\n"},
-        {"--history hu.csv --newest-first", ""},
-        {"--history few.csv", ""},
-        {"--history u.csv", ""}};
-    for (const auto& [args, note] : notes) {
-        const Outcome o = run_cli("--history-stats --game 7/14 " + args, dir.path);
-        ASSERT_EQ(o.status, 0) << o.err;
-        EXPECT_EQ(o.err, note) << args;
-    }
-}
-
 // The charts' XML is checked in tests/analysis (Charts); here a chart that cannot be written is the
 // one error, with nothing on stdout.
 TEST(CliAfterDraw, AChartThatCannotBeWrittenIsTheError) {
