@@ -1,31 +1,16 @@
-// The real lotto739-cli after the draw: --check-tickets and --history-stats with their values in
-// text, CSV and JSON, the --chart files, and the inputs it refuses.
-#include "tests/analysis/xml_check.h"
+// The real lotto739-cli after the draw: --check-tickets and --history-stats, the values that
+// need many draws or odd inputs (the docs pages show the rest), and the inputs it refuses.
+#include "tests/analysis/xml_check.h" // occurrences
 #include "tests/cli/cli_runner.h"
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <tuple>
 
 namespace {
 
 using namespace lotto::test;
 using Json = nlohmann::json;
-
-// With bonus numbers in the draws, the CSV gives each ticket's draws with k numbers and the bonus
-// in a row of its own, as the text and JSON do.
-TEST(CliAfterDraw, CsvHasTheBonusHitsOfEachTicket) {
-    TempDir dir;
-    write_file(dir.path / "h.csv", "1,2,3,4,5,6,7,9\n11,12,13,14,15,16,17,9\n");
-    write_file(dir.path / "t.txt", "1 2 3 4 5 6 9\n");
-    const Outcome csv = run_cli("--check-tickets t.txt --history h.csv --history-columns 1-7 "
-                                "--bonus-column 8 --format csv",
-                                dir.path);
-    ASSERT_EQ(csv.status, 0) << csv.err;
-    EXPECT_EQ(csv.lines[1], "ticket,1,1 2 3 4 5 6 9,1,0,0,0,0,0,1,0,\r");
-    EXPECT_EQ(csv.lines[2], "ticket_bonus,1,1 2 3 4 5 6 9,1,0,0,0,0,0,1,0,\r");
-}
 
 // A share or count chance gives that is neither none nor all never rounds to look like one: the
 // sum of at least 40 keeps all but 181 combinations, and the sums 28..42 hold 433 of them.
@@ -69,30 +54,6 @@ const char* const Dated = "draw,date,numbers,bonus\n"
                           "2,2024-01-13,1 2 3 4 5 6 8,10\n"
                           "1,2024-01-06,1 2 3 4 5 6 7,10\n";
 
-// The values of history-stats in JSON and CSV (docs/history-stats.md shows the text); the CSV's
-// filter rows say which values the filters keep.
-TEST(CliAfterDraw, HistoryStatsInEveryFormat) {
-    TempDir dir;
-    write_file(dir.path / "h.csv", Dated);
-    const std::string args = "--history-stats --history h.csv --history-columns 3";
-    const Json j = Json::parse(run_cli(args + " --format json", dir.path).out);
-    EXPECT_EQ(j["draw_count"], 4);
-    EXPECT_EQ(j["numbers"][8], Json::parse(R"({"number":9,"count":1,"expected":0.717948717948718,
-                                              "since_last":0,"longest_gap":3})"));
-    EXPECT_EQ(j["pairs"][0]["numbers"], Json({3, 4}));
-    EXPECT_EQ(j["pairs"][0]["count"], 4);
-    const Outcome csv = run_cli(args + " --format csv --last 1 -f 7=9", dir.path);
-    EXPECT_EQ(csv.lines[1], "number,,1,1,0.1795,0,0,,\r");
-    EXPECT_EQ(csv.lines[40], "gaps,expected,,,,0.8205,0.8205,,\r");
-    // The lucky number 9 is kept by filter 7; the last draw holds it. The sum is no filter's.
-    const auto filter_rows = std::find(csv.lines.begin(), csv.lines.end(),
-                                       "distribution,filter 7,0,0,0.8205,,,12620256,false\r");
-    ASSERT_NE(filter_rows, csv.lines.end()) << csv.out;
-    EXPECT_EQ(filter_rows[1], "distribution,filter 7,1,1,0.1795,,,2760681,true\r");
-    EXPECT_TRUE(holds(csv.out, "\ndistribution,sum,28,0,0.0000,,,1,\r\n")) << csv.out;
-    EXPECT_TRUE(holds(csv.out, "\npair_at_rank,10,,,1.0000,,,,\r\n")) << csv.out;
-}
-
 // The bonus number of field 4 (10 in every draw) and --last 2: the two latest draws by date.
 TEST(CliAfterDraw, BonusColumnAndLast) {
     TempDir dir;
@@ -107,49 +68,6 @@ TEST(CliAfterDraw, BonusColumnAndLast) {
     EXPECT_EQ(j["tickets"][0]["bonus_hits"], Json({0, 0, 0, 0, 0, 1, 1, 0}));
     EXPECT_EQ(j["draws"][1], Json::parse(R"({"line":2,"date":"2024-01-27","numbers":[1,3,4,5,6,7,9],
         "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
-}
-
-// A header naming the fields: the draw number before the numbers is none of them, the bonus is
-// read, and one note names the fields taken.
-TEST(CliAfterDraw, HeaderNamesTheColumns) {
-    TempDir dir;
-    write_file(dir.path / "h.csv", "Draw;N1;N2;N3;N4;N5;N6;N7;Bonus\n12;3;7;11;19;23;31;38;9\n"
-                                   "14;1;4;9;15;22;30;36;5\n");
-    write_file(dir.path / "t.txt", "3 7 11 19 23 31 9\n");
-    const Outcome o = run_cli("--check-tickets t.txt --history h.csv", dir.path);
-    ASSERT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.err, "lotto739-cli: h.csv: columns N1..N7 taken from the header, Bonus as the "
-                     "bonus number\n");
-}
-
-// Undated draws are oldest first unless --newest-first says otherwise (the order itself:
-// tests/analysis DrawOrder); dates that do not read are noted.
-TEST(CliAfterDraw, NewestFirstTurnsAnUndatedFile) {
-    TempDir dir;
-    write_file(dir.path / "u.csv", "1,2,3,4,5,6,7\n8,9,10,11,12,13,14\n");
-    const Json j = Json::parse(
-        run_cli("--history-stats --history u.csv --format json --newest-first", dir.path).out);
-    EXPECT_EQ(j["order"], "file order, newest first");
-    // Dates that do not read on most lines are noted, unless --newest-first settles the order.
-    write_file(dir.path / "hu.csv", "2015. janu\xc3\xa1r 9.;1;2;3;4;5;6;7\n"
-                                    "2015. janu\xc3\xa1r 2.;8;9;10;11;12;13;14\n"
-                                    "2015. 01. 01.;1;2;3;4;5;6;9\n");
-    write_file(dir.path / "few.csv", "2015. janu\xc3\xa1r 9.;1;2;3;4;5;6;7\n"
-                                     "8;9;10;11;12;13;14\n1;2;3;4;5;6;9\n");
-    // arguments, the note ("" none)
-    const std::pair<std::string, std::string> notes[] = {
-        {"--history hu.csv",
-         "lotto739-cli: hu.csv:1: what looks like a date on 2 of 3 draws' lines does not read as "
-         "one; the file's order was taken as oldest first (give --newest-first if it lists the "
-         "newest draw first)\n"},
-        {"--history hu.csv --newest-first", ""},
-        {"--history few.csv", ""},
-        {"--history u.csv", ""}};
-    for (const auto& [args, note] : notes) {
-        const Outcome o = run_cli("--history-stats --game 7/14 " + args, dir.path);
-        ASSERT_EQ(o.status, 0) << o.err;
-        EXPECT_EQ(o.err, note) << args;
-    }
 }
 
 // The charts' XML is checked in tests/analysis (Charts); here a chart that cannot be written is the

@@ -1,5 +1,6 @@
-// The real lotto739-cli in games other than 7/39: the outputs that name the game, the back-test of
-// a 7/37 history with and without --game, settings files, and every bad game input.
+// The real lotto739-cli in games other than 7/39 (docs/games-and-filters.md shows the outputs and
+// settings files): the back-test of a 7/37 history with and without --game, the ranges a later
+// game moves, and every bad game input.
 #include "tests/cli/cli_runner.h"
 
 #include "cli/options.h"
@@ -19,27 +20,6 @@ using test::run_cli;
 using test::TempDir;
 
 std::string game(uint64_t n) { return "--game 7/" + std::to_string(n) + " "; }
-
-// The counts of every game against combinatorics are the engine's (tests/engine); here the outputs
-// name the game's full system and reach its top numbers.
-TEST(CliGame, OutputsNameTheGamesFullSystemAndReachItsTopNumbers) {
-    TempDir dir;
-    const Outcome text = run_cli(game(50) + "-f 9=44 --page 1 --stats", dir.path);
-    EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_TRUE(holds(text.out, "Full system 99884400 combinations\n")) << text.out;
-    EXPECT_TRUE(holds(text.out, "00000001=44,45,46,47,48,49,50,\n")) << text.out;
-    const Outcome json = run_cli(game(50) + "-f 9=44 --format json", dir.path);
-    EXPECT_TRUE(holds(json.out, "\"stored\":1,")) << json.out;
-    EXPECT_TRUE(holds(json.out, "\"full_system\":99884400,")) << json.out;
-    const Outcome exported = run_cli(game(64) + "-f 9=57 --export=-", dir.path);
-    EXPECT_TRUE(exported.out.ends_with("57, 59, 60, 61, 62, 63, 64\r\n"
-                                       "58, 59, 60, 61, 62, 63, 64\r\n"))
-        << exported.out;
-    const Outcome list = run_cli(game(64) + "--list --format json", dir.path);
-    EXPECT_TRUE(holds(list.out, "{\"filter\":35,\"label\":\"35) Maximum the same last digits\","
-                                "\"highest\":5}"))
-        << list.out;
-}
 
 // A history of several hundred random 7/37 draws: read as 7/39 the back-test runs and says once
 // on stderr that the game looks like 7/37; with --game 7/37 it says nothing and measures against
@@ -74,26 +54,8 @@ TEST(CliGame, BackTestOfASevenOfThirtySevenHistory) {
     }
 }
 
-TEST(CliGame, SettingsFilesCarryTheGame) {
-    TempDir dir;
-    const Outcome saved =
-        run_cli(game(50) + "-f 1=300 -r E1=40-50 --array7 50 --save-settings s.txt -q", dir.path);
-    EXPECT_EQ(saved.status, 0) << saved.err;
-    const std::string text = test::read_file(dir.path / "s.txt");
-    EXPECT_EQ(text.substr(text.find('\n') + 1),
-              "--game 7/50\n--filter 1=300\n--range E1=40-50\n--array7 50,0,0,0,0,0,0\n");
-    EXPECT_EQ(run_cli("--settings s.txt -q", dir.path).out, saved.out);
-    // Spaces may stand around the numbers and the slash, on the command line and in a file (the
-    // sum 300 is above 7/39's largest).
-    test::write_file(dir.path / "spaced.txt", "--game 7 / 50\n--filter 1=300\n");
-    const Outcome count = run_cli(game(50) + "-f 1=300 -q", dir.path);
-    ASSERT_EQ(count.status, 0) << count.err;
-    EXPECT_EQ(run_cli("--settings spaced.txt -q", dir.path).out, count.out);
-    EXPECT_EQ(run_cli("--game ' 7 / 50 ' -f 1=300 -q", dir.path).out, count.out);
-    // A later game wins when it holds every value; one that does not names the value.
-    EXPECT_EQ(run_cli("--settings s.txt --game 7/64 -q", dir.path).status, 0);
-    test::expect_refused(run_cli("--settings s.txt --game 7/49", dir.path), 2,
-                         "--game 7/49: range E1's end 50 is above 49 (game 7/49)");
+// The file, its reading back and a later game refused: docs/games-and-filters.md.
+TEST(CliGame, ALaterGameMovesTheRangesNoOptionSet) {
     // Ranges no -r has set move with the game; those set stay, even at the old game's defaults.
     const ParseResult moved =
         parse_options({"--game", "7/50", "-r", "A2=1-5", "-r", "A1=1-12", "--game", "7/64"});

@@ -38,7 +38,6 @@ TEST(Parse, GoodAndBadArguments) {
         {{"-f"}, "-f needs a value"},
         {{"--stats=1"}, "--stats takes no value"},
         {{"-f", "0"}, "-f 0: filter 0 is not one of 1..64"},
-        {{"-f", "1,65"}, "-f 1,65: filter 65"},
         {{"-f", "20=1"}, "filter 20 has no parameter"},
         {{"-f", "1=253"}, "parameter 253 of filter 1 is outside 0..252"},
         {{"-p", "7"}, "-p 7: expected K=P"},
@@ -56,15 +55,14 @@ TEST(Parse, GoodAndBadArguments) {
         {{"--array7", "3-99999999999"}, "'3-99999999999' is not a range A-B with 1 <= A <= B"},
         {{"--array7", "5-4"}, "'5-4' is not a range"},
         {{"--array7", "0-4"}, "'0-4' is not a range"},
-        {{"--array7", "-4"}, "'-4' is not a range"},
         {{"--array7", "1,38-40"}, "number 40 at position 4 is outside 0..39"},
         {{"--array7", "1 x;3"}, "--array7 1 x;3: 'x' is not a number"},
         {{"--array7", "1;;3"}, "a number is missing"},
         {{"--page", "0"}, "--page 0: the page must be 1 or more"},
         {{"--page=-3"}, "--page=-3: '-3' is not a number"},
+        {{"--page", "2147483648"}, "too large"},
         {{"-f", "1x"}, "'1x' is not a number"},
         {{"-f", "99999999999"}, "'99999999999' is too large"},
-        {{"--page", "2147483648"}, "too large"},
         {{"", "5", "-f", "62=0"}, "unexpected argument ''"}, // not an option with no short name
         {{"-f", "1\n2\x1b"}, "-f 1\\n2\\x1b: '1\\n2\\x1b' is not a number"},
         {{"-f", std::string(500, '9')}, "...(500 bytes)' is too large"},
@@ -205,30 +203,22 @@ TEST(Parse, NumberListItems) {
     for (const auto& c : cases) EXPECT_EQ(number_list_items(c.value), c.items) << c.value;
 }
 
-// Wheel lists and guarantees as people type or paste them.
+// Wheel lists and guarantees as people type or paste them (the list's separators and ranges:
+// NumberListItems).
 TEST(Parse, WheelListsAndGuaranteesAsTyped) {
-    const std::vector<uint8_t> nine = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     const struct {
         std::string list, guarantee;
-        std::vector<uint8_t> numbers;
         int t, m;
-    } cases[] = {
-        {"1,2,3,4,5,6,7,8,9,", "3 if 4", nine, 3, 4},
-        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", "2 IF 5", nine, 2, 5},
-        {"1 - 9", "3 - if - 3", nine, 3, 3},
-        {"1\xE2\x80\x93"
-         "8, 20",
-         "4-if-7",
-         {1, 2, 3, 4, 5, 6, 7, 8, 20},
-         4,
-         7},
-        {"12..20", "2-if-2", {12, 13, 14, 15, 16, 17, 18, 19, 20}, 2, 2},
-    };
+    } cases[] = {{"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", "2 IF 5", 2, 5},
+                 {"1 - 8, 9", "3 - if - 3", 3, 3},
+                 {"1\xE2\x80\x93"
+                  "9,",
+                  "4-if-7", 4, 7}};
     for (const auto& c : cases) {
         const ParseResult r = parse_options({"--wheel", c.list, "--guarantee", c.guarantee});
         ASSERT_TRUE(r.ok()) << c.list << ": " << r.error;
         const auto& w = std::get<WheelOptions>(r.run.options);
-        EXPECT_EQ(w.numbers, c.numbers) << c.list;
+        EXPECT_EQ(w.numbers, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9})) << c.list;
         EXPECT_EQ(std::pair(w.guarantee->t, w.guarantee->m), std::pair(c.t, c.m)) << c.guarantee;
     }
 }

@@ -8,14 +8,6 @@ namespace {
 
 using namespace lotto::test;
 
-// C(8,7,2) = 3: the search stops at the bound at once, whatever the seed.
-const std::string Small = "--wheel 3,9,12,20,21,30,38,5 --guarantee 2-if-2 --seed 1";
-
-// A wheel "3 if 4" over 1..12 in the export's layout.
-const std::string FourTickets = "01, 02, 06, 07, 09, 10, 12\n01, 03, 04, 05, 06, 08, 11\n"
-                                "02, 03, 04, 05, 07, 08, 11\n04, 05, 08, 09, 10, 11, 12\n";
-const std::string Twelve = "--wheel 1,2,3,4,5,6,7,8,9,10,11,12 --guarantee 3-if-4";
-
 // Over 20,000,000 subsets a verification that takes well under a second ("2 if 7" over 41
 // numbers) is not announced; only its summary line follows.
 TEST(WheelCli, AFastVerificationOfManySubsetsIsNotAnnounced) {
@@ -27,54 +19,6 @@ TEST(WheelCli, AFastVerificationOfManySubsetsIsNotAnnounced) {
                                   "7-subsets in "))
         << o.err;
     EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
-}
-
-TEST(WheelCli, CheckFindsAPlantedHole) {
-    TempDir dir;
-    write_file(dir.path / "good.txt", FourTickets);
-    EXPECT_EQ(run_cli(Twelve + " --check-wheel good.txt", dir.path).status, 0);
-    // The last ticket without 12: the 4-subsets {12, a, b, c} no other ticket meets in 3 open.
-    write_file(dir.path / "hole.txt", FourTickets.substr(0, 81) + "01, 04, 05, 08, 09, 10, 11\n");
-    const Outcome o = run_cli(Twelve + " --check-wheel hole.txt --format json", dir.path);
-    EXPECT_EQ(o.status, 1) << o.err;
-    const nlohmann::json doc = nlohmann::json::parse(o.out);
-    EXPECT_EQ(doc["holds"], false);
-    EXPECT_EQ(doc["tickets"], 4);
-    EXPECT_EQ(doc["verified_cases"], 495);
-    EXPECT_GT(doc["uncovered"].get<int>(), 0);
-    EXPECT_EQ(doc["first_uncovered"].size(), 5u);
-}
-
-// A ticket repeating an earlier one counts once and is named, in every format.
-TEST(WheelCli, CheckCountsRepeatedTicketsOnce) {
-    TempDir dir;
-    write_file(dir.path / "dup.txt", FourTickets + FourTickets.substr(27, 27) +
-                                         FourTickets.substr(0, 27) + FourTickets.substr(27, 27));
-    const std::string check = Twelve + " --check-wheel dup.txt --format ";
-    const std::string named = "3 ticket(s) repeat the numbers of an earlier ticket and are counted "
-                              "once: line 5 (line 2), line 6 (line 1), line 7 (line 2)";
-    const struct {
-        std::string format, out, err;
-    } cases[] = {
-        {"text",
-         "guarantee 3 if 4 holds for the 4 distinct tickets of dup.txt: verified over all 495 "
-         "4-subsets\n" +
-             named + "\n",
-         ""},
-        {"csv", "holds,tickets,cases,uncovered,repeated\r\nyes,4,495,0,3\r\n",
-         "lotto739-cli: " + named + "\n"},
-    };
-    for (const auto& c : cases) {
-        const Outcome o = run_cli(check + c.format, dir.path);
-        EXPECT_EQ(o.status, 0) << c.format;
-        EXPECT_EQ(o.out, c.out);
-        EXPECT_EQ(o.err, c.err);
-    }
-    const nlohmann::json doc = nlohmann::json::parse(run_cli(check + "json", dir.path).out);
-    EXPECT_EQ(doc["tickets"], 4);
-    EXPECT_EQ(doc["repeats"], nlohmann::json::parse(R"([{"line":5,"of":2},{"line":6,"of":1},)"
-                                                    R"({"line":7,"of":2}])"));
-    EXPECT_EQ(doc["holds"], true);
 }
 
 #ifdef __linux__
