@@ -40,7 +40,8 @@ GameChange find_game_change(const std::vector<Draw>& draws) {
     std::vector<std::size_t> first_above(top + 1, draws.size());
     for (std::size_t i = draws.size(); i-- > 0;)
         for (uint32_t m = 0; m < draws[i].numbers[6]; ++m) first_above[m] = i;
-    for (uint32_t m = 7; m < top; ++m) {
+    // No game is smaller than 7/SmallestGame: a first draw 1..7 says nothing of an earlier one.
+    for (uint32_t m = SmallestGame; m < top; ++m) {
         const std::size_t first = first_above[m];
         if (first == 0 || first == draws.size()) continue;
         const double chance = top_numbers_absent_chance(top, top - m, static_cast<uint32_t>(first));

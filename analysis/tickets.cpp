@@ -91,6 +91,16 @@ std::string dotted_ticket(std::string_view line) {
     return why;
 }
 
+// Whether a header names a ticket's number and its seven numbers: eight fields, or nine ending in
+// "added" (a repaired wheel's table, whose rows end in yes or no).
+bool names_numbered_columns(std::string_view header) {
+    const int fields = field_count(header);
+    if (fields == 8) return true;
+    std::string_view last = header.substr(0, header.find_last_not_of(" \t\r") + 1);
+    last = last.substr(last.find_last_of(",;\t ") + 1);
+    return fields == 9 && last == "added";
+}
+
 // Reads the ticket of one line into numbers, or says why the line holds none. Eight numbers are a
 // ticket when the first stands before '=' (a viewer line, which needs all eight) or when numbered
 // is set (a table whose header names eight columns, the first for the record or ticket number).
@@ -333,8 +343,9 @@ bool read_typed_line(std::string_view line, uint32_t highest, bool numbered, Com
     const bool plain_label = t.label.empty() || t.label_begins_with_word;
     if (t.digit_after || (t.words_after && !plain_label)) return false;
     std::string run_why;
-    if (read_ticket(without_ticket_number(t.run), highest, false, numbers, run_why,
-                    !t.label.empty())) {
+    // A table's row may give its ticket's number first, and words after ("yes" of `added`).
+    if (read_ticket(without_ticket_number(t.run), highest, numbered && t.label.empty(), numbers,
+                    run_why, !t.label.empty())) {
         // A label holding numbers side by side ("1 2 x 4 5 6 ..."): the run is no whole ticket.
         const auto side_by_side = [](const Run& r) { return r.numbers > 1; };
         if (std::none_of(t.runs.begin(), t.runs.end() - 1, side_by_side)) return true;
@@ -641,7 +652,7 @@ TicketFile parse_tickets(std::string_view text, std::string_view name, uint32_t 
         if (std::string dotted = dotted_ticket(line); !dotted.empty())
             why = std::move(dotted);
         else if (!typed && f.tickets.empty() && history::looks_like_header(line)) {
-            numbered = field_count(line) == 8;
+            numbered = names_numbered_columns(line);
             if (first_skipped.empty())
                 first_skipped = std::string(name) + ":" + std::to_string(number) + ": " + why;
             return;

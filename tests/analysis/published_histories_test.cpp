@@ -74,7 +74,8 @@ TEST(PublishedHistories, ReadDrawForDraw) {
 }
 
 // A 7/45 game that became 7/47 after 150 draws is found at draw 151; the same draws with 46 and 47
-// from the start, or too few draws before them, are no such change.
+// from the start, or too few draws before them, are no such change; nor a first draw 1..7 (no game
+// is 7/7).
 TEST(PublishedHistories, FindsTheDrawWhereTheGameGrew) {
     const auto draws = [](std::size_t before, std::size_t after) {
         std::vector<Draw> d(before + after);
@@ -90,6 +91,9 @@ TEST(PublishedHistories, FindsTheDrawWhereTheGameGrew) {
     EXPECT_NEAR(grew.chance, top_numbers_absent_chance(47, 2, 150), 1e-30);
     EXPECT_FALSE(find_game_change(draws(0, 200)).found);
     EXPECT_FALSE(find_game_change(draws(20, 200)).found);
+    std::vector<Draw> low(2);
+    low[0].numbers = {1, 2, 3, 4, 5, 6, 7}, low[1].numbers = {3, 9, 12, 20, 25, 30, 33};
+    EXPECT_FALSE(find_game_change(low).found);
 }
 
 // A ticket holding any of a draw's bonus numbers, the last of four too, hits the bonus.

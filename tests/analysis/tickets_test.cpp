@@ -46,6 +46,9 @@ TEST(Tickets, ReadsEachLayout) {
         // A header counting the columns, the rows giving their board's number.
         {"Board,1,2,3,4,5,6,7\n1,3,9,12,19,25,30,33\nB,5,8,9,17,29,32,37\n",
          "2: 3 9 12 19 25 30 33 | 3: 5 8 9 17 29 32 37"},
+        // A repaired wheel's table, its rows ending in whether the ticket was added.
+        {"ticket,n1,n2,n3,n4,n5,n6,n7,added\r\n1,1,2,3,4,5,6,7,no\r\n2,1,2,3,4,8,9,10,yes\r\n",
+         "2: 1 2 3 4 5 6 7 | 3: 1 2 3 4 8 9 10"},
         {"{\"tickets\":[[1,2,3,4,5,6,9],[9,8,7,6,5,4,3]],\"numbers\":[1,2,3,4,5,6,7,8,9]}",
          "1: 1 2 3 4 5 6 9 | 2: 3 4 5 6 7 8 9"},
         // A page and a sample: the sample's tickets only, wherever it stands.
