@@ -150,6 +150,15 @@ class Parser {
         bool has_value = false;
         const OptionInfo* info = find(arg, value, has_value);
         if (!info) {
+            // The command's argument may also stand after its options (git's habit): its words
+            // in one run, as they would stand right after the command.
+            if (argument_ && !arg.starts_with("-") &&
+                (argument_->empty() || (argument_list_ && last_was_argument_))) {
+                if (!argument_->empty()) *argument_ += ' ';
+                *argument_ += arg;
+                last_was_argument_ = true;
+                return;
+            }
             const bool after_export = i_ >= 2 && args_[i_ - 2] == "--export";
             if (arg.starts_with("-"))
                 fail(unknown_option(arg));
@@ -164,6 +173,7 @@ class Parser {
                          " (options start with -, see --help)"));
             return;
         }
+        last_was_argument_ = false;
         if (in_file_ && !info->setting)
             return fail(cat(info->long_name, " is not a setting: a settings file holds only -f, "
                                              "-p, -r, --array7, --array15 and --game"));
@@ -198,6 +208,13 @@ class Parser {
   public:
     // The command of the subcommand form; its own options are the only ones taken.
     void set_command(const CommandInfo* command) { command_ = command; }
+
+    // Takes the words that are no option or value into argument, as the command's argument; list
+    // says it may be several words in a row.
+    void take_argument(std::string& argument, bool list) {
+        argument_ = &argument;
+        argument_list_ = list;
+    }
 
     // Applies the subcommand's argument as its flag would take it, shown as "COMMAND ARGUMENT".
     void apply_command_argument(std::string_view value) {
@@ -623,6 +640,8 @@ class Parser {
     std::size_t i_ = 0;
     bool stop_ = false;
     const CommandInfo* command_ = nullptr;
+    std::string* argument_ = nullptr; // where a command's argument after its options goes
+    bool argument_list_ = false, last_was_argument_ = false;
     std::string shown_; // the argument being parsed, as typed (made printable), for messages
 };
 
@@ -730,7 +749,8 @@ std::vector<std::string_view> command_names() {
 // Whether a word names the help: -h or --help.
 bool asks_help(std::string_view word) { return word == "-h" || word == "--help"; }
 
-// The subcommand form: COMMAND [ARGUMENT] [OPTION]..., or help [COMMAND]. The argument is one word,
+// The subcommand form: COMMAND [ARGUMENT] [OPTION]... (the argument may also follow the options),
+// or help [COMMAND]. The argument is one word,
 // or for a list (explain, wheel) the words up to the first option.
 void parse_command(const CommandInfo& command, const std::vector<std::string>& args, Given& o,
                    std::string& error) {
@@ -746,19 +766,21 @@ void parse_command(const CommandInfo& command, const std::vector<std::string>& a
             if (first_option > 1) argument += ' ';
             argument += args[first_option++];
         }
-        if (first_option == 1 && !help) {
-            const OptionInfo* flag = nullptr;
-            for (const OptionInfo& info : OptionTable)
-                if (info.opt == *command.flag) flag = &info;
-            error = cat(command.name, " needs ", command.argument, ": ", flag->value_help);
-            return;
-        }
     }
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(first_option),
                                         args.end());
     Parser parser(rest, o, error, false);
     parser.set_command(&command);
+    const bool list = command.argument == "N1,...,N7" || command.argument == "LIST";
+    if (!command.argument.empty() && argument.empty()) parser.take_argument(argument, list);
     parser.parse();
+    if (error.empty() && !command.argument.empty() && argument.empty() && !help) {
+        const OptionInfo* flag = nullptr;
+        for (const OptionInfo& info : OptionTable)
+            if (info.opt == *command.flag) flag = &info;
+        error = cat(command.name, " needs ", command.argument, ": ", flag->value_help);
+        return;
+    }
     if (error.empty() && !o.help && command.flag) parser.apply_command_argument(argument);
 }
 
