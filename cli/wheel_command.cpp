@@ -110,7 +110,8 @@ int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string&
     if (std::string why = write_file_replacing(wo.output_file, text); !why.empty())
         return fail(why, 1);
     print_settings(co);
-    note("wrote " + format_plain(tickets) + " tickets to " + printable(wo.output_file));
+    note("wrote " + format_plain(tickets) + (tickets == 1 ? " ticket" : " tickets") + " to " +
+         printable(wo.output_file));
     return 0;
 }
 

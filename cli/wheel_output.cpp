@@ -105,7 +105,8 @@ std::string found_text(const Found& f) {
          "\n";
     if (f.shape.on && f.shape.covered != f.verified_cases)
         s += "# " + coverage_text(f) +
-             (f.shape.budget != 0 ? " with at most " + format_plain(f.shape.budget) + " tickets"
+             (f.shape.budget != 0 ? " with at most " + format_plain(f.shape.budget) +
+                                        (f.shape.budget == 1 ? " ticket" : " tickets")
                                   : "") +
              ": in those cases, " + what_it_means(p, f.shape) + "\n";
     else
