@@ -39,6 +39,8 @@ echo "== formatting"
 scripts/check-format.sh
 
 rm -rf build
+# npm trusts the system's certificates too (a local or company CA installed the Debian way).
+[ -f /etc/ssl/certs/ca-certificates.crt ] && export NODE_EXTRA_CA_CERTS=${NODE_EXTRA_CA_CERTS:-/etc/ssl/certs/ca-certificates.crt}
 echo "== axe-core (the page's accessibility check)"
 npm install --prefix build/axe --no-audit --no-fund axe-core@4.10.2 >/dev/null
 echo "== native build"
