@@ -243,19 +243,10 @@ TEST(Parse, SettingsAndOutputOptions) {
     ASSERT_TRUE(r.ok()) << r.error;
     const Settings& s = r.run.common.settings;
     EXPECT_EQ(s.active, NumberBit[1] | NumberBit[2] | NumberBit[7] | NumberBit[52] | NumberBit[64]);
-    auto params = defaults.params; // -f K keeps the parameter; 9 is set while it stays off
-    params[0] = 248, params[1] = 180, params[8] = 33, params[63] = 7;
-    EXPECT_EQ(s.params, params);
-    EXPECT_EQ(s.range_masks[0], NumberBit[5]);
-    EXPECT_EQ(s.effective[0].start, 5);
-    EXPECT_EQ(s.entered[0].end, 5);
-    EXPECT_EQ(s.range_masks[9], span_mask(40, 64));
     EXPECT_EQ(s.range_masks[1], span_mask(1, 9)); // untouched ranges keep their defaults
     // Positions count from 1; the later list replaces the whole array.
     EXPECT_EQ(s.array7, (std::array<int32_t, 7>{5, 0, 38, 39}));
     EXPECT_EQ(s.array7_mask, NumberBit[5] | NumberBit[38] | NumberBit[39]);
-    // Blanks and semicolons stand between numbers as commas do.
-    EXPECT_EQ(parse_options({"--array7", " 5 0;\t38-39 "}).run.common.settings.array7, s.array7);
     EXPECT_EQ(std::get<ExplainOptions>(parse_options({"--explain", "7 3, 5;1\t2 4 6"}).run.options)
                   .numbers,
               (Combination{1, 2, 3, 4, 5, 6, 7}));
