@@ -3,14 +3,11 @@
 #include "tests/analysis/xml_check.h" // occurrences
 #include "tests/cli/cli_runner.h"
 
-#include <nlohmann/json.hpp>
-
 #include <tuple>
 
 namespace {
 
 using namespace lotto::test;
-using Json = nlohmann::json;
 
 // A share or count chance gives that is neither none nor all never rounds to look like one: the
 // sum of at least 40 keeps all but 181 combinations, and the sums 28..42 hold 433 of them.
@@ -53,22 +50,6 @@ const char* const Dated = "draw,date,numbers,bonus\n"
                           "3,2024-01-20,2 3 4 5 6 7 8,10\n"
                           "2,2024-01-13,1 2 3 4 5 6 8,10\n"
                           "1,2024-01-06,1 2 3 4 5 6 7,10\n";
-
-// The bonus number of field 4 (10 in every draw) and --last 2: the two latest draws by date.
-TEST(CliAfterDraw, BonusColumnAndLast) {
-    TempDir dir;
-    write_file(dir.path / "h.csv", Dated);
-    write_file(dir.path / "t.txt", "1,3,4,5,6,7,10\n");
-    const Json j = Json::parse(run_cli("--check-tickets t.txt --history h.csv --history-columns 3 "
-                                       "--bonus-column 4 --last 2 --format json",
-                                       dir.path)
-                                   .out);
-    EXPECT_EQ(j["draw_count"], 2);
-    EXPECT_EQ(j["tickets"][0]["hits"], Json({0, 0, 0, 0, 0, 1, 1, 0}));
-    EXPECT_EQ(j["tickets"][0]["bonus_hits"], Json({0, 0, 0, 0, 0, 1, 1, 0}));
-    EXPECT_EQ(j["draws"][1], Json::parse(R"({"line":2,"date":"2024-01-27","numbers":[1,3,4,5,6,7,9],
-        "bonus":10,"best_ticket_line":1,"hits":6,"bonus_hit":true})"));
-}
 
 // The charts' XML is checked in tests/analysis (Charts); here a chart that cannot be written is the
 // one error, with nothing on stdout.

@@ -122,28 +122,6 @@ TEST(TicketsCli, RepairMendsPlantedHolesAndMarksWhatItAdds) {
     EXPECT_EQ(none.lines.size(), 8u);
 }
 
-TEST(TicketsCli, OddsCountEveryDrawInEveryFormat) {
-    TempDir dir;
-    write_file(dir.path / "one.txt", "01, 02, 03, 04, 05, 06, 07\n01, 02, 03, 04, 05, 06, 07\n");
-    // Two copies of one ticket of 7/10: C(7,k) C(3,7-k) of the 120 draws match k.
-    const Outcome j = run_cli("odds one.txt --game 7/10 --format json", dir.path);
-    ASSERT_EQ(j.status, 0) << j.err;
-    EXPECT_EQ(
-        Json::parse(j.out),
-        Json::parse(R"({"draws":120,"tickets":2,"best":[0,0,0,0,35,63,21,1],)"
-                    R"("at_least":[1.0,1.0,1.0,1.0,1.0,0.7083333333333334,0.18333333333333332,)"
-                    R"(0.008333333333333333],"expected_tickets":[0.0,0.0,0.0,0.0,)"
-                    R"(0.5833333333333334,1.05,0.35,0.016666666666666666],"game":10,)"
-                    R"("filtered":false})"));
-    // The text: docs/tickets.md (odds mine.txt).
-    // With the filters: the 1 + 3 draws of 7/10 whose sum is 28..30 (1..7, then one number up).
-    const Outcome csv = run_cli("odds one.txt --game 7/10 -f 2=30 --format csv", dir.path);
-    EXPECT_EQ(csv.out, "matches,best_draws,exactly,at_least,expected_tickets,draws,tickets\r\n"
-                       "0,0,0,1,0,4,2\r\n1,0,0,1,0,4,2\r\n2,0,0,1,0,4,2\r\n3,0,0,1,0,4,2\r\n"
-                       "4,0,0,1,0,4,2\r\n5,0,0,1,0,4,2\r\n6,3,0.75,1,1.5,4,2\r\n"
-                       "7,1,0.25,0.25,0.5,4,2\r\n");
-}
-
 TEST(TicketsCli, BadInputIsOneLineAndStatusTwo) {
     TempDir dir;
     write_file(dir.path / "empty.txt", "");

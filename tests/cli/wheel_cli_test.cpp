@@ -2,8 +2,6 @@
 // hole found by the check, and the bad inputs, each one line on stderr with exit status 2.
 #include "tests/cli/cli_runner.h"
 
-#include <nlohmann/json.hpp>
-
 namespace {
 
 using namespace lotto::test;
@@ -39,41 +37,12 @@ TEST(WheelCli, AReductionWithoutTheMemoryItNeedsSaysHowMuch) {
 }
 #endif
 
-// A reduction's JSON says what its tickets are: with --tickets-from any, "any" where the
-// construction's tickets (not stored: 7/21 without neighbours) win, else "stored".
-TEST(WheelCli, AReductionSaysWhetherItsTicketsAreStored) {
-    TempDir dir;
-    const struct {
-        const char* args;
-        std::size_t tickets;
-        const char* from;
-    } cases[] = {{"--game 7/21 -f 20 --reduce 3 --tickets-from any", 3, "any"},
-                 {"--game 7/24 -f 20 --reduce 3 --tickets-from any", 8, "stored"},
-                 {"--game 7/24 -f 20 --reduce 3", 8, "stored"}};
-    for (const auto& c : cases) {
-        const Outcome o = run_cli(std::string(c.args) + " --seed 1 --format json", dir.path);
-        ASSERT_EQ(o.status, 0) << o.err;
-        const nlohmann::json j = nlohmann::json::parse(o.out);
-        EXPECT_EQ(j["ticket_count"], c.tickets) << c.args;
-        EXPECT_EQ(j["reduce"]["tickets_from"], c.from) << c.args;
-    }
-}
-
 TEST(WheelCli, CheckOfAReductionCountsTheStoredCombinations) {
     TempDir dir;
     write_file(dir.path / "one.txt", "01, 02, 03, 04, 05, 06, 07\n");
     const Outcome o = run_cli("-f 32=5 --reduce 6 --check-wheel one.txt --format csv", dir.path);
     EXPECT_EQ(o.status, 1) << o.err;
     EXPECT_EQ(o.out, "holds,tickets,cases,uncovered,repeated\r\nno,1,6435,6435,0\r\n");
-    // The JSON says whether the tickets are all stored combinations: the first and last stored are.
-    write_file(dir.path / "two.txt", "01 06 11 16 21 26 31\n09 14 19 24 29 34 39\n");
-    for (const auto& [file, from] : {std::pair{"one.txt", "any"}, {"two.txt", "stored"}}) {
-        const nlohmann::json j = nlohmann::json::parse(
-            run_cli("-f 32=5 --reduce 6 --check-wheel " + std::string(file) + " --format json",
-                    dir.path)
-                .out);
-        EXPECT_EQ(j["reduce"]["tickets_from"], from) << file;
-    }
 }
 
 TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
@@ -99,10 +68,6 @@ TEST(WheelCli, BadInputIsOneLineAndStatusTwo) {
         {"--reduce 7", "not a number of matches 2..6"},
         {eight + "--guarantee 2-if-2 --reduce 3", "separate runs"},
         {"--reduce 3 --backtest --history h.txt", "drop --backtest"},
-        {"--reduce 3 --funnel", "drop --funnel"},
-        {eight + "--guarantee 2-if-2 --explain 1,2,3,4,5,6,7", "drop --explain"},
-        {eight + "--guarantee 2-if-2 --page 1", "drop --page"},
-        {eight + "--guarantee 2-if-2 --stats", "drop --stats"},
         {"--reduce 4 --sample 3", "drop --sample"},
         {eight + "--guarantee 2-if-2 --effort 0", "not a whole number"},
         {eight + "--guarantee 2-if-2 --effort 1.5", "not a whole number"},
