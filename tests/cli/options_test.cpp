@@ -150,6 +150,9 @@ TEST(Parse, EachCommandGetsItsOwnOptions) {
         {"--check-wheel t --reduce 3", Command::CheckWheel, 7},
         {"check-wheel t --reduce 3", Command::CheckWheel, 7},
         {"--odds t", Command::Odds, 8},
+        // A subcommand's argument may follow its options.
+        {"odds --game 7/40 t", Command::Odds, 8},
+        {"wheel --guarantee 3-if-4 --game 7/40 1-5,40", Command::Wheel, 7},
     };
     for (const auto& c : cases) {
         const ParseResult r = parse_options(words(c.line));
@@ -164,6 +167,10 @@ TEST(Parse, EachCommandGetsItsOwnOptions) {
     EXPECT_EQ(std::get<WheelOptions>(parse_options(words(cases[8].line)).run.options).seed, 3u);
     EXPECT_EQ(std::get<FunnelOptions>(parse_options(words(cases[3].line)).run.options).chart,
               "f.svg");
+    EXPECT_EQ(std::get<OddsOptions>(parse_options(words(cases[13].line)).run.options).tickets, "t");
+    const auto late = std::get<WheelOptions>(parse_options(words(cases[14].line)).run.options);
+    EXPECT_EQ(late.numbers, (std::vector<uint8_t>{1, 2, 3, 4, 5, 40}));
+    EXPECT_EQ(late.guarantee->m, 4);
 }
 
 // Commas, semicolons, spaces, tabs and line ends all stand between items; blanks beside a comma or
