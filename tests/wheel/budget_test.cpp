@@ -88,8 +88,8 @@ TEST(Keys, EveryTicketHoldsTheKeysAndTheGuaranteeHolds) {
     }
 }
 
-// The M-subsets of the numbers that no ticket passing the filters meets in T numbers: what the
-// independent verifier leaves uncovered with every passing ticket of the numbers (the first
+// The M-subsets of the numbers that neither a kept ticket nor any ticket passing the filters meets
+// in T numbers: what the independent verifier leaves uncovered with all of them (the first
 // thousand listed).
 WheelCheck uncoverable_by_brute_force(const WheelRequest& r) {
     std::vector<Combination> passing;
@@ -100,6 +100,7 @@ WheelCheck uncoverable_by_brute_force(const WheelRequest& r) {
         for (uint64_t b = m; b; b &= b - 1) c[i++] = r.numbers[std::countr_zero(b)];
         if (active_filters_keep(*r.filters, c)) passing.push_back(c);
     }
+    passing.insert(passing.end(), r.kept.begin(), r.kept.end());
     return verify_wheel(r.numbers, r.guarantee.t, r.guarantee.m, passing, 1000);
 }
 
@@ -109,12 +110,14 @@ TEST(FilteredTickets, EachTicketPassesAndTheImpossibleCasesAreCounted) {
         uint32_t parameter;
         Guarantee g;
         bool possible;
+        std::vector<Combination> kept; // a repair's tickets, which need not pass
     };
-    const Case cases[] = {{1, 60, {3, 4}, false},
-                          {2, 40, {3, 3}, false},
-                          {3, 3, {3, 4}, true},
-                          {32, 2, {2, 3}, false},
-                          {5, 2, {2, 3}, true}};
+    const Case cases[] = {{1, 60, {3, 4}, false, {}},
+                          {1, 60, {3, 4}, false, {{7, 8, 9, 10, 11, 12, 13}}},
+                          {2, 40, {3, 3}, false, {}},
+                          {3, 3, {3, 4}, true, {}},
+                          {32, 2, {2, 3}, false, {}},
+                          {5, 2, {2, 3}, true, {}}};
     for (const Case& c : cases) {
         SCOPED_TRACE("filter " + std::to_string(c.filter));
         Settings s;
@@ -126,6 +129,8 @@ TEST(FilteredTickets, EachTicketPassesAndTheImpossibleCasesAreCounted) {
         r.highest = 13;
         r.guarantee = c.g;
         r.filters = &s;
+        r.kept = c.kept;
+        for (const Combination& t : r.kept) EXPECT_FALSE(active_filters_keep(s, t));
         const ShapedWheel w = find_shaped_wheel(r, quick(3));
         for (const Combination& t : w.added) EXPECT_TRUE(active_filters_keep(s, t));
         const WheelCheck brute = uncoverable_by_brute_force(r);
@@ -135,7 +140,7 @@ TEST(FilteredTickets, EachTicketPassesAndTheImpossibleCasesAreCounted) {
             EXPECT_NE(std::find(brute.first_uncovered.begin(), brute.first_uncovered.end(),
                                 w.first_uncoverable),
                       brute.first_uncovered.end());
-            EXPECT_EQ(verify_wheel(r.numbers, c.g.t, c.g.m, w.added, 0).uncovered, w.uncoverable);
+            EXPECT_EQ(verify_wheel(r.numbers, c.g.t, c.g.m, all_of(r, w), 0).uncovered, w.uncoverable);
         }
         EXPECT_EQ(w.covered + w.uncoverable, w.cases);
         EXPECT_EQ(w.covered, verified_covered(r, w));
