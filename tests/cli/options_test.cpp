@@ -152,7 +152,7 @@ TEST(Parse, EachCommandGetsItsOwnOptions) {
         {"--odds t", Command::Odds, 8},
         // A subcommand's argument may follow its options.
         {"odds --game 7/40 t", Command::Odds, 8},
-        {"wheel --guarantee 3-if-4 --game 7/40 1-5,40", Command::Wheel, 7},
+        {"wheel --guarantee 3-if-4 --game 7/40 1-7,40", Command::Wheel, 7},
     };
     for (const auto& c : cases) {
         const ParseResult r = parse_options(words(c.line));
@@ -169,7 +169,7 @@ TEST(Parse, EachCommandGetsItsOwnOptions) {
               "f.svg");
     EXPECT_EQ(std::get<OddsOptions>(parse_options(words(cases[13].line)).run.options).tickets, "t");
     const auto late = std::get<WheelOptions>(parse_options(words(cases[14].line)).run.options);
-    EXPECT_EQ(late.numbers, (std::vector<uint8_t>{1, 2, 3, 4, 5, 40}));
+    EXPECT_EQ(late.numbers, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 40}));
     EXPECT_EQ(late.guarantee->m, 4);
 }
 
