@@ -34,6 +34,11 @@ if ((${#missing[@]})); then
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+# The browser's driver reaches Chromium at "localhost", which a bare system (a fresh debootstrap)
+# has no /etc/hosts to resolve: give it the lines every installed Debian system has.
+if ! getent hosts localhost >/dev/null && [ "$(id -u)" -eq 0 ]; then
+    printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' >>/etc/hosts
+fi
 
 echo "== formatting"
 scripts/check-format.sh
