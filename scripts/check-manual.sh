@@ -15,7 +15,7 @@ page=$1/lotto739-cli.1 completion=$1/lotto739-cli.bash cli=$1/cli/lotto739-cli
 warnings=$(groff -ww -man -z "$page" 2>&1) || fail "groff: $warnings"
 [ -z "$warnings" ] || fail "groff: $warnings"
 mandoc -T lint "$page" || fail "mandoc -T lint finds faults in $page"
-shown=$(mandoc -T ascii "$page" | col -b)
+shown=$(mandoc -T ascii "$page" | sed $'s/.\b//g') # the overstrikes of bold and underline undone
 for command in $("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z-]*\).*/\1/p'); do
     for option in $("$cli" "$command" --help | grep -oE '^ *(-[a-z], )?--[a-z0-9-]+' |
                     grep -oE -- '--[a-z0-9-]+'); do
