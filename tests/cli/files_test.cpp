@@ -16,7 +16,7 @@ std::string grown_game() {
     std::string text;
     for (int i = 0; i < 100; ++i) {
         const int low = 1 + i * 7 % 30, top = i < 60 ? 45 : 47;
-        char date[16];
+        char date[32];
         std::snprintf(date, sizeof date, "2020-%02d-%02d", 1 + i / 28, 1 + i % 28);
         text += date;
         for (int n : {low, low + 1, low + 2, low + 3, low + 4, top - 1, top}) {
