@@ -15,6 +15,7 @@
 #include <cassert>
 #include <chrono>
 #include <cstring>
+#include <exception>
 #include <numeric>
 #include <set>
 #include <system_error>
@@ -99,23 +100,37 @@ struct Offered {
     std::vector<uint32_t> target;
 };
 
-// A level's scan is shared among the threads from this many candidates.
+// The candidates are shared among the threads from this many.
 constexpr std::size_t ParallelScan = 1 << 12;
 
 // Calls f(lo, hi, k) for the k-th of parts even shares of 0..n, on a thread each (the first on
 // the calling thread); where the system gives no thread, its share runs here after the others.
+// What a share throws (running out of memory) is thrown here once all have ended.
 template <class F> void in_parts(std::size_t parts, std::size_t n, F&& f) {
-    std::vector<std::jthread> helpers;
-    std::vector<std::size_t> here;
-    for (std::size_t k = 1; k < parts; ++k) {
+    std::vector<std::exception_ptr> failed(parts);
+    const auto run = [&](std::size_t k) {
         try {
-            helpers.emplace_back([&f, k, parts, n] { f(n * k / parts, n * (k + 1) / parts, k); });
-        } catch (const std::system_error&) {
-            here.push_back(k);
+            f(n * k / parts, n * (k + 1) / parts, k);
+        } catch (...) {
+            failed[k] = std::current_exception();
         }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        helpers.reserve(parts);
+        std::vector<std::size_t> here;
+        for (std::size_t k = 1; k < parts; ++k) {
+            try {
+                helpers.emplace_back(run, k);
+            } catch (const std::system_error&) {
+                here.push_back(k);
+            }
+        }
+        run(0);
+        for (std::size_t k : here) run(k);
     }
-    f(0, n / parts, 0);
-    for (std::size_t k : here) f(n * k / parts, n * (k + 1) / parts, k);
+    for (const std::exception_ptr& e : failed)
+        if (e) std::rethrow_exception(e);
 }
 
 // The threads a search uses: the options' count, or one per core.
@@ -157,65 +172,77 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         uint32_t fresh_round = 0;   // the round that last added candidates counted in it
         std::size_t fresh_from = 0; // where that round's candidates start
     };
-    std::vector<Level> levels(1);
-    uint32_t top = 0;
-    {
-        // The gains are counted in parallel, and the candidates placed in order.
-        std::vector<uint32_t> gains(candidates), rests(candidates);
-        in_parts(candidates >= ParallelScan ? threads : 1, candidates,
-                 [&](std::size_t lo, std::size_t hi, std::size_t) {
-                     for (std::size_t i = lo; i < hi; ++i) {
-                         const uint32_t target = target_at(static_cast<uint32_t>(i));
-                         gains[i] = static_cast<uint32_t>(
-                             counts.gain(mask_at(static_cast<uint32_t>(i)),
-                                         target != NotToCover && !cover.covered(target), rests[i]));
-                     }
-                 });
-        for (uint32_t i = 0; i < candidates; ++i) {
-            if (gains[i] == 0) continue;
-            const uint32_t level = level_of(gains[i]);
-            if (level >= levels.size()) levels.resize(level + 1);
+    // The candidates are shared among parts, each on levels of its own, and a round each part finds
+    // its own best alone (one thread each): the best of the parts is the best of all, whatever the
+    // parts.
+    struct Part {
+        std::vector<Level> levels{1};
+        uint32_t top = 0;
+        uint32_t best = 0, best_i = UINT32_MAX;
+        uint64_t best_mask = 0;
+    };
+    const std::size_t n_parts = candidates >= ParallelScan ? threads : 1;
+    std::vector<Part> parts(n_parts);
+    in_parts(n_parts, candidates, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        Part& part = parts[k];
+        for (std::size_t n = lo; n < hi; ++n) {
+            const uint32_t i = static_cast<uint32_t>(n);
+            const uint32_t target = target_at(i);
             const uint64_t m = mask_at(i);
-            levels[level].waiting.push_back(
-                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gains[i], rests[i]});
-            top = std::max(top, level);
+            uint32_t rest = 0;
+            const uint32_t gain = static_cast<uint32_t>(
+                counts.gain(m, target != NotToCover && !cover.covered(target), rest));
+            if (gain == 0) continue;
+            const uint32_t level = level_of(gain);
+            if (level >= part.levels.size()) part.levels.resize(level + 1);
+            part.levels[level].waiting.push_back(
+                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
+            part.top = std::max(part.top, level);
         }
-    }
+    });
     const bool bounded = counts.split() < 6;
+    // The subset sizes t..6 in two halves of about as many subsets, each size in turn to the
+    // lighter half.
+    unsigned halves[2] = {0, 0};
+    uint64_t weights[2] = {0, 0};
+    for (int k = t; k <= 6; ++k) {
+        const int lighter = weights[1] < weights[0] ? 1 : 0;
+        halves[lighter] |= 1u << k;
+        weights[lighter] += reduce_detail::binomial(7, static_cast<uint32_t>(k));
+    }
     uint32_t round = 1;
     std::vector<uint64_t> picks;
-    // A part of a level's scan: its best and the candidates it sends to lower levels.
-    struct Part {
-        uint32_t best = 0, best_i = UINT32_MAX;
-        uint64_t best_mask = 0;
-        std::size_t kept_end = 0;
-        std::vector<std::pair<uint32_t, Candidate>> moved;
+    const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
+        return gain > than || (gain == than && before(i, than_i));
     };
-    std::vector<Part> parts(threads);
     while (cover.uncovered() > 0 && picks.size() < most && !deadline.passed()) {
-        uint32_t best = 0, best_i = UINT32_MAX;
-        uint64_t best_mask = 0;
-        const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
-            return gain > than || (gain == than && before(i, than_i));
-        };
-        for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
-            Level& here = levels[level];
-            std::vector<Candidate>& waiting = here.waiting;
-            // Those added this round were bounded or counted this round, and already compared.
-            const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
-            // Each part scans its share with the best so far, keeps those staying on the level
-            // in place from its start, and notes those moving down. Any candidate that can beat
-            // its part's best is counted, so the best of the parts is the best of the level
-            // whatever the parts.
-            const std::size_t n_parts = waiting.size() >= ParallelScan ? threads : 1;
-            in_parts(n_parts, waiting.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
-                Part& part = parts[k];
-                part.best = best, part.best_i = best_i, part.best_mask = best_mask;
-                part.moved.clear();
-                std::size_t kept = lo;
-                for (std::size_t j = lo; j < hi; ++j) {
+        // The highest gain any part has found this round: no candidate below it can win.
+        std::atomic<uint32_t> floor{0};
+        in_parts(n_parts, n_parts, [&](std::size_t, std::size_t, std::size_t k) {
+            Part& part = parts[k];
+            part.best = 0, part.best_i = UINT32_MAX, part.best_mask = 0;
+            const auto can_win = [&](uint32_t gain, uint32_t i) {
+                return beats(gain, i, part.best, part.best_i) &&
+                       gain >= floor.load(std::memory_order_relaxed);
+            };
+            for (uint32_t level = part.top + 1;
+                 level-- > 0 && level_top(level) >= part.best &&
+                 level_top(level) >= floor.load(std::memory_order_relaxed);) {
+                Level& here = part.levels[level];
+                std::vector<Candidate>& waiting = here.waiting;
+                // Those added this round were bounded or counted this round, and already compared.
+                // The rest are scanned with the best so far; those staying on the level are kept in
+                // place, and those moving down are reached later in the round if they can still
+                // win.
+                const std::size_t fresh =
+                    here.fresh_round == round ? here.fresh_from : waiting.size();
+                std::size_t kept = 0;
+                for (std::size_t j = 0; j < waiting.size(); ++j) {
+                    // The coverage of a candidate a little ahead, fetched before it is read.
+                    constexpr std::size_t Ahead = 16;
+                    if (j + Ahead < fresh) cover.prefetch(target_at(waiting[j + Ahead].index));
                     Candidate c = waiting[j];
-                    if (j < fresh && beats(c.bound, c.index, part.best, part.best_i)) {
+                    if (j < fresh && can_win(c.bound, c.index)) {
                         // First the cheaper bound (counting the candidate itself while it is
                         // uncovered), then (if that can still win) the gain.
                         const uint64_t mask = c.mask();
@@ -224,51 +251,51 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                         const uint32_t bound =
                             bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
                                     : c.bound;
-                        if (beats(bound, c.index, part.best, part.best_i)) {
+                        if (can_win(bound, c.index)) {
                             c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
-                            if (beats(c.bound, c.index, part.best, part.best_i))
+                            if (beats(c.bound, c.index, part.best, part.best_i)) {
                                 part.best = c.bound, part.best_i = c.index, part.best_mask = mask;
+                                uint32_t was = floor.load(std::memory_order_relaxed);
+                                while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
+                                    ;
+                            }
                         } else {
                             c.bound = std::min(c.bound, bound);
                         }
                     }
                     if (c.bound == 0) continue;
                     const uint32_t to = level_of(c.bound);
-                    if (to == level)
+                    if (to == level) {
                         waiting[kept++] = c;
-                    else
-                        part.moved.emplace_back(to, c);
-                }
-                part.kept_end = kept;
-            });
-            // The parts joined in order: the kept closed up, the moved to their levels (reached
-            // later in the round if they can still win).
-            std::size_t kept = 0;
-            for (std::size_t k = 0; k < n_parts; ++k) {
-                const Part& part = parts[k];
-                if (beats(part.best, part.best_i, best, best_i))
-                    best = part.best, best_i = part.best_i, best_mask = part.best_mask;
-                const std::size_t lo = waiting.size() * k / n_parts;
-                std::copy(waiting.begin() + static_cast<std::ptrdiff_t>(lo),
-                          waiting.begin() + static_cast<std::ptrdiff_t>(part.kept_end),
-                          waiting.begin() + static_cast<std::ptrdiff_t>(kept));
-                kept += part.kept_end - lo;
-                for (const auto& [to, c] : part.moved) {
-                    Level& lower = levels[to];
+                        continue;
+                    }
+                    Level& lower = part.levels[to];
                     if (lower.fresh_round != round) {
                         lower.fresh_round = round;
                         lower.fresh_from = lower.waiting.size();
                     }
                     lower.waiting.push_back(c);
                 }
+                waiting.resize(kept);
+                // Candidates only move down: a level once crowded gives its room back.
+                if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
             }
-            waiting.resize(kept);
-            // Candidates only move down: a level once crowded gives its room back.
-            if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
-        }
-        while (top > 0 && levels[top].waiting.empty()) --top;
+            while (part.top > 0 && part.levels[part.top].waiting.empty()) --part.top;
+        });
+        uint32_t best = 0, best_i = UINT32_MAX;
+        uint64_t best_mask = 0;
+        for (const Part& part : parts)
+            if (part.best_i != UINT32_MAX && beats(part.best, part.best_i, best, best_i))
+                best = part.best, best_i = part.best_i, best_mask = part.best_mask;
         assert(best > 0);
-        for (uint32_t d : cover.take(best_mask)) counts.add(masks[d], -1);
+        // The counts of the newly covered taken off, two halves of the subset sizes apart.
+        const std::vector<uint32_t>& hit = cover.take(best_mask);
+        in_parts(hit.size() >= ParallelScan ? std::min<std::size_t>(threads, 2) : 1, 2,
+                 [&](std::size_t lo, std::size_t hi, std::size_t) {
+                     unsigned sizes = 0;
+                     for (std::size_t half = lo; half < hi; ++half) sizes |= halves[half];
+                     for (uint32_t d : hit) counts.add(masks[d], -1, sizes);
+                 });
         picks.push_back(best_mask);
         ++round;
     }
