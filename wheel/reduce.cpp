@@ -102,6 +102,8 @@ struct Offered {
 
 // The candidates are shared among the threads from this many.
 constexpr std::size_t ParallelScan = 1 << 12;
+// drop_redundant shares the stored combinations among the threads from this many.
+constexpr std::size_t ParallelDrop = 1 << 16;
 
 // Calls f(lo, hi, k) for the k-th of parts even shares of 0..n, on a thread each (the first on
 // the calling thread); where the system gives no thread, its share runs here after the others.
@@ -314,25 +316,37 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
 // covered by droppable tickets alone are weighed: the sets of those tickets.
 std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
                                      const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                     std::size_t first_droppable = 0) {
+                                     std::size_t threads, std::size_t first_droppable = 0) {
     const std::size_t n = tickets.size();
-    TicketLists lists(tickets, highest, t);
-    std::vector<uint32_t> found(n);
+    // The stored combinations are shared among threads, each with its own lists.
+    const std::size_t n_parts = masks.size() >= ParallelDrop ? threads : 1;
+    std::vector<TicketLists> lists(n_parts, TicketLists(tickets, highest, t));
+    std::vector<std::vector<uint8_t>> needed(n_parts, std::vector<uint8_t>(n, 0));
+    in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        std::vector<uint32_t> found(n);
+        for (std::size_t d = lo; d < hi; ++d)
+            if (lists[k].covering(masks[d], found.data()) == 1) needed[k][found[0]] = 1;
+    });
     std::vector<uint8_t> optional(n, 1);
     std::fill_n(optional.begin(), std::min(first_droppable, n), 0);
-    for (uint64_t m : masks)
-        if (lists.covering(m, found.data()) == 1) optional[found[0]] = 0;
-    std::set<std::vector<uint32_t>> alone;
-    std::vector<uint32_t> set, last;
-    for (uint64_t m : masks) {
-        const uint32_t k = lists.covering(m, found.data());
-        if (k < 2 || !std::all_of(found.begin(), found.begin() + k,
-                                  [&](uint32_t j) { return optional[j] != 0; }))
-            continue;
-        set.assign(found.begin(), found.begin() + k);
-        std::sort(set.begin(), set.end());
-        if (set != last) alone.insert(set), last = set;
-    }
+    for (const std::vector<uint8_t>& part : needed)
+        for (std::size_t j = 0; j < n; ++j)
+            if (part[j]) optional[j] = 0;
+    std::vector<std::set<std::vector<uint32_t>>> sets(n_parts);
+    in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        std::vector<uint32_t> found(n), set, last;
+        for (std::size_t d = lo; d < hi; ++d) {
+            const uint32_t c = lists[k].covering(masks[d], found.data());
+            if (c < 2 || !std::all_of(found.begin(), found.begin() + c,
+                                      [&](uint32_t j) { return optional[j] != 0; }))
+                continue;
+            set.assign(found.begin(), found.begin() + c);
+            std::sort(set.begin(), set.end());
+            if (set != last) sets[k].insert(set), last = set;
+        }
+    });
+    std::set<std::vector<uint32_t>> alone = std::move(sets[0]);
+    for (std::size_t k = 1; k < n_parts; ++k) alone.merge(sets[k]);
     std::vector<std::vector<const std::vector<uint32_t>*>> of(n); // the sets holding each ticket
     for (const std::vector<uint32_t>& s : alone)
         for (uint32_t j : s) of[j].push_back(&s);
@@ -362,17 +376,18 @@ std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, u
     std::vector<uint32_t> found(built.size());
     for (uint64_t m : masks)
         for (uint32_t k = lists.covering(m, found.data()), j = 0; j < k; ++j) covers[found[j]] = 1;
-    std::vector<uint64_t> stored;
+    for (std::size_t j = 0; j < built.size(); ++j)
+        if (covers[j]) useful.push_back(built[j]);
     if (from == TicketsFrom::Stored) {
-        stored = masks;
-        std::sort(stored.begin(), stored.end());
-    }
-    for (std::size_t j = 0; j < built.size(); ++j) {
-        const uint64_t m = built[j];
-        if (!covers[j]) continue;
-        if (from == TicketsFrom::Stored && !std::binary_search(stored.begin(), stored.end(), m))
-            return {};
-        useful.push_back(m);
+        // Each of them looked for among the stored combinations.
+        std::vector<uint64_t> wanted = useful;
+        std::sort(wanted.begin(), wanted.end());
+        std::vector<uint8_t> seen(wanted.size(), 0);
+        for (uint64_t m : masks)
+            if (const auto it = std::lower_bound(wanted.begin(), wanted.end(), m);
+                it != wanted.end() && *it == m)
+                seen[static_cast<std::size_t>(it - wanted.begin())] = 1;
+        if (std::find(seen.begin(), seen.end(), 0) != seen.end()) return {};
     }
     return useful;
 }
@@ -598,7 +613,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
             lazy_greedy(masks, highest, t, deadline, threads, r.stopped_early, {}, offered);
         report(best.size());
         // Past the time limit the cover stands as it is.
-        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t);
+        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t, threads);
         report(best.size());
         constexpr uint64_t RestartWork = 50'000;
         const uint64_t passes =
@@ -614,7 +629,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
                 r.stopped_early = true;
                 break;
             }
-            tried = drop_redundant(tried, masks, highest, t);
+            tried = drop_redundant(tried, masks, highest, t, threads);
             if (tried.size() < best.size()) {
                 best = tried;
                 report(best.size());
@@ -645,7 +660,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     std::vector<uint64_t> best = greedy_cover(masks, nullptr);
     std::vector<uint64_t> built = construction_tickets(masks, highest, t, from);
     if (!built.empty()) {
-        built = drop_redundant(built, masks, highest, t);
+        built = drop_redundant(built, masks, highest, t, threads);
         if (built.size() < best.size()) {
             best = built;
             report(best.size());
@@ -709,7 +724,7 @@ Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, 
         if (!stopped) {
             std::vector<uint64_t> all = tickets;
             all.insert(all.end(), added.begin(), added.end());
-            all = drop_redundant(all, masks, highest, t, kept);
+            all = drop_redundant(all, masks, highest, t, threads_of(o), kept);
             added.assign(all.begin() + static_cast<std::ptrdiff_t>(kept), all.end());
         }
         if (left < best_left || (left == best_left && added.size() < best.size())) {
