@@ -177,7 +177,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     // The candidates are shared among parts, each on levels of its own, and a round each part finds
     // its own best alone (one thread each): the best of the parts is the best of all, whatever the
     // parts.
-    struct Part {
+    struct alignas(64) Part {
         std::vector<Level> levels{1};
         uint32_t top = 0;
         uint32_t best = 0, best_i = UINT32_MAX;
@@ -318,14 +318,17 @@ std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
                                      const std::vector<uint64_t>& masks, uint32_t highest, int t,
                                      std::size_t threads, std::size_t first_droppable = 0) {
     const std::size_t n = tickets.size();
-    // The stored combinations are shared among threads, each with its own lists.
+    // The stored combinations are shared among threads, each with its own lists and findings
+    // (apart, so that none writes where another reads).
     const std::size_t n_parts = masks.size() >= ParallelDrop ? threads : 1;
-    std::vector<TicketLists> lists(n_parts, TicketLists(tickets, highest, t));
-    std::vector<std::vector<uint8_t>> needed(n_parts, std::vector<uint8_t>(n, 0));
+    std::vector<std::vector<uint8_t>> needed(n_parts);
     in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        TicketLists lists(tickets, highest, t);
         std::vector<uint32_t> found(n);
+        std::vector<uint8_t> part(n, 0);
         for (std::size_t d = lo; d < hi; ++d)
-            if (lists[k].covering(masks[d], found.data()) == 1) needed[k][found[0]] = 1;
+            if (lists.covering(masks[d], found.data()) == 1) part[found[0]] = 1;
+        needed[k] = std::move(part);
     });
     std::vector<uint8_t> optional(n, 1);
     std::fill_n(optional.begin(), std::min(first_droppable, n), 0);
@@ -334,16 +337,19 @@ std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
             if (part[j]) optional[j] = 0;
     std::vector<std::set<std::vector<uint32_t>>> sets(n_parts);
     in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        TicketLists lists(tickets, highest, t);
         std::vector<uint32_t> found(n), set, last;
+        std::set<std::vector<uint32_t>> part;
         for (std::size_t d = lo; d < hi; ++d) {
-            const uint32_t c = lists[k].covering(masks[d], found.data());
+            const uint32_t c = lists.covering(masks[d], found.data());
             if (c < 2 || !std::all_of(found.begin(), found.begin() + c,
                                       [&](uint32_t j) { return optional[j] != 0; }))
                 continue;
             set.assign(found.begin(), found.begin() + c);
             std::sort(set.begin(), set.end());
-            if (set != last) sets[k].insert(set), last = set;
+            if (set != last) part.insert(set), last = set;
         }
+        sets[k] = std::move(part);
     });
     std::set<std::vector<uint32_t>> alone = std::move(sets[0]);
     for (std::size_t k = 1; k < n_parts; ++k) alone.merge(sets[k]);
@@ -437,18 +443,34 @@ struct Survey {
 };
 
 Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
-                 const std::vector<uint64_t>& tickets) {
-    TicketLists lists(tickets, highest, t);
-    std::vector<uint32_t> found(tickets.size());
-    Survey s;
-    s.needed.assign(tickets.size(), 0);
-    s.useful.assign(tickets.size(), 0);
-    for (uint32_t i = 0; i < count; ++i) {
-        const uint64_t m = mask_of(store + 7 * std::size_t{i});
-        const uint32_t n = lists.covering(m, found.data());
-        if (n == 0) s.uncovered.push_back(m);
-        if (n == 1) s.needed[found[0]] = 1;
-        for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+                 const std::vector<uint64_t>& tickets, std::size_t threads) {
+    // The store is shared among the threads, each with its own lists and survey (apart, so that
+    // none writes where another reads), joined in order.
+    const std::size_t n_parts = count >= ParallelDrop ? threads : 1;
+    std::vector<Survey> parts(n_parts);
+    in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        TicketLists lists(tickets, highest, t);
+        std::vector<uint32_t> found(tickets.size());
+        Survey s;
+        s.needed.assign(tickets.size(), 0);
+        s.useful.assign(tickets.size(), 0);
+        for (std::size_t i = lo; i < hi; ++i) {
+            const uint64_t m = mask_of(store + 7 * i);
+            const uint32_t n = lists.covering(m, found.data());
+            if (n == 0) s.uncovered.push_back(m);
+            if (n == 1) s.needed[found[0]] = 1;
+            for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+        }
+        parts[k] = std::move(s);
+    });
+    Survey s = std::move(parts[0]);
+    for (std::size_t k = 1; k < n_parts; ++k) {
+        for (std::size_t j = 0; j < tickets.size(); ++j) {
+            s.needed[j] |= parts[k].needed[j];
+            s.useful[j] |= parts[k].useful[j];
+        }
+        s.uncovered.insert(s.uncovered.end(), parts[k].uncovered.begin(), parts[k].uncovered.end());
+        std::vector<uint64_t>().swap(parts[k].uncovered);
     }
     return s;
 }
@@ -490,7 +512,7 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     // The combinations they leave uncovered, covered by the greedy over every stored combination;
     // where they are many (whole parts of the construction missing) the greedy over the whole store
     // does better, and none is returned.
-    Survey survey = survey_of(store, count, highest, t, tickets);
+    Survey survey = survey_of(store, count, highest, t, tickets, threads_of(o));
     const uint64_t each = reduce_detail::binomial(7, static_cast<uint32_t>(t));
     if (survey.uncovered.size() > count / MostToMend) {
         if (uint64_t{count} * each <= most_indexed) return {};
@@ -528,7 +550,7 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
         }
         for (uint64_t m : cover_of(uncovered, few ? &offered : nullptr)) tickets.push_back(m);
-        survey = survey_of(store, count, highest, t, tickets);
+        survey = survey_of(store, count, highest, t, tickets, threads_of(o));
         assert(survey.uncovered.empty());
     }
     // The tickets covering no stored combination go; the others that are never the only cover
@@ -539,27 +561,37 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
         if (survey.useful[j] && !survey.needed[j]) optional.push_back(j);
     std::vector<uint8_t> kept = survey.useful;
     if (!optional.empty()) {
-        TicketLists lists(tickets, highest, t);
-        std::vector<uint32_t> found(tickets.size());
         std::vector<uint64_t> bit(tickets.size(), 0);
         for (std::size_t k = 0; k < optional.size(); ++k) bit[optional[k]] = uint64_t{1} << k;
-        std::vector<uint64_t> alone;
-        const auto tidy = [&] {
-            std::sort(alone.begin(), alone.end());
-            alone.erase(std::unique(alone.begin(), alone.end()), alone.end());
+        const auto tidy = [](std::vector<uint64_t>& sets) {
+            std::sort(sets.begin(), sets.end());
+            sets.erase(std::unique(sets.begin(), sets.end()), sets.end());
         };
-        for (uint32_t i = 0; i < count; ++i) {
-            const uint32_t n = lists.covering(mask_of(rec(i)), found.data());
-            uint64_t set = 0;
-            bool others = false;
-            for (uint32_t j = 0; j < n && !others; ++j) {
-                set |= bit[found[j]];
-                others = bit[found[j]] == 0;
+        // The store shared among the threads, each with its own lists and sets, joined after.
+        const std::size_t n_parts = count >= ParallelDrop ? threads_of(o) : 1;
+        std::vector<std::vector<uint64_t>> sets(n_parts);
+        in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+            TicketLists lists(tickets, highest, t);
+            std::vector<uint32_t> found(tickets.size());
+            std::vector<uint64_t> part;
+            for (std::size_t i = lo; i < hi; ++i) {
+                const uint32_t n = lists.covering(mask_of(store + 7 * i), found.data());
+                uint64_t set = 0;
+                bool others = false;
+                for (uint32_t j = 0; j < n && !others; ++j) {
+                    set |= bit[found[j]];
+                    others = bit[found[j]] == 0;
+                }
+                if (!others && set != 0) part.push_back(set);
+                if (part.size() >= (std::size_t{1} << 20)) tidy(part);
             }
-            if (!others && set != 0) alone.push_back(set);
-            if (alone.size() >= (std::size_t{1} << 20)) tidy();
-        }
-        tidy();
+            tidy(part);
+            sets[k] = std::move(part);
+        });
+        std::vector<uint64_t> alone;
+        for (const std::vector<uint64_t>& part : sets)
+            alone.insert(alone.end(), part.begin(), part.end());
+        tidy(alone);
         uint64_t in = optional.size() == 64 ? ~uint64_t{0} : (uint64_t{1} << optional.size()) - 1;
         for (std::size_t k = 0; k < optional.size(); ++k) {
             const uint64_t b = uint64_t{1} << k;
