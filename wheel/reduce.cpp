@@ -165,7 +165,27 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     const auto mask_at = [&](uint32_t i) { return offered ? offered->masks[i] : masks[i]; };
     const auto target_at = [&](uint32_t i) { return offered ? offered->target[i] : i; };
     SubsetCounts counts(highest, t);
-    for (uint64_t m : masks) counts.add(m, 1);
+    // The subset sizes t..6 in two halves of about as many subsets, each size in turn to the
+    // lighter half.
+    unsigned halves[2] = {0, 0};
+    uint64_t weights[2] = {0, 0};
+    for (int k = t; k <= 6; ++k) {
+        const int lighter = weights[1] < weights[0] ? 1 : 0;
+        halves[lighter] |= 1u << k;
+        weights[lighter] += reduce_detail::binomial(7, static_cast<uint32_t>(k));
+    }
+    // Adds delta to the counts of the n combinations nth(i) gives: where they are many, two threads
+    // each for a half of the subset sizes.
+    const auto add_counts = [&](std::size_t n, auto&& nth, int delta) {
+        in_parts(n >= ParallelScan ? std::min<std::size_t>(threads, 2) : 1, 2,
+                 [&](std::size_t lo, std::size_t hi, std::size_t) {
+                     unsigned sizes = 0;
+                     for (std::size_t half = lo; half < hi; ++half) sizes |= halves[half];
+                     for (std::size_t i = 0; i < n; ++i) counts.add(nth(i), delta, sizes);
+                 });
+    };
+    add_counts(
+        masks.size(), [&](std::size_t i) { return masks[i]; }, 1);
     Coverage cover(masks, t);
     for (uint64_t m : taken)
         for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
@@ -203,15 +223,6 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         }
     });
     const bool bounded = counts.split() < 6;
-    // The subset sizes t..6 in two halves of about as many subsets, each size in turn to the
-    // lighter half.
-    unsigned halves[2] = {0, 0};
-    uint64_t weights[2] = {0, 0};
-    for (int k = t; k <= 6; ++k) {
-        const int lighter = weights[1] < weights[0] ? 1 : 0;
-        halves[lighter] |= 1u << k;
-        weights[lighter] += reduce_detail::binomial(7, static_cast<uint32_t>(k));
-    }
     uint32_t round = 1;
     std::vector<uint64_t> picks;
     const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
@@ -290,14 +301,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
             if (part.best_i != UINT32_MAX && beats(part.best, part.best_i, best, best_i))
                 best = part.best, best_i = part.best_i, best_mask = part.best_mask;
         assert(best > 0);
-        // The counts of the newly covered taken off, two halves of the subset sizes apart.
         const std::vector<uint32_t>& hit = cover.take(best_mask);
-        in_parts(hit.size() >= ParallelScan ? std::min<std::size_t>(threads, 2) : 1, 2,
-                 [&](std::size_t lo, std::size_t hi, std::size_t) {
-                     unsigned sizes = 0;
-                     for (std::size_t half = lo; half < hi; ++half) sizes |= halves[half];
-                     for (uint32_t d : hit) counts.add(masks[d], -1, sizes);
-                 });
+        add_counts(
+            hit.size(), [&](std::size_t i) { return masks[hit[i]]; }, -1);
         picks.push_back(best_mask);
         ++round;
     }
