@@ -504,15 +504,26 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     if (tickets.empty()) return {};
     const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
     if (from == TicketsFrom::Stored) {
-        std::vector<uint64_t> stored((game_combinations(highest) + 63) / 64, 0);
-        uint64_t rank[1];
-        for (uint32_t i = 0; i < count; ++i) {
-            subset_ranks(mask_of(rec(i)), 7, rank);
-            stored[rank[0] / 64] |= uint64_t{1} << (rank[0] % 64);
-        }
+        // The tickets looked for among the stored combinations, the store shared among the
+        // threads, each marking those it finds apart.
+        std::vector<uint64_t> wanted = tickets;
+        std::sort(wanted.begin(), wanted.end());
+        const std::size_t n_parts = count >= ParallelDrop ? threads_of(o) : 1;
+        std::vector<std::vector<uint8_t>> seen(n_parts);
+        in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+            std::vector<uint8_t> part(wanted.size(), 0);
+            for (std::size_t i = lo; i < hi; ++i)
+                if (const auto it =
+                        std::lower_bound(wanted.begin(), wanted.end(), mask_of(store + 7 * i));
+                    it != wanted.end() && *it == mask_of(store + 7 * i))
+                    part[static_cast<std::size_t>(it - wanted.begin())] = 1;
+            seen[k] = std::move(part);
+        });
         std::erase_if(tickets, [&](uint64_t m) {
-            subset_ranks(m, 7, rank);
-            return (stored[rank[0] / 64] >> (rank[0] % 64) & 1) == 0;
+            const auto at = static_cast<std::size_t>(
+                std::lower_bound(wanted.begin(), wanted.end(), m) - wanted.begin());
+            return std::none_of(seen.begin(), seen.end(),
+                                [&](const std::vector<uint8_t>& part) { return part[at] != 0; });
         });
     }
     // The combinations they leave uncovered, covered by the greedy over every stored combination;
