@@ -2,6 +2,7 @@
 // than t numbers with every ticket taken), and which tickets cover a stored combination.
 #pragma once
 
+#include "engine/mask.h"
 #include "wheel/reduce_index.h"
 
 #include <algorithm>
@@ -12,17 +13,9 @@
 
 namespace lotto::reduce_detail {
 
-// The numbers in a mask, counted in the register (std::popcount may be a library call where the
-// processor's own count is not assumed).
-inline int bits_of(uint64_t x) {
-    x -= x >> 1 & 0x5555555555555555;
-    x = (x & 0x3333333333333333) + (x >> 2 & 0x3333333333333333);
-    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0f;
-    return static_cast<int>(x * 0x0101010101010101 >> 56);
-}
-
-// Whether the two masks share at least t numbers.
-inline bool shares(uint64_t a, uint64_t b, int t) { return bits_of(a & b) >= t; }
+// Whether the two masks share at least t numbers (the portable count: std::popcount may be a
+// library call where the processor's own count is not assumed).
+inline bool shares(uint64_t a, uint64_t b, int t) { return popcount(a & b) >= t; }
 
 // The uncovered stored combinations, kept as a list that each ticket taken shortens: no index of
 // their t-subsets, a ticket costs one pass over those still uncovered.
