@@ -15,6 +15,7 @@
 #include <cassert>
 #include <chrono>
 #include <cstring>
+#include <exception>
 #include <numeric>
 #include <set>
 #include <system_error>
@@ -99,23 +100,39 @@ struct Offered {
     std::vector<uint32_t> target;
 };
 
-// A level's scan is shared among the threads from this many candidates.
+// The candidates are shared among the threads from this many.
 constexpr std::size_t ParallelScan = 1 << 12;
+// drop_redundant shares the stored combinations among the threads from this many.
+constexpr std::size_t ParallelDrop = 1 << 16;
 
 // Calls f(lo, hi, k) for the k-th of parts even shares of 0..n, on a thread each (the first on
 // the calling thread); where the system gives no thread, its share runs here after the others.
+// What a share throws (running out of memory) is thrown here once all have ended.
 template <class F> void in_parts(std::size_t parts, std::size_t n, F&& f) {
-    std::vector<std::jthread> helpers;
-    std::vector<std::size_t> here;
-    for (std::size_t k = 1; k < parts; ++k) {
+    std::vector<std::exception_ptr> failed(parts);
+    const auto run = [&](std::size_t k) {
         try {
-            helpers.emplace_back([&f, k, parts, n] { f(n * k / parts, n * (k + 1) / parts, k); });
-        } catch (const std::system_error&) {
-            here.push_back(k);
+            f(n * k / parts, n * (k + 1) / parts, k);
+        } catch (...) {
+            failed[k] = std::current_exception();
         }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        helpers.reserve(parts);
+        std::vector<std::size_t> here;
+        for (std::size_t k = 1; k < parts; ++k) {
+            try {
+                helpers.emplace_back(run, k);
+            } catch (const std::system_error&) {
+                here.push_back(k);
+            }
+        }
+        run(0);
+        for (std::size_t k : here) run(k);
     }
-    f(0, n / parts, 0);
-    for (std::size_t k : here) f(n * k / parts, n * (k + 1) / parts, k);
+    for (const std::exception_ptr& e : failed)
+        if (e) std::rethrow_exception(e);
 }
 
 // The threads a search uses: the options' count, or one per core.
@@ -148,7 +165,27 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     const auto mask_at = [&](uint32_t i) { return offered ? offered->masks[i] : masks[i]; };
     const auto target_at = [&](uint32_t i) { return offered ? offered->target[i] : i; };
     SubsetCounts counts(highest, t);
-    for (uint64_t m : masks) counts.add(m, 1);
+    // The subset sizes t..6 in two halves of about as many subsets, each size in turn to the
+    // lighter half.
+    unsigned halves[2] = {0, 0};
+    uint64_t weights[2] = {0, 0};
+    for (int k = t; k <= 6; ++k) {
+        const int lighter = weights[1] < weights[0] ? 1 : 0;
+        halves[lighter] |= 1u << k;
+        weights[lighter] += reduce_detail::binomial(7, static_cast<uint32_t>(k));
+    }
+    // Adds delta to the counts of the n combinations nth(i) gives: where they are many, two threads
+    // each for a half of the subset sizes.
+    const auto add_counts = [&](std::size_t n, auto&& nth, int delta) {
+        in_parts(n >= ParallelScan ? std::min<std::size_t>(threads, 2) : 1, 2,
+                 [&](std::size_t lo, std::size_t hi, std::size_t) {
+                     unsigned sizes = 0;
+                     for (std::size_t half = lo; half < hi; ++half) sizes |= halves[half];
+                     for (std::size_t i = 0; i < n; ++i) counts.add(nth(i), delta, sizes);
+                 });
+    };
+    add_counts(
+        masks.size(), [&](std::size_t i) { return masks[i]; }, 1);
     Coverage cover(masks, t);
     for (uint64_t m : taken)
         for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
@@ -157,65 +194,68 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         uint32_t fresh_round = 0;   // the round that last added candidates counted in it
         std::size_t fresh_from = 0; // where that round's candidates start
     };
-    std::vector<Level> levels(1);
-    uint32_t top = 0;
-    {
-        // The gains are counted in parallel, and the candidates placed in order.
-        std::vector<uint32_t> gains(candidates), rests(candidates);
-        in_parts(candidates >= ParallelScan ? threads : 1, candidates,
-                 [&](std::size_t lo, std::size_t hi, std::size_t) {
-                     for (std::size_t i = lo; i < hi; ++i) {
-                         const uint32_t target = target_at(static_cast<uint32_t>(i));
-                         gains[i] = static_cast<uint32_t>(
-                             counts.gain(mask_at(static_cast<uint32_t>(i)),
-                                         target != NotToCover && !cover.covered(target), rests[i]));
-                     }
-                 });
-        for (uint32_t i = 0; i < candidates; ++i) {
-            if (gains[i] == 0) continue;
-            const uint32_t level = level_of(gains[i]);
-            if (level >= levels.size()) levels.resize(level + 1);
+    // The candidates are shared among parts, each on levels of its own, and a round each part finds
+    // its own best alone (one thread each): the best of the parts is the best of all, whatever the
+    // parts.
+    struct alignas(64) Part {
+        std::vector<Level> levels{1};
+        uint32_t top = 0;
+        uint32_t best = 0, best_i = UINT32_MAX;
+        uint64_t best_mask = 0;
+    };
+    const std::size_t n_parts = candidates >= ParallelScan ? threads : 1;
+    std::vector<Part> parts(n_parts);
+    in_parts(n_parts, candidates, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        Part& part = parts[k];
+        for (std::size_t n = lo; n < hi; ++n) {
+            const uint32_t i = static_cast<uint32_t>(n);
+            const uint32_t target = target_at(i);
             const uint64_t m = mask_at(i);
-            levels[level].waiting.push_back(
-                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gains[i], rests[i]});
-            top = std::max(top, level);
+            uint32_t rest = 0;
+            const uint32_t gain = static_cast<uint32_t>(
+                counts.gain(m, target != NotToCover && !cover.covered(target), rest));
+            if (gain == 0) continue;
+            const uint32_t level = level_of(gain);
+            if (level >= part.levels.size()) part.levels.resize(level + 1);
+            part.levels[level].waiting.push_back(
+                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
+            part.top = std::max(part.top, level);
         }
-    }
+    });
     const bool bounded = counts.split() < 6;
     uint32_t round = 1;
     std::vector<uint64_t> picks;
-    // A part of a level's scan: its best and the candidates it sends to lower levels.
-    struct Part {
-        uint32_t best = 0, best_i = UINT32_MAX;
-        uint64_t best_mask = 0;
-        std::size_t kept_end = 0;
-        std::vector<std::pair<uint32_t, Candidate>> moved;
+    const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
+        return gain > than || (gain == than && before(i, than_i));
     };
-    std::vector<Part> parts(threads);
     while (cover.uncovered() > 0 && picks.size() < most && !deadline.passed()) {
-        uint32_t best = 0, best_i = UINT32_MAX;
-        uint64_t best_mask = 0;
-        const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
-            return gain > than || (gain == than && before(i, than_i));
-        };
-        for (uint32_t level = top + 1; level-- > 0 && level_top(level) >= best;) {
-            Level& here = levels[level];
-            std::vector<Candidate>& waiting = here.waiting;
-            // Those added this round were bounded or counted this round, and already compared.
-            const std::size_t fresh = here.fresh_round == round ? here.fresh_from : waiting.size();
-            // Each part scans its share with the best so far, keeps those staying on the level
-            // in place from its start, and notes those moving down. Any candidate that can beat
-            // its part's best is counted, so the best of the parts is the best of the level
-            // whatever the parts.
-            const std::size_t n_parts = waiting.size() >= ParallelScan ? threads : 1;
-            in_parts(n_parts, waiting.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
-                Part& part = parts[k];
-                part.best = best, part.best_i = best_i, part.best_mask = best_mask;
-                part.moved.clear();
-                std::size_t kept = lo;
-                for (std::size_t j = lo; j < hi; ++j) {
+        // The highest gain any part has found this round: no candidate below it can win.
+        std::atomic<uint32_t> floor{0};
+        in_parts(n_parts, n_parts, [&](std::size_t, std::size_t, std::size_t k) {
+            Part& part = parts[k];
+            part.best = 0, part.best_i = UINT32_MAX, part.best_mask = 0;
+            const auto can_win = [&](uint32_t gain, uint32_t i) {
+                return beats(gain, i, part.best, part.best_i) &&
+                       gain >= floor.load(std::memory_order_relaxed);
+            };
+            for (uint32_t level = part.top + 1;
+                 level-- > 0 && level_top(level) >= part.best &&
+                 level_top(level) >= floor.load(std::memory_order_relaxed);) {
+                Level& here = part.levels[level];
+                std::vector<Candidate>& waiting = here.waiting;
+                // Those added this round were bounded or counted this round, and already compared.
+                // The rest are scanned with the best so far; those staying on the level are kept in
+                // place, and those moving down are reached later in the round if they can still
+                // win.
+                const std::size_t fresh =
+                    here.fresh_round == round ? here.fresh_from : waiting.size();
+                std::size_t kept = 0;
+                for (std::size_t j = 0; j < waiting.size(); ++j) {
+                    // The coverage of a candidate a little ahead, fetched before it is read.
+                    constexpr std::size_t Ahead = 16;
+                    if (j + Ahead < fresh) cover.prefetch(target_at(waiting[j + Ahead].index));
                     Candidate c = waiting[j];
-                    if (j < fresh && beats(c.bound, c.index, part.best, part.best_i)) {
+                    if (j < fresh && can_win(c.bound, c.index)) {
                         // First the cheaper bound (counting the candidate itself while it is
                         // uncovered), then (if that can still win) the gain.
                         const uint64_t mask = c.mask();
@@ -224,51 +264,46 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                         const uint32_t bound =
                             bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
                                     : c.bound;
-                        if (beats(bound, c.index, part.best, part.best_i)) {
+                        if (can_win(bound, c.index)) {
                             c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
-                            if (beats(c.bound, c.index, part.best, part.best_i))
+                            if (beats(c.bound, c.index, part.best, part.best_i)) {
                                 part.best = c.bound, part.best_i = c.index, part.best_mask = mask;
+                                uint32_t was = floor.load(std::memory_order_relaxed);
+                                while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
+                                    ;
+                            }
                         } else {
                             c.bound = std::min(c.bound, bound);
                         }
                     }
                     if (c.bound == 0) continue;
                     const uint32_t to = level_of(c.bound);
-                    if (to == level)
+                    if (to == level) {
                         waiting[kept++] = c;
-                    else
-                        part.moved.emplace_back(to, c);
-                }
-                part.kept_end = kept;
-            });
-            // The parts joined in order: the kept closed up, the moved to their levels (reached
-            // later in the round if they can still win).
-            std::size_t kept = 0;
-            for (std::size_t k = 0; k < n_parts; ++k) {
-                const Part& part = parts[k];
-                if (beats(part.best, part.best_i, best, best_i))
-                    best = part.best, best_i = part.best_i, best_mask = part.best_mask;
-                const std::size_t lo = waiting.size() * k / n_parts;
-                std::copy(waiting.begin() + static_cast<std::ptrdiff_t>(lo),
-                          waiting.begin() + static_cast<std::ptrdiff_t>(part.kept_end),
-                          waiting.begin() + static_cast<std::ptrdiff_t>(kept));
-                kept += part.kept_end - lo;
-                for (const auto& [to, c] : part.moved) {
-                    Level& lower = levels[to];
+                        continue;
+                    }
+                    Level& lower = part.levels[to];
                     if (lower.fresh_round != round) {
                         lower.fresh_round = round;
                         lower.fresh_from = lower.waiting.size();
                     }
                     lower.waiting.push_back(c);
                 }
+                waiting.resize(kept);
+                // Candidates only move down: a level once crowded gives its room back.
+                if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
             }
-            waiting.resize(kept);
-            // Candidates only move down: a level once crowded gives its room back.
-            if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
-        }
-        while (top > 0 && levels[top].waiting.empty()) --top;
+            while (part.top > 0 && part.levels[part.top].waiting.empty()) --part.top;
+        });
+        uint32_t best = 0, best_i = UINT32_MAX;
+        uint64_t best_mask = 0;
+        for (const Part& part : parts)
+            if (part.best_i != UINT32_MAX && beats(part.best, part.best_i, best, best_i))
+                best = part.best, best_i = part.best_i, best_mask = part.best_mask;
         assert(best > 0);
-        for (uint32_t d : cover.take(best_mask)) counts.add(masks[d], -1);
+        const std::vector<uint32_t>& hit = cover.take(best_mask);
+        add_counts(
+            hit.size(), [&](std::size_t i) { return masks[hit[i]]; }, -1);
         picks.push_back(best_mask);
         ++round;
     }
@@ -287,25 +322,43 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
 // covered by droppable tickets alone are weighed: the sets of those tickets.
 std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
                                      const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                     std::size_t first_droppable = 0) {
+                                     std::size_t threads, std::size_t first_droppable = 0) {
     const std::size_t n = tickets.size();
-    TicketLists lists(tickets, highest, t);
-    std::vector<uint32_t> found(n);
+    // The stored combinations are shared among threads, each with its own lists and findings
+    // (apart, so that none writes where another reads).
+    const std::size_t n_parts = masks.size() >= ParallelDrop ? threads : 1;
+    std::vector<std::vector<uint8_t>> needed(n_parts);
+    in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        TicketLists lists(tickets, highest, t);
+        std::vector<uint32_t> found(n);
+        std::vector<uint8_t> part(n, 0);
+        for (std::size_t d = lo; d < hi; ++d)
+            if (lists.covering(masks[d], found.data()) == 1) part[found[0]] = 1;
+        needed[k] = std::move(part);
+    });
     std::vector<uint8_t> optional(n, 1);
     std::fill_n(optional.begin(), std::min(first_droppable, n), 0);
-    for (uint64_t m : masks)
-        if (lists.covering(m, found.data()) == 1) optional[found[0]] = 0;
-    std::set<std::vector<uint32_t>> alone;
-    std::vector<uint32_t> set, last;
-    for (uint64_t m : masks) {
-        const uint32_t k = lists.covering(m, found.data());
-        if (k < 2 || !std::all_of(found.begin(), found.begin() + k,
-                                  [&](uint32_t j) { return optional[j] != 0; }))
-            continue;
-        set.assign(found.begin(), found.begin() + k);
-        std::sort(set.begin(), set.end());
-        if (set != last) alone.insert(set), last = set;
-    }
+    for (const std::vector<uint8_t>& part : needed)
+        for (std::size_t j = 0; j < n; ++j)
+            if (part[j]) optional[j] = 0;
+    std::vector<std::set<std::vector<uint32_t>>> sets(n_parts);
+    in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        TicketLists lists(tickets, highest, t);
+        std::vector<uint32_t> found(n), set, last;
+        std::set<std::vector<uint32_t>> part;
+        for (std::size_t d = lo; d < hi; ++d) {
+            const uint32_t c = lists.covering(masks[d], found.data());
+            if (c < 2 || !std::all_of(found.begin(), found.begin() + c,
+                                      [&](uint32_t j) { return optional[j] != 0; }))
+                continue;
+            set.assign(found.begin(), found.begin() + c);
+            std::sort(set.begin(), set.end());
+            if (set != last) part.insert(set), last = set;
+        }
+        sets[k] = std::move(part);
+    });
+    std::set<std::vector<uint32_t>> alone = std::move(sets[0]);
+    for (std::size_t k = 1; k < n_parts; ++k) alone.merge(sets[k]);
     std::vector<std::vector<const std::vector<uint32_t>*>> of(n); // the sets holding each ticket
     for (const std::vector<uint32_t>& s : alone)
         for (uint32_t j : s) of[j].push_back(&s);
@@ -335,17 +388,18 @@ std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, u
     std::vector<uint32_t> found(built.size());
     for (uint64_t m : masks)
         for (uint32_t k = lists.covering(m, found.data()), j = 0; j < k; ++j) covers[found[j]] = 1;
-    std::vector<uint64_t> stored;
+    for (std::size_t j = 0; j < built.size(); ++j)
+        if (covers[j]) useful.push_back(built[j]);
     if (from == TicketsFrom::Stored) {
-        stored = masks;
-        std::sort(stored.begin(), stored.end());
-    }
-    for (std::size_t j = 0; j < built.size(); ++j) {
-        const uint64_t m = built[j];
-        if (!covers[j]) continue;
-        if (from == TicketsFrom::Stored && !std::binary_search(stored.begin(), stored.end(), m))
-            return {};
-        useful.push_back(m);
+        // Each of them looked for among the stored combinations.
+        std::vector<uint64_t> wanted = useful;
+        std::sort(wanted.begin(), wanted.end());
+        std::vector<uint8_t> seen(wanted.size(), 0);
+        for (uint64_t m : masks)
+            if (const auto it = std::lower_bound(wanted.begin(), wanted.end(), m);
+                it != wanted.end() && *it == m)
+                seen[static_cast<std::size_t>(it - wanted.begin())] = 1;
+        if (std::find(seen.begin(), seen.end(), 0) != seen.end()) return {};
     }
     return useful;
 }
@@ -395,18 +449,34 @@ struct Survey {
 };
 
 Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
-                 const std::vector<uint64_t>& tickets) {
-    TicketLists lists(tickets, highest, t);
-    std::vector<uint32_t> found(tickets.size());
-    Survey s;
-    s.needed.assign(tickets.size(), 0);
-    s.useful.assign(tickets.size(), 0);
-    for (uint32_t i = 0; i < count; ++i) {
-        const uint64_t m = mask_of(store + 7 * std::size_t{i});
-        const uint32_t n = lists.covering(m, found.data());
-        if (n == 0) s.uncovered.push_back(m);
-        if (n == 1) s.needed[found[0]] = 1;
-        for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+                 const std::vector<uint64_t>& tickets, std::size_t threads) {
+    // The store is shared among the threads, each with its own lists and survey (apart, so that
+    // none writes where another reads), joined in order.
+    const std::size_t n_parts = count >= ParallelDrop ? threads : 1;
+    std::vector<Survey> parts(n_parts);
+    in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        TicketLists lists(tickets, highest, t);
+        std::vector<uint32_t> found(tickets.size());
+        Survey s;
+        s.needed.assign(tickets.size(), 0);
+        s.useful.assign(tickets.size(), 0);
+        for (std::size_t i = lo; i < hi; ++i) {
+            const uint64_t m = mask_of(store + 7 * i);
+            const uint32_t n = lists.covering(m, found.data());
+            if (n == 0) s.uncovered.push_back(m);
+            if (n == 1) s.needed[found[0]] = 1;
+            for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+        }
+        parts[k] = std::move(s);
+    });
+    Survey s = std::move(parts[0]);
+    for (std::size_t k = 1; k < n_parts; ++k) {
+        for (std::size_t j = 0; j < tickets.size(); ++j) {
+            s.needed[j] |= parts[k].needed[j];
+            s.useful[j] |= parts[k].useful[j];
+        }
+        s.uncovered.insert(s.uncovered.end(), parts[k].uncovered.begin(), parts[k].uncovered.end());
+        std::vector<uint64_t>().swap(parts[k].uncovered);
     }
     return s;
 }
@@ -434,21 +504,32 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     if (tickets.empty()) return {};
     const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
     if (from == TicketsFrom::Stored) {
-        std::vector<uint64_t> stored((game_combinations(highest) + 63) / 64, 0);
-        uint64_t rank[1];
-        for (uint32_t i = 0; i < count; ++i) {
-            subset_ranks(mask_of(rec(i)), 7, rank);
-            stored[rank[0] / 64] |= uint64_t{1} << (rank[0] % 64);
-        }
+        // The tickets looked for among the stored combinations, the store shared among the
+        // threads, each marking those it finds apart.
+        std::vector<uint64_t> wanted = tickets;
+        std::sort(wanted.begin(), wanted.end());
+        const std::size_t n_parts = count >= ParallelDrop ? threads_of(o) : 1;
+        std::vector<std::vector<uint8_t>> seen(n_parts);
+        in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+            std::vector<uint8_t> part(wanted.size(), 0);
+            for (std::size_t i = lo; i < hi; ++i)
+                if (const auto it =
+                        std::lower_bound(wanted.begin(), wanted.end(), mask_of(store + 7 * i));
+                    it != wanted.end() && *it == mask_of(store + 7 * i))
+                    part[static_cast<std::size_t>(it - wanted.begin())] = 1;
+            seen[k] = std::move(part);
+        });
         std::erase_if(tickets, [&](uint64_t m) {
-            subset_ranks(m, 7, rank);
-            return (stored[rank[0] / 64] >> (rank[0] % 64) & 1) == 0;
+            const auto at = static_cast<std::size_t>(
+                std::lower_bound(wanted.begin(), wanted.end(), m) - wanted.begin());
+            return std::none_of(seen.begin(), seen.end(),
+                                [&](const std::vector<uint8_t>& part) { return part[at] != 0; });
         });
     }
     // The combinations they leave uncovered, covered by the greedy over every stored combination;
     // where they are many (whole parts of the construction missing) the greedy over the whole store
     // does better, and none is returned.
-    Survey survey = survey_of(store, count, highest, t, tickets);
+    Survey survey = survey_of(store, count, highest, t, tickets, threads_of(o));
     const uint64_t each = reduce_detail::binomial(7, static_cast<uint32_t>(t));
     if (survey.uncovered.size() > count / MostToMend) {
         if (uint64_t{count} * each <= most_indexed) return {};
@@ -486,7 +567,7 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
         }
         for (uint64_t m : cover_of(uncovered, few ? &offered : nullptr)) tickets.push_back(m);
-        survey = survey_of(store, count, highest, t, tickets);
+        survey = survey_of(store, count, highest, t, tickets, threads_of(o));
         assert(survey.uncovered.empty());
     }
     // The tickets covering no stored combination go; the others that are never the only cover
@@ -497,27 +578,37 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
         if (survey.useful[j] && !survey.needed[j]) optional.push_back(j);
     std::vector<uint8_t> kept = survey.useful;
     if (!optional.empty()) {
-        TicketLists lists(tickets, highest, t);
-        std::vector<uint32_t> found(tickets.size());
         std::vector<uint64_t> bit(tickets.size(), 0);
         for (std::size_t k = 0; k < optional.size(); ++k) bit[optional[k]] = uint64_t{1} << k;
-        std::vector<uint64_t> alone;
-        const auto tidy = [&] {
-            std::sort(alone.begin(), alone.end());
-            alone.erase(std::unique(alone.begin(), alone.end()), alone.end());
+        const auto tidy = [](std::vector<uint64_t>& sets) {
+            std::sort(sets.begin(), sets.end());
+            sets.erase(std::unique(sets.begin(), sets.end()), sets.end());
         };
-        for (uint32_t i = 0; i < count; ++i) {
-            const uint32_t n = lists.covering(mask_of(rec(i)), found.data());
-            uint64_t set = 0;
-            bool others = false;
-            for (uint32_t j = 0; j < n && !others; ++j) {
-                set |= bit[found[j]];
-                others = bit[found[j]] == 0;
+        // The store shared among the threads, each with its own lists and sets, joined after.
+        const std::size_t n_parts = count >= ParallelDrop ? threads_of(o) : 1;
+        std::vector<std::vector<uint64_t>> sets(n_parts);
+        in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+            TicketLists lists(tickets, highest, t);
+            std::vector<uint32_t> found(tickets.size());
+            std::vector<uint64_t> part;
+            for (std::size_t i = lo; i < hi; ++i) {
+                const uint32_t n = lists.covering(mask_of(store + 7 * i), found.data());
+                uint64_t set = 0;
+                bool others = false;
+                for (uint32_t j = 0; j < n && !others; ++j) {
+                    set |= bit[found[j]];
+                    others = bit[found[j]] == 0;
+                }
+                if (!others && set != 0) part.push_back(set);
+                if (part.size() >= (std::size_t{1} << 20)) tidy(part);
             }
-            if (!others && set != 0) alone.push_back(set);
-            if (alone.size() >= (std::size_t{1} << 20)) tidy();
-        }
-        tidy();
+            tidy(part);
+            sets[k] = std::move(part);
+        });
+        std::vector<uint64_t> alone;
+        for (const std::vector<uint64_t>& part : sets)
+            alone.insert(alone.end(), part.begin(), part.end());
+        tidy(alone);
         uint64_t in = optional.size() == 64 ? ~uint64_t{0} : (uint64_t{1} << optional.size()) - 1;
         for (std::size_t k = 0; k < optional.size(); ++k) {
             const uint64_t b = uint64_t{1} << k;
@@ -571,7 +662,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
             lazy_greedy(masks, highest, t, deadline, threads, r.stopped_early, {}, offered);
         report(best.size());
         // Past the time limit the cover stands as it is.
-        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t);
+        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t, threads);
         report(best.size());
         constexpr uint64_t RestartWork = 50'000;
         const uint64_t passes =
@@ -587,7 +678,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
                 r.stopped_early = true;
                 break;
             }
-            tried = drop_redundant(tried, masks, highest, t);
+            tried = drop_redundant(tried, masks, highest, t, threads);
             if (tried.size() < best.size()) {
                 best = tried;
                 report(best.size());
@@ -618,7 +709,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     std::vector<uint64_t> best = greedy_cover(masks, nullptr);
     std::vector<uint64_t> built = construction_tickets(masks, highest, t, from);
     if (!built.empty()) {
-        built = drop_redundant(built, masks, highest, t);
+        built = drop_redundant(built, masks, highest, t, threads);
         if (built.size() < best.size()) {
             best = built;
             report(best.size());
@@ -682,7 +773,7 @@ Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, 
         if (!stopped) {
             std::vector<uint64_t> all = tickets;
             all.insert(all.end(), added.begin(), added.end());
-            all = drop_redundant(all, masks, highest, t, kept);
+            all = drop_redundant(all, masks, highest, t, threads_of(o), kept);
             added.assign(all.begin() + static_cast<std::ptrdiff_t>(kept), all.end());
         }
         if (left < best_left || (left == best_left && added.size() < best.size())) {
@@ -703,9 +794,9 @@ bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
 
 uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, [[maybe_unused]] int t) {
     // Per combination: its mask, a candidate with its place on a level (twice, as levels grow),
-    // its place in the uncovered list and its sorting; the game's combinations as bits and the
-    // subset counts.
-    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12;
+    // its place and mask in the uncovered list and its sorting; the game's combinations as bits and
+    // the subset counts.
+    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 8;
     return uint64_t{count} * each + game_combinations(highest) / 8 +
            reduce_detail::binomial(highest, 6) * (t <= 5 ? 3 : 1);
 }

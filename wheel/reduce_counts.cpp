@@ -49,18 +49,22 @@ constexpr int split_of(int t) { return t <= 4 ? t + 1 : 6; }
 
 } // namespace
 
-template <int T> void SubsetCounts::add_t(uint64_t mask, int delta) {
+template <int T> void SubsetCounts::add_t(uint64_t mask, int delta, unsigned sizes) {
     const RankTerms terms(mask);
     const auto bump = [delta](auto* counts) {
         return [counts, delta](uint32_t r) {
             counts[r] = static_cast<std::remove_reference_t<decltype(*counts)>>(counts[r] + delta);
         };
     };
-    if constexpr (T <= 2) each_k_subset<2>(terms, bump(two_.data()));
-    if constexpr (T <= 3) each_k_subset<3>(terms, bump(three_.data()));
-    if constexpr (T <= 4) each_k_subset<4>(terms, bump(four_.data()));
-    if constexpr (T <= 5) each_k_subset<5>(terms, bump(five_.data()));
-    each_k_subset<6>(terms, bump(six_.data()));
+    if constexpr (T <= 2)
+        if (sizes >> 2 & 1) each_k_subset<2>(terms, bump(two_.data()));
+    if constexpr (T <= 3)
+        if (sizes >> 3 & 1) each_k_subset<3>(terms, bump(three_.data()));
+    if constexpr (T <= 4)
+        if (sizes >> 4 & 1) each_k_subset<4>(terms, bump(four_.data()));
+    if constexpr (T <= 5)
+        if (sizes >> 5 & 1) each_k_subset<5>(terms, bump(five_.data()));
+    if (sizes >> 6 & 1) each_k_subset<6>(terms, bump(six_.data()));
 }
 
 template <int T>
@@ -95,13 +99,13 @@ int64_t SubsetCounts::bound_t(uint64_t ticket, bool counted_itself, uint32_t res
     return total;
 }
 
-void SubsetCounts::add(uint64_t mask, int delta) {
+void SubsetCounts::add(uint64_t mask, int delta, unsigned sizes) {
     switch (t_) {
-    case 2: add_t<2>(mask, delta); break;
-    case 3: add_t<3>(mask, delta); break;
-    case 4: add_t<4>(mask, delta); break;
-    case 5: add_t<5>(mask, delta); break;
-    default: add_t<6>(mask, delta); break;
+    case 2: add_t<2>(mask, delta, sizes); break;
+    case 3: add_t<3>(mask, delta, sizes); break;
+    case 4: add_t<4>(mask, delta, sizes); break;
+    case 5: add_t<5>(mask, delta, sizes); break;
+    default: add_t<6>(mask, delta, sizes); break;
     }
 }
 

@@ -15,8 +15,10 @@ class SubsetCounts {
     // Counts over 1..highest (<= 64) for sharing at least t (2..6) numbers; all zero.
     SubsetCounts(uint32_t highest, int t);
 
-    // Adds delta to the count of every k-subset (t <= k <= 6) of the combination.
-    void add(uint64_t mask, int delta);
+    // Adds delta to the count of every k-subset (t <= k <= 6) of the combination; with sizes,
+    // only for the k whose bit (1 << k) is set.
+    void add(uint64_t mask, int delta, unsigned sizes = AllSizes);
+    static constexpr unsigned AllSizes = 0x7f;
 
     // How many counted combinations share at least t numbers with the ticket, given whether the
     // ticket itself is a counted combination.
@@ -38,7 +40,7 @@ class SubsetCounts {
     int split() const { return t_ <= 4 ? t_ + 1 : 6; }
 
   private:
-    template <int T> void add_t(uint64_t mask, int delta);
+    template <int T> void add_t(uint64_t mask, int delta, unsigned sizes);
     template <int T> int64_t gain_t(uint64_t ticket, bool counted_itself, uint32_t* rest) const;
     template <int T> int64_t bound_t(uint64_t ticket, bool counted_itself, uint32_t rest) const;
 

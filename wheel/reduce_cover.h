@@ -2,6 +2,7 @@
 // than t numbers with every ticket taken), and which tickets cover a stored combination.
 #pragma once
 
+#include "engine/mask.h"
 #include "wheel/reduce_index.h"
 
 #include <algorithm>
@@ -12,15 +13,16 @@
 
 namespace lotto::reduce_detail {
 
-// Whether the two masks share at least t numbers.
-inline bool shares(uint64_t a, uint64_t b, int t) { return std::popcount(a & b) >= t; }
+// Whether the two masks share at least t numbers (the portable count: std::popcount may be a
+// library call where the processor's own count is not assumed).
+inline bool shares(uint64_t a, uint64_t b, int t) { return popcount(a & b) >= t; }
 
 // The uncovered stored combinations, kept as a list that each ticket taken shortens: no index of
 // their t-subsets, a ticket costs one pass over those still uncovered.
 class Coverage {
   public:
     Coverage(const std::vector<uint64_t>& masks, int t)
-        : masks_(masks), t_(t), covered_((masks.size() + 63) / 64, 0), open_(masks.size()) {
+        : t_(t), covered_((masks.size() + 63) / 64, 0), open_(masks.size()), open_masks_(masks) {
         std::iota(open_.begin(), open_.end(), 0u);
     }
 
@@ -29,26 +31,33 @@ class Coverage {
     const std::vector<uint32_t>& take(uint64_t ticket) {
         hit_.clear();
         std::size_t kept = 0;
-        for (const uint32_t d : open_) {
-            if (shares(masks_[d], ticket, t_)) {
+        for (std::size_t i = 0; i < open_.size(); ++i) {
+            const uint32_t d = open_[i];
+            const uint64_t m = open_masks_[i];
+            if (shares(m, ticket, t_)) {
                 hit_.push_back(d);
                 covered_[d / 64] |= uint64_t{1} << (d % 64);
             } else {
-                open_[kept++] = d;
+                open_[kept] = d, open_masks_[kept] = m, ++kept;
             }
         }
         open_.resize(kept);
+        open_masks_.resize(kept);
         return hit_;
     }
 
     bool covered(uint32_t d) const { return (covered_[d / 64] >> (d % 64) & 1) != 0; }
+    // Asks for the word covered(d) reads to be fetched; a d past the end asks nothing.
+    void prefetch(uint32_t d) const {
+        if (d / 64 < covered_.size()) __builtin_prefetch(&covered_[d / 64]);
+    }
     uint32_t uncovered() const { return static_cast<uint32_t>(open_.size()); }
 
   private:
-    const std::vector<uint64_t>& masks_;
     int t_;
-    std::vector<uint64_t> covered_; // a bit per stored combination, set once covered
-    std::vector<uint32_t> open_;    // the uncovered ones, in store order
+    std::vector<uint64_t> covered_;    // a bit per stored combination, set once covered
+    std::vector<uint32_t> open_;       // the uncovered ones, in store order
+    std::vector<uint64_t> open_masks_; // and their masks, read in turn
     std::vector<uint32_t> hit_;
 };
 
