@@ -377,11 +377,22 @@ class CoverSearch {
 
     // Swaps the point out of block b for the point in, keeping the counts.
     void move(uint32_t b, uint64_t out, uint64_t in) {
-        const uint64_t block = blocks_[b];
+        list_changed(blocks_[b], out, in);
+        swap_listed(b, out, in);
+    }
+
+    // Lists the only subsets whose count changes when block swaps out for in: t-1 points of block
+    // minus out (kept_) with m-t points outside block and in (others_), plus out or in.
+    void list_changed(uint64_t block, uint64_t out, uint64_t in) {
         kept_.clear();
         others_.clear();
         for_each_subset(block & ~out, t_ - 1, [&](uint64_t c) { kept_.push_back(c); });
         for_each_subset(all_ & ~block & ~in, m_ - t_, [&](uint64_t d) { others_.push_back(d); });
+        clock_.work += 16 + 2 * rank_cost_ * kept_.size() * others_.size();
+    }
+
+    // Swaps out for in in block b over the subsets list_changed listed, keeping the counts.
+    void swap_listed(uint32_t b, uint64_t out, uint64_t in) {
         for (uint64_t c : kept_)
             for (uint64_t d : others_) {
                 const uint32_t lost = index_.rank(c | d | out);
@@ -389,8 +400,7 @@ class CoverSearch {
                 const uint32_t won = index_.rank(c | d | in);
                 if (count_[won]++ == 0) uncovered_.remove(won);
             }
-        clock_.work += 16 + 2 * rank_cost_ * kept_.size() * others_.size();
-        blocks_[b] = block ^ out ^ in;
+        blocks_[b] ^= out ^ in;
     }
 
     // One annealing move: a random uncovered subset, a block that comes closest to covering it,
@@ -402,11 +412,7 @@ class CoverSearch {
         const uint64_t block = blocks_[b];
         const uint64_t out = random_bit(rng_, block & ~s), in = random_bit(rng_, s & ~block);
 
-        // Only subsets holding exactly t-1 points of block minus out, plus out or in, change.
-        kept_.clear();
-        others_.clear();
-        for_each_subset(block & ~out, t_ - 1, [&](uint64_t c) { kept_.push_back(c); });
-        for_each_subset(all_ & ~block & ~in, m_ - t_, [&](uint64_t d) { others_.push_back(d); });
+        list_changed(block, out, in);
         int64_t delta = 0;
         for (uint64_t c : kept_)
             for (uint64_t d : others_) {
@@ -414,17 +420,8 @@ class CoverSearch {
                 delta += count_[lost] == 1;
                 delta -= count_[won] == 0;
             }
-        clock_.work += 16 + 2 * rank_cost_ * kept_.size() * others_.size();
-        if (delta <= 0 || (rng_.next() >> 32) < power(heat_, static_cast<uint64_t>(delta))) {
-            for (uint64_t c : kept_)
-                for (uint64_t d : others_) {
-                    const uint32_t lost = index_.rank(c | d | out);
-                    if (--count_[lost] == 0) uncovered_.add(lost);
-                    const uint32_t won = index_.rank(c | d | in);
-                    if (count_[won]++ == 0) uncovered_.remove(won);
-                }
-            blocks_[b] = block ^ out ^ in;
-        }
+        if (delta <= 0 || (rng_.next() >> 32) < power(heat_, static_cast<uint64_t>(delta)))
+            swap_listed(b, out, in);
     }
 
     // The chance of accepting a move that uncovers one subset more, in units of 2^-32: 1/16 for
