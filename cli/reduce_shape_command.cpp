@@ -12,7 +12,6 @@
 #include "wheel/reduce_verify.h"
 
 #include <new>
-#include <set>
 
 namespace lotto::cli {
 
@@ -26,13 +25,10 @@ int run_shaped_reduction(const Common& co, const WheelOptions& wo, const uint8_t
                          uint32_t count) {
     ReduceShape shape;
     shape.budget = wo.budget;
-    if (!wo.repair_file.empty()) {
-        const TicketFile file = load_tickets(wo.repair_file, co.highest);
-        if (!file.ok()) return fail(file.error, 2);
-        std::set<Combination> seen; // a repeated ticket is kept once
-        for (const Ticket& t : file.tickets)
-            if (seen.insert(t.numbers).second) shape.kept.push_back(t.numbers);
-    }
+    if (!wo.repair_file.empty())
+        if (const std::string error = repair_tickets(wo.repair_file, co.highest, shape.kept);
+            !error.empty())
+            return fail(error, 2);
 
     Found f;
     f.promise.wheel = false;

@@ -21,6 +21,7 @@
 #include <functional>
 #include <map>
 #include <new>
+#include <set>
 
 namespace lotto::cli {
 
@@ -113,6 +114,16 @@ int deliver_tickets(const Common& co, const WheelOptions& wo, const std::string&
     note("wrote " + format_plain(tickets) + (tickets == 1 ? " ticket" : " tickets") + " to " +
          printable(wo.output_file));
     return 0;
+}
+
+std::string repair_tickets(const std::string& file, uint32_t highest,
+                           std::vector<Combination>& kept) {
+    const TicketFile read = load_tickets(file, highest);
+    if (!read.ok()) return read.error;
+    std::set<Combination> seen; // a repeated ticket is kept once
+    for (const Ticket& t : read.tickets)
+        if (seen.insert(t.numbers).second) kept.push_back(t.numbers);
+    return "";
 }
 
 bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets) {

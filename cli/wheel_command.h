@@ -26,6 +26,10 @@ int run_shaped_wheel(const Common& co, const WheelOptions& wo);
 int run_shaped_reduction(const Common& co, const WheelOptions& wo, const uint8_t* store,
                          uint32_t count);
 
+// The distinct tickets of --repair's FILE, in file order, into kept; the file's error, or "".
+std::string repair_tickets(const std::string& file, uint32_t highest,
+                           std::vector<Combination>& kept);
+
 // Whether every ticket is one of the count stored combinations (records in lexicographic order).
 bool all_stored(const uint8_t* store, uint32_t count, const std::vector<Combination>& tickets);
 

@@ -13,7 +13,6 @@
 #include "wheel/wheel_verify.h"
 
 #include <algorithm>
-#include <set>
 
 namespace lotto::cli {
 
@@ -46,13 +45,10 @@ int run_shaped_wheel(const Common& co, const WheelOptions& wo) {
     r.budget = wo.budget;
     r.highest = co.highest;
     if (wo.filtered_tickets) r.filters = &co.settings;
-    if (!wo.repair_file.empty()) {
-        const TicketFile file = load_tickets(wo.repair_file, co.highest);
-        if (!file.ok()) return fail(file.error, 2);
-        std::set<Combination> seen; // a repeated ticket is kept once
-        for (const Ticket& t : file.tickets)
-            if (seen.insert(t.numbers).second) r.kept.push_back(t.numbers);
-    }
+    if (!wo.repair_file.empty())
+        if (const std::string error = repair_tickets(wo.repair_file, co.highest, r.kept);
+            !error.empty())
+            return fail(error, 2);
 
     Found f;
     f.promise.numbers = r.numbers;
