@@ -33,7 +33,11 @@ class PageTest(unittest.TestCase):
         options.binary_location = "/usr/bin/chromium"
         for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1400,1000"):
             options.add_argument(flag)
-        cls.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        try:
+            cls.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        except Exception:
+            cls.server.stop()  # tearDownClass does not run when this fails
+            raise
 
     @classmethod
     def tearDownClass(cls):
