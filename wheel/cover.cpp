@@ -314,38 +314,62 @@ class CoverSearch {
     // The weighted search at the present size ("t if t" only): each step takes a random uncovered
     // subset and, among the moves that cover it (a block meeting it in t-1 points, one of the
     // block's other points swapped for the subset's last), the one that gains the most weight,
-    // ties at random, but not the move that undoes the last; the weight of a subset grows by one
-    // each step it stays uncovered. Until every subset is covered, the work reaches give_up or
-    // the search must stop.
+    // ties at random, but not a move that brings a point back into a block it left within the
+    // last few steps; the weight of a subset grows by one each step it stays uncovered. The
+    // blocks meeting the subset in t-1 points are found from a bit set of the blocks holding each
+    // point, so that a step costs little more on thousands of blocks than on a few. Until every
+    // subset is covered, the work reaches give_up or the search must stop.
     void weighted(uint64_t give_up) {
         assert(t_ == m_);
         if (weight_.size() != index_.size()) weight_.assign(index_.size(), 1);
-        uint32_t tabu_block = UINT32_MAX;
-        uint64_t tabu_point = 0;
+        const std::size_t words = (blocks_.size() + 63) / 64;
+        holds_.assign(v_ * words, 0);
+        left_at_.assign(blocks_.size() * v_, 0);
+        for (std::size_t b = 0; b < blocks_.size(); ++b)
+            for (uint64_t p = blocks_[b]; p; p &= p - 1)
+                holds_[std::countr_zero(p) * words + b / 64] |= uint64_t{1} << (b % 64);
+        std::array<const uint64_t*, 8> rows{};
         while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) {
+            ++steps_;
             const uint64_t s = index_.unrank(uncovered_[rng_.below(uncovered_.size())]);
+            int n = 0;
+            for (uint64_t p = s; p; p &= p - 1) rows[n++] = &holds_[std::countr_zero(p) * words];
             int64_t best = std::numeric_limits<int64_t>::min();
             uint32_t chosen = 0, ties = 0;
             uint64_t chosen_out = 0, chosen_in = 0;
-            for (uint32_t b = 0; b < blocks_.size(); ++b) {
-                const uint64_t block = blocks_[b];
-                if (bit_count(block & s) != t_ - 1) continue;
-                const uint64_t in = s & ~block;
-                if (b == tabu_block && in == tabu_point) continue;
-                score_outs(block, in);
-                for (uint64_t outs = block & ~s; outs; outs &= outs - 1) {
-                    const int p = std::countr_zero(outs);
-                    const int64_t score = won_total_ - won_with_[p] - lost_at_[p];
-                    if (score < best) continue;
-                    if (score > best) best = score, ties = 0;
-                    if (rng_.below(++ties) == 0)
-                        chosen = b, chosen_out = outs & -outs, chosen_in = in;
+            for (std::size_t w = 0; w < words; ++w) {
+                // The blocks holding all of s's points but one: none holds them all.
+                uint64_t before = ~uint64_t{0}, near = 0;
+                for (int i = 0; i < n; ++i) {
+                    uint64_t after = before;
+                    for (int j = i + 1; j < n; ++j) after &= rows[j][w];
+                    near |= after;
+                    before &= rows[i][w];
+                }
+                for (; near; near &= near - 1) {
+                    const auto b = static_cast<uint32_t>(w * 64 + std::countr_zero(near));
+                    const uint64_t block = blocks_[b], in = s & ~block;
+                    const int in_point = std::countr_zero(in);
+                    if (left_at_[b * v_ + in_point] > steps_) continue;
+                    score_outs(block, in);
+                    for (uint64_t outs = block & ~s; outs; outs &= outs - 1) {
+                        const int p = std::countr_zero(outs);
+                        const int64_t score = won_total_ - won_with_[p] - lost_at_[p];
+                        if (score < best) continue;
+                        if (score > best) best = score, ties = 0;
+                        if (rng_.below(++ties) == 0)
+                            chosen = b, chosen_out = outs & -outs, chosen_in = in;
+                    }
                 }
             }
-            clock_.work += 2 * blocks_.size();
+            clock_.work += 4 * n * words;
             if (ties == 0) continue;
             move(chosen, chosen_out, chosen_in);
-            tabu_block = chosen, tabu_point = chosen_out;
+            const int out_point = std::countr_zero(chosen_out),
+                      in_point = std::countr_zero(chosen_in);
+            holds_[out_point * words + chosen / 64] ^= uint64_t{1} << (chosen % 64);
+            holds_[in_point * words + chosen / 64] ^= uint64_t{1} << (chosen % 64);
+            left_at_[chosen * v_ + out_point] = steps_ + 2 + rng_.below(TabuSteps);
             for (uint32_t u = 0; u < uncovered_.size(); ++u) ++weight_[uncovered_[u]];
             clock_.work += uncovered_.size();
         }
@@ -434,6 +458,8 @@ class CoverSearch {
     // The weighted search takes over "t if t" from starts of up to this many blocks; on larger
     // ones the annealing, whose moves cost less, gets further.
     static constexpr std::size_t WeightedLimit = 300;
+    // A point that leaves a block stays out of it for up to this many steps of the weighted search.
+    static constexpr uint32_t TabuSteps = 8;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
     // The eighths of the work left after the annealing over orbits that the set-cover search over
@@ -457,6 +483,10 @@ class CoverSearch {
     SplitMix64 rng_;
     std::vector<uint32_t> count_;
     std::vector<uint64_t> weight_; // for the weighted search: how long each subset stayed uncovered
+    // For the weighted search: for each point, a bit set of the blocks holding it; for each block
+    // and point, the step until which the point may not come back into the block; the steps.
+    std::vector<uint64_t> holds_, left_at_;
+    uint64_t steps_ = 0;
     std::array<int64_t, 64> won_with_{}, lost_at_{};
     int64_t won_total_ = 0;
     bool weighted_ = false;
