@@ -205,24 +205,43 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     };
     const std::size_t n_parts = candidates >= ParallelScan ? threads : 1;
     std::vector<Part> parts(n_parts);
+    // The counts the gain adds (those missing the cache) are fetched a few candidates ahead.
+    constexpr std::size_t FetchAhead = 8;
     in_parts(n_parts, candidates, [&](std::size_t lo, std::size_t hi, std::size_t k) {
         Part& part = parts[k];
-        for (std::size_t n = lo; n < hi; ++n) {
-            const uint32_t i = static_cast<uint32_t>(n);
-            const uint32_t target = target_at(i);
-            const uint64_t m = mask_at(i);
-            uint32_t rest = 0;
-            const uint32_t gain = static_cast<uint32_t>(
-                counts.gain(m, target != NotToCover && !cover.covered(target), rest));
-            if (gain == 0) continue;
-            const uint32_t level = level_of(gain);
-            if (level >= part.levels.size()) part.levels.resize(level + 1);
-            part.levels[level].waiting.push_back(
-                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
-            part.top = std::max(part.top, level);
+        TicketSums ahead[FetchAhead];
+        for (std::size_t n = lo; n < hi + FetchAhead; ++n) {
+            if (n >= lo + FetchAhead) {
+                const uint32_t i = static_cast<uint32_t>(n - FetchAhead);
+                TicketSums& s = ahead[i % FetchAhead];
+                const uint32_t target = target_at(i);
+                const bool itself = target != NotToCover && !cover.covered(target);
+                uint32_t rest = 0;
+                counts.gain_bound(s, itself, 0);
+                const uint32_t gain = static_cast<uint32_t>(counts.gain(s, itself, rest));
+                if (gain != 0) {
+                    const uint32_t level = level_of(gain);
+                    if (level >= part.levels.size()) part.levels.resize(level + 1);
+                    const uint64_t m = mask_at(i);
+                    part.levels[level].waiting.push_back(
+                        {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
+                    part.top = std::max(part.top, level);
+                }
+            }
+            if (n < hi) {
+                ahead[n % FetchAhead].set(mask_at(static_cast<uint32_t>(n)));
+                counts.fetch(ahead[n % FetchAhead]);
+            }
         }
     });
-    const bool bounded = counts.split() < 6;
+    // Candidates whose bound can win, waiting for the counts their gain adds.
+    struct Pending {
+        Candidate c;
+        uint32_t bound;
+        bool itself;
+        TicketSums sums;
+    };
+    constexpr std::size_t Depth = FetchAhead;
     uint32_t round = 1;
     std::vector<uint64_t> picks;
     const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
@@ -238,6 +257,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 return beats(gain, i, part.best, part.best_i) &&
                        gain >= floor.load(std::memory_order_relaxed);
             };
+            Pending pending[Depth];
             for (uint32_t level = part.top + 1;
                  level-- > 0 && level_top(level) >= part.best &&
                  level_top(level) >= floor.load(std::memory_order_relaxed);) {
@@ -250,37 +270,12 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 const std::size_t fresh =
                     here.fresh_round == round ? here.fresh_from : waiting.size();
                 std::size_t kept = 0;
-                for (std::size_t j = 0; j < waiting.size(); ++j) {
-                    // The coverage of a candidate a little ahead, fetched before it is read.
-                    constexpr std::size_t Ahead = 16;
-                    if (j + Ahead < fresh) cover.prefetch(target_at(waiting[j + Ahead].index));
-                    Candidate c = waiting[j];
-                    if (j < fresh && can_win(c.bound, c.index)) {
-                        // First the cheaper bound (counting the candidate itself while it is
-                        // uncovered), then (if that can still win) the gain.
-                        const uint64_t mask = c.mask();
-                        const uint32_t target = target_at(c.index);
-                        const bool itself = target != NotToCover && !cover.covered(target);
-                        const uint32_t bound =
-                            bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
-                                    : c.bound;
-                        if (can_win(bound, c.index)) {
-                            c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
-                            if (beats(c.bound, c.index, part.best, part.best_i)) {
-                                part.best = c.bound, part.best_i = c.index, part.best_mask = mask;
-                                uint32_t was = floor.load(std::memory_order_relaxed);
-                                while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
-                                    ;
-                            }
-                        } else {
-                            c.bound = std::min(c.bound, bound);
-                        }
-                    }
-                    if (c.bound == 0) continue;
+                const auto place = [&](const Candidate& c) {
+                    if (c.bound == 0) return;
                     const uint32_t to = level_of(c.bound);
                     if (to == level) {
                         waiting[kept++] = c;
-                        continue;
+                        return;
                     }
                     Level& lower = part.levels[to];
                     if (lower.fresh_round != round) {
@@ -288,7 +283,52 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                         lower.fresh_from = lower.waiting.size();
                     }
                     lower.waiting.push_back(c);
+                };
+                // The gain of one whose bound can win, counted once its counts are fetched.
+                const auto settle = [&](Pending& p) {
+                    Candidate c = p.c;
+                    if (can_win(p.bound, c.index)) {
+                        c.bound = static_cast<uint32_t>(counts.gain(p.sums, p.itself, c.rest));
+                        if (beats(c.bound, c.index, part.best, part.best_i)) {
+                            part.best = c.bound, part.best_i = c.index, part.best_mask = c.mask();
+                            uint32_t was = floor.load(std::memory_order_relaxed);
+                            while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
+                                ;
+                        }
+                    } else {
+                        c.bound = std::min(c.bound, p.bound);
+                    }
+                    place(c);
+                };
+                std::size_t queued = 0, settled = 0;
+                for (std::size_t j = 0; j < waiting.size(); ++j) {
+                    // The coverage of a candidate a little ahead, fetched before it is read.
+                    constexpr std::size_t Ahead = 16;
+                    if (j + Ahead < fresh) cover.prefetch(target_at(waiting[j + Ahead].index));
+                    const Candidate c = waiting[j];
+                    if (j >= fresh || !can_win(c.bound, c.index)) {
+                        place(c);
+                        continue;
+                    }
+                    // First the cheaper bound (counting the candidate itself while it is
+                    // uncovered), then (if that can still win) the gain, a few candidates later.
+                    if (queued - settled == Depth) settle(pending[settled++ % Depth]);
+                    Pending& p = pending[queued % Depth];
+                    const uint32_t target = target_at(c.index);
+                    p.c = c;
+                    p.itself = target != NotToCover && !cover.covered(target);
+                    p.sums.set(c.mask());
+                    p.bound = static_cast<uint32_t>(counts.gain_bound(p.sums, p.itself, c.rest));
+                    if (!can_win(p.bound, c.index)) {
+                        Candidate lower = c;
+                        lower.bound = std::min(c.bound, p.bound);
+                        place(lower);
+                        continue;
+                    }
+                    counts.fetch(p.sums);
+                    ++queued;
                 }
+                while (settled < queued) settle(pending[settled++ % Depth]);
                 waiting.resize(kept);
                 // Candidates only move down: a level once crowded gives its room back.
                 if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
