@@ -17,6 +17,7 @@
 #include <cstring>
 #include <exception>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <system_error>
 #include <thread>
@@ -247,7 +248,12 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
         return gain > than || (gain == than && before(i, than_i));
     };
+    // Where few are left uncovered, the gains are counted from them directly (and the subset
+    // counts, no longer read, are no longer kept).
+    constexpr uint32_t FewLeft = 512;
+    std::optional<FewUncovered> few;
     while (cover.uncovered() > 0 && picks.size() < most && !deadline.passed()) {
+        if (cover.uncovered() <= FewLeft) few.emplace(cover.uncovered_masks(), highest, t);
         // The highest gain any part has found this round: no candidate below it can win.
         std::atomic<uint32_t> floor{0};
         in_parts(n_parts, n_parts, [&](std::size_t, std::size_t, std::size_t k) {
@@ -284,20 +290,25 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                     }
                     lower.waiting.push_back(c);
                 };
+                // A candidate with its gain counted: the best so far where it beats it.
+                const auto counted = [&](const Candidate& c) {
+                    if (beats(c.bound, c.index, part.best, part.best_i)) {
+                        part.best = c.bound, part.best_i = c.index, part.best_mask = c.mask();
+                        uint32_t was = floor.load(std::memory_order_relaxed);
+                        while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
+                            ;
+                    }
+                    place(c);
+                };
                 // The gain of one whose bound can win, counted once its counts are fetched.
                 const auto settle = [&](Pending& p) {
                     Candidate c = p.c;
                     if (can_win(p.bound, c.index)) {
                         c.bound = static_cast<uint32_t>(counts.gain(p.sums, p.itself, c.rest));
-                        if (beats(c.bound, c.index, part.best, part.best_i)) {
-                            part.best = c.bound, part.best_i = c.index, part.best_mask = c.mask();
-                            uint32_t was = floor.load(std::memory_order_relaxed);
-                            while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
-                                ;
-                        }
-                    } else {
-                        c.bound = std::min(c.bound, p.bound);
+                        counted(c);
+                        return;
                     }
+                    c.bound = std::min(c.bound, p.bound);
                     place(c);
                 };
                 std::size_t queued = 0, settled = 0;
@@ -308,6 +319,12 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                     const Candidate c = waiting[j];
                     if (j >= fresh || !can_win(c.bound, c.index)) {
                         place(c);
+                        continue;
+                    }
+                    if (few) {
+                        Candidate now = c;
+                        now.bound = few->gain(c.mask());
+                        counted(now);
                         continue;
                     }
                     // First the cheaper bound (counting the candidate itself while it is
@@ -342,8 +359,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 best = part.best, best_i = part.best_i, best_mask = part.best_mask;
         assert(best > 0);
         const std::vector<uint32_t>& hit = cover.take(best_mask);
-        add_counts(
-            hit.size(), [&](std::size_t i) { return masks[hit[i]]; }, -1);
+        if (!few)
+            add_counts(
+                hit.size(), [&](std::size_t i) { return masks[hit[i]]; }, -1);
         picks.push_back(best_mask);
         ++round;
     }
