@@ -560,7 +560,6 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     for (const Combination& c : split_wheel(highest, t, parts, parts_stopped))
         tickets.push_back(mask_of(c.data()));
     if (tickets.empty()) return {};
-    const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
     if (from == TicketsFrom::Stored) {
         // The tickets looked for among the stored combinations, the store shared among the
         // threads, each marking those it finds apart.
@@ -607,17 +606,32 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
         uint64_t ranks[35];
         for (uint64_t m : uncovered)
             for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) near[ranks[j]] = 1;
-        const auto is_near = [&](uint64_t m) {
-            const int n = subset_ranks(m, t, ranks);
-            return std::any_of(ranks, ranks + n, [&](uint64_t r) { return near[r] != 0; });
-        };
         // Too many to weigh (and hold): the uncovered combinations are the tickets offered (all
-        // stored, so either way of choosing tickets allows them).
+        // stored, so either way of choosing tickets allows them). The store is shared among the
+        // threads, each listing the near ones of its share until all list more than that.
         Offered offered;
-        for (uint32_t i = 0; i < count && offered.masks.size() <= MostOffered; ++i)
-            if (const uint64_t m = mask_of(rec(i)); is_near(m)) offered.masks.push_back(m);
-        const bool few = offered.masks.size() <= MostOffered;
-        if (!few) std::vector<uint64_t>().swap(offered.masks);
+        const std::size_t n_parts = count >= ParallelDrop ? threads_of(o) : 1;
+        std::vector<std::vector<uint64_t>> near_parts(n_parts);
+        std::atomic<std::size_t> listed{0};
+        in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+            std::vector<uint64_t>& part = near_parts[k];
+            uint64_t own[35];
+            for (std::size_t i = lo; i < hi; ++i) {
+                // The count shared now and then (a part stops soon after the others pass it).
+                if ((i & 4095) == 0 && listed.load(std::memory_order_relaxed) > MostOffered) break;
+                const uint64_t m = mask_of(store + 7 * i);
+                const int n = subset_ranks(m, t, own);
+                if (std::any_of(own, own + n, [&](uint64_t r) { return near[r] != 0; })) {
+                    part.push_back(m);
+                    if (listed.fetch_add(1, std::memory_order_relaxed) >= MostOffered) break;
+                }
+            }
+        });
+        const bool few = listed.load() <= MostOffered;
+        if (few)
+            for (const std::vector<uint64_t>& part : near_parts)
+                offered.masks.insert(offered.masks.end(), part.begin(), part.end());
+        std::vector<std::vector<uint64_t>>().swap(near_parts);
         keep_first_occurrences(offered.masks);
         offered.target.reserve(offered.masks.size());
         for (uint64_t m : offered.masks) {
