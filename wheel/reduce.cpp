@@ -17,6 +17,7 @@
 #include <cstring>
 #include <exception>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <system_error>
 #include <thread>
@@ -205,30 +206,54 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     };
     const std::size_t n_parts = candidates >= ParallelScan ? threads : 1;
     std::vector<Part> parts(n_parts);
+    // The counts the gain adds (those missing the cache) are fetched a few candidates ahead.
+    constexpr std::size_t FetchAhead = 8;
     in_parts(n_parts, candidates, [&](std::size_t lo, std::size_t hi, std::size_t k) {
         Part& part = parts[k];
-        for (std::size_t n = lo; n < hi; ++n) {
-            const uint32_t i = static_cast<uint32_t>(n);
-            const uint32_t target = target_at(i);
-            const uint64_t m = mask_at(i);
-            uint32_t rest = 0;
-            const uint32_t gain = static_cast<uint32_t>(
-                counts.gain(m, target != NotToCover && !cover.covered(target), rest));
-            if (gain == 0) continue;
-            const uint32_t level = level_of(gain);
-            if (level >= part.levels.size()) part.levels.resize(level + 1);
-            part.levels[level].waiting.push_back(
-                {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
-            part.top = std::max(part.top, level);
+        TicketSums ahead[FetchAhead];
+        for (std::size_t n = lo; n < hi + FetchAhead; ++n) {
+            if (n >= lo + FetchAhead) {
+                const uint32_t i = static_cast<uint32_t>(n - FetchAhead);
+                TicketSums& s = ahead[i % FetchAhead];
+                const uint32_t target = target_at(i);
+                const bool itself = target != NotToCover && !cover.covered(target);
+                uint32_t rest = 0;
+                counts.gain_bound(s, itself, 0);
+                const uint32_t gain = static_cast<uint32_t>(counts.gain(s, itself, rest));
+                if (gain != 0) {
+                    const uint32_t level = level_of(gain);
+                    if (level >= part.levels.size()) part.levels.resize(level + 1);
+                    const uint64_t m = mask_at(i);
+                    part.levels[level].waiting.push_back(
+                        {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
+                    part.top = std::max(part.top, level);
+                }
+            }
+            if (n < hi) {
+                ahead[n % FetchAhead].set(mask_at(static_cast<uint32_t>(n)));
+                counts.fetch(ahead[n % FetchAhead]);
+            }
         }
     });
-    const bool bounded = counts.split() < 6;
+    // Candidates whose bound can win, waiting for the counts their gain adds.
+    struct Pending {
+        Candidate c;
+        uint32_t bound;
+        bool itself;
+        TicketSums sums;
+    };
+    constexpr std::size_t Depth = FetchAhead;
     uint32_t round = 1;
     std::vector<uint64_t> picks;
     const auto beats = [&](uint32_t gain, uint32_t i, uint32_t than, uint32_t than_i) {
         return gain > than || (gain == than && before(i, than_i));
     };
+    // Where few are left uncovered, the gains are counted from them directly (and the subset
+    // counts, no longer read, are no longer kept).
+    constexpr uint32_t FewLeft = 512;
+    std::optional<FewUncovered> few;
     while (cover.uncovered() > 0 && picks.size() < most && !deadline.passed()) {
+        if (cover.uncovered() <= FewLeft) few.emplace(cover.uncovered_masks(), highest, t);
         // The highest gain any part has found this round: no candidate below it can win.
         std::atomic<uint32_t> floor{0};
         in_parts(n_parts, n_parts, [&](std::size_t, std::size_t, std::size_t k) {
@@ -238,6 +263,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 return beats(gain, i, part.best, part.best_i) &&
                        gain >= floor.load(std::memory_order_relaxed);
             };
+            Pending pending[Depth];
             for (uint32_t level = part.top + 1;
                  level-- > 0 && level_top(level) >= part.best &&
                  level_top(level) >= floor.load(std::memory_order_relaxed);) {
@@ -250,37 +276,12 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 const std::size_t fresh =
                     here.fresh_round == round ? here.fresh_from : waiting.size();
                 std::size_t kept = 0;
-                for (std::size_t j = 0; j < waiting.size(); ++j) {
-                    // The coverage of a candidate a little ahead, fetched before it is read.
-                    constexpr std::size_t Ahead = 16;
-                    if (j + Ahead < fresh) cover.prefetch(target_at(waiting[j + Ahead].index));
-                    Candidate c = waiting[j];
-                    if (j < fresh && can_win(c.bound, c.index)) {
-                        // First the cheaper bound (counting the candidate itself while it is
-                        // uncovered), then (if that can still win) the gain.
-                        const uint64_t mask = c.mask();
-                        const uint32_t target = target_at(c.index);
-                        const bool itself = target != NotToCover && !cover.covered(target);
-                        const uint32_t bound =
-                            bounded ? static_cast<uint32_t>(counts.gain_bound(mask, itself, c.rest))
-                                    : c.bound;
-                        if (can_win(bound, c.index)) {
-                            c.bound = static_cast<uint32_t>(counts.gain(mask, itself, c.rest));
-                            if (beats(c.bound, c.index, part.best, part.best_i)) {
-                                part.best = c.bound, part.best_i = c.index, part.best_mask = mask;
-                                uint32_t was = floor.load(std::memory_order_relaxed);
-                                while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
-                                    ;
-                            }
-                        } else {
-                            c.bound = std::min(c.bound, bound);
-                        }
-                    }
-                    if (c.bound == 0) continue;
+                const auto place = [&](const Candidate& c) {
+                    if (c.bound == 0) return;
                     const uint32_t to = level_of(c.bound);
                     if (to == level) {
                         waiting[kept++] = c;
-                        continue;
+                        return;
                     }
                     Level& lower = part.levels[to];
                     if (lower.fresh_round != round) {
@@ -288,7 +289,63 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                         lower.fresh_from = lower.waiting.size();
                     }
                     lower.waiting.push_back(c);
+                };
+                // A candidate with its gain counted: the best so far where it beats it.
+                const auto counted = [&](const Candidate& c) {
+                    if (beats(c.bound, c.index, part.best, part.best_i)) {
+                        part.best = c.bound, part.best_i = c.index, part.best_mask = c.mask();
+                        uint32_t was = floor.load(std::memory_order_relaxed);
+                        while (was < c.bound && !floor.compare_exchange_weak(was, c.bound))
+                            ;
+                    }
+                    place(c);
+                };
+                // The gain of one whose bound can win, counted once its counts are fetched.
+                const auto settle = [&](Pending& p) {
+                    Candidate c = p.c;
+                    if (can_win(p.bound, c.index)) {
+                        c.bound = static_cast<uint32_t>(counts.gain(p.sums, p.itself, c.rest));
+                        counted(c);
+                        return;
+                    }
+                    c.bound = std::min(c.bound, p.bound);
+                    place(c);
+                };
+                std::size_t queued = 0, settled = 0;
+                for (std::size_t j = 0; j < waiting.size(); ++j) {
+                    // The coverage of a candidate a little ahead, fetched before it is read.
+                    constexpr std::size_t Ahead = 16;
+                    if (j + Ahead < fresh) cover.prefetch(target_at(waiting[j + Ahead].index));
+                    const Candidate c = waiting[j];
+                    if (j >= fresh || !can_win(c.bound, c.index)) {
+                        place(c);
+                        continue;
+                    }
+                    if (few) {
+                        Candidate now = c;
+                        now.bound = few->gain(c.mask());
+                        counted(now);
+                        continue;
+                    }
+                    // First the cheaper bound (counting the candidate itself while it is
+                    // uncovered), then (if that can still win) the gain, a few candidates later.
+                    if (queued - settled == Depth) settle(pending[settled++ % Depth]);
+                    Pending& p = pending[queued % Depth];
+                    const uint32_t target = target_at(c.index);
+                    p.c = c;
+                    p.itself = target != NotToCover && !cover.covered(target);
+                    p.sums.set(c.mask());
+                    p.bound = static_cast<uint32_t>(counts.gain_bound(p.sums, p.itself, c.rest));
+                    if (!can_win(p.bound, c.index)) {
+                        Candidate lower = c;
+                        lower.bound = std::min(c.bound, p.bound);
+                        place(lower);
+                        continue;
+                    }
+                    counts.fetch(p.sums);
+                    ++queued;
                 }
+                while (settled < queued) settle(pending[settled++ % Depth]);
                 waiting.resize(kept);
                 // Candidates only move down: a level once crowded gives its room back.
                 if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
@@ -302,8 +359,9 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 best = part.best, best_i = part.best_i, best_mask = part.best_mask;
         assert(best > 0);
         const std::vector<uint32_t>& hit = cover.take(best_mask);
-        add_counts(
-            hit.size(), [&](std::size_t i) { return masks[hit[i]]; }, -1);
+        if (!few)
+            add_counts(
+                hit.size(), [&](std::size_t i) { return masks[hit[i]]; }, -1);
         picks.push_back(best_mask);
         ++round;
     }
@@ -502,7 +560,6 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     for (const Combination& c : split_wheel(highest, t, parts, parts_stopped))
         tickets.push_back(mask_of(c.data()));
     if (tickets.empty()) return {};
-    const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
     if (from == TicketsFrom::Stored) {
         // The tickets looked for among the stored combinations, the store shared among the
         // threads, each marking those it finds apart.
@@ -549,17 +606,32 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
         uint64_t ranks[35];
         for (uint64_t m : uncovered)
             for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) near[ranks[j]] = 1;
-        const auto is_near = [&](uint64_t m) {
-            const int n = subset_ranks(m, t, ranks);
-            return std::any_of(ranks, ranks + n, [&](uint64_t r) { return near[r] != 0; });
-        };
         // Too many to weigh (and hold): the uncovered combinations are the tickets offered (all
-        // stored, so either way of choosing tickets allows them).
+        // stored, so either way of choosing tickets allows them). The store is shared among the
+        // threads, each listing the near ones of its share until all list more than that.
         Offered offered;
-        for (uint32_t i = 0; i < count && offered.masks.size() <= MostOffered; ++i)
-            if (const uint64_t m = mask_of(rec(i)); is_near(m)) offered.masks.push_back(m);
-        const bool few = offered.masks.size() <= MostOffered;
-        if (!few) std::vector<uint64_t>().swap(offered.masks);
+        const std::size_t n_parts = count >= ParallelDrop ? threads_of(o) : 1;
+        std::vector<std::vector<uint64_t>> near_parts(n_parts);
+        std::atomic<std::size_t> listed{0};
+        in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+            std::vector<uint64_t>& part = near_parts[k];
+            uint64_t own[35];
+            for (std::size_t i = lo; i < hi; ++i) {
+                // The count shared now and then (a part stops soon after the others pass it).
+                if ((i & 4095) == 0 && listed.load(std::memory_order_relaxed) > MostOffered) break;
+                const uint64_t m = mask_of(store + 7 * i);
+                const int n = subset_ranks(m, t, own);
+                if (std::any_of(own, own + n, [&](uint64_t r) { return near[r] != 0; })) {
+                    part.push_back(m);
+                    if (listed.fetch_add(1, std::memory_order_relaxed) >= MostOffered) break;
+                }
+            }
+        });
+        const bool few = listed.load() <= MostOffered;
+        if (few)
+            for (const std::vector<uint64_t>& part : near_parts)
+                offered.masks.insert(offered.masks.end(), part.begin(), part.end());
+        std::vector<std::vector<uint64_t>>().swap(near_parts);
         keep_first_occurrences(offered.masks);
         offered.target.reserve(offered.masks.size());
         for (uint64_t m : offered.masks) {

@@ -26,28 +26,26 @@ SubsetCounts::SubsetCounts(uint32_t highest, int t) : t_(t) {
 
 namespace {
 
-// The sums over the k-subsets (T <= k <= Top) of the ticket of their counts: sums[k].
-template <int T, int Top> struct SubsetSums {
-    int64_t sums[7] = {};
-    template <class Two, class Three, class Four, class Five, class Six>
-    SubsetSums(uint64_t ticket, const Two* two, const Three* three, const Four* four,
-               const Five* five, const Six* six) {
-        const RankTerms terms(ticket);
-        const auto add = [&]<int K>(const auto* counts) {
-            if constexpr (T <= K && K <= Top)
-                each_k_subset<K>(terms, [&](uint32_t r) { sums[K] += counts[r]; });
-        };
-        add.template operator()<2>(two);
-        add.template operator()<3>(three);
-        add.template operator()<4>(four);
-        add.template operator()<5>(five);
-        add.template operator()<6>(six);
-    }
-};
-
 constexpr int split_of(int t) { return t <= 4 ? t + 1 : 6; }
 
 } // namespace
+
+// Sets s.sums[k] (From <= k <= To) to the sum of the counts of the ticket's k-subsets.
+template <int From, int To> void SubsetCounts::sum(TicketSums& s) const {
+    const auto add = [&]<int K>(const auto& counts) {
+        if constexpr (From <= K && K <= To) {
+            const auto* at = counts.data();
+            int64_t total = 0;
+            each_k_subset<K>(s.terms, [&](uint32_t r) { total += at[r]; });
+            s.sums[K] = total;
+        }
+    };
+    add.template operator()<2>(two_);
+    add.template operator()<3>(three_);
+    add.template operator()<4>(four_);
+    add.template operator()<5>(five_);
+    add.template operator()<6>(six_);
+}
 
 template <int T> void SubsetCounts::add_t(uint64_t mask, int delta, unsigned sizes) {
     const RankTerms terms(mask);
@@ -68,18 +66,18 @@ template <int T> void SubsetCounts::add_t(uint64_t mask, int delta, unsigned siz
 }
 
 template <int T>
-int64_t SubsetCounts::gain_t(uint64_t ticket, bool counted_itself, uint32_t* rest) const {
-    const SubsetSums<T, 6> n(ticket, two_.data(), three_.data(), four_.data(), five_.data(),
-                             six_.data());
+int64_t SubsetCounts::gain_t(TicketSums& s, bool counted_itself, uint32_t* rest) const {
+    sum<split_of(T) + 1, 6>(s);
+    const int64_t* sums = s.sums;
     int64_t total = counted_itself ? weight_[7] : 0;
-    for (int k = T; k <= 6; ++k) total += weight_[k] * n.sums[k];
+    for (int k = T; k <= 6; ++k) total += weight_[k] * sums[k];
     if (rest) {
         // How many share exactly j numbers, from the sums by C(j, k) = 0 for k > j.
         int64_t exactly[8] = {};
         exactly[7] = counted_itself;
         int64_t share = 0;
         for (int j = 6; j > split_of(T); --j) {
-            exactly[j] = n.sums[j];
+            exactly[j] = sums[j];
             for (int i = j + 1; i <= 7; ++i)
                 exactly[j] -= static_cast<int64_t>(binomial(i, j)) * exactly[i];
             share += rest_weight_[j] * exactly[j];
@@ -90,53 +88,60 @@ int64_t SubsetCounts::gain_t(uint64_t ticket, bool counted_itself, uint32_t* res
 }
 
 template <int T>
-int64_t SubsetCounts::bound_t(uint64_t ticket, bool counted_itself, uint32_t rest) const {
+int64_t SubsetCounts::bound_t(TicketSums& s, bool counted_itself, uint32_t rest) const {
     constexpr int Split = split_of(T);
-    const SubsetSums<T, Split> n(ticket, two_.data(), three_.data(), four_.data(), five_.data(),
-                                 six_.data());
+    sum<T, Split>(s);
     int64_t total = (counted_itself ? rest_weight_[7] : 0) + rest;
-    for (int k = T; k <= Split; ++k) total += weight_[k] * n.sums[k];
+    for (int k = T; k <= Split; ++k) total += weight_[k] * s.sums[k];
     return total;
 }
 
-void SubsetCounts::add(uint64_t mask, int delta, unsigned sizes) {
+// f(std::integral_constant<int, t>{}).
+template <class F> decltype(auto) SubsetCounts::by_t(F&& f) const {
     switch (t_) {
-    case 2: add_t<2>(mask, delta, sizes); break;
-    case 3: add_t<3>(mask, delta, sizes); break;
-    case 4: add_t<4>(mask, delta, sizes); break;
-    case 5: add_t<5>(mask, delta, sizes); break;
-    default: add_t<6>(mask, delta, sizes); break;
+    case 2: return f(std::integral_constant<int, 2>{});
+    case 3: return f(std::integral_constant<int, 3>{});
+    case 4: return f(std::integral_constant<int, 4>{});
+    case 5: return f(std::integral_constant<int, 5>{});
+    default: return f(std::integral_constant<int, 6>{});
     }
+}
+
+void SubsetCounts::add(uint64_t mask, int delta, unsigned sizes) {
+    by_t([&](auto t) { add_t<t>(mask, delta, sizes); });
 }
 
 int64_t SubsetCounts::gain(uint64_t ticket, bool counted_itself) const {
-    switch (t_) {
-    case 2: return gain_t<2>(ticket, counted_itself, nullptr);
-    case 3: return gain_t<3>(ticket, counted_itself, nullptr);
-    case 4: return gain_t<4>(ticket, counted_itself, nullptr);
-    case 5: return gain_t<5>(ticket, counted_itself, nullptr);
-    default: return gain_t<6>(ticket, counted_itself, nullptr);
-    }
+    uint32_t rest = 0;
+    return gain(ticket, counted_itself, rest);
 }
 
 int64_t SubsetCounts::gain(uint64_t ticket, bool counted_itself, uint32_t& rest) const {
-    switch (t_) {
-    case 2: return gain_t<2>(ticket, counted_itself, &rest);
-    case 3: return gain_t<3>(ticket, counted_itself, &rest);
-    case 4: return gain_t<4>(ticket, counted_itself, &rest);
-    case 5: return gain_t<5>(ticket, counted_itself, &rest);
-    default: return gain_t<6>(ticket, counted_itself, &rest);
-    }
+    TicketSums s(ticket);
+    gain_bound(s, counted_itself, 0);
+    return gain(s, counted_itself, rest);
 }
 
 int64_t SubsetCounts::gain_bound(uint64_t ticket, bool counted_itself, uint32_t rest) const {
-    switch (t_) {
-    case 2: return bound_t<2>(ticket, counted_itself, rest);
-    case 3: return bound_t<3>(ticket, counted_itself, rest);
-    case 4: return bound_t<4>(ticket, counted_itself, rest);
-    case 5: return bound_t<5>(ticket, counted_itself, rest);
-    default: return bound_t<6>(ticket, counted_itself, rest);
-    }
+    TicketSums s(ticket);
+    return gain_bound(s, counted_itself, rest);
+}
+
+int64_t SubsetCounts::gain_bound(TicketSums& s, bool counted_itself, uint32_t rest) const {
+    return by_t([&](auto t) { return bound_t<t>(s, counted_itself, rest); });
+}
+
+void SubsetCounts::fetch(const TicketSums& s) const {
+    const auto ask = [&](const auto& counts) {
+        return [&](uint32_t r) { __builtin_prefetch(&counts[r]); };
+    };
+    if (t_ <= 4) each_k_subset<6>(s.terms, ask(six_));
+    if (t_ <= 3) each_k_subset<5>(s.terms, ask(five_));
+    if (t_ <= 2) each_k_subset<4>(s.terms, ask(four_));
+}
+
+int64_t SubsetCounts::gain(TicketSums& s, bool counted_itself, uint32_t& rest) const {
+    return by_t([&](auto t) { return gain_t<t>(s, counted_itself, &rest); });
 }
 
 } // namespace lotto::reduce_detail

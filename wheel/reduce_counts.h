@@ -10,6 +10,16 @@
 
 namespace lotto::reduce_detail {
 
+// A ticket's subset counts summed by size (sums[k] for the k-subsets), looked up in two steps: the
+// sizes the bound needs, then the larger ones the gain adds (which may be fetched ahead).
+struct TicketSums {
+    TicketSums() = default;
+    explicit TicketSums(uint64_t ticket) : terms(ticket) {}
+    void set(uint64_t ticket) { terms.set(ticket); }
+    RankTerms terms;
+    int64_t sums[7] = {};
+};
+
 class SubsetCounts {
   public:
     // Counts over 1..highest (<= 64) for sharing at least t (2..6) numbers; all zero.
@@ -35,14 +45,22 @@ class SubsetCounts {
     // must be the present one).
     int64_t gain_bound(uint64_t ticket, bool counted_itself, uint32_t rest) const;
 
+    // The same two in steps: gain_bound fills the sums of at most split() numbers, and gain then
+    // adds the larger ones; fetch asks for the counts gain adds to be fetched.
+    int64_t gain_bound(TicketSums& s, bool counted_itself, uint32_t rest) const;
+    void fetch(const TicketSums& s) const;
+    int64_t gain(TicketSums& s, bool counted_itself, uint32_t& rest) const;
+
     // The largest subsets gain_bound looks up: t + 1 for t <= 4 (no 6-subsets), else 6 (when
     // gain_bound costs as much as gain).
     int split() const { return t_ <= 4 ? t_ + 1 : 6; }
 
   private:
     template <int T> void add_t(uint64_t mask, int delta, unsigned sizes);
-    template <int T> int64_t gain_t(uint64_t ticket, bool counted_itself, uint32_t* rest) const;
-    template <int T> int64_t bound_t(uint64_t ticket, bool counted_itself, uint32_t rest) const;
+    template <int From, int To> void sum(TicketSums& s) const;
+    template <int T> int64_t gain_t(TicketSums& s, bool counted_itself, uint32_t* rest) const;
+    template <int T> int64_t bound_t(TicketSums& s, bool counted_itself, uint32_t rest) const;
+    template <class F> decltype(auto) by_t(F&& f) const;
 
     int t_;
     // The counts of the k-subsets by colex rank, empty for k < t. At most C(61,4), C(60,3),

@@ -52,6 +52,7 @@ class Coverage {
         if (d / 64 < covered_.size()) __builtin_prefetch(&covered_[d / 64]);
     }
     uint32_t uncovered() const { return static_cast<uint32_t>(open_.size()); }
+    const std::vector<uint64_t>& uncovered_masks() const { return open_masks_; }
 
   private:
     int t_;
@@ -59,6 +60,57 @@ class Coverage {
     std::vector<uint32_t> open_;       // the uncovered ones, in store order
     std::vector<uint64_t> open_masks_; // and their masks, read in turn
     std::vector<uint32_t> hit_;
+};
+
+// Gains counted straight from a few uncovered combinations: for each number, those holding it as
+// bits (64 to a word); a ticket's seven rows are added bit by bit, and the bits reaching t counted.
+class FewUncovered {
+  public:
+    FewUncovered(const std::vector<uint64_t>& masks, uint32_t highest, int t)
+        : t_(t), words_((masks.size() + 63) / 64), holding_(highest * words_, 0) {
+        for (std::size_t d = 0; d < masks.size(); ++d)
+            for (uint64_t m = masks[d]; m != 0; m &= m - 1)
+                holding_[static_cast<std::size_t>(std::countr_zero(m)) * words_ + d / 64] |=
+                    uint64_t{1} << (d % 64);
+    }
+
+    // How many of them share at least t numbers with the ticket.
+    uint32_t gain(uint64_t ticket) const {
+        const uint64_t* row[7];
+        for (const uint64_t*& r : row) {
+            r = &holding_[static_cast<std::size_t>(std::countr_zero(ticket)) * words_];
+            ticket &= ticket - 1;
+        }
+        uint32_t total = 0;
+        for (std::size_t w = 0; w < words_; ++w) {
+            // Three full adders give each bit's count of the seven in ones, twos and fours.
+            const auto add = [](uint64_t a, uint64_t b, uint64_t c, uint64_t& carry) {
+                const uint64_t ab = a ^ b;
+                carry = (a & b) | (c & ab);
+                return ab ^ c;
+            };
+            uint64_t c1, c2, c3, c4;
+            const uint64_t s1 = add(row[0][w], row[1][w], row[2][w], c1);
+            const uint64_t s2 = add(row[3][w], row[4][w], row[5][w], c2);
+            const uint64_t ones = add(s1, s2, row[6][w], c3);
+            const uint64_t twos = add(c1, c2, c3, c4), fours = c4;
+            uint64_t reach = 0;
+            switch (t_) {
+            case 2: reach = fours | twos; break;
+            case 3: reach = fours | (twos & ones); break;
+            case 4: reach = fours; break;
+            case 5: reach = fours & (twos | ones); break;
+            default: reach = fours & twos; break;
+            }
+            total += static_cast<uint32_t>(popcount(reach));
+        }
+        return total;
+    }
+
+  private:
+    int t_;
+    std::size_t words_;
+    std::vector<uint64_t> holding_; // words_ words per number
 };
 
 // Which tickets cover each stored combination: a list of tickets per t-subset of 1..highest.

@@ -51,13 +51,28 @@ template <int K> constexpr auto make_positions() {
 }
 template <int K> inline constexpr auto positions = make_positions<K>();
 
-// b[i][j] = C(n[i], j) for the seven numbers n of the mask (0-based), below 2^32 for n < 64.
+// C(n, k) for n <= 64 and k <= 7 in 32 bits (all that rank subsets fit).
+struct Binomials32 {
+    uint32_t c[65][8] = {};
+    constexpr Binomials32() {
+        for (uint32_t n = 0; n <= 64; ++n)
+            for (uint32_t k = 0; k <= 7; ++k) c[n][k] = static_cast<uint32_t>(binomials.c[n][k]);
+    }
+};
+inline constexpr Binomials32 binomials32{};
+
+// b[i][j] = C(n[i], j) for the seven numbers n of the mask (0-based) and j <= i + 1 (the i-th
+// number is at most the (i+1)-th of a subset).
 struct RankTerms {
     uint32_t b[7][8];
-    explicit RankTerms(uint64_t mask) {
-        const std::array<uint8_t, 7> n = numbers_of(mask);
-        for (int i = 0; i < 7; ++i)
-            for (int j = 1; j <= 7; ++j) b[i][j] = static_cast<uint32_t>(binomials.c[n[i]][j]);
+    RankTerms() = default;
+    explicit RankTerms(uint64_t mask) { set(mask); }
+    void set(uint64_t mask) {
+        for (int i = 0; i < 7; ++i) {
+            const uint32_t n = static_cast<uint32_t>(std::countr_zero(mask));
+            mask &= mask - 1;
+            for (int j = 1; j <= i + 1; ++j) b[i][j] = binomials32.c[n][j];
+        }
     }
 };
 
