@@ -13,6 +13,7 @@
 #include <array>
 #include <bit>
 #include <cassert>
+#include <functional>
 #include <limits>
 
 namespace lotto {
@@ -80,33 +81,14 @@ class CoverSearch {
         // The covers made of orbits never beat the Steiner systems' starts.
         if (steiner_start()) {
             heat_ = t_ == 4 ? SteinerHeat4 : SteinerHeat5;
+            best_ = blocks_;
+            report();
         } else {
             construct();
-            try_cyclic_covers();
-            heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
-            weighted_ = t_ == m_ && blocks_.size() <= WeightedLimit;
+            start_from_blocks();
+            share_among_searches();
         }
-        best_ = blocks_;
-        report();
-        // Within the budget: past it a greedy start of many redundant blocks would drop them one
-        // by one, each drop as dear as a pass over every block.
-        while (blocks_.size() > lower_bound_ && !out_of_time() && clock_.work < clock_.budget()) {
-            drop_weakest_block();
-            // A size not covered within a third of the budget is given up: the annealing starts
-            // again from the smallest cover, on other random numbers, while the budget lasts.
-            const uint64_t give_up = std::min(clock_.budget(), clock_.work + clock_.budget() / 3);
-            if (weighted_)
-                weighted(give_up);
-            else
-                while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) step();
-            if (uncovered_.empty()) {
-                best_ = blocks_;
-                report();
-            } else if (clock_.work < clock_.budget() && !out_of_time()) {
-                clear();
-                for (uint64_t b : best_) add(b);
-            }
-        }
+        improve(clock_.budget());
         // The budget spent before the drops could thin the start: its blocks that every subset
         // they cover has another for go in one pass.
         if (uncovered_.empty() && clock_.work >= clock_.budget() && !out_of_time()) {
@@ -159,51 +141,90 @@ class CoverSearch {
         return true;
     }
 
-    // Searches covers made of orbits: by annealing under the permutations of cycle_shapes with
-    // half the work left, then by the set-cover search under those of orbit_shapes with
-    // OrbitShare eighths of the work left then (its own random numbers, so that the annealing's
-    // stay as they were), each share split evenly among the permutations; starts from the
-    // smallest if it beats the greedy start. Not when the greedy start meets the lower bound.
-    void try_cyclic_covers() {
-        if (index_.size() > CyclicLimit || blocks_.size() <= lower_bound_ || out_of_time()) return;
-        std::vector<uint64_t> best;
-        const auto keep = [&](std::vector<uint64_t>& blocks) {
-            if (!blocks.empty() && (best.empty() || blocks.size() < best.size())) best.swap(blocks);
-        };
-        const std::vector<PointCycles> shapes = cycle_shapes(v_);
-        share_work(
-            shapes.size(), clock_.work + work_left() / 2,
-            [&](std::size_t i, uint64_t until) {
-                return cyclic_cover(v_, g_, shapes[i], rng_.next(), clock_, until);
-            },
-            keep);
-        const std::vector<PointCycles> orbits = orbit_shapes(v_);
-        SplitMix64 orbit_rng{options_.seed ^ OrbitSeed};
-        share_work(
-            orbits.size(), clock_.work + work_left() * OrbitShare / 8,
-            [&](std::size_t i, uint64_t until) {
-                return orbit_cover(v_, g_, orbits[i], orbit_rng.next(), clock_, until);
-            },
-            keep);
-        if (best.empty() || best.size() >= blocks_.size()) return;
+    // The blocks as the smallest cover so far, with the heat and the search for its size.
+    void start_from_blocks() {
+        heat_ = blocks_.size() <= SmallStart ? WarmHeat : CoolHeat;
+        weighted_ = t_ == m_ && blocks_.size() <= WeightedLimit;
+        best_ = blocks_;
+        report();
+    }
+
+    // Drops a block from the smallest cover and covers what it leaves again, while the work stays
+    // below until; a size not covered within a third of the budget is given up: the search starts
+    // again from the smallest cover, on other random numbers. Left uncovered at until, it goes on
+    // from there when called again.
+    void improve(uint64_t until) {
+        until = std::min(until, clock_.budget());
+        // Past the budget a greedy start of many redundant blocks would drop them one by one,
+        // each drop as dear as a pass over every block.
+        while ((!uncovered_.empty() || blocks_.size() > lower_bound_) && !out_of_time() &&
+               clock_.work < until) {
+            if (uncovered_.empty()) {
+                drop_weakest_block();
+                gave_up_at_ = std::min(clock_.budget(), clock_.work + clock_.budget() / 3);
+            }
+            const uint64_t give_up = std::min(until, gave_up_at_);
+            if (weighted_)
+                weighted(give_up);
+            else
+                while (!uncovered_.empty() && clock_.work < give_up && !out_of_time()) step();
+            if (uncovered_.empty()) {
+                best_ = blocks_;
+                report();
+            } else if (clock_.work >= gave_up_at_ && clock_.work < clock_.budget() &&
+                       !out_of_time()) {
+                load(best_);
+            }
+        }
+    }
+
+    // The blocks in place of those searched.
+    void load(const std::vector<uint64_t>& blocks) {
         clear();
-        for (uint64_t b : best) add(b);
+        for (uint64_t b : blocks) add(b);
+    }
+
+    // Shares the work among the searches from the greedy start and those over orbits (annealing
+    // under the permutations of cycle_shapes, the set-cover search under those of orbit_shapes,
+    // each on its own random numbers): each first gets a ProbeShare-th of the budget; the search
+    // from the greedy start goes on from where it stopped, unless a search over orbits found a
+    // smaller cover: that search runs again from its start with RerunShare eighths of the work
+    // left, and the rest goes on from the smallest cover it found. No search over orbits when the
+    // greedy start meets the lower bound.
+    void share_among_searches() {
+        std::vector<std::function<std::vector<uint64_t>(uint64_t)>> orbit_searches;
+        if (index_.size() <= CyclicLimit && blocks_.size() > lower_bound_) {
+            for (const PointCycles& shape : cycle_shapes(v_))
+                orbit_searches.push_back([this, shape, seed = rng_.next()](uint64_t until) {
+                    return cyclic_cover(v_, g_, shape, seed, clock_, until);
+                });
+            SplitMix64 orbit_rng{options_.seed ^ OrbitSeed};
+            for (const PointCycles& shape : orbit_shapes(v_))
+                orbit_searches.push_back([this, shape, seed = orbit_rng.next()](uint64_t until) {
+                    return orbit_cover(v_, g_, shape, seed, clock_, until);
+                });
+        }
+        if (orbit_searches.empty()) return;
+        const uint64_t probe = clock_.budget() / ProbeShare;
+        improve(clock_.work + probe);
+        std::vector<uint64_t> found;
+        std::size_t winner = 0;
+        for (std::size_t i = 0; i < orbit_searches.size(); ++i) {
+            std::vector<uint64_t> blocks = orbit_searches[i](clock_.work + probe);
+            if (!blocks.empty() && (found.empty() || blocks.size() < found.size()))
+                found.swap(blocks), winner = i;
+        }
+        if (found.empty() || found.size() >= best_.size() || out_of_time()) return;
+        std::vector<uint64_t> more =
+            orbit_searches[winner](clock_.work + work_left() * RerunShare / 8);
+        if (!more.empty() && more.size() < found.size()) found.swap(more);
+        load(found);
         assert(uncovered_.empty());
+        start_from_blocks();
     }
 
     // The work units the budget still holds.
     uint64_t work_left() const { return clock_.budget() - std::min(clock_.budget(), clock_.work); }
-
-    // Runs search(i, until) for i = 0..count-1, the work up to end shared evenly among the
-    // searches still to run, and hands each cover found to keep.
-    template <class Search, class Keep>
-    void share_work(std::size_t count, uint64_t end, Search&& search, Keep&& keep) {
-        for (std::size_t i = 0; i < count; ++i) {
-            std::vector<uint64_t> blocks =
-                search(i, clock_.work + (end - std::min(end, clock_.work)) / (count - i));
-            keep(blocks);
-        }
-    }
 
     // Calls f(rank) for every m-subset the block meets in t points or more.
     template <class F> void for_each_covered(uint64_t block, F&& f) {
@@ -462,9 +483,9 @@ class CoverSearch {
     static constexpr uint32_t TabuSteps = 8;
     // The lazy greedy start is taken while the blocks times the subsets each covers stay below.
     static constexpr uint64_t LazyGreedyLimit = 100'000'000;
-    // The eighths of the work left after the annealing over orbits that the set-cover search over
-    // orbits takes (more leaves the annealing over all blocks too little on small designs).
-    static constexpr uint64_t OrbitShare = 4;
+    // Each search's first part of the budget, and the eighths of the work left the search over
+    // orbits that found the smallest cover then gets again.
+    static constexpr uint64_t ProbeShare = 16, RerunShare = 4;
     // Mixed into the seed for the set-cover search over orbits.
     static constexpr uint64_t OrbitSeed = 0x6f72626974636f76;
     // The parts of the work the starts from the Steiner systems take, and their seeds' mix.
@@ -486,7 +507,7 @@ class CoverSearch {
     // For the weighted search: for each point, a bit set of the blocks holding it; for each block
     // and point, the step until which the point may not come back into the block; the steps.
     std::vector<uint64_t> holds_, left_at_;
-    uint64_t steps_ = 0;
+    uint64_t steps_ = 0, gave_up_at_ = 0;
     std::array<int64_t, 64> won_with_{}, lost_at_{};
     int64_t won_total_ = 0;
     bool weighted_ = false;
