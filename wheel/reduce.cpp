@@ -190,8 +190,10 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     Coverage cover(masks, t);
     for (uint64_t m : taken)
         for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
+    // Levels hold their candidates in blocks of 256 (5 KiB), from their part's pool.
+    using Waiting = BlockList<Candidate, 8>;
     struct Level {
-        std::vector<Candidate> waiting;
+        Waiting waiting;
         uint32_t fresh_round = 0;   // the round that last added candidates counted in it
         std::size_t fresh_from = 0; // where that round's candidates start
     };
@@ -200,6 +202,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     // parts.
     struct alignas(64) Part {
         std::vector<Level> levels{1};
+        Waiting::Pool pool;
         uint32_t top = 0;
         uint32_t best = 0, best_i = UINT32_MAX;
         uint64_t best_mask = 0;
@@ -225,7 +228,8 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                     if (level >= part.levels.size()) part.levels.resize(level + 1);
                     const uint64_t m = mask_at(i);
                     part.levels[level].waiting.push_back(
-                        {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
+                        {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest},
+                        part.pool);
                     part.top = std::max(part.top, level);
                 }
             }
@@ -268,7 +272,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                  level-- > 0 && level_top(level) >= part.best &&
                  level_top(level) >= floor.load(std::memory_order_relaxed);) {
                 Level& here = part.levels[level];
-                std::vector<Candidate>& waiting = here.waiting;
+                Waiting& waiting = here.waiting;
                 // Those added this round were bounded or counted this round, and already compared.
                 // The rest are scanned with the best so far; those staying on the level are kept in
                 // place, and those moving down are reached later in the round if they can still
@@ -288,7 +292,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                         lower.fresh_round = round;
                         lower.fresh_from = lower.waiting.size();
                     }
-                    lower.waiting.push_back(c);
+                    lower.waiting.push_back(c, part.pool);
                 };
                 // A candidate with its gain counted: the best so far where it beats it.
                 const auto counted = [&](const Candidate& c) {
@@ -346,9 +350,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                     ++queued;
                 }
                 while (settled < queued) settle(pending[settled++ % Depth]);
-                waiting.resize(kept);
-                // Candidates only move down: a level once crowded gives its room back.
-                if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
+                waiting.resize_down(kept, part.pool);
             }
             while (part.top > 0 && part.levels[part.top].waiting.empty()) --part.top;
         });
