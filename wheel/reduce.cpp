@@ -474,10 +474,22 @@ bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
     return true;
 }
 
+// Sorts the items, where they are many in two halves on two threads, merged after.
+template <class T> void sort_in_halves(std::vector<T>& items, std::size_t threads) {
+    if (threads < 2 || items.size() < ParallelDrop) {
+        std::sort(items.begin(), items.end());
+        return;
+    }
+    const auto at = [&](std::size_t i) { return items.begin() + static_cast<std::ptrdiff_t>(i); };
+    in_parts(2, items.size(),
+             [&](std::size_t lo, std::size_t hi, std::size_t) { std::sort(at(lo), at(hi)); });
+    std::inplace_merge(items.begin(), at(items.size() / 2), items.end());
+}
+
 // Drops the masks met before, keeping the order.
-void keep_first_occurrences(std::vector<uint64_t>& masks) {
+void keep_first_occurrences(std::vector<uint64_t>& masks, std::size_t threads = 1) {
     std::vector<uint64_t> sorted = masks;
-    std::sort(sorted.begin(), sorted.end());
+    sort_in_halves(sorted, threads);
     if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) return;
     std::unordered_set<uint64_t> seen;
     std::erase_if(masks, [&](uint64_t m) { return !seen.insert(m).second; });
@@ -599,10 +611,10 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     }
     if (!survey.uncovered.empty()) {
         std::vector<uint64_t>& uncovered = survey.uncovered;
-        keep_first_occurrences(uncovered);
+        keep_first_occurrences(uncovered, threads_of(o));
         std::vector<std::pair<uint64_t, uint32_t>> at;
         for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
-        std::sort(at.begin(), at.end());
+        sort_in_halves(at, threads_of(o));
         // Only a stored combination sharing t numbers with an uncovered one can cover any.
         std::vector<uint8_t> near(reduce_detail::binomial(highest, static_cast<uint32_t>(t)), 0);
         uint64_t ranks[35];
@@ -634,7 +646,7 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             for (const std::vector<uint64_t>& part : near_parts)
                 offered.masks.insert(offered.masks.end(), part.begin(), part.end());
         std::vector<std::vector<uint64_t>>().swap(near_parts);
-        keep_first_occurrences(offered.masks);
+        keep_first_occurrences(offered.masks, threads_of(o));
         offered.target.reserve(offered.masks.size());
         for (uint64_t m : offered.masks) {
             const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
