@@ -520,6 +520,33 @@ struct Survey {
     std::vector<uint64_t> uncovered;
 };
 
+// The stored combinations no ticket covers, in store order: those holding none of the tickets'
+// t-subsets (the store shared among the threads as in survey_of).
+std::vector<uint64_t> uncovered_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                                   const std::vector<uint64_t>& tickets, std::size_t threads) {
+    std::vector<uint8_t> held(reduce_detail::binomial(highest, static_cast<uint32_t>(t)), 0);
+    uint64_t ranks[35];
+    for (uint64_t m : tickets)
+        for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) held[ranks[j]] = 1;
+    const std::size_t n_parts = count >= ParallelDrop ? threads : 1;
+    std::vector<std::vector<uint64_t>> parts(n_parts);
+    in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        uint64_t own[35];
+        for (std::size_t i = lo; i < hi; ++i) {
+            const uint64_t m = mask_of(store + 7 * i);
+            const int n = subset_ranks(m, t, own);
+            if (std::none_of(own, own + n, [&](uint64_t r) { return held[r] != 0; }))
+                parts[k].push_back(m);
+        }
+    });
+    std::vector<uint64_t> uncovered = std::move(parts[0]);
+    for (std::size_t k = 1; k < n_parts; ++k) {
+        uncovered.insert(uncovered.end(), parts[k].begin(), parts[k].end());
+        std::vector<uint64_t>().swap(parts[k]);
+    }
+    return uncovered;
+}
+
 Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
                  const std::vector<uint64_t>& tickets, std::size_t threads) {
     // The store is shared among the threads, each with its own lists and survey (apart, so that
@@ -600,17 +627,17 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     // The combinations they leave uncovered, covered by the greedy over every stored combination;
     // where they are many (whole parts of the construction missing) the greedy over the whole store
     // does better, and none is returned.
-    Survey survey = survey_of(store, count, highest, t, tickets, threads_of(o));
+    std::vector<uint64_t> uncovered =
+        uncovered_of(store, count, highest, t, tickets, threads_of(o));
     const uint64_t each = reduce_detail::binomial(7, static_cast<uint32_t>(t));
-    if (survey.uncovered.size() > count / MostToMend) {
+    if (uncovered.size() > count / MostToMend) {
         if (uint64_t{count} * each <= most_indexed) return {};
-        if (survey.uncovered.size() * each > most_indexed) {
-            refused = survey.uncovered.size();
+        if (uncovered.size() * each > most_indexed) {
+            refused = uncovered.size();
             return {};
         }
     }
-    if (!survey.uncovered.empty()) {
-        std::vector<uint64_t>& uncovered = survey.uncovered;
+    if (!uncovered.empty()) {
         keep_first_occurrences(uncovered, threads_of(o));
         std::vector<std::pair<uint64_t, uint32_t>> at;
         for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
@@ -653,9 +680,10 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
         }
         for (uint64_t m : cover_of(uncovered, few ? &offered : nullptr)) tickets.push_back(m);
-        survey = survey_of(store, count, highest, t, tickets, threads_of(o));
-        assert(survey.uncovered.empty());
     }
+    std::vector<uint64_t>().swap(uncovered);
+    const Survey survey = survey_of(store, count, highest, t, tickets, threads_of(o));
+    assert(survey.uncovered.empty());
     // The tickets covering no stored combination go; the others that are never the only cover
     // (the last 64 of them, the rest kept) may go, last first, where each stored combination they
     // alone cover keeps one of them: the sets of them that alone cover a combination, as masks.
