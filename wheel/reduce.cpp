@@ -907,7 +907,7 @@ bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
 }
 
 uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, [[maybe_unused]] int t) {
-    // Per combination: its mask, a candidate with its place on a level (twice, as levels grow),
+    // Per combination: its mask, a candidate on a level (counted twice, to spare),
     // its place and mask in the uncovered list and its sorting; the game's combinations as bits and
     // the subset counts.
     const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 8;
