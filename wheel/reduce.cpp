@@ -549,23 +549,44 @@ std::vector<uint64_t> uncovered_of(const uint8_t* store, uint32_t count, uint32_
 
 Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
                  const std::vector<uint64_t>& tickets, std::size_t threads) {
-    // The store is shared among the threads, each with its own lists and survey (apart, so that
-    // none writes where another reads), joined in order.
+    // For each t-subset the one ticket holding it, or none or many: a stored combination is the
+    // only cover of a ticket where all its t-subsets held are held by that ticket alone. A ticket
+    // covers some stored combination where one of its t-subsets is held by one.
+    constexpr uint32_t None = UINT32_MAX, Many = UINT32_MAX - 1;
+    const uint64_t subsets = reduce_detail::binomial(highest, static_cast<uint32_t>(t));
+    std::vector<uint32_t> only(subsets, None);
+    uint64_t ranks[35];
+    for (uint32_t j = 0; j < tickets.size(); ++j)
+        for (int n = subset_ranks(tickets[j], t, ranks), k = 0; k < n; ++k)
+            only[ranks[k]] = only[ranks[k]] == None ? j : Many;
+    // The store is shared among the threads, each with its own survey (apart, so that none writes
+    // where another reads), joined in order.
     const std::size_t n_parts = count >= ParallelDrop ? threads : 1;
     std::vector<Survey> parts(n_parts);
     in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
-        TicketLists lists(tickets, highest, t);
-        std::vector<uint32_t> found(tickets.size());
+        std::vector<uint8_t> stored(subsets, 0); // the t-subsets of the stored combinations
         Survey s;
         s.needed.assign(tickets.size(), 0);
         s.useful.assign(tickets.size(), 0);
+        uint64_t own[35];
         for (std::size_t i = lo; i < hi; ++i) {
             const uint64_t m = mask_of(store + 7 * i);
-            const uint32_t n = lists.covering(m, found.data());
-            if (n == 0) s.uncovered.push_back(m);
-            if (n == 1) s.needed[found[0]] = 1;
-            for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+            const int n = subset_ranks(m, t, own);
+            uint32_t one = None;
+            for (int r = 0; r < n; ++r) {
+                stored[own[r]] = 1;
+                const uint32_t v = only[own[r]];
+                if (v == None || v == one) continue;
+                one = one == None && v != Many ? v : Many;
+            }
+            if (one == None)
+                s.uncovered.push_back(m);
+            else if (one != Many)
+                s.needed[one] = 1;
         }
+        for (uint32_t j = 0; j < tickets.size(); ++j)
+            for (int n = subset_ranks(tickets[j], t, own), r = 0; r < n && !s.useful[j]; ++r)
+                s.useful[j] = stored[own[r]];
         parts[k] = std::move(s);
     });
     Survey s = std::move(parts[0]);
