@@ -190,8 +190,10 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     Coverage cover(masks, t);
     for (uint64_t m : taken)
         for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
+    // Levels hold their candidates in blocks of 256 (5 KiB), from their part's pool.
+    using Waiting = BlockList<Candidate, 8>;
     struct Level {
-        std::vector<Candidate> waiting;
+        Waiting waiting;
         uint32_t fresh_round = 0;   // the round that last added candidates counted in it
         std::size_t fresh_from = 0; // where that round's candidates start
     };
@@ -200,6 +202,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     // parts.
     struct alignas(64) Part {
         std::vector<Level> levels{1};
+        Waiting::Pool pool;
         uint32_t top = 0;
         uint32_t best = 0, best_i = UINT32_MAX;
         uint64_t best_mask = 0;
@@ -225,7 +228,8 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                     if (level >= part.levels.size()) part.levels.resize(level + 1);
                     const uint64_t m = mask_at(i);
                     part.levels[level].waiting.push_back(
-                        {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest});
+                        {static_cast<uint32_t>(m), static_cast<uint32_t>(m >> 32), i, gain, rest},
+                        part.pool);
                     part.top = std::max(part.top, level);
                 }
             }
@@ -268,7 +272,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                  level-- > 0 && level_top(level) >= part.best &&
                  level_top(level) >= floor.load(std::memory_order_relaxed);) {
                 Level& here = part.levels[level];
-                std::vector<Candidate>& waiting = here.waiting;
+                Waiting& waiting = here.waiting;
                 // Those added this round were bounded or counted this round, and already compared.
                 // The rest are scanned with the best so far; those staying on the level are kept in
                 // place, and those moving down are reached later in the round if they can still
@@ -288,7 +292,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                         lower.fresh_round = round;
                         lower.fresh_from = lower.waiting.size();
                     }
-                    lower.waiting.push_back(c);
+                    lower.waiting.push_back(c, part.pool);
                 };
                 // A candidate with its gain counted: the best so far where it beats it.
                 const auto counted = [&](const Candidate& c) {
@@ -346,9 +350,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                     ++queued;
                 }
                 while (settled < queued) settle(pending[settled++ % Depth]);
-                waiting.resize(kept);
-                // Candidates only move down: a level once crowded gives its room back.
-                if (waiting.capacity() > 4 * kept + 4096) waiting.shrink_to_fit();
+                waiting.resize_down(kept, part.pool);
             }
             while (part.top > 0 && part.levels[part.top].waiting.empty()) --part.top;
         });
@@ -472,10 +474,22 @@ bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
     return true;
 }
 
+// Sorts the items, where they are many in two halves on two threads, merged after.
+template <class T> void sort_in_halves(std::vector<T>& items, std::size_t threads) {
+    if (threads < 2 || items.size() < ParallelDrop) {
+        std::sort(items.begin(), items.end());
+        return;
+    }
+    const auto at = [&](std::size_t i) { return items.begin() + static_cast<std::ptrdiff_t>(i); };
+    in_parts(2, items.size(),
+             [&](std::size_t lo, std::size_t hi, std::size_t) { std::sort(at(lo), at(hi)); });
+    std::inplace_merge(items.begin(), at(items.size() / 2), items.end());
+}
+
 // Drops the masks met before, keeping the order.
-void keep_first_occurrences(std::vector<uint64_t>& masks) {
+void keep_first_occurrences(std::vector<uint64_t>& masks, std::size_t threads = 1) {
     std::vector<uint64_t> sorted = masks;
-    std::sort(sorted.begin(), sorted.end());
+    sort_in_halves(sorted, threads);
     if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) return;
     std::unordered_set<uint64_t> seen;
     std::erase_if(masks, [&](uint64_t m) { return !seen.insert(m).second; });
@@ -506,25 +520,73 @@ struct Survey {
     std::vector<uint64_t> uncovered;
 };
 
+// The stored combinations no ticket covers, in store order: those holding none of the tickets'
+// t-subsets (the store shared among the threads as in survey_of).
+std::vector<uint64_t> uncovered_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
+                                   const std::vector<uint64_t>& tickets, std::size_t threads) {
+    std::vector<uint8_t> held(reduce_detail::binomial(highest, static_cast<uint32_t>(t)), 0);
+    uint64_t ranks[35];
+    for (uint64_t m : tickets)
+        for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) held[ranks[j]] = 1;
+    const std::size_t n_parts = count >= ParallelDrop ? threads : 1;
+    std::vector<std::vector<uint64_t>> parts(n_parts);
+    in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        uint64_t own[35];
+        for (std::size_t i = lo; i < hi; ++i) {
+            const uint64_t m = mask_of(store + 7 * i);
+            const int n = subset_ranks(m, t, own);
+            if (std::none_of(own, own + n, [&](uint64_t r) { return held[r] != 0; }))
+                parts[k].push_back(m);
+        }
+    });
+    std::vector<uint64_t> uncovered = std::move(parts[0]);
+    for (std::size_t k = 1; k < n_parts; ++k) {
+        uncovered.insert(uncovered.end(), parts[k].begin(), parts[k].end());
+        std::vector<uint64_t>().swap(parts[k]);
+    }
+    return uncovered;
+}
+
 Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
                  const std::vector<uint64_t>& tickets, std::size_t threads) {
-    // The store is shared among the threads, each with its own lists and survey (apart, so that
-    // none writes where another reads), joined in order.
+    // For each t-subset the one ticket holding it, or none or many: a stored combination is the
+    // only cover of a ticket where all its t-subsets held are held by that ticket alone. A ticket
+    // covers some stored combination where one of its t-subsets is held by one.
+    constexpr uint32_t None = UINT32_MAX, Many = UINT32_MAX - 1;
+    const uint64_t subsets = reduce_detail::binomial(highest, static_cast<uint32_t>(t));
+    std::vector<uint32_t> only(subsets, None);
+    uint64_t ranks[35];
+    for (uint32_t j = 0; j < tickets.size(); ++j)
+        for (int n = subset_ranks(tickets[j], t, ranks), k = 0; k < n; ++k)
+            only[ranks[k]] = only[ranks[k]] == None ? j : Many;
+    // The store is shared among the threads, each with its own survey (apart, so that none writes
+    // where another reads), joined in order.
     const std::size_t n_parts = count >= ParallelDrop ? threads : 1;
     std::vector<Survey> parts(n_parts);
     in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
-        TicketLists lists(tickets, highest, t);
-        std::vector<uint32_t> found(tickets.size());
+        std::vector<uint8_t> stored(subsets, 0); // the t-subsets of the stored combinations
         Survey s;
         s.needed.assign(tickets.size(), 0);
         s.useful.assign(tickets.size(), 0);
+        uint64_t own[35];
         for (std::size_t i = lo; i < hi; ++i) {
             const uint64_t m = mask_of(store + 7 * i);
-            const uint32_t n = lists.covering(m, found.data());
-            if (n == 0) s.uncovered.push_back(m);
-            if (n == 1) s.needed[found[0]] = 1;
-            for (uint32_t j = 0; j < n; ++j) s.useful[found[j]] = 1;
+            const int n = subset_ranks(m, t, own);
+            uint32_t one = None;
+            for (int r = 0; r < n; ++r) {
+                stored[own[r]] = 1;
+                const uint32_t v = only[own[r]];
+                if (v == None || v == one) continue;
+                one = one == None && v != Many ? v : Many;
+            }
+            if (one == None)
+                s.uncovered.push_back(m);
+            else if (one != Many)
+                s.needed[one] = 1;
         }
+        for (uint32_t j = 0; j < tickets.size(); ++j)
+            for (int n = subset_ranks(tickets[j], t, own), r = 0; r < n && !s.useful[j]; ++r)
+                s.useful[j] = stored[own[r]];
         parts[k] = std::move(s);
     });
     Survey s = std::move(parts[0]);
@@ -586,21 +648,21 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     // The combinations they leave uncovered, covered by the greedy over every stored combination;
     // where they are many (whole parts of the construction missing) the greedy over the whole store
     // does better, and none is returned.
-    Survey survey = survey_of(store, count, highest, t, tickets, threads_of(o));
+    std::vector<uint64_t> uncovered =
+        uncovered_of(store, count, highest, t, tickets, threads_of(o));
     const uint64_t each = reduce_detail::binomial(7, static_cast<uint32_t>(t));
-    if (survey.uncovered.size() > count / MostToMend) {
+    if (uncovered.size() > count / MostToMend) {
         if (uint64_t{count} * each <= most_indexed) return {};
-        if (survey.uncovered.size() * each > most_indexed) {
-            refused = survey.uncovered.size();
+        if (uncovered.size() * each > most_indexed) {
+            refused = uncovered.size();
             return {};
         }
     }
-    if (!survey.uncovered.empty()) {
-        std::vector<uint64_t>& uncovered = survey.uncovered;
-        keep_first_occurrences(uncovered);
+    if (!uncovered.empty()) {
+        keep_first_occurrences(uncovered, threads_of(o));
         std::vector<std::pair<uint64_t, uint32_t>> at;
         for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
-        std::sort(at.begin(), at.end());
+        sort_in_halves(at, threads_of(o));
         // Only a stored combination sharing t numbers with an uncovered one can cover any.
         std::vector<uint8_t> near(reduce_detail::binomial(highest, static_cast<uint32_t>(t)), 0);
         uint64_t ranks[35];
@@ -632,16 +694,17 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             for (const std::vector<uint64_t>& part : near_parts)
                 offered.masks.insert(offered.masks.end(), part.begin(), part.end());
         std::vector<std::vector<uint64_t>>().swap(near_parts);
-        keep_first_occurrences(offered.masks);
+        keep_first_occurrences(offered.masks, threads_of(o));
         offered.target.reserve(offered.masks.size());
         for (uint64_t m : offered.masks) {
             const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
             offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
         }
         for (uint64_t m : cover_of(uncovered, few ? &offered : nullptr)) tickets.push_back(m);
-        survey = survey_of(store, count, highest, t, tickets, threads_of(o));
-        assert(survey.uncovered.empty());
     }
+    std::vector<uint64_t>().swap(uncovered);
+    const Survey survey = survey_of(store, count, highest, t, tickets, threads_of(o));
+    assert(survey.uncovered.empty());
     // The tickets covering no stored combination go; the others that are never the only cover
     // (the last 64 of them, the rest kept) may go, last first, where each stored combination they
     // alone cover keeps one of them: the sets of them that alone cover a combination, as masks.
@@ -865,7 +928,7 @@ bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
 }
 
 uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, [[maybe_unused]] int t) {
-    // Per combination: its mask, a candidate with its place on a level (twice, as levels grow),
+    // Per combination: its mask, a candidate on a level (counted twice, to spare),
     // its place and mask in the uncovered list and its sorting; the game's combinations as bits and
     // the subset counts.
     const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 8;

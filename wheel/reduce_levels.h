@@ -3,7 +3,10 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace lotto::reduce_detail {
 
@@ -21,5 +24,51 @@ inline uint32_t level_top(uint32_t level) {
     const uint32_t shift = (level >> 6) - 1;
     return static_cast<uint32_t>(((uint64_t{level - (shift << 6)} + 1) << shift) - 1);
 }
+
+// Fixed blocks of items, handed out and taken back: the blocks a level gives back serve the next
+// that grows, with no copies as a level grows and no fresh memory while enough are given back.
+template <class T, std::size_t Shift> class BlockPool {
+  public:
+    static constexpr std::size_t Size = std::size_t{1} << Shift;
+    T* get() {
+        if (free_.empty()) {
+            owned_.push_back(std::make_unique_for_overwrite<T[]>(Size));
+            return owned_.back().get();
+        }
+        T* b = free_.back();
+        free_.pop_back();
+        return b;
+    }
+    void put(T* block) { free_.push_back(block); }
+
+  private:
+    std::vector<std::unique_ptr<T[]>> owned_;
+    std::vector<T*> free_;
+};
+
+// A sequence of items in blocks from a pool.
+template <class T, std::size_t Shift> class BlockList {
+  public:
+    using Pool = BlockPool<T, Shift>;
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    T& operator[](std::size_t j) { return blocks_[j >> Shift][j & (Pool::Size - 1)]; }
+    void push_back(const T& item, Pool& pool) {
+        if (size_ == blocks_.size() * Pool::Size) blocks_.push_back(pool.get());
+        (*this)[size_++] = item;
+    }
+    // Keeps the first n items, giving back the blocks past them.
+    void resize_down(std::size_t n, Pool& pool) {
+        size_ = n;
+        while (blocks_.size() * Pool::Size >= n + Pool::Size) {
+            pool.put(blocks_.back());
+            blocks_.pop_back();
+        }
+    }
+
+  private:
+    std::vector<T*> blocks_;
+    std::size_t size_ = 0;
+};
 
 } // namespace lotto::reduce_detail
