@@ -187,7 +187,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     };
     add_counts(
         masks.size(), [&](std::size_t i) { return masks[i]; }, 1);
-    Coverage cover(masks, t);
+    Coverage cover(masks, t, highest);
     for (uint64_t m : taken)
         for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
     // Levels hold their candidates in blocks of 256 (5 KiB), from their part's pool.
@@ -927,13 +927,16 @@ bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
     return dense(count, highest, t);
 }
 
-uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, [[maybe_unused]] int t) {
+uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {
     // Per combination: its mask, a candidate on a level (counted twice, to spare),
     // its place and mask in the uncovered list and its sorting; the game's combinations as bits and
     // the subset counts.
     const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 8;
+    // and, for t from 4 on in a game small enough, the stored combination of every rank.
+    const uint64_t ranked =
+        reduce_detail::Coverage::ranks(highest, t) ? game_combinations(highest) * uint64_t{4} : 0;
     return uint64_t{count} * each + game_combinations(highest) / 8 +
-           reduce_detail::binomial(highest, 6) * (t <= 5 ? 3 : 1);
+           reduce_detail::binomial(highest, 6) * (t <= 5 ? 3 : 1) + ranked;
 }
 
 } // namespace lotto

@@ -17,32 +17,57 @@ namespace lotto::reduce_detail {
 // library call where the processor's own count is not assumed).
 inline bool shares(uint64_t a, uint64_t b, int t) { return popcount(a & b) >= t; }
 
+// The colex rank of a 7-number mask among the 7-subsets of 0..63.
+inline uint32_t rank_of_seven(uint64_t mask) {
+    uint32_t r = 0;
+    for (uint32_t k = 1; k <= 7; ++k, mask &= mask - 1)
+        r += binomials32.c[static_cast<uint32_t>(std::countr_zero(mask))][k];
+    return r;
+}
+
+// The stored combinations sharing at least t numbers with one 7-number mask, over 1..highest.
+inline uint64_t neighbourhood(uint32_t highest, int t) {
+    uint64_t n = 0;
+    for (uint32_t j = static_cast<uint32_t>(t); j <= 7; ++j)
+        n += binomial(7, j) * binomial(highest - 7, 7 - j);
+    return n;
+}
+
 // The uncovered stored combinations, kept as a list that each ticket taken shortens: no index of
-// their t-subsets, a ticket costs one pass over those still uncovered.
+// their t-subsets, a ticket costs one pass over those still uncovered. Where a ticket's
+// neighbourhood (the combinations sharing t numbers with it) is far smaller than that list and the
+// game small enough, the combinations are also found by rank, and the list is swept only now and
+// then of those taken that way.
 class Coverage {
   public:
-    Coverage(const std::vector<uint64_t>& masks, int t)
-        : t_(t), covered_((masks.size() + 63) / 64, 0), open_(masks.size()), open_masks_(masks) {
+    // The game's size up to which the rank table (4 bytes a combination) is kept.
+    static constexpr uint64_t MostRanked = 64'000'000;
+    // Whether a search with these figures keeps the rank table.
+    static bool ranks(uint32_t highest, int t) {
+        return t >= 4 && binomial(highest, 7) <= MostRanked;
+    }
+
+    Coverage(const std::vector<uint64_t>& masks, int t, uint32_t highest)
+        : t_(t), covered_((masks.size() + 63) / 64, 0), open_(masks.size()), open_masks_(masks),
+          uncovered_(static_cast<uint32_t>(masks.size())) {
         std::iota(open_.begin(), open_.end(), 0u);
+        swept_ = open_.size();
+        if (!ranks(highest, t)) return;
+        near_ = neighbourhood(highest, t);
+        at_rank_.assign(binomial(highest, 7), UINT32_MAX);
+        for (uint32_t d = 0; d < masks.size(); ++d) at_rank_[rank_of_seven(masks[d])] = d;
+        for (uint32_t n = 0; n < highest; ++n) others_.push_back(n);
     }
 
     // Marks covered every stored combination the ticket covers; returns those newly covered, in
     // store order.
     const std::vector<uint32_t>& take(uint64_t ticket) {
         hit_.clear();
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < open_.size(); ++i) {
-            const uint32_t d = open_[i];
-            const uint64_t m = open_masks_[i];
-            if (shares(m, ticket, t_)) {
-                hit_.push_back(d);
-                covered_[d / 64] |= uint64_t{1} << (d % 64);
-            } else {
-                open_[kept] = d, open_masks_[kept] = m, ++kept;
-            }
-        }
-        open_.resize(kept);
-        open_masks_.resize(kept);
+        if (!at_rank_.empty() && near_ * 16 < uncovered_)
+            take_near(ticket);
+        else
+            take_listed(ticket);
+        uncovered_ -= static_cast<uint32_t>(hit_.size());
         return hit_;
     }
 
@@ -51,14 +76,80 @@ class Coverage {
     void prefetch(uint32_t d) const {
         if (d / 64 < covered_.size()) __builtin_prefetch(&covered_[d / 64]);
     }
-    uint32_t uncovered() const { return static_cast<uint32_t>(open_.size()); }
-    const std::vector<uint64_t>& uncovered_masks() const { return open_masks_; }
+    uint32_t uncovered() const { return uncovered_; }
+    const std::vector<uint64_t>& uncovered_masks() {
+        sweep();
+        return open_masks_;
+    }
 
   private:
+    void cover(uint32_t d) {
+        hit_.push_back(d);
+        covered_[d / 64] |= uint64_t{1} << (d % 64);
+    }
+
+    // One pass over the list: those the ticket covers are taken, those covered already dropped.
+    void take_listed(uint64_t ticket) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < open_.size(); ++i) {
+            const uint32_t d = open_[i];
+            const uint64_t m = open_masks_[i];
+            if (swept_ != open_.size() && covered(d)) continue;
+            if (shares(m, ticket, t_))
+                cover(d);
+            else
+                open_[kept] = d, open_masks_[kept] = m, ++kept;
+        }
+        open_.resize(kept);
+        open_masks_.resize(kept);
+        swept_ = kept;
+    }
+
+    // The ticket's neighbourhood by rank: j of its numbers and 7 - j of the others, j >= t.
+    void take_near(uint64_t ticket) {
+        std::size_t n_others = 0;
+        for (uint32_t n : others_)
+            if (!(ticket >> n & 1)) other_[n_others++] = static_cast<uint8_t>(n);
+        for (uint64_t sub = ticket;; sub = (sub - 1) & ticket) {
+            if (popcount(sub) >= t_) add_others(sub, 7 - popcount(sub), 0, n_others);
+            if (sub == 0) break;
+        }
+        std::sort(hit_.begin(), hit_.end());
+        swept_ = 0; // the list holds covered ones until the next sweep
+    }
+
+    // Covers every mask of with `left` more of the others from other_[from] on.
+    void add_others(uint64_t with, int left, std::size_t from, std::size_t n_others) {
+        if (left == 0) {
+            const uint32_t d = at_rank_[rank_of_seven(with)];
+            if (d != UINT32_MAX && !covered(d)) cover(d);
+            return;
+        }
+        for (std::size_t i = from; i + static_cast<std::size_t>(left) <= n_others; ++i)
+            add_others(with | uint64_t{1} << other_[i], left - 1, i + 1, n_others);
+    }
+
+    // Drops from the list those covered by rank.
+    void sweep() {
+        if (swept_ == open_.size()) return;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < open_.size(); ++i)
+            if (!covered(open_[i])) open_[kept] = open_[i], open_masks_[kept++] = open_masks_[i];
+        open_.resize(kept);
+        open_masks_.resize(kept);
+        swept_ = kept;
+    }
+
     int t_;
     std::vector<uint64_t> covered_;    // a bit per stored combination, set once covered
-    std::vector<uint32_t> open_;       // the uncovered ones, in store order
+    std::vector<uint32_t> open_;       // the uncovered ones (and some covered by rank), in order
     std::vector<uint64_t> open_masks_; // and their masks, read in turn
+    std::size_t swept_;                // open_.size() when the list holds none covered
+    uint32_t uncovered_;
+    uint64_t near_ = 0;             // the neighbourhood of a ticket, with the rank table
+    std::vector<uint32_t> at_rank_; // the stored combination of each rank, or UINT32_MAX
+    std::vector<uint32_t> others_;  // the game's numbers, 0-based
+    uint8_t other_[64] = {};
     std::vector<uint32_t> hit_;
 };
 
