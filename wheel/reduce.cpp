@@ -932,7 +932,7 @@ uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {
     // its place and mask in the uncovered list and its sorting; the game's combinations as bits and
     // the subset counts.
     const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 8;
-    // and, for t from 4 on in a game small enough, the stored combination of every rank.
+    // and, for t from 5 on in a game small enough, the stored combination of every rank.
     const uint64_t ranked =
         reduce_detail::Coverage::ranks(highest, t) ? game_combinations(highest) * uint64_t{4} : 0;
     return uint64_t{count} * each + game_combinations(highest) / 8 +

@@ -44,7 +44,7 @@ class Coverage {
     static constexpr uint64_t MostRanked = 64'000'000;
     // Whether a search with these figures keeps the rank table.
     static bool ranks(uint32_t highest, int t) {
-        return t >= 4 && binomial(highest, 7) <= MostRanked;
+        return t >= 5 && binomial(highest, 7) <= MostRanked;
     }
 
     Coverage(const std::vector<uint64_t>& masks, int t, uint32_t highest)
