@@ -56,7 +56,7 @@ class Coverage {
         near_ = neighbourhood(highest, t);
         at_rank_.assign(binomial(highest, 7), UINT32_MAX);
         for (uint32_t d = 0; d < masks.size(); ++d) at_rank_[rank_of_seven(masks[d])] = d;
-        for (uint32_t n = 0; n < highest; ++n) others_.push_back(n);
+        highest_ = highest;
     }
 
     // Marks covered every stored combination the ticket covers; returns those newly covered, in
@@ -108,7 +108,7 @@ class Coverage {
     // The ticket's neighbourhood by rank: j of its numbers and 7 - j of the others, j >= t.
     void take_near(uint64_t ticket) {
         std::size_t n_others = 0;
-        for (uint32_t n : others_)
+        for (uint32_t n = 0; n < highest_; ++n)
             if (!(ticket >> n & 1)) other_[n_others++] = static_cast<uint8_t>(n);
         for (uint64_t sub = ticket;; sub = (sub - 1) & ticket) {
             if (popcount(sub) >= t_) add_others(sub, 7 - popcount(sub), 0, n_others);
@@ -148,7 +148,7 @@ class Coverage {
     uint32_t uncovered_;
     uint64_t near_ = 0;             // the neighbourhood of a ticket, with the rank table
     std::vector<uint32_t> at_rank_; // the stored combination of each rank, or UINT32_MAX
-    std::vector<uint32_t> others_;  // the game's numbers, 0-based
+    uint32_t highest_ = 0;          // the game's top number, with the rank table
     uint8_t other_[64] = {};
     std::vector<uint32_t> hit_;
 };
