@@ -95,7 +95,8 @@ class CoverSearch {
             drop_redundant_blocks();
             if (blocks_.size() < best_.size()) best_ = blocks_, report();
         }
-        if (!orbit_best_.empty() && orbit_best_.size() < best_.size()) best_ = orbit_best_;
+        if (!orbit_best_.empty() && orbit_best_.size() < best_.size())
+            best_ = orbit_best_, report();
         return best_;
     }
 
