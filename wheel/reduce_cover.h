@@ -51,7 +51,6 @@ class Coverage {
         : t_(t), covered_((masks.size() + 63) / 64, 0), open_(masks.size()), open_masks_(masks),
           uncovered_(static_cast<uint32_t>(masks.size())) {
         std::iota(open_.begin(), open_.end(), 0u);
-        swept_ = open_.size();
         if (!ranks(highest, t)) return;
         near_ = neighbourhood(highest, t);
         at_rank_.assign(binomial(highest, 7), UINT32_MAX);
@@ -88,21 +87,18 @@ class Coverage {
         covered_[d / 64] |= uint64_t{1} << (d % 64);
     }
 
-    // One pass over the list: those the ticket covers are taken, those covered already dropped.
+    // One pass reading the masks of the list: those the ticket covers are taken and their masks
+    // cleared (sharing no number with any ticket after), and the list is swept once an eighth of
+    // it is taken so.
     void take_listed(uint64_t ticket) {
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < open_.size(); ++i) {
-            const uint32_t d = open_[i];
-            const uint64_t m = open_masks_[i];
-            if (swept_ != open_.size() && covered(d)) continue;
-            if (shares(m, ticket, t_))
-                cover(d);
-            else
-                open_[kept] = d, open_masks_[kept] = m, ++kept;
-        }
-        open_.resize(kept);
-        open_masks_.resize(kept);
-        swept_ = kept;
+        if (by_rank_) sweep();
+        for (std::size_t i = 0; i < open_masks_.size(); ++i)
+            if (shares(open_masks_[i], ticket, t_)) {
+                cover(open_[i]);
+                open_masks_[i] = 0;
+            }
+        cleared_ += hit_.size();
+        if (cleared_ * 8 > open_.size()) sweep();
     }
 
     // The ticket's neighbourhood by rank: j of its numbers and 7 - j of the others, j >= t.
@@ -115,7 +111,7 @@ class Coverage {
             if (sub == 0) break;
         }
         std::sort(hit_.begin(), hit_.end());
-        swept_ = 0; // the list holds covered ones until the next sweep
+        by_rank_ = true; // the list holds covered ones until the next sweep
     }
 
     // Covers every mask of with `left` more of the others from other_[from] on.
@@ -129,22 +125,24 @@ class Coverage {
             add_others(with | uint64_t{1} << other_[i], left - 1, i + 1, n_others);
     }
 
-    // Drops from the list those covered by rank.
+    // Drops from the list those covered by rank or cleared.
     void sweep() {
-        if (swept_ == open_.size()) return;
+        if (!by_rank_ && cleared_ == 0) return;
         std::size_t kept = 0;
         for (std::size_t i = 0; i < open_.size(); ++i)
             if (!covered(open_[i])) open_[kept] = open_[i], open_masks_[kept++] = open_masks_[i];
         open_.resize(kept);
         open_masks_.resize(kept);
-        swept_ = kept;
+        by_rank_ = false;
+        cleared_ = 0;
     }
 
     int t_;
     std::vector<uint64_t> covered_;    // a bit per stored combination, set once covered
-    std::vector<uint32_t> open_;       // the uncovered ones (and some covered by rank), in order
+    std::vector<uint32_t> open_;       // the uncovered ones (and some covered since), in order
     std::vector<uint64_t> open_masks_; // and their masks, read in turn
-    std::size_t swept_;                // open_.size() when the list holds none covered
+    bool by_rank_ = false;             // whether the list holds some covered by rank
+    std::size_t cleared_ = 0;          // and how many covered with their masks cleared
     uint32_t uncovered_;
     uint64_t near_ = 0;             // the neighbourhood of a ticket, with the rank table
     std::vector<uint32_t> at_rank_; // the stored combination of each rank, or UINT32_MAX

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace lotto::reduce_detail {
@@ -61,8 +62,8 @@ struct Binomials32 {
 };
 inline constexpr Binomials32 binomials32{};
 
-// b[i][j] = C(n[i], j) for the seven numbers n of the mask (0-based) and j <= i + 1 (the i-th
-// number is at most the (i+1)-th of a subset).
+// b[i][j] = C(n[i], j) for the seven numbers n of the mask (0-based); only j <= i + 1 is read (the
+// i-th number is at most the (i+1)-th of a subset), but whole rows are copied, a fixed 32 bytes.
 struct RankTerms {
     uint32_t b[7][8];
     RankTerms() = default;
@@ -71,7 +72,7 @@ struct RankTerms {
         for (int i = 0; i < 7; ++i) {
             const uint32_t n = static_cast<uint32_t>(std::countr_zero(mask));
             mask &= mask - 1;
-            for (int j = 1; j <= i + 1; ++j) b[i][j] = binomials32.c[n][j];
+            std::memcpy(b[i], binomials32.c[n], sizeof b[i]);
         }
     }
 };
