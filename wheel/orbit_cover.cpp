@@ -44,7 +44,13 @@ template <class F> void for_each_member(const PointMap& map, uint64_t set, F&& f
 
 } // namespace
 
-std::vector<PointCycles> orbit_shapes(uint32_t v) { return {{1, 1, v - 1}, {0, 1, v}}; }
+std::vector<PointCycles> orbit_shapes(uint32_t v) {
+    return {{1, 1, v - 1},
+            {0, 1, v},
+            {v % 2, 2, v / 2},
+            {4 + v % 2, (v - 4 - v % 2) / 2, 2},
+            {v % 3, 3, v / 3}};
+}
 
 std::vector<uint64_t> orbit_cover(uint32_t v, Guarantee g, PointCycles shape, uint64_t seed,
                                   SearchClock& clock, uint64_t until) {

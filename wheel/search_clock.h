@@ -19,6 +19,9 @@ class SearchClock {
 
     uint64_t budget() const { return budget_; }
 
+    // Adds more work units to the budget.
+    void extend(uint64_t more) { budget_ += more; }
+
     // Whether the time limit has passed or the search was cancelled; looks at the clock and the
     // flag once every 2^22 work units.
     bool out_of_time() {
@@ -37,7 +40,7 @@ class SearchClock {
     bool stopped_early() const { return stopped_early_; }
 
   private:
-    const uint64_t budget_;
+    uint64_t budget_;
     const double time_limit_;
     const std::atomic<bool>* const cancel_;
     const std::chrono::steady_clock::time_point start_;
