@@ -171,7 +171,7 @@ int count(const Common& c, const CountOptions& o) {
     // the run's time is the run's. Only up to the 7/39 system's size, so that a run in a large
     // game that stores few records does not commit gigabytes it never writes.
     if (const std::size_t bytes = store_bytes(c.highest); bytes <= StoreBytes)
-        std::memset(store.get(), 0, bytes);
+        clear_store(store.get(), bytes);
     const Stopwatch watch;
     r.count = run(c.settings, c.highest, store.get(), run_threads(c));
     r.seconds = watch.seconds();

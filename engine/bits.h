@@ -49,6 +49,20 @@ inline void stream_copy(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
 }
 inline void stream_fence() { _mm_sfence(); }
 
+// Zero-fills bytes bytes at dst, the whole cache lines with stores that bypass the cache: the
+// cache is left as clean as it was, with nothing of dst to write back later.
+inline void stream_zero(uint8_t* dst, std::size_t bytes) {
+    const std::size_t head = (64 - reinterpret_cast<uintptr_t>(dst) % 64) % 64;
+    if (bytes <= head) return static_cast<void>(std::memset(dst, 0, bytes));
+    std::memset(dst, 0, head);
+    dst += head, bytes -= head;
+    const std::size_t lines = bytes / 64 * 64;
+    for (std::size_t i = 0; i < lines; i += 16)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(dst + i), _mm_setzero_si128());
+    std::memset(dst + lines, 0, bytes - lines);
+    _mm_sfence();
+}
+
 // Writes units times 112 bytes at out: byte i is byte i of from or'ed with byte i % 112 of
 // pattern (112 bytes). Neither out nor from need be aligned.
 inline void or_pattern(uint8_t* out, const uint8_t* from, const uint8_t* pattern,
@@ -65,6 +79,8 @@ inline void or_pattern(uint8_t* out, const uint8_t* from, const uint8_t* pattern
 }
 #else
 inline void stream_fence() {}
+
+inline void stream_zero(uint8_t* dst, std::size_t bytes) { std::memset(dst, 0, bytes); }
 
 inline void stream_copy(uint8_t* dst, const uint8_t* src, std::size_t bytes) {
     std::memcpy(dst, src, bytes);

@@ -332,9 +332,11 @@ ResultStore fresh_store(std::size_t bytes) noexcept {
 
 ResultStore allocate_store() noexcept {
     ResultStore store = fresh_store(StoreBytes);
-    if (store) std::memset(store.get(), 0, StoreBytes);
+    if (store) clear_store(store.get(), StoreBytes);
     return store;
 }
+
+void clear_store(uint8_t* store, std::size_t bytes) { stream_zero(store, bytes); }
 
 std::size_t store_bytes(uint32_t highest) {
     if (!walks(highest)) return 1;

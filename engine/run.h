@@ -35,6 +35,10 @@ std::size_t store_bytes(uint32_t highest);
 // it reports, and nothing should read past them.
 ResultStore allocate_store(uint32_t highest) noexcept;
 
+// Zero-fills the first bytes of a store, so that a run that follows pays no first touch of its
+// pages, without leaving them in the cache to be written back while that run streams its records.
+void clear_store(uint8_t* store, std::size_t bytes);
+
 // How many threads a run uses by default: one for every core (at least 1).
 unsigned default_threads();
 
