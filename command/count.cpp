@@ -17,7 +17,6 @@
 #include "engine/run.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <new>
 #include <optional>
