@@ -125,6 +125,14 @@ TEST(Store, SizedForTheHighestNumberAndZeroFilled) {
     const ResultStore store = allocate_store();
     ASSERT_TRUE(store);
     EXPECT_EQ(std::count(store.get(), store.get() + StoreBytes, 0), std::ptrdiff_t(StoreBytes));
+    // clear_store zeroes exactly its bytes, wherever they start and end within cache lines.
+    std::vector<uint8_t> used(1024);
+    for (const auto& [from, bytes] : {std::pair{0, 1024}, {3, 10}, {5, 64}, {17, 700}, {63, 1}}) {
+        std::fill(used.begin(), used.end(), uint8_t{0xa5});
+        clear_store(used.data() + from, static_cast<std::size_t>(bytes));
+        for (int i = 0; i < 1024; ++i)
+            ASSERT_EQ(used[i], i >= from && i < from + bytes ? 0 : 0xa5) << from << "+" << bytes;
+    }
 }
 
 // Anything but seven ascending numbers in 1..highest fails.
