@@ -313,6 +313,8 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                 const auto settle = [&](Pending& p) {
                     Candidate c = p.c;
                     if (can_win(p.bound, c.index)) {
+                        // gain adds the larger subsets to the smaller ones' sums gain_bound
+                        // fills: where no bound came first, they are filled here.
                         if (!bounded) counts.gain_bound(p.sums, p.itself, 0);
                         c.bound = static_cast<uint32_t>(counts.gain(p.sums, p.itself, c.rest));
                         counted(c);
