@@ -57,14 +57,19 @@ uint64_t mask_of(const uint8_t* r) {
     return m;
 }
 
+// Whether the records are in strictly ascending order (so all distinct), as a run stores them.
+bool strictly_ascending(const uint8_t* store, uint32_t count) {
+    for (uint32_t i = 1; i < count; ++i)
+        if (std::memcmp(store + 7 * std::size_t{i - 1}, store + 7 * std::size_t{i}, 7) >= 0)
+            return false;
+    return true;
+}
+
 // The distinct stored combinations as number masks, in the order of their first occurrence.
 std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
-    bool ascending = true;
-    for (uint32_t i = 1; i < count && ascending; ++i)
-        ascending = std::memcmp(store + 7 * std::size_t{i - 1}, store + 7 * std::size_t{i}, 7) < 0;
     std::vector<uint64_t> masks;
     masks.reserve(count);
-    if (ascending) {
+    if (strictly_ascending(store, count)) {
         for (uint32_t i = 0; i < count; ++i) masks.push_back(mask_of(store + 7 * std::size_t{i}));
         return masks;
     }
@@ -477,11 +482,7 @@ std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, u
 // Whether the store holds every combination of 1..highest: as many records as there are
 // combinations, in strictly ascending order.
 bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
-    if (count != game_combinations(highest)) return false;
-    for (uint32_t i = 1; i < count; ++i)
-        if (std::memcmp(store + 7 * std::size_t{i - 1}, store + 7 * std::size_t{i}, 7) >= 0)
-            return false;
-    return true;
+    return count == game_combinations(highest) && strictly_ascending(store, count);
 }
 
 // Sorts the items, where they are many in two halves on two threads, merged after.
@@ -669,10 +670,9 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
         }
     }
     if (!uncovered.empty()) {
-        keep_first_occurrences(uncovered, threads_of(o));
-        std::vector<std::pair<uint64_t, uint32_t>> at;
-        for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
-        sort_in_halves(at, threads_of(o));
+        // Records in ascending order are distinct, and so are those listed from them below.
+        const bool distinct = strictly_ascending(store, count);
+        if (!distinct) keep_first_occurrences(uncovered, threads_of(o));
         // Only a stored combination sharing t numbers with an uncovered one can cover any.
         std::vector<uint8_t> near(reduce_detail::binomial(highest, static_cast<uint32_t>(t)), 0);
         uint64_t ranks[35];
@@ -704,11 +704,19 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             for (const std::vector<uint64_t>& part : near_parts)
                 offered.masks.insert(offered.masks.end(), part.begin(), part.end());
         std::vector<std::vector<uint64_t>>().swap(near_parts);
-        keep_first_occurrences(offered.masks, threads_of(o));
-        offered.target.reserve(offered.masks.size());
-        for (uint64_t m : offered.masks) {
-            const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
-            offered.target.push_back(it != at.end() && it->first == m ? it->second : NotToCover);
+        if (few) {
+            if (!distinct) keep_first_occurrences(offered.masks, threads_of(o));
+            // Which uncovered combination each offered ticket is, by the sorted pairs.
+            std::vector<std::pair<uint64_t, uint32_t>> at;
+            at.reserve(uncovered.size());
+            for (uint32_t d = 0; d < uncovered.size(); ++d) at.emplace_back(uncovered[d], d);
+            sort_in_halves(at, threads_of(o));
+            offered.target.reserve(offered.masks.size());
+            for (uint64_t m : offered.masks) {
+                const auto it = std::lower_bound(at.begin(), at.end(), std::pair{m, uint32_t{0}});
+                offered.target.push_back(it != at.end() && it->first == m ? it->second
+                                                                          : NotToCover);
+            }
         }
         for (uint64_t m : cover_of(uncovered, few ? &offered : nullptr)) tickets.push_back(m);
     }
