@@ -194,7 +194,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
         masks.size(), [&](std::size_t i) { return masks[i]; }, 1);
     Coverage cover(masks, t, highest);
     for (uint64_t m : taken)
-        for (uint32_t d : cover.take(m)) counts.add(masks[d], -1);
+        for (cover.take(m); uint64_t h : cover.hit_masks()) counts.add(h, -1);
     // Levels hold their candidates in blocks of 256 (5 KiB), from their part's pool.
     using Waiting = BlockList<Candidate, 8>;
     struct Level {
@@ -375,10 +375,12 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
             if (part.best_i != UINT32_MAX && beats(part.best, part.best_i, best, best_i))
                 best = part.best, best_i = part.best_i, best_mask = part.best_mask;
         assert(best > 0);
-        const std::vector<uint32_t>& hit = cover.take(best_mask);
+        cover.take(best_mask);
+        // The masks come with the take, read in turn (not one by one from the store's).
+        const std::vector<uint64_t>& hit = cover.hit_masks();
         if (!few)
             add_counts(
-                hit.size(), [&](std::size_t i) { return masks[hit[i]]; }, -1);
+                hit.size(), [&](std::size_t i) { return hit[i]; }, -1);
         picks.push_back(best_mask);
         ++round;
     }

@@ -9,6 +9,8 @@
 #include <bit>
 #include <cstdint>
 #include <numeric>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace lotto::reduce_detail {
@@ -59,9 +61,10 @@ class Coverage {
     }
 
     // Marks covered every stored combination the ticket covers; returns those newly covered, in
-    // store order.
+    // store order (and hit_masks() their masks).
     const std::vector<uint32_t>& take(uint64_t ticket) {
         hit_.clear();
+        hit_masks_.clear();
         if (!at_rank_.empty() && near_ * 16 < uncovered_)
             take_near(ticket);
         else
@@ -70,6 +73,7 @@ class Coverage {
         return hit_;
     }
 
+    const std::vector<uint64_t>& hit_masks() const { return hit_masks_; }
     bool covered(uint32_t d) const { return (covered_[d / 64] >> (d % 64) & 1) != 0; }
     // Asks for the word covered(d) reads to be fetched; a d past the end asks nothing.
     void prefetch(uint32_t d) const {
@@ -82,8 +86,9 @@ class Coverage {
     }
 
   private:
-    void cover(uint32_t d) {
+    void cover(uint32_t d, uint64_t mask) {
         hit_.push_back(d);
+        hit_masks_.push_back(mask);
         covered_[d / 64] |= uint64_t{1} << (d % 64);
     }
 
@@ -94,7 +99,7 @@ class Coverage {
         if (by_rank_) sweep();
         for (std::size_t i = 0; i < open_masks_.size(); ++i)
             if (shares(open_masks_[i], ticket, t_)) {
-                cover(open_[i]);
+                cover(open_[i], open_masks_[i]);
                 open_masks_[i] = 0;
             }
         cleared_ += hit_.size();
@@ -110,7 +115,11 @@ class Coverage {
             if (popcount(sub) >= t_) add_others(sub, 7 - popcount(sub), 0, n_others);
             if (sub == 0) break;
         }
-        std::sort(hit_.begin(), hit_.end());
+        // In store order, and their masks with them.
+        std::vector<std::pair<uint32_t, uint64_t>> found(hit_.size());
+        for (std::size_t j = 0; j < hit_.size(); ++j) found[j] = {hit_[j], hit_masks_[j]};
+        std::sort(found.begin(), found.end());
+        for (std::size_t j = 0; j < found.size(); ++j) std::tie(hit_[j], hit_masks_[j]) = found[j];
         by_rank_ = true; // the list holds covered ones until the next sweep
     }
 
@@ -118,7 +127,7 @@ class Coverage {
     void add_others(uint64_t with, int left, std::size_t from, std::size_t n_others) {
         if (left == 0) {
             const uint32_t d = at_rank_[rank_of_seven(with)];
-            if (d != UINT32_MAX && !covered(d)) cover(d);
+            if (d != UINT32_MAX && !covered(d)) cover(d, with);
             return;
         }
         for (std::size_t i = from; i + static_cast<std::size_t>(left) <= n_others; ++i)
@@ -149,6 +158,7 @@ class Coverage {
     uint32_t highest_ = 0;          // the game's top number, with the rank table
     uint8_t other_[64] = {};
     std::vector<uint32_t> hit_;
+    std::vector<uint64_t> hit_masks_;
 };
 
 // Gains counted straight from a few uncovered combinations: for each number, those holding it as
