@@ -418,6 +418,9 @@ std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
     for (const std::vector<uint8_t>& part : needed)
         for (std::size_t j = 0; j < n; ++j)
             if (part[j]) optional[j] = 0;
+    // Where every ticket is the only cover of some combination (as the greedy's mostly are), none
+    // can go.
+    if (std::find(optional.begin(), optional.end(), 1) == optional.end()) return tickets;
     std::vector<std::set<std::vector<uint32_t>>> sets(n_parts);
     in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
         TicketLists lists(tickets, highest, t);
@@ -454,30 +457,49 @@ std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
 }
 
 // The split construction's tickets that cover some stored combination, or none when it has no
-// construction for the game or (tickets from the stored) one of them is not stored.
+// construction for the game or (tickets from the stored) one of them is not stored. The store is
+// shared among the threads.
 std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, uint32_t highest,
-                                           int t, TicketsFrom from) {
+                                           int t, TicketsFrom from, std::size_t threads) {
     std::vector<uint64_t> built, useful;
     for (const Combination& c : split_construction(highest, t)) built.push_back(mask_of(c.data()));
     if (built.empty()) return {};
-    std::vector<uint8_t> covers(built.size(), 0);
-    TicketLists lists(built, highest, t);
-    std::vector<uint32_t> found(built.size());
-    for (uint64_t m : masks)
-        for (uint32_t k = lists.covering(m, found.data()), j = 0; j < k; ++j) covers[found[j]] = 1;
-    for (std::size_t j = 0; j < built.size(); ++j)
-        if (covers[j]) useful.push_back(built[j]);
     if (from == TicketsFrom::Stored) {
-        // Each of them looked for among the stored combinations.
-        std::vector<uint64_t> wanted = useful;
+        // Each of them looked for among the stored combinations: one not stored but covering a
+        // stored combination (found at once where there is one) rules the construction out, one
+        // covering none goes.
+        std::vector<uint64_t> wanted = built;
         std::sort(wanted.begin(), wanted.end());
         std::vector<uint8_t> seen(wanted.size(), 0);
         for (uint64_t m : masks)
             if (const auto it = std::lower_bound(wanted.begin(), wanted.end(), m);
                 it != wanted.end() && *it == m)
                 seen[static_cast<std::size_t>(it - wanted.begin())] = 1;
-        if (std::find(seen.begin(), seen.end(), 0) != seen.end()) return {};
+        for (std::size_t j = 0; j < wanted.size(); ++j)
+            if (!seen[j] && std::any_of(masks.begin(), masks.end(),
+                                        [&](uint64_t m) { return shares(m, wanted[j], t); }))
+                return {};
+        std::erase_if(built, [&](uint64_t m) {
+            return !seen[static_cast<std::size_t>(
+                std::lower_bound(wanted.begin(), wanted.end(), m) - wanted.begin())];
+        });
     }
+    // Those covering some stored combination, the store shared among the threads.
+    const std::size_t n_parts = masks.size() >= ParallelDrop ? threads : 1;
+    std::vector<std::vector<uint8_t>> covers(n_parts);
+    in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        TicketLists lists(built, highest, t);
+        std::vector<uint32_t> found(built.size());
+        std::vector<uint8_t> part(built.size(), 0);
+        for (std::size_t i = lo; i < hi; ++i)
+            for (uint32_t n = lists.covering(masks[i], found.data()), j = 0; j < n; ++j)
+                part[found[j]] = 1;
+        covers[k] = std::move(part);
+    });
+    for (std::size_t j = 0; j < built.size(); ++j)
+        if (std::any_of(covers.begin(), covers.end(),
+                        [&](const std::vector<uint8_t>& part) { return part[j] != 0; }))
+            useful.push_back(built[j]);
     return useful;
 }
 
@@ -862,7 +884,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     }
     const std::vector<uint64_t> masks = distinct_masks(store, count);
     std::vector<uint64_t> best = greedy_cover(masks, nullptr);
-    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from);
+    std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, threads);
     if (!built.empty()) {
         built = drop_redundant(built, masks, highest, t, threads);
         if (built.size() < best.size()) {
