@@ -35,11 +35,44 @@ inline uint64_t neighbourhood(uint32_t highest, int t) {
     return n;
 }
 
+// Combinations kept as bits, 64 to a word, in one row per number (the combinations holding it):
+// the bits of word w of those sharing at least t numbers with a ticket, given its seven rows. Three
+// full adders give each bit's count of the seven in ones, twos and fours.
+inline uint64_t sharing_at_least(const uint64_t* const (&row)[7], std::size_t w, int t) {
+    const auto add = [](uint64_t a, uint64_t b, uint64_t c, uint64_t& carry) {
+        const uint64_t ab = a ^ b;
+        carry = (a & b) | (c & ab);
+        return ab ^ c;
+    };
+    uint64_t c1, c2, c3, c4;
+    const uint64_t s1 = add(row[0][w], row[1][w], row[2][w], c1);
+    const uint64_t s2 = add(row[3][w], row[4][w], row[5][w], c2);
+    const uint64_t ones = add(s1, s2, row[6][w], c3);
+    const uint64_t twos = add(c1, c2, c3, c4), fours = c4;
+    switch (t) {
+    case 2: return fours | twos;
+    case 3: return fours | (twos & ones);
+    case 4: return fours;
+    case 5: return fours & (twos | ones);
+    default: return fours & twos;
+    }
+}
+
+// The seven rows of a ticket's numbers among rows of words words each.
+inline void rows_of(uint64_t ticket, const std::vector<uint64_t>& rows, std::size_t words,
+                    const uint64_t* (&row)[7]) {
+    for (const uint64_t*& r : row) {
+        r = &rows[static_cast<std::size_t>(std::countr_zero(ticket)) * words];
+        ticket &= ticket - 1;
+    }
+}
+
 // The uncovered stored combinations, kept as a list that each ticket taken shortens: no index of
-// their t-subsets, a ticket costs one pass over those still uncovered. Where a ticket's
-// neighbourhood (the combinations sharing t numbers with it) is far smaller than that list and the
-// game small enough, the combinations are also found by rank, and the list is swept only now and
-// then of those taken that way.
+// their t-subsets, a ticket costs one pass over the list's bits by number (an eighth of a byte per
+// number and combination, of seven numbers), and the list is rebuilt once half of it is taken.
+// Where a ticket's neighbourhood (the combinations sharing t numbers with it) is far smaller than
+// that list and the game small enough, the combinations are also found by rank, and the list is
+// swept only now and then of those taken that way.
 class Coverage {
   public:
     // The game's size up to which the rank table (4 bytes a combination) is kept.
@@ -50,9 +83,10 @@ class Coverage {
     }
 
     Coverage(const std::vector<uint64_t>& masks, int t, uint32_t highest)
-        : t_(t), covered_((masks.size() + 63) / 64, 0), open_(masks.size()), open_masks_(masks),
-          uncovered_(static_cast<uint32_t>(masks.size())) {
+        : t_(t), numbers_(highest), covered_((masks.size() + 63) / 64, 0), open_(masks.size()),
+          open_masks_(masks), uncovered_(static_cast<uint32_t>(masks.size())) {
         std::iota(open_.begin(), open_.end(), 0u);
+        index_rows();
         if (!ranks(highest, t)) return;
         near_ = neighbourhood(highest, t);
         at_rank_.assign(binomial(highest, 7), UINT32_MAX);
@@ -92,18 +126,40 @@ class Coverage {
         covered_[d / 64] |= uint64_t{1} << (d % 64);
     }
 
-    // One pass reading the masks of the list: those the ticket covers are taken and their masks
-    // cleared (sharing no number with any ticket after), and the list is swept once an eighth of
-    // it is taken so.
+    // One pass over the list's rows of the ticket's numbers: those the ticket covers are taken
+    // (their bits cleared from the live ones), and the list is swept once half of it is taken so.
     void take_listed(uint64_t ticket) {
         if (by_rank_) sweep();
-        for (std::size_t i = 0; i < open_masks_.size(); ++i)
-            if (shares(open_masks_[i], ticket, t_)) {
+        const uint64_t* row[7];
+        rows_of(ticket, rows_, words_, row);
+        for (std::size_t w = 0; w < words_; ++w) {
+            uint64_t hits = sharing_at_least(row, w, t_) & live_[w];
+            live_[w] &= ~hits;
+            for (; hits != 0; hits &= hits - 1) {
+                const std::size_t i = w * 64 + static_cast<std::size_t>(std::countr_zero(hits));
                 cover(open_[i], open_masks_[i]);
-                open_masks_[i] = 0;
             }
+        }
         cleared_ += hit_.size();
-        if (cleared_ * 8 > open_.size()) sweep();
+        if (cleared_ * 2 > open_.size()) sweep();
+    }
+
+    // The list's rows by number and its live bits.
+    void index_rows() {
+        words_ = (open_masks_.size() + 63) / 64;
+        rows_.assign(std::size_t{numbers_} * words_, 0);
+        live_.assign(words_, ~uint64_t{0});
+        // A word of every row at a time, gathered apart and written once.
+        for (std::size_t w = 0; w < words_; ++w) {
+            uint64_t word[64] = {};
+            const std::size_t end = std::min(open_masks_.size(), (w + 1) * 64);
+            for (std::size_t i = w * 64; i < end; ++i)
+                for (uint64_t m = open_masks_[i]; m != 0; m &= m - 1)
+                    word[std::countr_zero(m)] |= uint64_t{1} << (i % 64);
+            for (uint32_t n = 0; n < numbers_; ++n) rows_[n * words_ + w] = word[n];
+        }
+        if (open_masks_.size() % 64 != 0)
+            live_.back() = (uint64_t{1} << (open_masks_.size() % 64)) - 1;
     }
 
     // The ticket's neighbourhood by rank: j of its numbers and 7 - j of the others, j >= t.
@@ -144,14 +200,19 @@ class Coverage {
         open_masks_.resize(kept);
         by_rank_ = false;
         cleared_ = 0;
+        index_rows();
     }
 
     int t_;
+    uint32_t numbers_;                 // the game's top number
     std::vector<uint64_t> covered_;    // a bit per stored combination, set once covered
     std::vector<uint32_t> open_;       // the uncovered ones (and some covered since), in order
-    std::vector<uint64_t> open_masks_; // and their masks, read in turn
-    bool by_rank_ = false;             // whether the list holds some covered by rank
-    std::size_t cleared_ = 0;          // and how many covered with their masks cleared
+    std::vector<uint64_t> open_masks_; // and their masks
+    std::size_t words_ = 0;            // the list's words of 64 bits
+    std::vector<uint64_t> rows_; // words_ words per number: the list's combinations holding it
+    std::vector<uint64_t> live_; // the list's combinations not taken since it was swept
+    bool by_rank_ = false;       // whether the list holds some covered by rank
+    std::size_t cleared_ = 0;    // and how many taken from the live bits
     uint32_t uncovered_;
     uint64_t near_ = 0;             // the neighbourhood of a ticket, with the rank table
     std::vector<uint32_t> at_rank_; // the stored combination of each rank, or UINT32_MAX
@@ -176,33 +237,10 @@ class FewUncovered {
     // How many of them share at least t numbers with the ticket.
     uint32_t gain(uint64_t ticket) const {
         const uint64_t* row[7];
-        for (const uint64_t*& r : row) {
-            r = &holding_[static_cast<std::size_t>(std::countr_zero(ticket)) * words_];
-            ticket &= ticket - 1;
-        }
+        rows_of(ticket, holding_, words_, row);
         uint32_t total = 0;
-        for (std::size_t w = 0; w < words_; ++w) {
-            // Three full adders give each bit's count of the seven in ones, twos and fours.
-            const auto add = [](uint64_t a, uint64_t b, uint64_t c, uint64_t& carry) {
-                const uint64_t ab = a ^ b;
-                carry = (a & b) | (c & ab);
-                return ab ^ c;
-            };
-            uint64_t c1, c2, c3, c4;
-            const uint64_t s1 = add(row[0][w], row[1][w], row[2][w], c1);
-            const uint64_t s2 = add(row[3][w], row[4][w], row[5][w], c2);
-            const uint64_t ones = add(s1, s2, row[6][w], c3);
-            const uint64_t twos = add(c1, c2, c3, c4), fours = c4;
-            uint64_t reach = 0;
-            switch (t_) {
-            case 2: reach = fours | twos; break;
-            case 3: reach = fours | (twos & ones); break;
-            case 4: reach = fours; break;
-            case 5: reach = fours & (twos | ones); break;
-            default: reach = fours & twos; break;
-            }
-            total += static_cast<uint32_t>(popcount(reach));
-        }
+        for (std::size_t w = 0; w < words_; ++w)
+            total += static_cast<uint32_t>(popcount(sharing_at_least(row, w, t_)));
         return total;
     }
 
