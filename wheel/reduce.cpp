@@ -566,12 +566,13 @@ std::vector<uint64_t> uncovered_of(const uint8_t* store, uint32_t count, uint32_
     const std::size_t n_parts = count >= ParallelDrop ? threads : 1;
     std::vector<std::vector<uint64_t>> parts(n_parts);
     in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
-        uint64_t own[35];
+        RunningRanks running(t);
+        const auto is_held = [&](uint32_t r) { return held[r] != 0; };
+        bool first_held = false; // whether a subset of the first six numbers is held
         for (std::size_t i = lo; i < hi; ++i) {
             const uint64_t m = mask_of(store + 7 * i);
-            const int n = subset_ranks(m, t, own);
-            if (std::none_of(own, own + n, [&](uint64_t r) { return held[r] != 0; }))
-                parts[k].push_back(m);
+            if (running.next(m)) first_held = std::ranges::any_of(running.prefix(), is_held);
+            if (!first_held && std::ranges::none_of(running.last(), is_held)) parts[k].push_back(m);
         }
     });
     std::vector<uint64_t> uncovered = std::move(parts[0]);
@@ -603,22 +604,31 @@ Survey survey_of(const uint8_t* store, uint32_t count, uint32_t highest, int t,
         Survey s;
         s.needed.assign(tickets.size(), 0);
         s.useful.assign(tickets.size(), 0);
-        uint64_t own[35];
-        for (std::size_t i = lo; i < hi; ++i) {
-            const uint64_t m = mask_of(store + 7 * i);
-            const int n = subset_ranks(m, t, own);
-            uint32_t one = None;
-            for (int r = 0; r < n; ++r) {
-                stored[own[r]] = 1;
-                const uint32_t v = only[own[r]];
+        // The one ticket holding the t-subsets held, or none or many, over those given.
+        // (Through plain pointers, which the byte stores cannot be taken to change.)
+        uint8_t* const stored_at = stored.data();
+        const uint32_t* const only_at = only.data();
+        const auto fold = [stored_at, only_at](std::span<const uint32_t> held, uint32_t one) {
+            for (uint32_t r : held) {
+                stored_at[r] = 1;
+                const uint32_t v = only_at[r];
                 if (v == None || v == one) continue;
                 one = one == None && v != Many ? v : Many;
             }
+            return one;
+        };
+        RunningRanks running(t);
+        uint32_t first_one = None; // the fold over the first six numbers' subsets
+        for (std::size_t i = lo; i < hi; ++i) {
+            const uint64_t m = mask_of(store + 7 * i);
+            if (running.next(m)) first_one = fold(running.prefix(), None);
+            const uint32_t one = fold(running.last(), first_one);
             if (one == None)
                 s.uncovered.push_back(m);
             else if (one != Many)
                 s.needed[one] = 1;
         }
+        uint64_t own[35];
         for (uint32_t j = 0; j < tickets.size(); ++j)
             for (int n = subset_ranks(tickets[j], t, own), r = 0; r < n && !s.useful[j]; ++r)
                 s.useful[j] = stored[own[r]];
@@ -704,20 +714,30 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
             for (int n = subset_ranks(m, t, ranks), j = 0; j < n; ++j) near[ranks[j]] = 1;
         // Too many to weigh (and hold): the uncovered combinations are the tickets offered (all
         // stored, so either way of choosing tickets allows them). The store is shared among the
-        // threads, each listing the near ones of its share until all list more than that.
+        // threads, each listing the near ones of its share until all list more than that; where
+        // every 64th record shows them to be far more, none is listed.
         Offered offered;
+        std::size_t sampled = 0;
+        constexpr std::size_t SampleEvery = 64;
+        for (std::size_t i = 0; i < count; i += SampleEvery) {
+            const int n = subset_ranks(mask_of(store + 7 * i), t, ranks);
+            sampled += std::any_of(ranks, ranks + n, [&](uint64_t r) { return near[r] != 0; });
+        }
+        const bool far_more = sampled * SampleEvery > 2 * MostOffered;
         const std::size_t n_parts = count >= ParallelDrop ? threads_of(o) : 1;
         std::vector<std::vector<uint64_t>> near_parts(n_parts);
-        std::atomic<std::size_t> listed{0};
-        in_parts(n_parts, count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+        std::atomic<std::size_t> listed{far_more ? MostOffered + 1 : 0};
+        in_parts(n_parts, far_more ? 0 : count, [&](std::size_t lo, std::size_t hi, std::size_t k) {
             std::vector<uint64_t>& part = near_parts[k];
-            uint64_t own[35];
+            RunningRanks running(t);
+            const auto is_near = [&](uint32_t r) { return near[r] != 0; };
+            bool first_near = false; // whether a subset of the first six numbers is near
             for (std::size_t i = lo; i < hi; ++i) {
                 // The count shared now and then (a part stops soon after the others pass it).
                 if ((i & 4095) == 0 && listed.load(std::memory_order_relaxed) > MostOffered) break;
                 const uint64_t m = mask_of(store + 7 * i);
-                const int n = subset_ranks(m, t, own);
-                if (std::any_of(own, own + n, [&](uint64_t r) { return near[r] != 0; })) {
+                if (running.next(m)) first_near = std::ranges::any_of(running.prefix(), is_near);
+                if (first_near || std::ranges::any_of(running.last(), is_near)) {
                     part.push_back(m);
                     if (listed.fetch_add(1, std::memory_order_relaxed) >= MostOffered) break;
                 }

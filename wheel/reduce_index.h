@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <vector>
 
 namespace lotto::reduce_detail {
@@ -88,6 +89,62 @@ template <int K, class F> inline void each_k_subset(const RankTerms& terms, F&& 
         f(r);
     }
 }
+
+// The t-subset ranks (2 <= t <= 6) of combinations read in turn, split into those of the first six
+// numbers and those holding the seventh: the first share their work with the combination before
+// where its first six numbers are the same (as they mostly are in a store in order).
+class RunningRanks {
+  public:
+    explicit RunningRanks(int t) : t_(t) {}
+
+    // Moves to the 7-number mask; returns whether its first six numbers differ from those of the
+    // mask before (so that prefix() changed).
+    bool next(uint64_t mask) {
+        const int top = 63 - std::countl_zero(mask);
+        const uint64_t six = mask & ~(uint64_t{1} << top);
+        const bool moved = six != six_ || first_;
+        if (moved) {
+            six_ = six, first_ = false;
+            const RankTerms terms(mask);
+            switch (t_) {
+            case 2: set_prefix<2>(terms); break;
+            case 3: set_prefix<3>(terms); break;
+            case 4: set_prefix<4>(terms); break;
+            case 5: set_prefix<5>(terms); break;
+            default: set_prefix<6>(terms); break;
+            }
+        }
+        const uint32_t with = binomials32.c[top][t_];
+        for (std::size_t j = 0; j < n_last_; ++j) last_[j] = partial_[j] + with;
+        return moved;
+    }
+    std::span<const uint32_t> prefix() const { return {prefix_, n_prefix_}; }
+    std::span<const uint32_t> last() const { return {last_, n_last_}; }
+
+  private:
+    // The ranks of the T-subsets of the first six numbers and the partial ranks of their
+    // (T-1)-subsets, to which the seventh number's term is added: the subsets of seven in
+    // positions<K> order those within the first six first.
+    template <int T> void set_prefix(const RankTerms& terms) {
+        const auto ranks = [&]<int K>(uint32_t* out) {
+            constexpr std::size_t n = binomials.c[6][K];
+            for (std::size_t s = 0; s < n; ++s) {
+                uint32_t r = 0;
+                for (int i = 0; i < K; ++i) r += terms.b[positions<K>[s][i]][i + 1];
+                out[s] = r;
+            }
+            return n;
+        };
+        n_prefix_ = ranks.template operator()<T>(prefix_);
+        n_last_ = ranks.template operator()<T - 1>(partial_);
+    }
+
+    int t_;
+    bool first_ = true;
+    uint64_t six_ = 0;
+    std::size_t n_prefix_ = 0, n_last_ = 0;
+    uint32_t prefix_[20], partial_[20], last_[20];
+};
 
 // The colex ranks of the C(7, k) k-subsets (1 <= k <= 7) of a 7-number mask, written to out;
 // returns how many.
