@@ -3,6 +3,7 @@
 #include "analysis/splitmix64.h"
 #include "wheel/cover.h"
 #include "wheel/designs.h"
+#include "wheel/in_parts.h"
 #include "wheel/reduce_counts.h"
 #include "wheel/reduce_cover.h"
 #include "wheel/reduce_index.h"
@@ -110,36 +111,6 @@ struct Offered {
 constexpr std::size_t ParallelScan = 1 << 12;
 // drop_redundant shares the stored combinations among the threads from this many.
 constexpr std::size_t ParallelDrop = 1 << 16;
-
-// Calls f(lo, hi, k) for the k-th of parts even shares of 0..n, on a thread each (the first on
-// the calling thread); where the system gives no thread, its share runs here after the others.
-// What a share throws (running out of memory) is thrown here once all have ended.
-template <class F> void in_parts(std::size_t parts, std::size_t n, F&& f) {
-    std::vector<std::exception_ptr> failed(parts);
-    const auto run = [&](std::size_t k) {
-        try {
-            f(n * k / parts, n * (k + 1) / parts, k);
-        } catch (...) {
-            failed[k] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> helpers;
-        helpers.reserve(parts);
-        std::vector<std::size_t> here;
-        for (std::size_t k = 1; k < parts; ++k) {
-            try {
-                helpers.emplace_back(run, k);
-            } catch (const std::system_error&) {
-                here.push_back(k);
-            }
-        }
-        run(0);
-        for (std::size_t k : here) run(k);
-    }
-    for (const std::exception_ptr& e : failed)
-        if (e) std::rethrow_exception(e);
-}
 
 // The threads a search uses: the options' count, or one per core.
 std::size_t threads_of(const SearchOptions& o) {

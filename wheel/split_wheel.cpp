@@ -2,11 +2,13 @@
 
 #include "wheel/cover.h"
 #include "wheel/designs.h"
+#include "wheel/in_parts.h"
 
 #include <algorithm>
 #include <cassert>
 #include <chrono>
 #include <numeric>
+#include <thread>
 
 namespace lotto {
 
@@ -16,27 +18,43 @@ std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     const uint32_t parts = 6 / static_cast<uint32_t>(t - 1);
+    // The part sizes (differing by at most one) and the wheels of those over seven, searched at
+    // once on as many threads as the options allow.
+    std::vector<uint32_t> sizes, searched;
+    for (uint32_t part = 0; part < parts; ++part) {
+        sizes.push_back((v + part) / parts);
+        if (sizes.back() > 7 && std::ranges::find(searched, sizes.back()) == searched.end())
+            searched.push_back(sizes.back());
+    }
+    std::vector<Wheel> wheels(searched.size());
+    const std::size_t threads = o.threads != 0 ? o.threads : std::thread::hardware_concurrency();
+    reduce_detail::in_parts(std::clamp<std::size_t>(threads, 1, searched.size()), searched.size(),
+                            [&](std::size_t lo, std::size_t hi, std::size_t) {
+                                for (std::size_t k = lo; k < hi; ++k) {
+                                    std::vector<uint8_t> numbers(searched[k]);
+                                    std::iota(numbers.begin(), numbers.end(), uint8_t{1});
+                                    SearchOptions part_options = o;
+                                    part_options.progress = nullptr;
+                                    if (o.time_limit > 0) { // what is left of it; 0: no limit
+                                        const std::chrono::duration<double> spent =
+                                            Clock::now() - start;
+                                        part_options.time_limit =
+                                            std::max(o.time_limit - spent.count(), 1e-3);
+                                    }
+                                    wheels[k] = find_wheel(numbers, {t, t}, part_options);
+                                }
+                            });
     std::vector<std::vector<Block>> designs(v + 1); // by part size, points from 0
+    for (std::size_t k = 0; k < searched.size(); ++k) {
+        stopped = stopped || wheels[k].stopped_early;
+        for (Block b : wheels[k].tickets) {
+            for (uint8_t& p : b) --p;
+            designs[searched[k]].push_back(b);
+        }
+    }
     std::vector<uint64_t> masks;
     uint32_t first = 1;
-    for (uint32_t part = 0; part < parts; ++part) {
-        const uint32_t size = (v + part) / parts; // sizes differ by at most one
-        if (size > 7 && designs[size].empty()) {
-            std::vector<uint8_t> numbers(size);
-            std::iota(numbers.begin(), numbers.end(), uint8_t{1});
-            SearchOptions part_options = o;
-            part_options.progress = nullptr;
-            if (o.time_limit > 0) { // what is left of it; 0 would mean no limit
-                const std::chrono::duration<double> spent = Clock::now() - start;
-                part_options.time_limit = std::max(o.time_limit - spent.count(), 1e-3);
-            }
-            const Wheel w = find_wheel(numbers, {t, t}, part_options);
-            stopped = stopped || w.stopped_early;
-            for (Block b : w.tickets) {
-                for (uint8_t& p : b) --p;
-                designs[size].push_back(b);
-            }
-        }
+    for (uint32_t size : sizes) {
         lay_part(size > 7 ? designs[size] : std::vector<Block>{WholePart}, first, size, t, v,
                  masks);
         first += size;
