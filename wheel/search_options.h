@@ -13,8 +13,10 @@ struct SearchOptions {
     double time_limit = 0; // wall-clock seconds the search may take; 0 = no limit
     uint64_t work = 0;     // the wheel search's work units in place of the effort's; 0 = none
     std::function<void(std::size_t best)>
-        progress;         // the best size so far, when it changes; may be empty
-    uint32_t threads = 0; // the threads a reduction shares its search among; 0 = one per core
+        progress; // the best size so far, when it changes; may be empty
+    // the threads a reduction shares its search among (and a split construction the searches of
+    // its parts); 0 = one per core
+    uint32_t threads = 0;
     const std::atomic<bool>* cancel =
         nullptr; // becomes true: the search stops soon, as at its time limit
 };
