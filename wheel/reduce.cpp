@@ -58,22 +58,38 @@ uint64_t mask_of(const uint8_t* r) {
     return m;
 }
 
-// Whether the records are in strictly ascending order (so all distinct), as a run stores them.
-bool strictly_ascending(const uint8_t* store, uint32_t count) {
-    for (uint32_t i = 1; i < count; ++i)
-        if (std::memcmp(store + 7 * std::size_t{i - 1}, store + 7 * std::size_t{i}, 7) >= 0)
-            return false;
-    return true;
+// The candidates are shared among the threads from this many.
+constexpr std::size_t ParallelScan = 1 << 12;
+// The stored combinations are shared among the threads from this many.
+constexpr std::size_t ParallelDrop = 1 << 16;
+
+// Whether the records are in strictly ascending order (so all distinct), as a run stores them; the
+// store shared among the threads.
+bool strictly_ascending(const uint8_t* store, uint32_t count, std::size_t threads) {
+    std::atomic<bool> ascending{true};
+    in_parts(count >= ParallelDrop ? threads : 1, count,
+             [&](std::size_t lo, std::size_t hi, std::size_t) {
+                 for (std::size_t i = std::max<std::size_t>(lo, 1); i < hi; ++i)
+                     if (std::memcmp(store + 7 * (i - 1), store + 7 * i, 7) >= 0) {
+                         ascending = false;
+                         return;
+                     }
+             });
+    return ascending;
 }
 
 // The distinct stored combinations as number masks, in the order of their first occurrence.
-std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count) {
+std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count, std::size_t threads) {
     std::vector<uint64_t> masks;
-    masks.reserve(count);
-    if (strictly_ascending(store, count)) {
-        for (uint32_t i = 0; i < count; ++i) masks.push_back(mask_of(store + 7 * std::size_t{i}));
+    if (strictly_ascending(store, count, threads)) {
+        masks.resize(count);
+        in_parts(count >= ParallelDrop ? threads : 1, count,
+                 [&](std::size_t lo, std::size_t hi, std::size_t) {
+                     for (std::size_t i = lo; i < hi; ++i) masks[i] = mask_of(store + 7 * i);
+                 });
         return masks;
     }
+    masks.reserve(count);
     std::vector<uint32_t> order(count);
     std::iota(order.begin(), order.end(), 0u);
     const auto rec = [&](uint32_t i) { return store + 7 * std::size_t{i}; };
@@ -106,11 +122,6 @@ struct Offered {
     std::vector<uint64_t> masks;
     std::vector<uint32_t> target;
 };
-
-// The candidates are shared among the threads from this many.
-constexpr std::size_t ParallelScan = 1 << 12;
-// drop_redundant shares the stored combinations among the threads from this many.
-constexpr std::size_t ParallelDrop = 1 << 16;
 
 // The threads a search uses: the options' count, or one per core.
 std::size_t threads_of(const SearchOptions& o) {
@@ -163,7 +174,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     };
     add_counts(
         masks.size(), [&](std::size_t i) { return masks[i]; }, 1);
-    Coverage cover(masks, t, highest);
+    Coverage cover(masks, t, highest, threads);
     for (uint64_t m : taken)
         for (cover.take(m); uint64_t h : cover.hit_masks()) counts.add(h, -1);
     // Levels hold their candidates in blocks of 256 (5 KiB), from their part's pool.
@@ -476,8 +487,8 @@ std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, u
 
 // Whether the store holds every combination of 1..highest: as many records as there are
 // combinations, in strictly ascending order.
-bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest) {
-    return count == game_combinations(highest) && strictly_ascending(store, count);
+bool whole_game(const uint8_t* store, uint32_t count, uint32_t highest, std::size_t threads) {
+    return count == game_combinations(highest) && strictly_ascending(store, count, threads);
 }
 
 // Sorts the items, where they are many in two halves on two threads, merged after.
@@ -676,7 +687,7 @@ std::vector<uint64_t> dense_cover(const uint8_t* store, uint32_t count, uint32_t
     }
     if (!uncovered.empty()) {
         // Records in ascending order are distinct, and so are those listed from them below.
-        const bool distinct = strictly_ascending(store, count);
+        const bool distinct = strictly_ascending(store, count, threads_of(o));
         if (!distinct) keep_first_occurrences(uncovered, threads_of(o));
         // Only a stored combination sharing t numbers with an uncovered one can cover any.
         std::vector<uint8_t> near(reduce_detail::binomial(highest, static_cast<uint32_t>(t)), 0);
@@ -814,7 +825,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     // The whole game: its construction, too large for the greedy to better (or to run at all
     // in the larger games).
     constexpr uint32_t LargeWholeGame = 1'000'000;
-    if (count >= LargeWholeGame && whole_game(store, count, highest)) {
+    if (count >= LargeWholeGame && whole_game(store, count, highest, threads)) {
         std::vector<Combination> built;
         if (t <= 4) built = split_wheel(highest, t, o, r.stopped_early);
         if (!built.empty()) {
@@ -873,7 +884,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         r.refused = count;
         return r;
     }
-    const std::vector<uint64_t> masks = distinct_masks(store, count);
+    const std::vector<uint64_t> masks = distinct_masks(store, count, threads);
     std::vector<uint64_t> best = greedy_cover(masks, nullptr);
     std::vector<uint64_t> built = construction_tickets(masks, highest, t, from, threads);
     if (!built.empty()) {
@@ -886,7 +897,7 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     r.tickets = sorted_tickets(best);
     // A whole game of few combinations is the wheel "t if 7" over all its numbers, which the wheel
     // search, moving single numbers of tickets, covers with fewer than the greedy.
-    if (count <= LargeWholeGame && !r.stopped_early && whole_game(store, count, highest)) {
+    if (count <= LargeWholeGame && !r.stopped_early && whole_game(store, count, highest, threads)) {
         std::vector<uint8_t> numbers(highest);
         std::iota(numbers.begin(), numbers.end(), uint8_t{1});
         SearchOptions w = o;
@@ -917,7 +928,7 @@ Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, 
         if (shape.budget == 0 || r.tickets.size() <= shape.budget) return r;
         r = {};
     }
-    const std::vector<uint64_t> masks = distinct_masks(store, count);
+    const std::vector<uint64_t> masks = distinct_masks(store, count, threads_of(o));
     std::vector<uint64_t> tickets;
     for (const Combination& c : shape.kept) tickets.push_back(mask_of(c.data()));
     const std::size_t kept = tickets.size();

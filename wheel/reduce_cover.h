@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/mask.h"
+#include "wheel/in_parts.h"
 #include "wheel/reduce_index.h"
 
 #include <algorithm>
@@ -82,9 +83,10 @@ class Coverage {
         return t >= 5 && binomial(highest, 7) <= MostRanked;
     }
 
-    Coverage(const std::vector<uint64_t>& masks, int t, uint32_t highest)
-        : t_(t), numbers_(highest), covered_((masks.size() + 63) / 64, 0), open_(masks.size()),
-          open_masks_(masks), uncovered_(static_cast<uint32_t>(masks.size())) {
+    // The list's bits are laid out on threads threads.
+    Coverage(const std::vector<uint64_t>& masks, int t, uint32_t highest, std::size_t threads = 1)
+        : t_(t), numbers_(highest), threads_(threads), covered_((masks.size() + 63) / 64, 0),
+          open_(masks.size()), open_masks_(masks), uncovered_(static_cast<uint32_t>(masks.size())) {
         std::iota(open_.begin(), open_.end(), 0u);
         index_rows();
         if (!ranks(highest, t)) return;
@@ -149,15 +151,20 @@ class Coverage {
         words_ = (open_masks_.size() + 63) / 64;
         rows_.assign(std::size_t{numbers_} * words_, 0);
         live_.assign(words_, ~uint64_t{0});
-        // A word of every row at a time, gathered apart and written once.
-        for (std::size_t w = 0; w < words_; ++w) {
-            uint64_t word[64] = {};
-            const std::size_t end = std::min(open_masks_.size(), (w + 1) * 64);
-            for (std::size_t i = w * 64; i < end; ++i)
-                for (uint64_t m = open_masks_[i]; m != 0; m &= m - 1)
-                    word[std::countr_zero(m)] |= uint64_t{1} << (i % 64);
-            for (uint32_t n = 0; n < numbers_; ++n) rows_[n * words_ + w] = word[n];
-        }
+        // A word of every row at a time, gathered apart and written once; the words shared among
+        // the threads where they are many.
+        constexpr std::size_t ManyWords = 1 << 12;
+        in_parts(words_ >= ManyWords ? threads_ : 1, words_,
+                 [&](std::size_t from, std::size_t to, std::size_t) {
+                     for (std::size_t w = from; w < to; ++w) {
+                         uint64_t word[64] = {};
+                         const std::size_t end = std::min(open_masks_.size(), (w + 1) * 64);
+                         for (std::size_t i = w * 64; i < end; ++i)
+                             for (uint64_t m = open_masks_[i]; m != 0; m &= m - 1)
+                                 word[std::countr_zero(m)] |= uint64_t{1} << (i % 64);
+                         for (uint32_t n = 0; n < numbers_; ++n) rows_[n * words_ + w] = word[n];
+                     }
+                 });
         if (open_masks_.size() % 64 != 0)
             live_.back() = (uint64_t{1} << (open_masks_.size() % 64)) - 1;
     }
@@ -204,7 +211,8 @@ class Coverage {
     }
 
     int t_;
-    uint32_t numbers_;                 // the game's top number
+    uint32_t numbers_; // the game's top number
+    std::size_t threads_;
     std::vector<uint64_t> covered_;    // a bit per stored combination, set once covered
     std::vector<uint32_t> open_;       // the uncovered ones (and some covered since), in order
     std::vector<uint64_t> open_masks_; // and their masks
