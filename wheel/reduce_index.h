@@ -102,9 +102,9 @@ class RunningRanks {
     bool next(uint64_t mask) {
         const int top = 63 - std::countl_zero(mask);
         const uint64_t six = mask & ~(uint64_t{1} << top);
-        const bool moved = six != six_ || first_;
+        const bool moved = six != six_; // never so for the first, six_ holding no number
         if (moved) {
-            six_ = six, first_ = false;
+            six_ = six;
             const RankTerms terms(mask);
             switch (t_) {
             case 2: set_prefix<2>(terms); break;
@@ -140,7 +140,6 @@ class RunningRanks {
     }
 
     int t_;
-    bool first_ = true;
     uint64_t six_ = 0;
     std::size_t n_prefix_ = 0, n_last_ = 0;
     uint32_t prefix_[20], partial_[20], last_[20];

@@ -336,6 +336,30 @@ TEST(ReduceCounts, GainsAndTheirBoundsAreTheCountsOfSharingCombinations) {
     }
 }
 
+// The ranks of a store's combinations read in turn, split at the seventh number, are those of all
+// their t-subsets, the first six's shared while they stay.
+TEST(RunningRanks, SplitTheRanksOfEveryTSubset) {
+    std::vector<uint64_t> masks;
+    for (const Combination& c : whole_game(10)) masks.push_back(mask(c.data()));
+    masks.push_back(masks.front()); // out of order: back to the first
+    for (int t = 2; t <= 6; ++t) {
+        reduce_detail::RunningRanks running(t);
+        uint64_t six = 0;
+        for (uint64_t m : masks) {
+            const uint64_t first_six = m & ~(uint64_t{1} << (63 - std::countl_zero(m)));
+            EXPECT_EQ(running.next(m), m == masks.front() || first_six != six) << t;
+            six = first_six;
+            std::vector<uint64_t> got(running.prefix().begin(), running.prefix().end());
+            got.insert(got.end(), running.last().begin(), running.last().end());
+            uint64_t want[35];
+            const int n = reduce_detail::subset_ranks(m, t, want);
+            std::sort(got.begin(), got.end());
+            std::sort(want, want + n);
+            ASSERT_EQ(got, std::vector<uint64_t>(want, want + n)) << t << " " << m;
+        }
+    }
+}
+
 TEST(ReduceLevels, EveryGainLiesOnItsLevelAndLevelsRise) {
     for (uint64_t g = 1; g <= UINT32_MAX; g += g < 70'000 ? 1 : g / 997) {
         const uint32_t gain = static_cast<uint32_t>(g);
@@ -395,8 +419,14 @@ TEST(Designs, WholeGameOf40BySearchedParts) {
     o.seed = 1;
     o.work = 100'000'000;
     for (int t : {3, 4}) {
+        o.threads = 2;
         const Reduction r = reduce_stored(store.data(), count, 40, t, TicketsFrom::Stored, o);
         EXPECT_FALSE(r.stopped_early);
+        if (t == 3) { // parts of two sizes, searched at once: the same tickets one after the other
+            o.threads = 1;
+            EXPECT_EQ(reduce_stored(store.data(), count, 40, t, TicketsFrom::Stored, o).tickets,
+                      r.tickets);
+        }
         // 3: three parts of 13 or 14 numbers (C(14,7,3) is 15); 4: two of 20 (C(20,7,4) is 198).
         EXPECT_LE(r.tickets.size(), t == 3 ? 60u : 560u) << t;
         for (const Combination& c : r.tickets) EXPECT_LE(c[6], 40) << t; // within the game
