@@ -972,10 +972,10 @@ bool reduce_starts_from_construction(uint32_t count, uint32_t highest, int t) {
 }
 
 uint64_t reduce_stored_bytes(uint32_t count, uint32_t highest, int t) {
-    // Per combination: its mask, a candidate on a level (counted twice, to spare),
-    // its place and mask in the uncovered list and its sorting; the game's combinations as bits and
+    // Per combination: its mask, a candidate on a level (counted twice, to spare), its place, mask
+    // and bits by number in the uncovered list and its sorting; the game's combinations as bits and
     // the subset counts.
-    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + 8;
+    const uint64_t each = 8 + 2 * sizeof(Candidate) + 12 + (highest + 1 + 7) / 8 + 8;
     // and, for t from 5 on in a game small enough, the stored combination of every rank.
     const uint64_t ranked =
         reduce_detail::Coverage::ranks(highest, t) ? game_combinations(highest) * uint64_t{4} : 0;

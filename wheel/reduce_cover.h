@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <numeric>
 #include <tuple>
@@ -132,6 +133,7 @@ class Coverage {
     // (their bits cleared from the live ones), and the list is swept once half of it is taken so.
     void take_listed(uint64_t ticket) {
         if (by_rank_) sweep();
+        assert(numbers_ == 64 || ticket >> numbers_ == 0); // a ticket of the game's numbers
         const uint64_t* row[7];
         rows_of(ticket, rows_, words_, row);
         for (std::size_t w = 0; w < words_; ++w) {
