@@ -28,12 +28,12 @@ TEST(WheelCli, AReductionWithoutTheMemoryItNeedsSaysHowMuch) {
     TempDir dir;
     expect_refused(run_cli("-f 1=150 --reduce 3 --seed 1", dir.path, "ulimit -v 350000"), 1,
                    "lotto739-cli: --reduce 3: not enough memory for the 5643043 stored "
-                   "combinations: the search needs about 378 MB; filter them further or "
+                   "combinations: the search needs about 405 MB; filter them further or "
                    "choose a smaller T\n");
     expect_refused(
         run_cli("-f 1=150 --reduce 3 --tickets 9 --seed 1", dir.path, "ulimit -v 350000"), 1,
         "lotto739-cli: --reduce 3: not enough memory for the 5643043 stored "
-        "combinations: the search needs about 378 MB\n");
+        "combinations: the search needs about 405 MB\n");
 }
 #endif
 
