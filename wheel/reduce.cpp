@@ -457,10 +457,15 @@ std::vector<uint64_t> construction_tickets(const std::vector<uint64_t>& masks, u
             if (const auto it = std::lower_bound(wanted.begin(), wanted.end(), m);
                 it != wanted.end() && *it == m)
                 seen[static_cast<std::size_t>(it - wanted.begin())] = 1;
+        std::vector<uint64_t> unstored;
         for (std::size_t j = 0; j < wanted.size(); ++j)
-            if (!seen[j] && std::any_of(masks.begin(), masks.end(),
-                                        [&](uint64_t m) { return shares(m, wanted[j], t); }))
-                return {};
+            if (!seen[j]) unstored.push_back(wanted[j]);
+        if (!unstored.empty()) { // one pass at most, ending at the first they cover
+            TicketLists lists(unstored, highest, t);
+            std::vector<uint32_t> found(unstored.size());
+            for (uint64_t m : masks)
+                if (lists.covering(m, found.data()) != 0) return {};
+        }
         std::erase_if(built, [&](uint64_t m) {
             return !seen[static_cast<std::size_t>(
                 std::lower_bound(wanted.begin(), wanted.end(), m) - wanted.begin())];

@@ -246,6 +246,23 @@ TEST(ReduceStored, AWholeSmallGameIsAWheel) {
     EXPECT_LE(r.tickets.size(), 16u);
 }
 
+// The whole 7/20 game less one of its construction's tickets: with tickets from the stored, the
+// construction (which needs that ticket) is not the answer, and the cover holds either way.
+TEST(ReduceStored, TheConstructionServesOnlyWithTheTicketsItNeedsStored) {
+    const Combination missing = split_construction(20, 3).front();
+    std::vector<Combination> game = whole_game(20);
+    std::erase(game, missing);
+    const std::vector<uint8_t> store = store_of(game);
+    const uint32_t count = static_cast<uint32_t>(game.size());
+    for (TicketsFrom from : {TicketsFrom::Stored, TicketsFrom::Any}) {
+        const Reduction r = reduce_stored(store.data(), count, 20, 3, from, {});
+        EXPECT_TRUE(verify_reduction(store.data(), count, 3, r.tickets).holds());
+        if (from == TicketsFrom::Stored) {
+            for (const Combination& ticket : r.tickets) EXPECT_NE(ticket, missing);
+        }
+    }
+}
+
 TEST(ReduceStored, DuplicatesAndOrderOfTheStoreDoNotMatter) {
     const std::vector<Combination> cs = {
         {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7}, {3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 8}};
