@@ -28,22 +28,21 @@ std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, 
     }
     std::vector<Wheel> wheels(searched.size());
     const std::size_t threads = o.threads != 0 ? o.threads : std::thread::hardware_concurrency();
-    reduce_detail::in_parts(std::clamp<std::size_t>(threads, 1, searched.size()), searched.size(),
-                            [&](std::size_t lo, std::size_t hi, std::size_t) {
-                                for (std::size_t k = lo; k < hi; ++k) {
-                                    std::vector<uint8_t> numbers(searched[k]);
-                                    std::iota(numbers.begin(), numbers.end(), uint8_t{1});
-                                    SearchOptions part_options = o;
-                                    part_options.progress = nullptr;
-                                    if (o.time_limit > 0) { // what is left of it; 0: no limit
-                                        const std::chrono::duration<double> spent =
-                                            Clock::now() - start;
-                                        part_options.time_limit =
-                                            std::max(o.time_limit - spent.count(), 1e-3);
-                                    }
-                                    wheels[k] = find_wheel(numbers, {t, t}, part_options);
-                                }
-                            });
+    reduce_detail::in_parts(
+        std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(searched.size(), 1)),
+        searched.size(), [&](std::size_t lo, std::size_t hi, std::size_t) {
+            for (std::size_t k = lo; k < hi; ++k) {
+                std::vector<uint8_t> numbers(searched[k]);
+                std::iota(numbers.begin(), numbers.end(), uint8_t{1});
+                SearchOptions part_options = o;
+                part_options.progress = nullptr;
+                if (o.time_limit > 0) { // what is left of it; 0: no limit
+                    const std::chrono::duration<double> spent = Clock::now() - start;
+                    part_options.time_limit = std::max(o.time_limit - spent.count(), 1e-3);
+                }
+                wheels[k] = find_wheel(numbers, {t, t}, part_options);
+            }
+        });
     std::vector<std::vector<Block>> designs(v + 1); // by part size, points from 0
     for (std::size_t k = 0; k < searched.size(); ++k) {
         stopped = stopped || wheels[k].stopped_early;
