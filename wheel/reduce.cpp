@@ -16,11 +16,9 @@
 #include <cassert>
 #include <chrono>
 #include <cstring>
-#include <exception>
 #include <numeric>
 #include <optional>
 #include <set>
-#include <system_error>
 #include <thread>
 #include <unordered_set>
 

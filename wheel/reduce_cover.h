@@ -17,10 +17,6 @@
 
 namespace lotto::reduce_detail {
 
-// Whether the two masks share at least t numbers (the portable count: std::popcount may be a
-// library call where the processor's own count is not assumed).
-inline bool shares(uint64_t a, uint64_t b, int t) { return popcount(a & b) >= t; }
-
 // The colex rank of a 7-number mask among the 7-subsets of 0..63.
 inline uint32_t rank_of_seven(uint64_t mask) {
     uint32_t r = 0;
