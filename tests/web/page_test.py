@@ -119,6 +119,9 @@ class PageTest(unittest.TestCase):
                 self.wait_for(lambda: "covers" in self.text("output"))
                 expected = cli(["--wheel", "1-10", "--guarantee", "3-if-4", "--seed", "1", *options])
                 self.assertEqual(untimed(self.text("output")), untimed(expected))
+                # The summary lines wrap to the pane: the guarantee is read without scrolling.
+                self.assertTrue(self.browser.execute_script(
+                    "const o = document.getElementById('output'); return o.scrollWidth <= o.clientWidth;"))
                 shown = [line for line in self.text("output").splitlines() if line[:1].isdigit()]
                 if "--keys" in options:
                     self.assertEqual({line[-4:] for line in shown}, {", 30"})

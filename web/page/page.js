@@ -245,11 +245,34 @@ function drawFunnel(funnel, full) {
 
 let running = null;
 
+// The command's text in the output pane: its summary lines ("# ...") wrap to the pane, so that a
+// guarantee is read whole; tickets and tables keep their columns (the pane scrolls sideways).
+function showText(text) {
+  const out = $("output");
+  out.textContent = "";
+  let plain = "";
+  const lines = text.split("\n");
+  for (let i = 0; i < lines.length; ++i) {
+    const line = i + 1 < lines.length ? lines[i] + "\n" : lines[i];
+    if (!line.startsWith("#")) {
+      plain += line;
+      continue;
+    }
+    const note = document.createElement("span");
+    note.className = "wrap";
+    note.textContent = line;
+    if (plain) out.append(plain);
+    out.append(note);
+    plain = "";
+  }
+  if (plain) out.append(plain);
+}
+
 function show(answer) {
   $("notes").textContent = (answer.notes || []).join("\n");
   if (answer.status === 200) {
     showProblem("");
-    $("output").textContent = answer.body;
+    showText(answer.body);
   } else {
     showProblem(errorOf(answer));
     $("output").textContent = "";
