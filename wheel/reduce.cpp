@@ -196,13 +196,18 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     std::vector<Part> parts(n_parts);
     // The counts the gain adds (those missing the cache) are fetched a few candidates ahead.
     constexpr std::size_t FetchAhead = 8;
-    in_parts(n_parts, candidates, [&](std::size_t lo, std::size_t hi, std::size_t k) {
+    // Candidate i waits in part i % n_parts: the parts' shares of the store are alike, so that a
+    // round's recounts fall evenly on the threads (the halves of a store do not: the gains of its
+    // combinations differ with their first numbers).
+    in_parts(n_parts, n_parts, [&](std::size_t, std::size_t, std::size_t k) {
         Part& part = parts[k];
+        const std::size_t own = (candidates - k + n_parts - 1) / n_parts;
+        const auto nth = [&](std::size_t n) { return static_cast<uint32_t>(k + n * n_parts); };
         TicketSums ahead[FetchAhead];
-        for (std::size_t n = lo; n < hi + FetchAhead; ++n) {
-            if (n >= lo + FetchAhead) {
-                const uint32_t i = static_cast<uint32_t>(n - FetchAhead);
-                TicketSums& s = ahead[i % FetchAhead];
+        for (std::size_t n = 0; n < own + FetchAhead; ++n) {
+            if (n >= FetchAhead) {
+                const uint32_t i = nth(n - FetchAhead);
+                TicketSums& s = ahead[n % FetchAhead];
                 const uint32_t target = target_at(i);
                 const bool itself = target != NotToCover && !cover.covered(target);
                 uint32_t rest = 0;
@@ -218,8 +223,8 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
                     part.top = std::max(part.top, level);
                 }
             }
-            if (n < hi) {
-                ahead[n % FetchAhead].set(mask_at(static_cast<uint32_t>(n)));
+            if (n < own) {
+                ahead[n % FetchAhead].set(mask_at(nth(n)));
                 counts.fetch(ahead[n % FetchAhead]);
             }
         }
