@@ -1,6 +1,10 @@
-// Work shared among threads in even parts, each on a thread of its own.
+// Work shared among threads in even parts, each on a thread of its own, and the threads a search
+// uses.
 #pragma once
 
+#include "wheel/search_options.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <exception>
 #include <system_error>
@@ -8,6 +12,11 @@
 #include <vector>
 
 namespace lotto::reduce_detail {
+
+// The threads a search uses: the options' count, or one per core (1 to 16).
+inline std::size_t threads_of(const SearchOptions& o) {
+    return o.threads != 0 ? o.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+}
 
 // Calls f(lo, hi, k) for the k-th of parts even shares of 0..n, on a thread each (the first on
 // the calling thread); where the system gives no thread, its share runs here after the others.

@@ -19,7 +19,6 @@
 #include <numeric>
 #include <optional>
 #include <set>
-#include <thread>
 #include <unordered_set>
 
 namespace lotto {
@@ -120,11 +119,6 @@ struct Offered {
     std::vector<uint64_t> masks;
     std::vector<uint32_t> target;
 };
-
-// The threads a search uses: the options' count, or one per core.
-std::size_t threads_of(const SearchOptions& o) {
-    return o.threads != 0 ? o.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
-}
 
 // The plain greedy choice: the stored combination covering the most uncovered ones (among those
 // offered, when given), the first in store order (or by the tie keys given) among equals, until

@@ -8,7 +8,6 @@
 #include <cassert>
 #include <chrono>
 #include <numeric>
-#include <thread>
 
 namespace lotto {
 
@@ -27,7 +26,7 @@ std::vector<Combination> split_wheel(uint32_t v, int t, const SearchOptions& o, 
             searched.push_back(sizes.back());
     }
     std::vector<Wheel> wheels(searched.size());
-    const std::size_t threads = o.threads != 0 ? o.threads : std::thread::hardware_concurrency();
+    const std::size_t threads = reduce_detail::threads_of(o);
     reduce_detail::in_parts(
         std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(searched.size(), 1)),
         searched.size(), [&](std::size_t lo, std::size_t hi, std::size_t) {
