@@ -7,6 +7,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 import unittest
 from urllib.parse import quote
 
@@ -20,8 +21,8 @@ from server import Server
 CLI = EXAMPLES = AXE = None
 
 
-def cli(args):
-    done = subprocess.run([CLI, *args], capture_output=True, cwd=EXAMPLES, timeout=300)
+def cli(args, cwd=None):
+    done = subprocess.run([CLI, *args], capture_output=True, cwd=cwd or EXAMPLES, timeout=300)
     return done.stdout.decode("utf-8")
 
 
@@ -159,6 +160,23 @@ class PageTest(unittest.TestCase):
         self.assertEqual(bars[11].get_attribute("data-count"), str(stats["numbers"][11]["count"]))
         self.assertIn("Chance alone gives every number 26.92 draws", self.text("view"))
         self.assertEqual(self.serious_violations(), [])
+
+    def test_a_history_is_read_in_its_encoding_as_on_the_command_line(self):
+        # Newest first, as only the dates tell: "März" must survive the upload for them to.
+        lines = "Datum;Zahlen\n12. März 2026;2;6;10;13;21;31;38\n5. März 2026;1;5;9;12;20;30;39\n"
+        with tempfile.TemporaryDirectory() as folder:
+            for encoding in ("cp1252", "utf-16"):
+                with self.subTest(encoding=encoding):
+                    name = "draws-%s.csv" % encoding
+                    with open(os.path.join(folder, name), "wb") as f:
+                        f.write(lines.replace("\n", "\r\n").encode(encoding))
+                    self.open()
+                    self.labelled("History file").send_keys(os.path.join(folder, name))
+                    self.button("History statistics").click()
+                    self.wait_for(lambda: self.text("output").startswith("History statistics"))
+                    expected = cli(["--history-stats", "--history", name], cwd=folder)
+                    self.assertIn("ordered by date", expected)
+                    self.assertEqual(self.text("output"), expected.strip())
 
     def test_a_bad_value_shows_the_message(self):
         self.open()

@@ -279,12 +279,42 @@ function show(answer) {
   }
 }
 
+// A chosen file's text as the command line reads the file from disk: UTF-16 by its byte-order
+// mark or by NUL bytes beside three in four of its ASCII characters, else UTF-8 where it is valid
+// and Windows-1252 where not (a spreadsheet's export). Blob.text() would read every file as UTF-8
+// and turn "März" in Windows-1252 into "M\uFFFDrz", so that its dates were lost.
+async function readText(file) {
+  const bytes = new Uint8Array(await file.arrayBuffer());
+  let utf16 = bytes[0] === 0xff && bytes[1] === 0xfe ? "utf-16le"
+            : bytes[0] === 0xfe && bytes[1] === 0xff ? "utf-16be" : "";
+  const isUtf32 = utf16 === "utf-16le" && bytes[2] === 0 && bytes[3] === 0;
+  if (!utf16 && bytes.includes(0)) {
+    let little = 0, big = 0;
+    const ascii = (b) => b >= 1 && b < 0x80;
+    for (let i = 0; i + 1 < bytes.length; i += 2) {
+      if (ascii(bytes[i]) && bytes[i + 1] === 0) ++little;
+      if (bytes[i] === 0 && ascii(bytes[i + 1])) ++big;
+    }
+    const units = Math.floor(bytes.length / 2);
+    if (units > 0 && little * 4 >= units * 3) utf16 = "utf-16le";
+    else if (units > 0 && big * 4 >= units * 3) utf16 = "utf-16be";
+  }
+  // UTF-32 and other bytes the command line refuses go as UTF-8 would read them: it says why.
+  if (utf16 && !isUtf32) return new TextDecoder(utf16).decode(bytes);
+  try {
+    return new TextDecoder("utf-8", { fatal: true }).decode(bytes);
+  } catch (e) {
+    return bytes.includes(0) ? new TextDecoder("utf-8").decode(bytes)
+                             : new TextDecoder("windows-1252").decode(bytes);
+  }
+}
+
 async function fileTexts(ids) {
   const files = {}, names = {};
   for (const id of ids) {
     const chosen = $(id).files[0];
     if (!chosen) continue;
-    files[chosen.name] = await chosen.text();
+    files[chosen.name] = await readText(chosen);
     names[id] = chosen.name;
   }
   return { files, names };
