@@ -178,6 +178,17 @@ class PageTest(unittest.TestCase):
                     self.assertIn("ordered by date", expected)
                     self.assertEqual(self.text("output"), expected.strip())
 
+    def test_a_phone_shows_the_page_without_sideways_scrolling(self):
+        metrics = {"width": 360, "height": 780, "deviceScaleFactor": 2, "mobile": True}
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+        try:
+            self.open()
+            widths = self.browser.execute_script(
+                "return [innerWidth, document.documentElement.scrollWidth]")
+            self.assertEqual(widths, [360, 360])
+        finally:
+            self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
     def test_a_bad_value_shows_the_message(self):
         self.open()
         self.labelled("01) Minimum amount of numbers").click()
