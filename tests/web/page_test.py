@@ -178,6 +178,24 @@ class PageTest(unittest.TestCase):
                     self.assertIn("ordered by date", expected)
                     self.assertEqual(self.text("output"), expected.strip())
 
+    def test_tickets_are_checked_against_a_history_of_the_same_name(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for sub, source in (("t", "tickets.txt"), ("h", "random-draws.csv")):
+                os.mkdir(os.path.join(folder, sub))
+                with open(os.path.join(EXAMPLES, source), "rb") as f:
+                    data = f.read()
+                with open(os.path.join(folder, sub, "mine.txt"), "wb") as f:
+                    f.write(data)
+                with open(os.path.join(folder, {"t": "mine.txt", "h": "2-mine.txt"}[sub]), "wb") as f:
+                    f.write(data)
+            self.open()
+            self.labelled("Ticket file").send_keys(os.path.join(folder, "t", "mine.txt"))
+            self.labelled("History file").send_keys(os.path.join(folder, "h", "mine.txt"))
+            self.button("Check tickets").click()
+            self.wait_for(lambda: self.text("output").startswith("Ticket check"))
+            expected = cli(["--check-tickets", "mine.txt", "--history", "2-mine.txt"], cwd=folder)
+            self.assertEqual(self.text("output"), expected.strip())
+
     def test_a_phone_shows_the_page_without_sideways_scrolling(self):
         metrics = {"width": 360, "height": 780, "deviceScaleFactor": 2, "mobile": True}
         self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)

@@ -314,8 +314,11 @@ async function fileTexts(ids) {
   for (const id of ids) {
     const chosen = $(id).files[0];
     if (!chosen) continue;
-    files[chosen.name] = await readText(chosen);
-    names[id] = chosen.name;
+    // Two files of one name (from two folders) stay two.
+    let name = chosen.name;
+    for (let n = 2; name in files; ++n) name = n + "-" + chosen.name;
+    files[name] = await readText(chosen);
+    names[id] = name;
   }
   return { files, names };
 }
