@@ -34,6 +34,8 @@ class PageTest(unittest.TestCase):
         options.binary_location = "/usr/bin/chromium"
         for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1400,1000"):
             options.add_argument(flag)
+        cls.downloads = tempfile.TemporaryDirectory()
+        options.add_experimental_option("prefs", {"download.default_directory": cls.downloads.name})
         try:
             cls.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         except Exception:
@@ -44,6 +46,7 @@ class PageTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.browser.quit()
         cls.server.stop()
+        cls.downloads.cleanup()
 
     def open(self, fragment=""):
         self.browser.get("about:blank")  # a new fragment alone would not load the page afresh
@@ -195,6 +198,19 @@ class PageTest(unittest.TestCase):
             self.wait_for(lambda: self.text("output").startswith("Ticket check"))
             expected = cli(["--check-tickets", "mine.txt", "--history", "2-mine.txt"], cwd=folder)
             self.assertEqual(self.text("output"), expected.strip())
+
+    def test_an_export_longer_than_a_browser_string_is_downloaded_whole(self):
+        self.open("--game 7/41")  # 22,481,940 lines of 28 bytes: 629 MB
+        self.button("Export").click()
+        self.wait_for(lambda: self.text("output").startswith("Exported"))
+        self.assertEqual(self.text("output"), "Exported 22481940 combinations.")
+        path = os.path.join(self.downloads.name, "kvx7_22481940.txt")
+        self.wait_for(lambda: os.path.exists(path) and os.path.getsize(path) == 22481940 * 28)
+        with open(path, "rb") as f:
+            self.assertEqual(f.read(56), b"01, 02, 03, 04, 05, 06, 07\r\n01, 02, 03, 04, 05, 06, 08\r\n")
+            f.seek(-28, os.SEEK_END)
+            self.assertEqual(f.read(), b"35, 36, 37, 38, 39, 40, 41\r\n")
+        os.remove(path)
 
     def test_a_phone_shows_the_page_without_sideways_scrolling(self):
         metrics = {"width": 360, "height": 780, "deviceScaleFactor": 2, "mobile": True}

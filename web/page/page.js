@@ -12,7 +12,8 @@ const GROUPS = [
   [46, 51, "Residue arrays"], [52, 61, "Parity at the edges"], [62, 64, "Your arrays"],
 ];
 
-// One run of the command line; {status, body, notes}. With onProgress the answer comes as events.
+// One run of the command line; {status, body, notes}. With onProgress the answer comes as events;
+// with blob a success's body is a Blob (an export may pass the longest string a browser holds).
 async function api(args, files, options = {}) {
   const headers = { "Content-Type": "application/json", "Authorization": "Bearer " + token };
   if (options.onProgress) headers["Accept"] = "text/event-stream";
@@ -22,7 +23,8 @@ async function api(args, files, options = {}) {
   });
   if (!options.onProgress || response.headers.get("Content-Type") !== "text/event-stream") {
     const notes = JSON.parse(response.headers.get("X-Lotto739-Notes") || "[]");
-    return { status: response.status, body: await response.text(), notes };
+    const body = options.blob && response.ok ? await response.blob() : await response.text();
+    return { status: response.status, body, notes };
   }
   const reader = response.body.getReader();
   const decoder = new TextDecoder();
@@ -272,7 +274,7 @@ function show(answer) {
   $("notes").textContent = (answer.notes || []).join("\n");
   if (answer.status === 200) {
     showProblem("");
-    showText(answer.body);
+    if (typeof answer.body === "string") showText(answer.body);
   } else {
     showProblem(errorOf(answer));
     $("output").textContent = "";
@@ -323,14 +325,14 @@ async function fileTexts(ids) {
   return { files, names };
 }
 
-async function command(args, files, onProgress) {
+async function command(args, files, onProgress, blob = false) {
   if (running) running.abort();
   running = new AbortController();
   $("stop").disabled = false;
   $("view").textContent = "";
   $("output").textContent = "Working…";
   try {
-    const answer = await api(args, files, { signal: running.signal, onProgress });
+    const answer = await api(args, files, { signal: running.signal, onProgress, blob });
     show(answer);
     return answer;
   } catch (e) {
@@ -343,14 +345,25 @@ async function command(args, files, onProgress) {
   }
 }
 
-function download(name, text, type) {
+function download(name, data, type) {
   const link = document.createElement("a");
-  link.href = URL.createObjectURL(new Blob([text], { type }));
+  link.href = URL.createObjectURL(data instanceof Blob ? data : new Blob([data], { type }));
   link.download = name;
   document.body.append(link);
   link.click();
   link.remove();
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+}
+
+// The lines of a text Blob, read in chunks (no string holds it whole).
+async function lineCount(blob) {
+  let lines = 0;
+  const reader = blob.stream().getReader();
+  for (;;) {
+    const { value, done } = await reader.read();
+    if (done) return lines;
+    for (let i = value.indexOf(10); i >= 0; i = value.indexOf(10, i + 1)) ++lines;
+  }
 }
 
 async function withHistory(extra) {
@@ -526,9 +539,10 @@ function wire() {
   $("number-stats").addEventListener("click", () => command([...settingsArgs(), "--stats", "-q"]));
   $("sample").addEventListener("click", () => command([...settingsArgs(), "--sample", $("sample-size").value, "--seed", $("sample-seed").value, "-q"]));
   $("export").addEventListener("click", async () => {
-    const answer = await command([...settingsArgs(), "--export=-", "-q"]);
+    const answer = await command([...settingsArgs(), "--export=-", "-q"], null, undefined, true);
     if (!answer || answer.status !== 200) return;
-    const count = answer.body.split("\n").filter((l) => l.trim() !== "").length;
+    $("output").textContent = "Counting the export's lines…";
+    const count = await lineCount(answer.body);
     download("kvx7_" + String(count).padStart(8, "0") + ".txt", answer.body, "text/plain");
     $("output").textContent = "Exported " + count + " combinations.";
   });
