@@ -1,8 +1,10 @@
-// The engine's suite: the filter settings and their setters' result codes, the chain a run builds
-// and its routines, and the enumeration run with the stored counts of each filter over the full
-// system.
+// The engine's suite: the filter settings and their setters' result codes, the games' offered
+// values and default ranges, the chain a run builds and its routines, the enumeration run with the
+// stored counts of each filter over the full system, and the funnel.
 #include "engine/chain.h"
+#include "engine/funnel_build.h"
 #include "engine/lotto739.h"
+#include "random_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -61,6 +64,46 @@ TEST(StartUp, EverythingOffZeroAndDefaultRanges) {
     EXPECT_EQ(std::tie(s.entered, s.effective), std::tie(DefaultRanges, DefaultRanges));
     EXPECT_EQ(std::pair(s.range_masks, s.step3_masks),
               std::pair(settings_with().range_masks, settings_with().step3_masks));
+}
+
+// Games other than 7/39: the offered values and default ranges for N. The run against the measures
+// on other games is in measure_test.cpp, each filter's count over 7/50 and 7/64 against the history
+// statistics' counts in tests/analysis/filter_counts_test.cpp.
+TEST(Game, SevenOfThirtyNineKeepsItsOfferedValuesAndRanges) {
+    for (int k = 1; k <= FilterCount; ++k)
+        EXPECT_EQ(highest_offered(k, 39), HighestOffered[k]) << k;
+    EXPECT_EQ(default_ranges(39), DefaultRanges);
+    EXPECT_EQ(highest_range_bound(39), 64);
+}
+
+TEST(Game, OfferedValuesFollowN) {
+    const std::tuple<uint32_t, int, int32_t> cases[] = {
+        {8, 1, 35},   {64, 2, 427}, {50, 7, 50},  {8, 8, 8},    {50, 9, 44},
+        {50, 12, 45}, {50, 14, 48}, {64, 16, 63}, {64, 18, 64}, {8, 33, 1},
+        {50, 33, 41}, {60, 35, 4},  {61, 35, 5},  {8, 35, 4},   {64, 32, 10},
+        {64, 34, 6},  {8, 44, 7},   {64, 27, 1},  {64, 19, 0},  {50, 52, 0},
+    };
+    for (const auto& [n, k, highest] : cases)
+        EXPECT_EQ(highest_offered(k, n), highest) << "7/" << n << " filter " << k;
+}
+
+TEST(Game, DefaultRangesCoverOneToN) {
+    const std::pair<uint32_t, std::array<int32_t, 5>> cases[] = {
+        {8, {2, 4, 6, 7, 8}},      {10, {2, 5, 7, 9, 10}},     {35, {8, 17, 26, 31, 35}},
+        {37, {9, 18, 28, 33, 37}}, {50, {12, 24, 37, 45, 50}}, {64, {15, 31, 48, 57, 64}},
+    };
+    for (const auto& [n, ends] : cases) {
+        const std::array<Range, RangeCount> r = default_ranges(n);
+        for (int letter = 0; letter < 5; ++letter) {
+            const Range expected{letter == 0 ? 1 : ends[letter - 1] + 1, ends[letter]};
+            EXPECT_EQ(r[2 * letter], expected) << "7/" << n << " letter " << letter;
+            EXPECT_EQ(r[2 * letter + 1], expected) << "7/" << n << " letter " << letter;
+        }
+        Settings s;
+        init_defaults(s, n);
+        EXPECT_EQ(s.highest, n);
+        EXPECT_EQ(s.range_masks[9], span_mask(ends[3] + 1, static_cast<int>(n)));
+    }
 }
 
 TEST(Switches, OnOffAndParametersOnlyFor1To64) {
@@ -178,68 +221,133 @@ TEST(ChainComposition, EntriesInBuildingOrder) {
     }
 }
 
-using Numbers = std::array<uint8_t, 7>;
-
-Numbers at(uint32_t i) {
-    Numbers n;
-    std::memcpy(n.data(), record(shared_store(), i), RecordBytes);
-    return n;
-}
-
-std::ptrdiff_t bytes_equal_to(uint8_t value, std::size_t from, std::size_t to) {
-    return std::count(shared_store() + from, shared_store() + to, value);
-}
-
 TEST(Enumeration, NothingWrittenPastTheRecordsNorByARunRejectingEverything) {
     uint8_t* store = shared_store();
     std::memset(store, 0xa5, StoreBytes);
-    ASSERT_EQ(run(settings_with({{32, 6}}), HighestNumber, store), 36u);
-    EXPECT_EQ(at(0), (Numbers{1, 7, 13, 19, 25, 31, 37}));
-    EXPECT_EQ(at(35), (Numbers{3, 9, 15, 21, 27, 33, 39}));
     const std::size_t end = 36 * RecordBytes;
-    EXPECT_EQ(bytes_equal_to(0xa5, end, StoreBytes), std::ptrdiff_t(StoreBytes - end));
-
+    const auto untouched_past_end = [&] {
+        return std::count(store + end, store + StoreBytes, 0xa5) ==
+               std::ptrdiff_t(StoreBytes - end);
+    };
+    ASSERT_EQ(run(settings_with({{32, 6}}), HighestNumber, store), 36u);
     const std::vector<uint8_t> records(store, store + end);
+    EXPECT_EQ(std::vector(records.begin(), records.begin() + 7),
+              (std::vector<uint8_t>{1, 7, 13, 19, 25, 31, 37}));
+    EXPECT_EQ(std::vector(records.end() - 7, records.end()),
+              (std::vector<uint8_t>{3, 9, 15, 21, 27, 33, 39}));
+    EXPECT_TRUE(untouched_past_end());
     EXPECT_EQ(run(settings_with({{7, 0}}), HighestNumber, store), 0u);
     EXPECT_TRUE(std::equal(records.begin(), records.end(), store));
-    EXPECT_EQ(bytes_equal_to(0xa5, end, StoreBytes), std::ptrdiff_t(StoreBytes - end));
-}
-
-struct CountCase {
-    std::string name;
-    std::vector<FilterValue> on;
-    uint32_t stored;
-    Prepare prepare = {};
-};
-void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
-
-class FullSystemCount : public ::testing::TestWithParam<CountCase> {};
-
-TEST_P(FullSystemCount, StoresTheExpectedCount) {
-    const CountCase& c = GetParam();
-    EXPECT_EQ(run(settings_with(c.on, c.prepare), HighestNumber, shared_store()), c.stored);
+    EXPECT_TRUE(untouched_past_end());
 }
 
 // Filters of one pair or one set on together, and the edges; each filter alone is held against the
 // history statistics' counts in tests/analysis/filter_counts_test.cpp.
-// clang-format off
-const CountCase counts[] = {
-    {"LuckyUnlucky5_30", {{7, 5}, {8, 30}}, 2'324'784}, {"LuckyUnluckySame", {{7, 12}, {8, 12}}, 0},
-    {"MinSum252", {{1, 252}}, 1}, {"SumRange100_180", {{1, 100}, {2, 180}}, 13'214'149},
-    {"EvenRange3_4", {{3, 3}, {4, 4}}, 9'113'445}, {"MaxOdd0", {{6, 0}}, 50'388},
-    {"First5_10", {{9, 5}, {10, 10}}, 5'163'740}, {"Seventh35_38", {{17, 35}, {18, 38}}, 7'240'640},
-    {"MaxFirst0", {{10, 0}}, 0}, {"MinGroups3", {{21, 3}}, 180'048},
-    {"MinFourPlus1", {{27, 1}}, 215'985}, {"MaxDifference5", {{33, 5}}, 328'125},
-    {"A1AndA2Exactly2", {{36, 2}, {37, 2}}, 5'130'216},
-    {"MinAbove39", {{36, 1}}, 0, ranges_a(40, 64)},
-    {"MaxSingleNumber0", {{37, 0}}, 12'620'256, ranges_a(5, 5)},
-    {"Min3_6_9_3", {{50, 3}}, 6'599'307}, {"LastTwoEven", {{59, 0}}, 3'127'932},
-    {"EmptyMin15_1", {{63, 1}}, 0},
-    {"Exactly3From15", {{63, 3}, {64, 3}}, 4'834'830, example_arrays},
-    {"AtMost3From15", {{64, 3}}, 11'662'794, example_arrays}};
-// clang-format on
-INSTANTIATE_TEST_SUITE_P(Filters, FullSystemCount, ::testing::ValuesIn(counts),
-                         [](const auto& test) { return test.param.name; });
+TEST(FullSystemCount, StoresTheExpectedCount) {
+    // clang-format off
+    const struct {
+        const char* name;
+        std::vector<FilterValue> on;
+        uint32_t stored;
+        Prepare prepare = {};
+    } counts[] = {
+        {"LuckyUnlucky5_30", {{7, 5}, {8, 30}}, 2'324'784}, {"MinSum252", {{1, 252}}, 1},
+        {"LuckyUnluckySame", {{7, 12}, {8, 12}}, 0}, {"MaxOdd0", {{6, 0}}, 50'388},
+        {"SumRange100_180", {{1, 100}, {2, 180}}, 13'214'149}, {"MaxFirst0", {{10, 0}}, 0},
+        {"EvenRange3_4", {{3, 3}, {4, 4}}, 9'113'445}, {"MinGroups3", {{21, 3}}, 180'048},
+        {"First5_10", {{9, 5}, {10, 10}}, 5'163'740}, {"MinFourPlus1", {{27, 1}}, 215'985},
+        {"Seventh35_38", {{17, 35}, {18, 38}}, 7'240'640}, {"EmptyMin15_1", {{63, 1}}, 0},
+        {"A1AndA2Exactly2", {{36, 2}, {37, 2}}, 5'130'216}, {"Min3_6_9_3", {{50, 3}}, 6'599'307},
+        {"MaxDifference5", {{33, 5}}, 328'125}, {"LastTwoEven", {{59, 0}}, 3'127'932},
+        {"MinAbove39", {{36, 1}}, 0, ranges_a(40, 64)},
+        {"MaxSingleNumber0", {{37, 0}}, 12'620'256, ranges_a(5, 5)},
+        {"AtMost3From15", {{64, 3}}, 11'662'794, example_arrays},
+        {"Exactly3From15", {{63, 3}, {64, 3}}, 4'834'830, example_arrays}};
+    // clang-format on
+    for (const auto& c : counts)
+        EXPECT_EQ(run(settings_with(c.on, c.prepare), HighestNumber, shared_store()), c.stored)
+            << c.name;
+}
+
+// The funnel held against independent runs: each count is what a run with the matching filters on
+// stores, on random settings over small systems (the counting does not depend on the system's
+// size), on one thread and on several; hand-counted cases. The funnel as a table the tests
+// compare: rows of (filter, alone, cumulative, only) and a last row (0, stored).
+using Table = std::vector<std::array<uint32_t, 4>>;
+
+Table table(const Funnel& f) {
+    Table t;
+    for (const FunnelRow& r : f.rows)
+        t.push_back({static_cast<uint32_t>(r.filter), r.alone, r.cumulative, r.only});
+    t.push_back({0, f.stored, 0, 0});
+    return t;
+}
+
+// The funnel from one run per distinct set of filters.
+Table expected_table(const Settings& s, uint32_t highest) {
+    std::map<Mask, uint32_t> runs;
+    const auto stored = [&](Mask active) {
+        Settings t = s;
+        t.active = active;
+        const auto [at, added] = runs.try_emplace(active);
+        if (added) at->second = run(t, highest, shared_store());
+        return at->second;
+    };
+    Table t;
+    Mask so_far = 0;
+    for (int k = 1; k <= FilterCount; ++k) {
+        if (!(s.active & NumberBit[k])) continue;
+        so_far |= NumberBit[k];
+        t.push_back({static_cast<uint32_t>(k), stored(NumberBit[k]), stored(so_far),
+                     stored(s.active & ~NumberBit[k]) - stored(s.active)});
+    }
+    t.push_back({0, stored(s.active), 0, 0});
+    return t;
+}
+
+TEST(Funnel, AgreesWithRunsOnSmallSystems) {
+    test::Draws d(0x5eed'f00d);
+    for (int i = 0; i < 400; ++i) {
+        const Settings s = test::random_settings(d);
+        const auto highest = static_cast<uint32_t>(d.between(10, 16));
+        const Table expected = expected_table(s, highest);
+        EXPECT_EQ(table(filter_funnel(s, highest)), expected)
+            << "case " << i << ", active " << std::hex << s.active;
+        if (i % 4 == 0) { // the portable build too, and several threads
+            EXPECT_EQ(table(filter_funnel(s, highest, false)), expected) << "case " << i;
+        } else if (i % 4 == 1) {
+            EXPECT_EQ(table(filter_funnel(s, highest, 3u)), expected) << "case " << i;
+        }
+    }
+}
+
+// Hand-counted tables. Lucky and unlucky number both 5: every combination is rejected by exactly
+// one of the two, filter 7 by the C(38, 7) without 5, filter 8 by the C(38, 6) with it. The 8
+// combinations of 1..8, each missing one number: 7 (lucky 1) keeps all but 2..8; 18 (c7 at most 7)
+// keeps only 1..7; 54 (c7 even) keeps all but 1..7; only 18 rejects the six with 1 and 8, only 54
+// rejects 1..7, and 2..8 is rejected by 7 and 18. Without filters every combination is stored;
+// outside 7..64 nothing is counted; without a game the settings' own game (7/35) is counted.
+TEST(Funnel, HandCountedCases) {
+    // clang-format off
+    const struct {
+        Settings s;
+        uint32_t highest; // 0: none given
+        Table expected;
+    } cases[] = {
+        {settings_with({{7, 5}, {8, 5}}), 39,
+         {{7, 2'760'681, 2'760'681, 12'620'256}, {8, 12'620'256, 0, 2'760'681}, {0}}},
+        {settings_with({{7, 1}, {18, 7}, {54, 0}}), 8,
+         {{7, 7, 7, 0}, {18, 1, 1, 6}, {54, 7, 0, 1}, {0}}},
+        {settings_with(), 7, {{0, 1, 0, 0}}}, {settings_with(), 39, {{0, FullSystem, 0, 0}}},
+        {settings_with({{8, 3}, {20, 0}}), 6, {{8, 0, 0, 0}, {20, 0, 0, 0}, {0, 0, 0, 0}}},
+        {settings_with({{8, 3}, {20, 0}}), 65, {{8, 0, 0, 0}, {20, 0, 0, 0}, {0, 0, 0, 0}}},
+        {settings_with({{7, 5}}, [](Settings& s) { init_defaults(s, 35); }), 0,
+         {{7, 1'344'904, 1'344'904, 5'379'616}, {0, 1'344'904, 0, 0}}}};
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(table(c.highest ? filter_funnel(c.s, c.highest) : filter_funnel(c.s)), c.expected)
+            << c.highest;
+}
 
 } // namespace
 } // namespace lotto

@@ -3,8 +3,17 @@
 #include "engine/lotto739.h"
 #include "random_settings.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <set>
+#include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace lotto {
 namespace {
@@ -23,17 +32,12 @@ Settings example_settings() {
     return s;
 }
 
-struct Example {
-    Combination c;
-    std::vector<std::pair<int, int32_t>> values; // filter, measured quantity
-};
-
 TEST(Measure, QuantitiesOfTheWorkedExamples) {
     // Sum 1, evens 3, odds 5, c1 9, c2 11, c5 13, c6 15, c7 17, adjacency 19, groups 21, 2-groups
     // 23, 3-groups 25, 4+ groups 27, Dmin 32, Dmax 33, repeated differences 34, repeated last
     // digits 35, ranges 36..45, step-3 arrays 46/48/50, edge parities 52..61, chosen arrays 62/63.
     // clang-format off
-    const Example examples[] = {
+    const std::pair<Combination, std::vector<std::pair<int, int32_t>>> examples[] = {
         {{1, 2, 3, 4, 5, 6, 7}, {{1, 28}, {3, 3}, {5, 4}, {9, 1}, {11, 2}, {13, 5}, {15, 6},
             {17, 7}, {19, 1}, {20, 1}, {21, 1}, {23, 0}, {25, 0}, {27, 1}, {31, 1}, {32, 1},
             {33, 1}, {34, 5}, {35, 0}}},
@@ -58,23 +62,16 @@ TEST(Measure, QuantitiesOfTheWorkedExamples) {
         {{3, 5, 12, 20, 26, 33, 38}, {{62, 4}, {63, 3}, {64, 3}}}};
     // clang-format on
     const Settings s = example_settings();
-    for (const Example& e : examples)
-        for (const auto& [k, value] : e.values)
-            EXPECT_EQ(measure_filter(s, k, e.c).value, value) << text(e.c) << "filter " << k;
+    for (const auto& [c, values] : examples) // filter, measured quantity
+        for (const auto& [k, value] : values)
+            EXPECT_EQ(measure_filter(s, k, c).value, value) << text(c) << "filter " << k;
 }
-
-struct Verdict {
-    Combination c;
-    int filter;
-    uint32_t parameter;
-    bool kept;
-};
 
 // Each relation at its bound, both sides; comparisons are unsigned.
 TEST(Measure, VerdictsAtTheBounds) {
     const Combination low{1, 2, 3, 4, 5, 6, 7}, odd{3, 9, 15, 21, 27, 33, 39};
     // clang-format off
-    const Verdict verdicts[] = {
+    const std::tuple<Combination, int, uint32_t, bool> verdicts[] = { // filter, parameter, kept
         {low, 1, 28, true},  {low, 1, 29, false},  {odd, 18, 39, true}, {odd, 18, 38, false},
         {low, 7, 5, true},   {odd, 7, 5, false},   {low, 7, 0, false},  {low, 7, 1000, false},
         {odd, 8, 39, false}, {low, 8, 39, true},   {low, 8, 0, true},   {low, 19, 0, true},
@@ -82,11 +79,11 @@ TEST(Measure, VerdictsAtTheBounds) {
         {odd, 31, 0, true},  {low, 2, 0xffffffffu, true}, {low, 1, 0xffffffffu, false},
         {odd, 32, 0x80000000u, false}};
     // clang-format on
-    for (const Verdict& v : verdicts) {
+    for (const auto& [c, filter, parameter, kept] : verdicts) {
         Settings s = example_settings();
-        set_parameter(s, v.filter, v.parameter);
-        EXPECT_EQ(measure_filter(s, v.filter, v.c).kept, v.kept)
-            << text(v.c) << "filter " << v.filter << " parameter " << v.parameter;
+        set_parameter(s, filter, parameter);
+        EXPECT_EQ(measure_filter(s, filter, c).kept, kept)
+            << text(c) << "filter " << filter << " parameter " << parameter;
     }
 }
 
@@ -95,21 +92,18 @@ bool keeps(const Settings& s, const Combination& c) { return active_filters_keep
 // For 7/39, 7/50 and 7/64: first each filter alone at 0, 1, the middle and the top of its offered
 // values for the game, so that every filter gets combinations it alone decides; then hundreds of
 // random settings. Each runs on a small system in full and on random combinations of the game; a
-// failure names the case. The random layouts move ranges (now
-// and then wholly above the game, or through a pair the setter refuses) and fill the arrays with
-// repeated and emptied entries. Last, small games in full on their own offered values and ranges.
+// failure names the case. The random layouts move ranges (now and then wholly above the game, or
+// through a pair the setter refuses) and fill the arrays with repeated and emptied entries. Last,
+// small games in full on their own offered values and ranges.
 TEST(Measure, AgreesWithTheRunOnRandomSettings) {
     Draws d(0x6c6f74746f373339u);
     std::vector<uint8_t> small(11440 * RecordBytes); // C(16, 7) records
     for (const uint32_t n : {39u, 50u, 64u}) {
         for (int k = 1; k <= FilterCount; ++k) {
             const auto top = static_cast<uint32_t>(highest_offered(k, n));
-            uint32_t last = UINT32_MAX;
-            for (uint32_t p : {0u, 1u, top / 2, top}) {
-                if (p > top || p == last) continue;
-                last = p;
-                SCOPED_TRACE("7/" + std::to_string(n) + " filter " + std::to_string(k) +
-                             " parameter " + std::to_string(p));
+            for (uint32_t p : std::set<uint32_t>{0, std::min(1u, top), top / 2, top}) {
+                SCOPED_TRACE(testing::Message()
+                             << "7/" << n << " filter " << k << " parameter " << p);
                 Settings s;
                 init_defaults(s, n);
                 test::random_layout(d, s);
@@ -120,7 +114,7 @@ TEST(Measure, AgreesWithTheRunOnRandomSettings) {
             }
         }
         for (int i = 0; i < (n == 39 ? 400 : 150); ++i) {
-            SCOPED_TRACE("7/" + std::to_string(n) + " case " + std::to_string(i));
+            SCOPED_TRACE(testing::Message() << "7/" << n << " case " << i);
             const Settings s = test::random_settings(d, n);
             test::expect_small_system_agrees(s, static_cast<int>(d.between(10, 16)), small, keeps);
             test::expect_chain_agrees(s, d, 300, keeps);

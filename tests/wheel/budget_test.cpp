@@ -1,28 +1,27 @@
 // Budget, key-number, filtered and repaired wheels, each counted by the independent verifier and,
 // for the filters, each ticket judged by the engine's per-combination measures.
 #include "wheel/budget.h"
+
 #include "wheel/cover.h"
 #include "wheel/wheel_verify.h"
+#include "wheel_test_util.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
+#include <algorithm>
 #include <random>
 
 namespace lotto {
 namespace {
 
-SearchOptions quick(uint64_t seed) {
-    SearchOptions o;
-    o.seed = seed;
-    o.work = 3'000'000;
-    return o;
-}
+using test::first_numbers;
+using test::quick;
 
-std::vector<uint8_t> first_numbers(int v) {
-    std::vector<uint8_t> n;
-    for (int i = 1; i <= v; ++i) n.push_back(static_cast<uint8_t>(i));
-    return n;
+// A request for the v numbers from..from+v-1.
+WheelRequest request(uint8_t v, Guarantee g, uint8_t from = 1) {
+    WheelRequest r;
+    r.numbers = first_numbers(v, from), r.guarantee = g;
+    return r;
 }
 
 std::vector<Combination> all_of(const WheelRequest& r, const ShapedWheel& w) {
@@ -39,16 +38,13 @@ uint64_t verified_covered(const WheelRequest& r, const ShapedWheel& w) {
 TEST(Budget, CoversAtLeastTheGreedyWithinTheBudget) {
     std::mt19937_64 rng(739);
     for (int i = 0; i < 24; ++i) {
-        WheelRequest r;
-        r.numbers = first_numbers(9 + static_cast<int>(rng() % 6));
-        r.guarantee.t = 2 + static_cast<int>(rng() % 3);
-        r.guarantee.m = r.guarantee.t + static_cast<int>(rng() % 3);
+        const int v = 9 + static_cast<int>(rng() % 6), t = 2 + static_cast<int>(rng() % 3);
+        WheelRequest r = request(v, {t, t + static_cast<int>(rng() % 3)});
         r.budget = 1 + static_cast<uint32_t>(rng() % 5);
-        SCOPED_TRACE(std::to_string(r.guarantee.t) + "-if-" + std::to_string(r.guarantee.m) +
-                     " over " + std::to_string(r.numbers.size()) +
-                     ", B = " + std::to_string(r.budget));
+        SCOPED_TRACE(testing::Message() << r.guarantee.t << "-if-" << r.guarantee.m << " over " << v
+                                        << ", B = " << r.budget);
         const ShapedWheel reference = greedy_shaped_wheel(r);
-        const ShapedWheel w = find_shaped_wheel(r, quick(i));
+        const ShapedWheel w = find_shaped_wheel(r, quick(i, 3'000'000));
         EXPECT_LE(w.added.size(), r.budget);
         EXPECT_EQ(w.covered, verified_covered(r, w));
         EXPECT_EQ(reference.covered, verified_covered(r, reference));
@@ -59,25 +55,21 @@ TEST(Budget, CoversAtLeastTheGreedyWithinTheBudget) {
 // Key numbers in every ticket, the guarantee whole without a budget or where the budget allows
 // it (then with no more tickets than the greedy), else no more tickets than the budget.
 TEST(Keys, EveryTicketHoldsTheKeysAndTheGuaranteeHolds) {
+    // clang-format off
     const struct {
         std::vector<uint8_t> keys;
         Guarantee g;
         uint32_t budget;
         bool whole;
-    } cases[] = {{{30}, {3, 4}, 0, true},
-                 {{30, 39}, {3, 3}, 0, true},
-                 {{21, 22, 23, 24, 25}, {2, 2}, 0, true},
-                 {{39, 1}, {4, 5}, 6, false},
+    } cases[] = {{{30}, {3, 4}, 0, true}, {{30, 39}, {3, 3}, 0, true},
+                 {{21, 22, 23, 24, 25}, {2, 2}, 0, true}, {{39, 1}, {4, 5}, 6, false},
                  {{}, {3, 4}, 40, true}};
+    // clang-format on
     for (const auto& c : cases) {
-        WheelRequest r;
-        r.numbers = first_numbers(15);
-        r.numbers.erase(r.numbers.begin()); // 2..15
-        r.keys = c.keys;
-        r.guarantee = c.g;
-        r.budget = c.budget;
+        WheelRequest r = request(14, c.g, 2);
+        r.keys = c.keys, r.budget = c.budget;
         ASSERT_EQ(check_wheel_shape(r), "");
-        const ShapedWheel w = find_shaped_wheel(r, quick(5));
+        const ShapedWheel w = find_shaped_wheel(r, quick(5, 3'000'000));
         for (const Combination& t : w.added) {
             EXPECT_TRUE(std::is_sorted(t.begin(), t.end()));
             for (uint8_t k : c.keys) EXPECT_TRUE(std::count(t.begin(), t.end(), k) == 1);
@@ -105,31 +97,25 @@ WheelCheck uncoverable_by_brute_force(const WheelRequest& r) {
 }
 
 TEST(FilteredTickets, EachTicketPassesAndTheImpossibleCasesAreCounted) {
-    struct Case {
+    const struct {
         int filter;
         uint32_t parameter;
         Guarantee g;
         bool possible;
         std::vector<Combination> kept; // a repair's tickets, which need not pass
-    };
-    const Case cases[] = {
-        {1, 60, {3, 4}, false, {}}, {1, 60, {3, 4}, true, {{1, 2, 3, 4, 5, 6, 7}}},
-        {2, 40, {3, 3}, false, {}}, {3, 3, {3, 4}, true, {}},
-        {32, 2, {2, 3}, false, {}}, {5, 2, {2, 3}, true, {}}};
-    for (const Case& c : cases) {
+    } cases[] = {{1, 60, {3, 4}, false, {}}, {1, 60, {3, 4}, true, {{1, 2, 3, 4, 5, 6, 7}}},
+                 {2, 40, {3, 3}, false, {}}, {3, 3, {3, 4}, true, {}},
+                 {32, 2, {2, 3}, false, {}}, {5, 2, {2, 3}, true, {}}};
+    for (const auto& c : cases) {
         SCOPED_TRACE("filter " + std::to_string(c.filter));
         Settings s;
         init_defaults(s, 13);
         turn_filter_on(s, c.filter);
         set_parameter(s, c.filter, c.parameter);
-        WheelRequest r;
-        r.numbers = first_numbers(13);
-        r.highest = 13;
-        r.guarantee = c.g;
-        r.filters = &s;
-        r.kept = c.kept;
+        WheelRequest r = request(13, c.g);
+        r.kept = c.kept, r.filters = &s, r.highest = 13;
         for (const Combination& t : r.kept) EXPECT_FALSE(active_filters_keep(s, t));
-        const ShapedWheel w = find_shaped_wheel(r, quick(3));
+        const ShapedWheel w = find_shaped_wheel(r, quick(3, 3'000'000));
         for (const Combination& t : w.added) EXPECT_TRUE(active_filters_keep(s, t));
         const WheelCheck brute = uncoverable_by_brute_force(r);
         EXPECT_EQ(w.uncoverable, brute.uncovered);
@@ -147,27 +133,24 @@ TEST(FilteredTickets, EachTicketPassesAndTheImpossibleCasesAreCounted) {
 }
 
 TEST(Repair, KeepsTheTicketsAndMendsPlantedHoles) {
-    WheelRequest r;
-    r.numbers = first_numbers(15);
-    r.guarantee = {3, 4};
-    const Wheel whole = find_wheel(r.numbers, r.guarantee, quick(2));
+    WheelRequest r = request(15, {3, 4});
+    const Wheel whole = find_wheel(r.numbers, r.guarantee, quick(2, 3'000'000));
     r.kept = whole.tickets;
-    EXPECT_TRUE(find_shaped_wheel(r, quick(2)).added.empty()); // a cover needs nothing
-    r.kept.erase(r.kept.begin() + 1, r.kept.begin() + 4);      // three holes
+    EXPECT_TRUE(find_shaped_wheel(r, quick(2, 3'000'000)).added.empty()); // a cover needs nothing
+    r.kept.erase(r.kept.begin() + 1, r.kept.begin() + 4);                 // three holes
     ASSERT_FALSE(verify_wheel(r.numbers, 3, 4, r.kept).holds());
-    const ShapedWheel w = find_shaped_wheel(r, quick(2));
+    const ShapedWheel w = find_shaped_wheel(r, quick(2, 3'000'000));
     EXPECT_TRUE(verify_wheel(r.numbers, 3, 4, all_of(r, w)).holds());
     EXPECT_GE(w.added.size(), 1u);
 }
 
 TEST(WheelShape, RefusesWhatItCannotBuild) {
-    struct Case {
+    const struct {
         std::vector<uint8_t> keys;
         Guarantee g;
         int v;
         const char* why;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{20, 20}, {3, 4}, 10, "key number 20 is given twice"},
         {{40}, {3, 4}, 10, "key number 40 is outside 1..39"},
         {{31, 32, 33, 34, 35, 36}, {2, 2}, 10, "6 key numbers given; at most 5"},
@@ -182,11 +165,9 @@ TEST(WheelShape, RefusesWhatItCannotBuild) {
          "the 32 numbers make more than 3000000 tickets to choose from; use fewer "
          "numbers or more keys"},
     };
-    for (const Case& c : cases) {
-        WheelRequest r;
-        r.numbers = first_numbers(c.v);
+    for (const auto& c : cases) {
+        WheelRequest r = request(c.v, c.g);
         r.keys = c.keys;
-        r.guarantee = c.g;
         EXPECT_EQ(check_wheel_shape(r), c.why);
     }
 }

@@ -6,7 +6,6 @@
 #include "wheel/reduce_levels.h"
 #include "wheel/reduce_verify.h"
 
-#include "tests/engine/combinatorics.h"
 #include "tests/engine/random_settings.h"
 
 #include <gtest/gtest.h>
@@ -93,14 +92,9 @@ std::vector<Combination> random_combinations(Draws& d, int n, int highest) {
 std::vector<Combination> whole_game(int highest) {
     std::vector<Combination> cs;
     Combination c = {1, 2, 3, 4, 5, 6, 7};
-    while (true) {
-        cs.push_back(c);
-        int i = 6;
-        while (i >= 0 && c[i] == highest - 6 + i) --i;
-        if (i < 0) return cs;
-        ++c[i];
-        for (int j = i + 1; j < 7; ++j) c[j] = static_cast<uint8_t>(c[j - 1] + 1);
-    }
+    do cs.push_back(c);
+    while (test::next_combination(c, highest));
+    return cs;
 }
 
 TEST(VerifyReduction, AgreesWithBruteForce) {
@@ -193,11 +187,12 @@ TEST(ReduceStored, CoversFilteredSystemsWithNoMoreThanGreedyAndWithABudgetOrARep
 // mended within the cap and refused past it. A store that is not most of its game is refused at
 // once past the cap.
 TEST(ReduceStored, MostOfALargeGameIsCoveredFromTheConstruction) {
+    // Gone: the tickets holding 5 (more than a fiftieth left), else the first. Cap -1: none, 0:
+    // just below what is left, 1: what is left.
     const struct {
-        bool
-            holding_five; // gone: the tickets holding 5 (more than a fiftieth left), else the first
+        bool holding_five;
         TicketsFrom from;
-        int cap; // -1: none, 0: just below what is left, 1: what is left
+        int cap;
         std::size_t most;
     } cases[] = {{false, TicketsFrom::Stored, -1, 40},
                  {false, TicketsFrom::Any, -1, 40},
@@ -239,8 +234,7 @@ TEST(ReduceStored, MostOfALargeGameIsCoveredFromTheConstruction) {
 TEST(ReduceStored, AWholeSmallGameIsAWheel) {
     const std::vector<uint8_t> store = store_of(whole_game(14));
     SearchOptions o;
-    o.seed = 1;
-    o.work = 200'000'000;
+    o.seed = 1, o.work = 200'000'000;
     const Reduction r = reduce_stored(store.data(), 3432, 14, 5, TicketsFrom::Stored, o);
     EXPECT_TRUE(verify_reduction(store.data(), 3432, 5, r.tickets).holds());
     EXPECT_LE(r.tickets.size(), 16u);
@@ -276,8 +270,7 @@ TEST(ReduceStored, ATimeLimitStillGivesACoverAndSaysSo) {
     const std::vector<uint8_t> store = store_of(random_combinations(d, 3000, 39));
     std::vector<std::size_t> sizes;
     SearchOptions o;
-    o.time_limit = 1e-9;
-    o.progress = [&](std::size_t best) { sizes.push_back(best); };
+    o.time_limit = 1e-9, o.progress = [&](std::size_t best) { sizes.push_back(best); };
     const Reduction r = reduce_stored(store.data(), 3000, 39, 4, TicketsFrom::Stored, o);
     EXPECT_TRUE(r.stopped_early);
     EXPECT_TRUE(verify_reduction(store.data(), 3000, 4, r.tickets).holds());
@@ -303,9 +296,9 @@ TEST(ReduceStored, TheTicketsDoNotDependOnTheThreads) {
     game.push_back({14, 15, 16, 17, 18, 19, 20});
     const std::vector<uint8_t> store = store_of(game);
     const uint32_t count = static_cast<uint32_t>(game.size());
+    // A candidate no thread holds would leave its combination to the deadline.
     SearchOptions o;
-    o.time_limit = 60; // a candidate no thread holds would leave its combination to the deadline
-    o.threads = 1;
+    o.time_limit = 60, o.threads = 1;
     const Reduction one = reduce_stored(store.data(), count, 20, 3, TicketsFrom::Stored, o);
     ASSERT_FALSE(one.stopped_early);
     EXPECT_TRUE(std::binary_search(one.tickets.begin(), one.tickets.end(), game.back()));
@@ -318,9 +311,7 @@ TEST(ReduceStored, TheTicketsDoNotDependOnTheThreads) {
 TEST(ReduceCounts, GainsAndTheirBoundsAreTheCountsOfSharingCombinations) {
     const struct {
         uint32_t highest;
-        int t;
-        int stored;
-        int split; // the largest subsets the bound looks up
+        int t, stored, split; // split: the largest subsets the bound looks up
     } cases[] = {{9, 2, 36, 3},    {12, 3, 400, 4},  {14, 4, 2000, 5},
                  {39, 3, 3000, 4}, {39, 4, 3000, 5}, {20, 5, 3000, 6},
                  {16, 6, 3000, 6}, {50, 6, 500, 6},  {64, 2, 300, 3}};
@@ -334,12 +325,10 @@ TEST(ReduceCounts, GainsAndTheirBoundsAreTheCountsOfSharingCombinations) {
         ASSERT_EQ(counts.split(), c.split);
         for (uint64_t m : all) before.add(m, 1), counts.add(m, 1);
         // Every third one taken out again: the counts follow removals too.
-        std::vector<uint64_t> kept;
+        std::vector<uint64_t> kept, removed;
         for (std::size_t i = 0; i < all.size(); ++i)
-            if (i % 3 == 1)
-                counts.add(all[i], -1);
-            else
-                kept.push_back(all[i]);
+            (i % 3 == 1 ? removed : kept).push_back(all[i]);
+        for (uint64_t m : removed) counts.add(m, -1);
         for (int round = 0; round < 300; ++round) {
             const uint64_t ticket =
                 round % 2 ? all[static_cast<std::size_t>(d.between(0, all.size() - 1))]
@@ -395,11 +384,9 @@ TEST(ReduceLevels, EveryGainLiesOnItsLevelAndLevelsRise) {
 }
 
 TEST(Designs, SplitConstructionsCoverSmallGames) {
-    std::vector<uint8_t> store(std::size_t{FullSystem} * 7);
-    Settings s;
-    init_defaults(s);
     for (uint32_t highest : {7u, 12u, 20u, 22u, 26u, 30u}) {
-        const uint32_t count = run(s, highest, store.data());
+        const std::vector<uint8_t> store = store_of(whole_game(static_cast<int>(highest)));
+        const auto count = static_cast<uint32_t>(store.size() / 7);
         for (int t = 2; t <= 4; ++t) {
             const std::vector<Combination> tickets = split_construction(highest, t);
             ASSERT_FALSE(tickets.empty());
@@ -415,16 +402,11 @@ TEST(Designs, WholeGameOf39) {
     // Verified over every combination, the designs it lays (C(13,7,3) thrice for 3, C(16,7,4)
     // and S(4,7,23) for 4) cover every t-subset of their parts.
     const std::vector<uint8_t> store = store_of(whole_game(39));
-    const struct {
-        int t;
-        std::size_t tickets;
-    } cases[] = {{2, 6}, {3, 39}, {4, 331}};
-    for (const auto& c : cases) {
-        const Reduction r =
-            reduce_stored(store.data(), FullSystem, 39, c.t, TicketsFrom::Stored, {});
-        EXPECT_EQ(r.tickets.size(), c.tickets);
-        const CoverCheck check = verify_reduction(store.data(), FullSystem, c.t, r.tickets);
-        EXPECT_TRUE(check.holds()) << c.t;
+    for (const auto& [t, tickets] : {std::pair<int, std::size_t>{2, 6}, {3, 39}, {4, 331}}) {
+        const Reduction r = reduce_stored(store.data(), FullSystem, 39, t, TicketsFrom::Stored, {});
+        EXPECT_EQ(r.tickets.size(), tickets);
+        const CoverCheck check = verify_reduction(store.data(), FullSystem, t, r.tickets);
+        EXPECT_TRUE(check.holds()) << t;
         EXPECT_EQ(check.cases, FullSystem);
     }
 }
@@ -438,8 +420,7 @@ TEST(Designs, WholeGameOf40BySearchedParts) {
     init_defaults(s, 40);
     ASSERT_EQ(run(s, 40, store.data()), count);
     SearchOptions o;
-    o.seed = 1;
-    o.work = 100'000'000;
+    o.seed = 1, o.work = 100'000'000;
     for (int t : {3, 4}) {
         o.threads = 2;
         const Reduction r = reduce_stored(store.data(), count, 40, t, TicketsFrom::Stored, o);

@@ -3,7 +3,7 @@
 #include "wheel/wheel_verify.h"
 
 #include "analysis/splitmix64.h"
-#include "wheel/guarantee.h"
+#include "wheel_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,8 @@
 
 namespace lotto {
 namespace {
+
+using test::first_numbers;
 
 // The uncovered m-subsets of the numbers by brute force, every subset against every ticket: how
 // many, and the first `keep` in the order of the sorted numbers (number i on bit v-1-i, so that
@@ -77,10 +79,8 @@ TEST(WheelVerify, AgreesWithBruteForceOnRandomTicketSets) {
 
 // Progress is told every 2^22 cases: once over the 4,272,048 sevens of 33 numbers.
 TEST(WheelVerify, TellsItsProgress) {
-    std::vector<uint8_t> numbers;
-    for (uint8_t n = 1; n <= 33; ++n) numbers.push_back(n);
     std::vector<uint64_t> told;
-    const WheelCheck check = verify_wheel(numbers, 7, 7, {{1, 2, 3, 4, 5, 6, 7}}, 5,
+    const WheelCheck check = verify_wheel(first_numbers(33), 7, 7, {{1, 2, 3, 4, 5, 6, 7}}, 5,
                                           [&](uint64_t cases) { told.push_back(cases); });
     EXPECT_EQ(told, std::vector<uint64_t>{uint64_t{1} << 22});
     EXPECT_EQ(check.cases, 4'272'048u);
