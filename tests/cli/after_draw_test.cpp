@@ -32,16 +32,15 @@ TEST(CliAfterDraw, VanishingPValuesAreNotZero) {
     write_file(dir.path / "h.txt", history);
     write_file(dir.path / "t.txt", "1 2 3 4 5 6 7\n");
     for (const char* args : {"--history-stats --history h.txt", "-f 7=1 --backtest --history h.txt",
-                             "--check-tickets t.txt --history h.txt"}) {
-        const Outcome text = run_cli(args, dir.path);
-        ASSERT_EQ(text.status, 0) << args << text.err;
-        EXPECT_TRUE(holds(text.out, "below 1e-300")) << args << text.out;
-        const Outcome csv = run_cli(std::string(args) + " --format csv", dir.path);
-        EXPECT_TRUE(holds(csv.out, ",below 1e-300")) << args << csv.out;
-        const std::string json = run_cli(std::string(args) + " --format json", dir.path).out;
-        EXPECT_TRUE(holds(json, "\"p_value\":\"below 1e-300\"")) << args << json;
-        EXPECT_FALSE(holds(json, "\"p_value\":0.0")) << args;
-    }
+                             "--check-tickets t.txt --history h.txt"})
+        for (const auto& [format, shown] : {std::pair<std::string, std::string>("", "below 1e-300"),
+                                            {" --format csv", ",below 1e-300"},
+                                            {" --format json", "\"p_value\":\"below 1e-300\""}}) {
+            const Outcome o = run_cli(args + format, dir.path);
+            EXPECT_EQ(o.status, 0) << args << format << o.err;
+            EXPECT_TRUE(holds(o.out, shown)) << args << format << o.out;
+            EXPECT_FALSE(holds(o.out, "\"p_value\":0.0")) << args << format;
+        }
 }
 
 // Four draws listed newest first with their dates; the dates put them in order by themselves.
@@ -52,7 +51,7 @@ const char* const Dated = "draw,date,numbers,bonus\n"
                           "1,2024-01-06,1 2 3 4 5 6 7,10\n";
 
 // The charts' XML is checked in tests/analysis (Charts); here a chart that cannot be written is the
-// one error, with nothing on stdout.
+// one error, with nothing on stdout and none of the history's notes (its header, its game).
 TEST(CliAfterDraw, AChartThatCannotBeWrittenIsTheError) {
     TempDir dir;
     write_file(dir.path / "h.csv", Dated);
@@ -84,43 +83,31 @@ TEST(CliAfterDraw, FiltersGivenWhereTheyDoNothingAreNoted) {
         const Outcome plain = run_cli(run, dir.path),
                       filtered = run_cli(run + " " + filters, dir.path);
         ASSERT_EQ(plain.status, 0) << run << plain.err;
-        EXPECT_EQ(filtered.status, 0) << run << " " << filters;
-        EXPECT_EQ(filtered.out, plain.out) << run << " " << filters;
-        EXPECT_EQ(filtered.err, note) << run << " " << filters;
+        EXPECT_EQ(std::tie(filtered.status, filtered.out, filtered.err),
+                  std::tie(plain.status, plain.out, note))
+            << run << " " << filters;
     }
 }
 
 TEST(CliAfterDraw, BadInputsGiveOneLineAndStatus2) {
     TempDir dir;
     write_file(dir.path / "t.txt", "1,2,3,4,5,6,7\n1,2,3,4,5,6\n");
-    write_file(dir.path / "good.txt", "1,2,3,4,5,6,7\n");
-    write_file(dir.path / "l.txt", "Line 1: 2 4 6 8 10 12\n");
-    write_file(dir.path / "odd.txt", "\xff\xfe\x31");
     write_file(dir.path / "h.csv", Dated);
     // arguments, a part of the message
     const std::pair<std::string, std::string> cases[] = {
         {"--check-tickets t.txt --draw 1,2,3,4,5,6,7", "t.txt:2: "},
-        {"--check-tickets t.txt --draw 1,2,3,4,5,6,7 -f 7=5", "t.txt:2: "}, // and no note
-        {"--check-tickets l.txt --draw 1,2,3,4,5,6,7",
-         "l.txt:1: the line holds 6 numbers after its label; a ticket holds seven"},
-        {"--check-tickets good.txt --draw 1,2,3,4,5,6,6", "number 6 is given twice"},
-        {"--check-tickets odd.txt --draw 1,2,3,4,5,6,7", "odd.txt: is not valid UTF-16 text"},
-        {"--check-tickets good.txt --draw 1,2,3,4,5,6,40", "number 40 is outside 1..39"},
         {"--history-stats --history h.csv --last 0", "1 or more"},
-        {"--check-tickets good.txt", "either --history FILE or --draw"},
-        {"--check-tickets good.txt --history h.csv --draw 1,2,3,4,5,6,7", "not both"},
-        {"--check-tickets good.txt --draw -1-2-3-4-5-6-7", "'-1' is not a number"},
-        {"--check-tickets good.txt --draw \"1 2 3\"", "seven numbers expected, 3 given"},
+        {"--check-tickets t.txt", "either --history FILE or --draw"},
+        {"--check-tickets t.txt --history h.csv --draw 1,2,3,4,5,6,7", "not both"},
+        {"--check-tickets t.txt --draw -1-2-3-4-5-6-7", "'-1' is not a number"},
         {"--draw 1,2,3,4,5,6,7", "--draw is read by --check-tickets only"},
         {"--history-stats", "--history-stats needs --history FILE"},
         {"--history-stats --backtest --history h.csv", "separate runs"},
         {"--chart c.svg", "--chart draws the chart of"},
-        {"--explain 1,2,3,4,5,6,7 --chart c.svg", "--chart draws the chart of"},
         {"--history-stats --history h.csv --chart c.PNG", "give the file a .svg name"},
         {"--bonus-column 4", "need --history FILE"},
         {"--backtest --history h.csv --last 2", "--last is for"},
         {"--backtest --history h.csv --newest-first", "the back-test lists them as the file"},
-        {"--history-stats --history h.csv --bonus-column 2", "h.csv:2: field 2 holds no bonus"},
         {"--history-stats --history h.csv --bonus-column 1", "h.csv:2: the bonus number 4 is one"},
     };
     for (const auto& [args, fragment] : cases) expect_refused(run_cli(args, dir.path), 2, fragment);

@@ -22,18 +22,14 @@ TEST(CommandRun, SentFilesReadAsFilesOnDisk) {
     sent.files = &files;
     const Outcome from_disk = run(
         {"backtest", "--history", (dir.path / "h.csv").string(), "--format", "json", "-f", "2=3"});
-    const Outcome from_text =
-        run({"backtest", "--history", "h.csv", "--format", "json", "--settings", "s.txt"}, sent);
     ASSERT_EQ(from_disk.status, 0) << from_disk.error;
-    EXPECT_EQ(from_text.status, 0) << from_text.error;
-    EXPECT_EQ(from_text.out, from_disk.out);
-    EXPECT_EQ(from_text.notes.size(), from_disk.notes.size());
     std::string streamed;
     sent.write = [&](std::string_view bytes) { streamed += bytes; };
     const Outcome written =
         run({"--backtest", "--history", "h.csv", "--format", "json", "--settings", "s.txt"}, sent);
-    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(std::tie(written.status, written.out), std::tuple(0, "")) << written.error;
     EXPECT_EQ(streamed, from_disk.out);
+    EXPECT_EQ(written.notes.size(), from_disk.notes.size());
 }
 
 // With its files sent, a run reads and writes nothing on the disk: a name not sent and every
@@ -46,7 +42,6 @@ TEST(CommandRun, SentFilesRunWritesNothing) {
         {{"history-stats", "--history", "x.csv"}, "no file named 'x.csv' was sent"},
         {{"--settings", "s.txt", "-q"}, "no file named 's.txt' was sent"},
         {{"history-stats", "--history", "h.csv", "--chart", "c.svg"}, "--chart FILE writes a file"},
-        {{"count", "--export=out"}, "--export=DIR writes a file"},
         {{"list", "--save-settings", "s.txt"}, "--save-settings FILE writes a file"},
         {{"wheel", "1-9", "--guarantee", "3-if-3", "--output", "w"}, "--output FILE writes a file"},
     };

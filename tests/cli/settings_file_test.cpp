@@ -13,7 +13,6 @@
 namespace lotto::cli {
 namespace {
 
-namespace fs = std::filesystem;
 using test::TempDir;
 using test::write_file;
 
@@ -33,9 +32,7 @@ TEST(SettingsFile, BadFilesAreRefusedNamingFileAndLine) {
         std::string fragment;
     } cases[] = {
         {"-f 1\n--bogus\n", ":2: unknown option '--bogus'"},
-        {"-f 65", ":1: -f 65: filter 65 is not one of 1..64"},
         {"\n\n  # ranges\n-r A1=9-1  \n", ":4: -r A1=9-1: start 9 is above end 1"},
-        {"-q", ":1: --quiet is not a setting: a settings file holds only -f, -p, -r"},
         {"-f 1 -f 2", ":1: one option per line, but '-f' follows"},
         {"-f 1\x01", ":1: -f 1\\x01: '1\\x01' is not a number"},
     };
@@ -61,16 +58,11 @@ TEST(SettingsFile, BadFilesAreRefusedNamingFileAndLine) {
         EXPECT_EQ(parse_options({"--settings", file}).error,
                   size > 1 << 20 ? "settings file '" + file + "' is too large (over 1 MiB)" : "");
     }
-    fs::create_directory(dir.path / "sub");
-    const std::pair<std::string, std::string> unreadable[] = {
-        {(dir.path / "missing.txt").string(), "cannot read settings file '"},
-        {(dir.path / "sub").string(), "' is a directory"},
-    };
-    for (const auto& [path, fragment] : unreadable) {
-        const ParseResult r = parse_options({"--settings", path});
-        EXPECT_NE(r.error.find(fragment), std::string::npos) << r.error;
-        EXPECT_NE(r.error.find(path), std::string::npos) << r.error;
-    }
+    // A directory: CliRun.BadInputExitsTwoWithOneLineAndNoOutput.
+    const std::string missing = (dir.path / "missing.txt").string();
+    EXPECT_EQ(
+        parse_options({"--settings", missing}).error.find("cannot read settings file '" + missing),
+        0u);
 }
 
 // Comments, blank lines, spaces, CR LF and a byte-order mark are ignored; the file's options take
@@ -88,12 +80,8 @@ TEST(SettingsFile, OptionsApplyWhereTheFileStands) {
     ASSERT_TRUE(r.ok()) << r.error;
     const Settings& s = r.run.common.settings;
     EXPECT_EQ(s.active, NumberBit[1] | NumberBit[7] | NumberBit[9]);
-    EXPECT_EQ(s.params[0], 120u);
-    EXPECT_EQ(s.params[1], 180u);
-    EXPECT_EQ(s.params[2], 4u);
-    EXPECT_EQ(s.params[3], 6u);
-    EXPECT_EQ(s.params[6], 11u);
-    EXPECT_EQ(s.params[8], 3u);
+    for (const auto& [k, p] : {std::pair(1, 120u), {2, 180u}, {3, 4u}, {4, 6u}, {7, 11u}, {9, 3u}})
+        EXPECT_EQ(s.params[k - 1], p) << "filter " << k;
     EXPECT_EQ(s.effective[0], (Range{2, 9}));
     EXPECT_EQ(s.effective[5], (Range{5, 25}));
     EXPECT_EQ(s.array15_mask, NumberBit[1] | NumberBit[2] | NumberBit[3]);
@@ -114,10 +102,8 @@ TEST(SettingsFile, SavedSettingsLoadBackTheSame) {
                 with_parameter
                     ? std::string("=").append(std::to_string(below(HighestOffered[k] + 1)))
                     : "";
-            if (on)
-                args.insert(args.end(), {"-f", std::to_string(k) + p});
-            else if (with_parameter)
-                args.insert(args.end(), {"-p", std::to_string(k) + p});
+            if (on || with_parameter)
+                args.insert(args.end(), {on ? "-f" : "-p", std::to_string(k) + p});
         }
         for (int r = 1; r <= RangeCount; ++r) {
             if (below(3) != 0) continue;
