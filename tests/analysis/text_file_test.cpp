@@ -13,8 +13,11 @@ namespace lotto {
 namespace {
 
 using test::utf16_bytes;
+using namespace std::string_literals;
 
-TEST(TextFile, ReadsUtf16AsUtf8AndOtherTextAsItIs) {
+// UTF-16 is decoded, UTF-8 stays as it is, and a text that is not valid UTF-8 as a whole is
+// Windows-1252, each byte a character of its own.
+TEST(TextFile, ReadsUtf16AsUtf8AndOtherTextAsItIsOrAsWindows1252) {
     const std::u16string mixed = u"\uFEFF1\t\u00e9\u20ac\U0001F600\r\n";
     // the file's bytes, the text read from them
     const std::pair<std::string, std::string> cases[] = {
@@ -23,22 +26,8 @@ TEST(TextFile, ReadsUtf16AsUtf8AndOtherTextAsItIs) {
         // No byte-order mark: three in four characters are ASCII beside a NUL byte.
         {utf16_bytes(u"\u00e9 12", false), "\xc3\xa9 12"},
         {utf16_bytes(u"\u00e9 12", true), "\xc3\xa9 12"},
-        {"\xef\xbb\xbf"
-         "1,2\r\n",
-         "1,2\r\n"},
+        {"\xef\xbb\xbf\x31,2\r\n", "1,2\r\n"},
         {"1,2\r\n\xc3\xa9", "1,2\r\n\xc3\xa9"},
-    };
-    for (const auto& [bytes, text] : cases) {
-        ASSERT_EQ(text_fault(bytes, "f.txt"), "") << text;
-        std::string decoded;
-        EXPECT_EQ(utf8_text(bytes, decoded), text);
-    }
-}
-
-// A text that is not valid UTF-8 as a whole is Windows-1252, each byte a character of its own.
-TEST(TextFile, ReadsTextThatIsNotUtf8AsWindows1252) {
-    // the file's bytes, the text read from them
-    const std::pair<std::string, std::string> cases[] = {
         {"Till\xe4gg;Gr\xfc\xdf\r\n", "Till\xc3\xa4gg;Gr\xc3\xbc\xc3\x9f\r\n"},
         {"\x80\x96\x9f\x81", "\xe2\x82\xac\xe2\x80\x93\xc5\xb8\xc2\x81"},
         // One byte that is not UTF-8 makes the whole file Windows-1252.
@@ -53,6 +42,7 @@ TEST(TextFile, ReadsTextThatIsNotUtf8AsWindows1252) {
         {"\xf4\x8f\xbf\xbf\xed\x9f\xbf", "\xf4\x8f\xbf\xbf\xed\x9f\xbf"},
     };
     for (const auto& [bytes, text] : cases) {
+        ASSERT_EQ(text_fault(bytes, "f.txt"), "") << text;
         std::string decoded;
         EXPECT_EQ(utf8_text(bytes, decoded), text) << bytes;
     }
@@ -60,6 +50,8 @@ TEST(TextFile, ReadsTextThatIsNotUtf8AsWindows1252) {
 
 TEST(TextFile, NamesWhatIsWrong) {
     const std::u16string lone_high(1, char16_t{0xd800}), lone_low(1, char16_t{0xdc00});
+    const std::string utf32 =
+        "f.txt: is UTF-32 text, which is not read; save it as UTF-8 or UTF-16";
     // the file's bytes, the fault
     const std::pair<std::string, std::string> cases[] = {
         {utf16_bytes(u"\uFEFF1", false) + "2",
@@ -73,19 +65,9 @@ TEST(TextFile, NamesWhatIsWrong) {
          "f.txt:1: is not valid UTF-16 text (an unpaired surrogate)"},
         {utf16_bytes(u"\uFEFF1\n" + lone_low + lone_low, false),
          "f.txt:2: is not valid UTF-16 text (an unpaired surrogate)"},
-        {utf16_bytes(std::u16string(u"\uFEFF1\0"
-                                    u"2",
-                                    4),
-                     false),
-         "f.txt: is not a text file"},
-        {std::string("\xff\xfe\0\0"
-                     "1\0\0\0",
-                     8),
-         "f.txt: is UTF-32 text, which is not read; save it as UTF-8 or UTF-16"},
-        {std::string("\0\0\xfe\xff\0\0\0"
-                     "1",
-                     8),
-         "f.txt: is UTF-32 text, which is not read; save it as UTF-8 or UTF-16"},
+        {utf16_bytes(u"\uFEFF1\0\x32"s, false), "f.txt: is not a text file"},
+        {"\xff\xfe\0\0\x31\0\0\0"s, utf32},
+        {"\0\0\xfe\xff\0\0\0\x31"s, utf32},
         // Two in four ASCII beside a NUL byte are not enough to tell UTF-16 without its mark.
         {utf16_bytes(u"\u00e9\u00e9 1", false), "f.txt: is not a text file"},
     };
