@@ -120,6 +120,10 @@ struct Offered {
     std::vector<uint32_t> target;
 };
 
+// For each ticket the stored combinations it covered first, when taken: only these can be covered
+// by it alone.
+using FirstCovered = std::vector<std::vector<uint32_t>>;
+
 // The plain greedy choice: the stored combination covering the most uncovered ones (among those
 // offered, when given), the first in store order (or by the tie keys given) among equals, until
 // all are covered. Gains only fall, so the candidates wait on levels by an upper bound of their
@@ -127,13 +131,13 @@ struct Offered {
 // highest level down until no level left can beat the best found. Returns the picks in order.
 // Past the deadline each uncovered combination becomes its own ticket, and stopped is set.
 // The tickets taken are taken first and not returned; at most most picks are made (the stored
-// combinations left uncovered then stay so, counted in left when given).
-std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                  const Deadline& deadline, std::size_t threads, bool& stopped,
-                                  const std::vector<uint32_t>& ties = {},
-                                  const Offered* offered = nullptr,
-                                  const std::vector<uint64_t>& taken = {},
-                                  std::size_t most = SIZE_MAX, uint32_t* left = nullptr) {
+// combinations left uncovered then stay so, counted in left when given). With firsts, what each
+// ticket taken and each pick covered first, in that order.
+std::vector<uint64_t>
+lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t, const Deadline& deadline,
+            std::size_t threads, bool& stopped, const std::vector<uint32_t>& ties = {},
+            const Offered* offered = nullptr, const std::vector<uint64_t>& taken = {},
+            std::size_t most = SIZE_MAX, uint32_t* left = nullptr, FirstCovered* firsts = nullptr) {
     // Among equal gains the first by (tie key, index); without keys the first in store order.
     const auto before = [&](uint32_t i, uint32_t j) {
         if (j == UINT32_MAX) return true;
@@ -167,8 +171,12 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     add_counts(
         masks.size(), [&](std::size_t i) { return masks[i]; }, 1);
     Coverage cover(masks, t, highest, threads);
+    const auto take = [&](uint64_t ticket) {
+        const std::vector<uint32_t>& hit = cover.take(ticket);
+        if (firsts != nullptr) firsts->push_back(hit);
+    };
     for (uint64_t m : taken)
-        for (cover.take(m); uint64_t h : cover.hit_masks()) counts.add(h, -1);
+        for (take(m); uint64_t h : cover.hit_masks()) counts.add(h, -1);
     // Levels hold their candidates in blocks of 256 (5 KiB), from their part's pool.
     using Waiting = BlockList<Candidate, 8>;
     struct Level {
@@ -354,7 +362,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
             if (part.best_i != UINT32_MAX && beats(part.best, part.best_i, best, best_i))
                 best = part.best, best_i = part.best_i, best_mask = part.best_mask;
         assert(best > 0);
-        cover.take(best_mask);
+        take(best_mask);
         // The masks come with the take, read in turn (not one by one from the store's).
         const std::vector<uint64_t>& hit = cover.hit_masks();
         if (!few)
@@ -367,7 +375,7 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
     if (left != nullptr) *left = cover.uncovered();
     for (uint32_t d = 0; d < count && cover.uncovered() > 0 && picks.size() < most; ++d)
         if (!cover.covered(d)) {
-            cover.take(masks[d]);
+            take(masks[d]);
             picks.push_back(masks[d]);
         }
     return picks;
@@ -375,28 +383,42 @@ std::vector<uint64_t> lazy_greedy(const std::vector<uint64_t>& masks, uint32_t h
 
 // Drops, last first, each ticket from first_droppable on whose covered stored combinations all
 // keep another ticket. A ticket alone covering one is never dropped, so only the combinations
-// covered by droppable tickets alone are weighed: the sets of those tickets.
+// covered by droppable tickets alone are weighed: the sets of those tickets. With firsts (what the
+// tickets covered first, taken in this order) only those are looked at for the combinations a
+// ticket covers alone, rather than every stored combination.
 std::vector<uint64_t> drop_redundant(const std::vector<uint64_t>& tickets,
                                      const std::vector<uint64_t>& masks, uint32_t highest, int t,
-                                     std::size_t threads, std::size_t first_droppable = 0) {
+                                     std::size_t threads, std::size_t first_droppable = 0,
+                                     const FirstCovered* firsts = nullptr) {
     const std::size_t n = tickets.size();
+    std::vector<uint8_t> optional(n, 1);
+    std::fill_n(optional.begin(), std::min(first_droppable, n), 0);
+    if (firsts != nullptr) {
+        assert(firsts->size() == n);
+        TicketLists lists(tickets, highest, t);
+        std::vector<uint32_t> found(n);
+        for (std::size_t j = first_droppable; j < n; ++j)
+            optional[j] = std::none_of((*firsts)[j].begin(), (*firsts)[j].end(), [&](uint32_t d) {
+                return lists.covering(masks[d], found.data()) == 1;
+            });
+    }
     // The stored combinations are shared among threads, each with its own lists and findings
     // (apart, so that none writes where another reads).
     const std::size_t n_parts = masks.size() >= ParallelDrop ? threads : 1;
-    std::vector<std::vector<uint8_t>> needed(n_parts);
-    in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
-        TicketLists lists(tickets, highest, t);
-        std::vector<uint32_t> found(n);
-        std::vector<uint8_t> part(n, 0);
-        for (std::size_t d = lo; d < hi; ++d)
-            if (lists.covering(masks[d], found.data()) == 1) part[found[0]] = 1;
-        needed[k] = std::move(part);
-    });
-    std::vector<uint8_t> optional(n, 1);
-    std::fill_n(optional.begin(), std::min(first_droppable, n), 0);
-    for (const std::vector<uint8_t>& part : needed)
-        for (std::size_t j = 0; j < n; ++j)
-            if (part[j]) optional[j] = 0;
+    if (firsts == nullptr) {
+        std::vector<std::vector<uint8_t>> needed(n_parts);
+        in_parts(n_parts, masks.size(), [&](std::size_t lo, std::size_t hi, std::size_t k) {
+            TicketLists lists(tickets, highest, t);
+            std::vector<uint32_t> found(n);
+            std::vector<uint8_t> part(n, 0);
+            for (std::size_t d = lo; d < hi; ++d)
+                if (lists.covering(masks[d], found.data()) == 1) part[found[0]] = 1;
+            needed[k] = std::move(part);
+        });
+        for (const std::vector<uint8_t>& part : needed)
+            for (std::size_t j = 0; j < n; ++j)
+                if (part[j]) optional[j] = 0;
+    }
     // Where every ticket is the only cover of some combination (as the greedy's mostly are), none
     // can go.
     if (std::find(optional.begin(), optional.end(), 1) == optional.end()) return tickets;
@@ -839,11 +861,13 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
     // The greedy cover of distinct masks, and while they are few the smallest of more greedy
     // passes breaking ties by seeded random keys.
     const auto greedy_cover = [&](const std::vector<uint64_t>& masks, const Offered* offered) {
+        FirstCovered firsts;
         std::vector<uint64_t> best =
-            lazy_greedy(masks, highest, t, deadline, threads, r.stopped_early, {}, offered);
+            lazy_greedy(masks, highest, t, deadline, threads, r.stopped_early, {}, offered, {},
+                        SIZE_MAX, nullptr, &firsts);
         report(best.size());
         // Past the time limit the cover stands as it is.
-        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t, threads);
+        if (!r.stopped_early) best = drop_redundant(best, masks, highest, t, threads, 0, &firsts);
         report(best.size());
         constexpr uint64_t RestartWork = 50'000;
         const uint64_t passes =
@@ -853,13 +877,15 @@ Reduction reduce_stored(const uint8_t* store, uint32_t count, uint32_t highest, 
         for (uint64_t pass = 0; pass < passes && !r.stopped_early; ++pass) {
             for (uint32_t& key : ties) key = static_cast<uint32_t>(random.next() >> 32);
             bool stopped = false;
+            firsts.clear();
             std::vector<uint64_t> tried =
-                lazy_greedy(masks, highest, t, deadline, threads, stopped, ties);
+                lazy_greedy(masks, highest, t, deadline, threads, stopped, ties, nullptr, {},
+                            SIZE_MAX, nullptr, &firsts);
             if (stopped) {
                 r.stopped_early = true;
                 break;
             }
-            tried = drop_redundant(tried, masks, highest, t, threads);
+            tried = drop_redundant(tried, masks, highest, t, threads, 0, &firsts);
             if (tried.size() < best.size()) {
                 best = tried;
                 report(best.size());
@@ -947,14 +973,16 @@ Reduction reduce_shaped(const uint8_t* store, uint32_t count, uint32_t highest, 
     for (uint64_t pass = 0; pass < passes; ++pass) {
         bool stopped = false;
         uint32_t left = 0;
-        std::vector<uint64_t> added = lazy_greedy(masks, highest, t, deadline, threads_of(o),
-                                                  stopped, ties, nullptr, tickets, most, &left);
+        FirstCovered firsts;
+        std::vector<uint64_t> added =
+            lazy_greedy(masks, highest, t, deadline, threads_of(o), stopped, ties, nullptr, tickets,
+                        most, &left, &firsts);
         if (stopped && pass > 0) break;
         r.stopped_early = stopped;
         if (!stopped) {
             std::vector<uint64_t> all = tickets;
             all.insert(all.end(), added.begin(), added.end());
-            all = drop_redundant(all, masks, highest, t, threads_of(o), kept);
+            all = drop_redundant(all, masks, highest, t, threads_of(o), kept, &firsts);
             added.assign(all.begin() + static_cast<std::ptrdiff_t>(kept), all.end());
         }
         if (left < best_left || (left == best_left && added.size() < best.size())) {
