@@ -4,6 +4,7 @@
 #include "engine/chain.h"
 #include "engine/chunks.h"
 #include "engine/context.h"
+#include "engine/huge_pages.h"
 #include "engine/prefix_walk.h"
 #include "engine/survivors.h"
 
@@ -16,10 +17,6 @@
 #include <mutex>
 #include <new>
 #include <vector>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace lotto {
 
@@ -307,19 +304,6 @@ bool walks(uint32_t highest) { return highest >= 7 && highest <= LargestGame; }
 // The combinations of a threaded run's chunks, at most (unless one value of c3 alone holds more):
 // their records fit a staging buffer in the cache.
 constexpr uint32_t PieceCombinations = 16384;
-
-// Asks the system to back the whole huge pages inside the bytes from p with huge pages where it
-// offers them (Linux), so that a run's first writes take one page fault per 2 MB instead of one
-// per 4 KB. Only advice: without it, or where it is refused, the store works as before.
-void prefer_huge_pages([[maybe_unused]] uint8_t* p, [[maybe_unused]] std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::uintptr_t Huge = std::uintptr_t{2} << 20;
-    const auto first = reinterpret_cast<std::uintptr_t>(p);
-    const std::uintptr_t begin = (first + Huge - 1) & ~(Huge - 1);
-    const std::uintptr_t end = (first + bytes) & ~(Huge - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#endif
-}
 
 // Bytes bytes not yet touched, advised toward huge pages, or null.
 ResultStore fresh_store(std::size_t bytes) noexcept {

@@ -79,6 +79,7 @@ bool strictly_ascending(const uint8_t* store, uint32_t count, std::size_t thread
 std::vector<uint64_t> distinct_masks(const uint8_t* store, uint32_t count, std::size_t threads) {
     std::vector<uint64_t> masks;
     if (strictly_ascending(store, count, threads)) {
+        reserve_huge(masks, count);
         masks.resize(count);
         in_parts(count >= ParallelDrop ? threads : 1, count,
                  [&](std::size_t lo, std::size_t hi, std::size_t) {

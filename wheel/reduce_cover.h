@@ -2,6 +2,7 @@
 // than t numbers with every ticket taken), and which tickets cover a stored combination.
 #pragma once
 
+#include "engine/huge_pages.h"
 #include "engine/mask.h"
 #include "wheel/in_parts.h"
 #include "wheel/reduce_index.h"
@@ -83,8 +84,13 @@ class Coverage {
     // The list's bits are laid out on threads threads.
     Coverage(const std::vector<uint64_t>& masks, int t, uint32_t highest, std::size_t threads = 1)
         : t_(t), numbers_(highest), threads_(threads), covered_((masks.size() + 63) / 64, 0),
-          open_(masks.size()), open_masks_(masks), uncovered_(static_cast<uint32_t>(masks.size())) {
+          uncovered_(static_cast<uint32_t>(masks.size())) {
+        reserve_huge(open_, masks.size());
+        open_.resize(masks.size());
         std::iota(open_.begin(), open_.end(), 0u);
+        reserve_huge(open_masks_, masks.size());
+        open_masks_.assign(masks.begin(), masks.end());
+        reserve_huge(rows_, std::size_t{numbers_} * ((masks.size() + 63) / 64));
         index_rows();
         if (!ranks(highest, t)) return;
         near_ = neighbourhood(highest, t);

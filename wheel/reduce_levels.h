@@ -2,6 +2,8 @@
 // gain, a level per gain below 128 and above that a level per 1/64 of the gain or less.
 #pragma once
 
+#include "engine/huge_pages.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -27,23 +29,30 @@ inline uint32_t level_top(uint32_t level) {
 
 // Fixed blocks of items, handed out and taken back: the blocks a level gives back serve the next
 // that grows, with no copies as a level grows and no fresh memory while enough are given back.
+// Fresh blocks are cut from slabs, the first one block long, the others four huge pages.
 template <class T, std::size_t Shift> class BlockPool {
   public:
     static constexpr std::size_t Size = std::size_t{1} << Shift;
     T* get() {
-        if (free_.empty()) {
-            owned_.push_back(std::make_unique_for_overwrite<T[]>(Size));
-            return owned_.back().get();
+        if (!free_.empty()) {
+            T* b = free_.back();
+            free_.pop_back();
+            return b;
         }
-        T* b = free_.back();
-        free_.pop_back();
-        return b;
+        if (cut_ == slab_blocks_) {
+            constexpr std::size_t Slab = 4 * HugePage, Block = Size * sizeof(T);
+            slab_blocks_ = owned_.empty() ? 1 : (Slab + Block - 1) / Block;
+            owned_.push_back(huge_array<T>(slab_blocks_ * Size));
+            cut_ = 0;
+        }
+        return owned_.back().get() + Size * cut_++;
     }
     void put(T* block) { free_.push_back(block); }
 
   private:
-    std::vector<std::unique_ptr<T[]>> owned_;
+    std::vector<std::unique_ptr<T, HugeDelete<T>>> owned_;
     std::vector<T*> free_;
+    std::size_t slab_blocks_ = 0, cut_ = 0;
 };
 
 // A sequence of items in blocks from a pool.
