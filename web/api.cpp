@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <utility>
 
 namespace lotto::web {
 
@@ -85,7 +86,7 @@ ApiAnswer error_answer(unsigned status, std::string_view message) {
     return a;
 }
 
-ApiAnswer outcome_answer(const command::Outcome& outcome, const std::vector<std::string>& args) {
+ApiAnswer outcome_answer(command::Outcome outcome, const std::vector<std::string>& args) {
     ApiAnswer a;
     if (outcome.status == 2) {
         a = error_answer(400, outcome.error);
@@ -97,7 +98,7 @@ ApiAnswer outcome_answer(const command::Outcome& outcome, const std::vector<std:
         a = error_answer(422, outcome.error);
     } else {
         // A failing check (its guarantee does not hold) answers its figures as a success does.
-        a.body = outcome.out;
+        a.body = std::move(outcome.out);
         const std::string format = format_of(args);
         const bool export_text = std::find(args.begin(), args.end(), "--export=-") != args.end();
         if (format == "json" && !export_text)
@@ -107,7 +108,7 @@ ApiAnswer outcome_answer(const command::Outcome& outcome, const std::vector<std:
         else
             a.content_type = "text/plain; charset=utf-8";
     }
-    a.notes = outcome.notes;
+    a.notes = std::move(outcome.notes);
     return a;
 }
 

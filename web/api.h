@@ -30,8 +30,9 @@ std::string read_api_request(std::string_view body, ApiRequest& request);
 ApiAnswer error_answer(unsigned status, std::string_view message);
 
 // The answer to a run of args: 200 with its stdout (JSON, CSV, text or the export as its --format
-// and --export=- say), 400 for bad input, 503 for want of memory or when cancelled.
-ApiAnswer outcome_answer(const command::Outcome& outcome, const std::vector<std::string>& args);
+// and --export=- say), 400 for bad input, 503 for want of memory or when cancelled. The stdout is
+// moved, not copied: an export may be hundreds of megabytes.
+ApiAnswer outcome_answer(command::Outcome outcome, const std::vector<std::string>& args);
 
 // The notes as one header value: a JSON array in ASCII.
 std::string notes_header(const std::vector<std::string>& notes);
