@@ -179,6 +179,14 @@ TEST(ReduceStored, CoversFilteredSystemsWithNoMoreThanGreedyAndWithABudgetOrARep
             reduce_shaped(stored.data(), count, highest, t, from, repair, o).tickets.empty());
     }
     EXPECT_GE(checked, 20);
+    // Over 7/12 with filter 3 at 3 the greedy's third ticket at 4 covers nothing the first two do
+    // not: it goes.
+    Settings s;
+    init_defaults(s, 12);
+    turn_filter_on(s, 3), set_parameter(s, 3, 3);
+    const uint32_t count = run(s, 12, store.data());
+    EXPECT_EQ(reduce_stored(store.data(), count, 12, 4, TicketsFrom::Stored, {}).tickets.size(),
+              2u);
 }
 
 // Over most of a large game (7/28 less some tickets of its construction) the cover starts from the
