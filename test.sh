@@ -17,7 +17,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libboost-math-dev clang-format
           pkgconf g++-mingw-w64-x86-64 wine wine64 xvfb groff mandoc bash-completion python3
-          python3-jsonschema chromium chromium-driver python3-selenium curl)
+          python3-jsonschema chromium chromium-driver python3-selenium curl desktop-file-utils)
 # npm fetches axe-core for the page's accessibility check; Debian's only where none is installed.
 command -v npm >/dev/null || packages+=(npm)
 missing=()

@@ -75,4 +75,10 @@ if(WIN32)
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${lotto_doc_dir} RENAME copyright
     COMPONENT docs)
+  # The desktop's menu entry that starts the page (lotto739-cli serve in a terminal window), with
+  # the page's icon.
+  install(FILES ${PROJECT_SOURCE_DIR}/web/lotto739-page.desktop
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications COMPONENT programs)
+  install(FILES ${PROJECT_SOURCE_DIR}/web/page/lotto739.svg
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps COMPONENT programs)
 endif()

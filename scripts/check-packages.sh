@@ -2,7 +2,8 @@
 # Checks the release packages that `cpack` made in the build trees:
 #   NATIVE_BUILD/lotto739_VERSION_ARCH.deb and lotto739-VERSION-Linux.tar.gz: lotto739-cli (it
 #     runs), the library, its public headers and nothing internal, the CMake package, the
-#     pkg-config file, the documents, the manual page and the bash completion;
+#     pkg-config file, the documents, the manual page, the bash completion and the desktop's
+#     menu entry for the page (valid, starting the packaged program) with its icon;
 #   WIN_BUILD/lotto739-VERSION-win64.zip (when WIN_BUILD is given): the two Windows programs,
 #     stripped, with their version resource and icon, and the documents (with the Windows
 #     notes, their lines ending in CR LF); no library.
@@ -28,6 +29,7 @@ library_files="bin/lotto739-cli lib/liblotto739_engine.a lib/pkgconfig/lotto739.
     share/doc/lotto739/README.md share/doc/lotto739/CHANGELOG.md
     share/doc/lotto739/docs/count.md share/doc/lotto739/docs/schema/count.json
     share/man/man1/lotto739-cli.1.gz share/bash-completion/completions/lotto739-cli
+    share/applications/lotto739-page.desktop share/icons/hicolor/scalable/apps/lotto739.svg
     $(printf 'include/lotto739/%s ' $headers)"
 
 # Every expected file is in the unpacked tree DIR (the prefix), and no header but the public ones.
@@ -40,6 +42,12 @@ check_native_tree() {
         [[ " $headers " == *" $(basename "$f") "* ]] || fail "$name holds the internal header $f"
     done
     [ "$("$dir/bin/lotto739-cli" -f 7=5 -q)" = 2760681 ] || fail "$name: lotto739-cli miscounts"
+    local entry=$dir/share/applications/lotto739-page.desktop
+    desktop-file-validate "$entry" || fail "$name: $entry is not a valid desktop entry"
+    local exec
+    exec=$(sed -n 's/^Exec=//p' "$entry")
+    [ -x "$dir/bin/${exec%% *}" ] || fail "$name: the menu entry starts ${exec%% *}, not packaged"
+    "$dir/bin/${exec%% *}" ${exec#* } --help >/dev/null || fail "$name: the menu entry's command fails"
     echo "check-packages: $name: $(find "$dir" -type f | wc -l) files, lotto739-cli runs"
 }
 
