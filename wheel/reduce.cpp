@@ -318,9 +318,13 @@ lazy_greedy(const std::vector<uint64_t>& masks, uint32_t highest, int t, const D
                 };
                 std::size_t queued = 0, settled = 0;
                 for (std::size_t j = 0; j < waiting.size(); ++j) {
-                    // The coverage of a candidate a little ahead, fetched before it is read.
-                    constexpr std::size_t Ahead = 16;
+                    // The coverage of a candidate a little ahead, fetched before it is read, and
+                    // the candidates further ahead: a level's blocks lie apart, and the
+                    // processor's own fetching ahead stops at each (a tenth of the rounds' time).
+                    constexpr std::size_t Ahead = 16, StreamAhead = 4 * Ahead;
                     if (j + Ahead < fresh) cover.prefetch(target_at(waiting[j + Ahead].index));
+                    if (j + StreamAhead < waiting.size())
+                        __builtin_prefetch(&waiting[j + StreamAhead]);
                     const Candidate c = waiting[j];
                     if (j >= fresh || !can_win(c.bound, c.index)) {
                         place(c);
